@@ -1,0 +1,31 @@
+#include "zorobject.h"
+
+#include "anchorsettings.h"
+#include "debuglogger.h"
+
+#include <cstdlib>
+#include <cxxabi.h>
+#include <memory>
+#include <typeinfo>
+
+ZorObject::~ZorObject() = default;
+
+QString ZorObject::className() const
+{
+    const char* mangled = typeid(*this).name();
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> demangled(
+        abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
+    return QString::fromLatin1(status == 0 && demangled ? demangled.get() : mangled);
+}
+
+const AnchorSettings& ZorObject::anchorSettings()
+{
+    static const AnchorSettings settings = AnchorSettings::readFrom(QStringLiteral("zor.ini"));
+    return settings;
+}
+
+void ZorObject::logConstruction() const
+{
+    DebugLogger::instance()->log(QStringLiteral("Constructor"), this);
+}

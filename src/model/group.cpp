@@ -1,0 +1,278 @@
+#include "group.h"
+
+#include "app/anchorsettings.h"
+#include "app/messenger.h"
+#include "flowdiagram.h"
+#include "macro.h"
+
+#include <QDebug>
+#include <QHash>
+
+namespace {
+
+const char* const DownloadPage = "https://www.orvenda.com/zor/download";
+
+} // namespace
+
+Group::Group(const QString& name, const QString& description)
+    : m_name(name), m_description(description.left(MaxDescriptionLength)),
+      m_creationTime(QDateTime::currentDateTime())
+{
+    m_creationDate = m_creationTime.toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
+    logConstruction();
+}
+
+Group::~Group()
+{
+    qDeleteAll(m_macros);
+}
+
+void Group::setName(const QString& name)
+{
+    if (name == m_name)
+        return;
+    m_name = name;
+    m_modified = true;
+}
+
+void Group::setDescription(const QString& description)
+{
+    const QString cut = description.left(MaxDescriptionLength);
+    if (cut == m_description)
+        return;
+    m_description = cut;
+    m_modified = true;
+}
+
+void Group::addMacro(Macro* macro)
+{
+    m_macros.append(macro);
+    m_modified = true;
+}
+
+void Group::removeMacro(const QString& sigla)
+{
+    for (int i = 0; i < m_macros.size(); ++i) {
+        if (m_macros.at(i) && m_macros.at(i)->sigla() == sigla) {
+            delete m_macros.takeAt(i);
+            m_modified = true;
+            return;
+        }
+    }
+}
+
+void Group::clear()
+{
+    qDeleteAll(m_macros);
+    m_macros.clear();
+}
+
+Macro* Group::findByNumber(const QString& num) const
+{
+    for (Macro* macro : m_macros) {
+        if (macro && macro->num() == num)
+            return macro;
+    }
+    return nullptr;
+}
+
+Macro* Group::findBySigla(const QString& sigla) const
+{
+    for (Macro* macro : m_macros) {
+        if (macro && macro->sigla() == sigla)
+            return macro;
+    }
+    return nullptr;
+}
+
+Macro* Group::findByShortcut(const QString& shortcut) const
+{
+    for (Macro* macro : m_macros) {
+        if (macro && macro->shortcut() == shortcut)
+            return macro;
+    }
+    return nullptr;
+}
+
+bool Group::hasAnchor(const Macro* macro) const
+{
+    return macro->violationIndex(quint8(anchorSettings().anchorViolationId())) != -1;
+}
+
+bool Group::updateFlowNumbers()
+{
+    // One index of the acronyms for the whole run, the first macro of each
+    // acronym winning as in findBySigla, so large groups stay linear.
+    QHash<QString, const Macro*> bySigla;
+    bySigla.reserve(m_macros.size());
+    for (const Macro* macro : qAsConst(m_macros)) {
+        if (macro && !bySigla.contains(macro->sigla()))
+            bySigla.insert(macro->sigla(), macro);
+    }
+
+    bool changed = false;
+    for (Macro* macro : qAsConst(m_macros)) {
+        if (!macro)
+            continue;
+        const QStringList flow = macro->flow();
+        QList<quint16> flowNum = macro->flowNum();
+        bool macroChanged = false;
+        for (int i = 0; i < flow.size() && i < flowNum.size(); ++i) {
+            if (flow.at(i).isEmpty())
+                continue;
+            qDebug() << "Checking sigla:" << flow.at(i) << "with number:" << flowNum.at(i);
+            const Macro* target = bySigla.value(flow.at(i));
+            if (!target)
+                continue;
+            const quint16 number = target->num().toUShort();
+            if (number != flowNum.at(i)) {
+                flowNum[i] = number;
+                qDebug() << "Novo valor de flowNum[" << i << "] =" << number;
+                macroChanged = true;
+            }
+        }
+        if (macroChanged) {
+            macro->setFlowNum(flowNum);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+bool Group::findAnchorSequence(QString& sigla) const
+{
+    for (const Macro* macro : m_macros) {
+        if (!macro || !hasAnchor(macro))
+            continue;
+        const QStringList flow = macro->flow();
+        for (const QString& next : flow) {
+            if (next.isEmpty())
+                continue;
+            const Macro* target = findBySigla(next);
+            if (target && hasAnchor(target)) {
+                sigla = next;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool Group::wouldCreateAnchorSequence(const QString& sigla, bool anchor,
+                                      const QStringList& newFlow) const
+{
+    for (const Macro* macro : m_macros) {
+        if (!macro)
+            continue;
+        const bool isEdited = macro->sigla() == sigla;
+        if (!(isEdited ? anchor : hasAnchor(macro)))
+            continue;
+        QStringList flow = macro->flow();
+        if (flow.isEmpty() && isEdited && !newFlow.isEmpty())
+            flow = newFlow;
+        for (const QString& next : qAsConst(flow)) {
+            bool nextHasAnchor = false;
+            if (next == sigla) {
+                nextHasAnchor = anchor;
+            } else if (!next.isEmpty()) {
+                const Macro* target = findBySigla(next);
+                nextHasAnchor = target && hasAnchor(target);
+            }
+            if (nextHasAnchor)
+                return true;
+        }
+    }
+    return false;
+}
+
+void Group::showAnchorSequenceError() const
+{
+    showAnchorSequenceMessage(
+        tr("Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte "
+           "o manual e revise o sequenciamento das macros."));
+}
+
+void Group::showAnchorSequenceError(const QString& detail) const
+{
+    showAnchorSequenceMessage(
+        tr("Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte "
+           "o manual e revise o sequenciamento das macros.") +
+        QStringLiteral(" (") + tr("Macro") + QStringLiteral("->") + detail + QStringLiteral(")"));
+}
+
+void Group::showAnchorSequenceMessage(const QString& text) const
+{
+    UserMessage message;
+    message.icon = UserMessage::Icon::Warning;
+    message.title = tr("Atenção!");
+    message.text = text;
+    message.buttonText = tr("Ok");
+    Messenger::current().show(message);
+}
+
+bool Group::checkVersion(int version) const
+{
+    if (version == CurrentVersion)
+        return true;
+    UserMessage message;
+    message.icon = UserMessage::Icon::Warning;
+    if (version < CurrentVersion) {
+        message.text = tr("O arquivo foi gerado em uma versão mais antiga do Zor.");
+    } else {
+        message.richText = true;
+        message.text =
+            tr("O arquivo foi gerado em uma versão mais nova do Zor  e pode conter "
+               "funcionalidades não suportadas. Faça o download da versão mais recente do Zor "
+               "na página da Orvenda (") +
+            QStringLiteral("<a href=\"%1\">%1</a>").arg(QLatin1String(DownloadPage)) +
+            QStringLiteral(")");
+    }
+    Messenger::current().show(message);
+    return true;
+}
+
+void Group::syncGeometry(Macro* macro) const
+{
+    if (!m_graph || !macro)
+        return;
+    QPointF position;
+    QRectF rect;
+    if (!m_graph->boxGeometry(macro->sigla(), &position, &rect))
+        return;
+    // The box is stored as its top-left corner in the scene and its size, so
+    // that it reopens exactly where and as large as it was drawn: a box
+    // resized from its top or left edge has a rectangle that no longer starts
+    // at its position, and the pen's half width must not add to its size.
+    macro->setPosition((position + rect.topLeft()).toPoint());
+    macro->setDimensions(QRect(0, 0, qRound(rect.width()), qRound(rect.height())));
+}
+
+void Group::removeSelectedBoxes()
+{
+    if (m_graph)
+        m_graph->deleteSelectedItems();
+}
+
+bool Group::loadMcx(const QString& path, const QStringList& timerFlags)
+{
+    Q_UNUSED(timerFlags)
+    m_filePath = path;
+    return false;
+}
+
+bool Group::loadMcr(const QString& path)
+{
+    m_filePath = path;
+    return false;
+}
+
+bool Group::save()
+{
+    return saveAs(m_filePath);
+}
+
+bool Group::saveAs(const QString& path)
+{
+    Q_UNUSED(path)
+    return false;
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "app/zorobject.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class FlowDiagram;
+class Macro;
+
+// The document: one macro group with its header, its macros (owned) and the
+// rules that tie the macros together.
+class Group : public ZorObject
+{
+    Q_DECLARE_TR_FUNCTIONS(Group)
+
+public:
+    static constexpr int CurrentVersion = 2100;
+    static constexpr int MaxDescriptionLength = 280;
+
+    Group(const QString& name, const QString& description);
+    ~Group() override;
+    Group(const Group&) = delete;
+    Group& operator=(const Group&) = delete;
+
+    QString name() const { return m_name; }
+    void setName(const QString& name);
+    QString description() const { return m_description.left(MaxDescriptionLength); }
+    void setDescription(const QString& description);
+    QString creationDate() const { return m_creationDate; }
+    void setCreationDate(const QString& creationDate) { m_creationDate = creationDate; }
+    QDateTime creationTime() const { return m_creationTime; }
+    void setCreationTime(const QDateTime& creationTime) { m_creationTime = creationTime; }
+    QString filePath() const { return m_filePath; }
+    void setFilePath(const QString& filePath) { m_filePath = filePath; }
+    int version() const { return m_version; }
+    void setVersion(int version) { m_version = version; }
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified) { m_modified = modified; }
+
+    QList<Macro*> macros() const { return m_macros; }
+    int macroCount() const { return m_macros.size(); }
+
+    // Takes ownership.
+    void addMacro(Macro* macro);
+    // Removes and deletes the first macro with this acronym.
+    void removeMacro(const QString& sigla);
+    void clear();
+
+    Macro* findByNumber(const QString& num) const;
+    Macro* findBySigla(const QString& sigla) const;
+    Macro* findByShortcut(const QString& shortcut) const;
+
+    bool hasAnchor(const Macro* macro) const;
+    bool updateFlowNumbers();
+    bool findAnchorSequence(QString& sigla) const;
+    bool wouldCreateAnchorSequence(const QString& sigla, bool hasAnchor,
+                                   const QStringList& newFlow) const;
+    void showAnchorSequenceError() const;
+    void showAnchorSequenceError(const QString& detail) const;
+    bool checkVersion(int version) const;
+
+    FlowDiagram* graph() const { return m_graph; }
+    void setGraph(FlowDiagram* graph) { m_graph = graph; }
+    void syncGeometry(Macro* macro) const;
+    void removeSelectedBoxes();
+
+    // timerFlags: the reference list of violation timer flags, one entry per
+    // violation identifier at index identifier - 1.
+    bool loadMcx(const QString& path, const QStringList& timerFlags = QStringList());
+    bool loadMcr(const QString& path);
+    bool save();
+    bool saveAs(const QString& path);
+
+private:
+    void showAnchorSequenceMessage(const QString& text) const;
+
+    int m_version = CurrentVersion;
+    QString m_name;
+    QString m_description;
+    QString m_creationDate;
+    QString m_filePath;
+    QDateTime m_creationTime;
+    bool m_modified = false;
+    QList<Macro*> m_macros;
+    FlowDiagram* m_graph = nullptr;
+};

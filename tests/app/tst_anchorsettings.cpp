@@ -1,0 +1,109 @@
+#include "app/anchorsettings.h"
+#include "app/zorobject.h"
+#include "support/testenvironment.h"
+
+#include <QFile>
+#include <QtTest>
+
+class TestAnchorSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void readFrom_data();
+    void readFrom();
+    void processWideSettingsComeFromWorkingDirectory();
+    void settingsAreReadOnce();
+    void classNameIsTheMostDerivedClass();
+
+private:
+    std::unique_ptr<ZorTest::TestEnvironment> env;
+};
+
+void TestAnchorSettings::initTestCase()
+{
+    env = std::make_unique<ZorTest::TestEnvironment>();
+    QVERIFY(env->isValid());
+}
+
+void TestAnchorSettings::readFrom_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("anchorId");
+    QTest::addColumn<int>("defaultRadius");
+    QTest::addColumn<int>("minRadius");
+    QTest::addColumn<int>("maxRadius");
+
+    QTest::newRow("sample") << QByteArray("[ancora]\n1=23\npadrao=100\nmin=50\nmax=5000\n")
+                            << 23 << 100 << 50 << 5000;
+    QTest::newRow("other section ignored")
+        << QByteArray("[violacao]\n1=A\npadrao=7\n[ancora]\n1=3\n") << 3 << 0 << 0 << 0;
+    QTest::newRow("not numbers") << QByteArray("[ancora]\n1=x\npadrao=1e3\nmin=\nmax=-20\n")
+                                 << 0 << 0 << 0 << -20;
+    QTest::newRow("empty file") << QByteArray() << 0 << 0 << 0 << 0;
+}
+
+void TestAnchorSettings::readFrom()
+{
+    QFETCH(QByteArray, content);
+    // One file per row: QSettings caches a file it has read within the same second.
+    const QString path =
+        env->filePath(QStringLiteral("anchor-%1.ini").arg(QTest::currentDataTag()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+    file.close();
+
+    const AnchorSettings settings = AnchorSettings::readFrom(path);
+    QTEST(settings.anchorViolationId(), "anchorId");
+    QTEST(settings.defaultRadius(), "defaultRadius");
+    QTEST(settings.minRadius(), "minRadius");
+    QTEST(settings.maxRadius, "maxRadius");
+}
+
+void TestAnchorSettings::processWideSettingsComeFromWorkingDirectory()
+{
+    const AnchorSettings missing = AnchorSettings::readFrom(env->filePath("no-such-file.ini"));
+    QCOMPARE(missing.anchorViolationId(), 0);
+    QCOMPARE(missing.defaultRadius(), 0);
+    QCOMPARE(missing.minRadius(), 0);
+    QCOMPARE(missing.maxRadius, 0);
+
+    // The environment copied the sample "zor.ini" into the working directory.
+    const AnchorSettings& settings = ZorObject::anchorSettings();
+    QCOMPARE(settings.anchorViolationId(), 23);
+    QCOMPARE(settings.defaultRadius(), 100);
+    QCOMPARE(settings.minRadius(), 50);
+    QCOMPARE(settings.maxRadius, 5000);
+}
+
+void TestAnchorSettings::settingsAreReadOnce()
+{
+    QVERIFY(QFile::remove(env->filePath(QStringLiteral("zor.ini"))));
+    QFile file(env->filePath(QStringLiteral("zor.ini")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[ancora]\n1=5\npadrao=1\nmin=1\nmax=2\n");
+    file.close();
+    QCOMPARE(ZorObject::anchorSettings().anchorViolationId(), 23);
+    QCOMPARE(ZorObject::anchorSettings().maxRadius, 5000);
+}
+
+namespace {
+class Base : public ZorObject
+{
+};
+class Derived : public Base
+{
+};
+} // namespace
+
+void TestAnchorSettings::classNameIsTheMostDerivedClass()
+{
+    Derived derived;
+    const ZorObject& asBase = derived;
+    QVERIFY(asBase.className().endsWith(QLatin1String("Derived")));
+}
+
+QTEST_GUILESS_MAIN(TestAnchorSettings)
+#include "tst_anchorsettings.moc"

@@ -1,0 +1,91 @@
+#include "modalanswer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDebug>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+
+namespace ZorTest {
+
+namespace {
+
+void poll(std::shared_ptr<std::function<void(QWidget*)>> handler, QPointer<QWidget> before,
+          std::shared_ptr<QElapsedTimer> clock, int timeoutMs)
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != before && modal->isVisible()) {
+        (*handler)(modal);
+        return;
+    }
+    if (clock->elapsed() > timeoutMs) {
+        qWarning() << "answerNextModal: no modal widget opened";
+        return;
+    }
+    QTimer::singleShot(10, [=] { poll(handler, before, clock, timeoutMs); });
+}
+
+} // namespace
+
+void answerNextModal(std::function<void(QWidget* modal)> handler, int timeoutMs)
+{
+    auto shared = std::make_shared<std::function<void(QWidget*)>>(std::move(handler));
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QPointer<QWidget> before = QApplication::activeModalWidget();
+    QTimer::singleShot(0, [=] { poll(shared, before, clock, timeoutMs); });
+}
+
+void answerMessageBox(const QString& buttonText, QString* seenText, QString* seenTitle)
+{
+    answerNextModal([=](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) {
+            qWarning() << "answerMessageBox: the modal widget is not a message box" << modal;
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            return;
+        }
+        if (seenText)
+            *seenText = box->text();
+        if (seenTitle)
+            *seenTitle = box->windowTitle();
+        QAbstractButton* chosen = nullptr;
+        const QList<QAbstractButton*> buttons = box->buttons();
+        for (QAbstractButton* button : buttons) {
+            if (button->text() == buttonText)
+                chosen = button;
+        }
+        if (!chosen && buttonText.isEmpty())
+            chosen = box->escapeButton();
+        if (!chosen && buttonText.isEmpty())
+            chosen = box->defaultButton();
+        if (!chosen && !buttons.isEmpty()) {
+            qWarning() << "answerMessageBox: no button" << buttonText << "in" << box->text();
+            chosen = buttons.first();
+        }
+        if (chosen)
+            chosen->click();
+        else
+            box->done(0);
+    });
+}
+
+void closeAllModals()
+{
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (!dialog)
+            break;
+        dialog->done(QDialog::Rejected);
+        QApplication::processEvents();
+    }
+}
+
+} // namespace ZorTest

@@ -1,0 +1,34 @@
+#include "testenvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace ZorTest {
+
+TestEnvironment::TestEnvironment(bool withDataFiles) : m_previousDir(QDir::currentPath())
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QDir root(m_dir.path());
+    root.mkpath(QStringLiteral("home/config"));
+    root.mkpath(QStringLiteral("tmp"));
+    root.mkpath(QStringLiteral("work"));
+    qputenv("HOME", root.filePath(QStringLiteral("home")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", root.filePath(QStringLiteral("home/config")).toLocal8Bit());
+    qputenv("TMPDIR", root.filePath(QStringLiteral("tmp")).toLocal8Bit());
+
+    if (withDataFiles) {
+        const QDir data(dataDir());
+        const QStringList files = data.entryList({QStringLiteral("*.ini")}, QDir::Files);
+        for (const QString& file : files)
+            QFile::copy(data.filePath(file), m_dir.filePath(file));
+    }
+    QDir::setCurrent(m_dir.path());
+}
+
+TestEnvironment::~TestEnvironment()
+{
+    QDir::setCurrent(m_previousDir);
+}
+
+} // namespace ZorTest
