@@ -1,6 +1,7 @@
 #include "zorobject.h"
 
 #include "anchorsettings.h"
+#include "datafiles.h"
 #include "debuglogger.h"
 
 #include <cstdlib>
@@ -21,7 +22,10 @@ QString ZorObject::className() const
 
 const AnchorSettings& ZorObject::anchorSettings()
 {
-    static const AnchorSettings settings = AnchorSettings::readFrom(QStringLiteral("zor.ini"));
+    static const AnchorSettings settings = [] {
+        const QString path = DataFiles::locate(QStringLiteral("zor.ini"));
+        return AnchorSettings::readFrom(path.isEmpty() ? QStringLiteral("zor.ini") : path);
+    }();
     return settings;
 }
 

@@ -2,15 +2,726 @@
 
 #include "ui_mainwindow.h"
 
+#include "app/anchorsettings.h"
+#include "app/datafiles.h"
 #include "app/debuglogger.h"
+#include "app/referencedata.h"
+#include "diagram/graphwidget.h"
+#include "dialogs/dlgabout.h"
+#include "dialogs/dlggroup.h"
+#include "dialogs/dlggroupdesc.h"
+#include "dialogs/dlgnovamacro.h"
+#include "filedialogs.h"
+#include "model/group.h"
+#include "model/macro.h"
+#include "presavechecks.h"
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWindow)
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+
+namespace {
+
+const char* const SettingsGroup = "MainWindow";
+
+QString pointText(const QPoint& point)
+{
+    return QStringLiteral("(%1,%2)").arg(point.x()).arg(point.y());
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), systemLocaleName(QLocale::system().name())
 {
     ui->setupUi(this);
-    if (DebugLogger::debugMode()) {
+    baseTitle = windowTitle();
+    readSettings();
+    setUpDebugMode();
+    createStatusBar();
+    updateActions();
+    createCanvas();
+    loadReferenceData();
+    updateInfoDock();
+    DebugLogger::instance()->log(QStringLiteral("locale ") + systemLocaleName, this);
+    applyLanguage(currentLanguage);
+    tempSettings = std::make_unique<QSettings>(
+        QDir::tempPath() + QStringLiteral("/zortmp.ini"), QSettings::IniFormat);
+}
+
+MainWindow::~MainWindow()
+{
+    graph->clearAll();
+    group.reset();
+}
+
+void MainWindow::readSettings()
+{
+    QSettings settings;
+    settings.beginGroup(QLatin1String(SettingsGroup));
+    resize(settings.value(QStringLiteral("size"), QSize(400, 400)).toSize());
+    move(settings.value(QStringLiteral("pos"), QPoint(200, 200)).toPoint());
+    currentLanguage = settings.value(QStringLiteral("locale"), QStringLiteral("en")).toString();
+    settings.endGroup();
+}
+
+void MainWindow::writeSettings() const
+{
+    QSettings settings;
+    settings.beginGroup(QLatin1String(SettingsGroup));
+    settings.setValue(QStringLiteral("size"), size());
+    settings.setValue(QStringLiteral("pos"), pos());
+    settings.setValue(QStringLiteral("locale"), currentLanguage);
+    settings.endGroup();
+}
+
+void MainWindow::setUpDebugMode()
+{
+    const bool debug = DebugLogger::debugMode();
+    if (debug) {
+        QListWidget* list = ui->lstDebugInfo;
+        DebugLogger::instance()->setLineSink([list](const QString& line) {
+            list->addItem(line);
+            list->scrollToBottom();
+        });
         DebugLogger::instance()->startSession();
         logConstruction();
     }
+    ui->actionDebug->setVisible(debug);
+    ui->dockDebugInfo->setVisible(debug);
 }
 
-MainWindow::~MainWindow() = default;
+void MainWindow::createStatusBar()
+{
+    for (int i = 0; i < StatusLabelCount; ++i) {
+        auto* label = new QLabel(i == ZoomLabel ? QStringLiteral("100%") : QString(), this);
+        if (i == SpareLabel) {
+            label->setMinimumSize(label->sizeHint());
+            ui->statusBar->addWidget(label);
+        } else {
+            label->setAlignment(Qt::AlignCenter);
+            ui->statusBar->addWidget(label, 1);
+        }
+        statusLabels[size_t(i)] = label;
+    }
+}
+
+void MainWindow::createCanvas()
+{
+    graph = new GraphWidget(nullptr);
+    setCentralWidget(graph);
+    connect(graph, &GraphWidget::zoom, this, [this](int percent) {
+        statusLabels[ZoomLabel]->setText(QString::number(percent) + QLatin1Char('%'));
+    });
+    connect(graph, &GraphWidget::newMouseClick, this,
+            [this](const QPoint& point) { statusLabels[PressLabel]->setText(pointText(point)); });
+    connect(graph, &GraphWidget::newPosition, this, &MainWindow::onNewPosition);
+    connect(graph, &GraphWidget::clickOnShape, this,
+            [this](const QString& a, const QString& b, const QString& c) {
+                statusLabels[DescriptionLabel]->setText(
+                    QStringLiteral("%1 %2 %3").arg(a, b, c));
+            });
+    connect(graph, &GraphWidget::editShape, this, &MainWindow::onEditShape);
+    connect(graph, &GraphWidget::deletedItem, this, &MainWindow::onDeletedItem);
+    connect(graph, &GraphWidget::deleteAllItems, this, &MainWindow::onDeleteAllItems);
+    connect(graph, &GraphWidget::selectedItems, this, &MainWindow::onSelectedItems);
+}
+
+void MainWindow::updateActions()
+{
+    if (!group) {
+        for (QAction* action : {ui->actionSelectAll, ui->actionSaveGroup, ui->actionSaveGroupAs,
+                                ui->actionCloseGroup, ui->actionDelete, ui->actionZoomMinus,
+                                ui->actionZoomPlus})
+            action->setEnabled(false);
+        return;
+    }
+    const bool hasMacros = group->macroCount() > 0;
+    for (QAction* action :
+         {ui->actionSelectAll, ui->actionDelete, ui->actionZoomMinus, ui->actionZoomPlus})
+        action->setEnabled(hasMacros);
+    ui->actionSaveGroup->setEnabled(group->isModified());
+    ui->actionSaveGroupAs->setEnabled(true);
+    ui->actionCloseGroup->setEnabled(true);
+    ui->actionSelecao->setEnabled(true);
+    ui->actionSelecao->setChecked(true);
+}
+
+void MainWindow::updateInfoDock()
+{
+    const QString name = group ? group->name() : tr("sem grupo");
+    const QString date = group ? group->creationDate() : QString();
+    const QString description = group ? group->description() : tr("(sem descrição)");
+    ui->lstMacroInfos->clear();
+    ui->lstMacroInfos->addItem(tr("Grupo de Macros: ") + name);
+    ui->lstMacroInfos->addItem(tr("Data de Criação: ") + date);
+    ui->lstMacroInfos->addItem(tr("Descrição: ") + description);
+}
+
+void MainWindow::onNewPosition(const QPoint& position, const QRectF& rect, const QString& sigla,
+                               const QString& name, const QString& num)
+{
+    if (position.isNull()) {
+        statusLabels[ReleaseLabel]->clear();
+        statusLabels[SizeLabel]->clear();
+        statusLabels[DescriptionLabel]->clear();
+    } else {
+        statusLabels[ReleaseLabel]->setText(pointText(position));
+        statusLabels[SizeLabel]->setText(QStringLiteral("%1 x %2")
+                                             .arg(int(rect.height()))
+                                             .arg(int(rect.width())));
+        statusLabels[DescriptionLabel]->setText(QStringLiteral("%1 %2 %3").arg(sigla, name, num));
+    }
+    if (group)
+        group->setModified(true);
+    updateActions();
+}
+
+void MainWindow::onSelectedItems(int count)
+{
+    updateActions();
+    if (count > 1)
+        statusLabels[DescriptionLabel]->setText(QString::number(count) +
+                                                tr(" objetos selecionados"));
+}
+
+void MainWindow::onDeletedItem(const QString& sigla)
+{
+    if (group)
+        group->removeMacro(sigla);
+}
+
+void MainWindow::onDeleteAllItems()
+{
+    if (group)
+        group->clear();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!fileToOpen.isEmpty()) {
+        const QString path = fileToOpen;
+        fileToOpen.clear();
+        openFile(path);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (askSaveChanges() == QMessageBox::Cancel) {
+        event->ignore();
+        return;
+    }
+    writeSettings();
+    event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    } else if (event->type() == QEvent::LocaleChange) {
+        const QString name = QLocale::system().name();
+        const int cut = name.lastIndexOf(QLatin1Char('_'));
+        loadLanguage(cut < 0 ? QString() : name.left(cut));
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslate()
+{
+    // The entry appends the version to the title; keep that tail across the
+    // translation of the form's own title.
+    const QString title = windowTitle();
+    const QString tail = title.startsWith(baseTitle) ? title.mid(baseTitle.size()) : QString();
+    ui->retranslateUi(this);
+    baseTitle = windowTitle();
+    setWindowTitle(baseTitle + tail);
+    updateInfoDock();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F12) {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Dev Comments"),
+                        QStringLiteral("Last updated - 16/Abr/2018"), QMessageBox::Ok);
+        box.exec();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete && group)
+        group->removeSelectedBoxes();
+    QMainWindow::keyReleaseEvent(event);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event)
+{
+    graph->unselectAll();
+    QMainWindow::mousePressEvent(event);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    Q_UNUSED(event)
+}
+
+void MainWindow::on_actionExit_triggered()
+{
+    close();
+}
+
+void MainWindow::on_actionShowGrid_triggered()
+{
+    graph->showGrid(ui->actionShowGrid->isChecked());
+}
+
+void MainWindow::on_actionZoomPlus_triggered()
+{
+    graph->zoomIn();
+}
+
+void MainWindow::on_actionZoomMinus_triggered()
+{
+    graph->zoomOut();
+}
+
+void MainWindow::on_lstMacroInfos_clicked(const QModelIndex& index)
+{
+    Q_UNUSED(index)
+    if (!group)
+        return;
+    dlgGroupDesc dialog(group->description(), this);
+    connect(&dialog, &dlgGroupDesc::newDescription, this, [this](const QString& description) {
+        group->setDescription(description);
+        updateInfoDock();
+    });
+    dialog.exec();
+    // The description is part of the document: Save must follow it.
+    updateActions();
+}
+
+void MainWindow::on_actionDelete_triggered()
+{
+    if (group)
+        group->removeSelectedBoxes();
+}
+
+void MainWindow::on_dockMacroInfos_visibilityChanged(bool visible)
+{
+    ui->actionInfo->setChecked(visible);
+}
+
+void MainWindow::on_dockDebugInfo_visibilityChanged(bool visible)
+{
+    ui->actionDebug->setChecked(visible);
+}
+
+void MainWindow::on_dockMacroInfos_featuresChanged(QDockWidget::DockWidgetFeatures features)
+{
+    Q_UNUSED(features)
+}
+
+void MainWindow::on_action_About_triggered()
+{
+    dlgAbout dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::on_action_AboutQt_triggered()
+{
+    QApplication::aboutQt();
+}
+
+void MainWindow::on_actionInfo_triggered()
+{
+    ui->dockMacroInfos->setVisible(ui->actionInfo->isChecked());
+}
+
+void MainWindow::on_actionDebug_triggered()
+{
+    if (DebugLogger::debugMode())
+        ui->dockDebugInfo->setVisible(ui->actionDebug->isChecked());
+}
+
+void MainWindow::on_actionSelectAll_triggered()
+{
+    graph->toggleSelectAll();
+}
+
+void MainWindow::on_actionSelecao_triggered()
+{
+    ui->actionSelecao->setChecked(true);
+}
+
+void MainWindow::loadReferenceData()
+{
+    const QString fileName = ReferenceData::fileNameFor(currentLanguage);
+    const QString path = DataFiles::locate(fileName);
+    if (path.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, tr("Atenção!"),
+                        tr("O arquivo de dados zor.ini não foi encontrado."), QMessageBox::Ok,
+                        this);
+        box.exec();
+        return;
+    }
+    ReferenceData::load(path, &lists);
+}
+
+void MainWindow::readSection(QSettings& settings, const QString& section, QStringList* list)
+{
+    ReferenceData::readSection(settings, section, list);
+}
+
+// Group commands -----------------------------------------------------------
+
+QMessageBox::StandardButton MainWindow::askSaveChanges()
+{
+    if (!group || !group->isModified())
+        return QMessageBox::No;
+    QMessageBox box(QMessageBox::Warning, tr("Atenção!"),
+                    tr("Ocorreram mudanças nas macros, deseja salvar\nestas alterações?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.button(QMessageBox::Save)->setText(tr("Salvar"));
+    box.button(QMessageBox::Discard)->setText(tr("Descartar"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancelar"));
+    const auto answer = QMessageBox::StandardButton(box.exec());
+    if (answer != QMessageBox::Save)
+        return answer == QMessageBox::Discard ? QMessageBox::Discard : QMessageBox::Cancel;
+    // Whatever asked goes on only when the edits are really on disk.
+    if (!isMacroFormValid() || !writeGroup())
+        return QMessageBox::Cancel;
+    return QMessageBox::Save;
+}
+
+void MainWindow::closeGroup()
+{
+    if (group) {
+        graph->clearAll();
+        group.reset();
+    }
+    updateInfoDock();
+    updateActions();
+}
+
+bool MainWindow::createGroup(const QString& name, const QString& description)
+{
+    if (group) {
+        graph->clearAll();
+        group.reset();
+    }
+    group = std::make_unique<Group>(name, description);
+    group->setGraph(graph);
+    return true;
+}
+
+bool MainWindow::openFile(const QString& path)
+{
+    closeGroup();
+    createGroup(QString(), QString());
+    const bool loaded = QFileInfo(path).suffix() == QLatin1String("mcr")
+                            ? group->loadMcr(path)
+                            : group->loadMcx(path, lists.violationTimerFlags);
+    if (!loaded) {
+        // The empty group must not keep the path: a later Save would write
+        // it over the file that could not be read.
+        group->setFilePath(QString());
+        updateInfoDock();
+        updateActions();
+        QMessageBox box(QMessageBox::Critical, QString(),
+                        tr("Não foi possível abrir o arquivo ") + path, QMessageBox::Ok);
+        box.exec();
+        return false;
+    }
+    updateInfoDock();
+    buildDiagram();
+    characterCheck();
+    updateActions();
+    return true;
+}
+
+void MainWindow::buildDiagram()
+{
+    const QList<Macro*> macros = group->macros();
+    for (const Macro* macro : macros) {
+        const QRect box = macro->dimensions();
+        graph->loadSquare(macro->sigla(), macro->num(), macro->name(), macro->type(),
+                          macro->position(), box.width(), box.height());
+    }
+    for (const Macro* macro : macros) {
+        const QStringList flow = macro->flow();
+        for (const QString& next : flow)
+            graph->addEdge(macro->sigla(), next);
+    }
+}
+
+QString MainWindow::lastDirectory() const
+{
+    return tempSettings->value(QStringLiteral("lastdir")).toString();
+}
+
+void MainWindow::rememberDirectory(const QString& filePath)
+{
+    tempSettings->setValue(QStringLiteral("lastdir"), QFileInfo(filePath).absolutePath());
+    tempSettings->sync();
+}
+
+bool MainWindow::saveAsDialog(const QString& suggestedName)
+{
+    const QString start =
+        lastDirectory() + QLatin1Char('/') + suggestedName + QLatin1Char('.') + QLatin1String("mcx");
+    const QString path = FileDialogs::current().getSaveFileName(
+        this, tr("Salvar como"), start,
+        tr("Arquivos de seq. de macros (*.%1)").arg(QStringLiteral("mcx")));
+    if (path.isEmpty())
+        return false;
+    rememberDirectory(path);
+    if (!group->saveAs(path)) {
+        reportSaveFailure(path);
+        return false;
+    }
+    group->setFilePath(path);
+    updateActions();
+    return true;
+}
+
+void MainWindow::reportSaveFailure(const QString& path)
+{
+    QMessageBox box(QMessageBox::Critical, tr("Erro!"),
+                    tr("Não foi possível salvar o arquivo ") + path, QMessageBox::Ok, this);
+    box.exec();
+}
+
+bool MainWindow::writeGroup()
+{
+    const QString path = group->filePath();
+    if (path.isEmpty()) {
+        const QString name = group->name();
+        if (name.isEmpty() || name == QLatin1String("Sem nome"))
+            return saveAsSequence();
+        return saveAsDialog(name);
+    }
+    if (QFileInfo(path).suffix() == QLatin1String("mcr")) {
+        // The legacy file stays as it is; the group goes to a new .mcx file.
+        QMessageBox box(QMessageBox::Warning, QString(),
+                        tr("Esta versão do Zor irá salvar o arquivo no formato MCX. O arquivo "
+                           "original será mantido, porém as alterações serão salvas no novo "
+                           "formato."),
+                        QMessageBox::Ok);
+        box.exec();
+        return saveAsSequence();
+    }
+    if (!group->save()) {
+        reportSaveFailure(path);
+        return false;
+    }
+    group->setModified(false);
+    updateInfoDock();
+    return true;
+}
+
+bool MainWindow::saveAsSequence()
+{
+    dlgGroup dialog(this);
+    dialog.setName(group->name().trimmed());
+    dialog.setDescription(group->description().trimmed());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    group->setName(dialog.name());
+    group->setDescription(dialog.description());
+    group->setCreationDate(
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")));
+    const bool saved = saveAsDialog(dialog.name());
+    updateInfoDock();
+    return saved;
+}
+
+bool MainWindow::passesSaveChecks()
+{
+    QString sigla;
+    if (group->findAnchorSequence(sigla)) {
+        group->showAnchorSequenceError(sigla);
+        return false;
+    }
+    return isMacroFormValid();
+}
+
+void MainWindow::on_actionNewGroup_triggered()
+{
+    if (group && group->isModified() && askSaveChanges() == QMessageBox::Cancel)
+        return;
+    dlgGroup dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    createGroup(dialog.name(), dialog.description());
+    updateInfoDock();
+    updateActions();
+}
+
+void MainWindow::on_actionLoadGroup_triggered()
+{
+    if (askSaveChanges() == QMessageBox::Cancel)
+        return;
+    const QString path = FileDialogs::current().getOpenFileName(
+        this, tr("Abrir grupo de macros"), lastDirectory(),
+        tr("Todos arquivos de seq. de macros (*.mcx *.mcr);;Arquivos de seq. de macros "
+           "(*.mcx);;Arquivos de seq. de macros versão antiga (*.mcr)"));
+    if (path.isEmpty())
+        return;
+    openFile(path);
+    rememberDirectory(path);
+}
+
+void MainWindow::on_actionSaveGroup_triggered()
+{
+    if (!group || !passesSaveChecks())
+        return;
+    group->updateFlowNumbers();
+    writeGroup();
+    updateActions();
+}
+
+void MainWindow::on_actionSaveGroupAs_triggered()
+{
+    if (!group || !passesSaveChecks())
+        return;
+    saveAsSequence();
+}
+
+void MainWindow::on_actionCloseGroup_triggered()
+{
+    if (group && askSaveChanges() != QMessageBox::Cancel)
+        closeGroup();
+}
+
+// Pre-save checks ------------------------------------------------------------
+
+bool MainWindow::characterCheck()
+{
+    return group ? PreSaveChecks(*group, this).characterCheck() : true;
+}
+
+bool MainWindow::isMacroFormValid()
+{
+    return group ? PreSaveChecks(*group, this).isMacroFormValid() : true;
+}
+
+// Languages ------------------------------------------------------------------
+
+void MainWindow::on_actionEnglish_2_triggered()
+{
+    chooseLanguage(QStringLiteral("en"));
+}
+
+void MainWindow::on_actionEspanhol_2_triggered()
+{
+    chooseLanguage(QStringLiteral("es"));
+}
+
+void MainWindow::on_actionPortugues_triggered()
+{
+    chooseLanguage(QStringLiteral("pt"));
+}
+
+void MainWindow::on_actionFrence_triggered()
+{
+    chooseLanguage(QStringLiteral("fr"));
+}
+
+void MainWindow::on_actionDeutsche_triggered()
+{
+    chooseLanguage(QStringLiteral("de"));
+}
+
+void MainWindow::chooseLanguage(const QString& code)
+{
+    if (currentLanguage == code)
+        return;
+    currentLanguage = code;
+    applyLanguage(code);
+}
+
+void MainWindow::applyLanguage(const QString& code)
+{
+    loadTranslators(code);
+    loadReferenceData();
+}
+
+void MainWindow::loadLanguage(const QString& code)
+{
+    currentLanguage = code;
+    loadTranslators(code);
+}
+
+void MainWindow::loadTranslators(const QString& code)
+{
+    QLocale::setDefault(QLocale(code));
+    switchTranslator(programTranslator, QStringLiteral(":/translations/zor_%1.qm").arg(code));
+    switchTranslator(toolkitTranslator, QStringLiteral(":/translations/qt_%1.qm").arg(code));
+}
+
+void MainWindow::switchTranslator(QTranslator& translator, const QString& file)
+{
+    if (!translator.load(file))
+        return;
+    QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::installTranslator(&translator);
+}
+
+// Macro commands -------------------------------------------------------------
+
+void MainWindow::on_actionNewMacro_triggered()
+{
+    if (!group)
+        createGroup(QString(), QString());
+    dlgNovaMacro dialog(nullptr);
+    connect(&dialog, &dlgNovaMacro::check, &dialog,
+            [this, &dialog](const QString& number, const QString& shortcut, const QString& sigla) {
+                answerUniqueness(dialog, number, shortcut, sigla);
+            });
+    if (dialog.exec() != QDialog::Accepted) {
+        updateActions();
+        return;
+    }
+    const QString shortcut = dialog.shortcut();
+    const bool noShortcut = shortcut.isEmpty() || shortcut == QLatin1String("0");
+    auto macro = std::make_unique<Macro>(dialog.number(), dialog.name(),
+                                         noShortcut ? QStringLiteral("0") : shortcut,
+                                         dialog.sigla(), dialog.macroType(), dialog.isInfo());
+    macro->setRaio(quint16(anchorSettings().defaultRadius()));
+    graph->addMacroBox(macro.get());
+    group->addMacro(macro.release());
+    updateActions();
+}
+
+void MainWindow::answerUniqueness(dlgNovaMacro& dialog, const QString& number,
+                                  const QString& shortcut, const QString& sigla) const
+{
+    if (group->findByNumber(number))
+        dialog.reportNumberExists();
+    else if (!shortcut.isEmpty() && shortcut != QLatin1String("0") &&
+             group->findByShortcut(shortcut))
+        dialog.reportShortcutExists();
+    else if (group->findBySigla(sigla))
+        dialog.reportSiglaExists();
+    else
+        dialog.finish(true);
+}
+
+void MainWindow::onEditShape(const QString& num)
+{
+    Q_UNUSED(num)
+}

@@ -1,16 +1,30 @@
 #pragma once
 
+#include "app/referencelists.h"
 #include "app/zorobject.h"
 
+#include <QDockWidget>
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QModelIndex>
+#include <QTranslator>
 
+#include <array>
 #include <memory>
+
+class GraphWidget;
+class dlgNovaMacro;
+class Group;
+class QLabel;
+class QSettings;
 
 namespace Ui {
 class MainWindow;
 }
 
-// The single top-level window of the editor.
+// The single top-level window: owns the open group, the flow canvas, the
+// reference lists and the translators, and keeps the actions, the docks and
+// the status bar in step with the group.
 class MainWindow : public QMainWindow, private ZorObject
 {
     Q_OBJECT
@@ -21,7 +35,125 @@ public:
 
     void setFileToOpen(const QString& path) { fileToOpen = path; }
 
+    // For the commands and their tests: the open group (null when none),
+    // the canvas and the reference lists of the current language.
+    Group* currentGroup() const { return group.get(); }
+    GraphWidget* canvas() const { return graph; }
+    const ReferenceLists& referenceLists() const { return lists; }
+    QString language() const { return currentLanguage; }
+
+public slots:
+    bool isMacroFormValid();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private slots:
+    void on_actionNewMacro_triggered();
+    void on_actionLoadGroup_triggered();
+    void on_actionSaveGroup_triggered();
+    void on_actionSaveGroupAs_triggered();
+    void on_actionExit_triggered();
+    void on_actionNewGroup_triggered();
+    void on_actionShowGrid_triggered();
+    void on_actionZoomPlus_triggered();
+    void on_actionZoomMinus_triggered();
+    void on_lstMacroInfos_clicked(const QModelIndex& index);
+    void on_actionCloseGroup_triggered();
+    void on_actionDelete_triggered();
+    void on_dockMacroInfos_visibilityChanged(bool visible);
+    void on_dockDebugInfo_visibilityChanged(bool visible);
+    void on_dockMacroInfos_featuresChanged(QDockWidget::DockWidgetFeatures features);
+    void on_action_About_triggered();
+    void on_action_AboutQt_triggered();
+    void on_actionInfo_triggered();
+    void on_actionDebug_triggered();
+    void on_actionSelectAll_triggered();
+    void on_actionSelecao_triggered();
+    void on_actionEnglish_2_triggered();
+    void on_actionEspanhol_2_triggered();
+    void on_actionPortugues_triggered();
+    void on_actionFrence_triggered();
+    void on_actionDeutsche_triggered();
+
 private:
+    enum StatusLabel {
+        SpareLabel,
+        ReleaseLabel,
+        SizeLabel,
+        DescriptionLabel,
+        SpareLabel2,
+        ZoomLabel,
+        PressLabel,
+        StatusLabelCount
+    };
+
+    void readSettings();
+    void writeSettings() const;
+    void setUpDebugMode();
+    void createStatusBar();
+    void createCanvas();
+    void connectCanvas();
+
+    void updateActions();
+    void updateInfoDock();
+    void retranslate();
+
+    // Group commands.
+    QMessageBox::StandardButton askSaveChanges();
+    void closeGroup();
+    bool createGroup(const QString& name, const QString& description);
+    bool openFile(const QString& path);
+    void buildDiagram();
+    bool saveAsDialog(const QString& suggestedName);
+    bool saveAsSequence();
+    bool writeGroup();
+    bool passesSaveChecks();
+    void reportSaveFailure(const QString& path);
+    QString lastDirectory() const;
+    void rememberDirectory(const QString& filePath);
+
+    // Macro commands.
+    void answerUniqueness(dlgNovaMacro& dialog, const QString& number, const QString& shortcut,
+                          const QString& sigla) const;
+
+    // Pre-save checks.
+    bool characterCheck();
+
+    void onNewPosition(const QPoint& position, const QRectF& rect, const QString& sigla,
+                       const QString& name, const QString& num);
+    void onSelectedItems(int count);
+    void onDeletedItem(const QString& sigla);
+    void onDeleteAllItems();
+    void onEditShape(const QString& num);
+
+    // Reference data.
+    void loadReferenceData();
+    void readSection(QSettings& settings, const QString& section, QStringList* list);
+
+    // Languages.
+    void chooseLanguage(const QString& code);
+    void applyLanguage(const QString& code);
+    void loadLanguage(const QString& code);
+    void loadTranslators(const QString& code);
+    void switchTranslator(QTranslator& translator, const QString& file);
+
     std::unique_ptr<Ui::MainWindow> ui;
     QString fileToOpen;
+    QString baseTitle;
+    QString systemLocaleName;
+    QString currentLanguage;
+    QTranslator programTranslator;
+    QTranslator toolkitTranslator;
+    std::unique_ptr<QSettings> tempSettings;
+    std::array<QLabel*, StatusLabelCount> statusLabels{};
+    ReferenceLists lists;
+    std::unique_ptr<Group> group;
+    GraphWidget* graph = nullptr;
 };

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Where the INI data files are found: the working directory first, as fleet
+// installations have always placed them, then the "data" folder installed
+// or built beside the executable, so that the editor started from a desktop
+// menu or another folder still finds them.
+class DataFiles
+{
+public:
+    // The path of the first existing regular file of that name, or an empty
+    // text when there is none.
+    static QString locate(const QString& fileName);
+};
