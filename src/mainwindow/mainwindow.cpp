@@ -60,6 +60,8 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    if (DebugLogger::debugMode())
+        DebugLogger::instance()->setLineSink(nullptr);
     graph->clearAll();
     group.reset();
 }
