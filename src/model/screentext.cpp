@@ -41,7 +41,8 @@ char replacementFor(char byte)
 
 const QRegularExpression& ScreenText::refusedCharacter()
 {
-    static const QRegularExpression expression(QStringLiteral("[^0-9a-zA-Z,.;:?!\\[\\]\\s_\\-/$%]"));
+    static const QRegularExpression expression(
+        QStringLiteral("[^0-9a-zA-Z,.;:?!\\[\\]\\s_\\-/$%]"));
     return expression;
 }
 

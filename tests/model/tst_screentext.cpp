@@ -85,26 +85,24 @@ void TestScreenText::checkFields_data()
                                             {5, 30, "[dd/mm/aa]"},
                                             {19, 33, "[hh:mm]"}})
                                  << 800 << 0;
-    QTest::newRow("marker filling its row") << screen({{7, 0, "[" + QByteArray(38, 'c') + "]"}})
-                                            << 800 << 0;
+    QTest::newRow("marker filling its row")
+        << screen({{7, 0, "[" + QByteArray(38, 'c') + "]"}}) << 800 << 0;
     QTest::newRow("adjacent markers") << screen({{2, 0, "[dd/mm/aa][hh:mm]"}}) << 800 << 0;
-    QTest::newRow("NUL bytes inside a marker") << screen({{2, 0, QByteArray("[a\0b]", 5)}})
-                                               << 800 << 0;
+    QTest::newRow("NUL bytes inside a marker")
+        << screen({{2, 0, QByteArray("[a\0b]", 5)}}) << 800 << 0;
     QTest::newRow("unclosed") << screen({{2, 4, "[LLLLL"}}) << 800 << 3;
     QTest::newRow("stray close") << screen({{4, 4, "LLLLL]"}}) << 800 << 5;
-    QTest::newRow("closed before opened") << screen({{1, 0, "]abc"}, {1, 36, "[ab"}}) << 800
-                                          << 2;
+    QTest::newRow("closed before opened") << screen({{1, 0, "]abc"}, {1, 36, "[ab"}}) << 800 << 2;
     QTest::newRow("blank inside") << screen({{3, 10, "[dd mm]"}}) << 800 << 4;
     QTest::newRow("open inside") << screen({{6, 10, "[a[b]]"}}) << 800 << 7;
     QTest::newRow("runs into the next row")
         << screen({{8, 0, "]"}, {8, 37, "[ab"}, {9, 0, "c]"}, {9, 5, "["}}) << 800 << 9;
     QTest::newRow("open in the last cell") << screen({{18, 0, "]"}, {19, 39, "["}}) << 800 << 19;
-    QTest::newRow("open in the very last cell") << screen({{19, 0, "]"}, {19, 39, "["}}) << 800
-                                                << 20;
+    QTest::newRow("open in the very last cell")
+        << screen({{19, 0, "]"}, {19, 39, "["}}) << 800 << 20;
     QTest::newRow("unbalanced row wins over an earlier blank")
         << screen({{1, 0, "[a b]"}, {10, 0, "[["}}) << 800 << 11;
-    QTest::newRow("first of two faulty rows") << screen({{12, 0, "["}, {14, 0, "]"}}) << 800
-                                              << 13;
+    QTest::newRow("first of two faulty rows") << screen({{12, 0, "["}, {14, 0, "]"}}) << 800 << 13;
 
     const QByteArray tail = screen({{2, 20, "[ccccc]"}});
     QTest::newRow("marker beyond the length") << tail << 100 << 0;
@@ -143,8 +141,7 @@ void TestScreenText::correctCharacters_data()
 
     QTest::newRow("allowed only") << QByteArray("Az09 ,.;:?![]_-/$%\t\n") << 21
                                   << QByteArray("Az09 ,.;:?![]_-/$%\t\n");
-    QTest::newRow("ampersand") << QByteArray("R$ 10,00 & 5%") << 13
-                               << QByteArray("R$ 10,00 E 5%");
+    QTest::newRow("ampersand") << QByteArray("R$ 10,00 & 5%") << 13 << QByteArray("R$ 10,00 E 5%");
     QTest::newRow("plus") << QByteArray("1+1") << 3 << QByteArray("1 1");
     QTest::newRow("at sign") << QByteArray("a@b") << 3 << QByteArray("a$b");
     QTest::newRow("backslash") << QByteArray("c:\\x") << 4 << QByteArray("c:/x");
@@ -153,10 +150,10 @@ void TestScreenText::correctCharacters_data()
                                  << QByteArray("--------------");
     QTest::newRow("control bytes") << QByteArray("\x01\x1b\x7f") << 3 << QByteArray("---");
     QTest::newRow("UTF-8 letters") << QByteArray("AÇÃO") << 6 << QByteArray("A----O");
-    QTest::newRow("bytes 128 and above") << QByteArray("\x80\xa0\xc7\xff") << 4
-                                         << QByteArray("----");
-    QTest::newRow("NUL bytes stay") << QByteArray("ab\0\0#\0", 6) << 6
-                                    << QByteArray("ab\0\0-\0", 6);
+    QTest::newRow("bytes 128 and above")
+        << QByteArray("\x80\xa0\xc7\xff") << 4 << QByteArray("----");
+    QTest::newRow("NUL bytes stay")
+        << QByteArray("ab\0\0#\0", 6) << 6 << QByteArray("ab\0\0-\0", 6);
     QTest::newRow("only the given length") << QByteArray("&&&&") << 2 << QByteArray("EE&&");
     QTest::newRow("zero length") << QByteArray("&") << 0 << QByteArray("&");
     QTest::newRow("negative length") << QByteArray("&") << -1 << QByteArray("&");
