@@ -276,8 +276,9 @@ void TabledEditor::loadForm(const char* text, int length)
 
 // The read-out walks the cursor over the cells it reads, so the host sees
 // the cursor positions go by. Re-colouring a row and a column at each of the
-// 800 steps would cost a tenth of a second; the colours are settled once at
-// the end instead, as the walk would have left them.
+// 800 steps would cost a tenth of a second; since only the cursor's lines
+// are ever highlighted, moving the highlight once at the end leaves the same
+// colours.
 void TabledEditor::readForm(char* buffer, int length)
 {
     const int limit = buffer ? std::clamp(length, 0, ScreenText::Size) : 0;
@@ -294,16 +295,8 @@ void TabledEditor::readForm(char* buffer, int length)
     }
     readingOut = false;
 
-    const int endRow = (limit - 1) / Columns;
-    const int endCol = (limit - 1) % Columns;
-    if (limit == 1 && startRow == 0 && startCol == 0)
-        return; // the cursor never moved
     highlightLines(startRow, startCol, false);
-    for (int row = 0; row <= endRow; ++row)
-        highlightLines(row, -1, false);
-    for (int col = 0; col < std::min(limit, Columns); ++col)
-        highlightLines(-1, col, false);
-    highlightLines(endRow, endCol, true);
+    highlightLines((limit - 1) / Columns, (limit - 1) % Columns, true);
 }
 
 bool TabledEditor::writeFieldTable(char* buffer, int size) const
