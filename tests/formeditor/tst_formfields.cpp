@@ -548,7 +548,7 @@ void TestFormFields::arbitraryForms()
     const Qt::Key keys[] = {Qt::Key_Right,  Qt::Key_Left,      Qt::Key_Up,   Qt::Key_Down,
                             Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Home, Qt::Key_End,
                             Qt::Key_Delete, Qt::Key_PageDown,  Qt::Key_A,    Qt::Key_Shift};
-    for (int round = 0; round < 100; ++round) {
+    for (int round = 0; round < 50; ++round) {
         std::vector<char> text(800);
         for (char& byte : text)
             byte = random.bounded(4) == 0 ? char(random.bounded(256))
