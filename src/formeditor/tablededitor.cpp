@@ -139,6 +139,9 @@ void TabledEditor::createMenu()
     menu->clear();
     for (const auto& entry : commands) {
         QAction* action = menu->addAction(QString::fromUtf8(entry.first));
+        // The name itself, in case its bytes are not UTF-8 and the label can't
+        // give them back.
+        action->setData(entry.first);
         connect(action, &QAction::triggered, this, &TabledEditor::insertOption);
     }
     if (menu->isEmpty())
@@ -326,7 +329,9 @@ void TabledEditor::insertOption()
     const int col = currentColumn();
     if (!action || row < 0 || col < 0)
         return;
-    const auto found = commands.find(action->text().toUtf8());
+    const QVariant name = action->data();
+    const auto found = commands.find(name.type() == QVariant::ByteArray ? name.toByteArray()
+                                                                        : action->text().toUtf8());
     if (found == commands.end())
         return;
     const Command& command = found->second;

@@ -25,6 +25,7 @@ private slots:
     void insertVariable_data();
     void insertVariable();
     void cancelledLengthDialog();
+    void commandLookup();
     void refusals_data();
     void refusals();
     void obligatoryAndOptional();
@@ -219,6 +220,31 @@ void TestFormFields::cancelledLengthDialog()
     QVERIFY(inserted.isEmpty());
     QVERIFY(editor->fieldOptions().isEmpty());
     QCOMPARE(readAll(*editor), QByteArray(800, '\0'));
+}
+
+void TestFormFields::commandLookup()
+{
+    auto editor = shownEditor(nullptr, false);
+    const QByteArray latin1Name = QStringLiteral("Seleção").toLatin1();
+    editor->addCommand(latin1Name, "[r]", "", 1, 6);
+    editor->addCommand("Login", "[LLLLL]", "", 1, 7);
+    editor->createMenu();
+    QAction* selection = editor->contextMenu()->actions().at(1);
+    QVERIFY(selection->text() != QStringLiteral("Login"));
+    selection->trigger();
+    QCOMPARE(optionTriples(*editor), (Triples{0, 0, 3}));
+
+    // An action of the host triggers the command its text names.
+    QAction hostAction(QStringLiteral("Login"));
+    connect(&hostAction, &QAction::triggered, editor.get(), &TabledEditor::insertOption);
+    editor->setCurrentCell(1, 1);
+    hostAction.trigger();
+    QCOMPARE(optionTriples(*editor), (Triples{0, 0, 3, 1, 1, 7}));
+    QAction unknown(QStringLiteral("Desconhecido"));
+    connect(&unknown, &QAction::triggered, editor.get(), &TabledEditor::insertOption);
+    unknown.trigger();
+    editor->insertOption();
+    QCOMPARE(editor->fieldOptions().size(), 2);
 }
 
 void TestFormFields::refusals_data()
