@@ -45,6 +45,10 @@ dlgNovaMacro::dlgNovaMacro(QWidget* parent) : QDialog(parent), ui(new Ui::dlgNov
     ui->setupUi(this);
     logConstruction();
     ui->edtShortcut->setValidator(new DigitIntValidator(0, 249, ui->edtShortcut));
+    // The number is stored as decimal digits and saved as an integer: text
+    // that is not a number would be saved as macro 0. Same range as the
+    // configure dialog.
+    ui->edtNumber->setValidator(new DigitIntValidator(1, 999, ui->edtNumber));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     ui->edtNumber->setFocus();
 }

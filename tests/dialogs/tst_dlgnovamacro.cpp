@@ -146,6 +146,8 @@ private slots:
     void accentedNamePassesOnSecondPress();
     void shortcutTyping_data();
     void shortcutTyping();
+    void numberTyping_data();
+    void numberTyping();
     void shortcutOutOfRange_data();
     void shortcutOutOfRange();
     void checkSignalArguments_data();
@@ -207,6 +209,7 @@ void TestDlgNovaMacro::formProperties()
     QCOMPARE(form.shortcut->maxLength(), 3);
     QCOMPARE(form.sigla->maxLength(), 3);
     QVERIFY(form.shortcut->validator());
+    QVERIFY(form.number->validator());
     QVERIFY(!form.sigla->validator());
     QVERIFY(form.sigla->inputMask().isEmpty());
 
@@ -489,6 +492,30 @@ void TestDlgNovaMacro::shortcutTyping()
     const Form form(&dialog);
     QTest::keyClicks(form.shortcut, typed);
     QCOMPARE(form.shortcut->text(), shown);
+}
+
+// The number is saved as an integer: only digits can be typed.
+void TestDlgNovaMacro::numberTyping_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("999") << "999" << "999";
+    QTest::newRow("letters") << "a1b2" << "12";
+    QTest::newRow("sign") << "-7" << "7";
+    QTest::newRow("four digits") << "1234" << "123";
+}
+
+void TestDlgNovaMacro::numberTyping()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+
+    dlgNovaMacro dialog;
+    dialog.show();
+    const Form form(&dialog);
+    QTest::keyClicks(form.number, typed);
+    QCOMPARE(form.number->text(), shown);
 }
 
 void TestDlgNovaMacro::shortcutOutOfRange_data()
