@@ -500,10 +500,14 @@ void TestDlgNovaMacro::numberTyping_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("999") << "999" << "999";
-    QTest::newRow("letters") << "a1b2" << "12";
-    QTest::newRow("sign") << "-7" << "7";
-    QTest::newRow("four digits") << "1234" << "123";
+    QTest::newRow("999") << "999"
+                         << "999";
+    QTest::newRow("letters") << "a1b2"
+                             << "12";
+    QTest::newRow("sign") << "-7"
+                          << "7";
+    QTest::newRow("four digits") << "1234"
+                                 << "123";
 }
 
 void TestDlgNovaMacro::numberTyping()
