@@ -63,6 +63,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    Q_INIT_RESOURCE(zoricons);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
     QCoreApplication::setApplicationName(QStringLiteral("Zor"));

@@ -4,10 +4,18 @@
 #include <QFile>
 #include <QStandardPaths>
 
+// The images are compiled into the static zorgui library; registering them
+// makes the icons load in every test (the macro cannot stand in a namespace).
+static void initZorResources()
+{
+    Q_INIT_RESOURCE(zoricons);
+}
+
 namespace ZorTest {
 
 TestEnvironment::TestEnvironment(bool withDataFiles) : m_previousDir(QDir::currentPath())
 {
+    initZorResources();
     QStandardPaths::setTestModeEnabled(true);
     QDir root(m_dir.path());
     root.mkpath(QStringLiteral("home/config"));

@@ -1,0 +1,169 @@
+#include "node.h"
+
+#include "edge.h"
+#include "graphwidget.h"
+#include "sizegripitem.h"
+
+#include <QCursor>
+#include <QGraphicsScene>
+#include <QPainter>
+
+namespace {
+
+const QColor MarkedEdgeColor(255, 0, 0, 255);
+const QColor EdgeColor(0, 0, 0, 255);
+constexpr qreal MarkedEdgeZ = 1.0;
+constexpr qreal EdgeZ = -1.0;
+
+quint64 nextCreationOrder()
+{
+    static quint64 counter = 0;
+    return ++counter;
+}
+
+} // namespace
+
+Node::Node(GraphWidget* graph, const QRectF& rect)
+    : QGraphicsRectItem(rect), m_graph(graph), m_creationOrder(nextCreationOrder())
+{
+    logConstruction();
+    setFlags(ItemIsMovable | ItemIsSelectable | ItemSendsGeometryChanges);
+}
+
+Node::~Node()
+{
+    if (m_graph)
+        m_graph->nodeDestroyed(this);
+}
+
+void Node::setSigla(const QString& sigla)
+{
+    if (sigla == m_sigla)
+        return;
+    const QString old = m_sigla;
+    m_sigla = sigla;
+    if (m_graph)
+        m_graph->nodeSiglaChanged(this, old);
+}
+
+QString Node::text() const
+{
+    return m_sigla + QLatin1Char('\n') + m_num + QLatin1Char('\n') + m_name;
+}
+
+void Node::addEdge(Edge* edge)
+{
+    m_edges.append(edge);
+    edge->adjust();
+}
+
+void Node::removeEdge(Edge* edge)
+{
+    m_edges.removeAll(edge);
+}
+
+Edge* Node::edgeTo(const QString& sigla) const
+{
+    for (Edge* edge : m_edges) {
+        if (edge->destNode() && edge->destNode()->sigla() == sigla)
+            return edge;
+    }
+    return nullptr;
+}
+
+void Node::adjustEdges()
+{
+    for (Edge* edge : qAsConst(m_edges))
+        edge->adjust();
+}
+
+void Node::setMarked(bool on)
+{
+    const bool changed = on != m_marked;
+    m_marked = on;
+    setSelected(on);
+    if (!changed)
+        return;
+    // The handles show the mark at once rather than at some later repaint.
+    if (m_grip)
+        m_grip->updateHandleItemPositions();
+    update();
+}
+
+void Node::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
+{
+    Q_UNUSED(option)
+    Q_UNUSED(widget)
+    // No selection frame: the mark shows through the handles and the arrows.
+    painter->setBackgroundMode(Qt::OpaqueMode);
+    painter->setBrush(QBrush(m_color, Qt::SolidPattern));
+    painter->drawRect(rect());
+    painter->setBackground(QBrush(m_color, Qt::SolidPattern));
+    painter->drawText(rect(), Qt::AlignCenter, text());
+
+    // Catches up with a rectangle set from outside the handles.
+    if (m_grip && m_paintCount % 2 == 0) {
+        m_grip->updateHandleItemPositions();
+        m_paintCount = 0;
+    }
+    ++m_paintCount;
+
+    updateEdgeColors();
+}
+
+void Node::updateEdgeColors()
+{
+    // Set only what differs: a change schedules another repaint.
+    for (Edge* edge : qAsConst(m_edges)) {
+        const Node* source = edge->sourceNode();
+        if (m_marked && source == this) {
+            edge->setColor(MarkedEdgeColor);
+            if (edge->zValue() != MarkedEdgeZ)
+                edge->setZValue(MarkedEdgeZ);
+        } else if (source && !source->isMarked()) {
+            edge->setColor(EdgeColor);
+            if (edge->zValue() != EdgeZ)
+                edge->setZValue(EdgeZ);
+        }
+    }
+}
+
+QVariant Node::itemChange(GraphicsItemChange change, const QVariant& value)
+{
+    switch (change) {
+    case ItemPositionHasChanged:
+    case ItemTransformHasChanged:
+    case ItemScaleHasChanged:
+        adjustEdges();
+        break;
+    case ItemPositionChange:
+        if (m_graph && m_graph->gridOn() && scene())
+            return GraphWidget::snapToGrid(value.toPointF());
+        break;
+    default:
+        break;
+    }
+    return QGraphicsRectItem::itemChange(change, value);
+}
+
+void Node::mousePressEvent(QGraphicsSceneMouseEvent* event)
+{
+    // A click toggles the mark of a lone box; within a multiple selection it
+    // only starts a drag.
+    if (!scene() || scene()->selectedItems().size() < 2)
+        setMarked(!m_marked);
+    setCursor(Qt::SizeAllCursor);
+    QGraphicsRectItem::mousePressEvent(event);
+}
+
+void Node::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
+{
+    setCursor(Qt::ArrowCursor);
+    QGraphicsRectItem::mouseReleaseEvent(event);
+}
+
+void Node::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
+{
+    // The canvas handles double clicks.
+    Q_UNUSED(event)
+}

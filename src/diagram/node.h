@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/zorobject.h"
+
+#include <QColor>
+#include <QGraphicsRectItem>
+#include <QList>
+#include <QString>
+
+class Edge;
+class GraphWidget;
+class SizeGripItem;
+
+// One macro's box in the flow diagram: a rectangle in the macro type's
+// colour showing its acronym, number and name. It keeps the arrows that
+// touch it and makes them follow when it moves; with the grid on it snaps to
+// the grid. A marked box shows its resize handles and paints the arrows that
+// leave it red, above the boxes.
+class Node : public QGraphicsRectItem, private ZorObject
+{
+public:
+    enum { Type = UserType + 1 };
+
+    Node(GraphWidget* graph, const QRectF& rect);
+    ~Node() override;
+    Node(const Node&) = delete;
+    Node& operator=(const Node&) = delete;
+
+    int type() const override { return Type; }
+
+    QString sigla() const { return m_sigla; }
+    void setSigla(const QString& sigla);
+    QString num() const { return m_num; }
+    void setNum(const QString& num) { m_num = num; }
+    QString name() const { return m_name; }
+    void setName(const QString& name) { m_name = name; }
+    QColor color() const { return m_color; }
+    void setColor(const QColor& color) { m_color = color; }
+    SizeGripItem* grip() const { return m_grip; }
+    void setGrip(SizeGripItem* grip) { m_grip = grip; }
+    GraphWidget* graphWidget() const { return m_graph; }
+    // The three lines the box shows.
+    QString text() const;
+
+    QList<Edge*> edges() const { return m_edges; }
+    void addEdge(Edge* edge);
+    // Removes every occurrence (an arrow to the box itself is listed twice).
+    void removeEdge(Edge* edge);
+    Edge* edgeTo(const QString& sigla) const;
+    // Makes every arrow of the box recompute its end points.
+    void adjustEdges();
+
+    bool isMarked() const { return m_marked; }
+    void setMarked(bool on);
+
+    // Stacking among boxes of equal z: a later-created box lies above.
+    quint64 creationOrder() const { return m_creationOrder; }
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+protected:
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event) override;
+
+private:
+    void updateEdgeColors();
+
+    GraphWidget* m_graph;
+    SizeGripItem* m_grip = nullptr;
+    QColor m_color;
+    QString m_sigla;
+    QString m_num;
+    QString m_name;
+    QList<Edge*> m_edges;
+    bool m_marked = false;
+    int m_paintCount = 1;
+    quint64 m_creationOrder;
+};

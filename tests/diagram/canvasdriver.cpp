@@ -1,0 +1,85 @@
+#include "canvasdriver.h"
+
+#include "diagram/graphwidget.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace ZorTest {
+
+CanvasDriver::CanvasDriver() : m_canvas(std::make_unique<GraphWidget>()) {}
+
+CanvasDriver::~CanvasDriver() = default;
+
+bool CanvasDriver::show()
+{
+    m_canvas->resize(800, 600);
+    m_canvas->show();
+    if (!QTest::qWaitForWindowExposed(m_canvas.get()))
+        return false;
+    m_canvas->horizontalScrollBar()->setValue(0);
+    m_canvas->verticalScrollBar()->setValue(0);
+    return true;
+}
+
+QPoint CanvasDriver::toView(const QPointF& scenePos) const
+{
+    return m_canvas->mapFromScene(scenePos);
+}
+
+void CanvasDriver::press(const QPointF& scenePos, Qt::KeyboardModifiers modifiers)
+{
+    QTest::mousePress(m_canvas->viewport(), Qt::LeftButton, modifiers, toView(scenePos));
+}
+
+void CanvasDriver::moveTo(const QPointF& scenePos, Qt::KeyboardModifiers modifiers)
+{
+    // QTest moves the real cursor for widgets; a move with a held button is
+    // sent directly.
+    const QPoint pos = toView(scenePos);
+    QMouseEvent event(QEvent::MouseMove, pos, m_canvas->viewport()->mapToGlobal(pos), Qt::NoButton,
+                      Qt::LeftButton, modifiers);
+    QApplication::sendEvent(m_canvas->viewport(), &event);
+}
+
+void CanvasDriver::release(const QPointF& scenePos, Qt::KeyboardModifiers modifiers)
+{
+    QTest::mouseRelease(m_canvas->viewport(), Qt::LeftButton, modifiers, toView(scenePos));
+}
+
+void CanvasDriver::click(const QPointF& scenePos, Qt::KeyboardModifiers modifiers)
+{
+    press(scenePos, modifiers);
+    release(scenePos, modifiers);
+}
+
+void CanvasDriver::drag(const QPointF& from, const QPointF& to, Qt::KeyboardModifiers modifiers)
+{
+    press(from, modifiers);
+    moveTo(to, modifiers);
+    release(to, modifiers);
+}
+
+void CanvasDriver::doubleClick(const QPointF& scenePos)
+{
+    click(scenePos);
+    QTest::mouseDClick(m_canvas->viewport(), Qt::LeftButton, Qt::NoModifier, toView(scenePos));
+    release(scenePos);
+}
+
+void CanvasDriver::doubleClickEvent(const QPointF& scenePos, Qt::MouseButtons buttons)
+{
+    const QPoint pos = toView(scenePos);
+    QMouseEvent event(QEvent::MouseButtonDblClick, pos, m_canvas->viewport()->mapToGlobal(pos),
+                      Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(m_canvas->viewport(), &event);
+}
+
+void CanvasDriver::paint()
+{
+    m_canvas->viewport()->repaint();
+}
+
+} // namespace ZorTest

@@ -1,0 +1,647 @@
+#include "canvasdriver.h"
+#include "diagram/edge.h"
+#include "diagram/graphwidget.h"
+#include "diagram/node.h"
+#include "diagram/sizegripitem.h"
+#include "model/macro.h"
+
+#include <QGraphicsScene>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <algorithm>
+
+namespace {
+
+QStringList sorted(QStringList list)
+{
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+QStringList firstArguments(const QSignalSpy& spy)
+{
+    QStringList values;
+    for (const QList<QVariant>& call : spy)
+        values.append(call.at(0).toString());
+    return values;
+}
+
+QPointF centre(const Node* node)
+{
+    return node->sceneBoundingRect().center();
+}
+
+int itemsOfType(const QGraphicsScene* scene, int type)
+{
+    const QList<QGraphicsItem*> items = scene->items();
+    return int(std::count_if(items.begin(), items.end(),
+                             [type](const QGraphicsItem* item) { return item->type() == type; }));
+}
+
+} // namespace
+
+class TestGraphWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void sceneSettings();
+    void placementOfNewBoxes();
+    void loadedBoxKeepsItsPlaceAndSize();
+    void boxesSnapWhenDragged_data();
+    void boxesSnapWhenDragged();
+    void findNodeReturnsTopmost();
+    void findNodeFollowsRenaming();
+    void addAndRemoveEdge();
+    void deleteSelectedItems_data();
+    void deleteSelectedItems();
+    void removedBoxIsNoLongerCurrent_data();
+    void removedBoxIsNoLongerCurrent();
+    void clearAllEmptiesTheDiagram();
+    void zoomOutStopsAfterSevenSteps();
+    void zoomInHasNoLimitAndCentresTheSelectedBox();
+    void pressAndReleaseSignals();
+    void pressAfterLoneSelectionClearsIt();
+    void clicksMarkBoxes();
+    void doubleClick_data();
+    void doubleClick();
+    void doubleClickOnBoxEditsIt();
+    void selectAllAndUnselectAll();
+    void gridIsDrawnOnlyWhenOn();
+    void renderedCanvas();
+
+private:
+    Node* load(const QString& sigla, const QPoint& pos, int type = 2);
+
+    std::unique_ptr<ZorTest::CanvasDriver> driver;
+    GraphWidget* canvas = nullptr;
+};
+
+void TestGraphWidget::init()
+{
+    driver = std::make_unique<ZorTest::CanvasDriver>();
+    canvas = driver->canvas();
+    QVERIFY(driver->show());
+}
+
+void TestGraphWidget::cleanup()
+{
+    driver.reset();
+    canvas = nullptr;
+}
+
+Node* TestGraphWidget::load(const QString& sigla, const QPoint& pos, int type)
+{
+    canvas->loadSquare(sigla, QStringLiteral("N") + sigla, QStringLiteral("MACRO ") + sigla, type,
+                       pos, 121, 81);
+    return canvas->nodes().constLast();
+}
+
+void TestGraphWidget::sceneSettings()
+{
+    const QGraphicsScene* scene = canvas->scene();
+    QCOMPARE(scene->sceneRect(), QRectF(0, 0, 3000, 3000));
+    QCOMPARE(scene->itemIndexMethod(), QGraphicsScene::NoIndex);
+    QCOMPARE(scene->parent(), canvas);
+    QCOMPARE(canvas->minimumSize(), QSize(700, 450));
+    QVERIFY(canvas->renderHints() & QPainter::Antialiasing);
+    QCOMPARE(canvas->viewportUpdateMode(), QGraphicsView::BoundingRectViewportUpdate);
+    QVERIFY(canvas->gridOn());
+    QCOMPARE(canvas->scaleFactor(), 1.0);
+}
+
+void TestGraphWidget::placementOfNewBoxes()
+{
+    Macro first("1", "PRIMEIRA", "0", "A", 2, false);
+    Macro second("2", "SEGUNDA", "0", "B", 5, false);
+    Macro third("3", "TERCEIRA", "0", "C", 0, false);
+    Macro fourth("4", "QUARTA", "0", "D", 0, false);
+
+    canvas->addMacroBox(&first);
+    QCOMPARE(first.position(), QPoint(180, 40));
+    const Node* a = canvas->findNode("A");
+    QVERIFY(a);
+    QCOMPARE(a->pos(), QPointF(180, 40));
+    QCOMPARE(a->rect(), QRectF(0, 0, 121, 81));
+    QCOMPARE(a->color(), Macro::typeColor(2));
+    QCOMPARE(a->text(), QString("A\n1\nPRIMEIRA"));
+    QVERIFY(a->grip());
+    QCOMPARE(a->grip()->parentItem(), a);
+
+    canvas->addMacroBox(&second);
+    QCOMPARE(second.position(), QPoint(360, 40));
+    QCOMPARE(canvas->findNode("B")->color(), Macro::typeColor(5));
+
+    // The last box's coordinates are cut to integers toward zero.
+    canvas->showGrid(false);
+    canvas->findNode("B")->setPos(55.7, 20.9);
+    canvas->addMacroBox(&third);
+    QCOMPARE(third.position(), QPoint(235, 20));
+    canvas->findNode("C")->setPos(-5.5, 7.9);
+    canvas->addMacroBox(&fourth);
+    QCOMPARE(fourth.position(), QPoint(175, 7));
+}
+
+void TestGraphWidget::loadedBoxKeepsItsPlaceAndSize()
+{
+    // Off the grid and with the grid on: a stored position is not snapped.
+    QVERIFY(canvas->gridOn());
+    canvas->loadSquare("S", "12", "NOME", 3, QPoint(55, 23), 200, 60);
+    const Node* node = canvas->findNode("S");
+    QVERIFY(node);
+    QCOMPARE(node->pos(), QPointF(55, 23));
+    QCOMPARE(node->rect(), QRectF(0, 0, 200, 60));
+    QCOMPARE(node->color(), QColor(0, 128, 0));
+    QCOMPARE(node->brush(), QBrush(QColor(0, 128, 0), Qt::SolidPattern));
+    QCOMPARE(node->text(), QString("S\n12\nNOME"));
+}
+
+void TestGraphWidget::boxesSnapWhenDragged_data()
+{
+    QTest::addColumn<bool>("grid");
+    QTest::addColumn<QPointF>("target");
+    QTest::addColumn<QPointF>("expected");
+
+    QTest::newRow("grid on") << true << QPointF(27, 43) << QPointF(20, 40);
+    QTest::newRow("grid on, negative") << true << QPointF(-13, 5) << QPointF(-10, 0);
+    QTest::newRow("grid on, on the grid") << true << QPointF(250, 90) << QPointF(250, 90);
+    QTest::newRow("grid off") << false << QPointF(27, 43) << QPointF(27, 43);
+    QTest::newRow("grid off, negative") << false << QPointF(-13, 5) << QPointF(-13, 5);
+}
+
+void TestGraphWidget::boxesSnapWhenDragged()
+{
+    QFETCH(bool, grid);
+    QFETCH(QPointF, target);
+    QFETCH(QPointF, expected);
+
+    canvas->showGrid(grid);
+    Node* node = load("A", QPoint(180, 40));
+    const QPointF grab = centre(node);
+    driver->drag(grab, grab + target - node->pos());
+    QCOMPARE(node->pos(), expected);
+}
+
+void TestGraphWidget::findNodeReturnsTopmost()
+{
+    Node* lower = load("A", QPoint(100, 100));
+    Node* upper = load("A", QPoint(110, 110));
+    load("B", QPoint(400, 100));
+
+    // The scene's own stacking agrees: the later box lies above.
+    const QList<QGraphicsItem*> atPoint =
+        canvas->scene()->items(QPointF(150, 150), Qt::IntersectsItemShape, Qt::DescendingOrder);
+    const auto topBox = std::find_if(atPoint.begin(), atPoint.end(), [](QGraphicsItem* item) {
+        return item->type() == Node::Type;
+    });
+    QVERIFY(topBox != atPoint.end());
+    QCOMPARE(*topBox, upper);
+    QCOMPARE(canvas->findNode("A"), upper);
+
+    canvas->addEdge("B", "A");
+    QCOMPARE(upper->edges().size(), 1);
+    QVERIFY(lower->edges().isEmpty());
+
+    QCOMPARE(canvas->findNode("a"), nullptr);
+    QCOMPARE(canvas->findNode("X"), nullptr);
+
+    lower->setZValue(1.0);
+    QCOMPARE(canvas->findNode("A"), lower);
+}
+
+void TestGraphWidget::findNodeFollowsRenaming()
+{
+    Node* first = load("A", QPoint(100, 100));
+    Node* second = load("A", QPoint(400, 100));
+    load("B", QPoint(100, 300));
+
+    driver->click(centre(second));
+    QCOMPARE(canvas->currentNode(), second);
+    canvas->updateCurrentSquare("22", "NOVO NOME", "C", 3);
+    QCOMPARE(second->text(), QString("C\n22\nNOVO NOME"));
+    QCOMPARE(second->color(), Macro::typeColor(3));
+    QCOMPARE(canvas->findNode("C"), second);
+    QCOMPARE(canvas->findNode("A"), first);
+
+    canvas->addEdge("B", "C");
+    QCOMPARE(second->edges().size(), 1);
+    canvas->removeEdge("B", "C");
+    QVERIFY(second->edges().isEmpty());
+
+    // A box renamed directly is found under its new acronym too.
+    first->setSigla("D");
+    QCOMPARE(canvas->findNode("A"), nullptr);
+    QCOMPARE(canvas->findNode("D"), first);
+}
+
+void TestGraphWidget::addAndRemoveEdge()
+{
+    Node* a = load("A", QPoint(100, 100));
+    Node* b = load("B", QPoint(400, 100));
+    const QGraphicsScene* scene = canvas->scene();
+
+    canvas->addEdge("A", "X");
+    canvas->addEdge("X", "A");
+    QCOMPARE(itemsOfType(scene, Edge::Type), 0);
+
+    canvas->addEdge("A", "B");
+    QCOMPARE(itemsOfType(scene, Edge::Type), 1);
+    QCOMPARE(a->edges().size(), 1);
+    QCOMPARE(b->edges(), a->edges());
+    const Edge* edge = a->edges().constFirst();
+    QCOMPARE(edge->sourceNode(), a);
+    QCOMPARE(edge->destNode(), b);
+
+    canvas->removeEdge("A", "C");
+    canvas->removeEdge("B", "A"); // B holds the arrow, but as its destination
+    canvas->removeEdge("X", "B");
+    QCOMPARE(itemsOfType(scene, Edge::Type), 1);
+
+    canvas->removeEdge("A", "B");
+    QCOMPARE(itemsOfType(scene, Edge::Type), 0);
+    QVERIFY(a->edges().isEmpty());
+    QVERIFY(b->edges().isEmpty());
+
+    canvas->addEdge("A", "A");
+    QCOMPARE(a->edges().size(), 2);
+    canvas->removeEdge("A", "A");
+    QVERIFY(a->edges().isEmpty());
+    QCOMPARE(itemsOfType(scene, Edge::Type), 0);
+}
+
+void TestGraphWidget::deleteSelectedItems_data()
+{
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<QStringList>("remaining");
+    QTest::addColumn<int>("remainingEdges");
+
+    QTest::newRow("none") << QStringList() << QStringList{"A", "B", "C"} << 6;
+    QTest::newRow("some") << QStringList{"A", "B"} << QStringList{"C"} << 1;
+    QTest::newRow("every box") << QStringList{"A", "B", "C"} << QStringList() << 0;
+}
+
+void TestGraphWidget::deleteSelectedItems()
+{
+    QFETCH(QStringList, selected);
+    QFETCH(QStringList, remaining);
+    QFETCH(int, remainingEdges);
+
+    load("A", QPoint(100, 100));
+    load("B", QPoint(400, 100));
+    load("C", QPoint(700, 100));
+    for (const QString pair : {"AB", "BC", "CA", "AA", "BB", "CC"})
+        canvas->addEdge(pair.left(1), pair.right(1));
+    for (const QString& sigla : selected)
+        canvas->findNode(sigla)->setMarked(true);
+
+    QSignalSpy deleted(canvas, &GraphWidget::deletedItem);
+    QSignalSpy counts(canvas, &GraphWidget::selectedItems);
+    const QList<QString> removed = canvas->deleteSelectedItems();
+
+    QCOMPARE(sorted(removed), selected);
+    QCOMPARE(sorted(firstArguments(deleted)), selected);
+    QCOMPARE(counts.count(), 1);
+    QCOMPARE(counts.at(0).at(0).toInt(), 0);
+
+    QStringList left;
+    for (const Node* node : canvas->nodes())
+        left.append(node->sigla());
+    QCOMPARE(left, remaining);
+    for (const QString& sigla : selected)
+        QCOMPARE(canvas->findNode(sigla), nullptr);
+
+    // Every arrow left in the scene joins two boxes that are still there and
+    // is listed by both; no box lists an arrow that is gone.
+    const QList<QGraphicsItem*> items = canvas->scene()->items();
+    int edges = 0;
+    for (QGraphicsItem* item : items) {
+        if (auto* edge = qgraphicsitem_cast<Edge*>(item)) {
+            ++edges;
+            QVERIFY(canvas->nodes().contains(edge->sourceNode()));
+            QVERIFY(canvas->nodes().contains(edge->destNode()));
+            QVERIFY(edge->sourceNode()->edges().contains(edge));
+            QVERIFY(edge->destNode()->edges().contains(edge));
+        }
+    }
+    QCOMPARE(edges, remainingEdges);
+    for (const Node* node : canvas->nodes()) {
+        for (Edge* edge : node->edges())
+            QVERIFY(items.contains(edge));
+    }
+    // A box brings its grip and eight handles.
+    QCOMPARE(items.size(), remaining.size() * 10 + remainingEdges);
+}
+
+void TestGraphWidget::removedBoxIsNoLongerCurrent_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::newRow("deleted alone") << 0;
+    QTest::newRow("deleted with every box") << 1;
+    QTest::newRow("diagram cleared") << 2;
+}
+
+void TestGraphWidget::removedBoxIsNoLongerCurrent()
+{
+    QFETCH(int, way);
+    Node* kept = load("A", QPoint(100, 100));
+    Node* current = load("B", QPoint(400, 100));
+    driver->click(centre(current));
+    QCOMPARE(canvas->currentNode(), current);
+
+    if (way == 0) {
+        QCOMPARE(canvas->scene()->selectedItems(), QList<QGraphicsItem*>{current});
+        canvas->deleteSelectedItems();
+        QCOMPARE(canvas->nodes(), QList<Node*>{kept});
+    } else if (way == 1) {
+        kept->setMarked(true);
+        canvas->deleteSelectedItems();
+        QVERIFY(canvas->nodes().isEmpty());
+    } else {
+        canvas->clearAll();
+    }
+    QCOMPARE(canvas->currentNode(), nullptr);
+    // Nothing to update: this must touch no box, least of all a deleted one.
+    canvas->updateCurrentSquare("9", "OUTRO", "Z", 1);
+    QCOMPARE(canvas->findNode("Z"), nullptr);
+    if (way == 0)
+        QCOMPARE(kept->text(), QString("A\nNA\nMACRO A"));
+}
+
+void TestGraphWidget::clearAllEmptiesTheDiagram()
+{
+    load("A", QPoint(100, 100));
+    load("B", QPoint(400, 100));
+    canvas->addEdge("A", "B");
+    canvas->toggleSelectAll();
+
+    canvas->clearAll();
+    QVERIFY(canvas->scene()->items().isEmpty());
+    QVERIFY(canvas->nodes().isEmpty());
+    QCOMPARE(canvas->findNode("A"), nullptr);
+
+    // A fresh start: the first box goes first, and select-all selects again.
+    Macro macro("1", "X", "0", "X", 0, false);
+    canvas->addMacroBox(&macro);
+    QCOMPARE(macro.position(), QPoint(180, 40));
+    QSignalSpy counts(canvas, &GraphWidget::selectedItems);
+    canvas->toggleSelectAll();
+    QCOMPARE(counts.takeFirst().at(0).toInt(), 1);
+    QVERIFY(canvas->findNode("X")->isMarked());
+}
+
+void TestGraphWidget::zoomOutStopsAfterSevenSteps()
+{
+    QSignalSpy zooms(canvas, &GraphWidget::zoom);
+    for (int i = 0; i < 10; ++i)
+        canvas->zoomOut();
+
+    QCOMPARE(firstArguments(zooms), QStringList({"90", "80", "70", "60", "50", "40", "30"}));
+    // Seven single-precision steps: just below 0.3.
+    const double expected = 1.0 + 7 * double(-0.1f);
+    QCOMPARE(canvas->scaleFactor(), expected);
+    QVERIFY(canvas->scaleFactor() < 0.3);
+    QCOMPARE(canvas->transform().m11(), expected);
+    QCOMPARE(canvas->transform().m22(), expected);
+
+    canvas->zoomIn();
+    QCOMPARE(zooms.last().at(0).toInt(), 40);
+    canvas->zoomOut();
+    QCOMPARE(zooms.count(), 9);
+    canvas->zoomOut();
+    QCOMPARE(zooms.count(), 9);
+}
+
+void TestGraphWidget::zoomInHasNoLimitAndCentresTheSelectedBox()
+{
+    Node* node = load("A", QPoint(1500, 1500));
+    node->setMarked(true);
+    QSignalSpy zooms(canvas, &GraphWidget::zoom);
+    for (int i = 1; i <= 40; ++i) {
+        canvas->zoomIn();
+        // Within the pixel that whole scroll steps allow.
+        const QPointF offset = QPointF(canvas->mapFromScene(centre(node))) -
+                               QRectF(canvas->viewport()->rect()).center();
+        QVERIFY2(
+            qAbs(offset.x()) <= 1.5 && qAbs(offset.y()) <= 1.5,
+            qPrintable(QString("step %1: off by %2, %3").arg(i).arg(offset.x()).arg(offset.y())));
+    }
+    QCOMPARE(zooms.count(), 40);
+    QCOMPARE(zooms.last().at(0).toInt(), 500);
+    QCOMPARE(canvas->transform().m11(), canvas->scaleFactor());
+}
+
+void TestGraphWidget::pressAndReleaseSignals()
+{
+    Node* node = load("A", QPoint(100, 100));
+    canvas->horizontalScrollBar()->setValue(40);
+    canvas->verticalScrollBar()->setValue(30);
+    QSignalSpy clicks(canvas, &GraphWidget::newMouseClick);
+    QSignalSpy positions(canvas, &GraphWidget::newPosition);
+
+    const QPointF inside(160, 150);
+    const QPoint viewPos = driver->toView(inside);
+    driver->press(inside);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(clicks.at(0).at(0).toPoint(), viewPos);
+    QCOMPARE(positions.count(), 0);
+
+    driver->release(inside);
+    QCOMPARE(positions.count(), 1);
+    const QList<QVariant> args = positions.takeFirst();
+    // The viewport position taken as a scene point and mapped back to the
+    // view: not the click's own view position once the view is scrolled.
+    const QPoint expected = canvas->mapFromScene(QPointF(viewPos));
+    QVERIFY(expected != viewPos);
+    QCOMPARE(args.at(0).toPoint(), expected);
+    QCOMPARE(args.at(1).toRectF(), QRectF(-0.5, -0.5, 122, 82));
+    QCOMPARE(args.at(2).toString(), QString("A"));
+    QCOMPARE(args.at(3).toString(), QString("MACRO A"));
+    QCOMPARE(args.at(4).toString(), QString("NA"));
+    QCOMPARE(canvas->currentNode(), node);
+
+    // A click on the empty canvas selects nothing, so no position follows.
+    driver->click(QPointF(600, 400));
+    QCOMPARE(clicks.count(), 2);
+    QCOMPARE(positions.count(), 0);
+}
+
+void TestGraphWidget::pressAfterLoneSelectionClearsIt()
+{
+    Node* a = load("A", QPoint(100, 100));
+    Node* b = load("B", QPoint(400, 100));
+    QSignalSpy counts(canvas, &GraphWidget::selectedItems);
+
+    driver->click(centre(a));
+    QVERIFY(a->isMarked());
+    QCOMPARE(counts.count(), 0);
+
+    driver->press(centre(b));
+    QCOMPARE(counts.count(), 1);
+    QCOMPARE(counts.at(0).at(0).toInt(), 0);
+    QVERIFY(!a->isMarked());
+    QVERIFY(b->isMarked());
+    QCOMPARE(canvas->scene()->selectedItems(), QList<QGraphicsItem*>{b});
+    driver->release(centre(b));
+
+    // Shift keeps the lone selection for the box's own toggle.
+    driver->press(centre(b), Qt::ShiftModifier);
+    QCOMPARE(counts.count(), 1);
+    QVERIFY(!b->isMarked());
+    driver->release(centre(b), Qt::ShiftModifier);
+}
+
+void TestGraphWidget::clicksMarkBoxes()
+{
+    Node* a = load("A", QPoint(100, 100));
+    Node* b = load("B", QPoint(400, 100));
+    const SizeGripItem::HandleItem* handle = a->grip()->handleItems().constFirst();
+
+    driver->click(centre(a));
+    QVERIFY(a->isMarked());
+    QCOMPARE(handle->brush(), QBrush(Qt::lightGray, Qt::SolidPattern));
+
+    driver->click(QPointF(700, 500));
+    QVERIFY(!a->isMarked());
+    QVERIFY(canvas->scene()->selectedItems().isEmpty());
+    QCOMPARE(handle->brush().style(), Qt::NoBrush);
+
+    // Within a multiple selection a press starts a drag and keeps the marks.
+    canvas->toggleSelectAll();
+    driver->press(centre(a));
+    QVERIFY(a->isMarked());
+    QVERIFY(b->isMarked());
+    driver->release(centre(a));
+}
+
+void TestGraphWidget::doubleClick_data()
+{
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<bool>("edits");
+
+    QTest::newRow("one selected") << QStringList{"A"} << int(Qt::LeftButton) << true;
+    QTest::newRow("none selected") << QStringList() << int(Qt::LeftButton) << false;
+    QTest::newRow("two selected") << QStringList{"A", "B"} << int(Qt::LeftButton) << false;
+    QTest::newRow("right button") << QStringList{"A"} << int(Qt::RightButton) << false;
+    QTest::newRow("both buttons") << QStringList{"A"} << int(Qt::LeftButton | Qt::RightButton)
+                                  << false;
+}
+
+void TestGraphWidget::doubleClick()
+{
+    QFETCH(QStringList, selected);
+    QFETCH(int, buttons);
+    QFETCH(bool, edits);
+
+    Node* a = load("A", QPoint(100, 100));
+    load("B", QPoint(400, 100));
+    for (const QString& sigla : selected)
+        canvas->findNode(sigla)->setMarked(true);
+    QSignalSpy edit(canvas, &GraphWidget::editShape);
+
+    driver->doubleClickEvent(centre(a), Qt::MouseButtons(buttons));
+    QCOMPARE(edit.count(), edits ? 1 : 0);
+    if (edits) {
+        QCOMPARE(edit.at(0).at(0).toString(), QString("NA"));
+        QCOMPARE(canvas->currentNode(), a);
+    } else {
+        QCOMPARE(canvas->currentNode(), nullptr);
+    }
+}
+
+void TestGraphWidget::doubleClickOnBoxEditsIt()
+{
+    load("A", QPoint(100, 100));
+    Node* b = load("B", QPoint(400, 100));
+    QSignalSpy edit(canvas, &GraphWidget::editShape);
+
+    driver->doubleClick(centre(b));
+    QCOMPARE(firstArguments(edit), QStringList{"NB"});
+    QCOMPARE(canvas->currentNode(), b);
+}
+
+void TestGraphWidget::selectAllAndUnselectAll()
+{
+    load("A", QPoint(100, 100));
+    load("B", QPoint(400, 100));
+    load("C", QPoint(700, 100));
+    QSignalSpy counts(canvas, &GraphWidget::selectedItems);
+    const auto markedCount = [this] {
+        return int(std::count_if(canvas->nodes().begin(), canvas->nodes().end(),
+                                 [](const Node* node) { return node->isMarked(); }));
+    };
+
+    canvas->toggleSelectAll();
+    QCOMPARE(counts.takeFirst().at(0).toInt(), 3);
+    QCOMPARE(markedCount(), 3);
+    canvas->toggleSelectAll();
+    QCOMPARE(counts.takeFirst().at(0).toInt(), 0);
+    QCOMPARE(markedCount(), 0);
+
+    canvas->toggleSelectAll();
+    QCOMPARE(counts.takeFirst().at(0).toInt(), 3);
+    canvas->unselectAll();
+    QCOMPARE(counts.takeFirst().at(0).toInt(), 0);
+    QCOMPARE(markedCount(), 0);
+    QVERIFY(canvas->scene()->selectedItems().isEmpty());
+    // The toggle remembers its own state: its next turn deselects.
+    canvas->toggleSelectAll();
+    QCOMPARE(counts.takeFirst().at(0).toInt(), 0);
+}
+
+void TestGraphWidget::gridIsDrawnOnlyWhenOn()
+{
+    // Darkest pixel around where a grid point falls, in an empty area.
+    const auto darkest = [this] {
+        driver->paint();
+        const QImage image = canvas->viewport()->grab().toImage();
+        const QPoint at = driver->toView(QPointF(300, 300));
+        int value = 255;
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx)
+                value = qMin(value, qGray(image.pixel(at + QPoint(dx, dy))));
+        }
+        return value;
+    };
+    QVERIFY(darkest() < 160);
+    canvas->showGrid(false);
+    QVERIFY(!canvas->gridOn());
+    QCOMPARE(darkest(), 255);
+    canvas->showGrid(true);
+    QVERIFY(darkest() < 160);
+}
+
+void TestGraphWidget::renderedCanvas()
+{
+    Node* a = load("A", QPoint(100, 100), 2);
+    Node* b = load("B", QPoint(400, 100), 3);
+    load("C", QPoint(250, 300), 5);
+    canvas->addEdge("A", "B");
+    canvas->addEdge("B", "C");
+    canvas->addEdge("C", "A");
+    a->setMarked(true);
+    // The first paint colours the arrows; the second shows them.
+    driver->paint();
+    driver->paint();
+    const QImage image = canvas->viewport()->grab().toImage();
+    if (qEnvironmentVariableIsSet("ZOR_CANVAS_PNG"))
+        image.save(qEnvironmentVariable("ZOR_CANVAS_PNG"));
+
+    const auto pixelAt = [&](const QPointF& scenePos) {
+        return QColor(image.pixel(driver->toView(scenePos)));
+    };
+    QCOMPARE(pixelAt(a->pos() + QPointF(10, 10)), QColor(255, 255, 0));
+    QCOMPARE(pixelAt(b->pos() + QPointF(10, 10)), QColor(0, 128, 0));
+    // The arrow from the marked box is red, halfway between the boxes.
+    const QColor arrow = pixelAt(QPointF(300, 140));
+    QVERIFY2(arrow.red() > 150 && arrow.green() < 100, qPrintable(arrow.name()));
+    // The top-left handle of the marked box is light grey.
+    QCOMPARE(pixelAt(a->pos() + QPointF(-1, -1)), QColor(Qt::lightGray));
+}
+
+QTEST_MAIN(TestGraphWidget)
+#include "tst_graphwidget.moc"
