@@ -220,7 +220,8 @@ void TestMainWindow::statusLabelsFollowTheCanvas()
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, onBox);
     const QPoint mapped = canvas->mapFromScene(QPointF(onBox));
     QCOMPARE(labels.at(1)->text(), QStringLiteral("(%1,%2)").arg(mapped.x()).arg(mapped.y()));
-    QCOMPARE(labels.at(2)->text(), QStringLiteral("81 x 121"));
+    // The box's bounding rectangle: 121 x 81 and the pen's width.
+    QCOMPARE(labels.at(2)->text(), QStringLiteral("82 x 122"));
     QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));
 
     action(window, "actionSelectAll")->trigger();
@@ -333,7 +334,7 @@ void TestMainWindow::settingsWrittenOnlyByAcceptedClose()
     {
         MainWindow window;
         window.show();
-        window.resize(640, 480);
+        window.resize(900, 700);
         window.move(120, 90);
         QVERIFY(!QSettings().contains(QStringLiteral("MainWindow/size")));
 
@@ -349,14 +350,14 @@ void TestMainWindow::settingsWrittenOnlyByAcceptedClose()
         answerMessageBox(QStringLiteral("Descartar"));
         QVERIFY(window.close());
         QSettings settings;
-        QCOMPARE(settings.value(QStringLiteral("MainWindow/size")).toSize(), QSize(640, 480));
+        QCOMPARE(settings.value(QStringLiteral("MainWindow/size")).toSize(), QSize(900, 700));
         QCOMPARE(settings.value(QStringLiteral("MainWindow/locale")).toString(),
                  QStringLiteral("en"));
         QVERIFY(settings.contains(QStringLiteral("MainWindow/pos")));
     }
     QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
     MainWindow again;
-    QCOMPARE(again.size(), QSize(640, 480));
+    QCOMPARE(again.size(), QSize(900, 700));
     QCOMPARE(again.language(), QStringLiteral("pt"));
     QCOMPARE(again.referenceLists().violations.first(), QStringLiteral("Excesso de velocidade"));
 }
