@@ -1,4 +1,6 @@
 #include "app/anchorsettings.h"
+#include "io/mcrreader.h"
+#include "io/mcrwriter.h"
 #include "legacymcrbuilder.h"
 #include "model/group.h"
 #include "model/macro.h"
@@ -15,7 +17,8 @@ using ZorTest::TestEnvironment;
 
 // The example files are the output of the generators below; the sample
 // group is clean by the terminal's rules, so that checks find nothing in it.
-// ZOR_WRITE_EXAMPLES=1 writes the generated files into examples/.
+// ZOR_WRITE_EXAMPLES=1 writes the generated files into examples/ (and the
+// stream seed into tests/data/).
 namespace {
 
 QByteArray contentsOf(const QString& path)
@@ -27,6 +30,12 @@ QByteArray contentsOf(const QString& path)
 QString examplePath(const QString& name)
 {
     return TestEnvironment::sourceDir() + "/examples/" + name;
+}
+
+// The sample group in the data-stream layout: a seed of the .mcr fuzz target.
+QString streamSamplePath()
+{
+    return TestEnvironment::testDataDir() + "/sample-stream.mcr";
 }
 
 // Entries of a reference list in "zor.ini", by 1-based identifier.
@@ -80,6 +89,7 @@ private slots:
     void initTestCase();
     void sampleIsGenerated();
     void legacyIsGenerated();
+    void streamSampleIsGenerated();
     void sampleIsClean();
     void sampleLayout();
     void legacyLoads();
@@ -95,10 +105,14 @@ void TestExamples::initTestCase()
     env = std::make_unique<TestEnvironment>();
     QCOMPARE(ZorObject::anchorSettings().anchorViolationId(), 23);
     if (qEnvironmentVariableIntValue("ZOR_WRITE_EXAMPLES") == 1) {
-        for (const QString& name : {QStringLiteral("sample.mcx"), QStringLiteral("legacy.mcr")}) {
-            QFile out(examplePath(name));
+        const QList<QPair<QString, QByteArray>> files{
+            {examplePath("sample.mcx"), generatedSample()},
+            {examplePath("legacy.mcr"), SampleGroups::legacySample()},
+            {streamSamplePath(), McrWriter::toBytes(*SampleGroups::sample())}};
+        for (const auto& file : files) {
+            QFile out(file.first);
             QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            out.write(name.endsWith("mcx") ? generatedSample() : SampleGroups::legacySample());
+            out.write(file.second);
         }
     }
     MessageRecorder recorder;
@@ -133,6 +147,18 @@ void TestExamples::legacyIsGenerated()
     QCOMPARE(generated.size(), LegacyMcr::HeaderSize + 2 * LegacyMcr::RecordSize);
     QVERIFY2(contentsOf(examplePath("legacy.mcr")) == generated,
              "examples/legacy.mcr differs from its generator (ZOR_WRITE_EXAMPLES=1 rewrites it)");
+}
+
+void TestExamples::streamSampleIsGenerated()
+{
+    // Pins the data-stream layout: a change to it shows here first.
+    QVERIFY2(contentsOf(streamSamplePath()) == McrWriter::toBytes(*SampleGroups::sample()),
+             "tests/data/sample-stream.mcr differs from its generator");
+    Group group{QString(), QString()};
+    McrReader reader;
+    QVERIFY(reader.readFile(streamSamplePath(), group));
+    QCOMPARE(reader.layout(), McrReader::Layout::DataStream);
+    QCOMPARE(group.macroCount(), 12);
 }
 
 void TestExamples::sampleIsClean()
