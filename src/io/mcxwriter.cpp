@@ -15,16 +15,15 @@ bool McxWriter::write(Group& group, const QString& path, QString* errorString)
 QByteArray McxWriter::toJson(Group& group)
 {
     group.setVersion(Group::CurrentVersion);
-    const QList<Macro*> macros = group.macros();
+    QList<Macro*> macros = group.macros();
+    macros.removeAll(nullptr);
     const QJsonObject header{{QLatin1String("version"), Group::CurrentVersion},
                              {QLatin1String("name"), group.name()},
                              {QLatin1String("description"), group.description()},
                              {QLatin1String("creationDate"), group.creationDate()},
                              {QLatin1String("nMacros"), macros.size()}};
     QJsonArray elements;
-    for (Macro* macro : macros) {
-        if (!macro)
-            continue;
+    for (Macro* macro : qAsConst(macros)) {
         group.syncGeometry(macro);
         QJsonObject element;
         macro->write(element);
