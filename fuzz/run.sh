@@ -26,10 +26,8 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 for format in mcx mcr; do
     seeds="$work/seeds-$format"
     mkdir -p "$seeds" "fuzz/corpus-$format"
+    # The examples, the test files and the inputs kept in tests/data/fuzz/.
     find examples tests/data -type f -name "*.$format" -exec cp {} "$seeds/" \;
-    if [ -d "tests/data/fuzz/$format" ]; then
-        find "tests/data/fuzz/$format" -type f -exec cp {} "$seeds/" \;
-    fi
     dict=()
     [ -f "fuzz/$format.dict" ] && dict=(-dict="$root/fuzz/$format.dict")
     target="$root/build-fuzz/fuzz/fuzz_$format"

@@ -99,8 +99,8 @@ private slots:
     void dataStreamDamaged();
     void saveChoosesWriterBySuffix_data();
     void saveChoosesWriterBySuffix();
-    void fuzzFindings_data();
-    void fuzzFindings();
+    void fuzzInputs_data();
+    void fuzzInputs();
 
 private:
     QString path(const QString& name) const { return env->filePath(name); }
@@ -492,7 +492,9 @@ void TestMcr::saveChoosesWriterBySuffix()
     QVERIFY(group->save());
 }
 
-void TestMcr::fuzzFindings_data()
+// Inputs kept from fuzzing (tests/data/fuzz/mcr): a spread of the fuzz
+// corpus and every input that ever made the fuzz target fail.
+void TestMcr::fuzzInputs_data()
 {
     QTest::addColumn<QString>("file");
     const QDir dir(TestEnvironment::testDataDir() + "/fuzz/mcr");
@@ -503,18 +505,24 @@ void TestMcr::fuzzFindings_data()
         QTest::newRow("none") << QString();
 }
 
-void TestMcr::fuzzFindings()
+void TestMcr::fuzzInputs()
 {
     QFETCH(QString, file);
     if (file.isEmpty())
-        QSKIP("no findings recorded");
+        QSKIP("no fuzz inputs kept");
 
     // Whatever the reader accepts, saved in the stream layout, reads back
     // to the same bytes.
     MessageRecorder recorder;
     Group first{QString(), QString()};
-    if (!McrReader().read(contentsOf(file), first))
+    McrReader firstReader;
+    if (!firstReader.read(contentsOf(file), first)) {
+        // Refused: a damaged data stream, and nothing of it in the group.
+        QCOMPARE(firstReader.layout(), McrReader::Layout::DataStream);
+        QCOMPARE(first.macroCount(), 0);
+        QVERIFY(firstReader.errorString().contains("at offset"));
         return;
+    }
     const QByteArray written = McrWriter::toBytes(first);
     Group second{QString(), QString()};
     McrReader reader;
