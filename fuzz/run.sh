@@ -18,8 +18,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp data/zor.ini "$work/"
 
-# Leaks are looked for once the run is over, by replaying the corpus with
-# whole stacks: Qt (without frame pointers) hides the frames that the one
+# Leaks are looked for once the run is over, by replaying the corpus (merged
+# down to the inputs that add coverage) with whole stacks: Qt (without frame pointers) hides the frames that the one
 # suppression (a leak inside Qt's JSON parser, fuzz/lsan.supp) must see, and
 # whole stacks on every allocation would slow the fuzzing twentyfold.
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
@@ -38,10 +38,17 @@ for format in mcx mcr; do
         -artifact_prefix="$root/fuzz/" "$root/fuzz/corpus-$format" "$seeds")
 
     echo "== fuzz_$format: leak check of the corpus"
+    minimal="$work/minimal-$format"
+    mkdir -p "$minimal"
+    if ! (cd "$work" && ASAN_OPTIONS=detect_leaks=0 "$target" -merge=1 "$minimal" \
+        "$root/fuzz/corpus-$format" "$seeds") >"$work/merge-$format.log" 2>&1; then
+        cat "$work/merge-$format.log"
+        exit 1
+    fi
     log="$work/leaks-$format.log"
     if ! (cd "$work" && ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0 \
         LSAN_OPTIONS=suppressions="$root/fuzz/lsan.supp" \
-        "$target" -runs=0 "$root/fuzz/corpus-$format" "$seeds") >"$log" 2>&1; then
+        "$target" -runs=0 "$minimal") >"$log" 2>&1; then
         cat "$log"
         exit 1
     fi
