@@ -19,9 +19,10 @@ trap 'rm -rf "$work"' EXIT
 cp data/zor.ini "$work/"
 
 # Leaks are looked for once the run is over, by replaying the corpus (merged
-# down to the inputs that add coverage) with whole stacks: Qt (without frame pointers) hides the frames that the one
-# suppression (a leak inside Qt's JSON parser, fuzz/lsan.supp) must see, and
-# whole stacks on every allocation would slow the fuzzing twentyfold.
+# down to the inputs that add coverage) with whole stacks: Qt, built without
+# frame pointers, hides the frames that the one suppression (a leak inside
+# Qt's JSON parser, fuzz/lsan.supp) must see, and whole stacks on every
+# allocation would slow the fuzzing twentyfold.
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 for format in mcx mcr; do
     seeds="$work/seeds-$format"
