@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QDebug>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QScreen>
 
 #include <cstdio>
@@ -102,6 +103,9 @@ int runHeadlessCommand(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     setApplicationNames();
+    // Standard error carries the messages for the user and the warnings;
+    // QT_LOGGING_RULES can bring the debug lines back.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
     QCommandLineParser parser;
     const Options options;
