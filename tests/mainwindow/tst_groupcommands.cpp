@@ -1,3 +1,4 @@
+#include "app/anchorsettings.h"
 #include "diagram/edge.h"
 #include "diagram/graphwidget.h"
 #include "diagram/node.h"
@@ -350,7 +351,7 @@ void TestGroupCommands::saveOfUnnamedGroupGoesThroughGroupDialog()
     QCOMPARE(group->filePath(), target);
     QVERIFY2(group->isModified(), "a save as leaves the flag as it was");
 
-    Group reread(QString(), QString());
+    Group reread{QString(), QString()};
     QVERIFY(reread.loadMcx(target));
     QCOMPARE(reread.name(), QStringLiteral("Frota"));
     QCOMPARE(reread.macroCount(), 1);
@@ -409,9 +410,16 @@ void TestGroupCommands::saveInPlaceClearsModified()
     openThroughCommand(path);
     Group* group = window->currentGroup();
     QVERIFY(group->macroCount() > 0);
+    QVERIFY(!group->isModified());
+    QVERIFY(!action(*window, "actionSaveGroup")->isEnabled());
     group->setDescription(QStringLiteral("alterada"));
-    QVERIFY(group->isModified());
-    action(*window, "actionZoomPlus")->trigger();
+    // A click on a box marks the group modified and refreshes the actions.
+    GraphWidget* canvas = window->canvas();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const Node* box = canvas->findNode(group->macros().first()->sigla());
+    canvas->centerOn(box);
+    QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {},
+                      canvas->mapFromScene(box->sceneBoundingRect().center()));
     QVERIFY(action(*window, "actionSaveGroup")->isEnabled());
 
     action(*window, "actionSaveGroup")->trigger();
