@@ -26,6 +26,9 @@ struct Options
 {
     bool tsv = false;
     int runs = DefaultRuns;
+    // For a profiler: the one measurement to take (open, save, delete,
+    // repaint); the window is set up in any case.
+    QString only;
     bool help = false;
     QString error;
 };
@@ -41,6 +44,12 @@ Options parseOptions(int argc, char* argv[])
             if (options.runs < MinimumRuns)
                 options.error =
                     QStringLiteral("--runs takes a number of at least %1").arg(MinimumRuns);
+        } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
+            options.only = QString::fromLocal8Bit(argv[++i]);
+            static const QStringList known{QStringLiteral("open"), QStringLiteral("save"),
+                                           QStringLiteral("delete"), QStringLiteral("repaint")};
+            if (!known.contains(options.only))
+                options.error = QStringLiteral("--only takes open, save, delete or repaint");
         } else if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
             options.help = true;
         } else {
@@ -54,9 +63,10 @@ Options parseOptions(int argc, char* argv[])
 void printUsage(FILE* stream)
 {
     std::fprintf(stream,
-                 "Usage: zor-bench [--tsv] [--runs N]\n"
-                 "  --tsv     one \"figure<TAB>value\" line per figure\n"
-                 "  --runs N  runs per figure after a warm-up (default %d, at least %d)\n",
+                 "Usage: zor-bench [--tsv] [--runs N] [--only WHAT]\n"
+                 "  --tsv        one \"figure<TAB>value\" line per figure\n"
+                 "  --runs N     runs per figure after a warm-up (default %d, at least %d)\n"
+                 "  --only WHAT  for a profiler: take only open, save, delete or repaint\n",
                  DefaultRuns, MinimumRuns);
 }
 
@@ -126,10 +136,17 @@ int main(int argc, char* argv[])
         return 1;
     }
     run.measureMemory();
-    run.measureOpen();
-    run.measureSave();
-    run.measureDelete();
-    run.measureRepaint();
+    const auto wanted = [&](const char* name) {
+        return options.only.isEmpty() || options.only == QLatin1String(name);
+    };
+    if (wanted("open"))
+        run.measureOpen();
+    if (wanted("save"))
+        run.measureSave();
+    if (wanted("delete"))
+        run.measureDelete();
+    if (wanted("repaint"))
+        run.measureRepaint();
     run.summarise();
 
     QTextStream out(stdout);

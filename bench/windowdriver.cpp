@@ -104,11 +104,6 @@ void WindowDriver::markModified()
         group()->setModified(true);
 }
 
-void WindowDriver::runQueuedCalls()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-}
-
 void WindowDriver::settle()
 {
     for (int i = 0; i < 3; ++i)

@@ -44,9 +44,6 @@ public:
     GraphWidget& canvas() const;
     Group* group() const;
 
-    // The calls the commands queued for later (a scene's index update,
-    // for one) are part of the command: run them now.
-    static void runQueuedCalls();
     // Lets the window paint and settle, outside any measurement.
     static void settle();
 
