@@ -2,12 +2,11 @@
 
 #include "app/anchorsettings.h"
 #include "boxgeometry.h"
+#include "compactjsonwriter.h"
 #include "model/macro.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
-
-#include <algorithm>
 
 namespace {
 
@@ -21,14 +20,21 @@ quint8 anchorId()
 }
 
 // An 800-byte screen from the text of a file: character i replaces byte i of
-// a blank screen; what lies beyond the screen is dropped.
+// a blank screen, as its Latin-1 byte ("?" where Latin-1 has none); what
+// lies beyond the screen is dropped.
 QByteArray screenFrom(const QString& text, bool lessThanIsBlank)
 {
-    QByteArray bytes = text.left(Macro::ScreenSize).toLatin1();
-    if (lessThanIsBlank)
-        bytes.replace('<', ' ');
     QByteArray screen(Macro::ScreenSize, ' ');
-    std::copy(bytes.cbegin(), bytes.cend(), screen.begin());
+    const int length = qMin(text.size(), int(Macro::ScreenSize));
+    const QChar* source = text.constData();
+    char* target = screen.data();
+    for (int i = 0; i < length; ++i) {
+        const ushort unit = source[i].unicode();
+        char byte = unit < 0x100 ? char(unit) : '?';
+        if (lessThanIsBlank && byte == '<')
+            byte = ' ';
+        target[i] = byte;
+    }
     return screen;
 }
 
@@ -62,6 +68,14 @@ template <typename T> QJsonArray arrayFrom(const QList<T>& values)
     for (const T value : values)
         array.append(int(value));
     return array;
+}
+
+template <typename T> void writeArray(CompactJsonWriter& writer, const QList<T>& values)
+{
+    writer.beginArray();
+    for (const T value : values)
+        writer.value(int(value));
+    writer.endArray();
 }
 
 QRect rectFrom(const QJsonObject& object)
@@ -280,4 +294,145 @@ void MacroJson::writeViolations(const Macro& macro, QJsonObject& json)
         violations.append(element);
     }
     json.insert(QLatin1String("violacoes"), violations);
+}
+
+// The keys go in the order QJsonObject keeps them, by their bytes.
+void MacroJson::write(const Macro& macro, CompactJsonWriter& writer)
+{
+    const QString form = screenText(macro.form());
+    const QString confirmation = screenText(macro.confirmationText());
+    const QList<quint8> automation = macro.automation();
+    const QRect dimensions = macro.dimensions();
+    const QPoint position = macro.position();
+
+    writer.beginObject();
+    writer.key(QLatin1String("atalho"));
+    writer.value(macro.shortcut().toInt());
+    writer.key(QLatin1String("automacao"));
+    writeArray(writer, automation);
+    writer.key(QLatin1String("automation"));
+    writeArray(writer, automation);
+    writer.key(QLatin1String("confirmacao"));
+    writer.value(confirmation);
+    writer.key(QLatin1String("confirmationText"));
+    writer.value(confirmation);
+    writer.key(QLatin1String("dimensions"));
+    writer.beginObject();
+    writer.key(QLatin1String("height"));
+    writer.value(dimensions.height());
+    writer.key(QLatin1String("width"));
+    writer.value(dimensions.width());
+    writer.key(QLatin1String("x"));
+    writer.value(dimensions.x());
+    writer.key(QLatin1String("y"));
+    writer.value(dimensions.y());
+    writer.endObject();
+    writeFlowArrays(macro, writer);
+    writeFlowEntries(macro, writer);
+    writer.key(QLatin1String("form"));
+    writer.value(form);
+    writer.key(QLatin1String("formulario"));
+    writer.value(form);
+    writer.key(QLatin1String("idMacro"));
+    writer.value(macro.num().toInt());
+    writer.key(QLatin1String("informacao"));
+    writer.value(!macro.isSecurity());
+    writer.key(QLatin1String("isSecurity"));
+    writer.value(macro.isSecurity());
+    writer.key(QLatin1String("name"));
+    writer.value(macro.name());
+    writer.key(QLatin1String("nome"));
+    writer.value(macro.name());
+    writer.key(QLatin1String("num"));
+    writer.value(macro.num());
+    writer.key(QLatin1String("position"));
+    writer.beginObject();
+    writer.key(QLatin1String("x"));
+    writer.value(position.x());
+    writer.key(QLatin1String("y"));
+    writer.value(position.y());
+    writer.endObject();
+    writer.key(QLatin1String("secureActuators"));
+    writeArray(writer, macro.secureActuators());
+    writer.key(QLatin1String("secureSensors"));
+    writeArray(writer, macro.secureSensors());
+    writer.key(QLatin1String("shortcut"));
+    writer.value(macro.shortcut());
+    writer.key(QLatin1String("sigla"));
+    writer.value(macro.sigla());
+    writer.key(QLatin1String("type"));
+    writer.value(macro.type());
+    writer.key(QLatin1String("validacoes"));
+    writer.value(int(macro.validationInt()));
+    writer.key(QLatin1String("validationInt"));
+    writer.value(int(macro.validationInt()));
+    writeViolations(macro, writer);
+    writer.endObject();
+}
+
+// "flow" and "flowNum": ten slots each, filled from the macro's lists.
+void MacroJson::writeFlowArrays(const Macro& macro, CompactJsonWriter& writer)
+{
+    const QStringList flow = macro.flow();
+    const QList<quint16> flowNum = macro.flowNum();
+    writer.key(QLatin1String("flow"));
+    writer.beginArray();
+    for (int slot = 0; slot < Macro::FlowSlots; ++slot)
+        writer.value(slot < flow.size() ? flow.at(slot) : QString());
+    writer.endArray();
+    writer.key(QLatin1String("flowNum"));
+    writer.beginArray();
+    for (int slot = 0; slot < Macro::FlowSlots; ++slot)
+        writer.value(slot < flow.size() ? int(flowNum.value(slot)) : 0);
+    writer.endArray();
+}
+
+void MacroJson::writeFlowEntries(const Macro& macro, CompactJsonWriter& writer)
+{
+    const QStringList flow = macro.flow();
+    const QList<quint16> flowNum = macro.flowNum();
+    const QList<quint16> flowPos = macro.flowPos();
+    writer.key(QLatin1String("fluxoMacros"));
+    writer.beginArray();
+    for (int i = 0; i < flow.size(); ++i) {
+        const quint16 number = flowNum.value(i);
+        if (flow.at(i).isEmpty() || number == 0)
+            continue;
+        writer.beginObject();
+        writer.key(QLatin1String("idMacro"));
+        writer.value(int(number));
+        writer.key(QLatin1String("nome"));
+        writer.value(flow.at(i));
+        writer.key(QLatin1String("posicao"));
+        writer.value(int(flowPos.value(i)));
+        writer.endObject();
+    }
+    writer.endArray();
+}
+
+void MacroJson::writeViolations(const Macro& macro, CompactJsonWriter& writer)
+{
+    const QList<quint8> ids = macro.violation();
+    const QList<quint8> reactions = macro.violationReactions();
+    const QList<quint16> timers = macro.violationTimers();
+    writer.key(QLatin1String("violacoes"));
+    writer.beginArray();
+    for (int i = 0; i < ids.size(); ++i) {
+        const quint8 id = ids.at(i);
+        if (id == 0)
+            continue;
+        writer.beginObject();
+        writer.key(QLatin1String("id"));
+        writer.value(int(id));
+        if (id == anchorId()) {
+            writer.key(QLatin1String("raio"));
+            writer.value(int(macro.raio()));
+        }
+        writer.key(QLatin1String("reacao"));
+        writer.value(int(reactions.value(i)));
+        writer.key(QLatin1String("tempo"));
+        writer.value(int(timers.value(i)));
+        writer.endObject();
+    }
+    writer.endArray();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class CompactJsonWriter;
 class Macro;
 class QJsonObject;
 
@@ -16,6 +17,9 @@ public:
     static void read(Macro& macro, const QJsonObject& json, int version);
     // Writes every key of the current format.
     static void write(const Macro& macro, QJsonObject& json);
+    // The same object straight as compact JSON text: the bytes that
+    // QJsonDocument gives for the object of write().
+    static void write(const Macro& macro, CompactJsonWriter& writer);
 
 private:
     static void readCurrent(Macro& macro, const QJsonObject& json);
@@ -23,4 +27,7 @@ private:
     static void readCommon(Macro& macro, const QJsonObject& json);
     static void writeFlow(const Macro& macro, QJsonObject& json);
     static void writeViolations(const Macro& macro, QJsonObject& json);
+    static void writeFlowArrays(const Macro& macro, CompactJsonWriter& writer);
+    static void writeFlowEntries(const Macro& macro, CompactJsonWriter& writer);
+    static void writeViolations(const Macro& macro, CompactJsonWriter& writer);
 };

@@ -23,6 +23,7 @@ McxReader::Result McxReader::readFile(const QString& path, Group& group)
 
 McxReader::Result McxReader::read(const QByteArray& data, Group& group)
 {
+    m_data = data;
     // A parse error leaves an empty document, which the check refuses.
     m_root = QJsonDocument::fromJson(data).object();
     if (!McxStructureCheck::check(m_root, &m_errorKey)) {

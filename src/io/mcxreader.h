@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QJsonObject>
 #include <QString>
 
 class Group;
-class QByteArray;
 
 // Reads an .mcx document into a group: structure check, version, header and
 // one macro per element. It never writes: the rewrite that follows a load in
@@ -24,12 +24,15 @@ public:
     QString errorString() const { return m_errorString; }
     // The document as read, for the rewrite.
     QJsonObject root() const { return m_root; }
+    // The bytes it was read from.
+    QByteArray data() const { return m_data; }
 
     // The header version as a number: a text such as "2.1.0.0" loses its
     // dots (2100).
     static int versionOf(const QJsonValue& value);
 
 private:
+    QByteArray m_data;
     QJsonObject m_root;
     QString m_errorKey;
     QString m_errorString;
