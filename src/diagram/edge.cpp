@@ -18,8 +18,10 @@ Edge::Edge(Node* sourceNode, Node* destNode) : m_source(sourceNode), m_dest(dest
     logConstruction();
     setZValue(-1.0);
     setAcceptedMouseButtons(Qt::NoButton);
-    m_source->addEdge(this);
-    m_dest->addEdge(this);
+    // Once, when both boxes know the arrow, rather than at each attachment:
+    // the result is the same.
+    m_source->attachEdge(this);
+    m_dest->attachEdge(this);
     adjust();
 }
 
