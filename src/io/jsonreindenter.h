@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 // Turns the text of a JSON document into the indented text that
 // QJsonDocument::toJson(Indented) gives for that document, in one pass over
@@ -14,12 +15,35 @@
 class JsonReindenter
 {
 public:
+    // What a reader sees of the document during the pass, token by token;
+    // a member that returns false ends the pass, and reindent() fails.
+    class Handler
+    {
+    public:
+        virtual ~Handler() = default;
+        virtual bool beginObject() = 0;
+        // A key: plain ASCII, no escapes.
+        virtual bool key(const char* name, int length) = 0;
+        virtual bool endObject() = 0;
+        virtual bool beginArray() = 0;
+        virtual bool endArray() = 0;
+        // The bytes between the quotes, escapes as written; decodeString()
+        // gives the text.
+        virtual bool string(const char* text, int length) = 0;
+        virtual bool integer(qint64 value) = 0;
+        virtual bool boolean(bool value) = 0;
+        virtual bool null() = 0;
+    };
+
     // False, with out unspecified, when the text is not in that form or its
     // root is not an object.
-    static bool reindent(const QByteArray& json, QByteArray* out);
+    static bool reindent(const QByteArray& json, QByteArray* out, Handler* handler = nullptr);
+    // The text of a string the pass accepted, as the toolkit's parser reads
+    // it.
+    static QString decodeString(const char* text, int length);
 
 private:
-    JsonReindenter(const QByteArray& json, QByteArray* out);
+    JsonReindenter(const QByteArray& json, QByteArray* out, Handler* handler);
 
     bool document();
     bool value(int level);
@@ -48,6 +72,7 @@ private:
     const char* m_p;
     const char* const m_end;
     QByteArray* m_out;
+    Handler* m_handler;
     char* m_write = nullptr;
     char* m_writeEnd = nullptr;
 };

@@ -268,13 +268,16 @@ bool Group::loadMcx(const QString& path, const QStringList& timerFlags)
     McxReader reader;
     if (!readMcx(path, reader))
         return false;
-    QJsonObject root = reader.root();
-    const bool timersDropped = McxRewrite::dropUnusedTimers(root, timerFlags);
     // An unchanged document is re-laid out from its own bytes, which is the
-    // same text as serialising it again, only much faster.
-    QByteArray indented;
-    if (timersDropped || !JsonReindenter::reindent(reader.data(), &indented))
-        indented = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    // same text as serialising it again, only much faster; the reader may
+    // have done so already.
+    QByteArray indented = reader.reindented();
+    if (indented.isEmpty() || reader.hasTimerOfOne()) {
+        QJsonObject root = reader.root();
+        if (McxRewrite::dropUnusedTimers(root, timerFlags) ||
+            (indented.isEmpty() && !JsonReindenter::reindent(reader.data(), &indented)))
+            indented = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    }
     QString error;
     if (!FileSaver::save(path, indented, &error)) {
         // The group is read all the same: only the tidying of the file is lost.
