@@ -157,11 +157,23 @@ void SizeGripItem::updateHandleItemPositions()
     const QBrush brush = marked ? QBrush(Qt::lightGray, Qt::SolidPattern) : QBrush(Qt::NoBrush);
     const QPen pen = marked ? QPen(Qt::SolidLine) : QPen(Qt::NoPen);
     for (HandleItem* handle : qAsConst(m_handleItems)) {
-        // Placing a handle must not count as a drag.
-        handle->setFlag(ItemSendsGeometryChanges, false);
+        // An invisible handle still takes drags, but paints nothing: said
+        // so, the view skips it when it paints (a large diagram has
+        // thousands). Its area is repainted while it still counts.
+        if (marked)
+            handle->setFlag(ItemHasNoContents, false);
         handle->setBrush(brush);
         handle->setPen(pen);
-        handle->setPos(handlePosition(handle->positionFlags(), m_rect));
+        if (!marked)
+            handle->setFlag(ItemHasNoContents, true);
+        const QPointF position = handlePosition(handle->positionFlags(), m_rect);
+        // The boxes refresh their handles at every second paint: most of the
+        // time nothing moves, and the flags need not change either.
+        if (handle->pos() == position)
+            continue;
+        // Placing a handle must not count as a drag.
+        handle->setFlag(ItemSendsGeometryChanges, false);
+        handle->setPos(position);
         handle->setFlag(ItemSendsGeometryChanges, true);
     }
 }
