@@ -123,8 +123,10 @@ SizeGripItem::SizeGripItem(std::unique_ptr<Resizer> resizer, QGraphicsItem* pare
       m_owner(dynamic_cast<Node*>(parent))
 {
     logConstruction();
-    // The grip only holds the handles.
-    setFlag(ItemHasNoContents);
+    // The grip only holds the handles, and they all lie within its bounds:
+    // the view then skips the handles of every box it does not show, and
+    // finds them wherever they are.
+    setFlag(ItemContainsChildrenInShape);
     const int flags[] = {HandleItem::TopLeft,    HandleItem::Top,         HandleItem::TopRight,
                          HandleItem::Right,      HandleItem::BottomRight, HandleItem::Bottom,
                          HandleItem::BottomLeft, HandleItem::Left};
@@ -134,6 +136,12 @@ SizeGripItem::SizeGripItem(std::unique_ptr<Resizer> resizer, QGraphicsItem* pare
 }
 
 SizeGripItem::~SizeGripItem() = default;
+
+QRectF SizeGripItem::boundingRect() const
+{
+    // A handle is the square (-3, -3, 5, 5) around its place on the rect.
+    return m_rect.adjusted(-3, -3, 2, 2);
+}
 
 void SizeGripItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
 {

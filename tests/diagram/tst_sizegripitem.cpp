@@ -27,6 +27,7 @@ private slots:
     void arrowsFollowTheResize();
     void handlesCatchUpWithOutsideRect();
     void handlesPaintOnlyWhileMarked();
+    void handlePartOutsideTheBoxTakesDrags();
     void rectResizer();
     void gripWithoutParent();
 
@@ -221,6 +222,18 @@ void TestSizeGripItem::handlesPaintOnlyWhileMarked()
     node->setMarked(false);
     QCOMPARE(colourAt(outside), blank);
     QVERIFY(corner->flags() & QGraphicsItem::ItemSendsGeometryChanges);
+}
+
+void TestSizeGripItem::handlePartOutsideTheBoxTakesDrags()
+{
+    // The corner handle sticks out of an unmarked box: found and dragged
+    // there as well.
+    Node* node = load("A", QPoint(100, 100));
+    const QPointF outside(98, 98);
+    QVERIFY(canvas->scene()->items(outside).contains(handle(node, Handle::TopLeft)));
+    driver->drag(outside, outside + QPointF(-30, -20));
+    QCOMPARE(node->rect(), QRectF(-30, -20, 151, 101));
+    QCOMPARE(node->pos(), QPointF(100, 100));
 }
 
 void TestSizeGripItem::rectResizer()
