@@ -203,12 +203,9 @@ void dlgConfigMacro::loadNextMacros()
 void dlgConfigMacro::applyKindVisibility()
 {
     const bool info = ui->rbInfo->isChecked();
-    for (QWidget* widget : {static_cast<QWidget*>(ui->treeValidation),
-                            static_cast<QWidget*>(ui->tabAutomationIn),
-                            static_cast<QWidget*>(ui->treeViolation),
-                            static_cast<QWidget*>(ui->tedConfText),
-                            static_cast<QWidget*>(ui->lblTextLegend),
-                            static_cast<QWidget*>(ui->lblTextInfo)})
+    const QList<QWidget*> properties{ui->treeValidation, ui->tabAutomationIn, ui->treeViolation,
+                                     ui->tedConfText,    ui->lblTextLegend,   ui->lblTextInfo};
+    for (QWidget* widget : properties)
         widget->setVisible(!info);
     for (QLabel* label : {ui->lblInfo, ui->lblInfo2, ui->lblInfo3, ui->lblInfo4})
         label->setVisible(info);
@@ -265,8 +262,8 @@ bool dlgConfigMacro::validateIdentity()
     const QByteArray form = formText();
     const int badLine = TabledEditor::checkFields(form.constData(), form.size());
     if (badLine > 0) {
-        message += tr("Arquivo inválido, necessário ajuste da tag na linha") +
-                   QLatin1Char('\n') + QString::number(badLine);
+        message += tr("Arquivo inválido, necessário ajuste da tag na linha") + QLatin1Char('\n') +
+                   QString::number(badLine);
         ui->tabWidget->setCurrentWidget(ui->tabForm);
         failed = true;
     }
@@ -299,8 +296,7 @@ bool dlgConfigMacro::validateIdentity()
     if (!checkIdentityCharacters(ui->edtName, tr("\nO nome da macro não pode conter acentos!"),
                                  &message))
         failed = true;
-    if (!checkIdentityCharacters(ui->edtSigla, tr("\nA sigla não pode conter acentos!"),
-                                 &message))
+    if (!checkIdentityCharacters(ui->edtSigla, tr("\nA sigla não pode conter acentos!"), &message))
         failed = true;
 
     QString anchorMessage;

@@ -4,9 +4,7 @@
 
 #include <QTreeWidget>
 
-ValidationTab::ValidationTab(QTreeWidget* tree, QObject* parent) : QObject(parent), tree(tree)
-{
-}
+ValidationTab::ValidationTab(QTreeWidget* tree, QObject* parent) : QObject(parent), tree(tree) {}
 
 void ValidationTab::build(const QStringList* validations)
 {

@@ -172,17 +172,17 @@ bool ViolationTab::checkAnchorLimits(QString* message)
         m_anchorRadius = quint16(value);
         const AnchorSettings& settings = ZorObject::anchorSettings();
         if (value < uint(qMax(settings.minRadius(), 0))) {
-            *message =
-                trDialog(QT_TRANSLATE_NOOP(
-                    "dlgConfigMacro", "O valor de 'Violação de Âncora'' é menor que o mínimo permitido (")) +
-                QString::number(settings.minRadius()) + QStringLiteral(").");
+            *message = trDialog(QT_TRANSLATE_NOOP(
+                           "dlgConfigMacro",
+                           "O valor de 'Violação de Âncora'' é menor que o mínimo permitido (")) +
+                       QString::number(settings.minRadius()) + QStringLiteral(").");
             return false;
         }
         if (value > uint(qMax(settings.maxRadius, 0))) {
-            *message =
-                trDialog(QT_TRANSLATE_NOOP(
-                    "dlgConfigMacro", "O valor de 'Violação de Âncora' é maior que o máximo permitido (")) +
-                QString::number(settings.maxRadius) + QStringLiteral(");");
+            *message = trDialog(QT_TRANSLATE_NOOP(
+                           "dlgConfigMacro",
+                           "O valor de 'Violação de Âncora' é maior que o máximo permitido (")) +
+                       QString::number(settings.maxRadius) + QStringLiteral(");");
             return false;
         }
         return true;

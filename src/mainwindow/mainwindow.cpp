@@ -734,13 +734,12 @@ void MainWindow::onEditShape(const QString& num)
     const QStringList oldFlow = macro->flow();
     dlgConfigMacro dialog(group.get(), macro, &lists.violations, &lists.violationTimerFlags,
                           &lists.radiusViolations, &lists.reactions, &lists.automations,
-                          &lists.validations, &lists.secureModeSensors,
-                          &lists.secureModeActuators, this);
+                          &lists.validations, &lists.secureModeSensors, &lists.secureModeActuators,
+                          this);
     if (dialog.exec() != QDialog::Accepted)
         return;
 
-    graph->updateCurrentSquare(dialog.number(), dialog.name(), dialog.sigla(),
-                               dialog.macroType());
+    graph->updateCurrentSquare(dialog.number(), dialog.name(), dialog.sigla(), dialog.macroType());
     for (const QString& next : oldFlow)
         graph->removeEdge(macro->sigla(), next);
     const QStringList newFlow = macro->flow();

@@ -36,7 +36,8 @@ public:
     Macro* add(const QString& num, const QString& sigla, const QString& shortcut = "0",
                int type = 2)
     {
-        auto* macro = new Macro(num, QStringLiteral("MACRO ") + sigla, shortcut, sigla, type, false);
+        auto* macro =
+            new Macro(num, QStringLiteral("MACRO ") + sigla, shortcut, sigla, type, false);
         group->addMacro(macro);
         return macro;
     }
@@ -64,8 +65,7 @@ public:
     std::unique_ptr<Group> group;
 };
 
-template <class T>
-T* child(const QWidget* parent, const char* name)
+template <class T> T* child(const QWidget* parent, const char* name)
 {
     T* found = parent->findChild<T*>(QLatin1String(name));
     if (!found)

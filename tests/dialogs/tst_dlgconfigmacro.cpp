@@ -80,7 +80,10 @@ void TestDlgConfigMacro::window()
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Configurar Macro"));
     QCOMPARE(dialog->size(), QSize(678, 504));
     QVERIFY(!(dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
-    QVERIFY(dialog->isModal() || true); // exec() makes it modal
+    // The layout's minimum does not push the dialog beyond its size.
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QCOMPARE(dialog->size(), QSize(678, 504));
 
     auto* ok = child<QPushButton>(dialog.get(), "btnInsert");
     auto* cancel = child<QPushButton>(dialog.get(), "btnCancelar");
@@ -135,8 +138,8 @@ void TestDlgConfigMacro::identityFields()
         const char* field;
         const char* typed;
         const char* shown;
-    } typing[] = {{"edtNumber", "999", "999"}, {"edtNumber", "1a2", "12"},
-                  {"edtNumber", "-5", "5"},    {"edtShortcut", "249", "249"},
+    } typing[] = {{"edtNumber", "999", "999"},  {"edtNumber", "1a2", "12"},
+                  {"edtNumber", "-5", "5"},     {"edtShortcut", "249", "249"},
                   {"edtShortcut", "250", "25"}, {"edtShortcut", "+7", "7"}};
     for (const auto& row : typing) {
         QLineEdit* field = edit(dialog.get(), row.field);
@@ -193,7 +196,8 @@ void TestDlgConfigMacro::tabsAndTheirWidgets()
         QLineEdit* field = edit(dialog.get(), name.constData());
         QCOMPARE(field->maxLength(), 3);
         QVERIFY(field->inputMask().isEmpty());
-        QCOMPARE(child<QLabel>(dialog.get(), labels[slot])->text(), QStringLiteral("F%1").arg(slot));
+        QCOMPARE(child<QLabel>(dialog.get(), labels[slot])->text(),
+                 QStringLiteral("F%1").arg(slot));
     }
     auto* validate = button(dialog.get(), "btnValidate");
     QCOMPARE(validate->text(), QStringLiteral("Validar"));
@@ -236,9 +240,9 @@ void TestDlgConfigMacro::formCommands()
         if (!action->isSeparator())
             menu.append(action->text());
     }
-    QCOMPARE(menu, (QStringList{"Checagem", "Data", "Data/Hora", "Decimal", "Hora", "Login",
-                                "Numérico", "Seleção", "Senha", "Texto", "Obrigatório",
-                                "Opcional"}));
+    QCOMPARE(menu,
+             (QStringList{"Checagem", "Data", "Data/Hora", "Decimal", "Hora", "Login", "Numérico",
+                          "Seleção", "Senha", "Texto", "Obrigatório", "Opcional"}));
     // The confirmation text has no commands.
     QVERIFY(child<TabledEditor>(dialog.get(), "tedConfText")->contextMenu()->isEmpty());
 
@@ -613,10 +617,9 @@ void TestDlgConfigMacro::kindVisibility()
                                      child<TabledEditor>(dialog.get(), "tedConfText"),
                                      child<QLabel>(dialog.get(), "lblTextLegend"),
                                      child<QLabel>(dialog.get(), "lblTextInfo")};
-    const QList<QWidget*> notices{child<QLabel>(dialog.get(), "lblInfo"),
-                                  child<QLabel>(dialog.get(), "lblInfo2"),
-                                  child<QLabel>(dialog.get(), "lblInfo3"),
-                                  child<QLabel>(dialog.get(), "lblInfo4")};
+    const QList<QWidget*> notices{
+        child<QLabel>(dialog.get(), "lblInfo"), child<QLabel>(dialog.get(), "lblInfo2"),
+        child<QLabel>(dialog.get(), "lblInfo3"), child<QLabel>(dialog.get(), "lblInfo4")};
     const auto expectInfo = [&](bool info) {
         for (const QWidget* widget : properties) {
             if (widget->isHidden() != info)
