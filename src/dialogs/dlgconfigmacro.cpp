@@ -359,7 +359,10 @@ void dlgConfigMacro::storeMacro()
     macro->setShortcut(ui->edtShortcut->text());
     macro->setSigla(ui->edtSigla->text());
     macro->setName(ui->edtName->text());
-    macro->setType(ui->cbxType->currentIndex());
+    // A type outside the list (a damaged file) leaves the combo without a
+    // choice; the macro then keeps the type it had.
+    if (ui->cbxType->currentIndex() >= 0)
+        macro->setType(ui->cbxType->currentIndex());
     macro->setSecurity(ui->rbSecurity->isChecked());
 
     const QByteArray form = formText();

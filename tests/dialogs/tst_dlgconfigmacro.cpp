@@ -47,6 +47,7 @@ private slots:
     void formCommands();
     void loadShowsTheMacro();
     void okStoresIdentityAndForm();
+    void typeOutsideTheListIsKept();
     void validateIdentity_data();
     void validateIdentity();
     void upperCaseWhileTyping();
@@ -355,6 +356,20 @@ void TestDlgConfigMacro::okStoresIdentityAndForm()
     // Not offered by the dialog, kept.
     QCOMPARE(macro->secureSensors(), (QList<quint8>{1, 3}));
     QCOMPARE(macro->secureActuators(), (QList<quint8>{2}));
+}
+
+// A damaged file may hold a type the combo does not list.
+void TestDlgConfigMacro::typeOutsideTheListIsKept()
+{
+    ConfigFixture fixture;
+    Macro* macro = fixture.add("10", "AB", "0", 9);
+    auto dialog = fixture.shown(macro);
+    QCOMPARE(child<QComboBox>(dialog.get(), "cbxType")->currentIndex(), -1);
+    UnexpectedBoxes unexpected;
+    QTest::mouseClick(button(dialog.get(), "btnInsert"), Qt::LeftButton);
+    QCOMPARE(unexpected.texts, QStringList());
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(macro->type(), 9);
 }
 
 void TestDlgConfigMacro::validateIdentity_data()
