@@ -1,5 +1,6 @@
 #include "app/debuglogger.h"
 #include "app/version.h"
+#include "io/convertcommand.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/messageboxmessenger.h"
 
@@ -7,12 +8,32 @@
 #include <QCommandLineParser>
 #include <QDebug>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QScreen>
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 namespace {
+
+struct Options
+{
+    QCommandLineOption debug{QStringList{QStringLiteral("d")},
+                             QCoreApplication::translate("main", "Enable debug logs")};
+    QCommandLineOption language{
+        QStringList{QStringLiteral("l"), QStringLiteral("locale")},
+        QCoreApplication::translate("main", "Set application language to <language>."),
+        QStringLiteral("language")};
+    QCommandLineOption convert{
+        QStringList{QStringLiteral("convert")},
+        QCoreApplication::translate("main", "Convert the group file IN to OUT without a window: "
+                                            "--convert IN OUT. Each file's format follows its "
+                                            "suffix (.mcr, or .mcx for any other).")};
+};
+
+// The commands that work without a window, and so without a display.
+const char* const HeadlessCommands[] = {"--convert"};
 
 bool hasDisplay()
 {
@@ -21,41 +42,91 @@ bool hasDisplay()
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-// Options answered without a window: they must work where no display is.
-bool runsWithoutWindow(int argc, char* argv[])
+bool hasArgument(int argc, char* argv[], const char* const* options, size_t count)
 {
-    static const char* const options[] = {"-h", "--help", "-?", "-v", "--version"};
     for (int i = 1; i < argc; ++i) {
-        for (const char* option : options) {
-            if (std::strcmp(argv[i], option) == 0)
+        // Everything after "--" is a file name.
+        if (std::strcmp(argv[i], "--") == 0)
+            return false;
+        for (size_t k = 0; k < count; ++k) {
+            if (std::strcmp(argv[i], options[k]) == 0)
                 return true;
         }
     }
     return false;
 }
 
-void setUpParser(QCommandLineParser& parser, QCommandLineOption& debugOption,
-                 QCommandLineOption& languageOption)
+// Options answered without a window: they must work where no display is.
+bool runsWithoutWindow(int argc, char* argv[])
+{
+    static const char* const options[] = {"-h", "--help", "-?", "-v", "--version"};
+    return hasArgument(argc, argv, options, std::size(options));
+}
+
+bool requestsHeadlessCommand(int argc, char* argv[])
+{
+    return hasArgument(argc, argv, HeadlessCommands, std::size(HeadlessCommands));
+}
+
+void setApplicationNames()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zor"));
+    QCoreApplication::setApplicationVersion(Version::number());
+}
+
+void setUpParser(QCommandLineParser& parser, const Options& options)
 {
     parser.setApplicationDescription(QCoreApplication::translate("main", "Zor"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QCoreApplication::translate("main", "File to open"));
-    debugOption = QCommandLineOption(QStringList{QStringLiteral("d")},
-                                     QCoreApplication::translate("main", "Enable debug logs"));
-    languageOption = QCommandLineOption(
-        QStringList{QStringLiteral("l"), QStringLiteral("locale")},
-        QCoreApplication::translate("main", "Set application language to <language>."),
-        QStringLiteral("language"));
-    parser.addOption(debugOption);
-    parser.addOption(languageOption);
+    parser.addOption(options.debug);
+    parser.addOption(options.language);
+    parser.addOption(options.convert);
+}
+
+int usageError(const QString& usage)
+{
+    const QByteArray text =
+        QCoreApplication::translate("main", "Usage: %1").arg(usage).toLocal8Bit();
+    std::fprintf(stderr, "%s\n", text.constData());
+    return 1;
+}
+
+// A command of the command line that does its work and ends, with its
+// messages on standard error and its result in the exit status.
+int runHeadlessCommand(int argc, char* argv[])
+{
+    // No window is ever shown; the offscreen platform needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    setApplicationNames();
+    // Standard error carries the messages for the user and the warnings;
+    // QT_LOGGING_RULES can bring the debug lines back.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+
+    QCommandLineParser parser;
+    const Options options;
+    setUpParser(parser, options);
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+
+    if (parser.isSet(options.convert)) {
+        if (files.size() != 2)
+            return usageError(QStringLiteral("zor --convert IN OUT"));
+        return ConvertCommand::run(files.at(0), files.at(1));
+    }
+    return 1;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (requestsHeadlessCommand(argc, argv))
+        return runHeadlessCommand(argc, argv);
     if (runsWithoutWindow(argc, argv) && !hasDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!hasDisplay()) {
@@ -65,20 +136,17 @@ int main(int argc, char* argv[])
 
     Q_INIT_RESOURCE(zoricons);
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
-    QCoreApplication::setApplicationName(QStringLiteral("Zor"));
-    QCoreApplication::setApplicationVersion(Version::number());
+    setApplicationNames();
 
     QCommandLineParser parser;
-    QCommandLineOption debugOption(QStringLiteral("d"));
-    QCommandLineOption languageOption(QStringLiteral("l"));
-    setUpParser(parser, debugOption, languageOption);
+    const Options options;
+    setUpParser(parser, options);
     parser.process(app);
 
     const QStringList positional = parser.positionalArguments();
     const QString fileToOpen = positional.isEmpty() ? QString() : positional.first();
 
-    DebugLogger::setDebugMode(parser.isSet(debugOption));
+    DebugLogger::setDebugMode(parser.isSet(options.debug));
     DebugLogger::instance()->configure(QStringLiteral("logs"), QStringLiteral("debug.log"));
     const QString workingDirectory = QDir::currentPath();
 

@@ -3,10 +3,18 @@
 #include "app/anchorsettings.h"
 #include "app/messenger.h"
 #include "flowdiagram.h"
+#include "io/mcrreader.h"
+#include "io/mcrwriter.h"
+#include "io/mcxreader.h"
+#include "io/mcxrewrite.h"
+#include "io/mcxwriter.h"
 #include "macro.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace {
 
@@ -255,14 +263,56 @@ void Group::removeSelectedBoxes()
 
 bool Group::loadMcx(const QString& path, const QStringList& timerFlags)
 {
-    Q_UNUSED(timerFlags)
-    m_filePath = path;
+    McxReader reader;
+    if (!readMcx(path, reader))
+        return false;
+    QJsonObject root = reader.root();
+    McxRewrite::dropUnusedTimers(root, timerFlags);
+    QString error;
+    if (!McxWriter::writeDocument(path, root, QJsonDocument::Indented, &error)) {
+        // The group is read all the same: only the tidying of the file is lost.
+        qWarning() << "Erro ao abrir o arquivo para escrita!" << error;
+        return true;
+    }
+    qDebug() << "Arquivo JSON modificado com sucesso!";
+    return true;
+}
+
+bool Group::readMcx(const QString& path)
+{
+    McxReader reader;
+    return readMcx(path, reader);
+}
+
+bool Group::readMcx(const QString& path, McxReader& reader)
+{
+    switch (reader.readFile(path, *this)) {
+    case McxReader::Result::Ok:
+        return true;
+    case McxReader::Result::InvalidStructure:
+        showInvalidFormat(reader.errorKey());
+        return false;
+    case McxReader::Result::CannotOpen:
+        break;
+    }
+    qWarning().noquote() << path << reader.errorString();
     return false;
+}
+
+void Group::showInvalidFormat(const QString& key) const
+{
+    UserMessage message;
+    message.icon = UserMessage::Icon::Warning;
+    message.text = tr("Formato do arquivo inválido (") + key + QStringLiteral(").");
+    Messenger::current().show(message);
 }
 
 bool Group::loadMcr(const QString& path)
 {
-    m_filePath = path;
+    McrReader reader;
+    if (reader.readFile(path, *this))
+        return true;
+    qWarning().noquote() << path << reader.errorString();
     return false;
 }
 
@@ -273,6 +323,15 @@ bool Group::save()
 
 bool Group::saveAs(const QString& path)
 {
-    Q_UNUSED(path)
-    return false;
+    QString error;
+    const bool saved = hasMcrSuffix(path) ? McrWriter::write(*this, path, &error)
+                                          : McxWriter::write(*this, path, &error);
+    if (!saved)
+        qWarning().noquote() << path << error;
+    return saved;
+}
+
+bool Group::hasMcrSuffix(const QString& path)
+{
+    return QFileInfo(path).suffix() == QLatin1String("mcr");
 }

@@ -10,6 +10,7 @@
 
 class FlowDiagram;
 class Macro;
+class McxReader;
 
 // The document: one macro group with its header, its macros (owned) and the
 // rules that tie the macros together.
@@ -68,15 +69,24 @@ public:
     void syncGeometry(Macro* macro) const;
     void removeSelectedBoxes();
 
-    // timerFlags: the reference list of violation timer flags, one entry per
-    // violation identifier at index identifier - 1.
+    // Reads an .mcx file and rewrites it, indented, dropping the timer of
+    // the violations without analysis time. timerFlags: the reference list
+    // of violation timer flags, one entry per violation identifier at index
+    // identifier - 1. A file that can't be rewritten (read-only) still loads.
     bool loadMcx(const QString& path, const QStringList& timerFlags = QStringList());
+    // Reads an .mcx file without touching it.
+    bool readMcx(const QString& path);
     bool loadMcr(const QString& path);
+    // The data-stream writer for a path whose suffix is exactly "mcr", the
+    // JSON writer for any other. Neither clears the modified flag.
     bool save();
     bool saveAs(const QString& path);
+    static bool hasMcrSuffix(const QString& path);
 
 private:
     void showAnchorSequenceMessage(const QString& text) const;
+    void showInvalidFormat(const QString& key) const;
+    bool readMcx(const QString& path, McxReader& reader);
 
     int m_version = CurrentVersion;
     QString m_name;

@@ -1,6 +1,8 @@
 #include "macro.h"
 
 #include "app/anchorsettings.h"
+#include "io/macrojson.h"
+#include "io/mcrwriter.h"
 
 namespace {
 
@@ -11,8 +13,8 @@ QByteArray blankScreen()
 
 } // namespace
 
-Macro::Macro(const QString& num, const QString& name, const QString& shortcut,
-             const QString& sigla, int type, bool informacao)
+Macro::Macro(const QString& num, const QString& name, const QString& shortcut, const QString& sigla,
+             int type, bool informacao)
     : m_num(num), m_name(name), m_shortcut(shortcut), m_sigla(sigla), m_type(type),
       m_isSecurity(!informacao), m_form(blankScreen()), m_confirmationText(blankScreen()),
       // Every path that creates a macro ends with the default radius; the
@@ -22,16 +24,40 @@ Macro::Macro(const QString& num, const QString& name, const QString& shortcut,
     logConstruction();
 }
 
+Macro::Macro(const QJsonObject& json, int version)
+    : m_form(blankScreen()), m_confirmationText(blankScreen())
+{
+    MacroJson::read(*this, json, version);
+}
+
+void Macro::write(QJsonObject& json) const
+{
+    MacroJson::write(*this, json);
+}
+
+QDataStream& operator<<(QDataStream& stream, const Macro& macro)
+{
+    McrWriter::writeMacro(stream, macro);
+    return stream;
+}
+
 QColor Macro::typeColor(int type)
 {
     switch (type) {
-    case 1: return QColor(128, 128, 0);
-    case 2: return QColor(255, 255, 0);
-    case 3: return QColor(0, 128, 0);
-    case 4: return QColor(153, 153, 153);
-    case 5: return QColor(0, 128, 128);
-    case 6: return QColor(255, 255, 255);
-    default: return QColor(192, 220, 192);
+    case 1:
+        return QColor(128, 128, 0);
+    case 2:
+        return QColor(255, 255, 0);
+    case 3:
+        return QColor(0, 128, 0);
+    case 4:
+        return QColor(153, 153, 153);
+    case 5:
+        return QColor(0, 128, 128);
+    case 6:
+        return QColor(255, 255, 255);
+    default:
+        return QColor(192, 220, 192);
     }
 }
 

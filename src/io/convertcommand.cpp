@@ -1,0 +1,51 @@
+#include "convertcommand.h"
+
+#include "app/anchorsettings.h"
+#include "app/messenger.h"
+#include "model/group.h"
+
+#include <QFileInfo>
+
+int ConvertCommand::run(const QString& input, const QString& output)
+{
+    if (isSameFile(input, output))
+        return fail(tr("O arquivo de saída não pode ser o próprio arquivo de entrada: ") + output);
+    warnWithoutAnchorSettings();
+
+    Group group{QString(), QString()};
+    const bool loaded = Group::hasMcrSuffix(input) ? group.loadMcr(input) : group.readMcx(input);
+    if (!loaded)
+        return fail(tr("Não foi possível abrir o arquivo ") + input);
+    if (!group.saveAs(output))
+        return fail(tr("Não foi possível salvar o arquivo ") + output);
+    return Success;
+}
+
+int ConvertCommand::fail(const QString& text)
+{
+    UserMessage message;
+    message.icon = UserMessage::Icon::Critical;
+    message.text = text;
+    Messenger::current().show(message);
+    return Failure;
+}
+
+bool ConvertCommand::isSameFile(const QString& input, const QString& output)
+{
+    const QFileInfo in(input);
+    const QFileInfo out(output);
+    return in.exists() && out.exists() && in.canonicalFilePath() == out.canonicalFilePath();
+}
+
+void ConvertCommand::warnWithoutAnchorSettings()
+{
+    // Radii are stored with the anchor violation, which only the reference
+    // data of the working directory names: without it they would be lost.
+    if (Group::anchorSettings().anchorViolationId() != 0)
+        return;
+    UserMessage message;
+    message.icon = UserMessage::Icon::Warning;
+    message.text = tr("Sem a violação de âncora de \"zor.ini\" na pasta de trabalho: os raios de "
+                      "âncora não serão convertidos.");
+    Messenger::current().show(message);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// "zor --convert IN OUT": reads the group in IN by its suffix, as the
+// editor opens it, and writes it to OUT by its suffix, as the editor saves
+// it. IN is never modified (no rewrite after reading) and OUT is written
+// whole or not at all. Messages go through the messenger: standard error in
+// a headless run.
+class ConvertCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(ConvertCommand)
+
+public:
+    enum ExitCode { Success = 0, Failure = 1 };
+
+    static int run(const QString& input, const QString& output);
+
+private:
+    static int fail(const QString& text);
+    static bool isSameFile(const QString& input, const QString& output);
+    static void warnWithoutAnchorSettings();
+};

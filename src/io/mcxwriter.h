@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonDocument>
+#include <QString>
+
+class Group;
+
+// Writes a group as an .mcx document: version 2100, the header and one
+// macro object per macro in list order, compact JSON.
+class McxWriter
+{
+public:
+    // Sets the group's version to 2100. False when the file can't be
+    // written; the old file is then left as it was.
+    static bool write(Group& group, const QString& path, QString* errorString = nullptr);
+    // The document write() stores. Each macro first takes its box's
+    // position and size from the diagram.
+    static QByteArray toJson(Group& group);
+    static bool writeDocument(const QString& path, const QJsonObject& root,
+                              QJsonDocument::JsonFormat format, QString* errorString = nullptr);
+};

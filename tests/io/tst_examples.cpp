@@ -1,0 +1,294 @@
+#include "app/anchorsettings.h"
+#include "io/mcrreader.h"
+#include "io/mcrwriter.h"
+#include "legacymcrbuilder.h"
+#include "model/group.h"
+#include "model/macro.h"
+#include "samplegroups.h"
+#include "support/messagerecorder.h"
+#include "support/testenvironment.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QtTest>
+
+using ZorTest::TestEnvironment;
+
+// The example files are the output of the generators below; the sample
+// group is clean by the terminal's rules, so that checks find nothing in it.
+// ZOR_WRITE_EXAMPLES=1 writes the generated files into examples/ (and the
+// stream seed into tests/data/).
+namespace {
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString examplePath(const QString& name)
+{
+    return TestEnvironment::sourceDir() + "/examples/" + name;
+}
+
+// The sample group in the data-stream layout: a seed of the .mcr fuzz target.
+QString streamSamplePath()
+{
+    return TestEnvironment::testDataDir() + "/sample-stream.mcr";
+}
+
+// Entries of a reference list in "zor.ini", by 1-based identifier.
+QStringList referenceList(const QString& section)
+{
+    QSettings ini(QStringLiteral("zor.ini"), QSettings::IniFormat);
+    ini.beginGroup(section);
+    QStringList list;
+    for (int id = 1; ini.contains(QString::number(id)); ++id)
+        list.append(ini.value(QString::number(id)).toString());
+    return list;
+}
+
+bool usableId(int id, const QStringList& list)
+{
+    static const QRegularExpression reserved(QStringLiteral("^\\(.*RESERV.*\\)$"));
+    return id >= 1 && id <= list.size() && !reserved.match(list.at(id - 1)).hasMatch();
+}
+
+// The 1-based row of the first malformed field marker, or 0: brackets
+// balanced on every row; from each "[" to its "]" no blank, no other "[",
+// all on one row.
+int badMarkerRow(const QByteArray& screen)
+{
+    for (int row = 0; row < Macro::ScreenRows; ++row) {
+        const QByteArray line = screen.mid(row * Macro::ScreenColumns, Macro::ScreenColumns);
+        if (line.count('[') != line.count(']'))
+            return row + 1;
+        for (int col = 0; col < line.size(); ++col) {
+            if (line.at(col) != '[')
+                continue;
+            const int close = line.indexOf(']', col);
+            if (close < 0)
+                return row + 1;
+            const QByteArray inside = line.mid(col + 1, close - col - 1);
+            if (inside.contains(' ') || inside.contains('[') || inside.isEmpty())
+                return row + 1;
+            col = close;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestExamples : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void sampleIsGenerated();
+    void legacyIsGenerated();
+    void streamSampleIsGenerated();
+    void sampleIsClean();
+    void sampleLayout();
+    void legacyLoads();
+
+private:
+    QByteArray generatedSample() const;
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<Group> sample;
+};
+
+void TestExamples::initTestCase()
+{
+    env = std::make_unique<TestEnvironment>();
+    QCOMPARE(ZorObject::anchorSettings().anchorViolationId(), 23);
+    if (qEnvironmentVariableIntValue("ZOR_WRITE_EXAMPLES") == 1) {
+        const QList<QPair<QString, QByteArray>> files{
+            {examplePath("sample.mcx"), generatedSample()},
+            {examplePath("legacy.mcr"), SampleGroups::legacySample()},
+            {streamSamplePath(), McrWriter::toBytes(*SampleGroups::sample())}};
+        for (const auto& file : files) {
+            QFile out(file.first);
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(file.second);
+        }
+    }
+    MessageRecorder recorder;
+    sample = std::make_unique<Group>(QString(), QString());
+    QVERIFY(sample->readMcx(examplePath("sample.mcx")));
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+QByteArray TestExamples::generatedSample() const
+{
+    // Saved, then opened as the editor opens it, which rewrites it indented.
+    const QString file = env->filePath("sample.mcx");
+    if (!SampleGroups::sample()->saveAs(file))
+        return QByteArray();
+    Group reopened{QString(), QString()};
+    if (!reopened.loadMcx(file, SampleGroups::timerFlags()))
+        return QByteArray();
+    return contentsOf(file);
+}
+
+void TestExamples::sampleIsGenerated()
+{
+    const QByteArray generated = generatedSample();
+    QVERIFY(!generated.isEmpty());
+    QVERIFY2(contentsOf(examplePath("sample.mcx")) == generated,
+             "examples/sample.mcx differs from its generator (ZOR_WRITE_EXAMPLES=1 rewrites it)");
+}
+
+void TestExamples::legacyIsGenerated()
+{
+    const QByteArray generated = SampleGroups::legacySample();
+    QCOMPARE(generated.size(), LegacyMcr::HeaderSize + 2 * LegacyMcr::RecordSize);
+    QVERIFY2(contentsOf(examplePath("legacy.mcr")) == generated,
+             "examples/legacy.mcr differs from its generator (ZOR_WRITE_EXAMPLES=1 rewrites it)");
+}
+
+void TestExamples::streamSampleIsGenerated()
+{
+    // Pins the data-stream layout: a change to it shows here first.
+    QVERIFY2(contentsOf(streamSamplePath()) == McrWriter::toBytes(*SampleGroups::sample()),
+             "tests/data/sample-stream.mcr differs from its generator");
+    Group group{QString(), QString()};
+    McrReader reader;
+    QVERIFY(reader.readFile(streamSamplePath(), group));
+    QCOMPARE(reader.layout(), McrReader::Layout::DataStream);
+    QCOMPARE(group.macroCount(), 12);
+}
+
+void TestExamples::sampleIsClean()
+{
+    static const QRegularExpression screenCharacter(
+        QStringLiteral("[^0-9a-zA-Z,.;:?!\\[\\]\\s_\\-/$%]"));
+    static const QRegularExpression nameCharacters(QStringLiteral("^[A-Z0-9 _\\-()/.]{1,40}$"));
+    static const QRegularExpression acronym(QStringLiteral("^[A-Z0-9]{1,3}$"));
+    const QStringList violations = referenceList("violacao");
+    const QStringList timerFlags = referenceList("timers");
+    const QStringList reactions = referenceList("reacao");
+    const QStringList automations = referenceList("automacao");
+    const QStringList validations = referenceList("validacao");
+    const QStringList sensors = referenceList("modo seguro sensores");
+    const QStringList actuators = referenceList("modo seguro atuadores");
+    const quint8 anchor = quint8(ZorObject::anchorSettings().anchorViolationId());
+
+    QSet<QString> numbers, siglas, shortcuts;
+    for (const Macro* macro : sample->macros()) {
+        const QString id = macro->sigla();
+        QVERIFY2(nameCharacters.match(macro->name()).hasMatch(), qPrintable(id));
+        QVERIFY2(acronym.match(macro->sigla()).hasMatch(), qPrintable(id));
+        QVERIFY2(macro->num().toInt() >= 1 && macro->num().toInt() <= 999, qPrintable(id));
+        QVERIFY2(!numbers.contains(macro->num()), qPrintable(id));
+        QVERIFY2(!siglas.contains(macro->sigla()), qPrintable(id));
+        numbers.insert(macro->num());
+        siglas.insert(macro->sigla());
+        QVERIFY2(macro->shortcut().toInt() >= 0 && macro->shortcut().toInt() <= 249,
+                 qPrintable(id));
+        if (macro->shortcut() != "0") {
+            QVERIFY2(!shortcuts.contains(macro->shortcut()), qPrintable(id));
+            shortcuts.insert(macro->shortcut());
+        }
+
+        for (const QByteArray& screen : {macro->form(), macro->confirmationText()}) {
+            QCOMPARE(screen.size(), 800);
+            QVERIFY2(!screenCharacter.match(QString::fromLatin1(screen.constData(), screen.size()))
+                          .hasMatch(),
+                     qPrintable(id));
+            QVERIFY2(badMarkerRow(screen) == 0, qPrintable(id));
+        }
+        QVERIFY2(macro->form().contains('['), qPrintable(id));
+
+        QVERIFY2(macro->flow().size() <= 10, qPrintable(id));
+        QSet<quint16> slotsUsed;
+        for (int i = 0; i < macro->flow().size(); ++i) {
+            const Macro* next = sample->findBySigla(macro->flow().at(i));
+            QVERIFY2(next, qPrintable(id + "->" + macro->flow().at(i)));
+            QCOMPARE(macro->flowNum().at(i), next->num().toUShort());
+            QVERIFY(macro->flowPos().at(i) <= 9);
+            QVERIFY(!slotsUsed.contains(macro->flowPos().at(i)));
+            slotsUsed.insert(macro->flowPos().at(i));
+        }
+
+        QVERIFY2(macro->violation().size() <= 20, qPrintable(id));
+        for (int i = 0; i < macro->violation().size(); ++i) {
+            const int violation = macro->violation().at(i);
+            QVERIFY2(usableId(violation, violations), qPrintable(id));
+            // Reactions are 8-bit sets: bits 0 to 7 of the reaction list.
+            QVERIFY(reactions.size() >= 8);
+            const quint16 timer = macro->violationTimer(quint8(i));
+            QVERIFY2(timer <= 240, qPrintable(id));
+            QVERIFY2((timer > 0) == (timerFlags.at(violation - 1) == "1"), qPrintable(id));
+        }
+        if (macro->violationIndex(anchor) != -1) {
+            QVERIFY2(macro->raio() >= ZorObject::anchorSettings().minRadius(), qPrintable(id));
+            QVERIFY2(macro->raio() <= ZorObject::anchorSettings().maxRadius, qPrintable(id));
+        }
+        for (const quint8 automation : macro->automation())
+            QVERIFY2(usableId(automation, automations), qPrintable(id));
+        for (int bit = 0; bit < 16; ++bit) {
+            if (macro->validationInt() & (1u << bit))
+                QVERIFY2(usableId(bit + 1, validations), qPrintable(id));
+        }
+        for (const quint8 sensor : macro->secureSensors())
+            QVERIFY2(usableId(sensor, sensors), qPrintable(id));
+        for (const quint8 actuator : macro->secureActuators())
+            QVERIFY2(usableId(actuator, actuators), qPrintable(id));
+
+        if (!macro->isSecurity()) {
+            QVERIFY(macro->violation().isEmpty());
+            QCOMPARE(macro->validationInt(), quint16(0));
+            QVERIFY(macro->secureSensors().isEmpty() && macro->secureActuators().isEmpty());
+            QCOMPARE(macro->confirmationText(), QByteArray(800, ' '));
+        }
+    }
+    QString sequence;
+    QVERIFY2(!sample->findAnchorSequence(sequence), qPrintable(sequence));
+}
+
+void TestExamples::sampleLayout()
+{
+    QCOMPARE(sample->macroCount(), 12);
+    QSet<int> types;
+    int anchors = 0, timers = 0, flows = 0;
+    QList<QRect> boxes;
+    for (const Macro* macro : sample->macros()) {
+        types.insert(macro->type());
+        anchors +=
+            macro->violationIndex(quint8(ZorObject::anchorSettings().anchorViolationId())) != -1;
+        for (const quint16 timer : macro->violationTimers())
+            timers += timer > 0;
+        flows += macro->flow().size();
+        const QRect box(macro->position(), macro->dimensions().size());
+        // A tidy grid that fits a 1600 x 1000 window beside its docks.
+        QCOMPARE(box.size(), QSize(201, 81));
+        QCOMPARE((box.x() - 40) % 260, 0);
+        QCOMPARE((box.y() - 40) % 180, 0);
+        QVERIFY(box.right() < 1100 && box.bottom() < 700);
+        for (const QRect& other : qAsConst(boxes))
+            QVERIFY(!other.intersects(box));
+        boxes.append(box);
+    }
+    QCOMPARE(types, (QSet<int>{0, 1, 2, 3, 4, 5, 6}));
+    QVERIFY(anchors >= 2);
+    QVERIFY(timers >= 5);
+    QVERIFY(flows >= 12);
+    QCOMPARE(sample->creationDate(), QStringLiteral("2024/05/13 08:30:00"));
+}
+
+void TestExamples::legacyLoads()
+{
+    MessageRecorder recorder;
+    Group group{QString(), QString()};
+    QVERIFY(group.loadMcr(examplePath("legacy.mcr")));
+    QCOMPARE(group.macroCount(), 2);
+    QCOMPARE(group.name(), QStringLiteral("FROTA LEGADA"));
+    QCOMPARE(group.macros().at(0)->flow(), QStringList{"FIM"});
+    QCOMPARE(group.macros().at(0)->flowNum(), QList<quint16>{2});
+}
+
+QTEST_GUILESS_MAIN(TestExamples)
+#include "tst_examples.moc"

@@ -1,0 +1,109 @@
+#include "model/characterscan.h"
+#include "model/macro.h"
+#include "support/testenvironment.h"
+
+#include <QtTest>
+
+namespace {
+
+QByteArray screen(const QByteArray& start, char fill = ' ')
+{
+    QByteArray bytes = start;
+    bytes.append(QByteArray(Macro::ScreenSize - start.size(), fill));
+    return bytes;
+}
+
+} // namespace
+
+class TestCharacterScan : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void refusedCharacters_data();
+    void refusedCharacters();
+    void correct_data();
+    void correct();
+
+private:
+    std::unique_ptr<ZorTest::TestEnvironment> env;
+};
+
+void TestCharacterScan::initTestCase()
+{
+    env = std::make_unique<ZorTest::TestEnvironment>();
+}
+
+void TestCharacterScan::refusedCharacters_data()
+{
+    QTest::addColumn<QByteArray>("form");
+    QTest::addColumn<QByteArray>("confirmation");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("clean") << screen("LOGIN [LLLLL] 10,5% $ a/b-c_d ?!;:")
+                           << screen("OK") << QStringList{};
+    QTest::newRow("ampersand only") << screen("R$ 10,00 & 5%") << screen("")
+                                    << QStringList{"&"};
+    QTest::newRow("utf-8 accents") << screen("A\xc3\x87\xc3\x83O") << screen("")
+                                   << QStringList{QString::fromUtf8("Ç"),
+                                                  QString::fromUtf8("Ã")};
+    QTest::newRow("order of first appearance, once each")
+        << screen("#@#") << screen("@*&") << QStringList{"#", "@", "*", "&"};
+    QTest::newRow("case-sensitive distinct")
+        << screen("\xc3\xa7\xc3\x87\xc3\xa7") << screen("")
+        << QStringList{QString::fromUtf8("ç"), QString::fromUtf8("Ç")};
+    // A form exported from the grid has NUL bytes in its empty cells: the
+    // confirmation text after it is still scanned.
+    QTest::newRow("after the NUL cells of a form") << screen("FORM", '\0') << screen("<b>")
+                                                   << QStringList{"<", ">"};
+    QTest::newRow("NUL inside the confirmation")
+        << screen("") << screen(QByteArray("A\0B+", 4)) << QStringList{"+"};
+}
+
+void TestCharacterScan::refusedCharacters()
+{
+    QFETCH(QByteArray, form);
+    QFETCH(QByteArray, confirmation);
+
+    Macro macro(QStringLiteral("1"), QStringLiteral("M"), QStringLiteral("0"),
+                QStringLiteral("M"), 0, false);
+    macro.setForm(form);
+    macro.setConfirmationText(confirmation);
+    QTEST(CharacterScan::refusedCharacters(macro), "expected");
+}
+
+void TestCharacterScan::correct_data()
+{
+    QTest::addColumn<QByteArray>("form");
+    QTest::addColumn<QByteArray>("expectedForm");
+    QTest::addColumn<QByteArray>("confirmation");
+    QTest::addColumn<QByteArray>("expectedConfirmation");
+
+    QTest::newRow("ampersand") << screen("R$ 10,00 & 5%") << screen("R$ 10,00 E 5%")
+                               << screen("") << screen("");
+    QTest::newRow("utf-8 bytes each") << screen("A\xc3\x87\xc3\x83O") << screen("A----O")
+                                      << screen("x+y@z") << screen("x y$z");
+    QTest::newRow("mapped characters") << screen("\\|#") << screen("/!-")
+                                       << screen("*") << screen("-");
+    QTest::newRow("form keeps its NUL cells") << screen("A&", '\0') << screen("AE", '\0')
+                                              << screen("") << screen("");
+}
+
+void TestCharacterScan::correct()
+{
+    QFETCH(QByteArray, form);
+    QFETCH(QByteArray, confirmation);
+
+    Macro macro(QStringLiteral("1"), QStringLiteral("M"), QStringLiteral("0"),
+                QStringLiteral("M"), 0, false);
+    macro.setForm(form);
+    macro.setConfirmationText(confirmation);
+    CharacterScan::correct(macro);
+    QTEST(macro.form(), "expectedForm");
+    QTEST(macro.confirmationText(), "expectedConfirmation");
+    QVERIFY(CharacterScan::refusedCharacters(macro).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestCharacterScan)
+#include "tst_characterscan.moc"
