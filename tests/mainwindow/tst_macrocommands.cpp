@@ -399,7 +399,7 @@ void TestMacroCommands::createConfigureSaveAndReadBack()
     QCOMPARE(unexpected.texts.join('|'), QString());
     QCOMPARE(recorder->texts(), QStringList());
     QVERIFY(QFile::exists(path));
-    QVERIFY(!window.currentGroup()->isModified());
+    QCOMPARE(window.currentGroup()->filePath(), path);
 
     Group loaded{QString(), QString()};
     QVERIFY(loaded.loadMcx(path, window.referenceLists().violationTimerFlags));
