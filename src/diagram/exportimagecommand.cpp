@@ -7,16 +7,19 @@
 #include "model/group.h"
 #include "node.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFont>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -74,8 +77,9 @@ QSizeF ExportImageCommand::sceneArea(const QGraphicsScene& scene)
 
 QSize ExportImageCommand::pixelSize(const QSizeF& area, double scale)
 {
+    // Bounded only so that a huge scale still gives a size to report.
     const auto pixels = [scale](qreal length) {
-        return int(qMin(std::ceil(length * scale), double(MaxSide + 1)));
+        return int(qMin(std::ceil(length * scale), double(std::numeric_limits<int>::max())));
     };
     return QSize(qMax(1, pixels(area.width())), qMax(1, pixels(area.height())));
 }
@@ -109,7 +113,7 @@ void ExportImageCommand::draw(QPainter& painter, const GraphWidget& graph, const
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     // The boxes write their text in the painter's font.
     QFont font = graph.font();
-    font.setPointSize(FontPointSize);
+    font.setPixelSize(FontPixelSize);
     painter.setFont(font);
     painter.scale(scale, scale);
     const QRectF sceneRect(QPointF(0, 0), area);
@@ -148,24 +152,47 @@ bool ExportImageCommand::writePng(const QString& output, const GraphWidget& grap
 bool ExportImageCommand::writeSvg(const QString& output, const GraphWidget& graph,
                                   const QSizeF& area, double scale, const QString& title)
 {
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QSize pixels = pixelSize(area, scale);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
-    generator.setOutputDevice(&file);
+    generator.setOutputDevice(&buffer);
     generator.setSize(pixels);
     generator.setViewBox(QRect(QPoint(0, 0), pixels));
     generator.setResolution(DotsPerInch);
-    generator.setTitle(title);
+    // Written into the document as it is given.
+    generator.setTitle(title.toHtmlEscaped());
     QPainter painter;
-    if (!painter.begin(&generator)) {
+    if (!painter.begin(&generator))
+        return false;
+    draw(painter, graph, area, scale);
+    painter.end();
+
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray svg = sizeInPixels(buffer.data(), pixels);
+    if (file.write(svg) != svg.size()) {
         file.cancelWriting();
         return false;
     }
-    draw(painter, graph, area, scale);
-    painter.end();
     return file.commit();
+}
+
+QByteArray ExportImageCommand::sizeInPixels(const QByteArray& svg, const QSize& pixels)
+{
+    // The generator gives the size in millimetres at its resolution, which
+    // readers turn back into pixels at their own (Qt's SVG module at 90 dots
+    // per inch, browsers at 96); a size in pixels means the same to all.
+    static const QRegularExpression size(QStringLiteral("<svg width=\"[^\"]*\" height=\"[^\"]*\""));
+    QString text = QString::fromUtf8(svg);
+    const QRegularExpressionMatch match = size.match(text);
+    if (!match.hasMatch())
+        return svg;
+    text.replace(
+        match.capturedStart(), match.capturedLength(),
+        QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(pixels.width()).arg(pixels.height()));
+    return text.toUtf8();
 }
 
 int ExportImageCommand::fail(const QString& text)

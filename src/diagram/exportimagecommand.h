@@ -28,14 +28,15 @@ public:
     static constexpr int Margin = 20;
     // Largest side of a picture, in pixels.
     static constexpr int MaxSide = 32767;
-    // The boxes' text at the size the editor shows it on a common desktop,
-    // whatever the platform of the run: 10 points at 96 dots per inch.
+    // The boxes' text at the size the editor shows it on a common desktop
+    // (10 points at 96 dots per inch), whatever the platform of the run.
+    static constexpr int FontPixelSize = 13;
+    // The resolution the pictures declare: a document places them at their
+    // size in pixels, as a screen shows them.
     static constexpr int DotsPerInch = 96;
-    static constexpr int FontPointSize = 10;
 
     // scale: a positive number as text; empty for 1.
-    static int run(const QString& input, const QString& output,
-                   const QString& scale = QString());
+    static int run(const QString& input, const QString& output, const QString& scale = QString());
 
     // The part of the scene the picture covers, in scene units, from (0, 0).
     static QSizeF sceneArea(const QGraphicsScene& scene);
@@ -46,11 +47,11 @@ private:
     static bool parseScale(const QString& text, double* scale);
     static bool isSupported(const QString& output);
     static bool isSvg(const QString& output);
-    static void draw(QPainter& painter, const GraphWidget& graph, const QSizeF& area,
-                     double scale);
+    static void draw(QPainter& painter, const GraphWidget& graph, const QSizeF& area, double scale);
     static bool writePng(const QString& output, const GraphWidget& graph, const QSizeF& area,
                          double scale);
     static bool writeSvg(const QString& output, const GraphWidget& graph, const QSizeF& area,
                          double scale, const QString& title);
+    static QByteArray sizeInPixels(const QByteArray& svg, const QSize& pixels);
     static int fail(const QString& text);
 };

@@ -28,8 +28,8 @@ public:
     void show(const UserMessage& message) override
     {
         UserMessage named = message;
-        named.text = (message.richText ? path.toHtmlEscaped() : path) + QStringLiteral(": ") +
-                     message.text;
+        named.text =
+            (message.richText ? path.toHtmlEscaped() : path) + QStringLiteral(": ") + message.text;
         previous.show(named);
     }
 

@@ -106,10 +106,9 @@ void GroupCheck::checkIdentity(const Macro& macro, QList<Finding>& found) const
     if (macro.sigla().isEmpty()) {
         found.append(finding(Sigla, macro, tr("A sigla está vazia.")));
     } else if (macro.sigla().size() > MaxSiglaLength) {
-        found.append(finding(Sigla, macro,
-                             tr("A sigla %1 tem mais de %2 caracteres.")
-                                 .arg(macro.sigla())
-                                 .arg(MaxSiglaLength)));
+        found.append(finding(
+            Sigla, macro,
+            tr("A sigla %1 tem mais de %2 caracteres.").arg(macro.sigla()).arg(MaxSiglaLength)));
     }
 }
 
@@ -118,25 +117,25 @@ void GroupCheck::checkDuplicates(const Macro& macro, QList<Finding>& found) cons
 {
     const Macro* first = group.findByNumber(macro.num());
     if (first && first != &macro) {
-        found.append(finding(DuplicateNumber, macro,
-                             tr("O número %1 já é usado pela macro %2.")
-                                 .arg(macro.num(), first->sigla())));
+        found.append(
+            finding(DuplicateNumber, macro,
+                    tr("O número %1 já é usado pela macro %2.").arg(macro.num(), first->sigla())));
     }
     // An empty acronym is a fault of its own, told above.
     first = macro.sigla().isEmpty() ? nullptr : group.findBySigla(macro.sigla());
     if (first && first != &macro) {
-        found.append(finding(DuplicateSigla, macro,
-                             tr("A sigla %1 já é usada pela macro de número %2.")
-                                 .arg(macro.sigla(), first->num())));
+        found.append(finding(
+            DuplicateSigla, macro,
+            tr("A sigla %1 já é usada pela macro de número %2.").arg(macro.sigla(), first->num())));
     }
     // "0" and an empty text mean that the macro has no shortcut.
     const QString shortcut = macro.shortcut();
     const bool hasShortcut = !shortcut.isEmpty() && shortcut != QLatin1String("0");
     first = hasShortcut ? group.findByShortcut(shortcut) : nullptr;
     if (first && first != &macro) {
-        found.append(finding(DuplicateShortcut, macro,
-                             tr("O atalho %1 já é usado pela macro %2.")
-                                 .arg(shortcut, first->sigla())));
+        found.append(
+            finding(DuplicateShortcut, macro,
+                    tr("O atalho %1 já é usado pela macro %2.").arg(shortcut, first->sigla())));
     }
 }
 
@@ -191,9 +190,8 @@ void GroupCheck::checkViolationCount(const Macro& macro, QList<Finding>& found) 
     const QList<quint8> violations = macro.violation();
     const int count = violations.size() - violations.count(quint8(0));
     if (count > MaxViolations) {
-        found.append(finding(ViolationCount, macro,
-                             tr("%1 violações; o terminal aceita no máximo %2.")
-                                 .arg(count)
-                                 .arg(MaxViolations)));
+        found.append(finding(
+            ViolationCount, macro,
+            tr("%1 violações; o terminal aceita no máximo %2.").arg(count).arg(MaxViolations)));
     }
 }
