@@ -51,12 +51,29 @@ bool CheckCommand::parseFormat(const QString& name, Format* format)
     return true;
 }
 
+namespace {
+
+void print(const QByteArray& text)
+{
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
+
 int CheckCommand::run(const QStringList& files, Format format)
 {
-    const QList<FileReport> reports = check(files);
-    const QByteArray report = format == Format::Json ? json(reports) : text(reports);
-    std::fwrite(report.constData(), 1, size_t(report.size()), stdout);
-    std::fflush(stdout);
+    warnWithoutAnchorSettings();
+    QList<FileReport> reports;
+    for (const QString& path : files) {
+        reports.append(checkFile(path));
+        // Line by line, each file's findings as soon as it is read, beside
+        // the messages of its reading.
+        if (format == Format::Text)
+            print(text({reports.constLast()}));
+    }
+    if (format == Format::Json)
+        print(json(reports));
     return exitCode(reports);
 }
 
