@@ -3,31 +3,19 @@
 #include "ui_dlgnovamacro.h"
 
 #include "digitintvalidator.h"
+#include "model/identitytext.h"
 
 #include <QMessageBox>
-#include <QRegularExpression>
 
 namespace {
-
-// A character the terminal refuses in macro names and acronyms.
-const QRegularExpression& refusedCharacter()
-{
-    static const QRegularExpression pattern(QStringLiteral("[^_\\-()/.0-9a-zA-Z\\s]"));
-    return pattern;
-}
 
 // Upper-cases the field; when it holds refused characters, first drops them,
 // keeping the base letter of an accented one. Returns whether it was clean.
 bool correctCharacters(QLineEdit* field)
 {
-    QString text = field->text();
-    const bool clean = !text.contains(refusedCharacter());
-    if (!clean) {
-        text = text.normalized(QString::NormalizationForm_D);
-        text.remove(refusedCharacter());
-    }
-    field->setText(text.toUpper());
-    return clean;
+    const QString text = field->text();
+    field->setText(IdentityText::corrected(text));
+    return IdentityText::isAccepted(text);
 }
 
 // Upper-cases the field as it is typed, leaving the cursor where it was.

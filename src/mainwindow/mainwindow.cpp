@@ -7,7 +7,9 @@
 #include "app/debuglogger.h"
 #include "app/referencedata.h"
 #include "diagram/graphwidget.h"
+#include "diagram/groupdiagram.h"
 #include "dialogs/dlgabout.h"
+#include "dialogs/dlgconfigmacro.h"
 #include "dialogs/dlggroup.h"
 #include "dialogs/dlggroupdesc.h"
 #include "dialogs/dlgnovamacro.h"
@@ -457,17 +459,7 @@ bool MainWindow::openFile(const QString& path)
 
 void MainWindow::buildDiagram()
 {
-    const QList<Macro*> macros = group->macros();
-    for (const Macro* macro : macros) {
-        const QRect box = macro->dimensions();
-        graph->loadSquare(macro->sigla(), macro->num(), macro->name(), macro->type(),
-                          macro->position(), box.width(), box.height());
-    }
-    for (const Macro* macro : macros) {
-        const QStringList flow = macro->flow();
-        for (const QString& next : flow)
-            graph->addEdge(macro->sigla(), next);
-    }
+    GroupDiagram::build(*graph, *group);
 }
 
 QString MainWindow::lastDirectory() const
@@ -729,7 +721,28 @@ void MainWindow::answerUniqueness(dlgNovaMacro& dialog, const QString& number,
         dialog.finish(true);
 }
 
+// A double click on a box: the configure dialog edits the macro in place;
+// after OK the box and the macro's arrows follow its new values.
 void MainWindow::onEditShape(const QString& num)
 {
-    Q_UNUSED(num)
+    Macro* macro = group ? group->findByNumber(num) : nullptr;
+    if (!macro)
+        return;
+    const QStringList oldFlow = macro->flow();
+    dlgConfigMacro dialog(group.get(), macro, &lists.violations, &lists.violationTimerFlags,
+                          &lists.radiusViolations, &lists.reactions, &lists.automations,
+                          &lists.validations, &lists.secureModeSensors, &lists.secureModeActuators,
+                          this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    graph->updateCurrentSquare(dialog.number(), dialog.name(), dialog.sigla(), dialog.macroType());
+    for (const QString& next : oldFlow)
+        graph->removeEdge(macro->sigla(), next);
+    const QStringList newFlow = macro->flow();
+    for (const QString& next : newFlow)
+        graph->addEdge(macro->sigla(), next);
+    graph->viewport()->update();
+    group->setModified(true);
+    updateActions();
 }

@@ -106,7 +106,10 @@ Macro* Group::findByShortcut(const QString& shortcut) const
 
 bool Group::hasAnchor(const Macro* macro) const
 {
-    return macro->violationIndex(quint8(anchorSettings().anchorViolationId())) != -1;
+    // Identifiers start at 1: without anchor settings no violation is the
+    // anchor violation, and the empty slots (0) of legacy records are none.
+    const int anchor = anchorSettings().anchorViolationId();
+    return anchor > 0 && macro->violationIndex(quint8(anchor)) != -1;
 }
 
 bool Group::updateFlowNumbers()
@@ -151,6 +154,31 @@ bool Group::updateFlowNumbers()
 
 bool Group::findAnchorSequence(QString& sigla) const
 {
+    bool found = false;
+    visitAnchorSequences([&](const Macro*, const Macro* next) {
+        sigla = next->sigla();
+        found = true;
+        return false;
+    });
+    return found;
+}
+
+QList<QPair<const Macro*, const Macro*>> Group::anchorSequences() const
+{
+    QList<QPair<const Macro*, const Macro*>> pairs;
+    visitAnchorSequences([&](const Macro* from, const Macro* next) {
+        // A flow may name the same macro in two slots: one pair all the same.
+        const QPair<const Macro*, const Macro*> pair(from, next);
+        if (!pairs.contains(pair))
+            pairs.append(pair);
+        return true;
+    });
+    return pairs;
+}
+
+void Group::visitAnchorSequences(
+    const std::function<bool(const Macro* from, const Macro* next)>& visit) const
+{
     for (const Macro* macro : m_macros) {
         if (!macro || !hasAnchor(macro))
             continue;
@@ -159,13 +187,10 @@ bool Group::findAnchorSequence(QString& sigla) const
             if (next.isEmpty())
                 continue;
             const Macro* target = findBySigla(next);
-            if (target && hasAnchor(target)) {
-                sigla = next;
-                return true;
-            }
+            if (target && hasAnchor(target) && !visit(macro, target))
+                return;
         }
     }
-    return false;
 }
 
 bool Group::wouldCreateAnchorSequence(const QString& sigla, bool anchor,
@@ -324,6 +349,11 @@ bool Group::loadMcr(const QString& path)
         return true;
     qWarning().noquote() << path << reader.errorString();
     return false;
+}
+
+bool Group::readFile(const QString& path)
+{
+    return hasMcrSuffix(path) ? loadMcr(path) : readMcx(path);
 }
 
 bool Group::save()

@@ -39,10 +39,12 @@ struct SampleMacro
     QList<QPair<const char*, quint16>> flow;
 };
 
-// The grid of the boxes: 180 units apart from (40, 40), boxes of 121 x 81.
+// The grid of the boxes from (40, 40): wide enough for the longer names,
+// with room between them for the arrows.
 constexpr int GridOrigin = 40;
-constexpr int GridStep = 180;
-constexpr int BoxWidth = 121;
+constexpr int GridStepX = 260;
+constexpr int GridStepY = 180;
+constexpr int BoxWidth = 201;
 constexpr int BoxHeight = 81;
 
 QList<SampleMacro> sampleMacros()
@@ -288,7 +290,8 @@ Macro* makeMacro(const SampleMacro& s)
     macro->setRaio(s.raio);
     macro->setSecureSensors(s.sensors);
     macro->setSecureActuators(s.actuators);
-    macro->setPosition(QPoint(GridOrigin + s.column * GridStep, GridOrigin + s.row * GridStep));
+    macro->setPosition(
+        QPoint(GridOrigin + s.column * GridStepX, GridOrigin + s.row * GridStepY));
     macro->setDimensions(QRect(0, 0, BoxWidth, BoxHeight));
     return macro;
 }

@@ -264,10 +264,10 @@ void TestExamples::sampleLayout()
         flows += macro->flow().size();
         const QRect box(macro->position(), macro->dimensions().size());
         // A tidy grid that fits a 1600 x 1000 window beside its docks.
-        QCOMPARE(box.size(), QSize(121, 81));
-        QCOMPARE((box.x() - 40) % 180, 0);
+        QCOMPARE(box.size(), QSize(201, 81));
+        QCOMPARE((box.x() - 40) % 260, 0);
         QCOMPARE((box.y() - 40) % 180, 0);
-        QVERIFY(box.right() < 1000 && box.bottom() < 700);
+        QVERIFY(box.right() < 1100 && box.bottom() < 700);
         for (const QRect& other : qAsConst(boxes))
             QVERIFY(!other.intersects(box));
         boxes.append(box);
