@@ -103,12 +103,28 @@ void BenchRun::measurePairs(const std::function<void()>& prepare,
                             Samples* floorTimes, Samples* settleTimes)
 {
     for (int run = 0; run <= m_runs; ++run) {
-        prepare();
-        const double commandMs = timeOf(command);
-        const double settleMs = timeOf(&WindowDriver::settle);
-        floorPrepare();
-        const double floorMs = timeOf(floor);
-        WindowDriver::settle();
+        double commandMs = 0;
+        double settleMs = 0;
+        double floorMs = 0;
+        const auto runCommand = [&] {
+            prepare();
+            commandMs = timeOf(command);
+            settleMs = timeOf(&WindowDriver::settle);
+        };
+        const auto runFloor = [&] {
+            floorPrepare();
+            floorMs = timeOf(floor);
+            WindowDriver::settle();
+        };
+        // Turn about: what one leaves behind (the heap, the caches) falls on
+        // the other as often as the other way round.
+        if (run % 2 == 0) {
+            runCommand();
+            runFloor();
+        } else {
+            runFloor();
+            runCommand();
+        }
         // Run 0 warms the caches up and is not counted.
         if (run > 0) {
             commandTimes->add(commandMs);

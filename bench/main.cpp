@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int DefaultRuns = 7;
+constexpr int DefaultRuns = 9;
 constexpr int MinimumRuns = 5;
 
 struct Options

@@ -52,6 +52,8 @@ GraphWidget::~GraphWidget()
     m_currentNode = nullptr;
     m_nodes.clear();
     m_nodesBySigla.clear();
+    // As for selecting them all: the whole view repaints once.
+    m_scene->update();
     m_scene->clear();
 }
 
@@ -250,6 +252,8 @@ void GraphWidget::removeEverything(QList<QString>* removed)
     m_currentNode = nullptr;
     m_nodes.clear();
     m_nodesBySigla.clear();
+    // As for selecting them all: the whole view repaints once.
+    m_scene->update();
     m_scene->clear();
 }
 
@@ -280,6 +284,9 @@ void GraphWidget::unselectAll()
 
 void GraphWidget::toggleSelectAll()
 {
+    // Every box changes: one repaint of the whole view, rather than the
+    // scene keeping the area of each box and handle that changed.
+    m_scene->update();
     m_allSelected = !m_allSelected;
     for (Node* node : qAsConst(m_nodes))
         node->setMarked(m_allSelected);
