@@ -94,6 +94,15 @@ void BenchRun::openFresh(int macroCount)
     WindowDriver::settle();
     m_driver->open(pathOf(macroCount));
     WindowDriver::settle();
+    checkOpen(macroCount);
+}
+
+void BenchRun::checkOpen(int macroCount) const
+{
+    // A figure of a group that did not open would be no figure at all.
+    if (!m_driver->group() || m_driver->group()->macroCount() != macroCount ||
+        m_driver->canvas().nodes().size() != macroCount)
+        qFatal("zor-bench: the %d-macro group did not open in the window", macroCount);
 }
 
 void BenchRun::measurePairs(const std::function<void()>& prepare,
@@ -146,6 +155,7 @@ void BenchRun::measureMemory()
     m_driver->open(pathOf(LargeGroup));
     WindowDriver::settle();
     m_peakMb = ProcessMemory::peakMb();
+    checkOpen(LargeGroup);
     m_sceneItems = m_driver->canvas().scene()->items().size();
 }
 
@@ -167,6 +177,7 @@ void BenchRun::measureOpen()
             &m_openSettle[i]);
         if (parsed.isNull())
             qFatal("zor-bench: the generated file does not parse");
+        checkOpen(count);
     }
 }
 

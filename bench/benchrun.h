@@ -44,6 +44,7 @@ private:
     QString pathOf(int macroCount) const;
     void restoreFile(int macroCount) const;
     void openFresh(int macroCount);
+    void checkOpen(int macroCount) const;
     // A warm-up, then the runs; each run measures the command and its
     // floor. The command is timed until it returns, as a user's command runs
     // until the window can paint; the paint and the toolkit's deferred work

@@ -47,7 +47,7 @@ void Report::writeTable(QTextStream& out, int runs) const
                        .arg(figure.value <= figure.goal ? QStringLiteral("ok")
                                                         : QStringLiteral("MISSED"));
         }
-        out << figure.name.leftJustified(26) << value.leftJustified(26) << goal.leftJustified(13)
+        out << figure.name.leftJustified(26) << value.leftJustified(26) << goal.leftJustified(16)
             << figure.meaning << '\n';
     }
     out << '\n' << (meetsGoals() ? "Every goal is met." : "Some goals are missed.") << '\n';
