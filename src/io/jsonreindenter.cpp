@@ -8,7 +8,8 @@
 
 namespace {
 
-// Deeper documents go the toolkit's way; the toolkit's parser stops earlier.
+// Deeper documents go the toolkit's way, which keeps the recursion here
+// shallow.
 constexpr int MaximumLevel = 512;
 // Integers of at most this many digits are written back exactly by the
 // toolkit, which keeps numbers as doubles.

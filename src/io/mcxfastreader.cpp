@@ -71,51 +71,52 @@ bool isSkipped(int key)
 McxFastReader::KeyList McxFastReader::keysOf(Context context)
 {
     // The keys of each object, in the order the toolkit keeps them.
-    static const KeySpec RootKeys[] = {{QLatin1String("header"), true},
-                                       {QLatin1String("macros"), true}};
-    static const KeySpec HeaderKeys[] = {{QLatin1String("creationDate"), true},
-                                         {QLatin1String("description"), true},
-                                         {QLatin1String("nMacros"), true},
-                                         {QLatin1String("name"), true},
-                                         {QLatin1String("version"), true}};
-    static const KeySpec MacroKeys[] = {{QLatin1String("atalho"), true},
-                                        {QLatin1String("automacao"), true},
-                                        {QLatin1String("automation"), true},
-                                        {QLatin1String("confirmacao"), true},
-                                        {QLatin1String("confirmationText"), true},
-                                        {QLatin1String("dimensions"), true},
-                                        {QLatin1String("flow"), true},
-                                        {QLatin1String("flowNum"), true},
-                                        {QLatin1String("fluxoMacros"), true},
-                                        {QLatin1String("form"), true},
-                                        {QLatin1String("formulario"), true},
-                                        {QLatin1String("idMacro"), true},
-                                        {QLatin1String("informacao"), true},
-                                        {QLatin1String("isSecurity"), true},
-                                        {QLatin1String("name"), true},
-                                        {QLatin1String("nome"), true},
-                                        {QLatin1String("num"), true},
-                                        {QLatin1String("position"), true},
-                                        {QLatin1String("secureActuators"), true},
-                                        {QLatin1String("secureSensors"), true},
-                                        {QLatin1String("shortcut"), true},
-                                        {QLatin1String("sigla"), true},
-                                        {QLatin1String("type"), true},
-                                        {QLatin1String("validacoes"), true},
-                                        {QLatin1String("validationInt"), true},
-                                        {QLatin1String("violacoes"), true}};
-    static const KeySpec DimensionKeys[] = {{QLatin1String("height"), true},
-                                            {QLatin1String("width"), true},
-                                            {QLatin1String("x"), true},
-                                            {QLatin1String("y"), true}};
-    static const KeySpec PositionKeys[] = {{QLatin1String("x"), true}, {QLatin1String("y"), true}};
-    static const KeySpec ViolationKeys[] = {{QLatin1String("id"), true},
-                                            {QLatin1String("raio"), false},
-                                            {QLatin1String("reacao"), true},
-                                            {QLatin1String("tempo"), false}};
-    static const KeySpec NextKeys[] = {{QLatin1String("idMacro"), true},
-                                       {QLatin1String("nome"), true},
-                                       {QLatin1String("posicao"), true}};
+    static const ExpectedKey RootKeys[] = {{QLatin1String("header"), true},
+                                           {QLatin1String("macros"), true}};
+    static const ExpectedKey HeaderKeys[] = {{QLatin1String("creationDate"), true},
+                                             {QLatin1String("description"), true},
+                                             {QLatin1String("nMacros"), true},
+                                             {QLatin1String("name"), true},
+                                             {QLatin1String("version"), true}};
+    static const ExpectedKey MacroKeys[] = {{QLatin1String("atalho"), true},
+                                            {QLatin1String("automacao"), true},
+                                            {QLatin1String("automation"), true},
+                                            {QLatin1String("confirmacao"), true},
+                                            {QLatin1String("confirmationText"), true},
+                                            {QLatin1String("dimensions"), true},
+                                            {QLatin1String("flow"), true},
+                                            {QLatin1String("flowNum"), true},
+                                            {QLatin1String("fluxoMacros"), true},
+                                            {QLatin1String("form"), true},
+                                            {QLatin1String("formulario"), true},
+                                            {QLatin1String("idMacro"), true},
+                                            {QLatin1String("informacao"), true},
+                                            {QLatin1String("isSecurity"), true},
+                                            {QLatin1String("name"), true},
+                                            {QLatin1String("nome"), true},
+                                            {QLatin1String("num"), true},
+                                            {QLatin1String("position"), true},
+                                            {QLatin1String("secureActuators"), true},
+                                            {QLatin1String("secureSensors"), true},
+                                            {QLatin1String("shortcut"), true},
+                                            {QLatin1String("sigla"), true},
+                                            {QLatin1String("type"), true},
+                                            {QLatin1String("validacoes"), true},
+                                            {QLatin1String("validationInt"), true},
+                                            {QLatin1String("violacoes"), true}};
+    static const ExpectedKey DimensionKeys[] = {{QLatin1String("height"), true},
+                                                {QLatin1String("width"), true},
+                                                {QLatin1String("x"), true},
+                                                {QLatin1String("y"), true}};
+    static const ExpectedKey PositionKeys[] = {{QLatin1String("x"), true},
+                                               {QLatin1String("y"), true}};
+    static const ExpectedKey ViolationKeys[] = {{QLatin1String("id"), true},
+                                                {QLatin1String("raio"), false},
+                                                {QLatin1String("reacao"), true},
+                                                {QLatin1String("tempo"), false}};
+    static const ExpectedKey NextKeys[] = {{QLatin1String("idMacro"), true},
+                                           {QLatin1String("nome"), true},
+                                           {QLatin1String("posicao"), true}};
 
     switch (context) {
     case Context::Root:
@@ -246,13 +247,13 @@ bool McxFastReader::key(const char* name, int length)
     // The keys come in order: look from the one after the last seen, past
     // optional ones only.
     for (int index = top.key + 1; index < list.count; ++index) {
-        const KeySpec& spec = list.keys[index];
-        if (spec.name.size() == length &&
-            std::memcmp(spec.name.data(), name, size_t(length)) == 0) {
+        const ExpectedKey& expected = list.keys[index];
+        if (expected.name.size() == length &&
+            std::memcmp(expected.name.data(), name, size_t(length)) == 0) {
             top.key = index;
             return true;
         }
-        if (spec.required)
+        if (expected.required)
             return false;
     }
     return false;

@@ -57,14 +57,14 @@ private:
         // A value the reader does not take: only its nesting is followed.
         Skip,
     };
-    struct KeySpec
+    struct ExpectedKey
     {
         QLatin1String name;
         bool required;
     };
     struct KeyList
     {
-        const KeySpec* keys;
+        const ExpectedKey* keys;
         int count;
     };
     struct Frame
