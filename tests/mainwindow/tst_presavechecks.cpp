@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QtTest>
 
 using ZorTest::answerNextModal;
@@ -86,6 +87,8 @@ private:
 void TestPreSaveChecks::initTestCase()
 {
     env = std::make_unique<ZorTest::TestEnvironment>();
+    // The tests answer the program's own (Portuguese) texts.
+    QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
 }
 
 void TestPreSaveChecks::init()
