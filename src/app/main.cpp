@@ -1,6 +1,8 @@
 #include "app/debuglogger.h"
 #include "app/sessionlanguage.h"
 #include "app/version.h"
+#include "diagram/exportimagecommand.h"
+#include "io/checkcommand.h"
 #include "io/convertcommand.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/messageboxmessenger.h"
@@ -31,10 +33,31 @@ struct Options
         QCoreApplication::translate("main", "Convert the group file IN to OUT without a window: "
                                             "--convert IN OUT. Each file's format follows its "
                                             "suffix (.mcr, or .mcx for any other).")};
+    QCommandLineOption check{
+        QStringList{QStringLiteral("check")},
+        QCoreApplication::translate("main", "Check the group files FILE... against the "
+                                            "terminal's rules without a window: --check FILE... "
+                                            "Exit status 0 when nothing was found, 1 when "
+                                            "something was, 2 when a file can't be read.")};
+    QCommandLineOption format{
+        QStringList{QStringLiteral("format")},
+        QCoreApplication::translate("main", "Report of --check: text (one line per finding, "
+                                            "the default) or json."),
+        QStringLiteral("format")};
+    QCommandLineOption exportImage{
+        QStringList{QStringLiteral("export-image")},
+        QCoreApplication::translate("main", "Draw the flow diagram of the group file IN into "
+                                            "the picture OUT without a window: --export-image "
+                                            "IN OUT. PNG or SVG by the suffix of OUT.")};
+    QCommandLineOption scale{
+        QStringList{QStringLiteral("scale")},
+        QCoreApplication::translate("main", "Pixels per diagram unit of --export-image "
+                                            "(default 1)."),
+        QStringLiteral("factor")};
 };
 
 // The commands that work without a window, and so without a display.
-const char* const HeadlessCommands[] = {"--convert"};
+const char* const HeadlessCommands[] = {"--convert", "--check", "--export-image"};
 
 bool hasDisplay()
 {
@@ -85,7 +108,9 @@ void setUpParser(QCommandLineParser& parser, const Options& options)
                                  QCoreApplication::translate("main", "File to open"));
     parser.addOption(options.debug);
     parser.addOption(options.language);
-    parser.addOption(options.convert);
+    for (const QCommandLineOption* option :
+         {&options.convert, &options.check, &options.format, &options.exportImage, &options.scale})
+        parser.addOption(*option);
 }
 
 // The language named with -l, read before the parser that prints the help is
@@ -99,12 +124,12 @@ QString languageOption(const QStringList& arguments)
     return parser.value(options.language);
 }
 
-int usageError(const QString& usage)
+int usageError(const QString& usage, int status = 1)
 {
     const QByteArray text =
         QCoreApplication::translate("main", "Usage: %1").arg(usage).toLocal8Bit();
     std::fprintf(stderr, "%s\n", text.constData());
-    return 1;
+    return status;
 }
 
 // A command of the command line that does its work and ends, with its
@@ -113,7 +138,8 @@ int runHeadlessCommand(int argc, char* argv[])
 {
     // No window is ever shown; the offscreen platform needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Widgets, for the canvas items that draw the exported pictures.
+    QApplication app(argc, argv);
     setApplicationNames();
     // Only -l translates: a script sees the same messages whatever language
     // the window was left in.
@@ -132,6 +158,18 @@ int runHeadlessCommand(int argc, char* argv[])
         if (files.size() != 2)
             return usageError(QStringLiteral("zor --convert IN OUT"));
         return ConvertCommand::run(files.at(0), files.at(1));
+    }
+    if (parser.isSet(options.check)) {
+        CheckCommand::Format format;
+        if (files.isEmpty() || !CheckCommand::parseFormat(parser.value(options.format), &format))
+            return usageError(QStringLiteral("zor --check FILE... [--format text|json]"),
+                              CheckCommand::CannotCheck);
+        return CheckCommand::run(files, format);
+    }
+    if (parser.isSet(options.exportImage)) {
+        if (files.size() != 2)
+            return usageError(QStringLiteral("zor --export-image IN OUT [--scale F]"));
+        return ExportImageCommand::run(files.at(0), files.at(1), parser.value(options.scale));
     }
     return 1;
 }

@@ -13,8 +13,7 @@ int ConvertCommand::run(const QString& input, const QString& output)
     warnWithoutAnchorSettings();
 
     Group group{QString(), QString()};
-    const bool loaded = Group::hasMcrSuffix(input) ? group.loadMcr(input) : group.readMcx(input);
-    if (!loaded)
+    if (!group.readFile(input))
         return fail(tr("Não foi possível abrir o arquivo ") + input);
     if (!group.saveAs(output))
         return fail(tr("Não foi possível salvar o arquivo ") + output);

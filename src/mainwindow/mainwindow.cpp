@@ -8,6 +8,7 @@
 #include "app/referencedata.h"
 #include "app/sessionlanguage.h"
 #include "diagram/graphwidget.h"
+#include "diagram/groupdiagram.h"
 #include "dialogs/dlgabout.h"
 #include "dialogs/dlgconfigmacro.h"
 #include "dialogs/dlggroup.h"
@@ -462,17 +463,7 @@ bool MainWindow::openFile(const QString& path)
 
 void MainWindow::buildDiagram()
 {
-    const QList<Macro*> macros = group->macros();
-    for (const Macro* macro : macros) {
-        const QRect box = macro->dimensions();
-        graph->loadSquare(macro->sigla(), macro->num(), macro->name(), macro->type(),
-                          macro->position(), box.width(), box.height());
-    }
-    for (const Macro* macro : macros) {
-        const QStringList flow = macro->flow();
-        for (const QString& next : flow)
-            graph->addEdge(macro->sigla(), next);
-    }
+    GroupDiagram::build(*graph, *group);
 }
 
 QString MainWindow::lastDirectory() const

@@ -149,6 +149,31 @@ bool Group::updateFlowNumbers()
 
 bool Group::findAnchorSequence(QString& sigla) const
 {
+    bool found = false;
+    visitAnchorSequences([&](const Macro*, const Macro* next) {
+        sigla = next->sigla();
+        found = true;
+        return false;
+    });
+    return found;
+}
+
+QList<QPair<const Macro*, const Macro*>> Group::anchorSequences() const
+{
+    QList<QPair<const Macro*, const Macro*>> pairs;
+    visitAnchorSequences([&](const Macro* from, const Macro* next) {
+        // A flow may name the same macro in two slots: one pair all the same.
+        const QPair<const Macro*, const Macro*> pair(from, next);
+        if (!pairs.contains(pair))
+            pairs.append(pair);
+        return true;
+    });
+    return pairs;
+}
+
+void Group::visitAnchorSequences(
+    const std::function<bool(const Macro* from, const Macro* next)>& visit) const
+{
     for (const Macro* macro : m_macros) {
         if (!macro || !hasAnchor(macro))
             continue;
@@ -157,13 +182,10 @@ bool Group::findAnchorSequence(QString& sigla) const
             if (next.isEmpty())
                 continue;
             const Macro* target = findBySigla(next);
-            if (target && hasAnchor(target)) {
-                sigla = next;
-                return true;
-            }
+            if (target && hasAnchor(target) && !visit(macro, target))
+                return;
         }
     }
-    return false;
 }
 
 bool Group::wouldCreateAnchorSequence(const QString& sigla, bool anchor,
@@ -314,6 +336,11 @@ bool Group::loadMcr(const QString& path)
         return true;
     qWarning().noquote() << path << reader.errorString();
     return false;
+}
+
+bool Group::readFile(const QString& path)
+{
+    return hasMcrSuffix(path) ? loadMcr(path) : readMcx(path);
 }
 
 bool Group::save()

@@ -5,8 +5,11 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class FlowDiagram;
 class Macro;
@@ -57,7 +60,11 @@ public:
 
     bool hasAnchor(const Macro* macro) const;
     bool updateFlowNumbers();
+    // The first macro with anchor analysis that follows another one.
     bool findAnchorSequence(QString& sigla) const;
+    // Every pair of macros with anchor analysis where the second follows the
+    // first, each pair once, in list and flow order.
+    QList<QPair<const Macro*, const Macro*>> anchorSequences() const;
     bool wouldCreateAnchorSequence(const QString& sigla, bool hasAnchor,
                                    const QStringList& newFlow) const;
     void showAnchorSequenceError() const;
@@ -77,6 +84,8 @@ public:
     // Reads an .mcx file without touching it.
     bool readMcx(const QString& path);
     bool loadMcr(const QString& path);
+    // Reads a file of either format, by its suffix, without touching it.
+    bool readFile(const QString& path);
     // The data-stream writer for a path whose suffix is exactly "mcr", the
     // JSON writer for any other. Neither clears the modified flag.
     bool save();
@@ -84,6 +93,10 @@ public:
     static bool hasMcrSuffix(const QString& path);
 
 private:
+    // Calls visit(from, next) for each flow entry that makes an anchor
+    // sequence, until visit returns false.
+    void visitAnchorSequences(
+        const std::function<bool(const Macro* from, const Macro* next)>& visit) const;
     void showAnchorSequenceMessage(const QString& text) const;
     void showInvalidFormat(const QString& key) const;
     bool readMcx(const QString& path, McxReader& reader);

@@ -70,6 +70,7 @@ private slots:
     void nameMarksModifiedOnlyOnChange();
     void updateFlowNumbers();
     void findAnchorSequence();
+    void anchorSequences();
     void wouldCreateAnchorSequence_data();
     void wouldCreateAnchorSequence();
     void anchorSequenceMessages();
@@ -229,6 +230,28 @@ void TestGroup::findAnchorSequence()
     group.addMacro(makeMacro("3", "B", "0", true));
     QVERIFY(group.findAnchorSequence(found));
     QCOMPARE(found, QStringLiteral("B"));
+}
+
+void TestGroup::anchorSequences()
+{
+    Group group{QString(), QString()};
+    QCOMPARE(group.anchorSequences().size(), 0);
+    // A: anchor, follows into N (none), B twice and itself; B: anchor, back
+    // into A; C: anchor, into an unknown acronym and an empty slot.
+    group.addMacro(makeMacro("1", "A", "0", true, {"N", "B", "B", "A"}));
+    group.addMacro(makeMacro("2", "N", "0", false, {"A", "B"}));
+    group.addMacro(makeMacro("3", "B", "0", true, {"A"}));
+    group.addMacro(makeMacro("4", "C", "0", true, {"X", ""}));
+    const auto pairs = group.anchorSequences();
+    QStringList found;
+    for (const auto& pair : pairs)
+        found.append(pair.first->sigla() + "->" + pair.second->sigla());
+    QCOMPARE(found, (QStringList{"A->B", "A->A", "B->A"}));
+
+    // The save refuses on the first pair, whose acronym it names.
+    QString first;
+    QVERIFY(group.findAnchorSequence(first));
+    QCOMPARE(first, QStringLiteral("B"));
 }
 
 void TestGroup::wouldCreateAnchorSequence_data()

@@ -1,0 +1,205 @@
+#include "exportimagecommand.h"
+
+#include "app/messenger.h"
+#include "edge.h"
+#include "graphwidget.h"
+#include "groupdiagram.h"
+#include "model/group.h"
+#include "node.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QFont>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double MetersPerInch = 0.0254;
+
+} // namespace
+
+int ExportImageCommand::run(const QString& input, const QString& output, const QString& scale)
+{
+    double factor = 1.0;
+    if (!parseScale(scale, &factor))
+        return fail(tr("Escala inválida (use um número maior que zero): ") + scale);
+    if (!isSupported(output))
+        return fail(tr("Formato de imagem não suportado (use .png ou .svg): ") + output);
+
+    Group group{QString(), QString()};
+    if (!group.readFile(input))
+        return fail(tr("Não foi possível abrir o arquivo ") + input);
+
+    GraphWidget graph;
+    graph.showGrid(false);
+    GroupDiagram::build(graph, group);
+
+    const QSizeF area = sceneArea(*graph.scene());
+    const QSize pixels = pixelSize(area, factor);
+    if (pixels.width() > MaxSide || pixels.height() > MaxSide) {
+        return fail(tr("A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.")
+                        .arg(pixels.width())
+                        .arg(pixels.height())
+                        .arg(MaxSide));
+    }
+    const bool written = isSvg(output) ? writeSvg(output, graph, area, factor, group.name())
+                                       : writePng(output, graph, area, factor);
+    if (!written)
+        return fail(tr("Não foi possível salvar o arquivo ") + output);
+    return Success;
+}
+
+QSizeF ExportImageCommand::sceneArea(const QGraphicsScene& scene)
+{
+    // Only what is drawn counts: the boxes and the arrows, not the hidden
+    // handles of the boxes.
+    qreal right = 0;
+    qreal bottom = 0;
+    const QList<QGraphicsItem*> items = scene.items();
+    for (const QGraphicsItem* item : items) {
+        if (item->type() != Node::Type && item->type() != Edge::Type)
+            continue;
+        const QRectF bounds = item->sceneBoundingRect();
+        right = qMax(right, bounds.right());
+        bottom = qMax(bottom, bounds.bottom());
+    }
+    return QSizeF(right + Margin, bottom + Margin);
+}
+
+QSize ExportImageCommand::pixelSize(const QSizeF& area, double scale)
+{
+    // Bounded only so that a huge scale still gives a size to report.
+    const auto pixels = [scale](qreal length) {
+        return int(qMin(std::ceil(length * scale), double(std::numeric_limits<int>::max())));
+    };
+    return QSize(qMax(1, pixels(area.width())), qMax(1, pixels(area.height())));
+}
+
+bool ExportImageCommand::parseScale(const QString& text, double* scale)
+{
+    if (text.isEmpty())
+        return true;
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value <= 0)
+        return false;
+    *scale = value;
+    return true;
+}
+
+bool ExportImageCommand::isSupported(const QString& output)
+{
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    return suffix == QLatin1String("png") || suffix == QLatin1String("svg");
+}
+
+bool ExportImageCommand::isSvg(const QString& output)
+{
+    return QFileInfo(output).suffix().toLower() == QLatin1String("svg");
+}
+
+void ExportImageCommand::draw(QPainter& painter, const GraphWidget& graph, const QSizeF& area,
+                              double scale)
+{
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    // The boxes write their text in the painter's font.
+    QFont font = graph.font();
+    font.setPixelSize(FontPixelSize);
+    painter.setFont(font);
+    painter.scale(scale, scale);
+    const QRectF sceneRect(QPointF(0, 0), area);
+    painter.fillRect(sceneRect, Qt::white);
+    // The scene alone draws no grid: the canvas paints it as the view's
+    // background.
+    graph.scene()->render(&painter, sceneRect, sceneRect, Qt::IgnoreAspectRatio);
+}
+
+bool ExportImageCommand::writePng(const QString& output, const GraphWidget& graph,
+                                  const QSizeF& area, double scale)
+{
+    QImage image(pixelSize(area, scale), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return false;
+    const int dotsPerMeter = qRound(DotsPerInch / MetersPerInch);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        draw(painter, graph, area, scale);
+    }
+
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, "png");
+    if (!writer.write(image)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool ExportImageCommand::writeSvg(const QString& output, const GraphWidget& graph,
+                                  const QSizeF& area, double scale, const QString& title)
+{
+    const QSize pixels = pixelSize(area, scale);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(pixels);
+    generator.setViewBox(QRect(QPoint(0, 0), pixels));
+    generator.setResolution(DotsPerInch);
+    // Written into the document as it is given.
+    generator.setTitle(title.toHtmlEscaped());
+    QPainter painter;
+    if (!painter.begin(&generator))
+        return false;
+    draw(painter, graph, area, scale);
+    painter.end();
+
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray svg = sizeInPixels(buffer.data(), pixels);
+    if (file.write(svg) != svg.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QByteArray ExportImageCommand::sizeInPixels(const QByteArray& svg, const QSize& pixels)
+{
+    // The generator gives the size in millimetres at its resolution, which
+    // readers turn back into pixels at their own (Qt's SVG module at 90 dots
+    // per inch, browsers at 96); a size in pixels means the same to all.
+    static const QRegularExpression size(QStringLiteral("<svg width=\"[^\"]*\" height=\"[^\"]*\""));
+    QString text = QString::fromUtf8(svg);
+    const QRegularExpressionMatch match = size.match(text);
+    if (!match.hasMatch())
+        return svg;
+    text.replace(
+        match.capturedStart(), match.capturedLength(),
+        QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(pixels.width()).arg(pixels.height()));
+    return text.toUtf8();
+}
+
+int ExportImageCommand::fail(const QString& text)
+{
+    UserMessage message;
+    message.icon = UserMessage::Icon::Critical;
+    message.text = text;
+    Messenger::current().show(message);
+    return Failure;
+}

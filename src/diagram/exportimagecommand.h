@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+
+class GraphWidget;
+class QGraphicsScene;
+class QPainter;
+
+// "zor --export-image IN OUT [--scale F]": draws the flow diagram of the
+// group in IN with the canvas's own boxes and arrows, without the grid and
+// the resize handles, into the picture OUT: PNG or SVG by its suffix. One
+// pixel per scene unit unless scaled, from the scene's origin to a margin
+// beyond the lowest and rightmost item, so that a box stored at (x, y) has
+// its top-left corner at pixel (x, y). IN is never modified and OUT is
+// written whole or not at all. Needs a QApplication (the canvas is a
+// widget), never a display.
+class ExportImageCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(ExportImageCommand)
+
+public:
+    enum ExitCode { Success = 0, Failure = 1 };
+
+    // Scene units of blank beyond the lowest and rightmost item.
+    static constexpr int Margin = 20;
+    // Largest side of a picture, in pixels.
+    static constexpr int MaxSide = 32767;
+    // The boxes' text at the size the editor shows it on a common desktop
+    // (10 points at 96 dots per inch), whatever the platform of the run.
+    static constexpr int FontPixelSize = 13;
+    // The resolution the pictures declare: a document places them at their
+    // size in pixels, as a screen shows them.
+    static constexpr int DotsPerInch = 96;
+
+    // scale: a positive number as text; empty for 1.
+    static int run(const QString& input, const QString& output, const QString& scale = QString());
+
+    // The part of the scene the picture covers, in scene units, from (0, 0).
+    static QSizeF sceneArea(const QGraphicsScene& scene);
+    // The picture's size in pixels for that area and scale.
+    static QSize pixelSize(const QSizeF& area, double scale);
+
+private:
+    static bool parseScale(const QString& text, double* scale);
+    static bool isSupported(const QString& output);
+    static bool isSvg(const QString& output);
+    static void draw(QPainter& painter, const GraphWidget& graph, const QSizeF& area, double scale);
+    static bool writePng(const QString& output, const GraphWidget& graph, const QSizeF& area,
+                         double scale);
+    static bool writeSvg(const QString& output, const GraphWidget& graph, const QSizeF& area,
+                         double scale, const QString& title);
+    static QByteArray sizeInPixels(const QByteArray& svg, const QSize& pixels);
+    static int fail(const QString& text);
+};

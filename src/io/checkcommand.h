@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/groupcheck.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// "zor --check FILE...": reads each group file by its suffix, never
+// modifying it, and reports what GroupCheck finds, one line per finding or
+// one JSON document for all files, on standard output. The readers' own
+// messages (file version, structure, unreadable file) go through the
+// messenger, each prefixed with its file: standard error in a headless run.
+class CheckCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(CheckCommand)
+
+public:
+    // 0: no finding; 1: some file has findings; 2: some file could not be
+    // read (or the command line was wrong), whatever the others held.
+    enum ExitCode { Clean = 0, FindingsFound = 1, CannotCheck = 2 };
+    enum class Format { Text, Json };
+
+    struct FileReport
+    {
+        QString path;
+        bool readable = false;
+        QList<GroupCheck::Finding> findings;
+    };
+
+    // "text" (also an empty name) or "json"; false for any other name.
+    static bool parseFormat(const QString& name, Format* format);
+
+    // Checks the files and prints the report on standard output.
+    static int run(const QStringList& files, Format format);
+
+    static QList<FileReport> check(const QStringList& files);
+    // "FILE: SIGLA (NUM): message", one line per finding, in the local
+    // encoding like the other messages of the command line.
+    static QByteArray text(const QList<FileReport>& reports);
+    // {"files": [{"file", "readable", "findings": [{"rule", "sigla", "num",
+    // "message"}]}]}, indented, UTF-8.
+    static QByteArray json(const QList<FileReport>& reports);
+    static int exitCode(const QList<FileReport>& reports);
+
+private:
+    static FileReport checkFile(const QString& path);
+    static void warnWithoutAnchorSettings();
+};

@@ -1,0 +1,382 @@
+#include "diagram/exportimagecommand.h"
+#include "model/group.h"
+#include "model/macro.h"
+#include "support/messagerecorder.h"
+#include "support/testenvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QSvgRenderer>
+#include <QtTest>
+
+using ZorTest::TestEnvironment;
+
+namespace {
+
+// The sample's boxes end at (820 + 201, 400 + 81); the outline's half pen
+// and the margin of 20 follow, rounded up to whole pixels.
+const QSize SampleSize(1042, 502);
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool isDark(QRgb pixel)
+{
+    return qGray(pixel) < 100;
+}
+
+bool isWhite(QRgb pixel)
+{
+    return (pixel & 0xffffff) == 0xffffff;
+}
+
+QString describe(const QImage& image, const QPoint& point)
+{
+    return QStringLiteral("(%1, %2) is #%3")
+        .arg(point.x())
+        .arg(point.y())
+        .arg(image.pixel(point) & 0xffffff, 6, 16, QLatin1Char('0'));
+}
+
+bool anyDark(const QImage& image, int x, int fromY, int toY)
+{
+    for (int y = fromY; y <= toY; ++y) {
+        if (isDark(image.pixel(x, y)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class TestExportImage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void boxesAtTheirPlaces_data();
+    void boxesAtTheirPlaces();
+    void arrowsBetweenBoxes();
+    void noGridNorHandles();
+    void svgReadsBack();
+    void emptyGroup();
+    void refused_data();
+    void refused();
+    void executable_data();
+    void executable();
+
+private:
+    QString input(const QString& name) const { return env->filePath("in/" + name); }
+    QString output(const QString& name) const { return env->filePath("out/" + name); }
+    QImage exported(const QString& name, const QString& scale = QString());
+    void verifyBoxes(const QImage& image, double scale);
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<Group> sample;
+};
+
+void TestExportImage::initTestCase()
+{
+    env = std::make_unique<TestEnvironment>();
+    QVERIFY(QDir(env->path()).mkpath("in"));
+    QVERIFY(
+        QFile::copy(TestEnvironment::sourceDir() + "/examples/sample.mcx", input("sample.mcx")));
+    sample = std::make_unique<Group>(QString(), QString());
+    QVERIFY(sample->readFile(input("sample.mcx")));
+    QCOMPARE(sample->macroCount(), 12);
+}
+
+void TestExportImage::init()
+{
+    QDir(env->filePath("out")).removeRecursively();
+    QVERIFY(QDir(env->path()).mkpath("out"));
+}
+
+QImage TestExportImage::exported(const QString& name, const QString& scale)
+{
+    const QByteArray before = contentsOf(input("sample.mcx"));
+    MessageRecorder recorder;
+    const int status = ExportImageCommand::run(input("sample.mcx"), output(name), scale);
+    if (status != 0 || !recorder.messages.isEmpty())
+        qWarning() << "export failed:" << status << recorder.texts();
+    // The group file is read, never rewritten.
+    if (contentsOf(input("sample.mcx")) != before)
+        qWarning() << "the sample changed";
+    return QImage(output(name));
+}
+
+// Inside each box, clear of its outline and of its centred text, lies the
+// colour of its macro type; its outline lies on its stored rectangle.
+void TestExportImage::verifyBoxes(const QImage& image, double scale)
+{
+    const QList<Macro*> macros = sample->macros();
+    for (const Macro* macro : macros) {
+        const QRect box(macro->position(), macro->dimensions().size());
+        const QColor color = Macro::typeColor(macro->type());
+        const QPoint offset(4, 4);
+        for (const QPoint& corner : {box.topLeft() + offset, box.bottomRight() - offset,
+                                     QPoint(box.left(), box.bottom()) + QPoint(4, -4)}) {
+            const QPoint pixel = corner * scale;
+            QVERIFY2(image.pixelColor(pixel) == color,
+                     qPrintable(macro->sigla() + ": " + describe(image, pixel)));
+        }
+        // The outline, half on the pixel before the left edge.
+        const QPoint edge = QPoint(box.left(), box.center().y()) * scale;
+        QVERIFY2(qGray(image.pixel(edge - QPoint(1, 0))) < 200 || qGray(image.pixel(edge)) < 200,
+                 qPrintable(macro->sigla() + ": " + describe(image, edge)));
+    }
+}
+
+void TestExportImage::boxesAtTheirPlaces_data()
+{
+    QTest::addColumn<QString>("scale");
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("one pixel per unit") << "" << 1.0 << SampleSize;
+    QTest::newRow("scale 1") << "1" << 1.0 << SampleSize;
+    QTest::newRow("scale 2") << "2" << 2.0 << QSize(2083, 1003);
+    QTest::newRow("scale 0.5") << "0.5" << 0.5 << QSize(521, 251);
+}
+
+void TestExportImage::boxesAtTheirPlaces()
+{
+    QFETCH(QString, scale);
+    QFETCH(double, factor);
+    QFETCH(QSize, size);
+
+    const QImage image = exported("sample.png", scale);
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.size(), size);
+    verifyBoxes(image, factor);
+    // Beyond the last box: the blank margin.
+    QVERIFY(isWhite(image.pixel(size.width() - 1, size.height() - 1)));
+}
+
+void TestExportImage::arrowsBetweenBoxes()
+{
+    const QImage image = exported("sample.png");
+    QCOMPARE(image.size(), SampleSize);
+
+    // INI -> REF crosses the gap between INI and REI at the boxes' middle
+    // height (80.5).
+    QVERIFY(anyDark(image, 270, 78, 83));
+    // ABS -> ENT ends at ENT's left side (300, 260.5) with its head: dark
+    // above and below the line just before the tip, where a bare line is not.
+    QVERIFY(anyDark(image, 270, 258, 263));
+    QVERIFY2(isDark(image.pixel(294, 258)), qPrintable(describe(image, QPoint(294, 258))));
+    QVERIFY2(isDark(image.pixel(294, 263)), qPrintable(describe(image, QPoint(294, 263))));
+    QVERIFY(!isDark(image.pixel(280, 256)));
+    // No arrow between MAN and ROT.
+    QVERIFY(!anyDark(image, 270, 405, 475));
+}
+
+void TestExportImage::noGridNorHandles()
+{
+    const QImage image = exported("sample.png");
+    // Between MAN and ROT nothing is drawn: no grid dots on the multiples of
+    // 10 the canvas shows.
+    for (int x = 250; x <= 290; ++x) {
+        for (int y = 405; y <= 475; ++y)
+            QVERIFY2(isWhite(image.pixel(x, y)), qPrintable(describe(image, QPoint(x, y))));
+    }
+    // Around ROT, which no arrow touches, where the handles of a marked box
+    // stand: blank two pixels out from its corners and the middles of its
+    // sides.
+    const QRect rot(300, 400, 201, 81);
+    const int outside = 2;
+    const QList<QPoint> around{
+        {rot.left() - outside, rot.top() - outside},
+        {rot.center().x(), rot.top() - outside},
+        {rot.left() + rot.width() + outside, rot.top() - outside},
+        {rot.left() + rot.width() + outside, rot.center().y()},
+        {rot.left() + rot.width() + outside, rot.top() + rot.height() + outside},
+        {rot.center().x(), rot.top() + rot.height() + outside},
+        {rot.left() - outside, rot.top() + rot.height() + outside},
+        {rot.left() - outside, rot.center().y()}};
+    for (const QPoint& point : around)
+        QVERIFY2(isWhite(image.pixel(point)), qPrintable(describe(image, point)));
+}
+
+void TestExportImage::svgReadsBack()
+{
+    MessageRecorder recorder;
+    QCOMPARE(ExportImageCommand::run(input("sample.mcx"), output("sample.svg")), 0);
+    QCOMPARE(recorder.texts(), QStringList());
+
+    QSvgRenderer renderer(output("sample.svg"));
+    QVERIFY(renderer.isValid());
+    QCOMPARE(renderer.defaultSize(), SampleSize);
+    QCOMPARE(renderer.viewBox(), QRect(QPoint(0, 0), SampleSize));
+    QVERIFY(contentsOf(output("sample.svg")).contains("<title>FROTA SUL - DISTRIBUICAO</title>"));
+
+    QImage image(SampleSize, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    // The white background is part of the picture.
+    QVERIFY(isWhite(image.pixel(5, 5)));
+    QCOMPARE(qAlpha(image.pixel(5, 5)), 255);
+    verifyBoxes(image, 1.0);
+    QVERIFY(anyDark(image, 270, 78, 83));
+}
+
+void TestExportImage::emptyGroup()
+{
+    // Only the margin, blank; a name that XML must escape in the SVG title.
+    Group empty{QStringLiteral("VAZIO & <NOVO>"), QString()};
+    QVERIFY(empty.saveAs(input("empty.mcx")));
+    MessageRecorder recorder;
+    QCOMPARE(ExportImageCommand::run(input("empty.mcx"), output("empty.png")), 0);
+    const QImage image(output("empty.png"));
+    QCOMPARE(image.size(), QSize(20, 20));
+    for (int x = 0; x < 20; ++x) {
+        for (int y = 0; y < 20; ++y)
+            QVERIFY(isWhite(image.pixel(x, y)));
+    }
+    QCOMPARE(ExportImageCommand::run(input("empty.mcx"), output("empty.svg")), 0);
+    QSvgRenderer renderer(output("empty.svg"));
+    QVERIFY(renderer.isValid());
+    QCOMPARE(renderer.defaultSize(), QSize(20, 20));
+    QCOMPARE(recorder.texts(), QStringList());
+}
+
+void TestExportImage::refused_data()
+{
+    QTest::addColumn<QString>("in");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("scale");
+    QTest::addColumn<QString>("message"); // "%in" and "%out" stand for the paths
+
+    const QString badScale = "Escala inválida (use um número maior que zero): ";
+    QTest::newRow("jpeg") << "sample.mcx"
+                          << "sample.jpg"
+                          << ""
+                          << "Formato de imagem não suportado (use .png ou .svg): %out";
+    QTest::newRow("no suffix") << "sample.mcx"
+                               << "sample"
+                               << ""
+                               << "Formato de imagem não suportado (use .png ou .svg): %out";
+    QTest::newRow("missing group") << "absent.mcx"
+                                   << "sample.png"
+                                   << ""
+                                   << "Não foi possível abrir o arquivo %in";
+    QTest::newRow("missing folder") << "sample.mcx"
+                                    << "missing/sample.png"
+                                    << ""
+                                    << "Não foi possível salvar o arquivo %out";
+    QTest::newRow("missing folder, svg") << "sample.mcx"
+                                         << "missing/sample.svg"
+                                         << ""
+                                         << "Não foi possível salvar o arquivo %out";
+    QTest::newRow("scale 0") << "sample.mcx"
+                             << "sample.png"
+                             << "0" << badScale + "0";
+    QTest::newRow("negative scale") << "sample.mcx"
+                                    << "sample.png"
+                                    << "-1" << badScale + "-1";
+    QTest::newRow("scale not a number") << "sample.mcx"
+                                        << "sample.png"
+                                        << "big" << badScale + "big";
+    QTest::newRow("infinite scale") << "sample.mcx"
+                                    << "sample.png"
+                                    << "inf" << badScale + "inf";
+    QTest::newRow("too large") << "sample.mcx"
+                               << "sample.png"
+                               << "40"
+                               << "A imagem teria 41660 x 20060 pixels; o máximo é 32767 de "
+                                  "cada lado.";
+}
+
+void TestExportImage::refused()
+{
+    QFETCH(QString, in);
+    QFETCH(QString, out);
+    QFETCH(QString, scale);
+    QFETCH(QString, message);
+
+    const QString inPath = input(in);
+    const QString outPath = output(out);
+    message.replace("%in", inPath).replace("%out", outPath);
+    const QByteArray before = contentsOf(input("sample.mcx"));
+
+    MessageRecorder recorder;
+    QCOMPARE(ExportImageCommand::run(inPath, outPath, scale), 1);
+    QCOMPARE(recorder.texts(), QStringList{message});
+    QCOMPARE(recorder.messages.first().icon, UserMessage::Icon::Critical);
+    QCOMPARE(QDir(env->filePath("out")).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+             QStringList());
+    QCOMPARE(contentsOf(input("sample.mcx")), before);
+}
+
+void TestExportImage::executable_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // "%in/" and "%out/" stand for the folders
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("errors");
+
+    QTest::newRow("png") << QStringList{"--export-image", "%in/sample.mcx", "%out/flow.png"} << 0
+                         << SampleSize << "";
+    QTest::newRow("svg, options after the files")
+        << QStringList{"%in/sample.mcx", "%out/flow.svg", "--export-image"} << 0 << SampleSize
+        << "";
+    QTest::newRow("scaled") << QStringList{"--export-image", "%in/sample.mcx", "%out/flow.png",
+                                           "--scale", "2"}
+                            << 0 << QSize(2083, 1003) << "";
+    QTest::newRow("one file") << QStringList{"--export-image", "%in/sample.mcx"} << 1 << QSize()
+                              << "zor --export-image IN OUT [--scale F]";
+    QTest::newRow("unsupported") << QStringList{"--export-image", "%in/sample.mcx", "%out/f.gif"}
+                                 << 1 << QSize() << "(use .png ou .svg)";
+}
+
+void TestExportImage::executable()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QSize, size);
+    QFETCH(QString, errors);
+
+    for (QString& argument : arguments) {
+        argument.replace("%in/", env->filePath("in") + "/")
+            .replace("%out/", env->filePath("out") + "/");
+    }
+    const QByteArray before = contentsOf(input("sample.mcx"));
+
+    // No display at all.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    QProcess zor;
+    zor.setProcessEnvironment(environment);
+    zor.setWorkingDirectory(env->path());
+    zor.start(TestEnvironment::executable(), arguments);
+    QVERIFY(zor.waitForFinished(60000));
+    const QString standardError = QString::fromLocal8Bit(zor.readAllStandardError());
+    QCOMPARE(zor.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(zor.exitCode() == status, qPrintable(standardError));
+    QVERIFY2(standardError.contains(errors), qPrintable(standardError));
+
+    const QStringList files = QDir(env->filePath("out")).entryList(QDir::Files);
+    QCOMPARE(files.size(), status == 0 ? 1 : 0);
+    if (status == 0) {
+        const QString file = env->filePath("out/" + files.first());
+        if (file.endsWith(".svg"))
+            QCOMPARE(QSvgRenderer(file).defaultSize(), size);
+        else
+            QCOMPARE(QImage(file).size(), size);
+    }
+    QCOMPARE(contentsOf(input("sample.mcx")), before);
+}
+
+QTEST_MAIN(TestExportImage)
+#include "tst_exportimage.moc"
