@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="pt_BR">
 <context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo.</source>
+        <translation>Die Datei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</source>
+        <translation>Die Ankerverletzung aus &quot;zor.ini&quot; fehlt im Arbeitsordner: Reihenfolge und Radius der Makros mit Ankeranalyse werden nicht geprüft.</translation>
+    </message>
+</context>
+<context>
     <name>ConvertCommand</name>
     <message>
         <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
@@ -18,6 +29,29 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>Die Ankerverletzung aus &quot;zor.ini&quot; fehlt im Arbeitsordner: Ankerradien werden nicht konvertiert.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportImageCommand</name>
+    <message>
+        <source>Escala inválida (use um número maior que zero): </source>
+        <translation>Ungültiger Maßstab (eine Zahl größer als null angeben): </translation>
+    </message>
+    <message>
+        <source>Formato de imagem não suportado (use .png ou .svg): </source>
+        <translation>Nicht unterstütztes Bildformat (.png oder .svg verwenden): </translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>Die Datei konnte nicht geöffnet werden: </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</source>
+        <translation>Das Bild hätte %1 x %2 Pixel; höchstens %3 je Seite sind möglich.</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>Die Datei konnte nicht gespeichert werden: </translation>
     </message>
 </context>
 <context>
@@ -49,6 +83,65 @@
     <message>
         <source>Formato do arquivo inválido (</source>
         <translation>Ungültiges Dateiformat (</translation>
+    </message>
+</context>
+<context>
+    <name>GroupCheck</name>
+    <message>
+        <source>Caracteres não aceitos pelo terminal no formulário ou no texto de confirmação: %1</source>
+        <translation>Vom Terminal nicht akzeptierte Zeichen im Formular oder im Bestätigungstext: %1</translation>
+    </message>
+    <message>
+        <source>Marcador de campo malformado no formulário, linha %1.</source>
+        <translation>Fehlerhafte Feldmarkierung im Formular, Zeile %1.</translation>
+    </message>
+    <message>
+        <source>O nome contém caracteres não aceitos: %1</source>
+        <translation>Der Name enthält unzulässige Zeichen: %1</translation>
+    </message>
+    <message>
+        <source>A sigla contém caracteres não aceitos: %1</source>
+        <translation>Das Kürzel enthält unzulässige Zeichen: %1</translation>
+    </message>
+    <message>
+        <source>A sigla está vazia.</source>
+        <translation>Das Kürzel ist leer.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 tem mais de %2 caracteres.</source>
+        <translation>Das Kürzel %1 hat mehr als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>O número %1 já é usado pela macro %2.</source>
+        <translation>Die Nummer %1 wird bereits von Makro %2 verwendet.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 já é usada pela macro de número %2.</source>
+        <translation>Das Kürzel %1 wird bereits von Makro Nummer %2 verwendet.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 já é usado pela macro %2.</source>
+        <translation>Die Taste %1 wird bereits von Makro %2 verwendet.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 da função F%2 não existe no grupo.</source>
+        <translation>Das Kürzel %1 in F%2 existiert in der Gruppe nicht.</translation>
+    </message>
+    <message>
+        <source>%1 macros seguintes; o terminal aceita no máximo %2.</source>
+        <translation>%1 Folgemakros; das Terminal erlaubt höchstens %2.</translation>
+    </message>
+    <message>
+        <source>Macros com análise de âncora em sequência: %1 -&gt; %2.</source>
+        <translation>Makros mit Ankeranalyse hintereinander: %1 -&gt; %2.</translation>
+    </message>
+    <message>
+        <source>O raio de âncora de %1 m está fora dos limites permitidos (%2 a %3 m).</source>
+        <translation>Der Ankerradius von %1 m liegt außerhalb des zulässigen Bereichs (%2 bis %3 m).</translation>
+    </message>
+    <message>
+        <source>%1 violações; o terminal aceita no máximo %2.</source>
+        <translation>%1 Verstöße; das Terminal erlaubt höchstens %2.</translation>
     </message>
 </context>
 <context>
@@ -988,6 +1081,22 @@ Das Feld „Taste“ muss größer als null und kleiner als 249 sein.</translati
     <message>
         <source>Usage: %1</source>
         <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>Check the group files FILE... against the terminal&apos;s rules without a window: --check FILE... Exit status 0 when nothing was found, 1 when something was, 2 when a file can&apos;t be read.</source>
+        <translation>Prüft die Gruppendateien FILE... ohne Fenster nach den Regeln des Terminals: --check FILE... Exit-Status 0, wenn nichts gefunden wurde, 1, wenn etwas gefunden wurde, 2, wenn eine Datei nicht lesbar ist.</translation>
+    </message>
+    <message>
+        <source>Report of --check: text (one line per finding, the default) or json.</source>
+        <translation>Bericht von --check: text (eine Zeile je Befund, Standard) oder json.</translation>
+    </message>
+    <message>
+        <source>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</source>
+        <translation>Zeichnet das Ablaufdiagramm der Gruppendatei IN ohne Fenster in das Bild OUT: --export-image IN OUT. PNG oder SVG je nach Endung von OUT.</translation>
+    </message>
+    <message>
+        <source>Pixels per diagram unit of --export-image (default 1).</source>
+        <translation>Pixel je Diagrammeinheit bei --export-image (Standard 1).</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="pt_BR">
 <context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo.</source>
+        <translation>Could not open the file.</translation>
+    </message>
+    <message>
+        <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</source>
+        <translation>The anchor violation of &quot;zor.ini&quot; is missing from the working folder: the sequence and radius of macros with anchor analysis will not be checked.</translation>
+    </message>
+</context>
+<context>
     <name>ConvertCommand</name>
     <message>
         <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
@@ -18,6 +29,29 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>The anchor violation of &quot;zor.ini&quot; is missing from the working folder: anchor radii will not be converted.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportImageCommand</name>
+    <message>
+        <source>Escala inválida (use um número maior que zero): </source>
+        <translation>Invalid scale (use a number greater than zero): </translation>
+    </message>
+    <message>
+        <source>Formato de imagem não suportado (use .png ou .svg): </source>
+        <translation>Unsupported image format (use .png or .svg): </translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>Could not open the file </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</source>
+        <translation>The image would be %1 x %2 pixels; the maximum is %3 on each side.</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>Could not save the file </translation>
     </message>
 </context>
 <context>
@@ -49,6 +83,65 @@
     <message>
         <source>Formato do arquivo inválido (</source>
         <translation>Invalid file format (</translation>
+    </message>
+</context>
+<context>
+    <name>GroupCheck</name>
+    <message>
+        <source>Caracteres não aceitos pelo terminal no formulário ou no texto de confirmação: %1</source>
+        <translation>Characters the terminal does not accept in the form or the confirmation text: %1</translation>
+    </message>
+    <message>
+        <source>Marcador de campo malformado no formulário, linha %1.</source>
+        <translation>Malformed field marker in the form, line %1.</translation>
+    </message>
+    <message>
+        <source>O nome contém caracteres não aceitos: %1</source>
+        <translation>The name contains characters that are not accepted: %1</translation>
+    </message>
+    <message>
+        <source>A sigla contém caracteres não aceitos: %1</source>
+        <translation>The acronym contains characters that are not accepted: %1</translation>
+    </message>
+    <message>
+        <source>A sigla está vazia.</source>
+        <translation>The acronym is empty.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 tem mais de %2 caracteres.</source>
+        <translation>The acronym %1 has more than %2 characters.</translation>
+    </message>
+    <message>
+        <source>O número %1 já é usado pela macro %2.</source>
+        <translation>Number %1 is already used by macro %2.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 já é usada pela macro de número %2.</source>
+        <translation>Acronym %1 is already used by macro number %2.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 já é usado pela macro %2.</source>
+        <translation>Hotkey %1 is already used by macro %2.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 da função F%2 não existe no grupo.</source>
+        <translation>The acronym %1 in F%2 does not exist in the group.</translation>
+    </message>
+    <message>
+        <source>%1 macros seguintes; o terminal aceita no máximo %2.</source>
+        <translation>%1 next macros; the terminal accepts at most %2.</translation>
+    </message>
+    <message>
+        <source>Macros com análise de âncora em sequência: %1 -&gt; %2.</source>
+        <translation>Macros with anchor analysis in sequence: %1 -&gt; %2.</translation>
+    </message>
+    <message>
+        <source>O raio de âncora de %1 m está fora dos limites permitidos (%2 a %3 m).</source>
+        <translation>The anchor radius of %1 m is outside the permitted range (%2 to %3 m).</translation>
+    </message>
+    <message>
+        <source>%1 violações; o terminal aceita no máximo %2.</source>
+        <translation>%1 violations; the terminal accepts at most %2.</translation>
     </message>
 </context>
 <context>
@@ -988,6 +1081,22 @@ The &apos;Hotkey&apos; field must be greater than zero and less than 249.</trans
     <message>
         <source>Usage: %1</source>
         <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <source>Check the group files FILE... against the terminal&apos;s rules without a window: --check FILE... Exit status 0 when nothing was found, 1 when something was, 2 when a file can&apos;t be read.</source>
+        <translation>Check the group files FILE... against the terminal&apos;s rules without a window: --check FILE... Exit status 0 when nothing was found, 1 when something was, 2 when a file can&apos;t be read.</translation>
+    </message>
+    <message>
+        <source>Report of --check: text (one line per finding, the default) or json.</source>
+        <translation>Report of --check: text (one line per finding, the default) or json.</translation>
+    </message>
+    <message>
+        <source>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</source>
+        <translation>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</translation>
+    </message>
+    <message>
+        <source>Pixels per diagram unit of --export-image (default 1).</source>
+        <translation>Pixels per diagram unit of --export-image (default 1).</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="pt_BR">
 <context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo.</source>
+        <translation>No se pudo abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</source>
+        <translation>Falta la violación de ancla de &quot;zor.ini&quot; en la carpeta de trabajo: no se comprobarán la secuencia ni el radio de las macros con análisis de ancla.</translation>
+    </message>
+</context>
+<context>
     <name>ConvertCommand</name>
     <message>
         <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
@@ -18,6 +29,29 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>Falta la violación de ancla de &quot;zor.ini&quot; en la carpeta de trabajo: los radios de ancla no se convertirán.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportImageCommand</name>
+    <message>
+        <source>Escala inválida (use um número maior que zero): </source>
+        <translation>Escala no válida (use un número mayor que cero): </translation>
+    </message>
+    <message>
+        <source>Formato de imagem não suportado (use .png ou .svg): </source>
+        <translation>Formato de imagen no admitido (use .png o .svg): </translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>No se pudo abrir el archivo </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</source>
+        <translation>La imagen tendría %1 x %2 píxeles; el máximo es %3 por lado.</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>No se pudo guardar el archivo </translation>
     </message>
 </context>
 <context>
@@ -49,6 +83,65 @@
     <message>
         <source>Formato do arquivo inválido (</source>
         <translation>Formato de archivo no válido (</translation>
+    </message>
+</context>
+<context>
+    <name>GroupCheck</name>
+    <message>
+        <source>Caracteres não aceitos pelo terminal no formulário ou no texto de confirmação: %1</source>
+        <translation>Caracteres no aceptados por el terminal en el formulario o en el texto de confirmación: %1</translation>
+    </message>
+    <message>
+        <source>Marcador de campo malformado no formulário, linha %1.</source>
+        <translation>Marcador de campo mal formado en el formulario, línea %1.</translation>
+    </message>
+    <message>
+        <source>O nome contém caracteres não aceitos: %1</source>
+        <translation>El nombre contiene caracteres no aceptados: %1</translation>
+    </message>
+    <message>
+        <source>A sigla contém caracteres não aceitos: %1</source>
+        <translation>La sigla contiene caracteres no aceptados: %1</translation>
+    </message>
+    <message>
+        <source>A sigla está vazia.</source>
+        <translation>La sigla está vacía.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 tem mais de %2 caracteres.</source>
+        <translation>La sigla %1 tiene más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>O número %1 já é usado pela macro %2.</source>
+        <translation>El número %1 ya lo usa la macro %2.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 já é usada pela macro de número %2.</source>
+        <translation>La sigla %1 ya la usa la macro número %2.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 já é usado pela macro %2.</source>
+        <translation>El atajo %1 ya lo usa la macro %2.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 da função F%2 não existe no grupo.</source>
+        <translation>La sigla %1 de la función F%2 no existe en el grupo.</translation>
+    </message>
+    <message>
+        <source>%1 macros seguintes; o terminal aceita no máximo %2.</source>
+        <translation>%1 macros siguientes; el terminal acepta como máximo %2.</translation>
+    </message>
+    <message>
+        <source>Macros com análise de âncora em sequência: %1 -&gt; %2.</source>
+        <translation>Macros con análisis de ancla en secuencia: %1 -&gt; %2.</translation>
+    </message>
+    <message>
+        <source>O raio de âncora de %1 m está fora dos limites permitidos (%2 a %3 m).</source>
+        <translation>El radio de ancla de %1 m está fuera de los límites permitidos (%2 a %3 m).</translation>
+    </message>
+    <message>
+        <source>%1 violações; o terminal aceita no máximo %2.</source>
+        <translation>%1 violaciones; el terminal acepta como máximo %2.</translation>
     </message>
 </context>
 <context>
@@ -988,6 +1081,22 @@ El campo «Atajo» debe ser mayor que cero y menor que 249.</translation>
     <message>
         <source>Usage: %1</source>
         <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>Check the group files FILE... against the terminal&apos;s rules without a window: --check FILE... Exit status 0 when nothing was found, 1 when something was, 2 when a file can&apos;t be read.</source>
+        <translation>Comprueba los archivos de grupo FILE... según las reglas del terminal sin abrir ninguna ventana: --check FILE... Código de salida 0 si no se encontró nada, 1 si se encontró algo, 2 si no se pudo leer un archivo.</translation>
+    </message>
+    <message>
+        <source>Report of --check: text (one line per finding, the default) or json.</source>
+        <translation>Informe de --check: text (una línea por hallazgo, el predeterminado) o json.</translation>
+    </message>
+    <message>
+        <source>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</source>
+        <translation>Dibuja el diagrama de flujo del archivo de grupo IN en la imagen OUT sin abrir ninguna ventana: --export-image IN OUT. PNG o SVG según la extensión de OUT.</translation>
+    </message>
+    <message>
+        <source>Pixels per diagram unit of --export-image (default 1).</source>
+        <translation>Píxeles por unidad del diagrama en --export-image (predeterminado 1).</translation>
     </message>
 </context>
 </TS>

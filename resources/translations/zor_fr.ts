@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="pt_BR">
 <context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo.</source>
+        <translation>Impossible d’ouvrir le fichier.</translation>
+    </message>
+    <message>
+        <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</source>
+        <translation>La violation d’ancre de &quot;zor.ini&quot; est absente du dossier de travail&#xa0;: l’enchaînement et le rayon des macros avec analyse d’ancre ne seront pas vérifiés.</translation>
+    </message>
+</context>
+<context>
     <name>ConvertCommand</name>
     <message>
         <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
@@ -18,6 +29,29 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>La violation d’ancre de &quot;zor.ini&quot; est absente du dossier de travail&#xa0;: les rayons d’ancre ne seront pas convertis.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportImageCommand</name>
+    <message>
+        <source>Escala inválida (use um número maior que zero): </source>
+        <translation>Échelle non valide (utilisez un nombre supérieur à zéro)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Formato de imagem não suportado (use .png ou .svg): </source>
+        <translation>Format d’image non pris en charge (utilisez .png ou .svg)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>Impossible d’ouvrir le fichier </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</source>
+        <translation>L’image ferait %1 x %2 pixels&#xa0;; le maximum est de %3 par côté.</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>Impossible d’enregistrer le fichier </translation>
     </message>
 </context>
 <context>
@@ -49,6 +83,65 @@
     <message>
         <source>Formato do arquivo inválido (</source>
         <translation>Format de fichier non valide (</translation>
+    </message>
+</context>
+<context>
+    <name>GroupCheck</name>
+    <message>
+        <source>Caracteres não aceitos pelo terminal no formulário ou no texto de confirmação: %1</source>
+        <translation>Caractères refusés par le terminal dans le formulaire ou le texte de confirmation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Marcador de campo malformado no formulário, linha %1.</source>
+        <translation>Marqueur de champ mal formé dans le formulaire, ligne %1.</translation>
+    </message>
+    <message>
+        <source>O nome contém caracteres não aceitos: %1</source>
+        <translation>Le nom contient des caractères refusés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A sigla contém caracteres não aceitos: %1</source>
+        <translation>Le sigle contient des caractères refusés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A sigla está vazia.</source>
+        <translation>Le sigle est vide.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 tem mais de %2 caracteres.</source>
+        <translation>Le sigle %1 compte plus de %2 caractères.</translation>
+    </message>
+    <message>
+        <source>O número %1 já é usado pela macro %2.</source>
+        <translation>Le numéro %1 est déjà utilisé par la macro %2.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 já é usada pela macro de número %2.</source>
+        <translation>Le sigle %1 est déjà utilisé par la macro numéro %2.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 já é usado pela macro %2.</source>
+        <translation>La touche %1 est déjà utilisée par la macro %2.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 da função F%2 não existe no grupo.</source>
+        <translation>Le sigle %1 de la fonction F%2 n’existe pas dans le groupe.</translation>
+    </message>
+    <message>
+        <source>%1 macros seguintes; o terminal aceita no máximo %2.</source>
+        <translation>%1 macros suivantes&#xa0;; le terminal en accepte au plus %2.</translation>
+    </message>
+    <message>
+        <source>Macros com análise de âncora em sequência: %1 -&gt; %2.</source>
+        <translation>Macros avec analyse d’ancre qui se suivent&#xa0;: %1 -&gt; %2.</translation>
+    </message>
+    <message>
+        <source>O raio de âncora de %1 m está fora dos limites permitidos (%2 a %3 m).</source>
+        <translation>Le rayon d’ancre de %1 m est hors des limites autorisées (%2 à %3 m).</translation>
+    </message>
+    <message>
+        <source>%1 violações; o terminal aceita no máximo %2.</source>
+        <translation>%1 violations&#xa0;; le terminal en accepte au plus %2.</translation>
     </message>
 </context>
 <context>
@@ -988,6 +1081,22 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
     <message>
         <source>Usage: %1</source>
         <translation>Utilisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Check the group files FILE... against the terminal&apos;s rules without a window: --check FILE... Exit status 0 when nothing was found, 1 when something was, 2 when a file can&apos;t be read.</source>
+        <translation>Vérifie les fichiers de groupe FILE... selon les règles du terminal sans ouvrir de fenêtre&#xa0;: --check FILE... Code de sortie 0 si rien n’a été trouvé, 1 si quelque chose l’a été, 2 si un fichier est illisible.</translation>
+    </message>
+    <message>
+        <source>Report of --check: text (one line per finding, the default) or json.</source>
+        <translation>Rapport de --check&#xa0;: text (une ligne par constat, par défaut) ou json.</translation>
+    </message>
+    <message>
+        <source>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</source>
+        <translation>Dessine le diagramme de flux du fichier de groupe IN dans l’image OUT sans ouvrir de fenêtre&#xa0;: --export-image IN OUT. PNG ou SVG selon l’extension de OUT.</translation>
+    </message>
+    <message>
+        <source>Pixels per diagram unit of --export-image (default 1).</source>
+        <translation>Pixels par unité du diagramme pour --export-image (1 par défaut).</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="pt_BR">
 <context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo.</source>
+        <translation>Não foi possível abrir o arquivo.</translation>
+    </message>
+    <message>
+        <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</source>
+        <translation>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</translation>
+    </message>
+</context>
+<context>
     <name>ConvertCommand</name>
     <message>
         <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
@@ -18,6 +29,29 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportImageCommand</name>
+    <message>
+        <source>Escala inválida (use um número maior que zero): </source>
+        <translation>Escala inválida (use um número maior que zero): </translation>
+    </message>
+    <message>
+        <source>Formato de imagem não suportado (use .png ou .svg): </source>
+        <translation>Formato de imagem não suportado (use .png ou .svg): </translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>Não foi possível abrir o arquivo </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</source>
+        <translation>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>Não foi possível salvar o arquivo </translation>
     </message>
 </context>
 <context>
@@ -49,6 +83,65 @@
     <message>
         <source>Formato do arquivo inválido (</source>
         <translation>Formato do arquivo inválido (</translation>
+    </message>
+</context>
+<context>
+    <name>GroupCheck</name>
+    <message>
+        <source>Caracteres não aceitos pelo terminal no formulário ou no texto de confirmação: %1</source>
+        <translation>Caracteres não aceitos pelo terminal no formulário ou no texto de confirmação: %1</translation>
+    </message>
+    <message>
+        <source>Marcador de campo malformado no formulário, linha %1.</source>
+        <translation>Marcador de campo malformado no formulário, linha %1.</translation>
+    </message>
+    <message>
+        <source>O nome contém caracteres não aceitos: %1</source>
+        <translation>O nome contém caracteres não aceitos: %1</translation>
+    </message>
+    <message>
+        <source>A sigla contém caracteres não aceitos: %1</source>
+        <translation>A sigla contém caracteres não aceitos: %1</translation>
+    </message>
+    <message>
+        <source>A sigla está vazia.</source>
+        <translation>A sigla está vazia.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 tem mais de %2 caracteres.</source>
+        <translation>A sigla %1 tem mais de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>O número %1 já é usado pela macro %2.</source>
+        <translation>O número %1 já é usado pela macro %2.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 já é usada pela macro de número %2.</source>
+        <translation>A sigla %1 já é usada pela macro de número %2.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 já é usado pela macro %2.</source>
+        <translation>O atalho %1 já é usado pela macro %2.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 da função F%2 não existe no grupo.</source>
+        <translation>A sigla %1 da função F%2 não existe no grupo.</translation>
+    </message>
+    <message>
+        <source>%1 macros seguintes; o terminal aceita no máximo %2.</source>
+        <translation>%1 macros seguintes; o terminal aceita no máximo %2.</translation>
+    </message>
+    <message>
+        <source>Macros com análise de âncora em sequência: %1 -&gt; %2.</source>
+        <translation>Macros com análise de âncora em sequência: %1 -&gt; %2.</translation>
+    </message>
+    <message>
+        <source>O raio de âncora de %1 m está fora dos limites permitidos (%2 a %3 m).</source>
+        <translation>O raio de âncora de %1 m está fora dos limites permitidos (%2 a %3 m).</translation>
+    </message>
+    <message>
+        <source>%1 violações; o terminal aceita no máximo %2.</source>
+        <translation>%1 violações; o terminal aceita no máximo %2.</translation>
     </message>
 </context>
 <context>
@@ -988,6 +1081,22 @@ O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</translation
     <message>
         <source>Usage: %1</source>
         <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>Check the group files FILE... against the terminal&apos;s rules without a window: --check FILE... Exit status 0 when nothing was found, 1 when something was, 2 when a file can&apos;t be read.</source>
+        <translation>Verifica os arquivos de grupo FILE... segundo as regras do terminal, sem abrir janela: --check FILE... Código de saída 0 quando nada foi encontrado, 1 quando algo foi, 2 quando um arquivo não pôde ser lido.</translation>
+    </message>
+    <message>
+        <source>Report of --check: text (one line per finding, the default) or json.</source>
+        <translation>Relatório do --check: text (uma linha por ocorrência, o padrão) ou json.</translation>
+    </message>
+    <message>
+        <source>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</source>
+        <translation>Desenha o diagrama de fluxo do arquivo de grupo IN na imagem OUT sem abrir janela: --export-image IN OUT. PNG ou SVG conforme a extensão de OUT.</translation>
+    </message>
+    <message>
+        <source>Pixels per diagram unit of --export-image (default 1).</source>
+        <translation>Pixels por unidade do diagrama no --export-image (padrão 1).</translation>
     </message>
 </context>
 </TS>

@@ -141,8 +141,9 @@ QString faultOf(const QString& source, const QString& translation)
     if (keySequence.match(source).hasMatch() && translation != source)
         return QStringLiteral("key sequence translated");
     const QStringList technical = matches(
-        QStringLiteral("\\((Ctrl[^)]*|Del|Esc)\\)|\\(\\*\\.[^)]*\\)|;;|<language>|--convert IN "
-                       "OUT|zor\\.ini|\\.mcr|\\.mcx|MCX|0123456789[^ ]*\\] _-/\\$%|F%1"),
+        QStringLiteral("\\((Ctrl[^)]*|Del|Esc)\\)|\\(\\*\\.[^)]*\\)|;;|<language>|--[a-z][a-z-]*|"
+                       "\\b(IN|OUT|FILE|text|json|PNG|SVG|MCX)\\b|zor\\.ini|\\.(mcr|mcx|png|svg)\\b|"
+                       "0123456789[^ ]*\\] _-/\\$%|F%1"),
         source);
     for (const QString& token : technical) {
         if (!translation.contains(token))
@@ -279,6 +280,9 @@ void TestLanguageFiles::faultsAreFound_data()
     QTest::newRow("tool tip key") << "Deletar (Del)" << "Löschen (Entf)" << true;
     QTest::newRow("filter") << "Arquivos (*.%1)" << "Files (.%1)" << true;
     QTest::newRow("data file") << "O arquivo zor.ini" << "The data file" << true;
+    QTest::newRow("option name") << "Report of --check: text or json."
+                                 << "Bericht von --prüfen: Text oder JSON." << true;
+    QTest::newRow("value name") << "Convert IN to OUT" << "Wandelt EIN in AUS um" << true;
 }
 
 void TestLanguageFiles::faultsAreFound()

@@ -189,6 +189,10 @@ void TestLanguageOption::executableSpeaks_data()
     QTest::newRow("convert with -l en")
         << QStringList{"-l", "en", "--convert", "missing.mcx", "out.mcx"} << "de"
         << QStringList{"Could not open the file missing.mcx"} << "Não foi possível";
+    QTest::newRow("check with -l de")
+        << QStringList{"--check", "missing.mcx", "--locale", "de"} << NotStored
+        << QStringList{"missing.mcx: Die Datei konnte nicht geöffnet werden."}
+        << "Não foi possível";
 }
 
 void TestLanguageOption::executableSpeaks()
