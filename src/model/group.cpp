@@ -104,7 +104,10 @@ Macro* Group::findByShortcut(const QString& shortcut) const
 
 bool Group::hasAnchor(const Macro* macro) const
 {
-    return macro->violationIndex(quint8(anchorSettings().anchorViolationId())) != -1;
+    // Identifiers start at 1: without anchor settings no violation is the
+    // anchor violation, and the empty slots (0) of legacy records are none.
+    const int anchor = anchorSettings().anchorViolationId();
+    return anchor > 0 && macro->violationIndex(quint8(anchor)) != -1;
 }
 
 bool Group::updateFlowNumbers()

@@ -96,7 +96,8 @@ void TestEntry::debugModeWritesLog()
             if (!log.open(QIODevice::ReadOnly))
                 return false;
             lines = QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
-            return lines.size() >= 2 && lines.join('\n').contains("MainWindow - Constructor");
+            return lines.size() >= 2 && lines.join('\n').contains("MainWindow - Constructor") &&
+                   lines.join('\n').contains("GraphWidget - Constructor");
         }(),
         20000);
     zor.kill();
@@ -106,10 +107,12 @@ void TestEntry::debugModeWritesLog()
     QVERIFY(stamp.match(lines.first()).hasMatch());
     QVERIFY(lines.first().endsWith(QStringLiteral(" - >>>>>>>> Debug Session Started. <<<<<<<<")));
     QVERIFY(!lines.contains(QStringLiteral("stale")));
-    for (const QString& line : qAsConst(lines).mid(1)) {
-        QVERIFY2(stamp.match(line).hasMatch(), qPrintable(line));
-        QVERIFY2(line.endsWith(QStringLiteral(" - Constructor")), qPrintable(line));
-    }
+    // Later lines: the class of the object that wrote them, then its text.
+    const QRegularExpression objectLine(QStringLiteral("^\\S+ - \\S+ - \\S.*$"));
+    for (const QString& line : qAsConst(lines).mid(1))
+        QVERIFY2(stamp.match(line).hasMatch() && objectLine.match(line).hasMatch(),
+                 qPrintable(line));
+    QVERIFY(lines.join(QLatin1Char('\n')).contains(QStringLiteral(" - GraphWidget - Constructor")));
 }
 
 void TestEntry::noLogWithoutDebugMode()
