@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>O arquivo foi gerado em uma versão mais nova do Zor  e pode conter funcionalidades não suportadas. Faça o download da versão mais recente do Zor na página da Orvenda (</source>
-        <translation>O arquivo foi gerado em uma versão mais nova do Zor e pode conter funcionalidades não suportadas. Faça o download da versão mais recente do Zor na página da Orvenda (</translation>
+        <translation>O arquivo foi gerado em uma versão mais nova do Zor  e pode conter funcionalidades não suportadas. Faça o download da versão mais recente do Zor na página da Orvenda (</translation>
     </message>
     <message>
         <source>Formato do arquivo inválido (</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>&amp;Ajuda</source>
-        <translation>A&amp;juda</translation>
+        <translation>&amp;Ajuda</translation>
     </message>
     <message>
         <source>Sobre a Macro</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Espanhol</source>
-        <translation>Español</translation>
+        <translation>Espanhol</translation>
     </message>
     <message>
         <source>Português</source>
@@ -348,11 +348,11 @@
     </message>
     <message>
         <source>Frence</source>
-        <translation>Français</translation>
+        <translation>Frence</translation>
     </message>
     <message>
         <source>Deutsche</source>
-        <translation>Deutsch</translation>
+        <translation>Deutsche</translation>
     </message>
     <message>
         <source>&amp;Sobre</source>
@@ -360,7 +360,7 @@
     </message>
     <message>
         <source>&amp;Sobre Qt</source>
-        <translation>Sobre &amp;Qt</translation>
+        <translation>&amp;Sobre Qt</translation>
     </message>
     <message>
         <source>sem grupo</source>
@@ -808,7 +808,7 @@ Versão: %1</translation>
     </message>
     <message>
         <source>O campo &apos;Numero&apos; deve ser maior que zero.</source>
-        <translation>O campo &apos;Número&apos; deve ser maior que zero.</translation>
+        <translation>O campo &apos;Numero&apos; deve ser maior que zero.</translation>
     </message>
     <message>
         <source>O número da macro já existe.</source>
@@ -874,7 +874,7 @@ A sigla não pode conter acentos!</translation>
     </message>
     <message>
         <source>O valor de &apos;Violação de Âncora&apos;&apos; é menor que o mínimo permitido (</source>
-        <translation>O valor de &apos;Violação de Âncora&apos; é menor que o mínimo permitido (</translation>
+        <translation>O valor de &apos;Violação de Âncora&apos;&apos; é menor que o mínimo permitido (</translation>
     </message>
     <message>
         <source>O valor de &apos;Violação de Âncora&apos; é maior que o máximo permitido (</source>
@@ -1041,7 +1041,7 @@ O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</translation
     </message>
     <message>
         <source>O campo &quot;Nome&quot;&apos; da macro deve ser preenchido!</source>
-        <translation>O campo &quot;Nome&quot; da macro deve ser preenchido!</translation>
+        <translation>O campo &quot;Nome&quot;&apos; da macro deve ser preenchido!</translation>
     </message>
     <message>
         <source>O campo &quot;Sigla&quot; da macro deve ser preenchido!</source>
