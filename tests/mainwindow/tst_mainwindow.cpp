@@ -20,7 +20,8 @@
 #include <QStatusBar>
 #include <QtTest>
 
-using ZorTest::answerMessageBox;
+using ZorTest::answerBox;
+using ZorTest::SeenBox;
 using ZorTest::answerNextModal;
 
 namespace {
@@ -264,12 +265,11 @@ void TestMainWindow::f12ShowsDevComments()
 {
     MainWindow window;
     window.show();
-    QString text;
-    QString title;
-    answerMessageBox(QStringLiteral("OK"), &text, &title);
+    SeenBox seen;
+    answerBox(QStringLiteral("OK"), &seen);
     QTest::keyClick(&window, Qt::Key_F12);
-    QCOMPARE(title, QStringLiteral("Dev Comments"));
-    QCOMPARE(text, QStringLiteral("Last updated - 16/Abr/2018"));
+    QCOMPARE(seen.title, QStringLiteral("Dev Comments"));
+    QCOMPARE(seen.text, QStringLiteral("Last updated - 16/Abr/2018"));
 }
 
 void TestMainWindow::deleteKeyRemovesSelectedBoxes()
@@ -345,12 +345,12 @@ void TestMainWindow::settingsWrittenOnlyByAcceptedClose()
         answerGroupDialog(QStringLiteral("Frota"));
         action(window, "actionNewGroup")->trigger();
         window.currentGroup()->setModified(true);
-        answerMessageBox(QStringLiteral("Cancelar"));
+        answerBox(QStringLiteral("Cancelar"));
         QVERIFY(!window.close());
         QVERIFY(window.isVisible());
         QVERIFY(!QSettings().contains(QStringLiteral("MainWindow/size")));
 
-        answerMessageBox(QStringLiteral("Descartar"));
+        answerBox(QStringLiteral("Descartar"));
         QVERIFY(window.close());
         QSettings settings;
         QCOMPARE(settings.value(QStringLiteral("MainWindow/size")).toSize(), QSize(900, 700));
