@@ -16,6 +16,11 @@ cmake --build build --target zor -j"${JOBS:-2}"
 # The editor reads its reference data from the working directory.
 workdir="$root/build/run"
 mkdir -p "$workdir"
+# Qt wants a private runtime folder; root shells often have none.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR="$workdir/runtime"
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+fi
 cp data/*.ini "$workdir/"
 
 if [ $# -ge 1 ]; then

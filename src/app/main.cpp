@@ -1,4 +1,5 @@
 #include "app/debuglogger.h"
+#include "app/sessionlanguage.h"
 #include "app/version.h"
 #include "diagram/exportimagecommand.h"
 #include "io/checkcommand.h"
@@ -112,6 +113,17 @@ void setUpParser(QCommandLineParser& parser, const Options& options)
         parser.addOption(*option);
 }
 
+// The language named with -l, read before the parser that prints the help is
+// built, so that the help can speak it.
+QString languageOption(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const Options options;
+    setUpParser(parser, options);
+    parser.parse(arguments);
+    return parser.value(options.language);
+}
+
 int usageError(const QString& usage, int status = 1)
 {
     const QByteArray text =
@@ -129,6 +141,9 @@ int runHeadlessCommand(int argc, char* argv[])
     // Widgets, for the canvas items that draw the exported pictures.
     QApplication app(argc, argv);
     setApplicationNames();
+    // Only -l translates: a script sees the same messages whatever language
+    // the window was left in.
+    const SessionLanguage language(languageOption(app.arguments()));
     // Standard error carries the messages for the user and the warnings;
     // QT_LOGGING_RULES can bring the debug lines back.
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
@@ -163,6 +178,7 @@ int runHeadlessCommand(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    Q_INIT_RESOURCE(zortranslations);
     if (requestsHeadlessCommand(argc, argv))
         return runHeadlessCommand(argc, argv);
     if (runsWithoutWindow(argc, argv) && !hasDisplay())
@@ -175,6 +191,8 @@ int main(int argc, char* argv[])
     Q_INIT_RESOURCE(zoricons);
     QApplication app(argc, argv);
     setApplicationNames();
+    SessionLanguage::setCommandLineCode(languageOption(app.arguments()));
+    SessionLanguage language(SessionLanguage::startCode());
 
     QCommandLineParser parser;
     const Options options;
@@ -192,6 +210,7 @@ int main(int argc, char* argv[])
     Messenger::install(&messenger);
 
     MainWindow window;
+    language.handOver();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.resize(screen->availableGeometry().size());
     window.setFileToOpen(fileToOpen);

@@ -199,8 +199,10 @@ void ViolationTab::enforceMaximum()
     }
     if (checked <= MaxViolations)
         return;
-    QMessageBox::warning(dialog, QString(),
-                         QStringLiteral("Apenas %1 violações são permitidas!").arg(MaxViolations));
+    QMessageBox::warning(
+        dialog, QString(),
+        trDialog(QT_TRANSLATE_NOOP("dlgConfigMacro", "Apenas %1 violações são permitidas!"))
+            .arg(MaxViolations));
     for (int i = MaxViolations; i < tree->topLevelItemCount(); ++i)
         tree->topLevelItem(i)->setCheckState(0, Qt::Unchecked);
 }

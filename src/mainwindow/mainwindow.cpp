@@ -6,6 +6,7 @@
 #include "app/datafiles.h"
 #include "app/debuglogger.h"
 #include "app/referencedata.h"
+#include "app/sessionlanguage.h"
 #include "diagram/graphwidget.h"
 #include "diagram/groupdiagram.h"
 #include "dialogs/dlgabout.h"
@@ -74,8 +75,10 @@ void MainWindow::readSettings()
     settings.beginGroup(QLatin1String(SettingsGroup));
     resize(settings.value(QStringLiteral("size"), QSize(400, 400)).toSize());
     move(settings.value(QStringLiteral("pos"), QPoint(200, 200)).toPoint());
-    currentLanguage = settings.value(QStringLiteral("locale"), QStringLiteral("en")).toString();
     settings.endGroup();
+    currentLanguage = SessionLanguage::startCode();
+    // A language named on the command line is for this run only.
+    rememberLanguage = SessionLanguage::commandLineCode().isEmpty();
 }
 
 void MainWindow::writeSettings() const
@@ -84,7 +87,8 @@ void MainWindow::writeSettings() const
     settings.beginGroup(QLatin1String(SettingsGroup));
     settings.setValue(QStringLiteral("size"), size());
     settings.setValue(QStringLiteral("pos"), pos());
-    settings.setValue(QStringLiteral("locale"), currentLanguage);
+    if (rememberLanguage)
+        settings.setValue(QStringLiteral("locale"), currentLanguage);
     settings.endGroup();
 }
 
@@ -648,6 +652,9 @@ void MainWindow::on_actionDeutsche_triggered()
 
 void MainWindow::chooseLanguage(const QString& code)
 {
+    // Chosen in the menu, the language is remembered even when it is the one
+    // the command line started with.
+    rememberLanguage = true;
     if (currentLanguage == code)
         return;
     currentLanguage = code;
@@ -663,20 +670,26 @@ void MainWindow::applyLanguage(const QString& code)
 void MainWindow::loadLanguage(const QString& code)
 {
     currentLanguage = code;
+    rememberLanguage = true;
     loadTranslators(code);
 }
 
 void MainWindow::loadTranslators(const QString& code)
 {
     QLocale::setDefault(QLocale(code));
-    switchTranslator(programTranslator, QStringLiteral(":/translations/zor_%1.qm").arg(code));
+    switchTranslator(programTranslator, SessionLanguage::translationFile(code));
     switchTranslator(toolkitTranslator, QStringLiteral(":/translations/qt_%1.qm").arg(code));
 }
 
 void MainWindow::switchTranslator(QTranslator& translator, const QString& file)
 {
-    if (!translator.load(file))
+    // A failed load has emptied the translator. It must not stay installed
+    // with the texts of the previous language either: removing it brings the
+    // built-in texts back.
+    if (!translator.load(file)) {
+        QCoreApplication::removeTranslator(&translator);
         return;
+    }
     QCoreApplication::removeTranslator(&translator);
     QCoreApplication::installTranslator(&translator);
 }

@@ -149,6 +149,8 @@ private:
     QString baseTitle;
     QString systemLocaleName;
     QString currentLanguage;
+    // Whether the close writes currentLanguage to the settings.
+    bool rememberLanguage = true;
     QTranslator programTranslator;
     QTranslator toolkitTranslator;
     std::unique_ptr<QSettings> tempSettings;

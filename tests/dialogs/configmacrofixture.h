@@ -117,68 +117,6 @@ inline void clickCheckBox(QTreeWidget* tree, QTreeWidgetItem* item)
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, box.center());
 }
 
-// What a message box showed.
-struct SeenBox
-{
-    bool shown = false;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
-};
-
-// Answers the next message box with the button of that text and records
-// what it showed.
-inline void answerBox(SeenBox* seen, const QString& buttonText)
-{
-    answerNextModal([seen, buttonText](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        if (!box) {
-            if (auto* dialog = qobject_cast<QDialog*>(modal))
-                dialog->reject();
-            return;
-        }
-        seen->shown = true;
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        seen->icon = box->icon();
-        QAbstractButton* chosen = nullptr;
-        const QList<QAbstractButton*> buttons = box->buttons();
-        for (QAbstractButton* button : buttons) {
-            seen->buttons.append(button->text());
-            if (button->text() == buttonText)
-                chosen = button;
-        }
-        if (chosen)
-            chosen->click();
-        else
-            box->done(QMessageBox::Cancel);
-    });
-}
-
-// While it lives, closes any message box that opens and records its text, so
-// that a box a test does not expect fails that test instead of blocking it.
-class UnexpectedBoxes
-{
-public:
-    UnexpectedBoxes()
-    {
-        timer.setInterval(50);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts.append(box->text());
-                box->done(QMessageBox::Ok);
-            }
-        });
-        timer.start();
-    }
-
-    QStringList texts;
-
-private:
-    QTimer timer;
-};
-
 // Every field of a macro as text, to tell whether a macro changed.
 inline QStringList describe(const Macro& macro)
 {

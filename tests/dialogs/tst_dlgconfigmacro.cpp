@@ -491,7 +491,7 @@ void TestDlgConfigMacro::validateIdentity()
 
     SeenBox seen;
     if (!message.isEmpty())
-        answerBox(&seen, QStringLiteral("OK"));
+        answerBox(QStringLiteral("OK"), &seen);
     UnexpectedBoxes unexpected;
     QTest::mouseClick(button(dialog.get(), "btnInsert"), Qt::LeftButton);
 

@@ -424,7 +424,7 @@ void TestDlgConfigMacroTabs::maximumOfTwenty()
     QCOMPARE(none.texts, QStringList());
 
     SeenBox seen;
-    answerBox(&seen, QStringLiteral("OK"));
+    answerBox(QStringLiteral("OK"), &seen);
     QTreeWidgetItem* next = violations->topLevelItem(23);
     if (bySpace) {
         violations->setCurrentItem(next);
@@ -568,7 +568,7 @@ void TestDlgConfigMacroTabs::anchorQuestion()
 
     SeenBox seen;
     if (!answer.isEmpty())
-        answerBox(&seen, answer);
+        answerBox(answer, &seen);
     UnexpectedBoxes unexpected;
     QTest::mouseClick(button(dialog.get(), "btnInsert"), Qt::LeftButton);
     QCOMPARE(unexpected.texts, QStringList());
@@ -635,7 +635,7 @@ void TestDlgConfigMacroTabs::radiusLimits()
         return;
     }
     SeenBox seen;
-    answerBox(&seen, QStringLiteral("OK"));
+    answerBox(QStringLiteral("OK"), &seen);
     QTest::mouseClick(button(dialog.get(), "btnInsert"), Qt::LeftButton);
     QCOMPARE(seen.title, QStringLiteral("Erro!"));
     QCOMPARE(seen.text, message);
@@ -644,7 +644,7 @@ void TestDlgConfigMacroTabs::radiusLimits()
 
     // An accent message replaces what came before; the radius is added after.
     edit(dialog.get(), "edtName")->setText(QStringLiteral("Ré"));
-    answerBox(&seen, QStringLiteral("OK"));
+    answerBox(QStringLiteral("OK"), &seen);
     QTest::mouseClick(button(dialog.get(), "btnInsert"), Qt::LeftButton);
     QCOMPARE(seen.text, QStringLiteral("\nO nome da macro não pode conter acentos!") + message);
 }
@@ -719,7 +719,7 @@ void TestDlgConfigMacroTabs::unknownAcronym()
     edit(dialog.get(), "edtF5")->setText(QStringLiteral("YY"));
 
     SeenBox seen;
-    answerBox(&seen, QStringLiteral("Ok"));
+    answerBox(QStringLiteral("Ok"), &seen);
     UnexpectedBoxes unexpected;
     QTest::mouseClick(button(dialog.get(), byValidate ? "btnValidate" : "btnInsert"),
                       Qt::LeftButton);
@@ -744,7 +744,7 @@ void TestDlgConfigMacroTabs::validateButton()
     for (const QString& slot : {QString(), QStringLiteral("AB")}) {
         edit(dialog.get(), "edtF4")->setText(slot);
         SeenBox seen;
-        answerBox(&seen, QStringLiteral("Ok"));
+        answerBox(QStringLiteral("Ok"), &seen);
         QTest::mouseClick(button(dialog.get(), "btnValidate"), Qt::LeftButton);
         QCOMPARE(seen.text, QStringLiteral("Verificação concluída!"));
         QCOMPARE(seen.title, QStringLiteral("Informação"));
@@ -784,7 +784,7 @@ void TestDlgConfigMacroTabs::anchorSequenceRefused()
     // Without the anchor violation the flow is fine.
     SeenBox done;
     if (byValidate)
-        answerBox(&done, QStringLiteral("Ok"));
+        answerBox(QStringLiteral("Ok"), &done);
     UnexpectedBoxes first;
     const char* const pressed = byValidate ? "btnValidate" : "btnInsert";
     if (byValidate) {

@@ -10,6 +10,9 @@
 #include <QTimer>
 #include <QtTest>
 
+using ZorTest::SeenBox;
+using ZorTest::UnexpectedBoxes;
+
 namespace {
 
 const QString numberEmpty = QStringLiteral("O campo \"Número\" da macro deve ser preenchido!");
@@ -73,58 +76,6 @@ void typeText(QWidget* widget, const QString& text)
         QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);
     }
 }
-
-// What an error box showed.
-struct SeenBox
-{
-    bool shown = false;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
-};
-
-// Answers the next message box with OK and records it.
-void expectBox(SeenBox* seen)
-{
-    ZorTest::answerNextModal([seen](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        if (!box) {
-            if (auto* dialog = qobject_cast<QDialog*>(modal))
-                dialog->reject();
-            return;
-        }
-        seen->shown = true;
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        seen->icon = box->icon();
-        seen->buttons = box->buttons().size();
-        box->button(QMessageBox::Ok)->click();
-    });
-}
-
-// While it lives, closes any message box that opens and records its text, so
-// that a box a test does not expect fails that test instead of blocking it.
-class UnexpectedBoxes
-{
-public:
-    UnexpectedBoxes()
-    {
-        timer.setInterval(100);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts.append(box->text());
-                box->done(QMessageBox::Ok);
-            }
-        });
-        timer.start();
-    }
-
-    QStringList texts;
-
-private:
-    QTimer timer;
-};
 
 } // namespace
 
@@ -304,14 +255,14 @@ void TestDlgNovaMacro::requiredFields()
     QSignalSpy check(&dialog, &dlgNovaMacro::check);
 
     SeenBox seen;
-    expectBox(&seen);
+    ZorTest::answerBox(QStringLiteral("OK"), &seen);
     QTest::mouseClick(form.insert, Qt::LeftButton);
 
     QVERIFY(seen.shown);
     QCOMPARE(seen.text, message);
     QCOMPARE(seen.title, QStringLiteral("Erro!"));
     QCOMPARE(seen.icon, QMessageBox::Warning);
-    QCOMPARE(seen.buttons, 1);
+    QCOMPARE(seen.buttons.size(), 1);
     QCOMPARE(dialog.focusWidget()->objectName(), focus);
     QCOMPARE(check.count(), 0);
     QVERIFY(dialog.isVisible());
@@ -396,7 +347,7 @@ void TestDlgNovaMacro::lastMessageWins()
     QSignalSpy check(&dialog, &dlgNovaMacro::check);
 
     SeenBox seen;
-    expectBox(&seen);
+    ZorTest::answerBox(QStringLiteral("OK"), &seen);
     QTest::mouseClick(form.insert, Qt::LeftButton);
 
     QVERIFY(seen.shown);
@@ -441,7 +392,7 @@ void TestDlgNovaMacro::accentedNamePassesOnSecondPress()
     QSignalSpy check(&dialog, &dlgNovaMacro::check);
 
     SeenBox seen;
-    expectBox(&seen);
+    ZorTest::answerBox(QStringLiteral("OK"), &seen);
     QTest::mouseClick(form.insert, Qt::LeftButton);
     QVERIFY(seen.shown);
     QCOMPARE(seen.text, siglaAccents);
@@ -542,7 +493,7 @@ void TestDlgNovaMacro::shortcutOutOfRange()
     QSignalSpy check(&dialog, &dlgNovaMacro::check);
 
     SeenBox seen;
-    expectBox(&seen);
+    ZorTest::answerBox(QStringLiteral("OK"), &seen);
     QTest::mouseClick(form.insert, Qt::LeftButton);
     QVERIFY(seen.shown);
     QCOMPARE(seen.text, shortcutRange);
@@ -691,13 +642,13 @@ void TestDlgNovaMacro::reports()
     form.type->setFocus();
 
     SeenBox seen;
-    expectBox(&seen);
+    ZorTest::answerBox(QStringLiteral("OK"), &seen);
     QVERIFY(QMetaObject::invokeMethod(&dialog, operation.constData()));
     QVERIFY(seen.shown);
     QCOMPARE(seen.text, message);
     QCOMPARE(seen.title, QStringLiteral("Erro!"));
     QCOMPARE(seen.icon, QMessageBox::Warning);
-    QCOMPARE(seen.buttons, 1);
+    QCOMPARE(seen.buttons.size(), 1);
     QCOMPARE(dialog.focusWidget()->objectName(), focus);
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), 0);

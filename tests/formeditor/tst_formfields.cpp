@@ -83,7 +83,7 @@ struct LengthDialogSeen
 };
 
 void answerLengthDialog(int value, LengthDialogSeen* seen, bool refusalExpected = false,
-                        QString* refusalText = nullptr)
+                        ZorTest::SeenBox* refusal = nullptr)
 {
     answerNextModal([=](QWidget* modal) {
         auto* dialog = qobject_cast<QInputDialog*>(modal);
@@ -100,7 +100,7 @@ void answerLengthDialog(int value, LengthDialogSeen* seen, bool refusalExpected 
             seen->step = dialog->intStep();
         }
         if (refusalExpected)
-            answerMessageBox(QString(), refusalText);
+            ZorTest::answerBox(QString(), refusal);
         if (value == 0) {
             dialog->reject();
         } else {
@@ -283,12 +283,11 @@ void TestFormFields::refusals()
     editor->setCurrentCell(2, col);
     QSignalSpy inserted(editor.get(), &TabledEditor::optionInserted);
 
-    QString seenText;
-    QString seenTitle;
+    ZorTest::SeenBox seen;
     if (length > 0)
-        answerLengthDialog(length, nullptr, !refusal.isEmpty(), &seenText);
+        answerLengthDialog(length, nullptr, !refusal.isEmpty(), &seen);
     else if (!refusal.isEmpty())
-        answerMessageBox(QString(), &seenText, &seenTitle);
+        ZorTest::answerBox(QString(), &seen);
     menuAction(*editor, command)->trigger();
 
     if (refusal.isEmpty()) {
@@ -297,9 +296,8 @@ void TestFormFields::refusals()
         QCOMPARE(ScreenText::checkFields(readAll(*editor).constData(), 800), 0);
         return;
     }
-    QCOMPARE(seenText, refusal);
-    if (length == 0)
-        QCOMPARE(seenTitle, QStringLiteral("Inserir comando"));
+    QCOMPARE(seen.text, refusal);
+    QCOMPARE(seen.title, QStringLiteral("Inserir comando"));
     QVERIFY(inserted.isEmpty());
     QCOMPARE(editor->fieldOptions().size(), 1);
     QCOMPARE(editor->currentRow(), 2);

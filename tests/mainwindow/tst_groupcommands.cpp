@@ -20,40 +20,12 @@
 #include <QSettings>
 #include <QtTest>
 
+using ZorTest::answerBox;
 using ZorTest::answerNextModal;
+using ZorTest::SeenBox;
 using ZorTest::TestEnvironment;
 
 namespace {
-
-struct SeenBox
-{
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
-
-// Answers the next message box with the button of that text and records it;
-// then, when given, queues the answer of what this box leads to.
-void answerBox(const QString& buttonText, SeenBox* seen = nullptr,
-               std::function<void()> next = {})
-{
-    answerNextModal([=](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY2(box, modal->metaObject()->className());
-        if (seen)
-            *seen = {box->windowTitle(), box->text(), box->icon()};
-        QAbstractButton* chosen = nullptr;
-        const QList<QAbstractButton*> buttons = box->buttons();
-        for (QAbstractButton* button : buttons) {
-            if (button->text() == buttonText)
-                chosen = button;
-        }
-        QVERIFY2(chosen, qPrintable(buttonText + QLatin1String(" in ") + box->text()));
-        if (next)
-            next();
-        chosen->click();
-    });
-}
 
 // Answers the group dialog: accepts it with that name, or rejects it when
 // name is null; then, when given, queues the next answer.

@@ -25,6 +25,7 @@
 #include <QtTest>
 
 using ZorTest::answerNextModal;
+using ZorTest::UnexpectedBoxes;
 
 namespace {
 
@@ -43,33 +44,10 @@ QPushButton* button(QWidget* dialog, const char* name)
     return dialog->findChild<QPushButton*>(QLatin1String(name));
 }
 
-// While it lives, closes any message box that opens and records its text, so
-// that a box a test does not expect fails that test instead of blocking it.
-class UnexpectedBoxes
-{
-public:
-    UnexpectedBoxes()
-    {
-        timer.setInterval(50);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts.append(box->text());
-                box->done(QMessageBox::Ok);
-            }
-        });
-        timer.start();
-    }
-
-    QStringList texts;
-
-private:
-    QTimer timer;
-};
-
 // Answers the new-macro dialog with its fields and OK; when a report box
 // comes, records it and cancels the dialog.
 void answerNewMacro(const QString& number, const QString& name, const QString& shortcut,
-                    const QString& sigla, int typeIndex, QString* report = nullptr)
+                    const QString& sigla, int typeIndex, ZorTest::SeenBox* report = nullptr)
 {
     answerNextModal([=](QWidget* modal) {
         QTest::keyClicks(edit(modal, "edtNumber"), number);
@@ -78,7 +56,7 @@ void answerNewMacro(const QString& number, const QString& name, const QString& s
         QTest::keyClicks(edit(modal, "edtSigla"), sigla);
         modal->findChild<QComboBox*>(QStringLiteral("cbxType"))->setCurrentIndex(typeIndex);
         if (report)
-            ZorTest::answerMessageBox(QStringLiteral("OK"), report);
+            ZorTest::answerBox(QStringLiteral("OK"), report);
         QTest::mouseClick(button(modal, "btnInsert"), Qt::LeftButton);
         if (modal->isVisible())
             QTest::mouseClick(button(modal, "btnCancelar"), Qt::LeftButton);
@@ -220,14 +198,14 @@ void TestMacroCommands::newMacroUniqueness()
     addMacro(window, "10", "AB", "7");
     addMacro(window, "11", "CD", "0");
 
-    QString seen;
+    ZorTest::SeenBox seen;
     answerNewMacro(number, QStringLiteral("nova"), shortcut, sigla, 2,
                    report.isEmpty() ? nullptr : &seen);
     action(window, "actionNewMacro")->trigger();
 
     Group* group = window.currentGroup();
     if (!report.isEmpty()) {
-        QCOMPARE(seen, report);
+        QCOMPARE(seen.text, report);
         QCOMPARE(group->macroCount(), 2);
         return;
     }

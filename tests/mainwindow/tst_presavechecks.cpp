@@ -11,9 +11,12 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QtTest>
 
+using ZorTest::answerBox;
 using ZorTest::answerNextModal;
+using ZorTest::SeenBox;
 
 namespace {
 
@@ -22,38 +25,6 @@ QByteArray screen(const QByteArray& start, char fill = ' ')
     QByteArray bytes = start;
     bytes.append(QByteArray(Macro::ScreenSize - start.size(), fill));
     return bytes;
-}
-
-struct SeenBox
-{
-    QString title;
-    QString text;
-    QString informative;
-    QStringList buttons;
-};
-
-// Answers the next message box with the button of that text and records it;
-// then, when given, queues the answer of the box that this one leads to.
-void answerBox(const QString& buttonText, SeenBox* seen, std::function<void()> next = {})
-{
-    answerNextModal([=](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY(box);
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        seen->informative = box->informativeText();
-        QAbstractButton* chosen = nullptr;
-        const QList<QAbstractButton*> buttons = box->buttons();
-        for (QAbstractButton* button : buttons) {
-            seen->buttons.append(button->text());
-            if (button->text() == buttonText)
-                chosen = button;
-        }
-        QVERIFY2(chosen, qPrintable(buttonText));
-        if (next)
-            next();
-        chosen->click();
-    });
 }
 
 } // namespace
@@ -86,6 +57,8 @@ private:
 void TestPreSaveChecks::initTestCase()
 {
     env = std::make_unique<ZorTest::TestEnvironment>();
+    // The tests answer the program's own (Portuguese) texts.
+    QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
 }
 
 void TestPreSaveChecks::init()

@@ -42,39 +42,55 @@ void answerNextModal(std::function<void(QWidget* modal)> handler, int timeoutMs)
     QTimer::singleShot(0, [=] { poll(shared, before, clock, timeoutMs); });
 }
 
-void answerMessageBox(const QString& buttonText, QString* seenText, QString* seenTitle)
+void answerBox(const QString& buttonText, SeenBox* seen, std::function<void()> next)
 {
     answerNextModal([=](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (!box) {
-            qWarning() << "answerMessageBox: the modal widget is not a message box" << modal;
+            qWarning() << "answerBox: the modal widget is not a message box" << modal;
             if (auto* dialog = qobject_cast<QDialog*>(modal))
                 dialog->reject();
             return;
         }
-        if (seenText)
-            *seenText = box->text();
-        if (seenTitle)
-            *seenTitle = box->windowTitle();
         QAbstractButton* chosen = nullptr;
+        QStringList texts;
         const QList<QAbstractButton*> buttons = box->buttons();
         for (QAbstractButton* button : buttons) {
+            texts.append(button->text());
             if (button->text() == buttonText)
                 chosen = button;
         }
+        if (seen)
+            *seen = {true, box->windowTitle(), box->text(), box->informativeText(), box->icon(),
+                     texts};
         if (!chosen && buttonText.isEmpty())
             chosen = box->escapeButton();
         if (!chosen && buttonText.isEmpty())
             chosen = box->defaultButton();
-        if (!chosen && !buttons.isEmpty()) {
-            qWarning() << "answerMessageBox: no button" << buttonText << "in" << box->text();
-            chosen = buttons.first();
+        if (!chosen) {
+            qWarning() << "answerBox: no button" << buttonText << "in" << box->text();
+            if (!buttons.isEmpty())
+                chosen = buttons.first();
         }
+        if (next)
+            next();
         if (chosen)
             chosen->click();
         else
             box->done(0);
     });
+}
+
+UnexpectedBoxes::UnexpectedBoxes()
+{
+    timer.setInterval(50);
+    QObject::connect(&timer, &QTimer::timeout, [this] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            texts.append(box->text());
+            box->done(QMessageBox::Ok);
+        }
+    });
+    timer.start();
 }
 
 void closeAllModals()

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 
 #include <functional>
 
@@ -15,10 +18,35 @@ namespace ZorTest {
 // answer is dropped and a warning is printed.
 void answerNextModal(std::function<void(QWidget* modal)> handler, int timeoutMs = 5000);
 
-// Presses the button of the active message box whose text is buttonText, or
-// the default/escape button when buttonText is empty; records the box's text.
-void answerMessageBox(const QString& buttonText, QString* seenText = nullptr,
-                      QString* seenTitle = nullptr);
+// What a message box showed.
+struct SeenBox
+{
+    bool shown = false;
+    QString title;
+    QString text;
+    QString informative;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+};
+
+// Answers the next message box with the button of that text (its escape or
+// default button when the text is empty) and records what it showed in seen,
+// when given; then, when given, queues the answer of what the box leads to.
+// A dialog that is not a message box is rejected.
+void answerBox(const QString& buttonText, SeenBox* seen = nullptr,
+               std::function<void()> next = {});
+
+// While it lives, closes any message box that opens and records its text, so
+// that a box a test does not expect fails that test instead of blocking it.
+class UnexpectedBoxes
+{
+public:
+    UnexpectedBoxes();
+    QStringList texts;
+
+private:
+    QTimer timer;
+};
 
 // Closes every modal widget still open (end of a test that failed midway).
 void closeAllModals();

@@ -4,11 +4,13 @@
 #include <QFile>
 #include <QStandardPaths>
 
-// The images are compiled into the static zorgui library; registering them
-// makes the icons load in every test (the macro cannot stand in a namespace).
+// The images and the translations are compiled into the static zorgui
+// library; registering them makes the icons load in every test and lets the
+// window switch languages (the macro cannot stand in a namespace).
 static void initZorResources()
 {
     Q_INIT_RESOURCE(zoricons);
+    Q_INIT_RESOURCE(zortranslations);
 }
 
 namespace ZorTest {

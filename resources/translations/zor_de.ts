@@ -1,0 +1,1102 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="pt_BR">
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo.</source>
+        <translation>Die Datei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</source>
+        <translation>Die Ankerverletzung aus &quot;zor.ini&quot; fehlt im Arbeitsordner: Reihenfolge und Radius der Makros mit Ankeranalyse werden nicht geprüft.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertCommand</name>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
+        <translation>Die Ausgabedatei darf nicht die Eingabedatei selbst sein: </translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>Die Datei konnte nicht geöffnet werden: </translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>Die Datei konnte nicht gespeichert werden: </translation>
+    </message>
+    <message>
+        <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
+        <translation>Die Ankerverletzung aus &quot;zor.ini&quot; fehlt im Arbeitsordner: Ankerradien werden nicht konvertiert.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportImageCommand</name>
+    <message>
+        <source>Escala inválida (use um número maior que zero): </source>
+        <translation>Ungültiger Maßstab (eine Zahl größer als null angeben): </translation>
+    </message>
+    <message>
+        <source>Formato de imagem não suportado (use .png ou .svg): </source>
+        <translation>Nicht unterstütztes Bildformat (.png oder .svg verwenden): </translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>Die Datei konnte nicht geöffnet werden: </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</source>
+        <translation>Das Bild hätte %1 x %2 Pixel; höchstens %3 je Seite sind möglich.</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>Die Datei konnte nicht gespeichert werden: </translation>
+    </message>
+</context>
+<context>
+    <name>Group</name>
+    <message>
+        <source>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros.</source>
+        <translation>Makros mit Ankeranalyse dürfen nicht aufeinander folgen. Bitte lesen Sie im Handbuch nach und überprüfen Sie die Reihenfolge der Makros.</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>O arquivo foi gerado em uma versão mais antiga do Zor.</source>
+        <translation>Die Datei wurde mit einer älteren Version von Zor erstellt.</translation>
+    </message>
+    <message>
+        <source>O arquivo foi gerado em uma versão mais nova do Zor  e pode conter funcionalidades não suportadas. Faça o download da versão mais recente do Zor na página da Orvenda (</source>
+        <translation>Die Datei wurde mit einer neueren Version von Zor erstellt und kann nicht unterstützte Funktionen enthalten. Die neueste Version von Zor gibt es auf der Website von Orvenda (</translation>
+    </message>
+    <message>
+        <source>Formato do arquivo inválido (</source>
+        <translation>Ungültiges Dateiformat (</translation>
+    </message>
+</context>
+<context>
+    <name>GroupCheck</name>
+    <message>
+        <source>Caracteres não aceitos pelo terminal no formulário ou no texto de confirmação: %1</source>
+        <translation>Vom Terminal nicht akzeptierte Zeichen im Formular oder im Bestätigungstext: %1</translation>
+    </message>
+    <message>
+        <source>Marcador de campo malformado no formulário, linha %1.</source>
+        <translation>Fehlerhafte Feldmarkierung im Formular, Zeile %1.</translation>
+    </message>
+    <message>
+        <source>O nome contém caracteres não aceitos: %1</source>
+        <translation>Der Name enthält unzulässige Zeichen: %1</translation>
+    </message>
+    <message>
+        <source>A sigla contém caracteres não aceitos: %1</source>
+        <translation>Das Kürzel enthält unzulässige Zeichen: %1</translation>
+    </message>
+    <message>
+        <source>A sigla está vazia.</source>
+        <translation>Das Kürzel ist leer.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 tem mais de %2 caracteres.</source>
+        <translation>Das Kürzel %1 hat mehr als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>O número %1 já é usado pela macro %2.</source>
+        <translation>Die Nummer %1 wird bereits von Makro %2 verwendet.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 já é usada pela macro de número %2.</source>
+        <translation>Das Kürzel %1 wird bereits von Makro Nummer %2 verwendet.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 já é usado pela macro %2.</source>
+        <translation>Die Taste %1 wird bereits von Makro %2 verwendet.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 da função F%2 não existe no grupo.</source>
+        <translation>Das Kürzel %1 in F%2 existiert in der Gruppe nicht.</translation>
+    </message>
+    <message>
+        <source>%1 macros seguintes; o terminal aceita no máximo %2.</source>
+        <translation>%1 Folgemakros; das Terminal erlaubt höchstens %2.</translation>
+    </message>
+    <message>
+        <source>Macros com análise de âncora em sequência: %1 -&gt; %2.</source>
+        <translation>Makros mit Ankeranalyse hintereinander: %1 -&gt; %2.</translation>
+    </message>
+    <message>
+        <source>O raio de âncora de %1 m está fora dos limites permitidos (%2 a %3 m).</source>
+        <translation>Der Ankerradius von %1 m liegt außerhalb des zulässigen Bereichs (%2 bis %3 m).</translation>
+    </message>
+    <message>
+        <source>%1 violações; o terminal aceita no máximo %2.</source>
+        <translation>%1 Verstöße; das Terminal erlaubt höchstens %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zor - Quorvane</source>
+        <translation>Zor - Quorvane</translation>
+    </message>
+    <message>
+        <source>&amp;Arquivo</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Opções</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Idioma</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;Ajuda</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Sobre a Macro</source>
+        <translation>Makro-Informationen</translation>
+    </message>
+    <message>
+        <source>Grupo de macros:</source>
+        <translation>Makrogruppe:</translation>
+    </message>
+    <message>
+        <source>Data de criação:</source>
+        <translation>Erstellt am:</translation>
+    </message>
+    <message>
+        <source>Descrição:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>Novo grupo</source>
+        <translation>Neue Gruppe</translation>
+    </message>
+    <message>
+        <source>Novo grupo  (Ctrl+N)</source>
+        <translation>Neue Gruppe  (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Nova &amp;macro</source>
+        <translation>Neues &amp;Makro</translation>
+    </message>
+    <message>
+        <source>Nova macro  (Ctrl+M)</source>
+        <translation>Neues Makro  (Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>&amp;Carregar grupo</source>
+        <translation>Gruppe ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Carregar grupo</source>
+        <translation>Gruppe öffnen</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Salvar grupo</source>
+        <translation>Gruppe &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Salvar grupo (Ctrl+S)</source>
+        <translation>Gruppe speichern (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>S&amp;alvar grupo como...</source>
+        <translation>Gruppe speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Salvar grupo como</source>
+        <translation>Gruppe speichern unter</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Fechar grupo</source>
+        <translation>Gruppe schließen</translation>
+    </message>
+    <message>
+        <source>Ctrl+F4</source>
+        <translation>Ctrl+F4</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ir</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Deletar</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Deletar (Del)</source>
+        <translation>Löschen (Del)</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Selecionar tudo</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Selecionar tudo (Ctrl+A)</source>
+        <translation>Alles auswählen (Ctrl+A)</translation>
+    </message>
+    <message>
+        <source>Ctrl+A</source>
+        <translation>Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Seleção</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Seleção (Esc)</source>
+        <translation>Auswahl (Esc)</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Zoom mais</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom mais (Ctrl+Shift+I)</source>
+        <translation>Vergrößern (Ctrl+Shift+I)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+I</source>
+        <translation>Ctrl+Shift+I</translation>
+    </message>
+    <message>
+        <source>Zoom menos</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Zoom menos (Ctrl+Shift+O)</source>
+        <translation>Verkleinern (Ctrl+Shift+O)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Mostrar grid</source>
+        <translation>Raster anzeigen</translation>
+    </message>
+    <message>
+        <source>Mostrar grid (Ctrl+G)</source>
+        <translation>Raster anzeigen (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>&amp;Detalhes</source>
+        <translation>&amp;Details</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Espanhol</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>Frence</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Deutsche</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>&amp;Sobre</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Sobre Qt</source>
+        <translation>Über &amp;Qt</translation>
+    </message>
+    <message>
+        <source>sem grupo</source>
+        <translation>keine Gruppe</translation>
+    </message>
+    <message>
+        <source>(sem descrição)</source>
+        <translation>(keine Beschreibung)</translation>
+    </message>
+    <message>
+        <source>Grupo de Macros: </source>
+        <translation>Makrogruppe: </translation>
+    </message>
+    <message>
+        <source>Data de Criação: </source>
+        <translation>Erstellt am: </translation>
+    </message>
+    <message>
+        <source>Descrição: </source>
+        <translation>Beschreibung: </translation>
+    </message>
+    <message>
+        <source> objetos selecionados</source>
+        <translation> Objekte ausgewählt</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>O arquivo de dados zor.ini não foi encontrado.</source>
+        <translation>Die Datendatei zor.ini wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Ocorreram mudanças nas macros, deseja salvar
+estas alterações?</source>
+        <translation>Die Makros wurden geändert. Möchten Sie diese
+Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>Die Datei konnte nicht geöffnet werden: </translation>
+    </message>
+    <message>
+        <source>Salvar como</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Arquivos de seq. de macros (*.%1)</source>
+        <translation>Makrosequenzdateien (*.%1)</translation>
+    </message>
+    <message>
+        <source>Erro!</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>Die Datei konnte nicht gespeichert werden: </translation>
+    </message>
+    <message>
+        <source>Esta versão do Zor irá salvar o arquivo no formato MCX. O arquivo original será mantido, porém as alterações serão salvas no novo formato.</source>
+        <translation>Diese Version von Zor speichert die Datei im MCX-Format. Die Originaldatei bleibt erhalten, die Änderungen werden jedoch im neuen Format gespeichert.</translation>
+    </message>
+    <message>
+        <source>Abrir grupo de macros</source>
+        <translation>Makrogruppe öffnen</translation>
+    </message>
+    <message>
+        <source>Todos arquivos de seq. de macros (*.mcx *.mcr);;Arquivos de seq. de macros (*.mcx);;Arquivos de seq. de macros versão antiga (*.mcr)</source>
+        <translation>Alle Makrosequenzdateien (*.mcx *.mcr);;Makrosequenzdateien (*.mcx);;Makrosequenzdateien, alte Version (*.mcr)</translation>
+    </message>
+    <message>
+        <source>Foram encontrados os seguintes caracteres não autorizados:</source>
+        <translation>Folgende unzulässige Zeichen wurden gefunden:</translation>
+    </message>
+    <message>
+        <source>nas seguintes macros:</source>
+        <translation>in folgenden Makros:</translation>
+    </message>
+    <message>
+        <source>Caracteres Incompatíveis</source>
+        <translation>Unzulässige Zeichen</translation>
+    </message>
+    <message>
+        <source>Deseja realizar a correção automática?</source>
+        <translation>Sollen sie automatisch korrigiert werden?</translation>
+    </message>
+    <message>
+        <source>Sucesso</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Ajustes concluídos com sucesso</source>
+        <translation>Korrekturen erfolgreich abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Arquivo inválido, necessário ajuste da tag na linha</source>
+        <translation>Ungültige Datei, die Feldmarkierung in folgender Zeile muss korrigiert werden:</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt die Hilfe einschließlich der Qt-spezifischen Optionen an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt die Versionsinformationen an.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option: &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Fehlender Wert nach &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>TabledEditor</name>
+    <message>
+        <source>Obrigatório</source>
+        <translation>Pflichtfeld</translation>
+    </message>
+    <message>
+        <source>Opcional</source>
+        <translation>Optional</translation>
+    </message>
+    <message>
+        <source>Tamanho do campo</source>
+        <translation>Feldlänge</translation>
+    </message>
+    <message>
+        <source>Digite o tamanho do campo incluindo &apos;[&apos; e &apos;]&apos;:</source>
+        <translation>Feldlänge einschließlich &apos;[&apos; und &apos;]&apos; eingeben:</translation>
+    </message>
+    <message>
+        <source>Inserir comando</source>
+        <translation>Befehl einfügen</translation>
+    </message>
+    <message>
+        <source>O tamanho do campo ultrapassa o fim da linha...</source>
+        <translation>Das Feld reicht über das Zeilenende hinaus...</translation>
+    </message>
+    <message>
+        <source>Este campo não pode ser inserido nesta posição...</source>
+        <translation>Dieses Feld kann an dieser Position nicht eingefügt werden...</translation>
+    </message>
+</context>
+<context>
+    <name>dlgAbout</name>
+    <message>
+        <source>Sobre o Zor - Quorvane</source>
+        <translation>Über Zor - Quorvane</translation>
+    </message>
+    <message>
+        <source>Zor - Quorvane
+Versão: %1</source>
+        <translation>Zor - Quorvane
+Version: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dlgConfigMacro</name>
+    <message>
+        <source>Configurar Macro</source>
+        <translation>Makro konfigurieren</translation>
+    </message>
+    <message>
+        <source>&amp;Número</source>
+        <translation>&amp;Nummer</translation>
+    </message>
+    <message>
+        <source>No&amp;me</source>
+        <translation>N&amp;ame</translation>
+    </message>
+    <message>
+        <source>&amp;Atalho</source>
+        <translation>&amp;Taste</translation>
+    </message>
+    <message>
+        <source>&amp;Sigla</source>
+        <translation>&amp;Kürzel</translation>
+    </message>
+    <message>
+        <source>&amp;Tipo</source>
+        <translation>T&amp;yp</translation>
+    </message>
+    <message>
+        <source>Início de viagem</source>
+        <translation>Fahrtbeginn</translation>
+    </message>
+    <message>
+        <source>Parada</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Operação</source>
+        <translation>Vorgang</translation>
+    </message>
+    <message>
+        <source>Solicitação</source>
+        <translation>Anfrage</translation>
+    </message>
+    <message>
+        <source>Reinício de viagem</source>
+        <translation>Fahrtfortsetzung</translation>
+    </message>
+    <message>
+        <source>Fim de viagem</source>
+        <translation>Fahrtende</translation>
+    </message>
+    <message>
+        <source>Especiais</source>
+        <translation>Spezial</translation>
+    </message>
+    <message>
+        <source>Se&amp;gurança</source>
+        <translation>&amp;Sicherheit</translation>
+    </message>
+    <message>
+        <source>&amp;Informação</source>
+        <translation>&amp;Information</translation>
+    </message>
+    <message>
+        <source>&amp;Formulário</source>
+        <translation>&amp;Formular</translation>
+    </message>
+    <message>
+        <source>Caracteres aceitos: 0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ,.;:?![] _-/$%</source>
+        <translation>Zulässige Zeichen: 0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ,.;:?![] _-/$%</translation>
+    </message>
+    <message>
+        <source>&amp;Validação</source>
+        <translation>&amp;Validierung</translation>
+    </message>
+    <message>
+        <source>Estas propriedades não se aplicam para macros tipo &apos;Informação&apos;</source>
+        <translation>Diese Eigenschaften gelten nicht für Makros der Art „Information“</translation>
+    </message>
+    <message>
+        <source>A&amp;utomação</source>
+        <translation>A&amp;utomatisierung</translation>
+    </message>
+    <message>
+        <source>Atuação</source>
+        <translation>Aktionen</translation>
+    </message>
+    <message>
+        <source>Mo&amp;do seguro</source>
+        <translation>Sicherer &amp;Modus</translation>
+    </message>
+    <message>
+        <source>Sensores</source>
+        <translation>Sensoren</translation>
+    </message>
+    <message>
+        <source>Atuadores</source>
+        <translation>Aktoren</translation>
+    </message>
+    <message>
+        <source>Vio&amp;lação</source>
+        <translation>V&amp;erstöße</translation>
+    </message>
+    <message>
+        <source>Item para análise</source>
+        <translation>Analysepunkt</translation>
+    </message>
+    <message>
+        <source>Tempo de análise (m:ss)</source>
+        <translation>Analysezeit (m:ss)</translation>
+    </message>
+    <message>
+        <source>Raio (m)</source>
+        <translation>Radius (m)</translation>
+    </message>
+    <message>
+        <source>Flu&amp;xo Operacional </source>
+        <translation>&amp;Betriebsablauf </translation>
+    </message>
+    <message>
+        <source>Configuração de próximas macros permitidas</source>
+        <translation>Zulässige Folgemakros</translation>
+    </message>
+    <message>
+        <source>F0</source>
+        <translation>F0</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>Validar</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>T&amp;exto de Confirmação</source>
+        <translation>Bestätigungste&amp;xt</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>Abb&amp;rechen</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>Senha</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Data/Hora</source>
+        <translation>Datum/Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Checagem</source>
+        <translation>Kontrollkästchen</translation>
+    </message>
+    <message>
+        <source>Seleção</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Texto</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Numérico</source>
+        <translation>Numerisch</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Dezimal</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>A violação de âncora foi selecionada, ao confirmar essa ação, o atalho será excluído</source>
+        <translation>Die Ankerverletzung wurde ausgewählt. Wenn Sie bestätigen, wird die Taste entfernt.</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>O campo &apos;Numero&apos; deve ser maior que zero.</source>
+        <translation>Das Feld „Nummer“ muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>O número da macro já existe.</source>
+        <translation>Die Makronummer ist bereits vergeben.</translation>
+    </message>
+    <message>
+        <source>Arquivo inválido, necessário ajuste da tag na linha</source>
+        <translation>Ungültige Datei, die Feldmarkierung in folgender Zeile muss korrigiert werden:</translation>
+    </message>
+    <message>
+        <source>
+O campo &apos;Sigla&apos; deve ser preenchido.</source>
+        <translation>
+Das Feld „Kürzel“ muss ausgefüllt werden.</translation>
+    </message>
+    <message>
+        <source>
+A sigla da macro já existe.</source>
+        <translation>
+Das Makrokürzel ist bereits vergeben.</translation>
+    </message>
+    <message>
+        <source>
+O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</source>
+        <translation>
+Das Feld „Taste“ muss größer als null und kleiner als 249 sein.</translation>
+    </message>
+    <message>
+        <source>
+O nome da macro não pode conter acentos!</source>
+        <translation>
+Der Makroname darf keine Akzente enthalten!</translation>
+    </message>
+    <message>
+        <source>
+A sigla não pode conter acentos!</source>
+        <translation>
+Das Kürzel darf keine Akzente enthalten!</translation>
+    </message>
+    <message>
+        <source>Erro!</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Sigla da função F%1 não existe!</source>
+        <translation>Das Kürzel in F%1 existiert nicht!</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Verificação concluída!</source>
+        <translation>Prüfung abgeschlossen!</translation>
+    </message>
+    <message>
+        <source>L: %1, C: %2</source>
+        <translation>Z: %1, S: %2</translation>
+    </message>
+    <message>
+        <source>O valor de &apos;Violação de Âncora&apos;&apos; é menor que o mínimo permitido (</source>
+        <translation>Der Wert der „Ankerverletzung“ ist kleiner als das zulässige Minimum (</translation>
+    </message>
+    <message>
+        <source>O valor de &apos;Violação de Âncora&apos; é maior que o máximo permitido (</source>
+        <translation>Der Wert der „Ankerverletzung“ ist größer als das zulässige Maximum (</translation>
+    </message>
+    <message>
+        <source>Apenas %1 violações são permitidas!</source>
+        <translation>Es sind nur %1 Verstöße zulässig!</translation>
+    </message>
+</context>
+<context>
+    <name>dlgGroup</name>
+    <message>
+        <source>Novo grupo de macros</source>
+        <translation>Neue Makrogruppe</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>(Nome do grupo)</source>
+        <translation>(Gruppenname)</translation>
+    </message>
+    <message>
+        <source>Descrição</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>(Descrição do grupo)</source>
+        <translation>(Gruppenbeschreibung)</translation>
+    </message>
+    <message>
+        <source>&amp;Novo</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>dlgGroupDesc</name>
+    <message>
+        <source>Descrição</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Entre com a descrição:</source>
+        <translation>Beschreibung eingeben:</translation>
+    </message>
+    <message>
+        <source>(sem nome)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>dlgNovaMacro</name>
+    <message>
+        <source>Inclusão de nova macro</source>
+        <translation>Neues Makro hinzufügen</translation>
+    </message>
+    <message>
+        <source>Número</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Atalho</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Sigla</source>
+        <translation>Kürzel</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Início de viagem</source>
+        <translation>Fahrtbeginn</translation>
+    </message>
+    <message>
+        <source>Parada</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Operação</source>
+        <translation>Vorgang</translation>
+    </message>
+    <message>
+        <source>Solicitação</source>
+        <translation>Anfrage</translation>
+    </message>
+    <message>
+        <source>Reinício de viagem</source>
+        <translation>Fahrtfortsetzung</translation>
+    </message>
+    <message>
+        <source>Fim de viagem</source>
+        <translation>Fahrtende</translation>
+    </message>
+    <message>
+        <source>Especiais</source>
+        <translation>Spezial</translation>
+    </message>
+    <message>
+        <source>Segurança</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>&amp;Incluir</source>
+        <translation>A&amp;nlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>O número da macro já existe.</source>
+        <translation>Die Makronummer ist bereits vergeben.</translation>
+    </message>
+    <message>
+        <source>O atalho da macro já existe.</source>
+        <translation>Diese Taste ist bereits vergeben.</translation>
+    </message>
+    <message>
+        <source>A sigla da macro já existe.</source>
+        <translation>Das Makrokürzel ist bereits vergeben.</translation>
+    </message>
+    <message>
+        <source>O nome da macro não pode conter acentos!</source>
+        <translation>Der Makroname darf keine Akzente enthalten!</translation>
+    </message>
+    <message>
+        <source>A sigla não pode conter acentos!</source>
+        <translation>Das Kürzel darf keine Akzente enthalten!</translation>
+    </message>
+    <message>
+        <source>
+O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</source>
+        <translation>
+Das Feld „Taste“ muss größer als null und kleiner als 249 sein.</translation>
+    </message>
+    <message>
+        <source>O campo &quot;Número&quot; da macro deve ser preenchido!</source>
+        <translation>Das Feld „Nummer“ des Makros muss ausgefüllt werden!</translation>
+    </message>
+    <message>
+        <source>O campo &quot;Nome&quot;&apos; da macro deve ser preenchido!</source>
+        <translation>Das Feld „Name“ des Makros muss ausgefüllt werden!</translation>
+    </message>
+    <message>
+        <source>O campo &quot;Sigla&quot; da macro deve ser preenchido!</source>
+        <translation>Das Feld „Kürzel“ des Makros muss ausgefüllt werden!</translation>
+    </message>
+    <message>
+        <source>Deve ser definido o tipo da macro!</source>
+        <translation>Der Makrotyp muss festgelegt werden!</translation>
+    </message>
+    <message>
+        <source>Erro!</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Enable debug logs</source>
+        <translation>Aktiviert die Debug-Protokolle</translation>
+    </message>
+    <message>
+        <source>Set application language to &lt;language&gt;.</source>
+        <translation>Setzt die Sprache des Programms auf &lt;language&gt;.</translation>
+    </message>
+    <message>
+        <source>Convert the group file IN to OUT without a window: --convert IN OUT. Each file&apos;s format follows its suffix (.mcr, or .mcx for any other).</source>
+        <translation>Wandelt die Gruppendatei IN ohne Fenster in OUT um: --convert IN OUT. Das Format jeder Datei richtet sich nach ihrer Endung (.mcr, bei jeder anderen .mcx).</translation>
+    </message>
+    <message>
+        <source>Zor</source>
+        <translation>Zor</translation>
+    </message>
+    <message>
+        <source>File to open</source>
+        <translation>Zu öffnende Datei</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>Check the group files FILE... against the terminal&apos;s rules without a window: --check FILE... Exit status 0 when nothing was found, 1 when something was, 2 when a file can&apos;t be read.</source>
+        <translation>Prüft die Gruppendateien FILE... ohne Fenster nach den Regeln des Terminals: --check FILE... Exit-Status 0, wenn nichts gefunden wurde, 1, wenn etwas gefunden wurde, 2, wenn eine Datei nicht lesbar ist.</translation>
+    </message>
+    <message>
+        <source>Report of --check: text (one line per finding, the default) or json.</source>
+        <translation>Bericht von --check: text (eine Zeile je Befund, Standard) oder json.</translation>
+    </message>
+    <message>
+        <source>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</source>
+        <translation>Zeichnet das Ablaufdiagramm der Gruppendatei IN ohne Fenster in das Bild OUT: --export-image IN OUT. PNG oder SVG je nach Endung von OUT.</translation>
+    </message>
+    <message>
+        <source>Pixels per diagram unit of --export-image (default 1).</source>
+        <translation>Pixel je Diagrammeinheit bei --export-image (Standard 1).</translation>
+    </message>
+</context>
+</TS>

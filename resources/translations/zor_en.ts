@@ -1,0 +1,1102 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="pt_BR">
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo.</source>
+        <translation>Could not open the file.</translation>
+    </message>
+    <message>
+        <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</source>
+        <translation>The anchor violation of &quot;zor.ini&quot; is missing from the working folder: the sequence and radius of macros with anchor analysis will not be checked.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertCommand</name>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
+        <translation>The output file cannot be the input file itself: </translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>Could not open the file </translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>Could not save the file </translation>
+    </message>
+    <message>
+        <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
+        <translation>The anchor violation of &quot;zor.ini&quot; is missing from the working folder: anchor radii will not be converted.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportImageCommand</name>
+    <message>
+        <source>Escala inválida (use um número maior que zero): </source>
+        <translation>Invalid scale (use a number greater than zero): </translation>
+    </message>
+    <message>
+        <source>Formato de imagem não suportado (use .png ou .svg): </source>
+        <translation>Unsupported image format (use .png or .svg): </translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>Could not open the file </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</source>
+        <translation>The image would be %1 x %2 pixels; the maximum is %3 on each side.</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>Could not save the file </translation>
+    </message>
+</context>
+<context>
+    <name>Group</name>
+    <message>
+        <source>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros.</source>
+        <translation>Macros with anchor analysis cannot follow one another. Please see the manual and review the sequence of the macros.</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>O arquivo foi gerado em uma versão mais antiga do Zor.</source>
+        <translation>The file was created with an older version of Zor.</translation>
+    </message>
+    <message>
+        <source>O arquivo foi gerado em uma versão mais nova do Zor  e pode conter funcionalidades não suportadas. Faça o download da versão mais recente do Zor na página da Orvenda (</source>
+        <translation>The file was created with a newer version of Zor and may contain features that are not supported. Download the latest version of Zor from the Orvenda website (</translation>
+    </message>
+    <message>
+        <source>Formato do arquivo inválido (</source>
+        <translation>Invalid file format (</translation>
+    </message>
+</context>
+<context>
+    <name>GroupCheck</name>
+    <message>
+        <source>Caracteres não aceitos pelo terminal no formulário ou no texto de confirmação: %1</source>
+        <translation>Characters the terminal does not accept in the form or the confirmation text: %1</translation>
+    </message>
+    <message>
+        <source>Marcador de campo malformado no formulário, linha %1.</source>
+        <translation>Malformed field marker in the form, line %1.</translation>
+    </message>
+    <message>
+        <source>O nome contém caracteres não aceitos: %1</source>
+        <translation>The name contains characters that are not accepted: %1</translation>
+    </message>
+    <message>
+        <source>A sigla contém caracteres não aceitos: %1</source>
+        <translation>The acronym contains characters that are not accepted: %1</translation>
+    </message>
+    <message>
+        <source>A sigla está vazia.</source>
+        <translation>The acronym is empty.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 tem mais de %2 caracteres.</source>
+        <translation>The acronym %1 has more than %2 characters.</translation>
+    </message>
+    <message>
+        <source>O número %1 já é usado pela macro %2.</source>
+        <translation>Number %1 is already used by macro %2.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 já é usada pela macro de número %2.</source>
+        <translation>Acronym %1 is already used by macro number %2.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 já é usado pela macro %2.</source>
+        <translation>Hotkey %1 is already used by macro %2.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 da função F%2 não existe no grupo.</source>
+        <translation>The acronym %1 in F%2 does not exist in the group.</translation>
+    </message>
+    <message>
+        <source>%1 macros seguintes; o terminal aceita no máximo %2.</source>
+        <translation>%1 next macros; the terminal accepts at most %2.</translation>
+    </message>
+    <message>
+        <source>Macros com análise de âncora em sequência: %1 -&gt; %2.</source>
+        <translation>Macros with anchor analysis in sequence: %1 -&gt; %2.</translation>
+    </message>
+    <message>
+        <source>O raio de âncora de %1 m está fora dos limites permitidos (%2 a %3 m).</source>
+        <translation>The anchor radius of %1 m is outside the permitted range (%2 to %3 m).</translation>
+    </message>
+    <message>
+        <source>%1 violações; o terminal aceita no máximo %2.</source>
+        <translation>%1 violations; the terminal accepts at most %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zor - Quorvane</source>
+        <translation>Zor - Quorvane</translation>
+    </message>
+    <message>
+        <source>&amp;Arquivo</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Opções</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Idioma</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>&amp;Ajuda</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Sobre a Macro</source>
+        <translation>Macro Information</translation>
+    </message>
+    <message>
+        <source>Grupo de macros:</source>
+        <translation>Macro group:</translation>
+    </message>
+    <message>
+        <source>Data de criação:</source>
+        <translation>Created on:</translation>
+    </message>
+    <message>
+        <source>Descrição:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>Novo grupo</source>
+        <translation>New Group</translation>
+    </message>
+    <message>
+        <source>Novo grupo  (Ctrl+N)</source>
+        <translation>New Group  (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Nova &amp;macro</source>
+        <translation>New &amp;Macro</translation>
+    </message>
+    <message>
+        <source>Nova macro  (Ctrl+M)</source>
+        <translation>New Macro  (Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>&amp;Carregar grupo</source>
+        <translation>&amp;Open Group</translation>
+    </message>
+    <message>
+        <source>Carregar grupo</source>
+        <translation>Open Group</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Salvar grupo</source>
+        <translation>&amp;Save Group</translation>
+    </message>
+    <message>
+        <source>Salvar grupo (Ctrl+S)</source>
+        <translation>Save Group (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>S&amp;alvar grupo como...</source>
+        <translation>Save Group &amp;As...</translation>
+    </message>
+    <message>
+        <source>Salvar grupo como</source>
+        <translation>Save Group As</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Fechar grupo</source>
+        <translation>Close Group</translation>
+    </message>
+    <message>
+        <source>Ctrl+F4</source>
+        <translation>Ctrl+F4</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ir</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Deletar</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Deletar (Del)</source>
+        <translation>Delete (Del)</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Selecionar tudo</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Selecionar tudo (Ctrl+A)</source>
+        <translation>Select All (Ctrl+A)</translation>
+    </message>
+    <message>
+        <source>Ctrl+A</source>
+        <translation>Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Seleção</source>
+        <translation>Selection</translation>
+    </message>
+    <message>
+        <source>Seleção (Esc)</source>
+        <translation>Selection (Esc)</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Zoom mais</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Zoom mais (Ctrl+Shift+I)</source>
+        <translation>Zoom In (Ctrl+Shift+I)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+I</source>
+        <translation>Ctrl+Shift+I</translation>
+    </message>
+    <message>
+        <source>Zoom menos</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Zoom menos (Ctrl+Shift+O)</source>
+        <translation>Zoom Out (Ctrl+Shift+O)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Mostrar grid</source>
+        <translation>Show Grid</translation>
+    </message>
+    <message>
+        <source>Mostrar grid (Ctrl+G)</source>
+        <translation>Show Grid (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>&amp;Detalhes</source>
+        <translation>&amp;Details</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Espanhol</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>Frence</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Deutsche</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>&amp;Sobre</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>&amp;Sobre Qt</source>
+        <translation>About &amp;Qt</translation>
+    </message>
+    <message>
+        <source>sem grupo</source>
+        <translation>no group</translation>
+    </message>
+    <message>
+        <source>(sem descrição)</source>
+        <translation>(no description)</translation>
+    </message>
+    <message>
+        <source>Grupo de Macros: </source>
+        <translation>Macro group: </translation>
+    </message>
+    <message>
+        <source>Data de Criação: </source>
+        <translation>Created on: </translation>
+    </message>
+    <message>
+        <source>Descrição: </source>
+        <translation>Description: </translation>
+    </message>
+    <message>
+        <source> objetos selecionados</source>
+        <translation> objects selected</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>O arquivo de dados zor.ini não foi encontrado.</source>
+        <translation>The data file zor.ini was not found.</translation>
+    </message>
+    <message>
+        <source>Ocorreram mudanças nas macros, deseja salvar
+estas alterações?</source>
+        <translation>The macros have been changed. Do you want to save
+these changes?</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>Could not open the file </translation>
+    </message>
+    <message>
+        <source>Salvar como</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Arquivos de seq. de macros (*.%1)</source>
+        <translation>Macro sequence files (*.%1)</translation>
+    </message>
+    <message>
+        <source>Erro!</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>Could not save the file </translation>
+    </message>
+    <message>
+        <source>Esta versão do Zor irá salvar o arquivo no formato MCX. O arquivo original será mantido, porém as alterações serão salvas no novo formato.</source>
+        <translation>This version of Zor saves the file in the MCX format. The original file is kept, but the changes will be saved in the new format.</translation>
+    </message>
+    <message>
+        <source>Abrir grupo de macros</source>
+        <translation>Open Macro Group</translation>
+    </message>
+    <message>
+        <source>Todos arquivos de seq. de macros (*.mcx *.mcr);;Arquivos de seq. de macros (*.mcx);;Arquivos de seq. de macros versão antiga (*.mcr)</source>
+        <translation>All macro sequence files (*.mcx *.mcr);;Macro sequence files (*.mcx);;Macro sequence files, old version (*.mcr)</translation>
+    </message>
+    <message>
+        <source>Foram encontrados os seguintes caracteres não autorizados:</source>
+        <translation>The following characters that are not allowed were found:</translation>
+    </message>
+    <message>
+        <source>nas seguintes macros:</source>
+        <translation>in the following macros:</translation>
+    </message>
+    <message>
+        <source>Caracteres Incompatíveis</source>
+        <translation>Incompatible Characters</translation>
+    </message>
+    <message>
+        <source>Deseja realizar a correção automática?</source>
+        <translation>Do you want them corrected automatically?</translation>
+    </message>
+    <message>
+        <source>Sucesso</source>
+        <translation>Success</translation>
+    </message>
+    <message>
+        <source>Ajustes concluídos com sucesso</source>
+        <translation>Corrections completed successfully</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Arquivo inválido, necessário ajuste da tag na linha</source>
+        <translation>Invalid file, the field tag on the following line must be corrected:</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Displays help on commandline options.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Displays help including Qt specific options.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Displays version information.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unknown option &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unknown options: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Missing value after &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unexpected value after &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>TabledEditor</name>
+    <message>
+        <source>Obrigatório</source>
+        <translation>Required</translation>
+    </message>
+    <message>
+        <source>Opcional</source>
+        <translation>Optional</translation>
+    </message>
+    <message>
+        <source>Tamanho do campo</source>
+        <translation>Field Length</translation>
+    </message>
+    <message>
+        <source>Digite o tamanho do campo incluindo &apos;[&apos; e &apos;]&apos;:</source>
+        <translation>Enter the field length, including &apos;[&apos; and &apos;]&apos;:</translation>
+    </message>
+    <message>
+        <source>Inserir comando</source>
+        <translation>Insert Command</translation>
+    </message>
+    <message>
+        <source>O tamanho do campo ultrapassa o fim da linha...</source>
+        <translation>The field runs past the end of the line...</translation>
+    </message>
+    <message>
+        <source>Este campo não pode ser inserido nesta posição...</source>
+        <translation>This field cannot be inserted at this position...</translation>
+    </message>
+</context>
+<context>
+    <name>dlgAbout</name>
+    <message>
+        <source>Sobre o Zor - Quorvane</source>
+        <translation>About Zor - Quorvane</translation>
+    </message>
+    <message>
+        <source>Zor - Quorvane
+Versão: %1</source>
+        <translation>Zor - Quorvane
+Version: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dlgConfigMacro</name>
+    <message>
+        <source>Configurar Macro</source>
+        <translation>Configure Macro</translation>
+    </message>
+    <message>
+        <source>&amp;Número</source>
+        <translation>&amp;Number</translation>
+    </message>
+    <message>
+        <source>No&amp;me</source>
+        <translation>Na&amp;me</translation>
+    </message>
+    <message>
+        <source>&amp;Atalho</source>
+        <translation>&amp;Hotkey</translation>
+    </message>
+    <message>
+        <source>&amp;Sigla</source>
+        <translation>&amp;Acronym</translation>
+    </message>
+    <message>
+        <source>&amp;Tipo</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>Início de viagem</source>
+        <translation>Trip start</translation>
+    </message>
+    <message>
+        <source>Parada</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Operação</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>Solicitação</source>
+        <translation>Request</translation>
+    </message>
+    <message>
+        <source>Reinício de viagem</source>
+        <translation>Trip restart</translation>
+    </message>
+    <message>
+        <source>Fim de viagem</source>
+        <translation>Trip end</translation>
+    </message>
+    <message>
+        <source>Especiais</source>
+        <translation>Special</translation>
+    </message>
+    <message>
+        <source>Se&amp;gurança</source>
+        <translation>&amp;Security</translation>
+    </message>
+    <message>
+        <source>&amp;Informação</source>
+        <translation>&amp;Information</translation>
+    </message>
+    <message>
+        <source>&amp;Formulário</source>
+        <translation>&amp;Form</translation>
+    </message>
+    <message>
+        <source>Caracteres aceitos: 0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ,.;:?![] _-/$%</source>
+        <translation>Accepted characters: 0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ,.;:?![] _-/$%</translation>
+    </message>
+    <message>
+        <source>&amp;Validação</source>
+        <translation>&amp;Validation</translation>
+    </message>
+    <message>
+        <source>Estas propriedades não se aplicam para macros tipo &apos;Informação&apos;</source>
+        <translation>These properties do not apply to macros of the &apos;Information&apos; kind</translation>
+    </message>
+    <message>
+        <source>A&amp;utomação</source>
+        <translation>A&amp;utomation</translation>
+    </message>
+    <message>
+        <source>Atuação</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Mo&amp;do seguro</source>
+        <translation>Secure Mo&amp;de</translation>
+    </message>
+    <message>
+        <source>Sensores</source>
+        <translation>Sensors</translation>
+    </message>
+    <message>
+        <source>Atuadores</source>
+        <translation>Actuators</translation>
+    </message>
+    <message>
+        <source>Vio&amp;lação</source>
+        <translation>Vio&amp;lation</translation>
+    </message>
+    <message>
+        <source>Item para análise</source>
+        <translation>Item to analyze</translation>
+    </message>
+    <message>
+        <source>Tempo de análise (m:ss)</source>
+        <translation>Analysis time (m:ss)</translation>
+    </message>
+    <message>
+        <source>Raio (m)</source>
+        <translation>Radius (m)</translation>
+    </message>
+    <message>
+        <source>Flu&amp;xo Operacional </source>
+        <translation>Operational Flo&amp;w </translation>
+    </message>
+    <message>
+        <source>Configuração de próximas macros permitidas</source>
+        <translation>Macros allowed next</translation>
+    </message>
+    <message>
+        <source>F0</source>
+        <translation>F0</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>Validar</source>
+        <translation>Validate</translation>
+    </message>
+    <message>
+        <source>T&amp;exto de Confirmação</source>
+        <translation>Confirmation Te&amp;xt</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Senha</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Data/Hora</source>
+        <translation>Date/Time</translation>
+    </message>
+    <message>
+        <source>Checagem</source>
+        <translation>Checkbox</translation>
+    </message>
+    <message>
+        <source>Seleção</source>
+        <translation>Selection</translation>
+    </message>
+    <message>
+        <source>Texto</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Numérico</source>
+        <translation>Numeric</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Decimal</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>A violação de âncora foi selecionada, ao confirmar essa ação, o atalho será excluído</source>
+        <translation>The anchor violation was selected. If you confirm, the hotkey will be removed.</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>O campo &apos;Numero&apos; deve ser maior que zero.</source>
+        <translation>The &apos;Number&apos; field must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>O número da macro já existe.</source>
+        <translation>The macro number already exists.</translation>
+    </message>
+    <message>
+        <source>Arquivo inválido, necessário ajuste da tag na linha</source>
+        <translation>Invalid file, the field tag on the following line must be corrected:</translation>
+    </message>
+    <message>
+        <source>
+O campo &apos;Sigla&apos; deve ser preenchido.</source>
+        <translation>
+The &apos;Acronym&apos; field must be filled in.</translation>
+    </message>
+    <message>
+        <source>
+A sigla da macro já existe.</source>
+        <translation>
+The macro acronym already exists.</translation>
+    </message>
+    <message>
+        <source>
+O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</source>
+        <translation>
+The &apos;Hotkey&apos; field must be greater than zero and less than 249.</translation>
+    </message>
+    <message>
+        <source>
+O nome da macro não pode conter acentos!</source>
+        <translation>
+The macro name must not contain accents!</translation>
+    </message>
+    <message>
+        <source>
+A sigla não pode conter acentos!</source>
+        <translation>
+The acronym must not contain accents!</translation>
+    </message>
+    <message>
+        <source>Erro!</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Sigla da função F%1 não existe!</source>
+        <translation>The acronym in F%1 does not exist!</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Verificação concluída!</source>
+        <translation>Check complete!</translation>
+    </message>
+    <message>
+        <source>L: %1, C: %2</source>
+        <translation>Ln: %1, Col: %2</translation>
+    </message>
+    <message>
+        <source>O valor de &apos;Violação de Âncora&apos;&apos; é menor que o mínimo permitido (</source>
+        <translation>The &apos;Anchor Violation&apos; value is below the permitted minimum (</translation>
+    </message>
+    <message>
+        <source>O valor de &apos;Violação de Âncora&apos; é maior que o máximo permitido (</source>
+        <translation>The &apos;Anchor Violation&apos; value is above the permitted maximum (</translation>
+    </message>
+    <message>
+        <source>Apenas %1 violações são permitidas!</source>
+        <translation>Only %1 violations are allowed!</translation>
+    </message>
+</context>
+<context>
+    <name>dlgGroup</name>
+    <message>
+        <source>Novo grupo de macros</source>
+        <translation>New Macro Group</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>(Nome do grupo)</source>
+        <translation>(Group name)</translation>
+    </message>
+    <message>
+        <source>Descrição</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>(Descrição do grupo)</source>
+        <translation>(Group description)</translation>
+    </message>
+    <message>
+        <source>&amp;Novo</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>dlgGroupDesc</name>
+    <message>
+        <source>Descrição</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Entre com a descrição:</source>
+        <translation>Enter the description:</translation>
+    </message>
+    <message>
+        <source>(sem nome)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>dlgNovaMacro</name>
+    <message>
+        <source>Inclusão de nova macro</source>
+        <translation>Add New Macro</translation>
+    </message>
+    <message>
+        <source>Número</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Atalho</source>
+        <translation>Hotkey</translation>
+    </message>
+    <message>
+        <source>Sigla</source>
+        <translation>Acronym</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Início de viagem</source>
+        <translation>Trip start</translation>
+    </message>
+    <message>
+        <source>Parada</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Operação</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>Solicitação</source>
+        <translation>Request</translation>
+    </message>
+    <message>
+        <source>Reinício de viagem</source>
+        <translation>Trip restart</translation>
+    </message>
+    <message>
+        <source>Fim de viagem</source>
+        <translation>Trip end</translation>
+    </message>
+    <message>
+        <source>Especiais</source>
+        <translation>Special</translation>
+    </message>
+    <message>
+        <source>Segurança</source>
+        <translation>Security</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>&amp;Incluir</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>O número da macro já existe.</source>
+        <translation>The macro number already exists.</translation>
+    </message>
+    <message>
+        <source>O atalho da macro já existe.</source>
+        <translation>This hotkey is already in use.</translation>
+    </message>
+    <message>
+        <source>A sigla da macro já existe.</source>
+        <translation>The macro acronym already exists.</translation>
+    </message>
+    <message>
+        <source>O nome da macro não pode conter acentos!</source>
+        <translation>The macro name must not contain accents!</translation>
+    </message>
+    <message>
+        <source>A sigla não pode conter acentos!</source>
+        <translation>The acronym must not contain accents!</translation>
+    </message>
+    <message>
+        <source>
+O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</source>
+        <translation>
+The &apos;Hotkey&apos; field must be greater than zero and less than 249.</translation>
+    </message>
+    <message>
+        <source>O campo &quot;Número&quot; da macro deve ser preenchido!</source>
+        <translation>The &quot;Number&quot; field of the macro must be filled in!</translation>
+    </message>
+    <message>
+        <source>O campo &quot;Nome&quot;&apos; da macro deve ser preenchido!</source>
+        <translation>The &quot;Name&quot; field of the macro must be filled in!</translation>
+    </message>
+    <message>
+        <source>O campo &quot;Sigla&quot; da macro deve ser preenchido!</source>
+        <translation>The &quot;Acronym&quot; field of the macro must be filled in!</translation>
+    </message>
+    <message>
+        <source>Deve ser definido o tipo da macro!</source>
+        <translation>The macro type must be set!</translation>
+    </message>
+    <message>
+        <source>Erro!</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Enable debug logs</source>
+        <translation>Enable debug logs</translation>
+    </message>
+    <message>
+        <source>Set application language to &lt;language&gt;.</source>
+        <translation>Set application language to &lt;language&gt;.</translation>
+    </message>
+    <message>
+        <source>Convert the group file IN to OUT without a window: --convert IN OUT. Each file&apos;s format follows its suffix (.mcr, or .mcx for any other).</source>
+        <translation>Convert the group file IN to OUT without a window: --convert IN OUT. Each file&apos;s format follows its suffix (.mcr, or .mcx for any other).</translation>
+    </message>
+    <message>
+        <source>Zor</source>
+        <translation>Zor</translation>
+    </message>
+    <message>
+        <source>File to open</source>
+        <translation>File to open</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <source>Check the group files FILE... against the terminal&apos;s rules without a window: --check FILE... Exit status 0 when nothing was found, 1 when something was, 2 when a file can&apos;t be read.</source>
+        <translation>Check the group files FILE... against the terminal&apos;s rules without a window: --check FILE... Exit status 0 when nothing was found, 1 when something was, 2 when a file can&apos;t be read.</translation>
+    </message>
+    <message>
+        <source>Report of --check: text (one line per finding, the default) or json.</source>
+        <translation>Report of --check: text (one line per finding, the default) or json.</translation>
+    </message>
+    <message>
+        <source>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</source>
+        <translation>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</translation>
+    </message>
+    <message>
+        <source>Pixels per diagram unit of --export-image (default 1).</source>
+        <translation>Pixels per diagram unit of --export-image (default 1).</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1102 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="pt_BR">
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo.</source>
+        <translation>No se pudo abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</source>
+        <translation>Falta la violación de ancla de &quot;zor.ini&quot; en la carpeta de trabajo: no se comprobarán la secuencia ni el radio de las macros con análisis de ancla.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertCommand</name>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
+        <translation>El archivo de salida no puede ser el propio archivo de entrada: </translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>No se pudo abrir el archivo </translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>No se pudo guardar el archivo </translation>
+    </message>
+    <message>
+        <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
+        <translation>Falta la violación de ancla de &quot;zor.ini&quot; en la carpeta de trabajo: los radios de ancla no se convertirán.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportImageCommand</name>
+    <message>
+        <source>Escala inválida (use um número maior que zero): </source>
+        <translation>Escala no válida (use un número mayor que cero): </translation>
+    </message>
+    <message>
+        <source>Formato de imagem não suportado (use .png ou .svg): </source>
+        <translation>Formato de imagen no admitido (use .png o .svg): </translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>No se pudo abrir el archivo </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</source>
+        <translation>La imagen tendría %1 x %2 píxeles; el máximo es %3 por lado.</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>No se pudo guardar el archivo </translation>
+    </message>
+</context>
+<context>
+    <name>Group</name>
+    <message>
+        <source>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros.</source>
+        <translation>No se pueden encadenar macros con análisis de ancla. Consulte el manual y revise la secuencia de las macros.</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Atención</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>O arquivo foi gerado em uma versão mais antiga do Zor.</source>
+        <translation>El archivo se creó con una versión anterior de Zor.</translation>
+    </message>
+    <message>
+        <source>O arquivo foi gerado em uma versão mais nova do Zor  e pode conter funcionalidades não suportadas. Faça o download da versão mais recente do Zor na página da Orvenda (</source>
+        <translation>El archivo se creó con una versión más reciente de Zor y puede contener funciones no compatibles. Descargue la última versión de Zor en el sitio web de Orvenda (</translation>
+    </message>
+    <message>
+        <source>Formato do arquivo inválido (</source>
+        <translation>Formato de archivo no válido (</translation>
+    </message>
+</context>
+<context>
+    <name>GroupCheck</name>
+    <message>
+        <source>Caracteres não aceitos pelo terminal no formulário ou no texto de confirmação: %1</source>
+        <translation>Caracteres no aceptados por el terminal en el formulario o en el texto de confirmación: %1</translation>
+    </message>
+    <message>
+        <source>Marcador de campo malformado no formulário, linha %1.</source>
+        <translation>Marcador de campo mal formado en el formulario, línea %1.</translation>
+    </message>
+    <message>
+        <source>O nome contém caracteres não aceitos: %1</source>
+        <translation>El nombre contiene caracteres no aceptados: %1</translation>
+    </message>
+    <message>
+        <source>A sigla contém caracteres não aceitos: %1</source>
+        <translation>La sigla contiene caracteres no aceptados: %1</translation>
+    </message>
+    <message>
+        <source>A sigla está vazia.</source>
+        <translation>La sigla está vacía.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 tem mais de %2 caracteres.</source>
+        <translation>La sigla %1 tiene más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>O número %1 já é usado pela macro %2.</source>
+        <translation>El número %1 ya lo usa la macro %2.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 já é usada pela macro de número %2.</source>
+        <translation>La sigla %1 ya la usa la macro número %2.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 já é usado pela macro %2.</source>
+        <translation>El atajo %1 ya lo usa la macro %2.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 da função F%2 não existe no grupo.</source>
+        <translation>La sigla %1 de la función F%2 no existe en el grupo.</translation>
+    </message>
+    <message>
+        <source>%1 macros seguintes; o terminal aceita no máximo %2.</source>
+        <translation>%1 macros siguientes; el terminal acepta como máximo %2.</translation>
+    </message>
+    <message>
+        <source>Macros com análise de âncora em sequência: %1 -&gt; %2.</source>
+        <translation>Macros con análisis de ancla en secuencia: %1 -&gt; %2.</translation>
+    </message>
+    <message>
+        <source>O raio de âncora de %1 m está fora dos limites permitidos (%2 a %3 m).</source>
+        <translation>El radio de ancla de %1 m está fuera de los límites permitidos (%2 a %3 m).</translation>
+    </message>
+    <message>
+        <source>%1 violações; o terminal aceita no máximo %2.</source>
+        <translation>%1 violaciones; el terminal acepta como máximo %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zor - Quorvane</source>
+        <translation>Zor - Quorvane</translation>
+    </message>
+    <message>
+        <source>&amp;Arquivo</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Opções</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Idioma</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;Ajuda</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Sobre a Macro</source>
+        <translation>Información de la macro</translation>
+    </message>
+    <message>
+        <source>Grupo de macros:</source>
+        <translation>Grupo de macros:</translation>
+    </message>
+    <message>
+        <source>Data de criação:</source>
+        <translation>Fecha de creación:</translation>
+    </message>
+    <message>
+        <source>Descrição:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Depuración</translation>
+    </message>
+    <message>
+        <source>Novo grupo</source>
+        <translation>Nuevo grupo</translation>
+    </message>
+    <message>
+        <source>Novo grupo  (Ctrl+N)</source>
+        <translation>Nuevo grupo  (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Nova &amp;macro</source>
+        <translation>Nueva &amp;macro</translation>
+    </message>
+    <message>
+        <source>Nova macro  (Ctrl+M)</source>
+        <translation>Nueva macro  (Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>&amp;Carregar grupo</source>
+        <translation>&amp;Abrir grupo</translation>
+    </message>
+    <message>
+        <source>Carregar grupo</source>
+        <translation>Abrir grupo</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Salvar grupo</source>
+        <translation>&amp;Guardar grupo</translation>
+    </message>
+    <message>
+        <source>Salvar grupo (Ctrl+S)</source>
+        <translation>Guardar grupo (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>S&amp;alvar grupo como...</source>
+        <translation>Guardar grupo &amp;como...</translation>
+    </message>
+    <message>
+        <source>Salvar grupo como</source>
+        <translation>Guardar grupo como</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Fechar grupo</source>
+        <translation>Cerrar grupo</translation>
+    </message>
+    <message>
+        <source>Ctrl+F4</source>
+        <translation>Ctrl+F4</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ir</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Deletar</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Deletar (Del)</source>
+        <translation>Eliminar (Del)</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Selecionar tudo</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Selecionar tudo (Ctrl+A)</source>
+        <translation>Seleccionar todo (Ctrl+A)</translation>
+    </message>
+    <message>
+        <source>Ctrl+A</source>
+        <translation>Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Seleção</source>
+        <translation>Selección</translation>
+    </message>
+    <message>
+        <source>Seleção (Esc)</source>
+        <translation>Selección (Esc)</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Zoom mais</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom mais (Ctrl+Shift+I)</source>
+        <translation>Acercar (Ctrl+Shift+I)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+I</source>
+        <translation>Ctrl+Shift+I</translation>
+    </message>
+    <message>
+        <source>Zoom menos</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Zoom menos (Ctrl+Shift+O)</source>
+        <translation>Alejar (Ctrl+Shift+O)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Mostrar grid</source>
+        <translation>Mostrar cuadrícula</translation>
+    </message>
+    <message>
+        <source>Mostrar grid (Ctrl+G)</source>
+        <translation>Mostrar cuadrícula (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>&amp;Detalhes</source>
+        <translation>&amp;Detalles</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Espanhol</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>Frence</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Deutsche</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>&amp;Sobre</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Sobre Qt</source>
+        <translation>Acerca de &amp;Qt</translation>
+    </message>
+    <message>
+        <source>sem grupo</source>
+        <translation>sin grupo</translation>
+    </message>
+    <message>
+        <source>(sem descrição)</source>
+        <translation>(sin descripción)</translation>
+    </message>
+    <message>
+        <source>Grupo de Macros: </source>
+        <translation>Grupo de macros: </translation>
+    </message>
+    <message>
+        <source>Data de Criação: </source>
+        <translation>Fecha de creación: </translation>
+    </message>
+    <message>
+        <source>Descrição: </source>
+        <translation>Descripción: </translation>
+    </message>
+    <message>
+        <source> objetos selecionados</source>
+        <translation> objetos seleccionados</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Atención</translation>
+    </message>
+    <message>
+        <source>O arquivo de dados zor.ini não foi encontrado.</source>
+        <translation>No se encontró el archivo de datos zor.ini.</translation>
+    </message>
+    <message>
+        <source>Ocorreram mudanças nas macros, deseja salvar
+estas alterações?</source>
+        <translation>Las macros han cambiado. ¿Desea guardar
+estos cambios?</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>No se pudo abrir el archivo </translation>
+    </message>
+    <message>
+        <source>Salvar como</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Arquivos de seq. de macros (*.%1)</source>
+        <translation>Archivos de secuencia de macros (*.%1)</translation>
+    </message>
+    <message>
+        <source>Erro!</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>No se pudo guardar el archivo </translation>
+    </message>
+    <message>
+        <source>Esta versão do Zor irá salvar o arquivo no formato MCX. O arquivo original será mantido, porém as alterações serão salvas no novo formato.</source>
+        <translation>Esta versión de Zor guardará el archivo en formato MCX. El archivo original se conservará, pero los cambios se guardarán en el nuevo formato.</translation>
+    </message>
+    <message>
+        <source>Abrir grupo de macros</source>
+        <translation>Abrir grupo de macros</translation>
+    </message>
+    <message>
+        <source>Todos arquivos de seq. de macros (*.mcx *.mcr);;Arquivos de seq. de macros (*.mcx);;Arquivos de seq. de macros versão antiga (*.mcr)</source>
+        <translation>Todos los archivos de secuencia de macros (*.mcx *.mcr);;Archivos de secuencia de macros (*.mcx);;Archivos de secuencia de macros, versión antigua (*.mcr)</translation>
+    </message>
+    <message>
+        <source>Foram encontrados os seguintes caracteres não autorizados:</source>
+        <translation>Se encontraron los siguientes caracteres no permitidos:</translation>
+    </message>
+    <message>
+        <source>nas seguintes macros:</source>
+        <translation>en las siguientes macros:</translation>
+    </message>
+    <message>
+        <source>Caracteres Incompatíveis</source>
+        <translation>Caracteres incompatibles</translation>
+    </message>
+    <message>
+        <source>Deseja realizar a correção automática?</source>
+        <translation>¿Desea corregirlos automáticamente?</translation>
+    </message>
+    <message>
+        <source>Sucesso</source>
+        <translation>Operación correcta</translation>
+    </message>
+    <message>
+        <source>Ajustes concluídos com sucesso</source>
+        <translation>Correcciones realizadas correctamente</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Arquivo inválido, necessário ajuste da tag na linha</source>
+        <translation>Archivo no válido, es necesario corregir la etiqueta en la línea</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opciones]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de comandos.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de la versión.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida: &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta el valor después de &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado después de &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>TabledEditor</name>
+    <message>
+        <source>Obrigatório</source>
+        <translation>Obligatorio</translation>
+    </message>
+    <message>
+        <source>Opcional</source>
+        <translation>Opcional</translation>
+    </message>
+    <message>
+        <source>Tamanho do campo</source>
+        <translation>Longitud del campo</translation>
+    </message>
+    <message>
+        <source>Digite o tamanho do campo incluindo &apos;[&apos; e &apos;]&apos;:</source>
+        <translation>Introduzca la longitud del campo, incluidos &apos;[&apos; y &apos;]&apos;:</translation>
+    </message>
+    <message>
+        <source>Inserir comando</source>
+        <translation>Insertar comando</translation>
+    </message>
+    <message>
+        <source>O tamanho do campo ultrapassa o fim da linha...</source>
+        <translation>El campo sobrepasa el final de la línea...</translation>
+    </message>
+    <message>
+        <source>Este campo não pode ser inserido nesta posição...</source>
+        <translation>Este campo no se puede insertar en esta posición...</translation>
+    </message>
+</context>
+<context>
+    <name>dlgAbout</name>
+    <message>
+        <source>Sobre o Zor - Quorvane</source>
+        <translation>Acerca de Zor - Quorvane</translation>
+    </message>
+    <message>
+        <source>Zor - Quorvane
+Versão: %1</source>
+        <translation>Zor - Quorvane
+Versión: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dlgConfigMacro</name>
+    <message>
+        <source>Configurar Macro</source>
+        <translation>Configurar macro</translation>
+    </message>
+    <message>
+        <source>&amp;Número</source>
+        <translation>&amp;Número</translation>
+    </message>
+    <message>
+        <source>No&amp;me</source>
+        <translation>No&amp;mbre</translation>
+    </message>
+    <message>
+        <source>&amp;Atalho</source>
+        <translation>&amp;Atajo</translation>
+    </message>
+    <message>
+        <source>&amp;Sigla</source>
+        <translation>&amp;Sigla</translation>
+    </message>
+    <message>
+        <source>&amp;Tipo</source>
+        <translation>&amp;Tipo</translation>
+    </message>
+    <message>
+        <source>Início de viagem</source>
+        <translation>Inicio de viaje</translation>
+    </message>
+    <message>
+        <source>Parada</source>
+        <translation>Parada</translation>
+    </message>
+    <message>
+        <source>Operação</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Solicitação</source>
+        <translation>Solicitud</translation>
+    </message>
+    <message>
+        <source>Reinício de viagem</source>
+        <translation>Reinicio de viaje</translation>
+    </message>
+    <message>
+        <source>Fim de viagem</source>
+        <translation>Fin de viaje</translation>
+    </message>
+    <message>
+        <source>Especiais</source>
+        <translation>Especiales</translation>
+    </message>
+    <message>
+        <source>Se&amp;gurança</source>
+        <translation>Se&amp;guridad</translation>
+    </message>
+    <message>
+        <source>&amp;Informação</source>
+        <translation>&amp;Información</translation>
+    </message>
+    <message>
+        <source>&amp;Formulário</source>
+        <translation>&amp;Formulario</translation>
+    </message>
+    <message>
+        <source>Caracteres aceitos: 0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ,.;:?![] _-/$%</source>
+        <translation>Caracteres aceptados: 0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ,.;:?![] _-/$%</translation>
+    </message>
+    <message>
+        <source>&amp;Validação</source>
+        <translation>&amp;Validación</translation>
+    </message>
+    <message>
+        <source>Estas propriedades não se aplicam para macros tipo &apos;Informação&apos;</source>
+        <translation>Estas propiedades no se aplican a las macros de tipo «Información»</translation>
+    </message>
+    <message>
+        <source>A&amp;utomação</source>
+        <translation>A&amp;utomatización</translation>
+    </message>
+    <message>
+        <source>Atuação</source>
+        <translation>Acciones</translation>
+    </message>
+    <message>
+        <source>Mo&amp;do seguro</source>
+        <translation>Mo&amp;do seguro</translation>
+    </message>
+    <message>
+        <source>Sensores</source>
+        <translation>Sensores</translation>
+    </message>
+    <message>
+        <source>Atuadores</source>
+        <translation>Actuadores</translation>
+    </message>
+    <message>
+        <source>Vio&amp;lação</source>
+        <translation>Vio&amp;lación</translation>
+    </message>
+    <message>
+        <source>Item para análise</source>
+        <translation>Elemento a analizar</translation>
+    </message>
+    <message>
+        <source>Tempo de análise (m:ss)</source>
+        <translation>Tiempo de análisis (m:ss)</translation>
+    </message>
+    <message>
+        <source>Raio (m)</source>
+        <translation>Radio (m)</translation>
+    </message>
+    <message>
+        <source>Flu&amp;xo Operacional </source>
+        <translation>Flu&amp;jo operativo </translation>
+    </message>
+    <message>
+        <source>Configuração de próximas macros permitidas</source>
+        <translation>Macros permitidas a continuación</translation>
+    </message>
+    <message>
+        <source>F0</source>
+        <translation>F0</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>Validar</source>
+        <translation>Validar</translation>
+    </message>
+    <message>
+        <source>T&amp;exto de Confirmação</source>
+        <translation>T&amp;exto de confirmación</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>Ace&amp;ptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Senha</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Data/Hora</source>
+        <translation>Fecha/Hora</translation>
+    </message>
+    <message>
+        <source>Checagem</source>
+        <translation>Casilla de verificación</translation>
+    </message>
+    <message>
+        <source>Seleção</source>
+        <translation>Selección</translation>
+    </message>
+    <message>
+        <source>Texto</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Numérico</source>
+        <translation>Numérico</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Decimal</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Atención</translation>
+    </message>
+    <message>
+        <source>A violação de âncora foi selecionada, ao confirmar essa ação, o atalho será excluído</source>
+        <translation>Se seleccionó la violación de ancla. Si confirma esta acción, se eliminará el atajo.</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>O campo &apos;Numero&apos; deve ser maior que zero.</source>
+        <translation>El campo «Número» debe ser mayor que cero.</translation>
+    </message>
+    <message>
+        <source>O número da macro já existe.</source>
+        <translation>El número de macro ya existe.</translation>
+    </message>
+    <message>
+        <source>Arquivo inválido, necessário ajuste da tag na linha</source>
+        <translation>Archivo no válido, es necesario corregir la etiqueta en la línea</translation>
+    </message>
+    <message>
+        <source>
+O campo &apos;Sigla&apos; deve ser preenchido.</source>
+        <translation>
+El campo «Sigla» es obligatorio.</translation>
+    </message>
+    <message>
+        <source>
+A sigla da macro já existe.</source>
+        <translation>
+La sigla de la macro ya existe.</translation>
+    </message>
+    <message>
+        <source>
+O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</source>
+        <translation>
+El campo «Atajo» debe ser mayor que cero y menor que 249.</translation>
+    </message>
+    <message>
+        <source>
+O nome da macro não pode conter acentos!</source>
+        <translation>
+¡El nombre de la macro no puede contener acentos!</translation>
+    </message>
+    <message>
+        <source>
+A sigla não pode conter acentos!</source>
+        <translation>
+¡La sigla no puede contener acentos!</translation>
+    </message>
+    <message>
+        <source>Erro!</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Sigla da função F%1 não existe!</source>
+        <translation>¡La sigla de la función F%1 no existe!</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Verificação concluída!</source>
+        <translation>¡Verificación completada!</translation>
+    </message>
+    <message>
+        <source>L: %1, C: %2</source>
+        <translation>Fila: %1, Col: %2</translation>
+    </message>
+    <message>
+        <source>O valor de &apos;Violação de Âncora&apos;&apos; é menor que o mínimo permitido (</source>
+        <translation>El valor de «Violación de Ancla» es menor que el mínimo permitido (</translation>
+    </message>
+    <message>
+        <source>O valor de &apos;Violação de Âncora&apos; é maior que o máximo permitido (</source>
+        <translation>El valor de «Violación de Ancla» es mayor que el máximo permitido (</translation>
+    </message>
+    <message>
+        <source>Apenas %1 violações são permitidas!</source>
+        <translation>¡Solo se permiten %1 violaciones!</translation>
+    </message>
+</context>
+<context>
+    <name>dlgGroup</name>
+    <message>
+        <source>Novo grupo de macros</source>
+        <translation>Nuevo grupo de macros</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>(Nome do grupo)</source>
+        <translation>(Nombre del grupo)</translation>
+    </message>
+    <message>
+        <source>Descrição</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>(Descrição do grupo)</source>
+        <translation>(Descripción del grupo)</translation>
+    </message>
+    <message>
+        <source>&amp;Novo</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>dlgGroupDesc</name>
+    <message>
+        <source>Descrição</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Entre com a descrição:</source>
+        <translation>Introduzca la descripción:</translation>
+    </message>
+    <message>
+        <source>(sem nome)</source>
+        <translation>(sin nombre)</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>dlgNovaMacro</name>
+    <message>
+        <source>Inclusão de nova macro</source>
+        <translation>Añadir nueva macro</translation>
+    </message>
+    <message>
+        <source>Número</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Atalho</source>
+        <translation>Atajo</translation>
+    </message>
+    <message>
+        <source>Sigla</source>
+        <translation>Sigla</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Início de viagem</source>
+        <translation>Inicio de viaje</translation>
+    </message>
+    <message>
+        <source>Parada</source>
+        <translation>Parada</translation>
+    </message>
+    <message>
+        <source>Operação</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Solicitação</source>
+        <translation>Solicitud</translation>
+    </message>
+    <message>
+        <source>Reinício de viagem</source>
+        <translation>Reinicio de viaje</translation>
+    </message>
+    <message>
+        <source>Fim de viagem</source>
+        <translation>Fin de viaje</translation>
+    </message>
+    <message>
+        <source>Especiais</source>
+        <translation>Especiales</translation>
+    </message>
+    <message>
+        <source>Segurança</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>&amp;Incluir</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>O número da macro já existe.</source>
+        <translation>El número de macro ya existe.</translation>
+    </message>
+    <message>
+        <source>O atalho da macro já existe.</source>
+        <translation>Este atajo ya está en uso.</translation>
+    </message>
+    <message>
+        <source>A sigla da macro já existe.</source>
+        <translation>La sigla de la macro ya existe.</translation>
+    </message>
+    <message>
+        <source>O nome da macro não pode conter acentos!</source>
+        <translation>¡El nombre de la macro no puede contener acentos!</translation>
+    </message>
+    <message>
+        <source>A sigla não pode conter acentos!</source>
+        <translation>¡La sigla no puede contener acentos!</translation>
+    </message>
+    <message>
+        <source>
+O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</source>
+        <translation>
+El campo «Atajo» debe ser mayor que cero y menor que 249.</translation>
+    </message>
+    <message>
+        <source>O campo &quot;Número&quot; da macro deve ser preenchido!</source>
+        <translation>¡El campo «Número» de la macro es obligatorio!</translation>
+    </message>
+    <message>
+        <source>O campo &quot;Nome&quot;&apos; da macro deve ser preenchido!</source>
+        <translation>¡El campo «Nombre» de la macro es obligatorio!</translation>
+    </message>
+    <message>
+        <source>O campo &quot;Sigla&quot; da macro deve ser preenchido!</source>
+        <translation>¡El campo «Sigla» de la macro es obligatorio!</translation>
+    </message>
+    <message>
+        <source>Deve ser definido o tipo da macro!</source>
+        <translation>¡Debe definir el tipo de la macro!</translation>
+    </message>
+    <message>
+        <source>Erro!</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Enable debug logs</source>
+        <translation>Activa los registros de depuración</translation>
+    </message>
+    <message>
+        <source>Set application language to &lt;language&gt;.</source>
+        <translation>Establece el idioma del programa en &lt;language&gt;.</translation>
+    </message>
+    <message>
+        <source>Convert the group file IN to OUT without a window: --convert IN OUT. Each file&apos;s format follows its suffix (.mcr, or .mcx for any other).</source>
+        <translation>Convierte el archivo de grupo IN en OUT sin abrir ninguna ventana: --convert IN OUT. El formato de cada archivo depende de su extensión (.mcr, o .mcx para cualquier otra).</translation>
+    </message>
+    <message>
+        <source>Zor</source>
+        <translation>Zor</translation>
+    </message>
+    <message>
+        <source>File to open</source>
+        <translation>Archivo que se abrirá</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>Check the group files FILE... against the terminal&apos;s rules without a window: --check FILE... Exit status 0 when nothing was found, 1 when something was, 2 when a file can&apos;t be read.</source>
+        <translation>Comprueba los archivos de grupo FILE... según las reglas del terminal sin abrir ninguna ventana: --check FILE... Código de salida 0 si no se encontró nada, 1 si se encontró algo, 2 si no se pudo leer un archivo.</translation>
+    </message>
+    <message>
+        <source>Report of --check: text (one line per finding, the default) or json.</source>
+        <translation>Informe de --check: text (una línea por hallazgo, el predeterminado) o json.</translation>
+    </message>
+    <message>
+        <source>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</source>
+        <translation>Dibuja el diagrama de flujo del archivo de grupo IN en la imagen OUT sin abrir ninguna ventana: --export-image IN OUT. PNG o SVG según la extensión de OUT.</translation>
+    </message>
+    <message>
+        <source>Pixels per diagram unit of --export-image (default 1).</source>
+        <translation>Píxeles por unidad del diagrama en --export-image (predeterminado 1).</translation>
+    </message>
+</context>
+</TS>

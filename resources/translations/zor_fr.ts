@@ -1,0 +1,1102 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="pt_BR">
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo.</source>
+        <translation>Impossible d’ouvrir le fichier.</translation>
+    </message>
+    <message>
+        <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</source>
+        <translation>La violation d’ancre de &quot;zor.ini&quot; est absente du dossier de travail&#xa0;: l’enchaînement et le rayon des macros avec analyse d’ancre ne seront pas vérifiés.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertCommand</name>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
+        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>Impossible d’ouvrir le fichier </translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>Impossible d’enregistrer le fichier </translation>
+    </message>
+    <message>
+        <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
+        <translation>La violation d’ancre de &quot;zor.ini&quot; est absente du dossier de travail&#xa0;: les rayons d’ancre ne seront pas convertis.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportImageCommand</name>
+    <message>
+        <source>Escala inválida (use um número maior que zero): </source>
+        <translation>Échelle non valide (utilisez un nombre supérieur à zéro)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Formato de imagem não suportado (use .png ou .svg): </source>
+        <translation>Format d’image non pris en charge (utilisez .png ou .svg)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>Impossible d’ouvrir le fichier </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</source>
+        <translation>L’image ferait %1 x %2 pixels&#xa0;; le maximum est de %3 par côté.</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>Impossible d’enregistrer le fichier </translation>
+    </message>
+</context>
+<context>
+    <name>Group</name>
+    <message>
+        <source>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros.</source>
+        <translation>Des macros avec analyse d’ancre ne peuvent pas se suivre. Veuillez consulter le manuel et revoir l’enchaînement des macros.</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>O arquivo foi gerado em uma versão mais antiga do Zor.</source>
+        <translation>Le fichier a été créé avec une version plus ancienne de Zor.</translation>
+    </message>
+    <message>
+        <source>O arquivo foi gerado em uma versão mais nova do Zor  e pode conter funcionalidades não suportadas. Faça o download da versão mais recente do Zor na página da Orvenda (</source>
+        <translation>Le fichier a été créé avec une version plus récente de Zor et peut contenir des fonctions non prises en charge. Téléchargez la dernière version de Zor sur le site d’Orvenda (</translation>
+    </message>
+    <message>
+        <source>Formato do arquivo inválido (</source>
+        <translation>Format de fichier non valide (</translation>
+    </message>
+</context>
+<context>
+    <name>GroupCheck</name>
+    <message>
+        <source>Caracteres não aceitos pelo terminal no formulário ou no texto de confirmação: %1</source>
+        <translation>Caractères refusés par le terminal dans le formulaire ou le texte de confirmation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Marcador de campo malformado no formulário, linha %1.</source>
+        <translation>Marqueur de champ mal formé dans le formulaire, ligne %1.</translation>
+    </message>
+    <message>
+        <source>O nome contém caracteres não aceitos: %1</source>
+        <translation>Le nom contient des caractères refusés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A sigla contém caracteres não aceitos: %1</source>
+        <translation>Le sigle contient des caractères refusés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A sigla está vazia.</source>
+        <translation>Le sigle est vide.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 tem mais de %2 caracteres.</source>
+        <translation>Le sigle %1 compte plus de %2 caractères.</translation>
+    </message>
+    <message>
+        <source>O número %1 já é usado pela macro %2.</source>
+        <translation>Le numéro %1 est déjà utilisé par la macro %2.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 já é usada pela macro de número %2.</source>
+        <translation>Le sigle %1 est déjà utilisé par la macro numéro %2.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 já é usado pela macro %2.</source>
+        <translation>La touche %1 est déjà utilisée par la macro %2.</translation>
+    </message>
+    <message>
+        <source>A sigla %1 da função F%2 não existe no grupo.</source>
+        <translation>Le sigle %1 de la fonction F%2 n’existe pas dans le groupe.</translation>
+    </message>
+    <message>
+        <source>%1 macros seguintes; o terminal aceita no máximo %2.</source>
+        <translation>%1 macros suivantes&#xa0;; le terminal en accepte au plus %2.</translation>
+    </message>
+    <message>
+        <source>Macros com análise de âncora em sequência: %1 -&gt; %2.</source>
+        <translation>Macros avec analyse d’ancre qui se suivent&#xa0;: %1 -&gt; %2.</translation>
+    </message>
+    <message>
+        <source>O raio de âncora de %1 m está fora dos limites permitidos (%2 a %3 m).</source>
+        <translation>Le rayon d’ancre de %1 m est hors des limites autorisées (%2 à %3 m).</translation>
+    </message>
+    <message>
+        <source>%1 violações; o terminal aceita no máximo %2.</source>
+        <translation>%1 violations&#xa0;; le terminal en accepte au plus %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zor - Quorvane</source>
+        <translation>Zor - Quorvane</translation>
+    </message>
+    <message>
+        <source>&amp;Arquivo</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Opções</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Idioma</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>&amp;Ajuda</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Sobre a Macro</source>
+        <translation>Informations sur la macro</translation>
+    </message>
+    <message>
+        <source>Grupo de macros:</source>
+        <translation>Groupe de macros&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Data de criação:</source>
+        <translation>Date de création&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Descrição:</source>
+        <translation>Description&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Débogage</translation>
+    </message>
+    <message>
+        <source>Novo grupo</source>
+        <translation>Nouveau groupe</translation>
+    </message>
+    <message>
+        <source>Novo grupo  (Ctrl+N)</source>
+        <translation>Nouveau groupe  (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Nova &amp;macro</source>
+        <translation>Nouvelle &amp;macro</translation>
+    </message>
+    <message>
+        <source>Nova macro  (Ctrl+M)</source>
+        <translation>Nouvelle macro  (Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>&amp;Carregar grupo</source>
+        <translation>&amp;Ouvrir un groupe</translation>
+    </message>
+    <message>
+        <source>Carregar grupo</source>
+        <translation>Ouvrir un groupe</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Salvar grupo</source>
+        <translation>&amp;Enregistrer le groupe</translation>
+    </message>
+    <message>
+        <source>Salvar grupo (Ctrl+S)</source>
+        <translation>Enregistrer le groupe (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>S&amp;alvar grupo como...</source>
+        <translation>Enregistrer le groupe &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Salvar grupo como</source>
+        <translation>Enregistrer le groupe sous</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Fechar grupo</source>
+        <translation>Fermer le groupe</translation>
+    </message>
+    <message>
+        <source>Ctrl+F4</source>
+        <translation>Ctrl+F4</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ir</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Deletar</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Deletar (Del)</source>
+        <translation>Supprimer (Del)</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Selecionar tudo</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Selecionar tudo (Ctrl+A)</source>
+        <translation>Tout sélectionner (Ctrl+A)</translation>
+    </message>
+    <message>
+        <source>Ctrl+A</source>
+        <translation>Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Seleção</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Seleção (Esc)</source>
+        <translation>Sélection (Esc)</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Zoom mais</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom mais (Ctrl+Shift+I)</source>
+        <translation>Zoom avant (Ctrl+Shift+I)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+I</source>
+        <translation>Ctrl+Shift+I</translation>
+    </message>
+    <message>
+        <source>Zoom menos</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Zoom menos (Ctrl+Shift+O)</source>
+        <translation>Zoom arrière (Ctrl+Shift+O)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Mostrar grid</source>
+        <translation>Afficher la grille</translation>
+    </message>
+    <message>
+        <source>Mostrar grid (Ctrl+G)</source>
+        <translation>Afficher la grille (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>&amp;Detalhes</source>
+        <translation>&amp;Détails</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Espanhol</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>Frence</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Deutsche</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>&amp;Sobre</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Sobre Qt</source>
+        <translation>À propos de &amp;Qt</translation>
+    </message>
+    <message>
+        <source>sem grupo</source>
+        <translation>aucun groupe</translation>
+    </message>
+    <message>
+        <source>(sem descrição)</source>
+        <translation>(aucune description)</translation>
+    </message>
+    <message>
+        <source>Grupo de Macros: </source>
+        <translation>Groupe de macros&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Data de Criação: </source>
+        <translation>Date de création&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Descrição: </source>
+        <translation>Description&#xa0;: </translation>
+    </message>
+    <message>
+        <source> objetos selecionados</source>
+        <translation> objets sélectionnés</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>O arquivo de dados zor.ini não foi encontrado.</source>
+        <translation>Le fichier de données zor.ini est introuvable.</translation>
+    </message>
+    <message>
+        <source>Ocorreram mudanças nas macros, deseja salvar
+estas alterações?</source>
+        <translation>Les macros ont été modifiées. Voulez-vous enregistrer
+ces modifications&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo </source>
+        <translation>Impossible d’ouvrir le fichier </translation>
+    </message>
+    <message>
+        <source>Salvar como</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Arquivos de seq. de macros (*.%1)</source>
+        <translation>Fichiers de séquence de macros (*.%1)</translation>
+    </message>
+    <message>
+        <source>Erro!</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo </source>
+        <translation>Impossible d’enregistrer le fichier </translation>
+    </message>
+    <message>
+        <source>Esta versão do Zor irá salvar o arquivo no formato MCX. O arquivo original será mantido, porém as alterações serão salvas no novo formato.</source>
+        <translation>Cette version de Zor enregistrera le fichier au format MCX. Le fichier d’origine sera conservé, mais les modifications seront enregistrées dans le nouveau format.</translation>
+    </message>
+    <message>
+        <source>Abrir grupo de macros</source>
+        <translation>Ouvrir un groupe de macros</translation>
+    </message>
+    <message>
+        <source>Todos arquivos de seq. de macros (*.mcx *.mcr);;Arquivos de seq. de macros (*.mcx);;Arquivos de seq. de macros versão antiga (*.mcr)</source>
+        <translation>Tous les fichiers de séquence de macros (*.mcx *.mcr);;Fichiers de séquence de macros (*.mcx);;Fichiers de séquence de macros, ancienne version (*.mcr)</translation>
+    </message>
+    <message>
+        <source>Foram encontrados os seguintes caracteres não autorizados:</source>
+        <translation>Les caractères non autorisés suivants ont été trouvés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>nas seguintes macros:</source>
+        <translation>dans les macros suivantes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Caracteres Incompatíveis</source>
+        <translation>Caractères incompatibles</translation>
+    </message>
+    <message>
+        <source>Deseja realizar a correção automática?</source>
+        <translation>Voulez-vous les corriger automatiquement&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Sucesso</source>
+        <translation>Opération réussie</translation>
+    </message>
+    <message>
+        <source>Ajustes concluídos com sucesso</source>
+        <translation>Corrections effectuées avec succès</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Arquivo inválido, necessário ajuste da tag na linha</source>
+        <translation>Fichier non valide, la balise doit être corrigée à la ligne</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l’aide, y compris les options propres à Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue&#xa0;: &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>TabledEditor</name>
+    <message>
+        <source>Obrigatório</source>
+        <translation>Obligatoire</translation>
+    </message>
+    <message>
+        <source>Opcional</source>
+        <translation>Facultatif</translation>
+    </message>
+    <message>
+        <source>Tamanho do campo</source>
+        <translation>Longueur du champ</translation>
+    </message>
+    <message>
+        <source>Digite o tamanho do campo incluindo &apos;[&apos; e &apos;]&apos;:</source>
+        <translation>Saisissez la longueur du champ, &apos;[&apos; et &apos;]&apos; compris&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Inserir comando</source>
+        <translation>Insérer une commande</translation>
+    </message>
+    <message>
+        <source>O tamanho do campo ultrapassa o fim da linha...</source>
+        <translation>Le champ dépasse la fin de la ligne...</translation>
+    </message>
+    <message>
+        <source>Este campo não pode ser inserido nesta posição...</source>
+        <translation>Ce champ ne peut pas être inséré à cet emplacement...</translation>
+    </message>
+</context>
+<context>
+    <name>dlgAbout</name>
+    <message>
+        <source>Sobre o Zor - Quorvane</source>
+        <translation>À propos de Zor - Quorvane</translation>
+    </message>
+    <message>
+        <source>Zor - Quorvane
+Versão: %1</source>
+        <translation>Zor - Quorvane
+Version&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dlgConfigMacro</name>
+    <message>
+        <source>Configurar Macro</source>
+        <translation>Configurer la macro</translation>
+    </message>
+    <message>
+        <source>&amp;Número</source>
+        <translation>&amp;Numéro</translation>
+    </message>
+    <message>
+        <source>No&amp;me</source>
+        <translation>No&amp;m</translation>
+    </message>
+    <message>
+        <source>&amp;Atalho</source>
+        <translation>&amp;Touche</translation>
+    </message>
+    <message>
+        <source>&amp;Sigla</source>
+        <translation>&amp;Sigle</translation>
+    </message>
+    <message>
+        <source>&amp;Tipo</source>
+        <translation>T&amp;ype</translation>
+    </message>
+    <message>
+        <source>Início de viagem</source>
+        <translation>Début de trajet</translation>
+    </message>
+    <message>
+        <source>Parada</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Operação</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Solicitação</source>
+        <translation>Demande</translation>
+    </message>
+    <message>
+        <source>Reinício de viagem</source>
+        <translation>Reprise de trajet</translation>
+    </message>
+    <message>
+        <source>Fim de viagem</source>
+        <translation>Fin de trajet</translation>
+    </message>
+    <message>
+        <source>Especiais</source>
+        <translation>Spéciales</translation>
+    </message>
+    <message>
+        <source>Se&amp;gurança</source>
+        <translation>Sé&amp;curité</translation>
+    </message>
+    <message>
+        <source>&amp;Informação</source>
+        <translation>&amp;Information</translation>
+    </message>
+    <message>
+        <source>&amp;Formulário</source>
+        <translation>&amp;Formulaire</translation>
+    </message>
+    <message>
+        <source>Caracteres aceitos: 0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ,.;:?![] _-/$%</source>
+        <translation>Caractères acceptés&#xa0;: 0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ,.;:?![] _-/$%</translation>
+    </message>
+    <message>
+        <source>&amp;Validação</source>
+        <translation>&amp;Validation</translation>
+    </message>
+    <message>
+        <source>Estas propriedades não se aplicam para macros tipo &apos;Informação&apos;</source>
+        <translation>Ces propriétés ne s’appliquent pas aux macros de type «&#xa0;Information&#xa0;»</translation>
+    </message>
+    <message>
+        <source>A&amp;utomação</source>
+        <translation>&amp;Automatisation</translation>
+    </message>
+    <message>
+        <source>Atuação</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Mo&amp;do seguro</source>
+        <translation>Mo&amp;de sécurisé</translation>
+    </message>
+    <message>
+        <source>Sensores</source>
+        <translation>Capteurs</translation>
+    </message>
+    <message>
+        <source>Atuadores</source>
+        <translation>Actionneurs</translation>
+    </message>
+    <message>
+        <source>Vio&amp;lação</source>
+        <translation>Vio&amp;lation</translation>
+    </message>
+    <message>
+        <source>Item para análise</source>
+        <translation>Élément à analyser</translation>
+    </message>
+    <message>
+        <source>Tempo de análise (m:ss)</source>
+        <translation>Durée d’analyse (m:ss)</translation>
+    </message>
+    <message>
+        <source>Raio (m)</source>
+        <translation>Rayon (m)</translation>
+    </message>
+    <message>
+        <source>Flu&amp;xo Operacional </source>
+        <translation>Flu&amp;x opérationnel </translation>
+    </message>
+    <message>
+        <source>Configuração de próximas macros permitidas</source>
+        <translation>Macros autorisées ensuite</translation>
+    </message>
+    <message>
+        <source>F0</source>
+        <translation>F0</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation>F8</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation>F9</translation>
+    </message>
+    <message>
+        <source>Validar</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>T&amp;exto de Confirmação</source>
+        <translation>T&amp;exte de confirmation</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>Ann&amp;uler</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Senha</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Data/Hora</source>
+        <translation>Date/Heure</translation>
+    </message>
+    <message>
+        <source>Checagem</source>
+        <translation>Case à cocher</translation>
+    </message>
+    <message>
+        <source>Seleção</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Texto</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Numérico</source>
+        <translation>Numérique</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Décimal</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>A violação de âncora foi selecionada, ao confirmar essa ação, o atalho será excluído</source>
+        <translation>La violation d’ancre a été sélectionnée. Si vous confirmez, la touche sera supprimée.</translation>
+    </message>
+    <message>
+        <source>Sim</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Não</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>O campo &apos;Numero&apos; deve ser maior que zero.</source>
+        <translation>Le champ «&#xa0;Numéro&#xa0;» doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>O número da macro já existe.</source>
+        <translation>Ce numéro de macro existe déjà.</translation>
+    </message>
+    <message>
+        <source>Arquivo inválido, necessário ajuste da tag na linha</source>
+        <translation>Fichier non valide, la balise doit être corrigée à la ligne</translation>
+    </message>
+    <message>
+        <source>
+O campo &apos;Sigla&apos; deve ser preenchido.</source>
+        <translation>
+Le champ «&#xa0;Sigle&#xa0;» doit être renseigné.</translation>
+    </message>
+    <message>
+        <source>
+A sigla da macro já existe.</source>
+        <translation>
+Ce sigle de macro existe déjà.</translation>
+    </message>
+    <message>
+        <source>
+O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</source>
+        <translation>
+Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 249.</translation>
+    </message>
+    <message>
+        <source>
+O nome da macro não pode conter acentos!</source>
+        <translation>
+Le nom de la macro ne doit pas contenir d’accents&#xa0;!</translation>
+    </message>
+    <message>
+        <source>
+A sigla não pode conter acentos!</source>
+        <translation>
+Le sigle ne doit pas contenir d’accents&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Erro!</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Sigla da função F%1 não existe!</source>
+        <translation>Le sigle de la fonction F%1 n’existe pas&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Verificação concluída!</source>
+        <translation>Vérification terminée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>L: %1, C: %2</source>
+        <translation>L&#xa0;: %1, C&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>O valor de &apos;Violação de Âncora&apos;&apos; é menor que o mínimo permitido (</source>
+        <translation>La valeur de «&#xa0;Violation d’Ancre&#xa0;» est inférieure au minimum autorisé (</translation>
+    </message>
+    <message>
+        <source>O valor de &apos;Violação de Âncora&apos; é maior que o máximo permitido (</source>
+        <translation>La valeur de «&#xa0;Violation d’Ancre&#xa0;» est supérieure au maximum autorisé (</translation>
+    </message>
+    <message>
+        <source>Apenas %1 violações são permitidas!</source>
+        <translation>Seules %1 violations sont autorisées&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>dlgGroup</name>
+    <message>
+        <source>Novo grupo de macros</source>
+        <translation>Nouveau groupe de macros</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>(Nome do grupo)</source>
+        <translation>(Nom du groupe)</translation>
+    </message>
+    <message>
+        <source>Descrição</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>(Descrição do grupo)</source>
+        <translation>(Description du groupe)</translation>
+    </message>
+    <message>
+        <source>&amp;Novo</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>dlgGroupDesc</name>
+    <message>
+        <source>Descrição</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Entre com a descrição:</source>
+        <translation>Saisissez la description&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(sem nome)</source>
+        <translation>(sans nom)</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>dlgNovaMacro</name>
+    <message>
+        <source>Inclusão de nova macro</source>
+        <translation>Ajout d’une nouvelle macro</translation>
+    </message>
+    <message>
+        <source>Número</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Atalho</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Sigla</source>
+        <translation>Sigle</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Início de viagem</source>
+        <translation>Début de trajet</translation>
+    </message>
+    <message>
+        <source>Parada</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Operação</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Solicitação</source>
+        <translation>Demande</translation>
+    </message>
+    <message>
+        <source>Reinício de viagem</source>
+        <translation>Reprise de trajet</translation>
+    </message>
+    <message>
+        <source>Fim de viagem</source>
+        <translation>Fin de trajet</translation>
+    </message>
+    <message>
+        <source>Especiais</source>
+        <translation>Spéciales</translation>
+    </message>
+    <message>
+        <source>Segurança</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>&amp;Incluir</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>O número da macro já existe.</source>
+        <translation>Ce numéro de macro existe déjà.</translation>
+    </message>
+    <message>
+        <source>O atalho da macro já existe.</source>
+        <translation>Cette touche est déjà utilisée.</translation>
+    </message>
+    <message>
+        <source>A sigla da macro já existe.</source>
+        <translation>Ce sigle de macro existe déjà.</translation>
+    </message>
+    <message>
+        <source>O nome da macro não pode conter acentos!</source>
+        <translation>Le nom de la macro ne doit pas contenir d’accents&#xa0;!</translation>
+    </message>
+    <message>
+        <source>A sigla não pode conter acentos!</source>
+        <translation>Le sigle ne doit pas contenir d’accents&#xa0;!</translation>
+    </message>
+    <message>
+        <source>
+O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</source>
+        <translation>
+Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 249.</translation>
+    </message>
+    <message>
+        <source>O campo &quot;Número&quot; da macro deve ser preenchido!</source>
+        <translation>Le champ «&#xa0;Numéro&#xa0;» de la macro doit être renseigné&#xa0;!</translation>
+    </message>
+    <message>
+        <source>O campo &quot;Nome&quot;&apos; da macro deve ser preenchido!</source>
+        <translation>Le champ «&#xa0;Nom&#xa0;» de la macro doit être renseigné&#xa0;!</translation>
+    </message>
+    <message>
+        <source>O campo &quot;Sigla&quot; da macro deve ser preenchido!</source>
+        <translation>Le champ «&#xa0;Sigle&#xa0;» de la macro doit être renseigné&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Deve ser definido o tipo da macro!</source>
+        <translation>Le type de la macro doit être défini&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Erro!</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Enable debug logs</source>
+        <translation>Active les journaux de débogage</translation>
+    </message>
+    <message>
+        <source>Set application language to &lt;language&gt;.</source>
+        <translation>Définit la langue du programme sur &lt;language&gt;.</translation>
+    </message>
+    <message>
+        <source>Convert the group file IN to OUT without a window: --convert IN OUT. Each file&apos;s format follows its suffix (.mcr, or .mcx for any other).</source>
+        <translation>Convertit le fichier de groupe IN en OUT sans ouvrir de fenêtre&#xa0;: --convert IN OUT. Le format de chaque fichier suit son extension (.mcr, ou .mcx pour toute autre).</translation>
+    </message>
+    <message>
+        <source>Zor</source>
+        <translation>Zor</translation>
+    </message>
+    <message>
+        <source>File to open</source>
+        <translation>Fichier à ouvrir</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Check the group files FILE... against the terminal&apos;s rules without a window: --check FILE... Exit status 0 when nothing was found, 1 when something was, 2 when a file can&apos;t be read.</source>
+        <translation>Vérifie les fichiers de groupe FILE... selon les règles du terminal sans ouvrir de fenêtre&#xa0;: --check FILE... Code de sortie 0 si rien n’a été trouvé, 1 si quelque chose l’a été, 2 si un fichier est illisible.</translation>
+    </message>
+    <message>
+        <source>Report of --check: text (one line per finding, the default) or json.</source>
+        <translation>Rapport de --check&#xa0;: text (une ligne par constat, par défaut) ou json.</translation>
+    </message>
+    <message>
+        <source>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</source>
+        <translation>Dessine le diagramme de flux du fichier de groupe IN dans l’image OUT sans ouvrir de fenêtre&#xa0;: --export-image IN OUT. PNG ou SVG selon l’extension de OUT.</translation>
+    </message>
+    <message>
+        <source>Pixels per diagram unit of --export-image (default 1).</source>
+        <translation>Pixels par unité du diagramme pour --export-image (1 par défaut).</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,296 @@
+#include "support/testenvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <map>
+
+using ZorTest::TestEnvironment;
+
+namespace {
+
+const QStringList Languages = {QStringLiteral("pt"), QStringLiteral("en"), QStringLiteral("es"),
+                               QStringLiteral("fr"), QStringLiteral("de")};
+
+struct Entry
+{
+    QString translation;
+    QString type; // "unfinished", "obsolete", "vanished" or empty
+};
+
+// One translation file: its target language and its messages, keyed by
+// context, source and disambiguating comment.
+struct TsFile
+{
+    QString language;
+    std::map<QString, Entry> messages;
+    QString error;
+};
+
+QString keyOf(const QString& context, const QString& source, const QString& comment)
+{
+    return context + QLatin1Char('\x1f') + source + QLatin1Char('\x1f') + comment;
+}
+
+QString sourceOf(const QString& key)
+{
+    return key.section(QLatin1Char('\x1f'), 1, 1);
+}
+
+TsFile readTs(const QString& path)
+{
+    TsFile ts;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ts.error = file.errorString();
+        return ts;
+    }
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    QString comment;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        const QStringRef name = xml.name();
+        if (name == QLatin1String("TS")) {
+            ts.language = xml.attributes().value(QLatin1String("language")).toString();
+        } else if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            source.clear();
+            comment.clear();
+        } else if (name == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (name == QLatin1String("comment")) {
+            comment = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            Entry entry;
+            entry.type = xml.attributes().value(QLatin1String("type")).toString();
+            entry.translation = xml.readElementText();
+            ts.messages[keyOf(context, source, comment)] = entry;
+        }
+    }
+    if (xml.hasError())
+        ts.error = xml.errorString();
+    return ts;
+}
+
+QString tsPath(const QString& language)
+{
+    return TestEnvironment::sourceDir() + QStringLiteral("/resources/translations/zor_") +
+           language + QStringLiteral(".ts");
+}
+
+QStringList keysOf(const TsFile& ts)
+{
+    QStringList keys;
+    for (const auto& message : ts.messages)
+        keys.append(message.first);
+    return keys;
+}
+
+QStringList matches(const QString& pattern, const QString& text)
+{
+    QStringList found;
+    QRegularExpressionMatchIterator it = QRegularExpression(pattern).globalMatch(text);
+    while (it.hasNext())
+        found.append(it.next().captured(0));
+    found.sort();
+    return found;
+}
+
+int mnemonicCount(QString text)
+{
+    text.remove(QStringLiteral("&&"));
+    return text.count(QLatin1Char('&'));
+}
+
+QString edge(const QString& text, bool atEnd)
+{
+    static const QRegularExpression leading(QStringLiteral("^\\s*"));
+    static const QRegularExpression trailing(QStringLiteral("\\s*$"));
+    return (atEnd ? trailing : leading).match(text).captured(0);
+}
+
+// The ways a translation can break the program or mislead: returns what is
+// wrong, empty when the translation keeps what the program relies on.
+QString faultOf(const QString& source, const QString& translation)
+{
+    if (translation.isEmpty())
+        return QStringLiteral("empty translation");
+    if (matches(QStringLiteral("%\\d+"), source) != matches(QStringLiteral("%\\d+"), translation))
+        return QStringLiteral("placeholders differ");
+    if (edge(source, false) != edge(translation, false) ||
+        edge(source, true) != edge(translation, true))
+        return QStringLiteral("leading or trailing blanks and line breaks differ");
+    if (source.count(QLatin1Char('\n')) != translation.count(QLatin1Char('\n')))
+        return QStringLiteral("number of line breaks differs");
+    if (mnemonicCount(source) != mnemonicCount(translation))
+        return QStringLiteral("mnemonic added or lost");
+    // Key sequences are parsed from the text: they must stay as they are, and
+    // a tool tip names the key the action really has.
+    static const QRegularExpression keySequence(
+        QStringLiteral("^((Ctrl|Shift|Alt)\\+)*(Del|Esc|F\\d+|[A-Z])$"));
+    if (keySequence.match(source).hasMatch() && translation != source)
+        return QStringLiteral("key sequence translated");
+    const QStringList technical = matches(
+        QStringLiteral("\\((Ctrl[^)]*|Del|Esc)\\)|\\(\\*\\.[^)]*\\)|;;|<language>|--[a-z][a-z-]*|"
+                       "\\b(IN|OUT|FILE|text|json|PNG|SVG|MCX)\\b|zor\\.ini|\\.(mcr|mcx|png|svg)\\b|"
+                       "0123456789[^ ]*\\] _-/\\$%|F%1"),
+        source);
+    for (const QString& token : technical) {
+        if (!translation.contains(token))
+            return QStringLiteral("technical text lost: ") + token;
+    }
+    if (matches(QStringLiteral(";;"), source).size() !=
+        matches(QStringLiteral(";;"), translation).size())
+        return QStringLiteral("file filters differ");
+    return QString();
+}
+
+} // namespace
+
+// The translation files in the sources: complete, finished, in step with the
+// program's texts, and keeping what the program parses out of its texts.
+class TestLanguageFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyFileIsFinished_data();
+    void everyFileIsFinished();
+    void everyFileHoldsTheSameTexts();
+    void filesMatchTheSources();
+    void translationsKeepWhatTheProgramNeeds_data();
+    void translationsKeepWhatTheProgramNeeds();
+    void faultsAreFound_data();
+    void faultsAreFound();
+
+private:
+    std::map<QString, TsFile> files;
+};
+
+void TestLanguageFiles::initTestCase()
+{
+    for (const QString& language : Languages) {
+        TsFile ts = readTs(tsPath(language));
+        QVERIFY2(ts.error.isEmpty(), qPrintable(language + QStringLiteral(": ") + ts.error));
+        QVERIFY2(!ts.messages.empty(), qPrintable(language));
+        files[language] = ts;
+    }
+}
+
+void TestLanguageFiles::everyFileIsFinished_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : Languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TestLanguageFiles::everyFileIsFinished()
+{
+    QFETCH(QString, language);
+    const TsFile& ts = files.at(language);
+    QVERIFY2(ts.language.startsWith(language), qPrintable(ts.language));
+    for (const auto& message : ts.messages) {
+        // "unfinished" is a text still to translate, "obsolete" or
+        // "vanished" one the program no longer has.
+        QVERIFY2(message.second.type.isEmpty(),
+                 qPrintable(message.second.type + QStringLiteral(": ") + message.first));
+        QVERIFY2(!message.second.translation.isEmpty(), qPrintable(message.first));
+    }
+}
+
+void TestLanguageFiles::everyFileHoldsTheSameTexts()
+{
+    const QStringList reference = keysOf(files.at(QStringLiteral("pt")));
+    for (const QString& language : Languages)
+        QCOMPARE(keysOf(files.at(language)), reference);
+}
+
+void TestLanguageFiles::filesMatchTheSources()
+{
+    // A fresh scan of the sources gives exactly the texts of the files: none
+    // missing (the program would show it untranslated), none left over.
+    const QString lupdate = QStringLiteral(ZOR_LUPDATE);
+    if (!QFile::exists(lupdate))
+        QSKIP("lupdate is not installed");
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    const QString fresh = scratch.filePath(QStringLiteral("fresh.ts"));
+    QProcess process;
+    process.start(lupdate,
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                   TestEnvironment::sourceDir() + "/src", QStringLiteral("-ts"), fresh});
+    QVERIFY(process.waitForFinished(120000));
+    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+
+    const TsFile scanned = readTs(fresh);
+    QVERIFY2(scanned.error.isEmpty(), qPrintable(scanned.error));
+    const QStringList sources = keysOf(scanned);
+    const QStringList translated = keysOf(files.at(QStringLiteral("pt")));
+    for (const QString& key : sources)
+        QVERIFY2(translated.contains(key), qPrintable(QStringLiteral("missing: ") + key));
+    for (const QString& key : translated)
+        QVERIFY2(sources.contains(key), qPrintable(QStringLiteral("obsolete: ") + key));
+}
+
+void TestLanguageFiles::translationsKeepWhatTheProgramNeeds_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : Languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TestLanguageFiles::translationsKeepWhatTheProgramNeeds()
+{
+    QFETCH(QString, language);
+    for (const auto& message : files.at(language).messages) {
+        const QString fault = faultOf(sourceOf(message.first), message.second.translation);
+        QVERIFY2(fault.isEmpty(),
+                 qPrintable(fault + QStringLiteral(": ") + sourceOf(message.first) +
+                            QStringLiteral(" -> ") + message.second.translation));
+    }
+}
+
+void TestLanguageFiles::faultsAreFound_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("translation");
+    QTest::addColumn<bool>("faulty");
+
+    QTest::newRow("good") << "Versão: %1" << "Version: %1" << false;
+    QTest::newRow("empty") << "Salvar" << "" << true;
+    QTest::newRow("lost placeholder") << "Versão: %1" << "Version" << true;
+    QTest::newRow("renumbered placeholder") << "L: %1, C: %2" << "L: %1, C: %1" << true;
+    QTest::newRow("lost trailing blank") << "Descrição: " << "Description:" << true;
+    QTest::newRow("lost leading break") << "\nA sigla" << "The acronym" << true;
+    QTest::newRow("extra line break") << "Salvar as alterações?" << "Save\nchanges?" << true;
+    QTest::newRow("lost mnemonic") << "Sa&ir" << "Exit" << true;
+    QTest::newRow("escaped ampersand") << "A && B" << "A && B" << false;
+    QTest::newRow("translated key") << "Ctrl+Shift+S" << "Strg+Umschalt+S" << true;
+    QTest::newRow("tool tip key") << "Deletar (Del)" << "Löschen (Entf)" << true;
+    QTest::newRow("filter") << "Arquivos (*.%1)" << "Files (.%1)" << true;
+    QTest::newRow("data file") << "O arquivo zor.ini" << "The data file" << true;
+    QTest::newRow("option name") << "Report of --check: text or json."
+                                 << "Bericht von --prüfen: Text oder JSON." << true;
+    QTest::newRow("value name") << "Convert IN to OUT" << "Wandelt EIN in AUS um" << true;
+}
+
+void TestLanguageFiles::faultsAreFound()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, translation);
+    QTEST(!faultOf(source, translation).isEmpty(), "faulty");
+}
+
+QTEST_GUILESS_MAIN(TestLanguageFiles)
+#include "tst_languagefiles.moc"
