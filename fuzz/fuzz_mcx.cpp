@@ -1,10 +1,14 @@
 // Feeds arbitrary bytes to the .mcx reader, the rewrite and the writer.
 #include "fuzzsupport.h"
+#include "io/jsonreindenter.h"
+#include "io/mcxfastreader.h"
 #include "io/mcxreader.h"
 #include "io/mcxrewrite.h"
 #include "io/mcxwriter.h"
 #include "model/group.h"
+#include "model/macro.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 
 using FuzzSupport::require;
@@ -15,8 +19,44 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     return 0;
 }
 
+namespace {
+
+// What the one-pass reader and the re-layout accept, they give exactly as
+// the toolkit's document does.
+void checkOnePass(const QByteArray& bytes)
+{
+    QByteArray indented;
+    if (JsonReindenter::reindent(bytes, &indented)) {
+        require(indented == QJsonDocument::fromJson(bytes).toJson(QJsonDocument::Indented),
+                "re-laid out text is the toolkit's");
+    }
+    McxFastReader fast;
+    if (!fast.read(bytes))
+        return;
+    const QJsonObject root = QJsonDocument::fromJson(bytes).object();
+    require(fast.indented() == QJsonDocument(root).toJson(QJsonDocument::Indented),
+            "one-pass rewrite text is the toolkit's");
+    const QJsonObject header = root.value(QLatin1String("header")).toObject();
+    Group expected{header.value(QLatin1String("name")).toString(),
+                   header.value(QLatin1String("description")).toString()};
+    expected.setCreationDate(header.value(QLatin1String("creationDate")).toString());
+    const QJsonArray macros = root.value(QLatin1String("macros")).toArray();
+    for (const QJsonValue& element : macros)
+        expected.addMacro(new Macro(element.toObject(), Group::CurrentVersion));
+    Group actual{fast.name(), fast.description()};
+    actual.setCreationDate(fast.creationDate());
+    std::vector<std::unique_ptr<Macro>> read = fast.takeMacros();
+    for (std::unique_ptr<Macro>& macro : read)
+        actual.addMacro(macro.release());
+    require(McxWriter::toJson(actual) == McxWriter::toJson(expected),
+            "one-pass reader reads as the document does");
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    checkOnePass(FuzzSupport::bytesOf(data, size));
     Group group{QString(), QString()};
     McxReader reader;
     if (reader.read(FuzzSupport::bytesOf(data, size), group) != McxReader::Result::Ok)

@@ -18,8 +18,11 @@ Edge::Edge(Node* sourceNode, Node* destNode) : m_source(sourceNode), m_dest(dest
     logConstruction();
     setZValue(-1.0);
     setAcceptedMouseButtons(Qt::NoButton);
-    m_source->addEdge(this);
-    m_dest->addEdge(this);
+    updateBounds();
+    // Once, when both boxes know the arrow, rather than at each attachment:
+    // the result is the same.
+    m_source->attachEdge(this);
+    m_dest->attachEdge(this);
     adjust();
 }
 
@@ -52,6 +55,17 @@ void Edge::adjust()
     prepareGeometryChange();
     m_sourcePoint = sourcePoint;
     m_destPoint = destPoint;
+    updateBounds();
+}
+
+void Edge::updateBounds()
+{
+    // Asked for at every paint of every arrow: kept, as it changes only here.
+    const qreal extra = (1.0 + m_arrowSize) / 2.0;
+    m_bounds = QRectF(m_sourcePoint, QSizeF(m_destPoint.x() - m_sourcePoint.x(),
+                                            m_destPoint.y() - m_sourcePoint.y()))
+                   .normalized()
+                   .adjusted(-extra, -extra, extra, extra);
 }
 
 bool Edge::borderPoint(const QLineF& line, const Node* box, QPointF* point) const
@@ -101,11 +115,7 @@ QRectF Edge::boundingRect() const
 {
     if (!m_source || !m_dest)
         return {};
-    const qreal extra = (1.0 + m_arrowSize) / 2.0;
-    return QRectF(m_sourcePoint,
-                  QSizeF(m_destPoint.x() - m_sourcePoint.x(), m_destPoint.y() - m_sourcePoint.y()))
-        .normalized()
-        .adjusted(-extra, -extra, extra, extra);
+    return m_bounds;
 }
 
 void Edge::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)

@@ -7,6 +7,7 @@
 #include <QLineF>
 #include <QPointF>
 #include <QPolygonF>
+#include <QRectF>
 
 class Node;
 
@@ -47,6 +48,7 @@ private:
     // crosses none of the four sides (one centre inside the other box).
     bool borderPoint(const QLineF& line, const Node* box, QPointF* point) const;
     bool isDrawn() const;
+    void updateBounds();
 
     Node* m_source;
     Node* m_dest;
@@ -54,4 +56,5 @@ private:
     QPointF m_destPoint;
     qreal m_arrowSize = 10.0;
     QColor m_color{0, 0, 0, 255};
+    QRectF m_bounds;
 };

@@ -52,6 +52,10 @@ GraphWidget::~GraphWidget()
     m_currentNode = nullptr;
     m_nodes.clear();
     m_nodesBySigla.clear();
+    // As for selecting them all: the whole view repaints once. Unselected
+    // in one go first, the items leave the scene faster.
+    m_scene->update();
+    m_scene->clearSelection();
     m_scene->clear();
 }
 
@@ -222,7 +226,7 @@ QList<QString> GraphWidget::deleteSelectedItems()
     }
 
     if (registered > 0 && registered == boxes.size() && registered == m_nodes.size()) {
-        removeEverything(boxes, &removed);
+        removeEverything(&removed);
     } else {
         for (Node* node : qAsConst(boxes)) {
             if (isRegistered(node)) {
@@ -236,18 +240,24 @@ QList<QString> GraphWidget::deleteSelectedItems()
     return removed;
 }
 
-void GraphWidget::removeEverything(const QList<Node*>& selectedBoxes, QList<QString>* removed)
+void GraphWidget::removeEverything(QList<QString>* removed)
 {
     // Every box is selected, so every arrow goes too and the scene holds
     // nothing else of the canvas's. Taking items out of a large scene one by
     // one costs time in proportion to its size each; clearing it does not.
-    for (Node* node : selectedBoxes)
+    // The boxes go in the order they were made, which is the group's: each
+    // macro the window removes is then the first of its list.
+    for (const Node* node : qAsConst(m_nodes))
         removed->append(node->sigla());
-    for (Node* node : selectedBoxes)
+    for (const Node* node : qAsConst(m_nodes))
         emit deletedItem(node->sigla());
     m_currentNode = nullptr;
     m_nodes.clear();
     m_nodesBySigla.clear();
+    // As for selecting them all: the whole view repaints once. Unselected
+    // in one go first, the items leave the scene faster.
+    m_scene->update();
+    m_scene->clearSelection();
     m_scene->clear();
 }
 
@@ -278,6 +288,9 @@ void GraphWidget::unselectAll()
 
 void GraphWidget::toggleSelectAll()
 {
+    // Every box changes: one repaint of the whole view, rather than the
+    // scene keeping the area of each box and handle that changed.
+    m_scene->update();
     m_allSelected = !m_allSelected;
     for (Node* node : qAsConst(m_nodes))
         node->setMarked(m_allSelected);

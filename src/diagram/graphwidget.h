@@ -103,7 +103,7 @@ private:
     void destroyEdge(Edge* edge);
     void removeBox(Node* node);
     // Removes every box and arrow at once, after announcing the boxes.
-    void removeEverything(const QList<Node*>& selectedBoxes, QList<QString>* removed);
+    void removeEverything(QList<QString>* removed);
     void unmarkAll();
     void zoomBy(float delta);
 

@@ -44,6 +44,9 @@ public:
 
     QList<Edge*> edges() const { return m_edges; }
     void addEdge(Edge* edge);
+    // Lists the arrow without recomputing its end points: for a new arrow,
+    // which computes them itself once both of its boxes list it.
+    void attachEdge(Edge* edge) { m_edges.append(edge); }
     // Removes every occurrence (an arrow to the box itself is listed twice).
     void removeEdge(Edge* edge);
     Edge* edgeTo(const QString& sigla) const;

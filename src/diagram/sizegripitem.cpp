@@ -123,8 +123,10 @@ SizeGripItem::SizeGripItem(std::unique_ptr<Resizer> resizer, QGraphicsItem* pare
       m_owner(dynamic_cast<Node*>(parent))
 {
     logConstruction();
-    // The grip only holds the handles.
-    setFlag(ItemHasNoContents);
+    // The grip only holds the handles, and they all lie within its bounds:
+    // the view then skips the handles of every box it does not show, and
+    // finds them wherever they are.
+    setFlag(ItemContainsChildrenInShape);
     const int flags[] = {HandleItem::TopLeft,    HandleItem::Top,         HandleItem::TopRight,
                          HandleItem::Right,      HandleItem::BottomRight, HandleItem::Bottom,
                          HandleItem::BottomLeft, HandleItem::Left};
@@ -134,6 +136,12 @@ SizeGripItem::SizeGripItem(std::unique_ptr<Resizer> resizer, QGraphicsItem* pare
 }
 
 SizeGripItem::~SizeGripItem() = default;
+
+QRectF SizeGripItem::boundingRect() const
+{
+    // A handle is the square (-3, -3, 5, 5) around its place on the rect.
+    return m_rect.adjusted(-3, -3, 2, 2);
+}
 
 void SizeGripItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
 {
@@ -157,11 +165,23 @@ void SizeGripItem::updateHandleItemPositions()
     const QBrush brush = marked ? QBrush(Qt::lightGray, Qt::SolidPattern) : QBrush(Qt::NoBrush);
     const QPen pen = marked ? QPen(Qt::SolidLine) : QPen(Qt::NoPen);
     for (HandleItem* handle : qAsConst(m_handleItems)) {
-        // Placing a handle must not count as a drag.
-        handle->setFlag(ItemSendsGeometryChanges, false);
+        // An invisible handle still takes drags, but paints nothing: said
+        // so, the view skips it when it paints (a large diagram has
+        // thousands). Its area is repainted while it still counts.
+        if (marked)
+            handle->setFlag(ItemHasNoContents, false);
         handle->setBrush(brush);
         handle->setPen(pen);
-        handle->setPos(handlePosition(handle->positionFlags(), m_rect));
+        if (!marked)
+            handle->setFlag(ItemHasNoContents, true);
+        const QPointF position = handlePosition(handle->positionFlags(), m_rect);
+        // The boxes refresh their handles at every second paint: most of the
+        // time nothing moves, and the flags need not change either.
+        if (handle->pos() == position)
+            continue;
+        // Placing a handle must not count as a drag.
+        handle->setFlag(ItemSendsGeometryChanges, false);
+        handle->setPos(position);
         handle->setFlag(ItemSendsGeometryChanges, true);
     }
 }

@@ -68,7 +68,8 @@ public:
     SizeGripItem& operator=(const SizeGripItem&) = delete;
 
     int type() const override { return Type; }
-    QRectF boundingRect() const override { return m_rect; }
+    // The edited rectangle with the handles that stick out of it.
+    QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
     // TopLeft, Top, TopRight, Right, BottomRight, Bottom, BottomLeft, Left.

@@ -2,12 +2,12 @@
 
 #include "app/anchorsettings.h"
 #include "boxgeometry.h"
+#include "compactjsonwriter.h"
+#include "macrofields.h"
 #include "model/macro.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
-
-#include <algorithm>
 
 namespace {
 
@@ -21,14 +21,21 @@ quint8 anchorId()
 }
 
 // An 800-byte screen from the text of a file: character i replaces byte i of
-// a blank screen; what lies beyond the screen is dropped.
+// a blank screen, as its Latin-1 byte ("?" where Latin-1 has none); what
+// lies beyond the screen is dropped.
 QByteArray screenFrom(const QString& text, bool lessThanIsBlank)
 {
-    QByteArray bytes = text.left(Macro::ScreenSize).toLatin1();
-    if (lessThanIsBlank)
-        bytes.replace('<', ' ');
     QByteArray screen(Macro::ScreenSize, ' ');
-    std::copy(bytes.cbegin(), bytes.cend(), screen.begin());
+    const int length = qMin(text.size(), int(Macro::ScreenSize));
+    const QChar* source = text.constData();
+    char* target = screen.data();
+    for (int i = 0; i < length; ++i) {
+        const ushort unit = source[i].unicode();
+        char byte = unit < 0x100 ? char(unit) : '?';
+        if (lessThanIsBlank && byte == '<')
+            byte = ' ';
+        target[i] = byte;
+    }
     return screen;
 }
 
@@ -56,12 +63,39 @@ QList<quint8> bytesFrom(const QJsonValue& value)
     return bytes;
 }
 
+QVector<int> integersFrom(const QJsonValue& value)
+{
+    QVector<int> integers;
+    const QJsonArray array = value.toArray();
+    integers.reserve(array.size());
+    for (const QJsonValue& element : array)
+        integers.append(element.toInt());
+    return integers;
+}
+
+QList<quint8> bytesFrom(const QVector<int>& integers)
+{
+    QList<quint8> bytes;
+    bytes.reserve(integers.size());
+    for (const int value : integers)
+        bytes.append(quint8(value));
+    return bytes;
+}
+
 template <typename T> QJsonArray arrayFrom(const QList<T>& values)
 {
     QJsonArray array;
     for (const T value : values)
         array.append(int(value));
     return array;
+}
+
+template <typename T> void writeArray(CompactJsonWriter& writer, const QList<T>& values)
+{
+    writer.beginArray();
+    for (const T value : values)
+        writer.value(int(value));
+    writer.endArray();
 }
 
 QRect rectFrom(const QJsonObject& object)
@@ -82,10 +116,11 @@ QPoint pointFrom(const QJsonObject& object)
 
 void MacroJson::read(Macro& macro, const QJsonObject& json, int version)
 {
-    if (version == Version2000)
-        readVersion2000(macro, json);
-    else
-        readCurrent(macro, json);
+    if (version != Version2000) {
+        apply(macro, currentFields(json));
+        return;
+    }
+    readVersion2000(macro, json);
     readCommon(macro, json);
 }
 
@@ -99,32 +134,82 @@ void MacroJson::readCommon(Macro& macro, const QJsonObject& json)
     macro.setSecureActuators(bytesFrom(json.value(QLatin1String("secureActuators"))));
 }
 
-void MacroJson::readCurrent(Macro& macro, const QJsonObject& json)
+MacroFields MacroJson::currentFields(const QJsonObject& json)
 {
-    macro.setName(json.value(QLatin1String("nome")).toString());
-    macro.setNum(QString::number(json.value(QLatin1String("idMacro")).toInt()));
-    macro.setShortcut(QString::number(json.value(QLatin1String("atalho")).toInt()));
-    macro.setSecurity(!json.value(QLatin1String("informacao")).toBool());
-    macro.setForm(screenFrom(json.value(QLatin1String("formulario")).toString(), true));
-    macro.setConfirmationText(
-        screenFrom(json.value(QLatin1String("confirmacao")).toString(), false));
-    macro.setValidationInt(quint16(json.value(QLatin1String("validacoes")).toInt()));
-    macro.setAutomation(bytesFrom(json.value(QLatin1String("automacao"))));
+    MacroFields fields;
+    fields.nome = json.value(QLatin1String("nome")).toString();
+    fields.idMacro = json.value(QLatin1String("idMacro")).toInt();
+    fields.atalho = json.value(QLatin1String("atalho")).toInt();
+    fields.informacao = json.value(QLatin1String("informacao")).toBool();
+    fields.formulario = json.value(QLatin1String("formulario")).toString();
+    fields.confirmacao = json.value(QLatin1String("confirmacao")).toString();
+    fields.validacoes = json.value(QLatin1String("validacoes")).toInt();
+    fields.automacao = integersFrom(json.value(QLatin1String("automacao")));
+
+    const QJsonArray violations = json.value(QLatin1String("violacoes")).toArray();
+    fields.violacoes.reserve(violations.size());
+    for (const QJsonValue& value : violations) {
+        const QJsonObject element = value.toObject();
+        MacroFields::Violation violation;
+        violation.id = element.value(QLatin1String("id")).toInt();
+        violation.reacao = element.value(QLatin1String("reacao")).toInt();
+        violation.tempo = element.value(QLatin1String("tempo")).toInt();
+        violation.raio = element.value(QLatin1String("raio")).toInt();
+        fields.violacoes.append(violation);
+    }
+
+    const QJsonArray next = json.value(QLatin1String("fluxoMacros")).toArray();
+    fields.fluxoMacros.reserve(next.size());
+    for (const QJsonValue& value : next) {
+        const QJsonObject element = value.toObject();
+        MacroFields::Next entry;
+        entry.nome = element.value(QLatin1String("nome")).toString();
+        entry.idMacro = element.value(QLatin1String("idMacro")).toInt();
+        entry.posicao = element.value(QLatin1String("posicao")).toInt();
+        fields.fluxoMacros.append(entry);
+    }
+
+    fields.sigla = json.value(QLatin1String("sigla")).toString();
+    fields.type = json.value(QLatin1String("type")).toInt();
+    const QJsonObject dimensions = json.value(QLatin1String("dimensions")).toObject();
+    fields.x = dimensions.value(QLatin1String("x")).toInt();
+    fields.y = dimensions.value(QLatin1String("y")).toInt();
+    fields.width = dimensions.value(QLatin1String("width")).toInt();
+    fields.height = dimensions.value(QLatin1String("height")).toInt();
+    const QJsonObject position = json.value(QLatin1String("position")).toObject();
+    fields.positionX = position.value(QLatin1String("x")).toInt();
+    fields.positionY = position.value(QLatin1String("y")).toInt();
+    fields.secureSensors = integersFrom(json.value(QLatin1String("secureSensors")));
+    fields.secureActuators = integersFrom(json.value(QLatin1String("secureActuators")));
+    return fields;
+}
+
+void MacroJson::apply(Macro& macro, const MacroFields& fields)
+{
+    macro.setName(fields.nome);
+    macro.setNum(QString::number(fields.idMacro));
+    macro.setShortcut(QString::number(fields.atalho));
+    macro.setSecurity(!fields.informacao);
+    macro.setForm(screenFrom(fields.formulario, true));
+    macro.setConfirmationText(screenFrom(fields.confirmacao, false));
+    macro.setValidationInt(quint16(fields.validacoes));
+    macro.setAutomation(bytesFrom(fields.automacao));
 
     QList<quint8> ids;
     QList<quint8> reactions;
     QList<quint16> timers;
+    ids.reserve(fields.violacoes.size());
+    reactions.reserve(fields.violacoes.size());
+    timers.reserve(fields.violacoes.size());
     quint16 raio = quint16(Macro::anchorSettings().defaultRadius());
-    const QJsonArray violations = json.value(QLatin1String("violacoes")).toArray();
-    for (const QJsonValue& value : violations) {
-        const QJsonObject element = value.toObject();
-        const quint8 id = quint8(element.value(QLatin1String("id")).toInt());
+    for (const MacroFields::Violation& violation : fields.violacoes) {
+        const quint8 id = quint8(violation.id);
         ids.append(id);
-        reactions.append(quint8(element.value(QLatin1String("reacao")).toInt()));
+        reactions.append(quint8(violation.reacao));
         // Analysis times run past 255 seconds: the whole 16-bit value counts.
-        timers.append(quint16(element.value(QLatin1String("tempo")).toInt()));
+        timers.append(quint16(violation.tempo));
         if (id == anchorId())
-            raio = quint16(element.value(QLatin1String("raio")).toInt());
+            raio = quint16(violation.raio);
     }
     macro.setViolation(ids);
     macro.setViolationReactions(reactions);
@@ -134,17 +219,25 @@ void MacroJson::readCurrent(Macro& macro, const QJsonObject& json)
     QStringList flow;
     QList<quint16> flowNum;
     QList<quint16> flowPos;
-    const QJsonArray next = json.value(QLatin1String("fluxoMacros")).toArray();
-    for (const QJsonValue& value : next) {
-        const QJsonObject element = value.toObject();
-        flow.append(element.value(QLatin1String("nome")).toString());
+    flow.reserve(fields.fluxoMacros.size());
+    flowNum.reserve(fields.fluxoMacros.size());
+    flowPos.reserve(fields.fluxoMacros.size());
+    for (const MacroFields::Next& next : fields.fluxoMacros) {
+        flow.append(next.nome);
         // Macro numbers reach 999: the whole 16-bit value counts.
-        flowNum.append(quint16(element.value(QLatin1String("idMacro")).toInt()));
-        flowPos.append(quint16(element.value(QLatin1String("posicao")).toInt()));
+        flowNum.append(quint16(next.idMacro));
+        flowPos.append(quint16(next.posicao));
     }
     macro.setFlow(flow);
     macro.setFlowNum(flowNum);
     macro.setFlowPos(flowPos);
+
+    macro.setSigla(fields.sigla);
+    macro.setType(fields.type);
+    macro.setDimensions(BoxGeometry::rect(fields.x, fields.y, fields.width, fields.height));
+    macro.setPosition(BoxGeometry::point(fields.positionX, fields.positionY));
+    macro.setSecureSensors(bytesFrom(fields.secureSensors));
+    macro.setSecureActuators(bytesFrom(fields.secureActuators));
 }
 
 void MacroJson::readVersion2000(Macro& macro, const QJsonObject& json)
@@ -280,4 +373,145 @@ void MacroJson::writeViolations(const Macro& macro, QJsonObject& json)
         violations.append(element);
     }
     json.insert(QLatin1String("violacoes"), violations);
+}
+
+// The keys go in the order QJsonObject keeps them, by their bytes.
+void MacroJson::write(const Macro& macro, CompactJsonWriter& writer)
+{
+    const QString form = screenText(macro.form());
+    const QString confirmation = screenText(macro.confirmationText());
+    const QList<quint8> automation = macro.automation();
+    const QRect dimensions = macro.dimensions();
+    const QPoint position = macro.position();
+
+    writer.beginObject();
+    writer.key(QLatin1String("atalho"));
+    writer.value(macro.shortcut().toInt());
+    writer.key(QLatin1String("automacao"));
+    writeArray(writer, automation);
+    writer.key(QLatin1String("automation"));
+    writeArray(writer, automation);
+    writer.key(QLatin1String("confirmacao"));
+    writer.value(confirmation);
+    writer.key(QLatin1String("confirmationText"));
+    writer.value(confirmation);
+    writer.key(QLatin1String("dimensions"));
+    writer.beginObject();
+    writer.key(QLatin1String("height"));
+    writer.value(dimensions.height());
+    writer.key(QLatin1String("width"));
+    writer.value(dimensions.width());
+    writer.key(QLatin1String("x"));
+    writer.value(dimensions.x());
+    writer.key(QLatin1String("y"));
+    writer.value(dimensions.y());
+    writer.endObject();
+    writeFlowArrays(macro, writer);
+    writeFlowEntries(macro, writer);
+    writer.key(QLatin1String("form"));
+    writer.value(form);
+    writer.key(QLatin1String("formulario"));
+    writer.value(form);
+    writer.key(QLatin1String("idMacro"));
+    writer.value(macro.num().toInt());
+    writer.key(QLatin1String("informacao"));
+    writer.value(!macro.isSecurity());
+    writer.key(QLatin1String("isSecurity"));
+    writer.value(macro.isSecurity());
+    writer.key(QLatin1String("name"));
+    writer.value(macro.name());
+    writer.key(QLatin1String("nome"));
+    writer.value(macro.name());
+    writer.key(QLatin1String("num"));
+    writer.value(macro.num());
+    writer.key(QLatin1String("position"));
+    writer.beginObject();
+    writer.key(QLatin1String("x"));
+    writer.value(position.x());
+    writer.key(QLatin1String("y"));
+    writer.value(position.y());
+    writer.endObject();
+    writer.key(QLatin1String("secureActuators"));
+    writeArray(writer, macro.secureActuators());
+    writer.key(QLatin1String("secureSensors"));
+    writeArray(writer, macro.secureSensors());
+    writer.key(QLatin1String("shortcut"));
+    writer.value(macro.shortcut());
+    writer.key(QLatin1String("sigla"));
+    writer.value(macro.sigla());
+    writer.key(QLatin1String("type"));
+    writer.value(macro.type());
+    writer.key(QLatin1String("validacoes"));
+    writer.value(int(macro.validationInt()));
+    writer.key(QLatin1String("validationInt"));
+    writer.value(int(macro.validationInt()));
+    writeViolations(macro, writer);
+    writer.endObject();
+}
+
+// "flow" and "flowNum": ten slots each, filled from the macro's lists.
+void MacroJson::writeFlowArrays(const Macro& macro, CompactJsonWriter& writer)
+{
+    const QStringList flow = macro.flow();
+    const QList<quint16> flowNum = macro.flowNum();
+    writer.key(QLatin1String("flow"));
+    writer.beginArray();
+    for (int slot = 0; slot < Macro::FlowSlots; ++slot)
+        writer.value(slot < flow.size() ? flow.at(slot) : QString());
+    writer.endArray();
+    writer.key(QLatin1String("flowNum"));
+    writer.beginArray();
+    for (int slot = 0; slot < Macro::FlowSlots; ++slot)
+        writer.value(slot < flow.size() ? int(flowNum.value(slot)) : 0);
+    writer.endArray();
+}
+
+void MacroJson::writeFlowEntries(const Macro& macro, CompactJsonWriter& writer)
+{
+    const QStringList flow = macro.flow();
+    const QList<quint16> flowNum = macro.flowNum();
+    const QList<quint16> flowPos = macro.flowPos();
+    writer.key(QLatin1String("fluxoMacros"));
+    writer.beginArray();
+    for (int i = 0; i < flow.size(); ++i) {
+        const quint16 number = flowNum.value(i);
+        if (flow.at(i).isEmpty() || number == 0)
+            continue;
+        writer.beginObject();
+        writer.key(QLatin1String("idMacro"));
+        writer.value(int(number));
+        writer.key(QLatin1String("nome"));
+        writer.value(flow.at(i));
+        writer.key(QLatin1String("posicao"));
+        writer.value(int(flowPos.value(i)));
+        writer.endObject();
+    }
+    writer.endArray();
+}
+
+void MacroJson::writeViolations(const Macro& macro, CompactJsonWriter& writer)
+{
+    const QList<quint8> ids = macro.violation();
+    const QList<quint8> reactions = macro.violationReactions();
+    const QList<quint16> timers = macro.violationTimers();
+    writer.key(QLatin1String("violacoes"));
+    writer.beginArray();
+    for (int i = 0; i < ids.size(); ++i) {
+        const quint8 id = ids.at(i);
+        if (id == 0)
+            continue;
+        writer.beginObject();
+        writer.key(QLatin1String("id"));
+        writer.value(int(id));
+        if (id == anchorId()) {
+            writer.key(QLatin1String("raio"));
+            writer.value(int(macro.raio()));
+        }
+        writer.key(QLatin1String("reacao"));
+        writer.value(int(reactions.value(i)));
+        writer.key(QLatin1String("tempo"));
+        writer.value(int(timers.value(i)));
+        writer.endObject();
+    }
+    writer.endArray();
 }

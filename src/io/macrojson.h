@@ -1,7 +1,9 @@
 #pragma once
 
+class CompactJsonWriter;
 class Macro;
 class QJsonObject;
+struct MacroFields;
 
 // The key sets of a macro object in an .mcx file: the current one (version
 // 2100, Portuguese keys, written and read) and that of version 2000 (English
@@ -14,13 +16,22 @@ public:
     // Reads every field from json into macro; a missing key or a value of
     // another type gives the JSON default of its conversion.
     static void read(Macro& macro, const QJsonObject& json, int version);
+    // The values read from a macro object of the current format.
+    static MacroFields currentFields(const QJsonObject& json);
+    // Sets every field the current format holds from the values read.
+    static void apply(Macro& macro, const MacroFields& fields);
     // Writes every key of the current format.
     static void write(const Macro& macro, QJsonObject& json);
+    // The same object straight as compact JSON text: the bytes that
+    // QJsonDocument gives for the object of write().
+    static void write(const Macro& macro, CompactJsonWriter& writer);
 
 private:
-    static void readCurrent(Macro& macro, const QJsonObject& json);
     static void readVersion2000(Macro& macro, const QJsonObject& json);
     static void readCommon(Macro& macro, const QJsonObject& json);
     static void writeFlow(const Macro& macro, QJsonObject& json);
     static void writeViolations(const Macro& macro, QJsonObject& json);
+    static void writeFlowArrays(const Macro& macro, CompactJsonWriter& writer);
+    static void writeFlowEntries(const Macro& macro, CompactJsonWriter& writer);
+    static void writeViolations(const Macro& macro, CompactJsonWriter& writer);
 };

@@ -12,9 +12,12 @@ class McxRewrite
 public:
     // timerFlags: one entry per violation identifier at index identifier - 1,
     // "0" for a violation without analysis time. An empty list changes
-    // nothing.
-    static void dropUnusedTimers(QJsonObject& root, const QStringList& timerFlags);
+    // nothing. Returns whether a timer was dropped; root is left untouched
+    // (not even detached) when none was.
+    static bool dropUnusedTimers(QJsonObject& root, const QStringList& timerFlags);
 
 private:
     static bool hasNoAnalysisTime(int id, const QStringList& timerFlags);
+    static bool isUnusedTimer(const QJsonObject& violation, const QStringList& timerFlags);
+    static bool hasUnusedTimer(const QJsonObject& root, const QStringList& timerFlags);
 };

@@ -1,11 +1,27 @@
 #include "mcxwriter.h"
 
+#include "compactjsonwriter.h"
 #include "filesaver.h"
+#include "macrojson.h"
 #include "model/group.h"
 #include "model/macro.h"
 
 #include <QJsonArray>
-#include <QJsonObject>
+
+namespace {
+
+// About the size of one macro object of a filled macro.
+constexpr int BytesPerMacro = 5000;
+
+QList<Macro*> writtenMacros(Group& group)
+{
+    group.setVersion(Group::CurrentVersion);
+    QList<Macro*> macros = group.macros();
+    macros.removeAll(nullptr);
+    return macros;
+}
+
+} // namespace
 
 bool McxWriter::write(Group& group, const QString& path, QString* errorString)
 {
@@ -14,27 +30,48 @@ bool McxWriter::write(Group& group, const QString& path, QString* errorString)
 
 QByteArray McxWriter::toJson(Group& group)
 {
-    group.setVersion(Group::CurrentVersion);
-    QList<Macro*> macros = group.macros();
-    macros.removeAll(nullptr);
+    const QList<Macro*> macros = writtenMacros(group);
+    // The keys of each object in the order QJsonObject keeps them.
+    CompactJsonWriter writer(BytesPerMacro * (macros.size() + 1));
+    writer.beginObject();
+    writer.key(QLatin1String("header"));
+    writer.beginObject();
+    writer.key(QLatin1String("creationDate"));
+    writer.value(group.creationDate());
+    writer.key(QLatin1String("description"));
+    writer.value(group.description());
+    writer.key(QLatin1String("nMacros"));
+    writer.value(macros.size());
+    writer.key(QLatin1String("name"));
+    writer.value(group.name());
+    writer.key(QLatin1String("version"));
+    writer.value(Group::CurrentVersion);
+    writer.endObject();
+    writer.key(QLatin1String("macros"));
+    writer.beginArray();
+    for (Macro* macro : macros) {
+        group.syncGeometry(macro);
+        MacroJson::write(*macro, writer);
+    }
+    writer.endArray();
+    writer.endObject();
+    return writer.take();
+}
+
+QJsonObject McxWriter::toJsonObject(Group& group)
+{
+    const QList<Macro*> macros = writtenMacros(group);
     const QJsonObject header{{QLatin1String("version"), Group::CurrentVersion},
                              {QLatin1String("name"), group.name()},
                              {QLatin1String("description"), group.description()},
                              {QLatin1String("creationDate"), group.creationDate()},
                              {QLatin1String("nMacros"), macros.size()}};
     QJsonArray elements;
-    for (Macro* macro : qAsConst(macros)) {
+    for (Macro* macro : macros) {
         group.syncGeometry(macro);
         QJsonObject element;
         macro->write(element);
         elements.append(element);
     }
-    const QJsonObject root{{QLatin1String("header"), header}, {QLatin1String("macros"), elements}};
-    return QJsonDocument(root).toJson(QJsonDocument::Compact);
-}
-
-bool McxWriter::writeDocument(const QString& path, const QJsonObject& root,
-                              QJsonDocument::JsonFormat format, QString* errorString)
-{
-    return FileSaver::save(path, QJsonDocument(root).toJson(format), errorString);
+    return QJsonObject{{QLatin1String("header"), header}, {QLatin1String("macros"), elements}};
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QJsonDocument>
+#include <QJsonObject>
 #include <QString>
 
 class Group;
@@ -14,9 +14,10 @@ public:
     // Sets the group's version to 2100. False when the file can't be
     // written; the old file is then left as it was.
     static bool write(Group& group, const QString& path, QString* errorString = nullptr);
-    // The document write() stores. Each macro first takes its box's
-    // position and size from the diagram.
+    // The document write() stores, written straight from the macros. Each
+    // macro first takes its box's position and size from the diagram.
     static QByteArray toJson(Group& group);
-    static bool writeDocument(const QString& path, const QJsonObject& root,
-                              QJsonDocument::JsonFormat format, QString* errorString = nullptr);
+    // The same document as a JSON object: toJson() is exactly
+    // QJsonDocument(toJsonObject()).toJson(QJsonDocument::Compact).
+    static QJsonObject toJsonObject(Group& group);
 };

@@ -473,7 +473,13 @@ QString MainWindow::lastDirectory() const
 
 void MainWindow::rememberDirectory(const QString& filePath)
 {
-    tempSettings->setValue(QStringLiteral("lastdir"), QFileInfo(filePath).absolutePath());
+    const QString folder = QFileInfo(filePath).absolutePath();
+    // Taking in what another window may have stored first: a write costs a
+    // flush to disk, and an unchanged folder is not worth one.
+    tempSettings->sync();
+    if (tempSettings->value(QStringLiteral("lastdir")).toString() == folder)
+        return;
+    tempSettings->setValue(QStringLiteral("lastdir"), folder);
     tempSettings->sync();
 }
 

@@ -7,7 +7,15 @@
 
 QStringList CharacterScan::refusedCharacters(const Macro& macro)
 {
-    QByteArray bytes = macro.form() + macro.confirmationText();
+    // The common case, a clean macro, by a look at each byte; the expression
+    // runs only where there is something to report.
+    const QByteArray form = macro.form();
+    const QByteArray confirmation = macro.confirmationText();
+    if (ScreenText::showsAll(form.constData(), form.size()) &&
+        ScreenText::showsAll(confirmation.constData(), confirmation.size()))
+        return {};
+
+    QByteArray bytes = form + confirmation;
     bytes.replace('\0', ' ');
     const QString text = QString::fromUtf8(bytes);
 

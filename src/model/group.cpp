@@ -3,6 +3,8 @@
 #include "app/anchorsettings.h"
 #include "app/messenger.h"
 #include "flowdiagram.h"
+#include "io/filesaver.h"
+#include "io/jsonreindenter.h"
 #include "io/mcrreader.h"
 #include "io/mcrwriter.h"
 #include "io/mcxreader.h"
@@ -291,10 +293,18 @@ bool Group::loadMcx(const QString& path, const QStringList& timerFlags)
     McxReader reader;
     if (!readMcx(path, reader))
         return false;
-    QJsonObject root = reader.root();
-    McxRewrite::dropUnusedTimers(root, timerFlags);
+    // An unchanged document is re-laid out from its own bytes, which is the
+    // same text as serialising it again, only much faster; the reader may
+    // have done so already.
+    QByteArray indented = reader.reindented();
+    if (indented.isEmpty() || reader.hasTimerOfOne()) {
+        QJsonObject root = reader.root();
+        if (McxRewrite::dropUnusedTimers(root, timerFlags) ||
+            (indented.isEmpty() && !JsonReindenter::reindent(reader.data(), &indented)))
+            indented = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    }
     QString error;
-    if (!McxWriter::writeDocument(path, root, QJsonDocument::Indented, &error)) {
+    if (!FileSaver::save(path, indented, &error)) {
         // The group is read all the same: only the tidying of the file is lost.
         qWarning() << "Erro ao abrir o arquivo para escrita!" << error;
         return true;

@@ -30,6 +30,11 @@ Macro::Macro(const QJsonObject& json, int version)
     MacroJson::read(*this, json, version);
 }
 
+Macro::Macro(const MacroFields& fields) : m_form(blankScreen()), m_confirmationText(blankScreen())
+{
+    MacroJson::apply(*this, fields);
+}
+
 void Macro::write(QJsonObject& json) const
 {
     MacroJson::write(*this, json);

@@ -12,6 +12,7 @@
 
 class QDataStream;
 class QJsonObject;
+struct MacroFields;
 
 // One macro of a group: its identity on the driver terminal, its screens,
 // the rules the terminal applies while it runs, the macros that may follow
@@ -31,6 +32,8 @@ public:
           int type, bool informacao);
     // Reads one macro object of an .mcx file of the given format version.
     Macro(const QJsonObject& json, int version);
+    // The same from the values of such an object of the current version.
+    explicit Macro(const MacroFields& fields);
 
     // Writes the keys of the current .mcx format into json.
     void write(QJsonObject& json) const;

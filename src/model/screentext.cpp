@@ -46,10 +46,29 @@ const QRegularExpression& ScreenText::refusedCharacter()
     return expression;
 }
 
-bool ScreenText::isAllowed(char byte)
+namespace {
+
+const std::array<bool, 256>& allowedTable()
 {
     static const std::array<bool, 256> allowed = buildAllowedTable();
-    return allowed[static_cast<unsigned char>(byte)];
+    return allowed;
+}
+
+} // namespace
+
+bool ScreenText::isAllowed(char byte)
+{
+    return allowedTable()[static_cast<unsigned char>(byte)];
+}
+
+bool ScreenText::showsAll(const char* text, int length)
+{
+    const std::array<bool, 256>& allowed = allowedTable();
+    for (int i = 0; i < length; ++i) {
+        if (text[i] != '\0' && !allowed[static_cast<unsigned char>(text[i])])
+            return false;
+    }
+    return true;
 }
 
 int ScreenText::boundedLength(const char* text, int length)

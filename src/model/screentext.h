@@ -20,6 +20,9 @@ public:
     // Whether the terminal shows this byte. Bytes of 128 and above never are
     // (a single byte of a multi-byte character), nor is NUL.
     static bool isAllowed(char byte);
+    // Whether the screen shows every byte of text; a NUL byte is an empty
+    // cell and counts as shown.
+    static bool showsAll(const char* text, int length);
 
     // 0 when every field marker of the screen is well formed, otherwise the
     // 1-based row of the first fault. Reads at most length and at most Size

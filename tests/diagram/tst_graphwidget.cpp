@@ -304,6 +304,11 @@ void TestGraphWidget::deleteSelectedItems()
 
     QCOMPARE(sorted(removed), selected);
     QCOMPARE(sorted(firstArguments(deleted)), selected);
+    if (remaining.isEmpty()) {
+        // All at once, in the order the boxes were made (the group's).
+        QCOMPARE(removed, (QList<QString>{"A", "B", "C"}));
+        QCOMPARE(firstArguments(deleted), (QStringList{"A", "B", "C"}));
+    }
     QCOMPARE(counts.count(), 1);
     QCOMPARE(counts.at(0).at(0).toInt(), 0);
 

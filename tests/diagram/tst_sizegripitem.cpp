@@ -26,6 +26,8 @@ private slots:
     void mouseDragResizesOnlyTheBox();
     void arrowsFollowTheResize();
     void handlesCatchUpWithOutsideRect();
+    void handlesPaintOnlyWhileMarked();
+    void handlePartOutsideTheBoxTakesDrags();
     void rectResizer();
     void gripWithoutParent();
 
@@ -196,6 +198,42 @@ void TestSizeGripItem::handlesCatchUpWithOutsideRect()
     QCOMPARE(node->grip()->rect(), QRectF(0, 0, 200, 100));
     QCOMPARE(handle(node, Handle::BottomRight)->pos(), QPointF(200, 100));
     QCOMPARE(handle(node, Handle::Right)->pos(), QPointF(200, 49));
+}
+
+void TestSizeGripItem::handlesPaintOnlyWhileMarked()
+{
+    Node* node = load("A", QPoint(100, 100));
+    const Handle* corner = handle(node, Handle::TopLeft);
+    // A point of the corner handle outside the box, off the grid's dots.
+    const QPointF outside = node->scenePos() + QPointF(-2, -2);
+    const auto colourAt = [&](const QPointF& scenePos) {
+        return canvas->viewport()->grab().toImage().pixelColor(driver->toView(scenePos));
+    };
+    const QColor blank = colourAt(outside);
+    // Unmarked, the handles paint nothing, and the view is told so.
+    QVERIFY(corner->flags() & QGraphicsItem::ItemHasNoContents);
+
+    node->setMarked(true);
+    QVERIFY(!(corner->flags() & QGraphicsItem::ItemHasNoContents));
+    QCOMPARE(colourAt(outside), QColor(Qt::lightGray));
+    QVERIFY(corner->flags() & QGraphicsItem::ItemIsMovable);
+    QVERIFY(corner->flags() & QGraphicsItem::ItemSendsGeometryChanges);
+
+    node->setMarked(false);
+    QCOMPARE(colourAt(outside), blank);
+    QVERIFY(corner->flags() & QGraphicsItem::ItemSendsGeometryChanges);
+}
+
+void TestSizeGripItem::handlePartOutsideTheBoxTakesDrags()
+{
+    // The corner handle sticks out of an unmarked box: found and dragged
+    // there as well.
+    Node* node = load("A", QPoint(100, 100));
+    const QPointF outside(98, 98);
+    QVERIFY(canvas->scene()->items(outside).contains(handle(node, Handle::TopLeft)));
+    driver->drag(outside, outside + QPointF(-30, -20));
+    QCOMPARE(node->rect(), QRectF(-30, -20, 151, 101));
+    QCOMPARE(node->pos(), QPointF(100, 100));
 }
 
 void TestSizeGripItem::rectResizer()

@@ -72,6 +72,7 @@ private slots:
     void openChoosesReaderBySuffix_data();
     void openChoosesReaderBySuffix();
     void openRemembersFolderAndAsksWithItsFilter();
+    void openStoresFolderOverAnotherWindows();
     void failedOpenLeavesEmptyGroupWithoutPath();
     void diagramBuiltFromFile();
     void fileFromCommandLineOpensAtFirstShow();
@@ -206,6 +207,24 @@ void TestGroupCommands::openRemembersFolderAndAsksWithItsFilter()
     action(*window, "actionLoadGroup")->trigger();
     QCOMPARE(dialogs->requests.last().directory, QFileInfo(path).absolutePath());
     QCOMPARE(window->currentGroup()->filePath(), path);
+}
+
+void TestGroupCommands::openStoresFolderOverAnotherWindows()
+{
+    const QString path = copyExample(QStringLiteral("sample.mcx"), QStringLiteral("mine/g.mcx"));
+    openThroughCommand(path);
+    const QString file = QDir::tempPath() + QStringLiteral("/zortmp.ini");
+    // Another window, in another process, stores its own folder meanwhile;
+    // opening from the same folder as before stores it again.
+    QFile other(file);
+    QVERIFY(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    other.write("[General]\nlastdir=" + QFile::encodeName(env->filePath("elsewhere/folder")) +
+                "\n");
+    other.close();
+    window->currentGroup()->setModified(false);
+    openThroughCommand(path);
+    QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("lastdir")).toString(),
+             QFileInfo(path).absolutePath());
 }
 
 void TestGroupCommands::failedOpenLeavesEmptyGroupWithoutPath()

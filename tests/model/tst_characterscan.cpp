@@ -59,6 +59,12 @@ void TestCharacterScan::refusedCharacters_data()
                                                    << QStringList{"<", ">"};
     QTest::newRow("NUL inside the confirmation")
         << screen("") << screen(QByteArray("A\0B+", 4)) << QStringList{"+"};
+    QTest::newRow("clean, all NUL cells") << screen("", '\0') << screen("", '\0')
+                                          << QStringList{};
+    QTest::newRow("only the last byte of the confirmation")
+        << screen("") << screen("").replace(Macro::ScreenSize - 1, 1, "~") << QStringList{"~"};
+    QTest::newRow("DEL and a lone high byte")
+        << screen("\x7f") << screen("\xff") << QStringList{"\x7f", QString(QChar(0xfffd))};
 }
 
 void TestCharacterScan::refusedCharacters()

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPointF>
+
+#include <memory>
+
+class Group;
+
+// The large groups the benchmark measures: every macro with ten next macros,
+// twenty violations, a filled form and a filled confirmation text, the boxes
+// on a square grid. Clean by the terminal's rules, so that opening and saving
+// them raises no question.
+namespace BenchGroups {
+
+// Where the boxes go: a square grid of 180 units from (40, 40), boxes of
+// 121 x 81, as in the sample group. A grid of 999 boxes is 32 boxes wide and
+// reaches past the 3000-unit scene, as a large diagram does.
+constexpr int GridOrigin = 40;
+constexpr int GridStep = 180;
+constexpr int BoxWidth = 121;
+constexpr int BoxHeight = 81;
+constexpr int FlowEntries = 10;
+constexpr int Violations = 20;
+
+std::unique_ptr<Group> generate(int macroCount);
+
+// The acronym of the macro at this index: three letters, unique.
+QString siglaAt(int index);
+
+} // namespace BenchGroups

@@ -1,0 +1,325 @@
+#include "benchrun.h"
+
+#include "benchgroups.h"
+#include "processmemory.h"
+#include "visiblecopy.h"
+#include "windowdriver.h"
+
+#include "diagram/graphwidget.h"
+#include "model/group.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QGraphicsScene>
+#include <QJsonDocument>
+
+namespace {
+
+const QSize ViewSize(1600, 900);
+// Where the view looks: the middle of the 3000-unit scene.
+const QPointF ViewCentre(1500, 1500);
+
+// Counts the paints of a widget, to be sure that a repaint painted once.
+class PaintCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+double timeOf(const std::function<void()>& work)
+{
+    const Stopwatch watch;
+    work();
+    return watch.elapsedMs();
+}
+
+} // namespace
+
+BenchRun::BenchRun(const QString& folder, int runs) : m_folder(folder), m_runs(runs) {}
+
+BenchRun::~BenchRun() = default;
+
+QString BenchRun::pathOf(int macroCount) const
+{
+    return QDir(m_folder).filePath(QStringLiteral("bench-%1.mcx").arg(macroCount));
+}
+
+bool BenchRun::writeGroups(QString* error)
+{
+    for (int count : {SmallGroup, LargeGroup}) {
+        const std::unique_ptr<Group> group = BenchGroups::generate(count);
+        QString anchor;
+        if (group->findAnchorSequence(anchor)) {
+            *error = QStringLiteral("the %1-macro group has an anchor sequence").arg(count);
+            return false;
+        }
+        // The program's own writer, as a save from the editor.
+        if (!group->saveAs(pathOf(count))) {
+            *error = QStringLiteral("cannot write %1").arg(pathOf(count));
+            return false;
+        }
+        QFile file(pathOf(count));
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = file.errorString();
+            return false;
+        }
+        m_bytes.insert(count, file.readAll());
+    }
+    return true;
+}
+
+void BenchRun::restoreFile(int macroCount) const
+{
+    // Opening rewrites the file (indented): every open reads what the
+    // editor's save wrote.
+    QFile file(pathOf(macroCount));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(m_bytes.value(macroCount)) != m_bytes.value(macroCount).size())
+        qFatal("zor-bench: cannot restore %s", qPrintable(pathOf(macroCount)));
+}
+
+void BenchRun::openFresh(int macroCount)
+{
+    m_driver->closeGroup();
+    restoreFile(macroCount);
+    WindowDriver::settle();
+    m_driver->open(pathOf(macroCount));
+    WindowDriver::settle();
+    checkOpen(macroCount);
+}
+
+void BenchRun::checkOpen(int macroCount) const
+{
+    // A figure of a group that did not open would be no figure at all.
+    if (!m_driver->group() || m_driver->group()->macroCount() != macroCount ||
+        m_driver->canvas().nodes().size() != macroCount)
+        qFatal("zor-bench: the %d-macro group did not open in the window", macroCount);
+}
+
+void BenchRun::measurePairs(const std::function<void()>& prepare,
+                            const std::function<void()>& command,
+                            const std::function<void()>& floorPrepare,
+                            const std::function<void()>& floor, Samples* commandTimes,
+                            Samples* floorTimes, Samples* settleTimes)
+{
+    for (int run = 0; run <= m_runs; ++run) {
+        double commandMs = 0;
+        double settleMs = 0;
+        double floorMs = 0;
+        const auto runCommand = [&] {
+            prepare();
+            commandMs = timeOf(command);
+            settleMs = timeOf(&WindowDriver::settle);
+        };
+        const auto runFloor = [&] {
+            floorPrepare();
+            floorMs = timeOf(floor);
+            WindowDriver::settle();
+        };
+        // Turn about: what one leaves behind (the heap, the caches) falls on
+        // the other as often as the other way round.
+        if (run % 2 == 0) {
+            runCommand();
+            runFloor();
+        } else {
+            runFloor();
+            runCommand();
+        }
+        // Run 0 warms the caches up and is not counted.
+        if (run > 0) {
+            commandTimes->add(commandMs);
+            floorTimes->add(floorMs);
+            if (settleTimes)
+                settleTimes->add(settleMs);
+        }
+    }
+}
+
+void BenchRun::measureMemory()
+{
+    // What the generation of the groups left in the heap is not the
+    // editor's: the peak starts from here.
+    m_peakReset = ProcessMemory::resetPeak();
+    m_driver = std::make_unique<WindowDriver>();
+    m_driver->show(ViewSize);
+    restoreFile(LargeGroup);
+    m_driver->open(pathOf(LargeGroup));
+    WindowDriver::settle();
+    m_peakMb = ProcessMemory::peakMb();
+    checkOpen(LargeGroup);
+    m_sceneItems = m_driver->canvas().scene()->items().size();
+}
+
+void BenchRun::measureOpen()
+{
+    const int counts[2] = {SmallGroup, LargeGroup};
+    for (int i = 0; i < 2; ++i) {
+        const int count = counts[i];
+        const QByteArray& bytes = m_bytes[count];
+        QJsonDocument parsed;
+        measurePairs(
+            [&] {
+                m_driver->closeGroup();
+                restoreFile(count);
+                WindowDriver::settle();
+            },
+            [&] { m_driver->open(pathOf(count)); }, [&] { parsed = QJsonDocument(); },
+            [&] { parsed = QJsonDocument::fromJson(bytes); }, &m_open[i], &m_openFloor[i],
+            &m_openSettle[i]);
+        if (parsed.isNull())
+            qFatal("zor-bench: the generated file does not parse");
+        checkOpen(count);
+    }
+}
+
+void BenchRun::measureSave()
+{
+    openFresh(LargeGroup);
+    const QJsonDocument document = QJsonDocument::fromJson(m_bytes[LargeGroup]);
+    const QString floorPath = QDir(m_folder).filePath(QStringLiteral("floor.mcx"));
+    measurePairs([&] { m_driver->markModified(); }, [&] { m_driver->save(); }, [] {},
+                 [&] {
+                     const QByteArray json = document.toJson(QJsonDocument::Compact);
+                     QFile file(floorPath);
+                     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+                         file.write(json) != json.size())
+                         qFatal("zor-bench: cannot write %s", qPrintable(floorPath));
+                     file.close();
+                 },
+                 &m_save, &m_saveFloor);
+    if (m_driver->group()->isModified())
+        qWarning("zor-bench: the save command left the group modified");
+
+    // The group's own save, without the checks of the command.
+    for (int run = 0; run <= m_runs; ++run) {
+        const double ms = timeOf([&] { m_driver->group()->save(); });
+        WindowDriver::settle();
+        if (run > 0)
+            m_groupSave.add(ms);
+    }
+}
+
+void BenchRun::measureDelete()
+{
+    measurePairs([&] { openFresh(LargeGroup); },
+                 [&] {
+                     m_driver->selectAll();
+                     m_driver->deleteSelected();
+                 },
+                 [&] { openFresh(LargeGroup); }, [&] { m_driver->canvas().scene()->clear(); },
+                 &m_delete, &m_deleteFloor);
+    if (!m_driver->canvas().nodes().isEmpty())
+        qWarning("zor-bench: boxes are left after the floor of delete all");
+    m_driver->closeGroup();
+}
+
+void BenchRun::measureRepaintAt(const QString& zoomName, Samples* full, Samples* floor)
+{
+    GraphWidget& canvas = m_driver->canvas();
+    canvas.centerOn(ViewCentre);
+    WindowDriver::settle();
+    const VisibleCopy copy(canvas, *m_driver->group());
+    const int slot = zoomName == QLatin1String("zoom1") ? 0 : 1;
+    m_visibleBoxes[slot] = copy.boxCount();
+    m_visibleArrows[slot] = copy.arrowCount();
+
+    QGraphicsScene* own = canvas.scene();
+    PaintCounter counter;
+    canvas.viewport()->installEventFilter(&counter);
+    // The same view, its scene swapped for the visible part only.
+    const auto showScene = [&](QGraphicsScene* scene) {
+        if (canvas.scene() != scene)
+            canvas.setScene(scene);
+        canvas.centerOn(ViewCentre);
+        WindowDriver::settle();
+        counter.count = 0;
+    };
+    const auto repaint = [&] {
+        canvas.viewport()->repaint();
+        if (counter.count != 1)
+            qWarning("zor-bench: a repaint painted %d times", counter.count);
+    };
+    measurePairs([&] { showScene(own); }, repaint, [&] { showScene(copy.widget().scene()); },
+                 repaint, full, floor);
+    showScene(own);
+    canvas.viewport()->removeEventFilter(&counter);
+}
+
+void BenchRun::measureRepaint()
+{
+    openFresh(LargeGroup);
+    m_driver->zoomToOne();
+    measureRepaintAt(QStringLiteral("zoom1"), &m_repaint1, &m_repaint1Floor);
+    m_driver->zoomOutFully();
+    measureRepaintAt(QStringLiteral("zoommin"), &m_repaintMin, &m_repaintMinFloor);
+    m_driver->zoomToOne();
+}
+
+void BenchRun::summarise()
+{
+    const auto ratio = [](const Samples& a, const Samples& b) {
+        return b.median() > 0 ? a.median() / b.median() : 0.0;
+    };
+    Report& r = m_report;
+    r.addRatio(QStringLiteral("open.ratio"), ratio(m_open[1], m_openFloor[1]), 3,
+               QStringLiteral("open command / QJsonDocument::fromJson of the same bytes"));
+    r.addRatio(QStringLiteral("save.ratio"), ratio(m_save, m_saveFloor), 2,
+               QStringLiteral("save command / toJson + plain write of the same document"));
+    r.addRatio(QStringLiteral("delete.ratio"), ratio(m_delete, m_deleteFloor), 2,
+               QStringLiteral("select all + delete / QGraphicsScene::clear()"));
+    r.addRatio(QStringLiteral("repaint.ratio.zoom1"), ratio(m_repaint1, m_repaint1Floor), 1.5,
+               QStringLiteral("repaint 1600x900 at zoom 1.0 / visible items only"));
+    r.addRatio(QStringLiteral("repaint.ratio.zoommin"), ratio(m_repaintMin, m_repaintMinFloor), 3,
+               QStringLiteral("repaint 1600x900 at the smallest zoom / visible items only"));
+    r.addRatio(QStringLiteral("open.scaling"), ratio(m_open[1], m_open[0]), 12,
+               QStringLiteral("open command, 999 macros / 100 macros"));
+    r.addValue(QStringLiteral("memory.peak_mb"), m_peakMb, 120,
+               m_peakReset ? QStringLiteral("VmHWM (MiB), 999 macros open in the window")
+                           : QStringLiteral("VmHWM (MiB) of the whole run (peak not reset)"));
+
+    r.addTime(QStringLiteral("open.100.ms"), m_open[0], QStringLiteral("open command, 100 macros"));
+    r.addTime(QStringLiteral("open.100.floor_ms"), m_openFloor[0],
+              QStringLiteral("fromJson, 100 macros"));
+    r.addTime(QStringLiteral("open.999.ms"), m_open[1], QStringLiteral("open command"));
+    r.addTime(QStringLiteral("open.999.floor_ms"), m_openFloor[1], QStringLiteral("fromJson"));
+    r.addTime(QStringLiteral("open.999.settle_ms"), m_openSettle[1],
+              QStringLiteral("event loop after the open, first paint included (not in the ratio)"));
+    r.addTime(QStringLiteral("save.ms"), m_save,
+              QStringLiteral("save command (checks, flow numbers, Group::save)"));
+    r.addTime(QStringLiteral("save.group_ms"), m_groupSave, QStringLiteral("Group::save alone"));
+    r.addTime(QStringLiteral("save.floor_ms"), m_saveFloor, QStringLiteral("toJson + QFile write"));
+    r.addTime(QStringLiteral("delete.ms"), m_delete, QStringLiteral("select all + delete"));
+    r.addTime(QStringLiteral("delete.floor_ms"), m_deleteFloor,
+              QStringLiteral("QGraphicsScene::clear()"));
+    r.addTime(QStringLiteral("repaint.zoom1.ms"), m_repaint1,
+              QStringLiteral("full repaint, zoom 1.0"));
+    r.addTime(QStringLiteral("repaint.zoom1.floor_ms"), m_repaint1Floor,
+              QStringLiteral("same view, visible items only"));
+    r.addTime(QStringLiteral("repaint.zoommin.ms"), m_repaintMin,
+              QStringLiteral("full repaint, smallest zoom"));
+    r.addTime(QStringLiteral("repaint.zoommin.floor_ms"), m_repaintMinFloor,
+              QStringLiteral("same view, visible items only"));
+
+    r.addNote(QStringLiteral("runs"), m_runs, QStringLiteral("runs per time, after a warm-up"));
+    r.addNote(QStringLiteral("file.999.kb"), m_bytes[LargeGroup].size() / 1024.0,
+              QStringLiteral("size of the 999-macro file as saved"));
+    r.addNote(QStringLiteral("scene.items"), m_sceneItems,
+              QStringLiteral("scene items with the 999-macro group open"));
+    r.addNote(QStringLiteral("visible.zoom1.boxes"), m_visibleBoxes[0],
+              QStringLiteral("boxes in the view at zoom 1.0"));
+    r.addNote(QStringLiteral("visible.zoom1.arrows"), m_visibleArrows[0],
+              QStringLiteral("arrows in the view at zoom 1.0"));
+    r.addNote(QStringLiteral("visible.zoommin.boxes"), m_visibleBoxes[1],
+              QStringLiteral("boxes in the view at the smallest zoom"));
+    r.addNote(QStringLiteral("visible.zoommin.arrows"), m_visibleArrows[1],
+              QStringLiteral("arrows in the view at the smallest zoom"));
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "report.h"
+#include "samples.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class WindowDriver;
+
+// One run of the benchmark: writes the generated groups, then takes every
+// figure in this process, each time beside its floor (the bare toolkit
+// operation the command can't do without), run after run, so that both see
+// the same load of the machine.
+class BenchRun
+{
+public:
+    static constexpr int SmallGroup = 100;
+    static constexpr int LargeGroup = 999;
+
+    BenchRun(const QString& folder, int runs);
+    ~BenchRun();
+    BenchRun(const BenchRun&) = delete;
+    BenchRun& operator=(const BenchRun&) = delete;
+
+    // False when a group could not be written or breaks a rule.
+    bool writeGroups(QString* error);
+    void measureMemory();
+    void measureOpen();
+    void measureSave();
+    void measureDelete();
+    void measureRepaint();
+    // Fills the report from the figures taken.
+    void summarise();
+
+    const Report& report() const { return m_report; }
+
+private:
+    QString pathOf(int macroCount) const;
+    void restoreFile(int macroCount) const;
+    void openFresh(int macroCount);
+    void checkOpen(int macroCount) const;
+    // A warm-up, then the runs; each run measures the command and its
+    // floor. The command is timed until it returns, as a user's command runs
+    // until the window can paint; the paint and the toolkit's deferred work
+    // follow outside the time (settleTimes, when given, takes them).
+    void measurePairs(const std::function<void()>& prepare, const std::function<void()>& command,
+                      const std::function<void()>& floorPrepare, const std::function<void()>& floor,
+                      Samples* commandTimes, Samples* floorTimes, Samples* settleTimes = nullptr);
+    void measureRepaintAt(const QString& zoomName, Samples* full, Samples* floor);
+
+    QString m_folder;
+    int m_runs;
+    QMap<int, QByteArray> m_bytes;
+    std::unique_ptr<WindowDriver> m_driver;
+    Report m_report;
+    // The ratios come at the end; the times are kept until then.
+    Samples m_open[2];
+    Samples m_openFloor[2];
+    // What the event loop does after the open returns: the scene's own
+    // deferred work and the first paint of the diagram.
+    Samples m_openSettle[2];
+    Samples m_save, m_groupSave, m_saveFloor;
+    Samples m_delete, m_deleteFloor;
+    Samples m_repaint1, m_repaint1Floor, m_repaintMin, m_repaintMinFloor;
+    double m_peakMb = -1;
+    bool m_peakReset = false;
+    int m_visibleBoxes[2] = {0, 0};
+    int m_visibleArrows[2] = {0, 0};
+    int m_sceneItems = 0;
+};

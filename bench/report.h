@@ -1,0 +1,41 @@
+#pragma once
+
+#include "samples.h"
+
+#include <QList>
+#include <QString>
+
+class QTextStream;
+
+// The figures of a run, in the order they were taken: the ratios and goals
+// of the issue first, then the raw times.
+class Report
+{
+public:
+    void addRatio(const QString& name, double value, double goal, const QString& meaning);
+    void addValue(const QString& name, double value, double goal, const QString& meaning);
+    void addTime(const QString& name, const Samples& samples, const QString& meaning);
+    void addNote(const QString& name, double value, const QString& meaning);
+
+    // One "figure<TAB>value" line each.
+    void writeTsv(QTextStream& out) const;
+    // A table for people, with the spread of each time and the goals.
+    void writeTable(QTextStream& out, int runs) const;
+    bool meetsGoals() const;
+
+private:
+    struct Figure
+    {
+        QString name;
+        double value = 0;
+        // 0 when the figure has no goal.
+        double goal = 0;
+        QString meaning;
+        bool isTime = false;
+        double minimum = 0;
+        double maximum = 0;
+        int decimals = 2;
+    };
+
+    QList<Figure> m_figures;
+};
