@@ -3,6 +3,7 @@
 #include "model/macro.h"
 #include "support/messagerecorder.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,18 +14,13 @@
 #include <QtTest>
 
 using ZorTest::TestEnvironment;
+using ZorTest::contentsOf;
 
 namespace {
 
 // The sample's boxes end at (820 + 201, 400 + 81); the outline's half pen
 // and the margin of 20 follow, rounded up to whole pixels.
 const QSize SampleSize(1042, 502);
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool isDark(QRgb pixel)
 {

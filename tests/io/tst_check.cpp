@@ -6,6 +6,7 @@
 #include "samplegroups.h"
 #include "support/messagerecorder.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include <functional>
 
 using ZorTest::TestEnvironment;
+using ZorTest::contentsOf;
 using Finding = GroupCheck::Finding;
 using Mutation = std::function<void(Group&)>;
 Q_DECLARE_METATYPE(Mutation)
@@ -41,12 +43,6 @@ QByteArray withRow(QByteArray screen, int row, const QByteArray& text)
 {
     screen.replace(row * Macro::ScreenColumns, text.size(), text);
     return screen;
-}
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 struct FileState

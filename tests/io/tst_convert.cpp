@@ -6,6 +6,7 @@
 #include "samplegroups.h"
 #include "support/messagerecorder.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 using ZorTest::TestEnvironment;
+using ZorTest::contentsOf;
 
 namespace {
 
@@ -20,12 +22,6 @@ const QString CannotOpen = QStringLiteral("Não foi possível abrir o arquivo ")
 const QString CannotSave = QStringLiteral("Não foi possível salvar o arquivo ");
 const QString OlderVersion =
     QStringLiteral("O arquivo foi gerado em uma versão mais antiga do Zor.");
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 struct FileState
 {

@@ -7,6 +7,7 @@
 #include "samplegroups.h"
 #include "support/messagerecorder.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -14,18 +15,13 @@
 #include <QtTest>
 
 using ZorTest::TestEnvironment;
+using ZorTest::contentsOf;
 
 // The example files are the output of the generators below; the sample
 // group is clean by the terminal's rules, so that checks find nothing in it.
 // ZOR_WRITE_EXAMPLES=1 writes the generated files into examples/ (and the
 // stream seed into tests/data/).
 namespace {
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QString examplePath(const QString& name)
 {

@@ -7,6 +7,7 @@
 #include "samplegroups.h"
 #include "support/messagerecorder.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,8 @@
 #include <climits>
 
 using ZorTest::TestEnvironment;
+using ZorTest::contentsOf;
+using ZorTest::writeFile;
 
 namespace {
 
@@ -62,19 +65,6 @@ QString randomText(QRandomGenerator& random, int length)
         text += QChar(ushort(random.bounded(range[0], range[1])));
     }
     return text;
-}
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
 // A group whose texts hold everything a string can: quotes, backslashes,
@@ -342,15 +332,8 @@ void TestJsonText::reindentDeclines()
 void TestJsonText::reindentKeptFiles_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::newRow("sample") << TestEnvironment::sourceDir() + "/examples/sample.mcx";
-    const QStringList folders{TestEnvironment::testDataDir(),
-                              TestEnvironment::testDataDir() + "/fuzz/mcx"};
-    for (const QString& folder : folders) {
-        const QDir dir(folder);
-        const QStringList files = dir.entryList({"*.mcx"}, QDir::Files, QDir::Name);
-        for (const QString& name : files)
-            QTest::newRow(qPrintable(name)) << dir.filePath(name);
-    }
+    for (const QString& file : ZorTest::keptMcxFiles())
+        QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
 }
 
 void TestJsonText::reindentKeptFiles()

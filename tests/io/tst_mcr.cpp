@@ -8,6 +8,7 @@
 #include "samplegroups.h"
 #include "support/messagerecorder.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -15,21 +16,10 @@
 #include <QtTest>
 
 using ZorTest::TestEnvironment;
+using ZorTest::contentsOf;
+using ZorTest::writeFile;
 
 namespace {
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
-}
 
 QByteArray blanks(int count)
 {

@@ -7,6 +7,7 @@
 #include "samplegroups.h"
 #include "support/messagerecorder.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,24 +17,13 @@
 #include <QtTest>
 
 using ZorTest::TestEnvironment;
+using ZorTest::contentsOf;
+using ZorTest::writeFile;
 
 namespace {
 
 const QString OlderVersion =
     QStringLiteral("O arquivo foi gerado em uma versão mais antiga do Zor.");
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
-}
 
 QJsonObject documentOf(const QString& path)
 {

@@ -8,6 +8,7 @@
 #include "samplegroups.h"
 #include "support/messagerecorder.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -333,15 +334,8 @@ void TestMcxFastReader::declines()
 void TestMcxFastReader::keptFiles_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::newRow("sample") << TestEnvironment::sourceDir() + "/examples/sample.mcx";
-    const QStringList folders{TestEnvironment::testDataDir(),
-                              TestEnvironment::testDataDir() + "/fuzz/mcx"};
-    for (const QString& folder : folders) {
-        const QDir dir(folder);
-        const QStringList files = dir.entryList({"*.mcx"}, QDir::Files, QDir::Name);
-        for (const QString& name : files)
-            QTest::newRow(qPrintable(name)) << dir.filePath(name);
-    }
+    for (const QString& file : ZorTest::keptMcxFiles())
+        QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
 }
 
 void TestMcxFastReader::keptFiles()
