@@ -56,8 +56,7 @@ class TestDlgConfigMacro : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void window();
-    void identityFields();
+    void windowAndIdentityFields();
     void tabsAndTheirWidgets();
     void formCommands_data();
     void formCommands();
@@ -89,17 +88,17 @@ void TestDlgConfigMacro::cleanup()
     closeAllModals();
 }
 
-void TestDlgConfigMacro::window()
+void TestDlgConfigMacro::windowAndIdentityFields()
 {
     ConfigFixture fixture;
-    Macro* macro = fixture.add("10", "AB");
-    auto dialog = fixture.dialog(macro);
+    auto dialog = fixture.dialog(fixture.add("10", "AB"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Configurar Macro"));
     QCOMPARE(dialog->size(), QSize(678, 504));
     QVERIFY(!(dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
     // The layout's minimum does not push the dialog beyond its size.
     dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     QCOMPARE(dialog->size(), QSize(678, 504));
 
     auto* ok = child<QPushButton>(dialog.get(), "btnInsert");
@@ -109,12 +108,6 @@ void TestDlgConfigMacro::window()
     QVERIFY(!ok->icon().isNull());
     QCOMPARE(cancel->text(), QStringLiteral("&Cancelar"));
     QVERIFY(!cancel->icon().isNull());
-}
-
-void TestDlgConfigMacro::identityFields()
-{
-    ConfigFixture fixture;
-    auto dialog = fixture.shown(fixture.add("10", "AB"));
 
     const struct
     {
