@@ -71,7 +71,6 @@ private slots:
     void descriptionRule();
     void descriptionWithinLimitIsKept_data();
     void descriptionWithinLimitIsKept();
-    void groupNameHoldsFortyCharacters();
     void groupDialogButtons();
     void groupDescriptionDialog_data();
     void groupDescriptionDialog();
@@ -175,7 +174,7 @@ void TestSmallDialogs::descriptionWithinLimitIsKept()
     QCOMPARE(edit->text(), expected);
 }
 
-void TestSmallDialogs::groupNameHoldsFortyCharacters()
+void TestSmallDialogs::groupDialogButtons()
 {
     dlgGroup group;
     group.show();
@@ -192,11 +191,7 @@ void TestSmallDialogs::groupNameHoldsFortyCharacters()
     QCOMPARE(runModal(group, [](QDialog* d) { child<QPushButton>(d, "qpbOk")->click(); }),
              int(QDialog::Accepted));
     QCOMPARE(group.name(), QString());
-}
 
-void TestSmallDialogs::groupDialogButtons()
-{
-    dlgGroup group;
     QSignalSpy newGroup(&group, &dlgGroup::newGroup);
     group.setName(QStringLiteral("FROTA"));
     group.setDescription(QStringLiteral("Grupo "));
