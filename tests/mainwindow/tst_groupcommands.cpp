@@ -87,7 +87,6 @@ private slots:
     void diagramBuiltFromFile();
     void fileFromCommandLineOpensAtFirstShow();
     void saveOfUnnamedGroupGoesThroughGroupDialog();
-    void saveOfNamedGroupGoesToFileDialog();
     void saveOfLegacyFileShowsNoticeThenSaveAs();
     void saveInPlaceClearsModified();
     void failedSaveKeepsEditsAndSaysSo();
@@ -349,19 +348,6 @@ void TestGroupCommands::saveOfUnnamedGroupGoesThroughGroupDialog()
     QCOMPARE(reread.macros().first()->shortcut(), QStringLiteral("0"));
 }
 
-void TestGroupCommands::saveOfNamedGroupGoesToFileDialog()
-{
-    answerGroupDialog(QStringLiteral("Frota"));
-    action(*window, "actionNewGroup")->trigger();
-    window->currentGroup()->setModified(true);
-    dialogs->answers << QString(); // cancelled
-    action(*window, "actionSaveGroup")->trigger();
-    QCOMPARE(dialogs->requests.size(), 1);
-    QVERIFY(dialogs->requests.first().directory.endsWith(QStringLiteral("/Frota.mcx")));
-    QVERIFY(window->currentGroup()->filePath().isEmpty());
-    QVERIFY(window->currentGroup()->isModified());
-}
-
 void TestGroupCommands::saveOfLegacyFileShowsNoticeThenSaveAs()
 {
     const QString legacy = copyExample(QStringLiteral("legacy.mcr"), QStringLiteral("a.mcr"));
@@ -522,6 +508,14 @@ void TestGroupCommands::promptSaveOfNeverSavedGroupRunsSaveAs()
     answerGroupDialog(QStringLiteral("Frota"));
     action(*window, "actionNewGroup")->trigger();
     window->currentGroup()->setModified(true);
+
+    // Save of a named group goes straight to the file dialog; cancelled there.
+    dialogs->answers << QString();
+    action(*window, "actionSaveGroup")->trigger();
+    QCOMPARE(dialogs->requests.size(), 1);
+    QVERIFY(dialogs->requests.first().directory.endsWith(QStringLiteral("/Frota.mcx")));
+    QVERIFY(window->currentGroup()->filePath().isEmpty());
+    QVERIFY(window->currentGroup()->isModified());
 
     // Salvar, then the file dialog is cancelled: nothing closes, nothing lost.
     dialogs->answers << QString();
