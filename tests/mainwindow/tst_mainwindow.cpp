@@ -98,9 +98,8 @@ private slots:
     void firstStartUsesDefaults();
     void actionStates();
     void informationDock();
-    void statusLabelsFollowTheCanvas();
+    void statusLabelsAndDeleteFollowTheCanvas();
     void f12ShowsDevComments();
-    void deleteKeyRemovesSelectedBoxes();
     void descriptionDialogFromInformationList();
     void settingsWrittenOnlyByAcceptedClose();
     void missingDataFileWarnsAtStart();
@@ -207,9 +206,11 @@ void TestMainWindow::informationDock()
     QCOMPARE(lines.at(2), QStringLiteral("Descrição: Entregas do sul"));
 }
 
-void TestMainWindow::statusLabelsFollowTheCanvas()
+void TestMainWindow::statusLabelsAndDeleteFollowTheCanvas()
 {
     MainWindow window;
+    window.show();
+    QTest::keyRelease(&window, Qt::Key_Delete); // no group: nothing to do
     QVERIFY(showWithGroup(window));
     const QList<QLabel*> labels = statusLabels(window);
     QCOMPARE(labels.size(), 7);
@@ -248,6 +249,16 @@ void TestMainWindow::statusLabelsFollowTheCanvas()
     QCOMPARE(labels.at(5)->text(), QStringLiteral("90%"));
     QVERIFY(labels.at(0)->text().isEmpty());
     QVERIFY(labels.at(4)->text().isEmpty());
+
+    // Delete removes the selected boxes only.
+    const QPoint onCol =
+        canvas->mapFromScene(canvas->findNode("COL")->sceneBoundingRect().center());
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, onCol);
+    QTest::keyRelease(&window, Qt::Key_Delete);
+    QCOMPARE(window.currentGroup()->macroCount(), 1);
+    QVERIFY(!window.currentGroup()->findBySigla("COL"));
+    QVERIFY(!canvas->findNode("COL"));
+    QVERIFY(canvas->findNode("ENT"));
 }
 
 void TestMainWindow::f12ShowsDevComments()
@@ -259,27 +270,6 @@ void TestMainWindow::f12ShowsDevComments()
     QTest::keyClick(&window, Qt::Key_F12);
     QCOMPARE(seen.title, QStringLiteral("Dev Comments"));
     QCOMPARE(seen.text, QStringLiteral("Last updated - 16/Abr/2018"));
-}
-
-void TestMainWindow::deleteKeyRemovesSelectedBoxes()
-{
-    MainWindow window;
-    window.show();
-    QTest::keyRelease(&window, Qt::Key_Delete); // no group: nothing to do
-
-    QVERIFY(showWithGroup(window));
-    addMacro(window, "10", "ENT");
-    addMacro(window, "11", "COL");
-    GraphWidget* canvas = window.canvas();
-    const QPoint onBox =
-        canvas->mapFromScene(canvas->findNode("COL")->sceneBoundingRect().center());
-    QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, onBox);
-
-    QTest::keyRelease(&window, Qt::Key_Delete);
-    QCOMPARE(window.currentGroup()->macroCount(), 1);
-    QVERIFY(!window.currentGroup()->findBySigla("COL"));
-    QVERIFY(!canvas->findNode("COL"));
-    QVERIFY(canvas->findNode("ENT"));
 }
 
 void TestMainWindow::descriptionDialogFromInformationList()
