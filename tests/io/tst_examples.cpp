@@ -1,7 +1,6 @@
 #include "app/anchorsettings.h"
 #include "io/mcrreader.h"
 #include "io/mcrwriter.h"
-#include "legacymcrbuilder.h"
 #include "model/group.h"
 #include "model/macro.h"
 #include "samplegroups.h"
@@ -14,8 +13,8 @@
 #include <QSettings>
 #include <QtTest>
 
-using ZorTest::TestEnvironment;
 using ZorTest::contentsOf;
+using ZorTest::TestEnvironment;
 
 // The example files are the output of the generators below; the sample
 // group is clean by the terminal's rules, so that checks find nothing in it.
@@ -83,15 +82,15 @@ class TestExamples : public QObject
 
 private slots:
     void initTestCase();
-    void sampleIsGenerated();
-    void legacyIsGenerated();
-    void streamSampleIsGenerated();
+    void filesAreGenerated_data();
+    void filesAreGenerated();
+    void streamSampleReads();
     void sampleIsClean();
     void sampleLayout();
-    void legacyLoads();
 
 private:
     QByteArray generatedSample() const;
+    QList<QPair<QString, QByteArray>> generatedFiles() const;
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<Group> sample;
 };
@@ -101,11 +100,7 @@ void TestExamples::initTestCase()
     env = std::make_unique<TestEnvironment>();
     QCOMPARE(ZorObject::anchorSettings().anchorViolationId(), 23);
     if (qEnvironmentVariableIntValue("ZOR_WRITE_EXAMPLES") == 1) {
-        const QList<QPair<QString, QByteArray>> files{
-            {examplePath("sample.mcx"), generatedSample()},
-            {examplePath("legacy.mcr"), SampleGroups::legacySample()},
-            {streamSamplePath(), McrWriter::toBytes(*SampleGroups::sample())}};
-        for (const auto& file : files) {
+        for (const auto& file : generatedFiles()) {
             QFile out(file.first);
             QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
             out.write(file.second);
@@ -129,27 +124,33 @@ QByteArray TestExamples::generatedSample() const
     return contentsOf(file);
 }
 
-void TestExamples::sampleIsGenerated()
+QList<QPair<QString, QByteArray>> TestExamples::generatedFiles() const
 {
-    const QByteArray generated = generatedSample();
+    return {{examplePath("sample.mcx"), generatedSample()},
+            {examplePath("legacy.mcr"), SampleGroups::legacySample()},
+            {streamSamplePath(), McrWriter::toBytes(*SampleGroups::sample())}};
+}
+
+void TestExamples::filesAreGenerated_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("generated");
+    for (const auto& file : generatedFiles())
+        QTest::newRow(qPrintable(QFileInfo(file.first).fileName())) << file.first << file.second;
+}
+
+void TestExamples::filesAreGenerated()
+{
+    // Also pins the data-stream layout: a change to it shows here first.
+    QFETCH(QString, file);
+    QFETCH(QByteArray, generated);
     QVERIFY(!generated.isEmpty());
-    QVERIFY2(contentsOf(examplePath("sample.mcx")) == generated,
-             "examples/sample.mcx differs from its generator (ZOR_WRITE_EXAMPLES=1 rewrites it)");
+    QVERIFY2(contentsOf(file) == generated,
+             qPrintable(file + " differs from its generator (ZOR_WRITE_EXAMPLES=1 rewrites it)"));
 }
 
-void TestExamples::legacyIsGenerated()
+void TestExamples::streamSampleReads()
 {
-    const QByteArray generated = SampleGroups::legacySample();
-    QCOMPARE(generated.size(), LegacyMcr::HeaderSize + 2 * LegacyMcr::RecordSize);
-    QVERIFY2(contentsOf(examplePath("legacy.mcr")) == generated,
-             "examples/legacy.mcr differs from its generator (ZOR_WRITE_EXAMPLES=1 rewrites it)");
-}
-
-void TestExamples::streamSampleIsGenerated()
-{
-    // Pins the data-stream layout: a change to it shows here first.
-    QVERIFY2(contentsOf(streamSamplePath()) == McrWriter::toBytes(*SampleGroups::sample()),
-             "tests/data/sample-stream.mcr differs from its generator");
     Group group{QString(), QString()};
     McrReader reader;
     QVERIFY(reader.readFile(streamSamplePath(), group));
@@ -273,17 +274,6 @@ void TestExamples::sampleLayout()
     QVERIFY(timers >= 5);
     QVERIFY(flows >= 12);
     QCOMPARE(sample->creationDate(), QStringLiteral("2024/05/13 08:30:00"));
-}
-
-void TestExamples::legacyLoads()
-{
-    MessageRecorder recorder;
-    Group group{QString(), QString()};
-    QVERIFY(group.loadMcr(examplePath("legacy.mcr")));
-    QCOMPARE(group.macroCount(), 2);
-    QCOMPARE(group.name(), QStringLiteral("FROTA LEGADA"));
-    QCOMPARE(group.macros().at(0)->flow(), QStringList{"FIM"});
-    QCOMPARE(group.macros().at(0)->flowNum(), QList<quint16>{2});
 }
 
 QTEST_GUILESS_MAIN(TestExamples)
