@@ -24,27 +24,22 @@ QJsonObject validDocument()
     return QJsonDocument::fromJson(McxWriter::toJson(*group)).object();
 }
 
-QJsonValue changed(Change change)
-{
-    switch (change) {
-    case Change::MakeNumber:
-        return QJsonValue(1);
-    case Change::MakeString:
-        return QJsonValue("x");
-    case Change::MakeArray:
-        return QJsonValue(QJsonArray{});
-    case Change::Remove:
-        break;
-    }
-    return QJsonValue(QJsonValue::Undefined);
-}
-
 void apply(QJsonObject& object, const QString& key, Change change)
 {
-    if (change == Change::Remove)
+    switch (change) {
+    case Change::Remove:
         object.remove(key);
-    else
-        object.insert(key, changed(change));
+        break;
+    case Change::MakeNumber:
+        object.insert(key, 1);
+        break;
+    case Change::MakeString:
+        object.insert(key, "x");
+        break;
+    case Change::MakeArray:
+        object.insert(key, QJsonArray());
+        break;
+    }
 }
 
 // The document with one key of the header, of the root or of the second
