@@ -89,7 +89,6 @@ private slots:
     void versions_data();
     void versions();
     void version2000Macro();
-    void wholeSixteenBitValues();
     void rewrite_data();
     void rewrite();
     void readOnlyFileStillLoads();
@@ -371,11 +370,18 @@ void TestMcx::violationsWritten()
     QCOMPARE(read->violationTimers(), (QList<quint16>{20, 240}));
     QCOMPARE(read->raio(), quint16(4321));
 
-    // Without the anchor violation the radius is the default one.
+    // Without the anchor violation the radius is the default one; numbers
+    // past a byte are read whole.
     QJsonObject plain = currentMacro();
-    plain.insert("violacoes", QJsonArray{QJsonObject{{"id", 7}, {"raio", 999}}});
-    QCOMPARE(Macro(plain, 2100).raio(), quint16(100));
-    QCOMPARE(Macro(plain, 2100).violationTimers(), (QList<quint16>{0}));
+    plain.insert("violacoes", QJsonArray{QJsonObject{{"id", 7}, {"raio", 999}},
+                                         QJsonObject{{"id", 8}, {"reacao", 1}, {"tempo", 300}}});
+    plain.insert("fluxoMacros",
+                 QJsonArray{QJsonObject{{"nome", "X"}, {"idMacro", 999}, {"posicao", 4}}});
+    const Macro fromJson(plain, 2100);
+    QCOMPARE(fromJson.raio(), quint16(100));
+    QCOMPARE(fromJson.violationTimers(), (QList<quint16>{0, 300}));
+    QCOMPARE(fromJson.flowNum(), (QList<quint16>{999}));
+    QCOMPARE(fromJson.flowPos(), (QList<quint16>{4}));
 }
 
 void TestMcx::versions_data()
@@ -470,18 +476,6 @@ void TestMcx::version2000Macro()
     QCOMPARE(macro.flowPos(), (QList<quint16>{0, 1, 2}));
     QCOMPARE(macro.secureSensors(), (QList<quint8>{2}));
     QVERIFY(macro.secureActuators().isEmpty());
-}
-
-void TestMcx::wholeSixteenBitValues()
-{
-    QJsonObject json = currentMacro();
-    json.insert("fluxoMacros",
-                QJsonArray{QJsonObject{{"nome", "X"}, {"idMacro", 999}, {"posicao", 4}}});
-    json.insert("violacoes", QJsonArray{QJsonObject{{"id", 7}, {"reacao", 1}, {"tempo", 300}}});
-    const Macro macro(json, 2100);
-    QCOMPARE(macro.flowNum(), (QList<quint16>{999}));
-    QCOMPARE(macro.flowPos(), (QList<quint16>{4}));
-    QCOMPARE(macro.violationTimers(), (QList<quint16>{300}));
 }
 
 void TestMcx::rewrite_data()
