@@ -41,7 +41,8 @@ void TestAnchorSettings::readFrom_data()
         << QByteArray("[violacao]\n1=A\npadrao=7\n[ancora]\n1=3\n") << 3 << 0 << 0 << 0;
     QTest::newRow("not numbers") << QByteArray("[ancora]\n1=x\npadrao=1e3\nmin=\nmax=-20\n")
                                  << 0 << 0 << 0 << -20;
-    QTest::newRow("empty file") << QByteArray() << 0 << 0 << 0 << 0;
+    QTest::newRow("empty file") << QByteArray("") << 0 << 0 << 0 << 0;
+    QTest::newRow("missing file") << QByteArray() << 0 << 0 << 0 << 0;
 }
 
 void TestAnchorSettings::readFrom()
@@ -50,10 +51,11 @@ void TestAnchorSettings::readFrom()
     // One file per row: QSettings caches a file it has read within the same second.
     const QString path =
         env->filePath(QStringLiteral("anchor-%1.ini").arg(QTest::currentDataTag()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-    file.close();
+    if (!content.isNull()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
 
     const AnchorSettings settings = AnchorSettings::readFrom(path);
     QTEST(settings.anchorViolationId(), "anchorId");
@@ -64,12 +66,6 @@ void TestAnchorSettings::readFrom()
 
 void TestAnchorSettings::processWideSettingsComeFromWorkingDirectory()
 {
-    const AnchorSettings missing = AnchorSettings::readFrom(env->filePath("no-such-file.ini"));
-    QCOMPARE(missing.anchorViolationId(), 0);
-    QCOMPARE(missing.defaultRadius(), 0);
-    QCOMPARE(missing.minRadius(), 0);
-    QCOMPARE(missing.maxRadius, 0);
-
     // The environment copied the sample "zor.ini" into the working directory.
     const AnchorSettings& settings = ZorObject::anchorSettings();
     QCOMPARE(settings.anchorViolationId(), 23);

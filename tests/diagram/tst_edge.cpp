@@ -86,7 +86,6 @@ void TestEdge::boxesSideBySide()
     load("B", QPointF(180, 0));
     const Edge* edge = link("A", "B");
     QVERIFY(edge);
-    QCOMPARE(edge->type(), 65538);
     QCOMPARE(edge->zValue(), -1.0);
 
     // From the right side of A to the left side of B (the outer edge of the

@@ -13,8 +13,8 @@
 #include <QSvgRenderer>
 #include <QtTest>
 
-using ZorTest::TestEnvironment;
 using ZorTest::contentsOf;
+using ZorTest::TestEnvironment;
 
 namespace {
 
@@ -188,17 +188,15 @@ void TestExportImage::noGridNorHandles()
     // sides.
     const QRect rot(300, 400, 201, 81);
     const int outside = 2;
-    const QList<QPoint> around{
-        {rot.left() - outside, rot.top() - outside},
-        {rot.center().x(), rot.top() - outside},
-        {rot.left() + rot.width() + outside, rot.top() - outside},
-        {rot.left() + rot.width() + outside, rot.center().y()},
-        {rot.left() + rot.width() + outside, rot.top() + rot.height() + outside},
-        {rot.center().x(), rot.top() + rot.height() + outside},
-        {rot.left() - outside, rot.top() + rot.height() + outside},
-        {rot.left() - outside, rot.center().y()}};
-    for (const QPoint& point : around)
-        QVERIFY2(isWhite(image.pixel(point)), qPrintable(describe(image, point)));
+    const int xs[] = {rot.left() - outside, rot.center().x(), rot.left() + rot.width() + outside};
+    const int ys[] = {rot.top() - outside, rot.center().y(), rot.top() + rot.height() + outside};
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            const QPoint point(xs[i], ys[j]);
+            if (i != 1 || j != 1)
+                QVERIFY2(isWhite(image.pixel(point)), qPrintable(describe(image, point)));
+        }
+    }
 }
 
 void TestExportImage::svgReadsBack()
@@ -252,44 +250,25 @@ void TestExportImage::refused_data()
     QTest::addColumn<QString>("scale");
     QTest::addColumn<QString>("message"); // "%in" and "%out" stand for the paths
 
+    const QString sample = "sample.mcx";
+    const QString png = "sample.png";
+    const QString badFormat = "Formato de imagem não suportado (use .png ou .svg): %out";
+    const QString unsaved = "Não foi possível salvar o arquivo %out";
     const QString badScale = "Escala inválida (use um número maior que zero): ";
-    QTest::newRow("jpeg") << "sample.mcx"
-                          << "sample.jpg"
-                          << ""
-                          << "Formato de imagem não suportado (use .png ou .svg): %out";
-    QTest::newRow("no suffix") << "sample.mcx"
-                               << "sample"
-                               << ""
-                               << "Formato de imagem não suportado (use .png ou .svg): %out";
-    QTest::newRow("missing group") << "absent.mcx"
-                                   << "sample.png"
-                                   << ""
-                                   << "Não foi possível abrir o arquivo %in";
-    QTest::newRow("missing folder") << "sample.mcx"
-                                    << "missing/sample.png"
-                                    << ""
-                                    << "Não foi possível salvar o arquivo %out";
-    QTest::newRow("missing folder, svg") << "sample.mcx"
-                                         << "missing/sample.svg"
-                                         << ""
-                                         << "Não foi possível salvar o arquivo %out";
-    QTest::newRow("scale 0") << "sample.mcx"
-                             << "sample.png"
-                             << "0" << badScale + "0";
-    QTest::newRow("negative scale") << "sample.mcx"
-                                    << "sample.png"
-                                    << "-1" << badScale + "-1";
-    QTest::newRow("scale not a number") << "sample.mcx"
-                                        << "sample.png"
-                                        << "big" << badScale + "big";
-    QTest::newRow("infinite scale") << "sample.mcx"
-                                    << "sample.png"
-                                    << "inf" << badScale + "inf";
-    QTest::newRow("too large") << "sample.mcx"
-                               << "sample.png"
-                               << "40"
-                               << "A imagem teria 41660 x 20060 pixels; o máximo é 32767 de "
-                                  "cada lado.";
+    const QString unscaled;
+    QTest::newRow("jpeg") << sample << "sample.jpg" << unscaled << badFormat;
+    QTest::newRow("no suffix") << sample << "sample" << unscaled << badFormat;
+    QTest::newRow("missing group")
+        << "absent.mcx" << png << unscaled << "Não foi possível abrir o arquivo %in";
+    QTest::newRow("missing folder") << sample << "missing/sample.png" << unscaled << unsaved;
+    QTest::newRow("missing folder, svg") << sample << "missing/sample.svg" << unscaled << unsaved;
+    QTest::newRow("scale 0") << sample << png << "0" << badScale + "0";
+    QTest::newRow("negative scale") << sample << png << "-1" << badScale + "-1";
+    QTest::newRow("scale not a number") << sample << png << "big" << badScale + "big";
+    QTest::newRow("infinite scale") << sample << png << "inf" << badScale + "inf";
+    QTest::newRow("too large")
+        << sample << png << "40"
+        << "A imagem teria 41660 x 20060 pixels; o máximo é 32767 de cada lado.";
 }
 
 void TestExportImage::refused()

@@ -82,9 +82,6 @@ void TestSizeGripItem::eightHandles()
         const Handle* item = grip->handleItems().at(i);
         QCOMPARE(item->positionFlags(), flags.at(i));
         QCOMPARE(item->pos(), positions.at(i));
-        QCOMPARE(item->rect(), QRectF(-3, -3, 5, 5));
-        QCOMPARE(item->parentItem(), grip);
-        QVERIFY(item->flags() & QGraphicsItem::ItemIsMovable);
         QVERIFY(!(item->flags() & QGraphicsItem::ItemIsSelectable));
         // Unmarked: invisible, though there.
         QCOMPARE(item->pen().style(), Qt::NoPen);
@@ -139,7 +136,6 @@ void TestSizeGripItem::handleMoves()
     QCOMPARE(node->rect(), rect);
     QCOMPARE(node->grip()->rect(), rect);
     QCOMPARE(node->pos(), QPointF(500, 500));
-    // The handles sit on the new rectangle.
     QCOMPARE(handle(node, Handle::TopLeft)->pos(), rect.topLeft());
     QCOMPARE(handle(node, Handle::BottomRight)->pos(), rect.bottomRight());
 }
@@ -210,7 +206,6 @@ void TestSizeGripItem::handlesPaintOnlyWhileMarked()
         return canvas->viewport()->grab().toImage().pixelColor(driver->toView(scenePos));
     };
     const QColor blank = colourAt(outside);
-    // Unmarked, the handles paint nothing, and the view is told so.
     QVERIFY(corner->flags() & QGraphicsItem::ItemHasNoContents);
 
     node->setMarked(true);

@@ -31,6 +31,22 @@ QByteArray readCells(TabledEditor* editor)
     return text;
 }
 
+void retype(QLineEdit* field, const QString& keys)
+{
+    field->clear();
+    QTest::keyClicks(field, keys);
+}
+
+void addIdentityRow(const char* tag, const char* number, const char* name, const char* shortcut,
+                    const char* sigla, bool badTag, const QString& message, const char* focus,
+                    const char* shownName, const char* shownSigla)
+{
+    QTest::newRow(tag) << QString::fromUtf8(number) << QString::fromUtf8(name)
+                       << QString::fromUtf8(shortcut) << QString::fromUtf8(sigla) << badTag
+                       << message << QString::fromLatin1(focus) << QString::fromUtf8(shownName)
+                       << QString::fromUtf8(shownSigla);
+}
+
 } // namespace
 
 class TestDlgConfigMacro : public QObject
@@ -40,8 +56,7 @@ class TestDlgConfigMacro : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void window();
-    void identityFields();
+    void windowAndIdentityFields();
     void tabsAndTheirWidgets();
     void formCommands_data();
     void formCommands();
@@ -53,8 +68,8 @@ private slots:
     void upperCaseWhileTyping();
     void returnInALineEditDoesNotAccept_data();
     void returnInALineEditDoesNotAccept();
-    void escapeRejects();
-    void cancelLeavesTheMacroUntouched();
+    void rejectLeavesTheMacroUntouched_data();
+    void rejectLeavesTheMacroUntouched();
     void kindVisibility();
     void cursorLabels();
 
@@ -73,17 +88,17 @@ void TestDlgConfigMacro::cleanup()
     closeAllModals();
 }
 
-void TestDlgConfigMacro::window()
+void TestDlgConfigMacro::windowAndIdentityFields()
 {
     ConfigFixture fixture;
-    Macro* macro = fixture.add("10", "AB");
-    auto dialog = fixture.dialog(macro);
+    auto dialog = fixture.dialog(fixture.add("10", "AB"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Configurar Macro"));
     QCOMPARE(dialog->size(), QSize(678, 504));
     QVERIFY(!(dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
     // The layout's minimum does not push the dialog beyond its size.
     dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     QCOMPARE(dialog->size(), QSize(678, 504));
 
     auto* ok = child<QPushButton>(dialog.get(), "btnInsert");
@@ -93,12 +108,6 @@ void TestDlgConfigMacro::window()
     QVERIFY(!ok->icon().isNull());
     QCOMPARE(cancel->text(), QStringLiteral("&Cancelar"));
     QVERIFY(!cancel->icon().isNull());
-}
-
-void TestDlgConfigMacro::identityFields()
-{
-    ConfigFixture fixture;
-    auto dialog = fixture.shown(fixture.add("10", "AB"));
 
     const struct
     {
@@ -171,8 +180,6 @@ void TestDlgConfigMacro::tabsAndTheirWidgets()
     QCOMPARE(child<QLabel>(dialog.get(), "lblTextLegend")->text(), Legend);
     for (const char* name : {"lblInfo", "lblInfo2", "lblInfo3", "lblInfo4"})
         QCOMPARE(child<QLabel>(dialog.get(), name)->text(), NotForInfo);
-    QVERIFY(child<TabledEditor>(dialog.get(), "tedForm"));
-    QVERIFY(child<TabledEditor>(dialog.get(), "tedConfText"));
 
     // The secure mode is not offered.
     auto* inner = child<QTabWidget>(dialog.get(), "tabAutomationIn");
@@ -311,18 +318,10 @@ void TestDlgConfigMacro::okStoresIdentityAndForm()
     macro->setSecureActuators({2});
 
     auto dialog = fixture.shown(macro);
-    QLineEdit* number = edit(dialog.get(), "edtNumber");
-    number->clear();
-    QTest::keyClicks(number, QStringLiteral("15"));
-    QLineEdit* name = edit(dialog.get(), "edtName");
-    name->clear();
-    QTest::keyClicks(name, QStringLiteral("entrega (b-2)"));
-    QLineEdit* shortcut = edit(dialog.get(), "edtShortcut");
-    shortcut->clear();
-    QTest::keyClicks(shortcut, QStringLiteral("249"));
-    QLineEdit* sigla = edit(dialog.get(), "edtSigla");
-    sigla->clear();
-    QTest::keyClicks(sigla, QStringLiteral("en1"));
+    retype(edit(dialog.get(), "edtNumber"), QStringLiteral("15"));
+    retype(edit(dialog.get(), "edtName"), QStringLiteral("entrega (b-2)"));
+    retype(edit(dialog.get(), "edtShortcut"), QStringLiteral("249"));
+    retype(edit(dialog.get(), "edtSigla"), QStringLiteral("en1"));
     child<QComboBox>(dialog.get(), "cbxType")->setCurrentIndex(6);
     QTest::mouseClick(child<QRadioButton>(dialog.get(), "rbInfo"), Qt::LeftButton);
 
@@ -385,79 +384,31 @@ void TestDlgConfigMacro::validateIdentity_data()
     QTest::addColumn<QString>("shownSigla");
 
     const QString tagFault = QStringLiteral("Arquivo inválido, necessário ajuste da tag na linha");
-    QTest::newRow("own number, no box") << "10"
-                                        << "ENTREGA"
-                                        << "5"
-                                        << "AB" << false << QString() << QString() << "ENTREGA"
-                                        << "AB";
-    QTest::newRow("duplicate number") << "11"
-                                      << "ENTREGA"
-                                      << "5"
-                                      << "AB" << false << "O número da macro já existe."
-                                      << "edtNumber"
-                                      << "ENTREGA"
-                                      << "AB";
-    QTest::newRow("empty number") << ""
-                                  << "ENTREGA"
-                                  << "5"
-                                  << "AB" << false << "O campo 'Numero' deve ser maior que zero."
-                                  << "edtNumber"
-                                  << "ENTREGA"
-                                  << "AB";
-    QTest::newRow("number zero") << "0"
-                                 << "ENTREGA"
-                                 << "5"
-                                 << "AB" << false << "O campo 'Numero' deve ser maior que zero."
-                                 << "edtNumber"
-                                 << "ENTREGA"
-                                 << "AB";
-    QTest::newRow("tag on line 3 and empty sigla")
-        << "10"
-        << "ENTREGA"
-        << "5"
-        << "" << true << tagFault + "\n3\nO campo 'Sigla' deve ser preenchido."
-        << "edtSigla"
-        << "ENTREGA"
-        << "";
-    QTest::newRow("duplicate number and duplicate sigla")
-        << "11"
-        << "ENTREGA"
-        << "5"
-        << "XY" << false << "O número da macro já existe.\nA sigla da macro já existe."
-        << "edtSigla"
-        << "ENTREGA"
-        << "XY";
-    QTest::newRow("accent replaces the duplicate sigla")
-        << "10"
-        << "Café"
-        << "5"
-        << "XY" << false << "\nO nome da macro não pode conter acentos!"
-        << "edtName"
-        << "CAFE"
-        << "XY";
-    QTest::newRow("shortcut replaces the duplicate sigla")
-        << "10"
-        << "ENTREGA"
-        << "300"
-        << "XY" << false << "\nO campo 'Atalho' deve ser maior que zero e menor que 249."
-        << "edtShortcut"
-        << "ENTREGA"
-        << "XY";
-    QTest::newRow("accented sigla") << "10"
-                                    << "entrega"
-                                    << "5"
-                                    << "Pé" << false << "\nA sigla não pode conter acentos!"
-                                    << "edtSigla"
-                                    << "ENTREGA"
-                                    << "PE";
-    QTest::newRow("refused characters after the tag fault")
-        << "10"
-        << "Km: 5"
-        << "5"
-        << "AB" << true << "\nO nome da macro não pode conter acentos!"
-        << "edtName"
-        << "KM 5"
-        << "AB";
+    const QString numberExists = QStringLiteral("O número da macro já existe.");
+    const QString numberZero = QStringLiteral("O campo 'Numero' deve ser maior que zero.");
+    const QString nameAccents = QStringLiteral("\nO nome da macro não pode conter acentos!");
+    addIdentityRow("own number, no box", "10", "ENTREGA", "5", "AB", false, QString(), "",
+                   "ENTREGA", "AB");
+    addIdentityRow("duplicate number", "11", "ENTREGA", "5", "AB", false, numberExists, "edtNumber",
+                   "ENTREGA", "AB");
+    addIdentityRow("empty number", "", "ENTREGA", "5", "AB", false, numberZero, "edtNumber",
+                   "ENTREGA", "AB");
+    addIdentityRow("number zero", "0", "ENTREGA", "5", "AB", false, numberZero, "edtNumber",
+                   "ENTREGA", "AB");
+    addIdentityRow("tag on line 3 and empty sigla", "10", "ENTREGA", "5", "", true,
+                   tagFault + "\n3\nO campo 'Sigla' deve ser preenchido.", "edtSigla", "ENTREGA",
+                   "");
+    addIdentityRow("duplicate number and duplicate sigla", "11", "ENTREGA", "5", "XY", false,
+                   numberExists + "\nA sigla da macro já existe.", "edtSigla", "ENTREGA", "XY");
+    addIdentityRow("accent replaces the duplicate sigla", "10", "Café", "5", "XY", false,
+                   nameAccents, "edtName", "CAFE", "XY");
+    addIdentityRow("shortcut replaces the duplicate sigla", "10", "ENTREGA", "300", "XY", false,
+                   "\nO campo 'Atalho' deve ser maior que zero e menor que 249.", "edtShortcut",
+                   "ENTREGA", "XY");
+    addIdentityRow("accented sigla", "10", "entrega", "5", "Pé", false,
+                   "\nA sigla não pode conter acentos!", "edtSigla", "ENTREGA", "PE");
+    addIdentityRow("refused characters after the tag fault", "10", "Km: 5", "5", "AB", true,
+                   nameAccents, "edtName", "KM 5", "AB");
 }
 
 // One box gathers the faults; a failed OK writes nothing to the macro.
@@ -569,24 +520,17 @@ void TestDlgConfigMacro::returnInALineEditDoesNotAccept()
     QCOMPARE(describe(*macro), before);
 }
 
-void TestDlgConfigMacro::escapeRejects()
+void TestDlgConfigMacro::rejectLeavesTheMacroUntouched_data()
 {
-    ConfigFixture fixture;
-    Macro* macro = fixture.add("10", "AB");
-    const QStringList before = describe(*macro);
-    auto dialog = fixture.dialog(macro);
-    answerNextModal([](QWidget* modal) {
-        QLineEdit* name = edit(modal, "edtName");
-        name->setFocus();
-        QTest::keyClicks(name, QStringLiteral("X"));
-        QTest::keyClick(name, Qt::Key_Escape);
-    });
-    QCOMPARE(dialog->exec(), int(QDialog::Rejected));
-    QCOMPARE(describe(*macro), before);
+    QTest::addColumn<bool>("byEscape");
+    QTest::newRow("Cancelar") << false;
+    QTest::newRow("Escape") << true;
 }
 
-void TestDlgConfigMacro::cancelLeavesTheMacroUntouched()
+void TestDlgConfigMacro::rejectLeavesTheMacroUntouched()
 {
+    QFETCH(bool, byEscape);
+
     ConfigFixture fixture;
     fixture.add("11", "XY");
     Macro* macro = fixture.add("10", "AB", "5");
@@ -601,9 +545,8 @@ void TestDlgConfigMacro::cancelLeavesTheMacroUntouched()
     const QStringList before = describe(*macro);
 
     auto dialog = fixture.dialog(macro);
-    answerNextModal([](QWidget* modal) {
+    answerNextModal([byEscape](QWidget* modal) {
         edit(modal, "edtNumber")->setText("20");
-        edit(modal, "edtName")->setText("OUTRA");
         edit(modal, "edtShortcut")->setText("9");
         edit(modal, "edtSigla")->setText("OU");
         child<QComboBox>(modal, "cbxType")->setCurrentIndex(5);
@@ -615,7 +558,13 @@ void TestDlgConfigMacro::cancelLeavesTheMacroUntouched()
         tree(modal, "treeAutomation")->topLevelItem(3)->setCheckState(0, Qt::Checked);
         tree(modal, "treeViolation")->topLevelItem(1)->setCheckState(0, Qt::Checked);
         edit(modal, "edtF5")->setText("AB");
-        QTest::mouseClick(button(modal, "btnCancelar"), Qt::LeftButton);
+        QLineEdit* name = edit(modal, "edtName");
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("X"));
+        if (byEscape)
+            QTest::keyClick(name, Qt::Key_Escape);
+        else
+            QTest::mouseClick(button(modal, "btnCancelar"), Qt::LeftButton);
     });
     QCOMPARE(dialog->exec(), int(QDialog::Rejected));
     QCOMPARE(describe(*macro), before);

@@ -59,6 +59,26 @@ void retype(QLineEdit* field, const QString& keys)
     QTest::keyClicks(field, keys);
 }
 
+void watch(Macro* macro, const QList<quint8>& violations)
+{
+    QList<quint16> timers;
+    QList<quint8> reactions;
+    for (int i = 0; i < violations.size(); ++i) {
+        timers.append(0);
+        reactions.append(0);
+    }
+    macro->setViolation(violations);
+    macro->setViolationTimers(timers);
+    macro->setViolationReactions(reactions);
+}
+
+void addPressedRows()
+{
+    QTest::addColumn<bool>("byValidate");
+    QTest::newRow("OK") << false;
+    QTest::newRow("Validar") << true;
+}
+
 } // namespace
 
 class TestDlgConfigMacroTabs : public QObject
@@ -70,7 +90,6 @@ private slots:
     void init();
     void cleanup();
 
-    void validationRows();
     void validationChoiceIsExclusive();
     void validationStore_data();
     void validationStore();
@@ -81,11 +100,9 @@ private slots:
     void timeNormaliser();
     void violationsStored();
     void reactionsUnderCombinationVehicles();
-    void ninthReactionNotStored();
     void maximumOfTwenty_data();
     void maximumOfTwenty();
-    void spaceTogglesTheCurrentItem();
-    void returnMovesBetweenNameAndTime();
+    void keysInTheViolationTree();
     void anchorRowTakesTheShortcut();
     void anchorQuestion_data();
     void anchorQuestion();
@@ -124,24 +141,6 @@ void TestDlgConfigMacroTabs::cleanup()
     recorder.reset();
 }
 
-// ---- Validation ----
-
-void TestDlgConfigMacroTabs::validationRows()
-{
-    ConfigFixture fixture;
-    auto dialog = fixture.dialog(fixture.add("10", "AB"));
-    QTreeWidget* validations = tree(dialog.get(), "treeValidation");
-    QCOMPARE(validations->topLevelItemCount(), fixture.lists.validations.size());
-    for (int i = 0; i < validations->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* row = validations->topLevelItem(i);
-        QCOMPARE(row->text(0), fixture.lists.validations.at(i));
-        QCOMPARE(row->checkState(0), Qt::Unchecked);
-        QCOMPARE(row->isHidden(), i == ReservedValidationRow);
-    }
-    QCOMPARE(validations->topLevelItem(LoginValidationRow)->text(0),
-             QStringLiteral("Login do motorista"));
-}
-
 void TestDlgConfigMacroTabs::validationChoiceIsExclusive()
 {
     ConfigFixture fixture;
@@ -150,11 +149,15 @@ void TestDlgConfigMacroTabs::validationChoiceIsExclusive()
     auto dialog = fixture.shown(macro);
     showTab(dialog.get(), "tabValidation");
     QTreeWidget* validations = tree(dialog.get(), "treeValidation");
+    QCOMPARE(validations->topLevelItemCount(), fixture.lists.validations.size());
     QList<int> allEnabled;
-    for (int i = 0; i < validations->topLevelItemCount(); ++i)
+    for (int i = 0; i < validations->topLevelItemCount(); ++i) {
         allEnabled.append(i);
-
-    // The stored set comes up as stored.
+        QCOMPARE(validations->topLevelItem(i)->text(0), fixture.lists.validations.at(i));
+        QCOMPARE(validations->topLevelItem(i)->isHidden(), i == ReservedValidationRow);
+    }
+    QCOMPARE(validations->topLevelItem(LoginValidationRow)->text(0),
+             QStringLiteral("Login do motorista"));
     QCOMPARE(checkedRows(validations), (QList<int>{1, 4}));
     QCOMPARE(enabledRows(validations), allEnabled);
 
@@ -206,8 +209,6 @@ void TestDlgConfigMacroTabs::validationStore()
     QCOMPARE(int(macro->validationInt()), expected);
 }
 
-// ---- Automation ----
-
 void TestDlgConfigMacroTabs::automationLoadAndStore()
 {
     ConfigFixture fixture;
@@ -227,8 +228,6 @@ void TestDlgConfigMacroTabs::automationLoadAndStore()
     QVERIFY(pressOk(dialog.get()));
     QCOMPARE(macro->automation(), (QList<quint8>{3, 5, 6}));
 }
-
-// ---- Violations ----
 
 void TestDlgConfigMacroTabs::violationRowsAndFields()
 {
@@ -272,32 +271,24 @@ void TestDlgConfigMacroTabs::violationRowsAndFields()
 void TestDlgConfigMacroTabs::timeNormaliser_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("seconds");
+    QTest::addColumn<QString>("shown");
 
-    QTest::newRow("1:15") << "115"
-                          << "1:15" << 75;
-    QTest::newRow("5:00 becomes 4:00") << "500"
-                                       << "4:00" << 240;
-    QTest::newRow("3:75 becomes 3:59") << "375"
-                                       << "3:59" << 239;
-    QTest::newRow("2:60 becomes 2:59") << "260"
-                                       << "2:59" << 179;
-    QTest::newRow("4:00 stays") << "400"
-                                << "4:00" << 240;
-    QTest::newRow("4:01 becomes 4:00") << "401"
-                                       << "4:00" << 240;
-    QTest::newRow("9:99 becomes 4:00") << "999"
-                                       << "4:00" << 240;
-    QTest::newRow("0:59 stays") << "059"
-                                << "0:59" << 59;
+    QTest::newRow("1:15") << "115" << 75 << "1:15";
+    QTest::newRow("5:00 becomes 4:00") << "500" << 240 << "4:00";
+    QTest::newRow("3:75 becomes 3:59") << "375" << 239 << "3:59";
+    QTest::newRow("2:60 becomes 2:59") << "260" << 179 << "2:59";
+    QTest::newRow("4:00 stays") << "400" << 240 << "4:00";
+    QTest::newRow("4:01 becomes 4:00") << "401" << 240 << "4:00";
+    QTest::newRow("9:99 becomes 4:00") << "999" << 240 << "4:00";
+    QTest::newRow("0:59 stays") << "059" << 59 << "0:59";
 }
 
 void TestDlgConfigMacroTabs::timeNormaliser()
 {
     QFETCH(QString, typed);
-    QFETCH(QString, shown);
     QFETCH(int, seconds);
+    QFETCH(QString, shown);
 
     ConfigFixture fixture;
     Macro* macro = fixture.add("10", "AB");
@@ -328,6 +319,9 @@ void TestDlgConfigMacroTabs::violationsStored()
     QCOMPARE(first->child(1)->checkState(0), Qt::Unchecked);
     QCOMPARE(first->child(2)->checkState(0), Qt::Checked);
     QCOMPARE(rowField(violations, 11, 1)->text(), QStringLiteral("1:30"));
+    // The ninth reaction has no bit to go to.
+    QCOMPARE(first->childCount(), 9);
+    first->child(8)->setCheckState(0, Qt::Checked);
 
     // Uncheck identifier 12, watch identifier 4 (no time field) with reaction 1.
     violations->topLevelItem(11)->setCheckState(0, Qt::Unchecked);
@@ -372,20 +366,6 @@ void TestDlgConfigMacroTabs::reactionsUnderCombinationVehicles()
     QVERIFY(pressOk(dialog.get()));
     QCOMPARE(macro->violation(), (QList<quint8>{1, 15}));
     QCOMPARE(macro->violationReactions(), (QList<quint8>{0xff, 0xf3}));
-}
-
-void TestDlgConfigMacroTabs::ninthReactionNotStored()
-{
-    ConfigFixture fixture;
-    Macro* macro = fixture.add("10", "AB");
-    auto dialog = fixture.shown(macro);
-    QTreeWidgetItem* row = tree(dialog.get(), "treeViolation")->topLevelItem(0);
-    row->setCheckState(0, Qt::Checked);
-    QCOMPARE(row->childCount(), 9);
-    row->child(8)->setCheckState(0, Qt::Checked);
-    row->child(0)->setCheckState(0, Qt::Checked);
-    QVERIFY(pressOk(dialog.get()));
-    QCOMPARE(macro->violationReactions(), QList<quint8>{0x01});
 }
 
 void TestDlgConfigMacroTabs::maximumOfTwenty_data()
@@ -445,18 +425,17 @@ void TestDlgConfigMacroTabs::maximumOfTwenty()
     QVERIFY(edit(dialog.get(), "edtShortcut")->isEnabled());
 }
 
-void TestDlgConfigMacroTabs::spaceTogglesTheCurrentItem()
+void TestDlgConfigMacroTabs::keysInTheViolationTree()
 {
     ConfigFixture fixture;
     Macro* macro = fixture.add("10", "AB");
-    macro->setViolation({1});
-    macro->setViolationTimers({0});
-    macro->setViolationReactions({0});
+    watch(macro, {1});
     auto dialog = fixture.shown(macro);
     showTab(dialog.get(), "tabViolation");
     QTreeWidget* violations = tree(dialog.get(), "treeViolation");
     violations->setFocus();
 
+    // Space toggles the current item, a row or a reaction.
     QTreeWidgetItem* first = violations->topLevelItem(0);
     violations->setCurrentItem(first);
     QTest::keyClick(violations, Qt::Key_Space);
@@ -465,44 +444,29 @@ void TestDlgConfigMacroTabs::spaceTogglesTheCurrentItem()
     QTest::keyClick(violations, Qt::Key_Space);
     QCOMPARE(first->checkState(0), Qt::Checked);
     QVERIFY(rowField(violations, 0, 1)->isEnabled());
-
     first->setExpanded(true);
     violations->setCurrentItem(first->child(1));
     QTest::keyClick(violations, Qt::Key_Space);
     QCOMPARE(first->child(1)->checkState(0), Qt::Checked);
 
-    QVERIFY(pressOk(dialog.get()));
-    QCOMPARE(macro->violationReactions(), QList<quint8>{0x02});
-}
-
-void TestDlgConfigMacroTabs::returnMovesBetweenNameAndTime()
-{
-    ConfigFixture fixture;
-    Macro* macro = fixture.add("10", "AB");
-    macro->setViolation({1});
-    macro->setViolationTimers({0});
-    macro->setViolationReactions({0});
-    auto dialog = fixture.shown(macro);
-    showTab(dialog.get(), "tabViolation");
-    QTreeWidget* violations = tree(dialog.get(), "treeViolation");
-    violations->setFocus();
-    violations->setCurrentItem(violations->topLevelItem(0), 0);
-
+    // Return moves between the name and the time, not out of the dialog.
+    violations->setCurrentItem(first, 0);
     QTest::keyClick(violations, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), rowField(violations, 0, 1));
     QVERIFY(dialog->isVisible());
-
     violations->setFocus();
-    violations->setCurrentItem(violations->topLevelItem(0), 1);
+    violations->setCurrentItem(first, 1);
     QTest::keyClick(violations, Qt::Key_Return);
     QCOMPARE(violations->currentColumn(), 0);
     QCOMPARE(QApplication::focusWidget(), violations);
-
     // A row without a time field keeps the focus in the tree.
     violations->setCurrentItem(violations->topLevelItem(3), 0);
     QTest::keyClick(violations, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), violations);
     QCOMPARE(dialog->result(), 0);
+
+    QVERIFY(pressOk(dialog.get()));
+    QCOMPARE(macro->violationReactions(), QList<quint8>{0x02});
 }
 
 void TestDlgConfigMacroTabs::anchorRowTakesTheShortcut()
@@ -528,9 +492,7 @@ void TestDlgConfigMacroTabs::anchorRowTakesTheShortcut()
     clickCheckBox(violations, violations->topLevelItem(0));
     QVERIFY(shortcut->isEnabled());
 
-    macro->setViolation({23});
-    macro->setViolationTimers({0});
-    macro->setViolationReactions({0});
+    watch(macro, {23});
     auto anchored = fixture.dialog(macro);
     QVERIFY(!edit(anchored.get(), "edtShortcut")->isEnabled());
 }
@@ -538,24 +500,21 @@ void TestDlgConfigMacroTabs::anchorRowTakesTheShortcut()
 void TestDlgConfigMacroTabs::anchorQuestion_data()
 {
     QTest::addColumn<QString>("shortcut");
-    QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("answer");
 
-    QTest::newRow("Não keeps the dialog open") << "5"
-                                               << "Não" << false;
-    QTest::newRow("Sim clears the shortcut") << "5"
-                                             << "Sim" << true;
-    QTest::newRow("shortcut range not checked") << "300"
-                                                << "Sim" << true;
-    QTest::newRow("no question for 0") << "0" << QString() << true;
-    QTest::newRow("no question when empty") << "" << QString() << true;
+    QTest::newRow("Não keeps the dialog open") << "5" << false << "Não";
+    QTest::newRow("Sim clears the shortcut") << "5" << true << "Sim";
+    QTest::newRow("shortcut range not checked") << "300" << true << "Sim";
+    QTest::newRow("no question for 0") << "0" << true << QString();
+    QTest::newRow("no question when empty") << "" << true << QString();
 }
 
 void TestDlgConfigMacroTabs::anchorQuestion()
 {
     QFETCH(QString, shortcut);
-    QFETCH(QString, answer);
     QFETCH(bool, accepted);
+    QFETCH(QString, answer);
 
     ConfigFixture fixture;
     Macro* macro = fixture.add("10", "AB", "5");
@@ -616,9 +575,7 @@ void TestDlgConfigMacroTabs::radiusLimits()
 
     ConfigFixture fixture;
     Macro* macro = fixture.add("10", "AB", "0");
-    macro->setViolation({23});
-    macro->setViolationTimers({0});
-    macro->setViolationReactions({0});
+    watch(macro, {23});
     auto dialog = fixture.shown(macro);
     showTab(dialog.get(), "tabViolation");
     QLineEdit* field = rowField(tree(dialog.get(), "treeViolation"), AnchorRow, 2);
@@ -648,8 +605,6 @@ void TestDlgConfigMacroTabs::radiusLimits()
     QTest::mouseClick(button(dialog.get(), "btnInsert"), Qt::LeftButton);
     QCOMPARE(seen.text, QStringLiteral("\nO nome da macro não pode conter acentos!") + message);
 }
-
-// ---- Flow ----
 
 void TestDlgConfigMacroTabs::nextMacrosStoredBySlot()
 {
@@ -699,9 +654,7 @@ void TestDlgConfigMacroTabs::nextMacrosDamagedSlots()
 
 void TestDlgConfigMacroTabs::unknownAcronym_data()
 {
-    QTest::addColumn<bool>("byValidate");
-    QTest::newRow("OK") << false;
-    QTest::newRow("Validar") << true;
+    addPressedRows();
 }
 
 void TestDlgConfigMacroTabs::unknownAcronym()
@@ -758,9 +711,7 @@ void TestDlgConfigMacroTabs::validateButton()
 
 void TestDlgConfigMacroTabs::anchorSequenceRefused_data()
 {
-    QTest::addColumn<bool>("byValidate");
-    QTest::newRow("OK") << false;
-    QTest::newRow("Validar") << true;
+    addPressedRows();
 }
 
 // The edited macro with anchor analysis may not be followed by another.
@@ -769,10 +720,7 @@ void TestDlgConfigMacroTabs::anchorSequenceRefused()
     QFETCH(bool, byValidate);
 
     ConfigFixture fixture;
-    Macro* anchored = fixture.add("21", "AN");
-    anchored->setViolation({23});
-    anchored->setViolationTimers({0});
-    anchored->setViolationReactions({0});
+    watch(fixture.add("21", "AN"), {23});
     fixture.add("22", "PL");
     Macro* macro = fixture.add("10", "XY", "0");
     const QStringList before = describe(*macro);
@@ -810,8 +758,6 @@ void TestDlgConfigMacroTabs::anchorSequenceRefused()
     QCOMPARE(recorder->texts(), QStringList());
     QCOMPARE(macro->flow(), QStringList{"PL"});
 }
-
-// ---- Confirmation text ----
 
 void TestDlgConfigMacroTabs::confirmationText()
 {

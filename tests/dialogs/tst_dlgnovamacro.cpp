@@ -77,6 +77,28 @@ void typeText(QWidget* widget, const QString& text)
     }
 }
 
+void addRefusedRow(const char* tag, const QString& number, const QString& name,
+                   const QString& shortcut, const QString& sigla, int type, const QString& message,
+                   const QString& correctedName, const QString& correctedSigla, const char* focus)
+{
+    QTest::newRow(tag) << number << name << shortcut << sigla << type << message << correctedName
+                       << correctedSigla << QString::fromLatin1(focus);
+}
+
+void addTypingRow(const char* field, const char* typed, const char* shown)
+{
+    QTest::addRow("%s %s", field, typed)
+        << QString::fromLatin1(field) << QString::fromLatin1(typed) << QString::fromLatin1(shown);
+}
+
+void addCheckRow(const char* tag, const char* number, const char* name, const char* shortcut,
+                 const char* sigla, const char* storedName)
+{
+    QTest::newRow(tag) << QString::fromLatin1(number) << QString::fromLatin1(name)
+                       << QString::fromLatin1(shortcut) << QString::fromLatin1(sigla)
+                       << QString::fromLatin1(storedName);
+}
+
 } // namespace
 
 class TestDlgNovaMacro : public QObject
@@ -89,18 +111,12 @@ private slots:
     void groupGeometry();
     void formProperties();
     void tabOrderAndInitialFocus();
-    void requiredFields_data();
-    void requiredFields();
-    void lastMessageWins_data();
-    void lastMessageWins();
+    void refusedEntries_data();
+    void refusedEntries();
     void upperCaseWhileTyping();
     void accentedNamePassesOnSecondPress();
-    void shortcutTyping_data();
-    void shortcutTyping();
-    void numberTyping_data();
-    void numberTyping();
-    void shortcutOutOfRange_data();
-    void shortcutOutOfRange();
+    void digitTyping_data();
+    void digitTyping();
     void checkSignalArguments_data();
     void checkSignalArguments();
     void finishEndsTheDialog_data();
@@ -155,14 +171,8 @@ void TestDlgNovaMacro::formProperties()
     const Form form(&dialog);
     QVERIFY(form.complete());
 
-    QCOMPARE(form.number->maxLength(), 3);
     QCOMPARE(form.name->maxLength(), 40);
-    QCOMPARE(form.shortcut->maxLength(), 3);
     QCOMPARE(form.sigla->maxLength(), 3);
-    QVERIFY(form.shortcut->validator());
-    QVERIFY(form.number->validator());
-    QVERIFY(!form.sigla->validator());
-    QVERIFY(form.sigla->inputMask().isEmpty());
 
     QStringList types;
     for (int i = 0; i < form.type->count(); ++i)
@@ -207,72 +217,12 @@ void TestDlgNovaMacro::tabOrderAndInitialFocus()
     QCOMPARE(order, expected);
 }
 
-void TestDlgNovaMacro::requiredFields_data()
-{
-    QTest::addColumn<QString>("number");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("sigla");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("focus");
-
-    QTest::newRow("number") << ""
-                            << "PARTIDA"
-                            << "PT" << 1 << numberEmpty << "edtNumber";
-    QTest::newRow("number before the others") << ""
-                                              << ""
-                                              << "" << 0 << numberEmpty << "edtNumber";
-    QTest::newRow("name") << "10"
-                          << ""
-                          << "PT" << 1 << nameEmpty << "edtName";
-    QTest::newRow("name before sigla") << "10"
-                                       << ""
-                                       << "" << 0 << nameEmpty << "edtName";
-    QTest::newRow("sigla") << "10"
-                           << "PARTIDA"
-                           << "" << 1 << siglaEmpty << "edtSigla";
-    QTest::newRow("sigla before type") << "10"
-                                       << "PARTIDA"
-                                       << "" << 0 << siglaEmpty << "edtSigla";
-    QTest::newRow("type") << "10"
-                          << "PARTIDA"
-                          << "PT" << 0 << typeMissing << "cbxType";
-}
-
-void TestDlgNovaMacro::requiredFields()
-{
-    QFETCH(QString, number);
-    QFETCH(QString, name);
-    QFETCH(QString, sigla);
-    QFETCH(int, type);
-    QFETCH(QString, message);
-    QFETCH(QString, focus);
-
-    dlgNovaMacro dialog;
-    dialog.show();
-    const Form form(&dialog);
-    form.fill(number, name, QString(), sigla, type);
-    QSignalSpy check(&dialog, &dlgNovaMacro::check);
-
-    SeenBox seen;
-    ZorTest::answerBox(QStringLiteral("OK"), &seen);
-    QTest::mouseClick(form.insert, Qt::LeftButton);
-
-    QVERIFY(seen.shown);
-    QCOMPARE(seen.text, message);
-    QCOMPARE(seen.title, QStringLiteral("Erro!"));
-    QCOMPARE(seen.icon, QMessageBox::Warning);
-    QCOMPARE(seen.buttons.size(), 1);
-    QCOMPARE(dialog.focusWidget()->objectName(), focus);
-    QCOMPARE(check.count(), 0);
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(form.number->text(), number);
-}
-
-// Each failing check replaces the message of an earlier one; the name and
-// acronym corrections stay in the fields, and the focus goes to the field of
-// a missing entry, else to the field of the last failing check.
-void TestDlgNovaMacro::lastMessageWins_data()
+// The first missing entry is reported; each failing check on the texts
+// replaces the message of an earlier one. The name and acronym corrections
+// stay in the fields, and the focus goes to the field of a missing entry, else
+// to the field of the last failing check. Text put into the shortcut by code
+// bypasses the validator; OK still refuses it.
+void TestDlgNovaMacro::refusedEntries_data()
 {
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("name");
@@ -284,51 +234,35 @@ void TestDlgNovaMacro::lastMessageWins_data()
     QTest::addColumn<QString>("correctedSigla");
     QTest::addColumn<QString>("focus");
 
-    QTest::newRow("empty number, accented name") << ""
-                                                 << "Café"
-                                                 << ""
-                                                 << "CF" << 1 << nameAccents << "CAFE"
-                                                 << "CF"
-                                                 << "edtNumber";
-    QTest::newRow("missing type, accented name") << "10"
-                                                 << "Ação"
-                                                 << ""
-                                                 << "AC" << 0 << nameAccents << "ACAO"
-                                                 << "AC"
-                                                 << "edtName";
-    QTest::newRow("accented sigla after accented name") << "10"
-                                                        << "Início"
-                                                        << ""
-                                                        << "Pé" << 1 << siglaAccents << "INICIO"
-                                                        << "PE"
-                                                        << "edtSigla";
-    QTest::newRow("comma and exclamation mark") << "10"
-                                                << "Pare, já!"
-                                                << ""
-                                                << "PJ" << 3 << nameAccents << "PARE JA"
-                                                << "PJ"
-                                                << "edtName";
-    QTest::newRow("other refused characters") << "10"
-                                              << "Km: 5 * 2 = 10"
-                                              << ""
-                                              << "KM" << 3 << nameAccents << "KM 5  2  10"
-                                              << "KM"
-                                              << "edtName";
-    QTest::newRow("shortcut after accents") << "10"
-                                            << "Ré"
-                                            << "300"
-                                            << "ré" << 1 << shortcutRange << "RE"
-                                            << "RE"
-                                            << "edtShortcut";
-    QTest::newRow("empty sigla, out-of-range shortcut") << "10"
-                                                        << "Ok"
-                                                        << "999"
-                                                        << "" << 1 << shortcutRange << "OK"
-                                                        << ""
-                                                        << "edtSigla";
+    addRefusedRow("number", "", "PARTIDA", "", "PT", 1, numberEmpty, "PARTIDA", "PT", "edtNumber");
+    addRefusedRow("number before the others", "", "", "", "", 0, numberEmpty, "", "", "edtNumber");
+    addRefusedRow("name", "10", "", "", "PT", 1, nameEmpty, "", "PT", "edtName");
+    addRefusedRow("name before sigla", "10", "", "", "", 0, nameEmpty, "", "", "edtName");
+    addRefusedRow("sigla", "10", "PARTIDA", "", "", 1, siglaEmpty, "PARTIDA", "", "edtSigla");
+    addRefusedRow("sigla before type", "10", "PARTIDA", "", "", 0, siglaEmpty, "PARTIDA", "",
+                  "edtSigla");
+    addRefusedRow("type", "10", "PARTIDA", "", "PT", 0, typeMissing, "PARTIDA", "PT", "cbxType");
+    addRefusedRow("empty number, accented name", "", "Café", "", "CF", 1, nameAccents, "CAFE", "CF",
+                  "edtNumber");
+    addRefusedRow("missing type, accented name", "10", "Ação", "", "AC", 0, nameAccents, "ACAO",
+                  "AC", "edtName");
+    addRefusedRow("accented sigla after accented name", "10", "Início", "", "Pé", 1, siglaAccents,
+                  "INICIO", "PE", "edtSigla");
+    addRefusedRow("comma and exclamation mark", "10", "Pare, já!", "", "PJ", 3, nameAccents,
+                  "PARE JA", "PJ", "edtName");
+    addRefusedRow("other refused characters", "10", "Km: 5 * 2 = 10", "", "KM", 3, nameAccents,
+                  "KM 5  2  10", "KM", "edtName");
+    addRefusedRow("shortcut after accents", "10", "Ré", "300", "ré", 1, shortcutRange, "RE", "RE",
+                  "edtShortcut");
+    addRefusedRow("empty sigla, out-of-range shortcut", "10", "Ok", "999", "", 1, shortcutRange,
+                  "OK", "", "edtSigla");
+    for (const char* shortcut : {"250", "-1", "x"}) {
+        addRefusedRow(shortcut, "10", "PARTIDA", shortcut, "PT", 1, shortcutRange, "PARTIDA", "PT",
+                      "edtShortcut");
+    }
 }
 
-void TestDlgNovaMacro::lastMessageWins()
+void TestDlgNovaMacro::refusedEntries()
 {
     QFETCH(QString, number);
     QFETCH(QString, name);
@@ -352,10 +286,15 @@ void TestDlgNovaMacro::lastMessageWins()
 
     QVERIFY(seen.shown);
     QCOMPARE(seen.text, message);
+    QCOMPARE(seen.title, QStringLiteral("Erro!"));
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QCOMPARE(seen.buttons.size(), 1);
     QCOMPARE(form.name->text(), correctedName);
     QCOMPARE(form.sigla->text(), correctedSigla);
     QCOMPARE(dialog.focusWidget()->objectName(), focus);
     QCOMPARE(check.count(), 0);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(form.number->text(), number);
 }
 
 void TestDlgNovaMacro::upperCaseWhileTyping()
@@ -407,98 +346,39 @@ void TestDlgNovaMacro::accentedNamePassesOnSecondPress()
     QCOMPARE(dialog.name(), QStringLiteral("ACAO"));
 }
 
-// The validator lets only digits through, up to 249.
-void TestDlgNovaMacro::shortcutTyping_data()
+// Only digits can be typed; the shortcut stops at 249.
+void TestDlgNovaMacro::digitTyping_data()
 {
+    QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("249") << "249"
-                         << "249";
-    QTest::newRow("250 stops at 25") << "250"
-                                     << "25";
-    QTest::newRow("999 stops at 99") << "999"
-                                     << "99";
-    QTest::newRow("0") << "0"
-                       << "0";
-    QTest::newRow("sign") << "+5"
-                          << "5";
-    QTest::newRow("minus") << "-1"
-                           << "1";
-    QTest::newRow("group separator") << "1,0"
-                                     << "10";
-    QTest::newRow("letters") << "a1b"
-                             << "1";
-    QTest::newRow("four digits") << "1234"
-                                 << "123";
+    addTypingRow("edtShortcut", "249", "249");
+    addTypingRow("edtShortcut", "250", "25");
+    addTypingRow("edtShortcut", "999", "99");
+    addTypingRow("edtShortcut", "0", "0");
+    addTypingRow("edtShortcut", "+5", "5");
+    addTypingRow("edtShortcut", "-1", "1");
+    addTypingRow("edtShortcut", "1,0", "10");
+    addTypingRow("edtShortcut", "a1b", "1");
+    addTypingRow("edtShortcut", "1234", "123");
+    addTypingRow("edtNumber", "999", "999");
+    addTypingRow("edtNumber", "a1b2", "12");
+    addTypingRow("edtNumber", "-7", "7");
+    addTypingRow("edtNumber", "1234", "123");
 }
 
-void TestDlgNovaMacro::shortcutTyping()
+void TestDlgNovaMacro::digitTyping()
 {
+    QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
 
     dlgNovaMacro dialog;
     dialog.show();
-    const Form form(&dialog);
-    QTest::keyClicks(form.shortcut, typed);
-    QCOMPARE(form.shortcut->text(), shown);
-}
-
-// The number is saved as an integer: only digits can be typed.
-void TestDlgNovaMacro::numberTyping_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("999") << "999"
-                         << "999";
-    QTest::newRow("letters") << "a1b2"
-                             << "12";
-    QTest::newRow("sign") << "-7"
-                          << "7";
-    QTest::newRow("four digits") << "1234"
-                                 << "123";
-}
-
-void TestDlgNovaMacro::numberTyping()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-
-    dlgNovaMacro dialog;
-    dialog.show();
-    const Form form(&dialog);
-    QTest::keyClicks(form.number, typed);
-    QCOMPARE(form.number->text(), shown);
-}
-
-void TestDlgNovaMacro::shortcutOutOfRange_data()
-{
-    QTest::addColumn<QString>("shortcut");
-    QTest::newRow("250") << "250";
-    QTest::newRow("negative") << "-1";
-    QTest::newRow("not a number") << "x";
-}
-
-// Text put into the field by code bypasses the validator; OK still refuses it.
-void TestDlgNovaMacro::shortcutOutOfRange()
-{
-    QFETCH(QString, shortcut);
-
-    dlgNovaMacro dialog;
-    dialog.show();
-    const Form form(&dialog);
-    form.fill(QStringLiteral("10"), QStringLiteral("PARTIDA"), shortcut, QStringLiteral("PT"), 1);
-    QSignalSpy check(&dialog, &dlgNovaMacro::check);
-
-    SeenBox seen;
-    ZorTest::answerBox(QStringLiteral("OK"), &seen);
-    QTest::mouseClick(form.insert, Qt::LeftButton);
-    QVERIFY(seen.shown);
-    QCOMPARE(seen.text, shortcutRange);
-    QCOMPARE(dialog.focusWidget(), form.shortcut);
-    QCOMPARE(check.count(), 0);
+    auto* edit = dialog.findChild<QLineEdit*>(field);
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), shown);
 }
 
 void TestDlgNovaMacro::checkSignalArguments_data()
@@ -509,26 +389,10 @@ void TestDlgNovaMacro::checkSignalArguments_data()
     QTest::addColumn<QString>("sigla");
     QTest::addColumn<QString>("storedName");
 
-    QTest::newRow("all fields") << "12"
-                                << "Parada_1 (km-2/b.)"
-                                << "7"
-                                << "P1"
-                                << "PARADA_1 (KM-2/B.)";
-    QTest::newRow("shortcut 249") << "999"
-                                  << "fim"
-                                  << "249"
-                                  << "FIM"
-                                  << "FIM";
-    QTest::newRow("shortcut 0") << "1"
-                                << "a"
-                                << "0"
-                                << "A"
-                                << "A";
-    QTest::newRow("no shortcut") << "1"
-                                 << "a"
-                                 << ""
-                                 << "A"
-                                 << "A";
+    addCheckRow("all fields", "12", "Parada_1 (km-2/b.)", "7", "P1", "PARADA_1 (KM-2/B.)");
+    addCheckRow("shortcut 249", "999", "fim", "249", "FIM", "FIM");
+    addCheckRow("shortcut 0", "1", "a", "0", "A", "A");
+    addCheckRow("no shortcut", "1", "a", "", "A", "A");
 }
 
 // With clean fields OK asks the window through check(), and stays open.

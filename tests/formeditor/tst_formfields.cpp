@@ -20,11 +20,8 @@ class TestFormFields : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void insertFixed_data();
-    void insertFixed();
-    void insertVariable_data();
-    void insertVariable();
-    void cancelledLengthDialog();
+    void insert_data();
+    void insert();
     void commandLookup();
     void refusals_data();
     void refusals();
@@ -37,7 +34,6 @@ private slots:
     void writeFieldTable_data();
     void writeFieldTable();
     void exportedFormIsChecked();
-    void staticChecksForward();
     void arbitraryForms();
 
 private:
@@ -122,28 +118,39 @@ void TestFormFields::cleanup()
     closeAllModals();
 }
 
-void TestFormFields::insertFixed_data()
+void TestFormFields::insert_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("col");
+    QTest::addColumn<int>("length");  // given in the dialog: 0 cancels it, -1 for a fixed command
+    QTest::addColumn<int>("initial"); // the dialog's first value
     QTest::addColumn<QString>("marker");
-    QTest::addColumn<int>("endRow");
+    QTest::addColumn<int>("endRow"); // -1: not checked
     QTest::addColumn<int>("endCol");
 
-    QTest::newRow("Login") << "Login" << 3 << 5 << "[LLLLL]" << 3 << 12;
+    QTest::newRow("Login") << "Login" << 3 << 5 << -1 << 0 << "[LLLLL]" << 3 << 12;
     QTest::newRow("Seleção at a row start")
-        << QStringLiteral("Seleção") << 6 << 0 << "[r]" << 6 << 3;
+        << QStringLiteral("Seleção") << 6 << 0 << -1 << 0 << "[r]" << 6 << 3;
     QTest::newRow("Data/Hora up to the row end")
-        << "Data/Hora" << 0 << 23 << "[dd/mm/aa][hh:mm]" << 1 << 0;
-    QTest::newRow("Checagem in the last cells") << "Checagem" << 19 << 37 << "[e]" << 0 << 0;
+        << "Data/Hora" << 0 << 23 << -1 << 0 << "[dd/mm/aa][hh:mm]" << 1 << 0;
+    QTest::newRow("Checagem in the last cells")
+        << "Checagem" << 19 << 37 << -1 << 0 << "[e]" << 0 << 0;
+    QTest::newRow("Texto") << "Texto" << 8 << 4 << 10 << 12 << "[cccccccc]" << -1 << -1;
+    QTest::newRow("shortest") << QStringLiteral("Numérico") << 8 << 0 << 3 << 10 << "[n]" << -1
+                              << -1;
+    QTest::newRow("whole row") << "Decimal" << 8 << 0 << 40 << 10 << "[" + QString(38, 'f') + "]"
+                               << -1 << -1;
+    QTest::newRow("dialog cancelled") << "Texto" << 2 << 2 << 0 << 12 << QString() << -1 << -1;
 }
 
-void TestFormFields::insertFixed()
+void TestFormFields::insert()
 {
     QFETCH(QString, command);
     QFETCH(int, row);
     QFETCH(int, col);
+    QFETCH(int, length);
+    QFETCH(int, initial);
     QFETCH(QString, marker);
     QFETCH(int, endRow);
     QFETCH(int, endCol);
@@ -151,14 +158,33 @@ void TestFormFields::insertFixed()
     auto editor = shownEditor();
     QSignalSpy inserted(editor.get(), &TabledEditor::optionInserted);
     editor->setCurrentCell(row, col);
+    LengthDialogSeen seen;
+    if (length >= 0)
+        answerLengthDialog(length, &seen);
     QAction* action = menuAction(*editor, command);
     QVERIFY(action);
     action->trigger();
 
+    if (length >= 0) {
+        QCOMPARE(seen.title, QStringLiteral("Tamanho do campo"));
+        QCOMPARE(seen.label, QStringLiteral("Digite o tamanho do campo incluindo '[' e ']':"));
+        QCOMPARE(seen.initial, initial);
+        QCOMPARE(seen.minimum, 3);
+        QCOMPARE(seen.maximum, 40);
+        QCOMPARE(seen.step, 1);
+    }
+    if (marker.isEmpty()) {
+        QVERIFY(inserted.isEmpty());
+        QVERIFY(editor->fieldOptions().isEmpty());
+        QCOMPARE(readAll(*editor), QByteArray(800, '\0'));
+        return;
+    }
     QCOMPARE(inserted.size(), 1);
     QCOMPARE(inserted.first(), (QList<QVariant>{row, col, marker.size()}));
     QCOMPARE(optionTriples(*editor), (Triples{row, col, marker.size()}));
     QCOMPARE(cellTexts(*editor, row, col, marker.size()).join(QString()), marker);
+    if (endRow < 0)
+        return;
     for (int i = 0; i < marker.size(); ++i) {
         QVERIFY(isFieldCell(*editor, row, col + i));
         QCOMPARE(editor->item(row, col + i)->foreground(), QBrush(Qt::red));
@@ -166,60 +192,6 @@ void TestFormFields::insertFixed()
     QCOMPARE(editor->currentRow(), endRow);
     QCOMPARE(editor->currentColumn(), endCol);
     QCOMPARE(ScreenText::checkFields(readAll(*editor).constData(), 800), 0);
-}
-
-void TestFormFields::insertVariable_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<int>("col");
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("initial");
-    QTest::addColumn<QString>("marker");
-
-    QTest::newRow("Texto") << "Texto" << 4 << 10 << 12 << "[cccccccc]";
-    QTest::newRow("shortest") << QStringLiteral("Numérico") << 0 << 3 << 10 << "[n]";
-    QTest::newRow("whole row") << "Decimal" << 0 << 40 << 10 << "[" + QString(38, 'f') + "]";
-}
-
-void TestFormFields::insertVariable()
-{
-    QFETCH(QString, command);
-    QFETCH(int, col);
-    QFETCH(int, length);
-    QFETCH(int, initial);
-    QFETCH(QString, marker);
-
-    auto editor = shownEditor();
-    QSignalSpy inserted(editor.get(), &TabledEditor::optionInserted);
-    editor->setCurrentCell(8, col);
-    LengthDialogSeen seen;
-    answerLengthDialog(length, &seen);
-    menuAction(*editor, command)->trigger();
-
-    QCOMPARE(seen.title, QStringLiteral("Tamanho do campo"));
-    QCOMPARE(seen.label, QStringLiteral("Digite o tamanho do campo incluindo '[' e ']':"));
-    QCOMPARE(seen.initial, initial);
-    QCOMPARE(seen.minimum, 3);
-    QCOMPARE(seen.maximum, 40);
-    QCOMPARE(seen.step, 1);
-    QCOMPARE(inserted.size(), 1);
-    QCOMPARE(inserted.first(), (QList<QVariant>{8, col, length}));
-    QCOMPARE(optionTriples(*editor), (Triples{8, col, length}));
-    QCOMPARE(cellTexts(*editor, 8, col, length).join(QString()), marker);
-}
-
-void TestFormFields::cancelledLengthDialog()
-{
-    auto editor = shownEditor();
-    QSignalSpy inserted(editor.get(), &TabledEditor::optionInserted);
-    editor->setCurrentCell(2, 2);
-    LengthDialogSeen seen;
-    answerLengthDialog(0, &seen);
-    menuAction(*editor, QStringLiteral("Texto"))->trigger();
-    QCOMPARE(seen.initial, 12);
-    QVERIFY(inserted.isEmpty());
-    QVERIFY(editor->fieldOptions().isEmpty());
-    QCOMPARE(readAll(*editor), QByteArray(800, '\0'));
 }
 
 void TestFormFields::commandLookup()
@@ -550,15 +522,6 @@ void TestFormFields::exportedFormIsChecked()
     editor->readForm(exported.data(), exported.size());
     QCOMPARE(exported.at(4 * 40 + 13), 'x');
     QCOMPARE(TabledEditor::checkFields(exported.constData(), exported.size()), 5);
-}
-
-void TestFormFields::staticChecksForward()
-{
-    QByteArray text = screen({{2, 0, "[a b]"}});
-    QCOMPARE(TabledEditor::checkFields(text.constData(), text.size()), 3);
-    QByteArray bytes("R$ 10,00 & 5% @\0\xc3", 17);
-    TabledEditor::correctCharacters(bytes.data(), bytes.size());
-    QCOMPARE(bytes, QByteArray("R$ 10,00 E 5% $\0-", 17));
 }
 
 // Arbitrary bytes, heavy in brackets: loading never loops or crashes, the

@@ -3,7 +3,6 @@
 
 #include "app/debuglogger.h"
 
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
@@ -29,8 +28,6 @@ private slots:
     void navigation();
     void deleting_data();
     void deleting();
-    void fieldSkipping_data();
-    void fieldSkipping();
     void removingField_data();
     void removingField();
     void screenFullOfFields();
@@ -56,10 +53,12 @@ const QByteArray fieldForm = screen({{0, 3, "[e]"},
                                      {19, 8, "[r]"}},
                                     'z');
 
-std::unique_ptr<TabledEditor> editorWithFields()
+const QByteArray filled(800, 'z');
+
+std::unique_ptr<TabledEditor> editorWith(const QByteArray& form)
 {
     auto editor = shownEditor();
-    editor->loadForm(fieldForm.constData(), fieldForm.size());
+    editor->loadForm(form.constData(), form.size());
     return editor;
 }
 
@@ -75,19 +74,6 @@ void TestTabledEditor::construction()
     TabledEditor editor(nullptr);
     QCOMPARE(editor.rowCount(), 20);
     QCOMPARE(editor.columnCount(), 40);
-    QVERIFY(editor.horizontalHeader()->isHidden());
-    QVERIFY(editor.verticalHeader()->isHidden());
-    QCOMPARE(editor.horizontalHeader()->defaultSectionSize(), 18);
-    QCOMPARE(editor.verticalHeader()->defaultSectionSize(), 18);
-    QCOMPARE(editor.horizontalHeader()->minimumSectionSize(), 18);
-    QCOMPARE(editor.verticalHeader()->minimumSectionSize(), 18);
-    QCOMPARE(editor.columnWidth(39), 18);
-    QCOMPARE(editor.rowHeight(19), 18);
-    QVERIFY(editor.horizontalHeader()->highlightSections());
-    QCOMPARE(editor.sizeAdjustPolicy(), QAbstractScrollArea::AdjustToContents);
-    QCOMPARE(editor.editTriggers(),
-             QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
-    QVERIFY(editor.alternatingRowColors());
     for (int row = 0; row < 20; ++row) {
         for (int col = 0; col < 40; ++col) {
             QVERIFY(editor.item(row, col));
@@ -134,9 +120,7 @@ void TestTabledEditor::typing()
     QFETCH(int, endCol);
     QFETCH(QStringList, cells);
 
-    auto editor = shownEditor();
-    const QByteArray filled(800, 'z');
-    editor->loadForm(filled.constData(), filled.size());
+    auto editor = editorWith(filled);
     editor->setCurrentCell(startRow, startCol);
     QTest::keyClicks(editor.get(), keys);
     QCOMPARE(editor->currentRow(), endRow);
@@ -154,8 +138,6 @@ void TestTabledEditor::typedCellColours()
     QCOMPARE(typed->text(), QStringLiteral("q"));
     QCOMPARE(typed->foreground(), QBrush(Qt::black));
     QVERIFY(isTextCell(*editor, 6, 3));
-    // On the cursor's row the typed cell carries the highlight; moving to
-    // another row and column gives it back the default background.
     QCOMPARE(typed->background(), highlightBrush());
     editor->setCurrentCell(10, 20);
     QCOMPARE(typed->background().style(), Qt::NoBrush);
@@ -201,9 +183,7 @@ void TestTabledEditor::ignoredKeys()
     QFETCH(QString, text);
     QFETCH(int, modifiers);
 
-    auto editor = shownEditor();
-    const QByteArray filled(800, 'z');
-    editor->loadForm(filled.constData(), filled.size());
+    auto editor = editorWith(filled);
     editor->setCurrentCell(5, 5);
     QSignalSpy info(editor.get(), &TabledEditor::showInfo);
     QTest::sendKeyEvent(QTest::Click, editor.get(), Qt::Key(key), text,
@@ -222,27 +202,45 @@ void TestTabledEditor::navigation_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("endRow");
     QTest::addColumn<int>("endCol");
+    QTest::addColumn<bool>("fields"); // over fieldForm, whose fields the cursor skips
 
-    QTest::newRow("Return") << 3 << 17 << int(Qt::Key_Return) << 4 << 0;
-    QTest::newRow("Return on the last row") << 19 << 5 << int(Qt::Key_Return) << 0 << 0;
-    QTest::newRow("Home") << 6 << 20 << int(Qt::Key_Home) << 6 << 0;
-    QTest::newRow("End") << 6 << 20 << int(Qt::Key_End) << 6 << 39;
-    QTest::newRow("Page Up") << 12 << 8 << int(Qt::Key_PageUp) << 0 << 8;
-    QTest::newRow("Page Down") << 2 << 8 << int(Qt::Key_PageDown) << 19 << 8;
-    QTest::newRow("Left") << 7 << 7 << int(Qt::Key_Left) << 7 << 6;
-    QTest::newRow("Left at the first cell") << 0 << 0 << int(Qt::Key_Left) << 19 << 39;
-    QTest::newRow("Left at a row start") << 8 << 0 << int(Qt::Key_Left) << 7 << 39;
-    QTest::newRow("Right") << 7 << 7 << int(Qt::Key_Right) << 7 << 8;
-    QTest::newRow("Right at a row end") << 5 << 39 << int(Qt::Key_Right) << 6 << 0;
-    QTest::newRow("Right at the last cell") << 19 << 39 << int(Qt::Key_Right) << 0 << 0;
-    QTest::newRow("Up") << 7 << 7 << int(Qt::Key_Up) << 6 << 7;
-    QTest::newRow("Up on the first row") << 0 << 4 << int(Qt::Key_Up) << 19 << 4;
-    QTest::newRow("Down") << 7 << 7 << int(Qt::Key_Down) << 8 << 7;
-    QTest::newRow("Down on the last row") << 19 << 4 << int(Qt::Key_Down) << 0 << 4;
-    QTest::newRow("Backspace at the first cell") << 0 << 0 << int(Qt::Key_Backspace) << 19 << 39;
-    QTest::newRow("Delete") << 7 << 7 << int(Qt::Key_Delete) << 7 << 7;
-    QTest::newRow("Shift") << 7 << 7 << int(Qt::Key_Shift) << 7 << 7;
-    QTest::newRow("Caps Lock") << 7 << 7 << int(Qt::Key_CapsLock) << 7 << 7;
+    QTest::newRow("Return") << 3 << 17 << int(Qt::Key_Return) << 4 << 0 << false;
+    QTest::newRow("Return on the last row") << 19 << 5 << int(Qt::Key_Return) << 0 << 0 << false;
+    QTest::newRow("Home") << 6 << 20 << int(Qt::Key_Home) << 6 << 0 << false;
+    QTest::newRow("End") << 6 << 20 << int(Qt::Key_End) << 6 << 39 << false;
+    QTest::newRow("Page Up") << 12 << 8 << int(Qt::Key_PageUp) << 0 << 8 << false;
+    QTest::newRow("Page Down") << 2 << 8 << int(Qt::Key_PageDown) << 19 << 8 << false;
+    QTest::newRow("Left") << 7 << 7 << int(Qt::Key_Left) << 7 << 6 << false;
+    QTest::newRow("Left at the first cell") << 0 << 0 << int(Qt::Key_Left) << 19 << 39 << false;
+    QTest::newRow("Left at a row start") << 8 << 0 << int(Qt::Key_Left) << 7 << 39 << false;
+    QTest::newRow("Right") << 7 << 7 << int(Qt::Key_Right) << 7 << 8 << false;
+    QTest::newRow("Right at a row end") << 5 << 39 << int(Qt::Key_Right) << 6 << 0 << false;
+    QTest::newRow("Right at the last cell") << 19 << 39 << int(Qt::Key_Right) << 0 << 0 << false;
+    QTest::newRow("Up") << 7 << 7 << int(Qt::Key_Up) << 6 << 7 << false;
+    QTest::newRow("Up on the first row") << 0 << 4 << int(Qt::Key_Up) << 19 << 4 << false;
+    QTest::newRow("Down") << 7 << 7 << int(Qt::Key_Down) << 8 << 7 << false;
+    QTest::newRow("Down on the last row") << 19 << 4 << int(Qt::Key_Down) << 0 << 4 << false;
+    QTest::newRow("Backspace at the first cell")
+        << 0 << 0 << int(Qt::Key_Backspace) << 19 << 39 << false;
+    QTest::newRow("Delete") << 7 << 7 << int(Qt::Key_Delete) << 7 << 7 << false;
+    QTest::newRow("Shift") << 7 << 7 << int(Qt::Key_Shift) << 7 << 7 << false;
+    QTest::newRow("Caps Lock") << 7 << 7 << int(Qt::Key_CapsLock) << 7 << 7 << false;
+    QTest::newRow("Right jumps past a field") << 2 << 9 << int(Qt::Key_Right) << 2 << 17 << true;
+    QTest::newRow("typing jumps past a field") << 2 << 9 << int(Qt::Key_X) << 2 << 17 << true;
+    QTest::newRow("Left jumps back over a field") << 2 << 17 << int(Qt::Key_Left) << 2 << 9 << true;
+    QTest::newRow("Home onto a field") << 3 << 20 << int(Qt::Key_Home) << 3 << 6 << true;
+    QTest::newRow("Return onto a field") << 2 << 20 << int(Qt::Key_Return) << 3 << 6 << true;
+    QTest::newRow("End onto a field") << 4 << 3 << int(Qt::Key_End) << 4 << 33 << true;
+    QTest::newRow("Right past a field ending its row")
+        << 4 << 33 << int(Qt::Key_Right) << 5 << 0 << true;
+    QTest::newRow("Up over a field") << 6 << 14 << int(Qt::Key_Up) << 4 << 14 << true;
+    QTest::newRow("Down over a field") << 4 << 14 << int(Qt::Key_Down) << 6 << 14 << true;
+    QTest::newRow("Page Up onto a field") << 10 << 4 << int(Qt::Key_PageUp) << 0 << 6 << true;
+    QTest::newRow("Page Down onto a field") << 1 << 9 << int(Qt::Key_PageDown) << 19 << 11 << true;
+    QTest::newRow("Shift stays on a field") << 2 << 12 << int(Qt::Key_Shift) << 2 << 12 << true;
+    QTest::newRow("Caps Lock stays on a field")
+        << 2 << 12 << int(Qt::Key_CapsLock) << 2 << 12 << true;
+    QTest::newRow("Right from inside a field") << 2 << 12 << int(Qt::Key_Right) << 2 << 17 << true;
 }
 
 void TestTabledEditor::navigation()
@@ -252,14 +250,21 @@ void TestTabledEditor::navigation()
     QFETCH(int, key);
     QFETCH(int, endRow);
     QFETCH(int, endCol);
+    QFETCH(bool, fields);
 
-    auto editor = shownEditor();
+    auto editor = fields ? editorWith(fieldForm) : shownEditor();
+    QCOMPARE(editor->fieldOptions().size(), fields ? 6 : 0);
     editor->setCurrentCell(startRow, startCol);
     QSignalSpy info(editor.get(), &TabledEditor::showInfo);
+    QSignalSpy removed(editor.get(), &TabledEditor::optionRemoved);
     QTest::keyClick(editor.get(), Qt::Key(key));
     QCOMPARE(editor->currentRow(), endRow);
     QCOMPARE(editor->currentColumn(), endCol);
-    if (endRow != startRow || endCol != startCol) {
+    if (fields) {
+        QCOMPARE(editor->fieldOptions().size(), 6);
+        QVERIFY(removed.isEmpty());
+        QCOMPARE(cellTexts(*editor, 2, 10, 7).join(QString()), QStringLiteral("[LLLLL]"));
+    } else if (endRow != startRow || endCol != startCol) {
         QVERIFY(!info.isEmpty());
         QCOMPARE(info.last(), (QList<QVariant>{endRow, endCol}));
     }
@@ -279,9 +284,7 @@ void TestTabledEditor::deleting()
     QFETCH(int, key);
     QFETCH(int, endCol);
 
-    auto editor = shownEditor();
-    const QByteArray filled(800, 'z');
-    editor->loadForm(filled.constData(), filled.size());
+    auto editor = editorWith(filled);
     editor->setCurrentCell(2, 5);
     QTest::keyClick(editor.get(), Qt::Key(key));
     QCOMPARE(editor->currentRow(), 2);
@@ -291,51 +294,6 @@ void TestTabledEditor::deleting()
     QCOMPARE(readAll(*editor), expected);
     QCOMPARE(editor->item(2, endCol)->foreground(), QBrush(Qt::black));
     QVERIFY(editor->findChildren<QLineEdit*>().isEmpty());
-}
-
-void TestTabledEditor::fieldSkipping_data()
-{
-    QTest::addColumn<int>("startRow");
-    QTest::addColumn<int>("startCol");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("endRow");
-    QTest::addColumn<int>("endCol");
-
-    QTest::newRow("Right jumps past a field") << 2 << 9 << int(Qt::Key_Right) << 2 << 17;
-    QTest::newRow("typing jumps past a field") << 2 << 9 << int(Qt::Key_X) << 2 << 17;
-    QTest::newRow("Left jumps back over a field") << 2 << 17 << int(Qt::Key_Left) << 2 << 9;
-    QTest::newRow("Home onto a field") << 3 << 20 << int(Qt::Key_Home) << 3 << 6;
-    QTest::newRow("Return onto a field") << 2 << 20 << int(Qt::Key_Return) << 3 << 6;
-    QTest::newRow("End onto a field") << 4 << 3 << int(Qt::Key_End) << 4 << 33;
-    QTest::newRow("Right past a field ending its row") << 4 << 33 << int(Qt::Key_Right) << 5 << 0;
-    QTest::newRow("Up over a field") << 6 << 14 << int(Qt::Key_Up) << 4 << 14;
-    QTest::newRow("Down over a field") << 4 << 14 << int(Qt::Key_Down) << 6 << 14;
-    QTest::newRow("Page Up onto a field") << 10 << 4 << int(Qt::Key_PageUp) << 0 << 6;
-    QTest::newRow("Page Down onto a field") << 1 << 9 << int(Qt::Key_PageDown) << 19 << 11;
-    QTest::newRow("Shift stays on a field") << 2 << 12 << int(Qt::Key_Shift) << 2 << 12;
-    QTest::newRow("Caps Lock stays on a field") << 2 << 12 << int(Qt::Key_CapsLock) << 2 << 12;
-    QTest::newRow("Right from inside a field") << 2 << 12 << int(Qt::Key_Right) << 2 << 17;
-}
-
-void TestTabledEditor::fieldSkipping()
-{
-    QFETCH(int, startRow);
-    QFETCH(int, startCol);
-    QFETCH(int, key);
-    QFETCH(int, endRow);
-    QFETCH(int, endCol);
-
-    auto editor = editorWithFields();
-    const int fields = editor->fieldOptions().size();
-    QCOMPARE(fields, 6);
-    editor->setCurrentCell(startRow, startCol);
-    QSignalSpy removed(editor.get(), &TabledEditor::optionRemoved);
-    QTest::keyClick(editor.get(), Qt::Key(key));
-    QCOMPARE(editor->currentRow(), endRow);
-    QCOMPARE(editor->currentColumn(), endCol);
-    QCOMPARE(editor->fieldOptions().size(), fields);
-    QVERIFY(removed.isEmpty());
-    QCOMPARE(cellTexts(*editor, 2, 10, 7).join(QString()), QStringLiteral("[LLLLL]"));
 }
 
 void TestTabledEditor::removingField_data()
@@ -365,7 +323,7 @@ void TestTabledEditor::removingField()
     QFETCH(int, fieldCol);
     QFETCH(int, fieldLen);
 
-    auto editor = editorWithFields();
+    auto editor = editorWith(fieldForm);
     editor->setCurrentCell(startRow, startCol);
     QSignalSpy removed(editor.get(), &TabledEditor::optionRemoved);
     QTest::keyClick(editor.get(), Qt::Key(key));
@@ -490,10 +448,8 @@ void TestTabledEditor::bracketOpensMenu()
 {
     QWidget host;
     host.move(40, 30);
-    auto editor = shownEditor();
+    auto editor = editorWith(filled);
     editor->setHost(&host);
-    const QByteArray filled(800, 'z');
-    editor->loadForm(filled.constData(), filled.size());
     editor->setCurrentCell(3, 5);
     QSignalSpy info(editor.get(), &TabledEditor::showInfo);
 
@@ -529,7 +485,7 @@ void TestTabledEditor::bracketWithoutCommands()
 
 void TestTabledEditor::rightClick()
 {
-    auto editor = editorWithFields();
+    auto editor = editorWith(fieldForm);
     const QPoint inField = editor->visualItemRect(editor->item(2, 12)).center();
     QTest::mouseClick(editor->viewport(), Qt::RightButton, Qt::NoModifier, inField);
     QMenu* menu = editor->contextMenu();

@@ -19,22 +19,28 @@ struct Violation
 
 struct SampleMacro
 {
-    const char* num;
-    const char* name;
-    const char* shortcut;
-    const char* sigla;
-    int type;
-    bool information;
-    int column;
-    int row;
+    struct
+    {
+        const char* num;
+        const char* name;
+        const char* shortcut;
+        const char* sigla;
+        int type;
+        bool information;
+        int column;
+        int row;
+    } head;
     QStringList form;
     QStringList confirmation;
-    quint16 validations;
-    QList<quint8> automation;
+    struct
+    {
+        quint16 validations;
+        QList<quint8> automation;
+        quint16 raio;
+        QList<quint8> sensors;
+        QList<quint8> actuators;
+    } settings;
     QList<Violation> violations;
-    quint16 raio;
-    QList<quint8> sensors;
-    QList<quint8> actuators;
     // Next macros by acronym, with their function-key slot.
     QList<QPair<const char*, quint16>> flow;
 };
@@ -50,236 +56,105 @@ constexpr int BoxHeight = 81;
 QList<SampleMacro> sampleMacros()
 {
     return {
-        {"1",
-         "INICIO DE VIAGEM",
-         "1",
-         "INI",
-         0,
-         false,
-         0,
-         0,
+        {{"1", "INICIO DE VIAGEM", "1", "INI", 0, false, 0, 0},
          {"INICIO DE VIAGEM", "", "MOTORISTA: [LLLLL]", "SENHA:     [SSSSS]", "",
           "DATA: [dd/mm/aa]   HORA: [hh:mm]", "HODOMETRO INICIAL: [nnnn]",
           "PLACA DA CARRETA:  [cccccccc]", "", "CONFIRA OS DOCUMENTOS DA CARGA."},
          {"VIAGEM INICIADA.", "", "RESPEITE OS LIMITES DE VELOCIDADE", "E BOA VIAGEM!"},
-         0x13,
-         {2, 8},
+         {0x13, {2, 8}, 100, {}, {}},
          {{1, 0x03, 30}, {2, 0x03, 20}, {4, 0x01, 0}, {12, 0x06, 240}, {25, 0x85, 120}},
-         100,
-         {},
-         {},
          {{"REF", 1}, {"ABS", 2}, {"ENT", 3}, {"COL", 4}, {"SOS", 9}}},
-        {"2",
-         "REINICIO DE VIAGEM",
-         "2",
-         "REI",
-         4,
-         false,
-         1,
-         0,
+        {{"2", "REINICIO DE VIAGEM", "2", "REI", 4, false, 1, 0},
          {"REINICIO DE VIAGEM", "", "MOTIVO DA PARADA: [cccccccc]", "HODOMETRO: [nnnn]",
           "HORA: [hh:mm]"},
          {"VIAGEM RETOMADA.", "SIGA O ROTEIRO PREVISTO."},
-         0x05,
-         {8},
+         {0x05, {8}, 100, {}, {}},
          {{1, 0x03, 30}, {8, 0x04, 180}, {12, 0x06, 240}},
-         100,
-         {},
-         {},
          {{"REF", 1}, {"ENT", 3}, {"COL", 4}, {"FIM", 5}}},
-        {"10",
-         "PARADA PARA REFEICAO",
-         "10",
-         "REF",
-         1,
-         false,
-         2,
-         0,
+        {{"10", "PARADA PARA REFEICAO", "10", "REF", 1, false, 2, 0},
          {"PARADA PARA REFEICAO", "", "LOCAL: [cccccccc]", "HORA: [hh:mm]",
           "DURACAO PREVISTA MIN: [nnnn]", "", "CARGA LACRADA? [e]"},
          {"BOA REFEICAO!", "", "MANTENHA O BAU TRAVADO."},
-         0x00,
-         {2},
+         {0x00, {2}, 100, {}, {}},
          {{9, 0x06, 0}, {17, 0x04, 120}, {19, 0x0C, 0}},
-         100,
-         {},
-         {},
          {{"REI", 0}}},
-        {"11",
-         "PARADA PARA DESCANSO",
-         "11",
-         "DES",
-         1,
-         false,
-         3,
-         0,
+        {{"11", "PARADA PARA DESCANSO", "11", "DES", 1, false, 3, 0},
          {"PARADA PARA DESCANSO", "", "LOCAL: [cccccccc]", "INICIO: [hh:mm]", "PERNOITE? [e]"},
          {"DESCANSO REGISTRADO.", "", "O VEICULO DEVE FICAR NO RAIO", "DA ANCORA ATE O REINICIO."},
-         0x01,
-         {2},
+         {0x01, {2}, 300, {1, 3}, {3}},
          {{13, 0x02, 240}, {23, 0x0C, 0}},
-         300,
-         {1, 3},
-         {3},
          {{"REI", 0}, {"SOS", 9}}},
-        {"12",
-         "ABASTECIMENTO",
-         "12",
-         "ABS",
-         1,
-         false,
-         0,
-         1,
+        {{"12", "ABASTECIMENTO", "12", "ABS", 1, false, 0, 1},
          {"ABASTECIMENTO", "", "POSTO: [cccccccc]", "LITROS: [ffff]", "VALOR R$: [ffff]",
           "HODOMETRO: [nnnn]", "ARLA 32? [e]"},
          {"ABASTECIMENTO REGISTRADO.", "GUARDE O CUPOM FISCAL."},
-         0x02,
-         {},
+         {0x02, {}, 100, {}, {}},
          {{9, 0x04, 0}, {11, 0x02, 180}},
-         100,
-         {},
-         {},
          {{"ENT", 3}, {"COL", 4}, {"FIM", 5}}},
-        {"20",
-         "ENTREGA",
-         "20",
-         "ENT",
-         2,
-         false,
-         1,
-         1,
+        {{"20", "ENTREGA", "20", "ENT", 2, false, 1, 1},
          {"ENTREGA", "", "NOTA FISCAL: [nnnn]", "RECEBEDOR:   [cccccccc]", "DOCUMENTO:   [nnnn]",
           "HORA: [hh:mm]", "", "AVARIA NA CARGA? [e]", "OBSERVACAO: [rrrrrrrrrrrrrrrrrrrr]"},
          {"ENTREGA REGISTRADA.", "", "COLETE A ASSINATURA NO CANHOTO", "DA NOTA FISCAL."},
-         0x24,
-         {1},
+         {0x24, {1}, 100, {3}, {}},
          {{9, 0x06, 0}, {10, 0x09, 0}, {17, 0x04, 60}},
-         100,
-         {3},
-         {},
          {{"AGD", 1}, {"COL", 2}, {"FIM", 5}}},
-        {"21",
-         "COLETA",
-         "21",
-         "COL",
-         2,
-         false,
-         2,
-         1,
+        {{"21", "COLETA", "21", "COL", 2, false, 2, 1},
          {"COLETA", "", "REMETENTE: [cccccccc]", "VOLUMES:   [nnnn]", "PESO KG:   [ffff]",
           "LACRE:     [cccccccc]", "HORA: [hh:mm]"},
          {"COLETA REGISTRADA.", "CONFIRA O LACRE ANTES DE SAIR."},
-         0x04,
-         {1},
+         {0x04, {1}, 100, {3, 4}, {3}},
          {{9, 0x06, 0}, {10, 0x09, 0}, {24, 0x03, 90}},
-         100,
-         {3, 4},
-         {3},
          {{"ENT", 1}, {"DES", 2}, {"FIM", 5}}},
-        {"22",
-         "AGUARDANDO DESCARGA",
-         "0",
-         "AGD",
-         2,
-         false,
-         3,
-         1,
+        {{"22", "AGUARDANDO DESCARGA", "0", "AGD", 2, false, 3, 1},
          {"AGUARDANDO DESCARGA", "", "CLIENTE: [cccccccc]", "CHEGADA: [hh:mm]",
           "SENHA DA DOCA: [nnnn]"},
          {"ESPERA REGISTRADA.", "AGUARDE NO PATIO DO CLIENTE."},
-         0x00,
-         {1},
+         {0x00, {1}, 500, {}, {}},
          {{11, 0x02, 120}, {23, 0x0C, 0}},
-         500,
-         {},
-         {},
          {{"ENT", 1}, {"FIM", 5}}},
-        {"30",
-         "SOLICITACAO DE MANUTENCAO",
-         "30",
-         "MAN",
-         3,
-         false,
-         0,
-         2,
+        {{"30", "SOLICITACAO DE MANUTENCAO", "30", "MAN", 3, false, 0, 2},
          {"SOLICITACAO DE MANUTENCAO", "", "DEFEITO: [cccccccc]", "HODOMETRO: [nnnn]",
           "VEICULO PARADO? [e]", "", "DESCREVA:", "[rrrrrrrrrrrrrrrrrrrrrrrrrrrrrrrr]"},
          {"SOLICITACAO ENVIADA.", "AGUARDE O CONTATO DA OFICINA."},
-         0x40,
-         {},
-         {},
-         100,
-         {},
+         {0x40, {}, 100, {}, {}},
          {},
          {{"REI", 0}}},
-        {"31",
-         "SOLICITACAO DE ROTA",
-         "0",
-         "ROT",
-         3,
-         true,
-         1,
-         2,
+        {{"31", "SOLICITACAO DE ROTA", "0", "ROT", 3, true, 1, 2},
          {"SOLICITACAO DE ROTA", "", "DESTINO: [cccccccc]", "EVITAR PEDAGIO? [e]"},
          {},
-         0x00,
-         {},
-         {},
-         100,
-         {},
+         {0x00, {}, 100, {}, {}},
          {},
          {}},
-        {"40",
-         "FIM DE VIAGEM",
-         "40",
-         "FIM",
-         5,
-         false,
-         2,
-         2,
+        {{"40", "FIM DE VIAGEM", "40", "FIM", 5, false, 2, 2},
          {"FIM DE VIAGEM", "", "HODOMETRO FINAL: [nnnn]", "DATA: [dd/mm/aa]  HORA: [hh:mm]",
           "DESPESAS R$: [ffff]", "", "VEICULO LIMPO E TRAVADO? [E]"},
          {"VIAGEM ENCERRADA.", "", "OBRIGADO E BOM DESCANSO!"},
-         0x06,
-         {2, 4},
+         {0x06, {2, 4}, 100, {}, {}},
          {{14, 0x06, 240}},
-         100,
-         {},
-         {},
          {}},
-        {"50",
-         "EMERGENCIA (SOS)",
-         "99",
-         "SOS",
-         6,
-         false,
-         3,
-         2,
+        {{"50", "EMERGENCIA (SOS)", "99", "SOS", 6, false, 3, 2},
          {"EMERGENCIA", "", "TIPO: [cccccccc]", "FERIDOS? [e]", "",
           "LOCAL:", "[rrrrrrrrrrrrrrrrrrrrrrrrrrrrrrrr]"},
          {"SOCORRO ACIONADO!", "", "PERMANECA EM LOCAL SEGURO.", "A CENTRAL FARA CONTATO."},
-         0x00,
-         {7, 8},
+         {0x00, {7, 8}, 100, {1, 2}, {1, 2, 5}},
          {{18, 0x1E, 0}, {20, 0x0C, 0}, {22, 0x04, 60}},
-         100,
-         {1, 2},
-         {1, 2, 5},
-         {{"REI", 0}}},
-    };
+         {{"REI", 0}}}};
 }
 
-Macro* makeMacro(const SampleMacro& s)
+Macro* makeMacro(const SampleMacro& m)
 {
+    const auto& s = m.head;
+    const auto& settings = m.settings;
     auto* macro = new Macro(QLatin1String(s.num), QLatin1String(s.name), QLatin1String(s.shortcut),
                             QLatin1String(s.sigla), s.type, s.information);
-    macro->setForm(screen(s.form));
-    macro->setConfirmationText(screen(s.confirmation));
-    macro->setValidationInt(s.validations);
-    macro->setAutomation(s.automation);
+    macro->setForm(screen(m.form));
+    macro->setConfirmationText(screen(m.confirmation));
+    macro->setValidationInt(settings.validations);
+    macro->setAutomation(settings.automation);
     QList<quint8> ids;
     QList<quint8> reactions;
     QList<quint16> timers;
-    for (const Violation& violation : s.violations) {
+    for (const Violation& violation : m.violations) {
         ids.append(violation.id);
         reactions.append(violation.reactions);
         timers.append(violation.timer);
@@ -287,11 +162,10 @@ Macro* makeMacro(const SampleMacro& s)
     macro->setViolation(ids);
     macro->setViolationReactions(reactions);
     macro->setViolationTimers(timers);
-    macro->setRaio(s.raio);
-    macro->setSecureSensors(s.sensors);
-    macro->setSecureActuators(s.actuators);
-    macro->setPosition(
-        QPoint(GridOrigin + s.column * GridStepX, GridOrigin + s.row * GridStepY));
+    macro->setRaio(settings.raio);
+    macro->setSecureSensors(settings.sensors);
+    macro->setSecureActuators(settings.actuators);
+    macro->setPosition(QPoint(GridOrigin + s.column * GridStepX, GridOrigin + s.row * GridStepY));
     macro->setDimensions(QRect(0, 0, BoxWidth, BoxHeight));
     return macro;
 }
@@ -300,7 +174,7 @@ Macro* makeMacro(const SampleMacro& s)
 void linkFlows(Group& group, const QList<SampleMacro>& macros)
 {
     for (const SampleMacro& s : macros) {
-        Macro* macro = group.findBySigla(QLatin1String(s.sigla));
+        Macro* macro = group.findBySigla(QLatin1String(s.head.sigla));
         QStringList flow;
         QList<quint16> flowNum;
         QList<quint16> flowPos;
@@ -400,26 +274,11 @@ std::unique_ptr<Group> everyField()
     auto* full = new Macro(QStringLiteral("123"), QStringLiteral("ENTREGA COM CANHOTO (NF)"),
                            QStringLiteral("15"), QStringLiteral("ENT"), 2, false);
     // Every character the terminal accepts, a tab among them.
-    full->setForm(screen({"0123456789 abcdefghijklmnopqrstuvwxyz",
-                          "ABCDEFGHIJKLMNOPQRSTUVWXYZ ,.;:?![]_-/$%",
-                          "NOTA:\t[nnnn] [LLLLL]",
-                          "",
-                          "",
-                          "",
-                          "",
-                          "",
-                          "",
-                          "",
-                          "",
-                          "",
-                          "",
-                          "",
-                          "",
-                          "",
-                          "",
-                          "",
-                          "",
-                          "ULTIMA LINHA ATE A COLUNA 40 ..........."}));
+    QStringList rows{"0123456789 abcdefghijklmnopqrstuvwxyz",
+                     "ABCDEFGHIJKLMNOPQRSTUVWXYZ ,.;:?![]_-/$%", "NOTA:\t[nnnn] [LLLLL]"};
+    while (rows.size() < Macro::ScreenRows - 1)
+        rows.append(QString());
+    full->setForm(screen(rows << "ULTIMA LINHA ATE A COLUNA 40 ..........."));
     full->setConfirmationText(screen({"CONFIRMADO: R$ 10,00 - 5% ok!", "[e] / [r]"}));
     full->setValidationInt(0x77);
     full->setAutomation({1, 3, 8});

@@ -66,26 +66,15 @@ QString randomText(QRandomGenerator& random, int length)
 {
     // Controls, ASCII, Latin-1, the rest of the BMP but surrogates, and
     // pairs: everything a name or a screen may hold.
+    static const int ranges[][2] = {
+        {0, 0x20}, {0x20, 0x80}, {0x20, 0x80}, {0x80, 0x100}, {0xe000, 0x10000}};
     QString text;
     for (int i = 0; i < length; ++i) {
-        switch (random.bounded(6)) {
-        case 0:
-            text += QChar(ushort(random.bounded(0x20)));
-            break;
-        case 1:
-        case 2:
-            text += QChar(ushort(random.bounded(0x20, 0x80)));
-            break;
-        case 3:
-            text += QChar(ushort(random.bounded(0x80, 0x100)));
-            break;
-        case 4:
-            text += QChar(ushort(random.bounded(0xe000, 0x10000)));
-            break;
-        default:
+        const int pick = int(random.bounded(6));
+        if (pick == 5)
             text += QString::fromUcs4(U"\U0001F69A");
-            break;
-        }
+        else
+            text += QChar(ushort(random.bounded(ranges[pick][0], ranges[pick][1])));
     }
     return text;
 }
@@ -148,41 +137,45 @@ std::unique_ptr<Group> randomGroup(quint32 seed)
     return group;
 }
 
-// A document of one macro written by the program, as an object to change.
+// A document written by the program, as an object to change.
 QJsonObject savedDocument()
 {
     return QJsonDocument::fromJson(McxWriter::toJson(*SampleGroups::everyField())).object();
 }
 
-QJsonObject withMacroChange(const QString& key, const QJsonValue& value)
+// The saved document with one key of the header or of the first macro set,
+// or removed (an undefined value), as compact text.
+QByteArray changed(bool inHeader, const QString& key, const QJsonValue& value)
 {
     QJsonObject root = savedDocument();
     QJsonArray macros = root.value("macros").toArray();
-    QJsonObject macro = macros.at(0).toObject();
+    QJsonObject object = inHeader ? root.value("header").toObject() : macros.at(0).toObject();
     if (value.isUndefined())
-        macro.remove(key);
+        object.remove(key);
     else
-        macro.insert(key, value);
-    macros.replace(0, macro);
-    root.insert("macros", macros);
-    return root;
+        object.insert(key, value);
+    if (inHeader) {
+        root.insert("header", object);
+    } else {
+        macros.replace(0, object);
+        root.insert("macros", macros);
+    }
+    return compact(root);
 }
 
-QJsonObject withHeaderChange(const QString& key, const QJsonValue& value)
+QByteArray macroChanged(const QString& key, const QJsonValue& value)
 {
-    QJsonObject root = savedDocument();
-    QJsonObject header = root.value("header").toObject();
-    if (value.isUndefined())
-        header.remove(key);
-    else
-        header.insert(key, value);
-    root.insert("header", header);
-    return root;
+    return changed(false, key, value);
 }
 
-QJsonObject withViolations(const QJsonArray& violations)
+QByteArray headerChanged(const QString& key, const QJsonValue& value)
 {
-    return withMacroChange("violacoes", violations);
+    return changed(true, key, value);
+}
+
+QByteArray withViolations(const QJsonArray& violations)
+{
+    return macroChanged("violacoes", violations);
 }
 
 } // namespace
@@ -231,28 +224,23 @@ void TestMcxFastReader::readsAsTheDocument_data()
             << json << json.contains("\"tempo\":1}");
     }
     // Numbers beyond int read as 0, as QJsonValue::toInt gives them.
-    QTest::newRow("idMacro past int") << compact(withMacroChange("idMacro", 2147483648.0)) << false;
-    QTest::newRow("idMacro at int's end")
-        << compact(withMacroChange("idMacro", 2147483647)) << false;
-    QTest::newRow("atalho below int") << compact(withMacroChange("atalho", -2147483649.0)) << false;
-    QTest::newRow("type, fifteen digits")
-        << compact(withMacroChange("type", 999999999999999.0)) << false;
+    QTest::newRow("idMacro past int") << macroChanged("idMacro", 2147483648.0) << false;
+    QTest::newRow("idMacro at int's end") << macroChanged("idMacro", 2147483647) << false;
+    QTest::newRow("atalho below int") << macroChanged("atalho", -2147483649.0) << false;
+    QTest::newRow("type, fifteen digits") << macroChanged("type", 999999999999999.0) << false;
     QTest::newRow("anchor without raio")
-        << compact(withViolations({QJsonObject{{"id", 23}, {"reacao", 3}, {"tempo", 20}}}))
-        << false;
+        << withViolations({QJsonObject{{"id", 23}, {"reacao", 3}, {"tempo", 20}}}) << false;
     QTest::newRow("raio on another violation")
-        << compact(withViolations(
-               {QJsonObject{{"id", 7}, {"raio", 900}, {"reacao", 3}, {"tempo", 20}}}))
+        << withViolations({QJsonObject{{"id", 7}, {"raio", 900}, {"reacao", 3}, {"tempo", 20}}})
         << false;
     QTest::newRow("timer dropped before")
-        << compact(withViolations({QJsonObject{{"id", 4}, {"reacao", 3}}})) << false;
-    QTest::newRow("timer of 1") << compact(withViolations(
-                                       {QJsonObject{{"id", 4}, {"reacao", 3}, {"tempo", 1}}}))
+        << withViolations({QJsonObject{{"id", 4}, {"reacao", 3}}}) << false;
+    QTest::newRow("timer of 1") << withViolations(
+                                       {QJsonObject{{"id", 4}, {"reacao", 3}, {"tempo", 1}}})
                                 << true;
     QTest::newRow("skipped keys of any type")
-        << compact(withMacroChange("flow", QJsonObject{{"a", QJsonArray{1, "b", QJsonValue()}}}))
-        << false;
-    QTest::newRow("empty lists") << compact(withMacroChange("fluxoMacros", QJsonArray())) << false;
+        << macroChanged("flow", QJsonObject{{"a", QJsonArray{1, "b", QJsonValue()}}}) << false;
+    QTest::newRow("empty lists") << macroChanged("fluxoMacros", QJsonArray()) << false;
 }
 
 void TestMcxFastReader::readsAsTheDocument()
@@ -279,38 +267,29 @@ void TestMcxFastReader::declines_data()
     // or added, a value of another type, text not in the toolkit's form.
     QTest::addColumn<QByteArray>("json");
 
-    QTest::newRow("version 2000") << compact(withHeaderChange("version", 2000));
-    QTest::newRow("version as text") << compact(withHeaderChange("version", "2.1.0.0"));
-    QTest::newRow("no nMacros") << compact(withHeaderChange("nMacros", QJsonValue::Undefined));
-    QTest::newRow("name as number") << compact(withHeaderChange("name", 5));
-    QTest::newRow("extra header key") << compact(withHeaderChange("author", "x"));
-    const QStringList keys = QJsonDocument::fromJson(McxWriter::toJson(*SampleGroups::everyField()))
-                                 .object()
-                                 .value("macros")
-                                 .toArray()
-                                 .at(0)
-                                 .toObject()
-                                 .keys();
+    QTest::newRow("version 2000") << headerChanged("version", 2000);
+    QTest::newRow("version as text") << headerChanged("version", "2.1.0.0");
+    QTest::newRow("no nMacros") << headerChanged("nMacros", QJsonValue::Undefined);
+    QTest::newRow("name as number") << headerChanged("name", 5);
+    QTest::newRow("extra header key") << headerChanged("author", "x");
+    const QStringList keys = savedDocument().value("macros").toArray().at(0).toObject().keys();
     QCOMPARE(keys.size(), 26);
     for (const QString& key : keys)
-        QTest::newRow(qPrintable("without " + key))
-            << compact(withMacroChange(key, QJsonValue::Undefined));
-    QTest::newRow("extra macro key") << compact(withMacroChange("extra", 1));
-    QTest::newRow("sigla as number") << compact(withMacroChange("sigla", 7));
-    QTest::newRow("idMacro as text") << compact(withMacroChange("idMacro", "7"));
-    QTest::newRow("informacao as number") << compact(withMacroChange("informacao", 1));
-    QTest::newRow("fraction") << compact(withMacroChange("type", 2.5));
-    QTest::newRow("automacao with text")
-        << compact(withMacroChange("automacao", QJsonArray{1, "2"}));
-    QTest::newRow("dimensions as array") << compact(withMacroChange("dimensions", QJsonArray()));
-    QTest::newRow("position without y")
-        << compact(withMacroChange("position", QJsonObject{{"x", 1}}));
+        QTest::newRow(qPrintable("without " + key)) << macroChanged(key, QJsonValue::Undefined);
+    QTest::newRow("extra macro key") << macroChanged("extra", 1);
+    QTest::newRow("sigla as number") << macroChanged("sigla", 7);
+    QTest::newRow("idMacro as text") << macroChanged("idMacro", "7");
+    QTest::newRow("informacao as number") << macroChanged("informacao", 1);
+    QTest::newRow("fraction") << macroChanged("type", 2.5);
+    QTest::newRow("automacao with text") << macroChanged("automacao", QJsonArray{1, "2"});
+    QTest::newRow("dimensions as array") << macroChanged("dimensions", QJsonArray());
+    QTest::newRow("position without y") << macroChanged("position", QJsonObject{{"x", 1}});
     QTest::newRow("violation without id")
-        << compact(withViolations({QJsonObject{{"reacao", 3}, {"tempo", 2}}}));
-    QTest::newRow("violation as number") << compact(withViolations({5}));
-    QTest::newRow("flow entry with extra key") << compact(withMacroChange(
+        << withViolations({QJsonObject{{"reacao", 3}, {"tempo", 2}}});
+    QTest::newRow("violation as number") << withViolations({5});
+    QTest::newRow("flow entry with extra key") << macroChanged(
         "fluxoMacros",
-        QJsonArray{QJsonObject{{"idMacro", 1}, {"nome", "A"}, {"posicao", 0}, {"z", 1}}}));
+        QJsonArray{QJsonObject{{"idMacro", 1}, {"nome", "A"}, {"posicao", 0}, {"z", 1}}});
     QTest::newRow("macros as object") << compact(
         QJsonObject{{"header", savedDocument().value("header")}, {"macros", QJsonObject()}});
     QTest::newRow("root key added") << compact(QJsonObject{
@@ -342,9 +321,7 @@ void TestMcxFastReader::keptFiles()
 {
     // Whatever a file holds: read as the document reads it, or declined.
     QFETCH(QString, file);
-    QFile input(file);
-    QVERIFY(input.open(QIODevice::ReadOnly));
-    const QByteArray json = input.readAll();
+    const QByteArray json = ZorTest::contentsOf(file);
     MessageRecorder recorder;
     McxFastReader reader;
     if (!reader.read(json))
@@ -359,7 +336,7 @@ void TestMcxFastReader::readerTakesEitherWay_data()
 {
     QTest::addColumn<QByteArray>("json");
     QTest::newRow("one pass") << McxWriter::toJson(*SampleGroups::everyField());
-    QTest::newRow("document") << compact(withHeaderChange("version", "2.1.0.0"));
+    QTest::newRow("document") << headerChanged("version", "2.1.0.0");
 }
 
 void TestMcxFastReader::readerTakesEitherWay()

@@ -4,8 +4,8 @@
 #include "samplegroups.h"
 #include "support/messagerecorder.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,27 +24,22 @@ QJsonObject validDocument()
     return QJsonDocument::fromJson(McxWriter::toJson(*group)).object();
 }
 
-QJsonValue changed(Change change)
-{
-    switch (change) {
-    case Change::MakeNumber:
-        return QJsonValue(1);
-    case Change::MakeString:
-        return QJsonValue("x");
-    case Change::MakeArray:
-        return QJsonValue(QJsonArray{});
-    case Change::Remove:
-        break;
-    }
-    return QJsonValue(QJsonValue::Undefined);
-}
-
 void apply(QJsonObject& object, const QString& key, Change change)
 {
-    if (change == Change::Remove)
+    switch (change) {
+    case Change::Remove:
         object.remove(key);
-    else
-        object.insert(key, changed(change));
+        break;
+    case Change::MakeNumber:
+        object.insert(key, 1);
+        break;
+    case Change::MakeString:
+        object.insert(key, "x");
+        break;
+    case Change::MakeArray:
+        object.insert(key, QJsonArray());
+        break;
+    }
 }
 
 // The document with one key of the header, of the root or of the second
@@ -100,46 +95,33 @@ void TestMcxStructure::initTestCase()
 void TestMcxStructure::check_data()
 {
     QTest::addColumn<QString>("where");
-    QTest::addColumn<QString>("key");
     QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("key");
     QTest::addColumn<QJsonValue>("version");
     QTest::addColumn<QString>("failure"); // empty: the check passes
 
     const QJsonValue current(2100);
-    QTest::newRow("valid") << "none"
-                           << "" << Change::Remove << current << "";
+    QTest::newRow("valid") << "none" << Change::Remove << "" << current << "";
 
-    QTest::newRow("no header") << "root"
-                               << "header" << Change::Remove << current << "header";
-    QTest::newRow("header array") << "root"
-                                  << "header" << Change::MakeArray << current << "header";
-    QTest::newRow("no macros") << "root"
-                               << "macros" << Change::Remove << current << "macros";
-    QTest::newRow("macros object") << "root"
-                                   << "macros" << Change::MakeString << current << "macros";
+    QTest::newRow("no header") << "root" << Change::Remove << "header" << current << "header";
+    QTest::newRow("header array") << "root" << Change::MakeArray << "header" << current << "header";
+    QTest::newRow("no macros") << "root" << Change::Remove << "macros" << current << "macros";
+    QTest::newRow("macros object")
+        << "root" << Change::MakeString << "macros" << current << "macros";
 
     // Header keys: presence for version and nMacros, text for the others.
-    QTest::newRow("no version") << "header"
-                                << "version" << Change::Remove << current << "version";
-    QTest::newRow("no name") << "header"
-                             << "name" << Change::Remove << current << "name";
-    QTest::newRow("name number") << "header"
-                                 << "name" << Change::MakeNumber << current << "name";
-    QTest::newRow("no description") << "header"
-                                    << "description" << Change::Remove << current << "description";
-    QTest::newRow("description array")
-        << "header"
-        << "description" << Change::MakeArray << current << "description";
-    QTest::newRow("no creation date")
-        << "header"
-        << "creationDate" << Change::Remove << current << "creation date";
-    QTest::newRow("creation date number")
-        << "header"
-        << "creationDate" << Change::MakeNumber << current << "creation date";
-    QTest::newRow("no nMacros") << "header"
-                                << "nMacros" << Change::Remove << current << "nMacros";
-    QTest::newRow("nMacros text") << "header"
-                                  << "nMacros" << Change::MakeString << current << "";
+    const auto header = [&](const char* row, Change change, const char* key, const char* failure) {
+        QTest::newRow(row) << "header" << change << key << current << failure;
+    };
+    header("no version", Change::Remove, "version", "version");
+    header("no name", Change::Remove, "name", "name");
+    header("name number", Change::MakeNumber, "name", "name");
+    header("no description", Change::Remove, "description", "description");
+    header("description array", Change::MakeArray, "description", "description");
+    header("no creation date", Change::Remove, "creationDate", "creation date");
+    header("creation date number", Change::MakeNumber, "creationDate", "creation date");
+    header("no nMacros", Change::Remove, "nMacros", "nMacros");
+    header("nMacros text", Change::MakeString, "nMacros", "");
 
     // Macro keys, each missing and, where a type is required, mistyped.
     const struct
@@ -157,28 +139,27 @@ void TestMcxStructure::check_data()
     };
     for (const auto& k : keys) {
         const QString key = QLatin1String(k.key);
-        QTest::addRow("no %s", k.key) << "macro" << key << Change::Remove << current << key;
+        QTest::addRow("no %s", k.key) << "macro" << Change::Remove << key << current << key;
         if (k.wrongType != Change::Remove)
-            QTest::addRow("%s mistyped", k.key) << "macro" << key << k.wrongType << current << key;
+            QTest::addRow("%s mistyped", k.key) << "macro" << k.wrongType << key << current << key;
         else
             QTest::addRow("%s of another type", k.key)
-                << "macro" << key << Change::MakeArray << current << "";
+                << "macro" << Change::MakeArray << key << current << "";
         // Older files have other keys: only 2100 and later are checked.
         QTest::addRow("no %s, version 2000", k.key)
-            << "macro" << key << Change::Remove << QJsonValue(2000) << "";
+            << "macro" << Change::Remove << key << QJsonValue(2000) << "";
         QTest::addRow("no %s, version as text", k.key)
-            << "macro" << key << Change::Remove << QJsonValue("2.1.0.0") << "";
+            << "macro" << Change::Remove << key << QJsonValue("2.1.0.0") << "";
     }
     QTest::newRow("no sigla, newer version")
-        << "macro"
-        << "sigla" << Change::Remove << QJsonValue(2300) << "sigla";
+        << "macro" << Change::Remove << "sigla" << QJsonValue(2300) << "sigla";
 }
 
 void TestMcxStructure::check()
 {
     QFETCH(QString, where);
-    QFETCH(QString, key);
     QFETCH(Change, change);
+    QFETCH(QString, key);
     QFETCH(QJsonValue, version);
     QFETCH(QString, failure);
 
@@ -190,11 +171,8 @@ void TestMcxStructure::check()
 
     // Through the group: the message, and nothing read but the path.
     const QString file = env->filePath("structure.mcx");
-    QFile out(file);
-    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
     const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Compact);
-    out.write(bytes);
-    out.close();
+    ZorTest::writeFile(file, bytes);
 
     MessageRecorder recorder;
     Group group{"Antes", "Descrição"};
@@ -211,9 +189,7 @@ void TestMcxStructure::check()
     QCOMPARE(group.version(), 2100);
     QCOMPARE(group.macroCount(), 0);
     QVERIFY(!group.isModified());
-    QFile in(file);
-    QVERIFY(in.open(QIODevice::ReadOnly));
-    QCOMPARE(in.readAll(), bytes);
+    QCOMPARE(ZorTest::contentsOf(file), bytes);
 }
 
 void TestMcxStructure::notJson_data()
@@ -233,10 +209,7 @@ void TestMcxStructure::notJson()
 {
     QFETCH(QByteArray, bytes);
     const QString file = env->filePath("notjson.mcx");
-    QFile out(file);
-    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    out.write(bytes);
-    out.close();
+    ZorTest::writeFile(file, bytes);
 
     MessageRecorder recorder;
     Group group{QString(), QString()};

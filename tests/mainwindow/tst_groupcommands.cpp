@@ -59,6 +59,17 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Where the windows keep the folder last opened from.
+QString tempIni()
+{
+    return QDir::tempPath() + QStringLiteral("/zortmp.ini");
+}
+
+QString lastDir()
+{
+    return QSettings(tempIni(), QSettings::IniFormat).value(QStringLiteral("lastdir")).toString();
+}
+
 } // namespace
 
 class TestGroupCommands : public QObject
@@ -72,12 +83,10 @@ private slots:
     void openChoosesReaderBySuffix_data();
     void openChoosesReaderBySuffix();
     void openRemembersFolderAndAsksWithItsFilter();
-    void openStoresFolderOverAnotherWindows();
     void failedOpenLeavesEmptyGroupWithoutPath();
     void diagramBuiltFromFile();
     void fileFromCommandLineOpensAtFirstShow();
     void saveOfUnnamedGroupGoesThroughGroupDialog();
-    void saveOfNamedGroupGoesToFileDialog();
     void saveOfLegacyFileShowsNoticeThenSaveAs();
     void saveInPlaceClearsModified();
     void failedSaveKeepsEditsAndSaysSo();
@@ -108,7 +117,7 @@ void TestGroupCommands::initTestCase()
 
 void TestGroupCommands::init()
 {
-    QFile::remove(QDir::tempPath() + QStringLiteral("/zortmp.ini"));
+    QFile::remove(tempIni());
     recorder = std::make_unique<MessageRecorder>();
     dialogs = std::make_unique<FakeFileDialogs>();
     window = std::make_unique<MainWindow>();
@@ -197,34 +206,23 @@ void TestGroupCommands::openRemembersFolderAndAsksWithItsFilter()
              QStringLiteral("Todos arquivos de seq. de macros (*.mcx *.mcr);;Arquivos de seq. "
                             "de macros (*.mcx);;Arquivos de seq. de macros versão antiga "
                             "(*.mcr)"));
-    QCOMPARE(QSettings(QDir::tempPath() + QStringLiteral("/zortmp.ini"), QSettings::IniFormat)
-                 .value(QStringLiteral("lastdir"))
-                 .toString(),
-             QFileInfo(path).absolutePath());
+    QCOMPARE(lastDir(), QFileInfo(path).absolutePath());
 
     // The next dialog starts there; a cancelled dialog changes nothing.
     window->currentGroup()->setModified(false);
     action(*window, "actionLoadGroup")->trigger();
     QCOMPARE(dialogs->requests.last().directory, QFileInfo(path).absolutePath());
     QCOMPARE(window->currentGroup()->filePath(), path);
-}
 
-void TestGroupCommands::openStoresFolderOverAnotherWindows()
-{
-    const QString path = copyExample(QStringLiteral("sample.mcx"), QStringLiteral("mine/g.mcx"));
-    openThroughCommand(path);
-    const QString file = QDir::tempPath() + QStringLiteral("/zortmp.ini");
     // Another window, in another process, stores its own folder meanwhile;
     // opening from the same folder as before stores it again.
-    QFile other(file);
+    QFile other(tempIni());
     QVERIFY(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
     other.write("[General]\nlastdir=" + QFile::encodeName(env->filePath("elsewhere/folder")) +
                 "\n");
     other.close();
-    window->currentGroup()->setModified(false);
     openThroughCommand(path);
-    QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("lastdir")).toString(),
-             QFileInfo(path).absolutePath());
+    QCOMPARE(lastDir(), QFileInfo(path).absolutePath());
 }
 
 void TestGroupCommands::failedOpenLeavesEmptyGroupWithoutPath()
@@ -309,7 +307,7 @@ void TestGroupCommands::fileFromCommandLineOpensAtFirstShow()
 
 void TestGroupCommands::saveOfUnnamedGroupGoesThroughGroupDialog()
 {
-    QSettings temp(QDir::tempPath() + QStringLiteral("/zortmp.ini"), QSettings::IniFormat);
+    QSettings temp(tempIni(), QSettings::IniFormat);
     temp.setValue(QStringLiteral("lastdir"), env->path());
     temp.sync();
     // A new macro with no group open makes an unnamed group.
@@ -348,19 +346,6 @@ void TestGroupCommands::saveOfUnnamedGroupGoesThroughGroupDialog()
     QCOMPARE(reread.macroCount(), 1);
     QCOMPARE(reread.macros().first()->sigla(), QStringLiteral("PAR"));
     QCOMPARE(reread.macros().first()->shortcut(), QStringLiteral("0"));
-}
-
-void TestGroupCommands::saveOfNamedGroupGoesToFileDialog()
-{
-    answerGroupDialog(QStringLiteral("Frota"));
-    action(*window, "actionNewGroup")->trigger();
-    window->currentGroup()->setModified(true);
-    dialogs->answers << QString(); // cancelled
-    action(*window, "actionSaveGroup")->trigger();
-    QCOMPARE(dialogs->requests.size(), 1);
-    QVERIFY(dialogs->requests.first().directory.endsWith(QStringLiteral("/Frota.mcx")));
-    QVERIFY(window->currentGroup()->filePath().isEmpty());
-    QVERIFY(window->currentGroup()->isModified());
 }
 
 void TestGroupCommands::saveOfLegacyFileShowsNoticeThenSaveAs()
@@ -523,6 +508,14 @@ void TestGroupCommands::promptSaveOfNeverSavedGroupRunsSaveAs()
     answerGroupDialog(QStringLiteral("Frota"));
     action(*window, "actionNewGroup")->trigger();
     window->currentGroup()->setModified(true);
+
+    // Save of a named group goes straight to the file dialog; cancelled there.
+    dialogs->answers << QString();
+    action(*window, "actionSaveGroup")->trigger();
+    QCOMPARE(dialogs->requests.size(), 1);
+    QVERIFY(dialogs->requests.first().directory.endsWith(QStringLiteral("/Frota.mcx")));
+    QVERIFY(window->currentGroup()->filePath().isEmpty());
+    QVERIFY(window->currentGroup()->isModified());
 
     // Salvar, then the file dialog is cancelled: nothing closes, nothing lost.
     dialogs->answers << QString();

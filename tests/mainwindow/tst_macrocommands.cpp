@@ -110,6 +110,13 @@ QTreeWidgetItem* treeRow(QWidget* dialog, const char* tree, int row)
     return dialog->findChild<QTreeWidget*>(QLatin1String(tree))->topLevelItem(row);
 }
 
+void addUniquenessRow(const char* tag, const char* number, const char* shortcut, const char* sigla,
+                      const QString& report, const QString& storedShortcut)
+{
+    QTest::newRow(tag) << QString::fromLatin1(number) << QString::fromLatin1(shortcut)
+                       << QString::fromLatin1(sigla) << report << storedShortcut;
+}
+
 } // namespace
 
 class TestMacroCommands : public QObject
@@ -124,7 +131,6 @@ private slots:
     void newMacroUniqueness();
     void newMacroWithoutGroup();
     void configureRedrawsBoxAndArrows();
-    void cancelledConfigurationChangesNothing();
     void createConfigureSaveAndReadBack();
 
 private:
@@ -161,27 +167,14 @@ void TestMacroCommands::newMacroUniqueness_data()
     QTest::addColumn<QString>("report");
     QTest::addColumn<QString>("storedShortcut");
 
-    QTest::newRow("number before acronym") << "10"
-                                           << "7"
-                                           << "AB"
-                                           << "O número da macro já existe." << QString();
-    QTest::newRow("shortcut before acronym") << "12"
-                                             << "7"
-                                             << "AB"
-                                             << "O atalho da macro já existe." << QString();
-    QTest::newRow("acronym") << "12"
-                             << "8"
-                             << "AB"
-                             << "A sigla da macro já existe." << QString();
-    QTest::newRow("shortcut 0 is not looked up") << "12"
-                                                 << "0"
-                                                 << "EF" << QString() << "0";
-    QTest::newRow("empty shortcut is stored as 0") << "12"
-                                                   << ""
-                                                   << "EF" << QString() << "0";
-    QTest::newRow("free shortcut") << "12"
-                                   << "8"
-                                   << "EF" << QString() << "8";
+    addUniquenessRow("number before acronym", "10", "7", "AB", "O número da macro já existe.",
+                     QString());
+    addUniquenessRow("shortcut before acronym", "12", "7", "AB", "O atalho da macro já existe.",
+                     QString());
+    addUniquenessRow("acronym", "12", "8", "AB", "A sigla da macro já existe.", QString());
+    addUniquenessRow("shortcut 0 is not looked up", "12", "0", "EF", QString(), "0");
+    addUniquenessRow("empty shortcut is stored as 0", "12", "", "EF", QString(), "0");
+    addUniquenessRow("free shortcut", "12", "8", "EF", QString(), "8");
 }
 
 void TestMacroCommands::newMacroUniqueness()
@@ -239,8 +232,9 @@ void TestMacroCommands::newMacroWithoutGroup()
     QVERIFY(action(window, "actionSaveGroupAs")->isEnabled());
 }
 
-// Flow [A, B] becomes [B, C]: the arrow to A goes, B stays, C comes; the box
-// shows the new texts and the colour of the new type.
+// Cancel changes nothing. Then flow [A, B] becomes [B, C]: the arrow to A
+// goes, B stays, C comes; the box shows the new texts and the colour of the
+// new type.
 void TestMacroCommands::configureRedrawsBoxAndArrows()
 {
     MainWindow window;
@@ -260,6 +254,17 @@ void TestMacroCommands::configureRedrawsBoxAndArrows()
     window.canvas()->addEdge("C", "M");
     window.currentGroup()->setModified(false);
     QCOMPARE(arrowsFrom(window, "M"), (QStringList{"A", "B"}));
+
+    answerNextModal([](QWidget* modal) {
+        edit(modal, "edtF0")->clear();
+        edit(modal, "edtName")->setText(QStringLiteral("OUTRO"));
+        QTest::mouseClick(button(modal, "btnCancelar"), Qt::LeftButton);
+    });
+    doubleClickBox(window, "M");
+    QCOMPARE(macro->flow(), (QStringList{"A", "B"}));
+    QCOMPARE(macro->name(), QStringLiteral("MACRO M"));
+    QCOMPARE(arrowsFrom(window, "M"), (QStringList{"A", "B"}));
+    QCOMPARE(window.canvas()->findNode("M")->name(), QStringLiteral("MACRO M"));
 
     bool opened = false;
     answerNextModal([&opened](QWidget* modal) {
@@ -289,33 +294,6 @@ void TestMacroCommands::configureRedrawsBoxAndArrows()
     QCOMPARE(macro->num(), QStringLiteral("21"));
     QVERIFY(window.currentGroup()->isModified());
     QVERIFY(action(window, "actionSaveGroup")->isEnabled());
-}
-
-void TestMacroCommands::cancelledConfigurationChangesNothing()
-{
-    MainWindow window;
-    window.resize(1200, 800);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    newGroup(window, QStringLiteral("Frota"));
-    addMacro(window, "10", "A");
-    Macro* macro = addMacro(window, "20", "M");
-    macro->setFlow({"A"});
-    macro->setFlowNum({10});
-    macro->setFlowPos({0});
-    window.canvas()->addEdge("M", "A");
-    window.currentGroup()->setModified(false);
-
-    answerNextModal([](QWidget* modal) {
-        edit(modal, "edtF0")->clear();
-        edit(modal, "edtName")->setText(QStringLiteral("OUTRO"));
-        QTest::mouseClick(button(modal, "btnCancelar"), Qt::LeftButton);
-    });
-    doubleClickBox(window, "M");
-    QCOMPARE(macro->flow(), QStringList{"A"});
-    QCOMPARE(macro->name(), QStringLiteral("MACRO M"));
-    QCOMPARE(arrowsFrom(window, "M"), QStringList{"A"});
-    QCOMPARE(window.canvas()->findNode("M")->name(), QStringLiteral("MACRO M"));
 }
 
 // The whole road: two macros made with the new-macro dialog, one configured

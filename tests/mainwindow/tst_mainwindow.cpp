@@ -73,6 +73,18 @@ void addMacro(MainWindow& window, const QString& num, const QString& sigla, int 
     window.currentGroup()->addMacro(macro);
 }
 
+// Shows the window, large enough for the boxes, with a new empty group.
+bool showWithGroup(MainWindow& window)
+{
+    window.resize(1000, 700);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
+    answerGroupDialog(QStringLiteral("Frota"));
+    action(window, "actionNewGroup")->trigger();
+    return window.currentGroup() != nullptr;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -86,10 +98,8 @@ private slots:
     void firstStartUsesDefaults();
     void actionStates();
     void informationDock();
-    void statusLabelsFollowTheCanvas();
-    void releaseOnBoxMarksGroupModified();
+    void statusLabelsAndDeleteFollowTheCanvas();
     void f12ShowsDevComments();
-    void deleteKeyRemovesSelectedBoxes();
     void descriptionDialogFromInformationList();
     void settingsWrittenOnlyByAcceptedClose();
     void missingDataFileWarnsAtStart();
@@ -128,7 +138,6 @@ void TestMainWindow::firstStartUsesDefaults()
     QCOMPARE(window.size(), QSize(400, 400));
     QCOMPARE(window.pos(), QPoint(200, 200));
     QCOMPARE(window.language(), QStringLiteral("en"));
-    QCOMPARE(window.objectName(), QStringLiteral("MainWindow"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Zor - Quorvane"));
     QCOMPARE(window.centralWidget(), window.canvas());
     // The English data file was read.
@@ -197,18 +206,16 @@ void TestMainWindow::informationDock()
     QCOMPARE(lines.at(2), QStringLiteral("Descrição: Entregas do sul"));
 }
 
-void TestMainWindow::statusLabelsFollowTheCanvas()
+void TestMainWindow::statusLabelsAndDeleteFollowTheCanvas()
 {
     MainWindow window;
-    window.resize(1000, 700);
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyRelease(&window, Qt::Key_Delete); // no group: nothing to do
+    QVERIFY(showWithGroup(window));
     const QList<QLabel*> labels = statusLabels(window);
     QCOMPARE(labels.size(), 7);
     QCOMPARE(labels.at(5)->text(), QStringLiteral("100%"));
 
-    answerGroupDialog(QStringLiteral("Frota"));
-    action(window, "actionNewGroup")->trigger();
     addMacro(window, "10", "ENT");
     addMacro(window, "11", "COL");
     window.currentGroup()->setModified(false);
@@ -219,9 +226,13 @@ void TestMainWindow::statusLabelsFollowTheCanvas()
     QVERIFY(box);
     const QPoint onBox = canvas->mapFromScene(box->sceneBoundingRect().center());
 
+    QVERIFY(!action(window, "actionSaveGroup")->isEnabled());
     QTest::mousePress(viewport, Qt::LeftButton, {}, onBox);
     QCOMPARE(labels.at(6)->text(), QStringLiteral("(%1,%2)").arg(onBox.x()).arg(onBox.y()));
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, onBox);
+    // The release on a box marks the group modified and refreshes the actions.
+    QVERIFY(window.currentGroup()->isModified());
+    QVERIFY(action(window, "actionSaveGroup")->isEnabled());
     const QPoint mapped = canvas->mapFromScene(QPointF(onBox));
     QCOMPARE(labels.at(1)->text(), QStringLiteral("(%1,%2)").arg(mapped.x()).arg(mapped.y()));
     // The box's bounding rectangle: 121 x 81 and the pen's width.
@@ -238,27 +249,16 @@ void TestMainWindow::statusLabelsFollowTheCanvas()
     QCOMPARE(labels.at(5)->text(), QStringLiteral("90%"));
     QVERIFY(labels.at(0)->text().isEmpty());
     QVERIFY(labels.at(4)->text().isEmpty());
-}
 
-void TestMainWindow::releaseOnBoxMarksGroupModified()
-{
-    MainWindow window;
-    window.resize(1000, 700);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    answerGroupDialog(QStringLiteral("Frota"));
-    action(window, "actionNewGroup")->trigger();
-    addMacro(window, "10", "ENT");
-    window.currentGroup()->setModified(false);
-    action(window, "actionZoomPlus")->trigger();
-    QVERIFY(!action(window, "actionSaveGroup")->isEnabled());
-
-    GraphWidget* canvas = window.canvas();
-    const QPoint onBox =
-        canvas->mapFromScene(canvas->findNode("ENT")->sceneBoundingRect().center());
-    QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, onBox);
-    QVERIFY(window.currentGroup()->isModified());
-    QVERIFY(action(window, "actionSaveGroup")->isEnabled());
+    // Delete removes the selected boxes only.
+    const QPoint onCol =
+        canvas->mapFromScene(canvas->findNode("COL")->sceneBoundingRect().center());
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, onCol);
+    QTest::keyRelease(&window, Qt::Key_Delete);
+    QCOMPARE(window.currentGroup()->macroCount(), 1);
+    QVERIFY(!window.currentGroup()->findBySigla("COL"));
+    QVERIFY(!canvas->findNode("COL"));
+    QVERIFY(canvas->findNode("ENT"));
 }
 
 void TestMainWindow::f12ShowsDevComments()
@@ -270,30 +270,6 @@ void TestMainWindow::f12ShowsDevComments()
     QTest::keyClick(&window, Qt::Key_F12);
     QCOMPARE(seen.title, QStringLiteral("Dev Comments"));
     QCOMPARE(seen.text, QStringLiteral("Last updated - 16/Abr/2018"));
-}
-
-void TestMainWindow::deleteKeyRemovesSelectedBoxes()
-{
-    MainWindow window;
-    window.resize(1000, 700);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::keyRelease(&window, Qt::Key_Delete); // no group: nothing to do
-
-    answerGroupDialog(QStringLiteral("Frota"));
-    action(window, "actionNewGroup")->trigger();
-    addMacro(window, "10", "ENT");
-    addMacro(window, "11", "COL");
-    GraphWidget* canvas = window.canvas();
-    const QPoint onBox =
-        canvas->mapFromScene(canvas->findNode("COL")->sceneBoundingRect().center());
-    QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, onBox);
-
-    QTest::keyRelease(&window, Qt::Key_Delete);
-    QCOMPARE(window.currentGroup()->macroCount(), 1);
-    QVERIFY(!window.currentGroup()->findBySigla("COL"));
-    QVERIFY(!canvas->findNode("COL"));
-    QVERIFY(canvas->findNode("ENT"));
 }
 
 void TestMainWindow::descriptionDialogFromInformationList()

@@ -13,6 +13,15 @@ QByteArray screen(const QByteArray& start, char fill = ' ')
     return bytes;
 }
 
+Macro screenMacro(const QByteArray& form, const QByteArray& confirmation)
+{
+    Macro macro(QStringLiteral("1"), QStringLiteral("M"), QStringLiteral("0"), QStringLiteral("M"),
+                0, false);
+    macro.setForm(form);
+    macro.setConfirmationText(confirmation);
+    return macro;
+}
+
 } // namespace
 
 class TestCharacterScan : public QObject
@@ -41,13 +50,11 @@ void TestCharacterScan::refusedCharacters_data()
     QTest::addColumn<QByteArray>("confirmation");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("clean") << screen("LOGIN [LLLLL] 10,5% $ a/b-c_d ?!;:")
-                           << screen("OK") << QStringList{};
-    QTest::newRow("ampersand only") << screen("R$ 10,00 & 5%") << screen("")
-                                    << QStringList{"&"};
+    QTest::newRow("clean") << screen("LOGIN [LLLLL] 10,5% $ a/b-c_d ?!;:") << screen("OK")
+                           << QStringList{};
+    QTest::newRow("ampersand only") << screen("R$ 10,00 & 5%") << screen("") << QStringList{"&"};
     QTest::newRow("utf-8 accents") << screen("A\xc3\x87\xc3\x83O") << screen("")
-                                   << QStringList{QString::fromUtf8("Ç"),
-                                                  QString::fromUtf8("Ã")};
+                                   << QStringList{QString::fromUtf8("Ç"), QString::fromUtf8("Ã")};
     QTest::newRow("order of first appearance, once each")
         << screen("#@#") << screen("@*&") << QStringList{"#", "@", "*", "&"};
     QTest::newRow("case-sensitive distinct")
@@ -55,12 +62,11 @@ void TestCharacterScan::refusedCharacters_data()
         << QStringList{QString::fromUtf8("ç"), QString::fromUtf8("Ç")};
     // A form exported from the grid has NUL bytes in its empty cells: the
     // confirmation text after it is still scanned.
-    QTest::newRow("after the NUL cells of a form") << screen("FORM", '\0') << screen("<b>")
-                                                   << QStringList{"<", ">"};
+    QTest::newRow("after the NUL cells of a form")
+        << screen("FORM", '\0') << screen("<b>") << QStringList{"<", ">"};
     QTest::newRow("NUL inside the confirmation")
         << screen("") << screen(QByteArray("A\0B+", 4)) << QStringList{"+"};
-    QTest::newRow("clean, all NUL cells") << screen("", '\0') << screen("", '\0')
-                                          << QStringList{};
+    QTest::newRow("clean, all NUL cells") << screen("", '\0') << screen("", '\0') << QStringList{};
     QTest::newRow("only the last byte of the confirmation")
         << screen("") << screen("").replace(Macro::ScreenSize - 1, 1, "~") << QStringList{"~"};
     QTest::newRow("DEL and a lone high byte")
@@ -72,10 +78,7 @@ void TestCharacterScan::refusedCharacters()
     QFETCH(QByteArray, form);
     QFETCH(QByteArray, confirmation);
 
-    Macro macro(QStringLiteral("1"), QStringLiteral("M"), QStringLiteral("0"),
-                QStringLiteral("M"), 0, false);
-    macro.setForm(form);
-    macro.setConfirmationText(confirmation);
+    Macro macro = screenMacro(form, confirmation);
     QTEST(CharacterScan::refusedCharacters(macro), "expected");
 }
 
@@ -86,14 +89,14 @@ void TestCharacterScan::correct_data()
     QTest::addColumn<QByteArray>("confirmation");
     QTest::addColumn<QByteArray>("expectedConfirmation");
 
-    QTest::newRow("ampersand") << screen("R$ 10,00 & 5%") << screen("R$ 10,00 E 5%")
-                               << screen("") << screen("");
-    QTest::newRow("utf-8 bytes each") << screen("A\xc3\x87\xc3\x83O") << screen("A----O")
-                                      << screen("x+y@z") << screen("x y$z");
-    QTest::newRow("mapped characters") << screen("\\|#") << screen("/!-")
-                                       << screen("*") << screen("-");
-    QTest::newRow("form keeps its NUL cells") << screen("A&", '\0') << screen("AE", '\0')
-                                              << screen("") << screen("");
+    QTest::newRow("ampersand") << screen("R$ 10,00 & 5%") << screen("R$ 10,00 E 5%") << screen("")
+                               << screen("");
+    QTest::newRow("utf-8 bytes each")
+        << screen("A\xc3\x87\xc3\x83O") << screen("A----O") << screen("x+y@z") << screen("x y$z");
+    QTest::newRow("mapped characters")
+        << screen("\\|#") << screen("/!-") << screen("*") << screen("-");
+    QTest::newRow("form keeps its NUL cells")
+        << screen("A&", '\0') << screen("AE", '\0') << screen("") << screen("");
 }
 
 void TestCharacterScan::correct()
@@ -101,10 +104,7 @@ void TestCharacterScan::correct()
     QFETCH(QByteArray, form);
     QFETCH(QByteArray, confirmation);
 
-    Macro macro(QStringLiteral("1"), QStringLiteral("M"), QStringLiteral("0"),
-                QStringLiteral("M"), 0, false);
-    macro.setForm(form);
-    macro.setConfirmationText(confirmation);
+    Macro macro = screenMacro(form, confirmation);
     CharacterScan::correct(macro);
     QTEST(macro.form(), "expectedForm");
     QTEST(macro.confirmationText(), "expectedConfirmation");

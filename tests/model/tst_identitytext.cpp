@@ -10,8 +10,6 @@ class TestIdentityText : public QObject
 private slots:
     void checkAndCorrection_data();
     void checkAndCorrection();
-    void correctionIsStable_data();
-    void correctionIsStable();
     void expressionCompiledOnce();
 };
 
@@ -49,22 +47,9 @@ void TestIdentityText::checkAndCorrection()
     QCOMPARE(IdentityText::isAccepted(text), accepted);
     QCOMPARE(IdentityText::corrected(text), corrected);
     QCOMPARE(text.contains(IdentityText::refusedCharacter()), !accepted);
-}
-
-void TestIdentityText::correctionIsStable_data()
-{
-    checkAndCorrection_data();
-}
-
-// A corrected text passes the check and a second correction keeps it, so a
-// second OK in a dialog goes through.
-void TestIdentityText::correctionIsStable()
-{
-    QFETCH(QString, text);
-
-    const QString once = IdentityText::corrected(text);
-    QVERIFY(IdentityText::isAccepted(once));
-    QCOMPARE(IdentityText::corrected(once), once);
+    // A second OK in a dialog goes through: the corrected text passes and stays.
+    QVERIFY(IdentityText::isAccepted(corrected));
+    QCOMPARE(IdentityText::corrected(corrected), corrected);
 }
 
 void TestIdentityText::expressionCompiledOnce()
@@ -72,7 +57,6 @@ void TestIdentityText::expressionCompiledOnce()
     const QRegularExpression& first = IdentityText::refusedCharacter();
     QCOMPARE(&IdentityText::refusedCharacter(), &first);
     QVERIFY(first.isValid());
-    QCOMPARE(first.pattern(), QStringLiteral("[^_\\-()/.0-9a-zA-Z\\s]"));
 }
 
 QTEST_APPLESS_MAIN(TestIdentityText)

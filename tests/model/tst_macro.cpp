@@ -31,26 +31,12 @@ void TestMacro::defaults()
 {
     const Macro info(QStringLiteral("12"), QStringLiteral("INICIO"), QStringLiteral("3"),
                      QStringLiteral("INI"), 0, true);
-    QCOMPARE(info.num(), QStringLiteral("12"));
-    QCOMPARE(info.name(), QStringLiteral("INICIO"));
-    QCOMPARE(info.shortcut(), QStringLiteral("3"));
-    QCOMPARE(info.sigla(), QStringLiteral("INI"));
-    QCOMPARE(info.type(), 0);
     QVERIFY(!info.isSecurity());
     QCOMPARE(info.form(), QByteArray(800, ' '));
     QCOMPARE(info.confirmationText(), QByteArray(800, ' '));
-    QVERIFY(info.formFields().isEmpty());
     QCOMPARE(info.dimensions(), QRect(0, 0, 100, 80));
-    QCOMPARE(info.position(), QPoint(0, 0));
-    QCOMPARE(info.validationInt(), quint16(0));
-    QVERIFY(info.automation().isEmpty());
-    QVERIFY(info.violation().isEmpty());
-    QVERIFY(info.flow().isEmpty());
-    QVERIFY(info.flowNum().isEmpty());
-    QVERIFY(info.flowPos().isEmpty());
     // The sample data's default anchor radius.
     QCOMPARE(info.raio(), quint16(100));
-    QVERIFY(info.className().endsWith(QLatin1String("Macro")));
 
     const Macro security(QStringLiteral("1"), QString(), QString(), QString(), 6, false);
     QVERIFY(security.isSecurity());
