@@ -49,14 +49,7 @@ GraphWidget::~GraphWidget()
 {
     // The boxes report their destruction to the canvas: they must go while
     // it still exists, not with the scene after it.
-    m_currentNode = nullptr;
-    m_nodes.clear();
-    m_nodesBySigla.clear();
-    // As for selecting them all: the whole view repaints once. Unselected
-    // in one go first, the items leave the scene faster.
-    m_scene->update();
-    m_scene->clearSelection();
-    m_scene->clear();
+    clearScene();
 }
 
 QPointF GraphWidget::snapToGrid(const QPointF& point)
@@ -251,6 +244,11 @@ void GraphWidget::removeEverything(QList<QString>* removed)
         removed->append(node->sigla());
     for (const Node* node : qAsConst(m_nodes))
         emit deletedItem(node->sigla());
+    clearScene();
+}
+
+void GraphWidget::clearScene()
+{
     m_currentNode = nullptr;
     m_nodes.clear();
     m_nodesBySigla.clear();

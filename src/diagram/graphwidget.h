@@ -98,6 +98,8 @@ private:
     Node* placeBox(const QString& sigla, const QString& num, const QString& name, int type,
                    const QPointF& pos, const QRectF& rect);
     void forgetNode(Node* node);
+    // Every item out of the scene, with no box left in the indexes.
+    void clearScene();
     bool isRegistered(const Node* node) const;
     // Takes the arrow out of the edge lists of its two boxes and deletes it.
     void destroyEdge(Edge* edge);
