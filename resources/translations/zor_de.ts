@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="pt_BR">
 <context>
+    <name>AddMacroCommand</name>
+    <message>
+        <source>Nova macro %1</source>
+        <translation>Neues Makro %1</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -10,6 +17,13 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</source>
         <translation>Die Ankerverletzung aus &quot;zor.ini&quot; fehlt im Arbeitsordner: Reihenfolge und Radius der Makros mit Ankeranalyse werden nicht geprüft.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigureMacroCommand</name>
+    <message>
+        <source>Configurar macro %1</source>
+        <translation>Makro %1 konfigurieren</translation>
     </message>
 </context>
 <context>
@@ -29,6 +43,24 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>Die Ankerverletzung aus &quot;zor.ini&quot; fehlt im Arbeitsordner: Ankerradien werden nicht konvertiert.</translation>
+    </message>
+</context>
+<context>
+    <name>CorrectCharactersCommand</name>
+    <message>
+        <source>Corrigir caracteres</source>
+        <translation>Zeichen korrigieren</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteMacrosCommand</name>
+    <message>
+        <source>Deletar macro %1</source>
+        <translation>Makro %1 löschen</translation>
+    </message>
+    <message>
+        <source>Deletar %1 macros</source>
+        <translation>%1 Makros löschen</translation>
     </message>
 </context>
 <context>
@@ -142,6 +174,25 @@
     <message>
         <source>%1 violações; o terminal aceita no máximo %2.</source>
         <translation>%1 Verstöße; das Terminal erlaubt höchstens %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GroupHeaderCommand</name>
+    <message>
+        <source>Alterar nome e descrição do grupo</source>
+        <translation>Gruppenname und -beschreibung ändern</translation>
+    </message>
+    <message>
+        <source>Alterar nome do grupo</source>
+        <translation>Gruppennamen ändern</translation>
+    </message>
+    <message>
+        <source>Alterar descrição do grupo</source>
+        <translation>Gruppenbeschreibung ändern</translation>
+    </message>
+    <message>
+        <source>Alterar data de criação do grupo</source>
+        <translation>Erstellungsdatum der Gruppe ändern</translation>
     </message>
 </context>
 <context>
@@ -479,6 +530,69 @@ estas alterações?</source>
     <message>
         <source>Arquivo inválido, necessário ajuste da tag na linha</source>
         <translation>Ungültige Datei, die Feldmarkierung in folgender Zeile muss korrigiert werden:</translation>
+    </message>
+    <message>
+        <source>&amp;Editar</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Histórico</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>&lt;aberto&gt;</source>
+        <translation>&lt;geöffnet&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Desfazer</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Desfazer (Ctrl+Z)</source>
+        <translation>Rückgängig (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Refazer</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Refazer (Ctrl+Shift+Z)</source>
+        <translation>Wiederholen (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Histórico</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Desfazer %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Refazer %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Sem nome</source>
+        <translation>Unbenannt</translation>
+    </message>
+</context>
+<context>
+    <name>MoveBoxesCommand</name>
+    <message>
+        <source>Redimensionar %1 caixas</source>
+        <translation>%1 Kästen skalieren</translation>
+    </message>
+    <message>
+        <source>Mover %1 caixas</source>
+        <translation>%1 Kästen verschieben</translation>
+    </message>
+    <message>
+        <source>Redimensionar caixa %1</source>
+        <translation>Kasten %1 skalieren</translation>
+    </message>
+    <message>
+        <source>Mover caixa %1</source>
+        <translation>Kasten %1 verschieben</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="pt_BR">
 <context>
+    <name>AddMacroCommand</name>
+    <message>
+        <source>Nova macro %1</source>
+        <translation>New macro %1</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -10,6 +17,13 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</source>
         <translation>The anchor violation of &quot;zor.ini&quot; is missing from the working folder: the sequence and radius of macros with anchor analysis will not be checked.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigureMacroCommand</name>
+    <message>
+        <source>Configurar macro %1</source>
+        <translation>Configure macro %1</translation>
     </message>
 </context>
 <context>
@@ -29,6 +43,24 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>The anchor violation of &quot;zor.ini&quot; is missing from the working folder: anchor radii will not be converted.</translation>
+    </message>
+</context>
+<context>
+    <name>CorrectCharactersCommand</name>
+    <message>
+        <source>Corrigir caracteres</source>
+        <translation>Correct characters</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteMacrosCommand</name>
+    <message>
+        <source>Deletar macro %1</source>
+        <translation>Delete macro %1</translation>
+    </message>
+    <message>
+        <source>Deletar %1 macros</source>
+        <translation>Delete %1 macros</translation>
     </message>
 </context>
 <context>
@@ -142,6 +174,25 @@
     <message>
         <source>%1 violações; o terminal aceita no máximo %2.</source>
         <translation>%1 violations; the terminal accepts at most %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GroupHeaderCommand</name>
+    <message>
+        <source>Alterar nome e descrição do grupo</source>
+        <translation>Change group name and description</translation>
+    </message>
+    <message>
+        <source>Alterar nome do grupo</source>
+        <translation>Change group name</translation>
+    </message>
+    <message>
+        <source>Alterar descrição do grupo</source>
+        <translation>Change group description</translation>
+    </message>
+    <message>
+        <source>Alterar data de criação do grupo</source>
+        <translation>Change group creation date</translation>
     </message>
 </context>
 <context>
@@ -479,6 +530,69 @@ these changes?</translation>
     <message>
         <source>Arquivo inválido, necessário ajuste da tag na linha</source>
         <translation>Invalid file, the field tag on the following line must be corrected:</translation>
+    </message>
+    <message>
+        <source>&amp;Editar</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Histórico</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>&lt;aberto&gt;</source>
+        <translation>&lt;opened&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Desfazer</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Desfazer (Ctrl+Z)</source>
+        <translation>Undo (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Refazer</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Refazer (Ctrl+Shift+Z)</source>
+        <translation>Redo (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Histórico</source>
+        <translation>&amp;History</translation>
+    </message>
+    <message>
+        <source>&amp;Desfazer %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Refazer %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>Sem nome</source>
+        <translation>Untitled</translation>
+    </message>
+</context>
+<context>
+    <name>MoveBoxesCommand</name>
+    <message>
+        <source>Redimensionar %1 caixas</source>
+        <translation>Resize %1 boxes</translation>
+    </message>
+    <message>
+        <source>Mover %1 caixas</source>
+        <translation>Move %1 boxes</translation>
+    </message>
+    <message>
+        <source>Redimensionar caixa %1</source>
+        <translation>Resize box %1</translation>
+    </message>
+    <message>
+        <source>Mover caixa %1</source>
+        <translation>Move box %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="pt_BR">
 <context>
+    <name>AddMacroCommand</name>
+    <message>
+        <source>Nova macro %1</source>
+        <translation>Nueva macro %1</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -10,6 +17,13 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</source>
         <translation>Falta la violación de ancla de &quot;zor.ini&quot; en la carpeta de trabajo: no se comprobarán la secuencia ni el radio de las macros con análisis de ancla.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigureMacroCommand</name>
+    <message>
+        <source>Configurar macro %1</source>
+        <translation>Configurar macro %1</translation>
     </message>
 </context>
 <context>
@@ -29,6 +43,24 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>Falta la violación de ancla de &quot;zor.ini&quot; en la carpeta de trabajo: los radios de ancla no se convertirán.</translation>
+    </message>
+</context>
+<context>
+    <name>CorrectCharactersCommand</name>
+    <message>
+        <source>Corrigir caracteres</source>
+        <translation>Corregir caracteres</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteMacrosCommand</name>
+    <message>
+        <source>Deletar macro %1</source>
+        <translation>Eliminar macro %1</translation>
+    </message>
+    <message>
+        <source>Deletar %1 macros</source>
+        <translation>Eliminar %1 macros</translation>
     </message>
 </context>
 <context>
@@ -142,6 +174,25 @@
     <message>
         <source>%1 violações; o terminal aceita no máximo %2.</source>
         <translation>%1 violaciones; el terminal acepta como máximo %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GroupHeaderCommand</name>
+    <message>
+        <source>Alterar nome e descrição do grupo</source>
+        <translation>Cambiar nombre y descripción del grupo</translation>
+    </message>
+    <message>
+        <source>Alterar nome do grupo</source>
+        <translation>Cambiar nombre del grupo</translation>
+    </message>
+    <message>
+        <source>Alterar descrição do grupo</source>
+        <translation>Cambiar descripción del grupo</translation>
+    </message>
+    <message>
+        <source>Alterar data de criação do grupo</source>
+        <translation>Cambiar fecha de creación del grupo</translation>
     </message>
 </context>
 <context>
@@ -479,6 +530,69 @@ estos cambios?</translation>
     <message>
         <source>Arquivo inválido, necessário ajuste da tag na linha</source>
         <translation>Archivo no válido, es necesario corregir la etiqueta en la línea</translation>
+    </message>
+    <message>
+        <source>&amp;Editar</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Histórico</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>&lt;aberto&gt;</source>
+        <translation>&lt;abierto&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Desfazer</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Desfazer (Ctrl+Z)</source>
+        <translation>Deshacer (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Refazer</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Refazer (Ctrl+Shift+Z)</source>
+        <translation>Rehacer (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Histórico</source>
+        <translation>&amp;Historial</translation>
+    </message>
+    <message>
+        <source>&amp;Desfazer %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Refazer %1</source>
+        <translation>&amp;Rehacer %1</translation>
+    </message>
+    <message>
+        <source>Sem nome</source>
+        <translation>Sin nombre</translation>
+    </message>
+</context>
+<context>
+    <name>MoveBoxesCommand</name>
+    <message>
+        <source>Redimensionar %1 caixas</source>
+        <translation>Redimensionar %1 cajas</translation>
+    </message>
+    <message>
+        <source>Mover %1 caixas</source>
+        <translation>Mover %1 cajas</translation>
+    </message>
+    <message>
+        <source>Redimensionar caixa %1</source>
+        <translation>Redimensionar caja %1</translation>
+    </message>
+    <message>
+        <source>Mover caixa %1</source>
+        <translation>Mover caja %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="pt_BR">
 <context>
+    <name>AddMacroCommand</name>
+    <message>
+        <source>Nova macro %1</source>
+        <translation>Nouvelle macro %1</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -10,6 +17,13 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</source>
         <translation>La violation d’ancre de &quot;zor.ini&quot; est absente du dossier de travail&#xa0;: l’enchaînement et le rayon des macros avec analyse d’ancre ne seront pas vérifiés.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigureMacroCommand</name>
+    <message>
+        <source>Configurar macro %1</source>
+        <translation>Configurer la macro %1</translation>
     </message>
 </context>
 <context>
@@ -29,6 +43,24 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>La violation d’ancre de &quot;zor.ini&quot; est absente du dossier de travail&#xa0;: les rayons d’ancre ne seront pas convertis.</translation>
+    </message>
+</context>
+<context>
+    <name>CorrectCharactersCommand</name>
+    <message>
+        <source>Corrigir caracteres</source>
+        <translation>Corriger les caractères</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteMacrosCommand</name>
+    <message>
+        <source>Deletar macro %1</source>
+        <translation>Supprimer la macro %1</translation>
+    </message>
+    <message>
+        <source>Deletar %1 macros</source>
+        <translation>Supprimer %1 macros</translation>
     </message>
 </context>
 <context>
@@ -142,6 +174,25 @@
     <message>
         <source>%1 violações; o terminal aceita no máximo %2.</source>
         <translation>%1 violations&#xa0;; le terminal en accepte au plus %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GroupHeaderCommand</name>
+    <message>
+        <source>Alterar nome e descrição do grupo</source>
+        <translation>Modifier le nom et la description du groupe</translation>
+    </message>
+    <message>
+        <source>Alterar nome do grupo</source>
+        <translation>Modifier le nom du groupe</translation>
+    </message>
+    <message>
+        <source>Alterar descrição do grupo</source>
+        <translation>Modifier la description du groupe</translation>
+    </message>
+    <message>
+        <source>Alterar data de criação do grupo</source>
+        <translation>Modifier la date de création du groupe</translation>
     </message>
 </context>
 <context>
@@ -479,6 +530,69 @@ ces modifications&#xa0;?</translation>
     <message>
         <source>Arquivo inválido, necessário ajuste da tag na linha</source>
         <translation>Fichier non valide, la balise doit être corrigée à la ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Editar</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Histórico</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>&lt;aberto&gt;</source>
+        <translation>&lt;ouvert&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Desfazer</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Desfazer (Ctrl+Z)</source>
+        <translation>Annuler (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Refazer</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Refazer (Ctrl+Shift+Z)</source>
+        <translation>Rétablir (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Histórico</source>
+        <translation>&amp;Historique</translation>
+    </message>
+    <message>
+        <source>&amp;Desfazer %1</source>
+        <translation>&amp;Annuler %1</translation>
+    </message>
+    <message>
+        <source>&amp;Refazer %1</source>
+        <translation>&amp;Rétablir %1</translation>
+    </message>
+    <message>
+        <source>Sem nome</source>
+        <translation>Sans nom</translation>
+    </message>
+</context>
+<context>
+    <name>MoveBoxesCommand</name>
+    <message>
+        <source>Redimensionar %1 caixas</source>
+        <translation>Redimensionner %1 boîtes</translation>
+    </message>
+    <message>
+        <source>Mover %1 caixas</source>
+        <translation>Déplacer %1 boîtes</translation>
+    </message>
+    <message>
+        <source>Redimensionar caixa %1</source>
+        <translation>Redimensionner la boîte %1</translation>
+    </message>
+    <message>
+        <source>Mover caixa %1</source>
+        <translation>Déplacer la boîte %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="pt_BR">
 <context>
+    <name>AddMacroCommand</name>
+    <message>
+        <source>Nova macro %1</source>
+        <translation>Nova macro %1</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -10,6 +17,13 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</source>
         <translation>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: a sequência e o raio das macros com análise de âncora não serão verificados.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigureMacroCommand</name>
+    <message>
+        <source>Configurar macro %1</source>
+        <translation>Configurar macro %1</translation>
     </message>
 </context>
 <context>
@@ -29,6 +43,24 @@
     <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</translation>
+    </message>
+</context>
+<context>
+    <name>CorrectCharactersCommand</name>
+    <message>
+        <source>Corrigir caracteres</source>
+        <translation>Corrigir caracteres</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteMacrosCommand</name>
+    <message>
+        <source>Deletar macro %1</source>
+        <translation>Deletar macro %1</translation>
+    </message>
+    <message>
+        <source>Deletar %1 macros</source>
+        <translation>Deletar %1 macros</translation>
     </message>
 </context>
 <context>
@@ -142,6 +174,25 @@
     <message>
         <source>%1 violações; o terminal aceita no máximo %2.</source>
         <translation>%1 violações; o terminal aceita no máximo %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GroupHeaderCommand</name>
+    <message>
+        <source>Alterar nome e descrição do grupo</source>
+        <translation>Alterar nome e descrição do grupo</translation>
+    </message>
+    <message>
+        <source>Alterar nome do grupo</source>
+        <translation>Alterar nome do grupo</translation>
+    </message>
+    <message>
+        <source>Alterar descrição do grupo</source>
+        <translation>Alterar descrição do grupo</translation>
+    </message>
+    <message>
+        <source>Alterar data de criação do grupo</source>
+        <translation>Alterar data de criação do grupo</translation>
     </message>
 </context>
 <context>
@@ -479,6 +530,69 @@ estas alterações?</translation>
     <message>
         <source>Arquivo inválido, necessário ajuste da tag na linha</source>
         <translation>Arquivo inválido, necessário ajuste da tag na linha</translation>
+    </message>
+    <message>
+        <source>&amp;Editar</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Histórico</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>&lt;aberto&gt;</source>
+        <translation>&lt;aberto&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Desfazer</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>Desfazer (Ctrl+Z)</source>
+        <translation>Desfazer (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Refazer</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Refazer (Ctrl+Shift+Z)</source>
+        <translation>Refazer (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>&amp;Histórico</source>
+        <translation>&amp;Histórico</translation>
+    </message>
+    <message>
+        <source>&amp;Desfazer %1</source>
+        <translation>&amp;Desfazer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Refazer %1</source>
+        <translation>&amp;Refazer %1</translation>
+    </message>
+    <message>
+        <source>Sem nome</source>
+        <translation>Sem nome</translation>
+    </message>
+</context>
+<context>
+    <name>MoveBoxesCommand</name>
+    <message>
+        <source>Redimensionar %1 caixas</source>
+        <translation>Redimensionar %1 caixas</translation>
+    </message>
+    <message>
+        <source>Mover %1 caixas</source>
+        <translation>Mover %1 caixas</translation>
+    </message>
+    <message>
+        <source>Redimensionar caixa %1</source>
+        <translation>Redimensionar caixa %1</translation>
+    </message>
+    <message>
+        <source>Mover caixa %1</source>
+        <translation>Mover caixa %1</translation>
     </message>
 </context>
 <context>

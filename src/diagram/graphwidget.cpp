@@ -1,15 +1,20 @@
 #include "graphwidget.h"
 
+#include "commands/groupdocument.h"
+#include "commands/moveboxescommand.h"
 #include "edge.h"
+#include "model/group.h"
 #include "model/macro.h"
 #include "node.h"
 #include "rectresizer.h"
 #include "sizegripitem.h"
 
 #include <QGraphicsScene>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSet>
 
 #include <cmath>
 
@@ -31,6 +36,9 @@ GraphWidget::GraphWidget(QWidget* parent) : QGraphicsView(parent)
     m_scene->setItemIndexMethod(QGraphicsScene::NoIndex);
     m_scene->setSceneRect(0, 0, SceneSize, SceneSize);
     setScene(m_scene);
+    connect(m_scene, &QGraphicsScene::selectionChanged, this, &GraphWidget::countSelection);
+    // Rubber-band selection on the empty canvas.
+    setDragMode(RubberBandDrag);
 
     setCacheMode(CacheNone);
     setRenderHint(QPainter::Antialiasing);
@@ -42,7 +50,7 @@ GraphWidget::GraphWidget(QWidget* parent) : QGraphicsView(parent)
         bar->setTracking(true);
         bar->setValue(1);
     }
-    m_newNodeShape.addRect(0, 0, 121, 81);
+    m_newNodeShape.addRect(newBoxRect());
 }
 
 GraphWidget::~GraphWidget()
@@ -58,22 +66,41 @@ QPointF GraphWidget::snapToGrid(const QPointF& point)
                    point.y() - std::fmod(std::trunc(point.y()), double(GridStep)));
 }
 
-QPoint GraphWidget::createNewSquare(QString l1, QString l2, QString l3, eType tipo)
+QPoint GraphWidget::newBoxPosition(const Group& group)
 {
-    QPoint position = FirstBoxPosition;
-    if (!m_nodes.isEmpty()) {
-        const QPointF last = m_nodes.last()->pos();
-        position = QPoint(int(last.x()) + NewBoxSpacing, int(last.y()));
-    }
-    placeBox(l1, l2, l3, tipo, position, m_newNodeShape.boundingRect());
-    return position;
+    if (group.macroCount() == 0)
+        return FirstBoxPosition;
+    const QPoint last = group.macros().constLast()->position();
+    return QPoint(last.x() + NewBoxSpacing, last.y());
 }
 
-void GraphWidget::addMacroBox(Macro* macro)
+QRect GraphWidget::newBoxRect()
 {
-    if (!macro)
+    return QRect(0, 0, 121, 81);
+}
+
+void GraphWidget::setDocument(GroupDocument* document)
+{
+    if (m_document)
+        disconnect(m_document, nullptr, this, nullptr);
+    m_document = document;
+    m_pressedBoxes.clear();
+    if (!document)
         return;
-    macro->setPosition(createNewSquare(macro->sigla(), macro->num(), macro->name(), macro->type()));
+    connect(document, &GroupDocument::macrosInserted, this, &GraphWidget::showInsertedMacros);
+    connect(document, &GroupDocument::macrosRemoved, this, &GraphWidget::removeBoxes);
+    connect(document, &GroupDocument::macroChanged, this, &GraphWidget::showChangedMacro);
+    connect(document, &GroupDocument::boxesPlaced, this, &GraphWidget::showPlacedBoxes);
+}
+
+Node* GraphWidget::addBox(Macro* macro)
+{
+    const QRect box = macro->dimensions();
+    Node* node = placeBox(macro->sigla(), macro->num(), macro->name(), macro->type(),
+                          macro->position(), QRectF(0, 0, box.width(), box.height()));
+    node->setMacro(macro);
+    m_nodeByMacro.insert(macro, node);
+    return node;
 }
 
 void GraphWidget::loadSquare(const QString& sigla, const QString& num, const QString& name,
@@ -129,6 +156,9 @@ void GraphWidget::forgetNode(Node* node)
 {
     if (node == m_currentNode)
         m_currentNode = nullptr;
+    if (node->macro() && m_nodeByMacro.value(node->macro()) == node)
+        m_nodeByMacro.remove(node->macro());
+    m_pressedBoxes.clear();
     const auto bucket = m_nodesBySigla.find(node->sigla());
     if (bucket == m_nodesBySigla.end() || !bucket->removeOne(node))
         return;
@@ -153,9 +183,9 @@ Node* GraphWidget::findNode(const QString& sigla) const
     return top;
 }
 
-bool GraphWidget::boxGeometry(const QString& sigla, QPointF* position, QRectF* rect) const
+bool GraphWidget::boxGeometry(const Macro* macro, QPointF* position, QRectF* rect) const
 {
-    const Node* node = findNode(sigla);
+    const Node* node = nodeFor(macro);
     if (!node)
         return false;
     if (position)
@@ -205,46 +235,149 @@ void GraphWidget::removeBox(Node* node)
     delete node;
 }
 
-QList<QString> GraphWidget::deleteSelectedItems()
+QList<Macro*> GraphWidget::selectedMacros() const
 {
-    QList<QString> removed;
-    QList<Node*> boxes;
-    int registered = 0;
+    QSet<const Macro*> selected;
     const QList<QGraphicsItem*> selection = m_scene->selectedItems();
     for (QGraphicsItem* item : selection) {
-        if (auto* node = qgraphicsitem_cast<Node*>(item)) {
-            boxes.append(node);
-            registered += isRegistered(node) ? 1 : 0;
+        if (const auto* node = qgraphicsitem_cast<Node*>(item)) {
+            if (node->macro())
+                selected.insert(node->macro());
         }
     }
+    QList<Macro*> macros;
+    if (selected.isEmpty() || !m_document)
+        return macros;
+    const QList<Macro*> all = m_document->group().macros();
+    for (Macro* macro : all) {
+        if (selected.contains(macro))
+            macros.append(macro);
+    }
+    return macros;
+}
 
-    if (registered > 0 && registered == boxes.size() && registered == m_nodes.size()) {
-        removeEverything(&removed);
-    } else {
-        for (Node* node : qAsConst(boxes)) {
-            if (isRegistered(node)) {
-                removed.append(node->sigla());
-                forgetNode(node);
-            }
+void GraphWidget::showInsertedMacros(const QList<Macro*>& macros)
+{
+    const bool wasEmpty = m_nodes.isEmpty();
+    QSet<QString> inserted;
+    QVector<Node*> nodes;
+    nodes.reserve(macros.size());
+    for (Macro* macro : macros) {
+        nodes.append(addBox(macro));
+        inserted.insert(macro->sigla());
+    }
+    // Every box first: an arrow needs both of its boxes.
+    for (Node* node : qAsConst(nodes)) {
+        const QStringList flow = node->macro()->flow();
+        for (const QString& next : flow)
+            addEdge(node, next);
+    }
+    if (wasEmpty || !m_document)
+        return;
+    // The arrows into the new boxes from the boxes that were there.
+    const QSet<const Macro*> added(macros.cbegin(), macros.cend());
+    const QList<Macro*> all = m_document->group().macros();
+    for (Macro* macro : all) {
+        if (added.contains(macro))
+            continue;
+        const QStringList flow = macro->flow();
+        for (const QString& next : flow) {
+            if (inserted.contains(next))
+                addEdge(nodeFor(macro), next);
+        }
+    }
+}
+
+void GraphWidget::removeBoxes(const QList<Macro*>& macros)
+{
+    if (!m_nodes.isEmpty() && macros.size() >= m_nodes.size()) {
+        // Taking items out of a large scene one by one costs time in
+        // proportion to its size each; clearing it does not.
+        const QSet<const Macro*> removed(macros.cbegin(), macros.cend());
+        bool everyBox = true;
+        for (const Node* node : qAsConst(m_nodes))
+            everyBox = everyBox && removed.contains(node->macro());
+        if (everyBox) {
+            for (const Node* node : qAsConst(m_nodes))
+                emit deletedItem(node->sigla());
+            clearScene();
+            return;
+        }
+    }
+    for (const Macro* macro : macros) {
+        if (Node* node = nodeFor(macro)) {
+            forgetNode(node);
             removeBox(node);
         }
     }
-    emit selectedItems(m_scene->selectedItems().size());
-    return removed;
 }
 
-void GraphWidget::removeEverything(QList<QString>* removed)
+void GraphWidget::showChangedMacro(Macro* macro, const QString& oldSigla)
 {
-    // Every box is selected, so every arrow goes too and the scene holds
-    // nothing else of the canvas's. Taking items out of a large scene one by
-    // one costs time in proportion to its size each; clearing it does not.
-    // The boxes go in the order they were made, which is the group's: each
-    // macro the window removes is then the first of its list.
-    for (const Node* node : qAsConst(m_nodes))
-        removed->append(node->sigla());
-    for (const Node* node : qAsConst(m_nodes))
-        emit deletedItem(node->sigla());
-    clearScene();
+    Node* node = nodeFor(macro);
+    if (!node)
+        return;
+    node->syncWithMacro();
+    relinkOutgoing(node);
+    if (oldSigla == macro->sigla())
+        return;
+    relinkIncoming(node);
+    // A box that shares the old acronym now takes the arrows that name it.
+    if (Node* other = findNode(oldSigla))
+        relinkIncoming(other);
+}
+
+void GraphWidget::showPlacedBoxes(const QList<Macro*>& macros)
+{
+    for (const Macro* macro : macros) {
+        if (Node* node = nodeFor(macro)) {
+            const QRect box = macro->dimensions();
+            node->setGeometry(macro->position(), QRectF(0, 0, box.width(), box.height()));
+        }
+    }
+    m_scene->update();
+}
+
+void GraphWidget::relinkOutgoing(Node* node)
+{
+    const QList<Edge*> edges = node->edges();
+    for (Edge* edge : edges) {
+        // An arrow to the box itself is listed twice.
+        if (edge->sourceNode() == node && node->edges().contains(edge))
+            destroyEdge(edge);
+    }
+    const QStringList flow = node->macro()->flow();
+    for (const QString& next : flow)
+        addEdge(node, next);
+}
+
+void GraphWidget::relinkIncoming(Node* node)
+{
+    const QList<Edge*> edges = node->edges();
+    for (Edge* edge : edges) {
+        if (edge->sourceNode() != node && edge->destNode() == node)
+            destroyEdge(edge);
+    }
+    if (!m_document || findNode(node->sigla()) != node)
+        return;
+    const QList<Macro*> all = m_document->group().macros();
+    for (Macro* macro : all) {
+        Node* from = nodeFor(macro);
+        if (!from || from == node)
+            continue;
+        const QStringList flow = macro->flow();
+        for (const QString& next : flow) {
+            if (next == node->sigla())
+                m_scene->addItem(new Edge(from, node));
+        }
+    }
+}
+
+void GraphWidget::addEdge(Node* from, const QString& toSigla)
+{
+    Node* to = findNode(toSigla);
+    if (from && to)
+        m_scene->addItem(new Edge(from, to));
 }
 
 void GraphWidget::clearScene()
@@ -252,6 +385,8 @@ void GraphWidget::clearScene()
     m_currentNode = nullptr;
     m_nodes.clear();
     m_nodesBySigla.clear();
+    m_nodeByMacro.clear();
+    m_pressedBoxes.clear();
     // As for selecting them all: the whole view repaints once. Unselected
     // in one go first, the items leave the scene faster.
     m_scene->update();
@@ -266,6 +401,8 @@ void GraphWidget::clearAll()
     m_currentNode = nullptr;
     m_nodes.clear();
     m_nodesBySigla.clear();
+    m_nodeByMacro.clear();
+    m_pressedBoxes.clear();
     m_scene->clear();
     m_allSelected = false;
     viewport()->update();
@@ -273,15 +410,17 @@ void GraphWidget::clearAll()
 
 void GraphWidget::unmarkAll()
 {
+    m_bulkSelecting = true;
     for (Node* node : qAsConst(m_nodes))
         node->setMarked(false);
     m_scene->clearSelection();
+    m_bulkSelecting = false;
 }
 
 void GraphWidget::unselectAll()
 {
     unmarkAll();
-    emit selectedItems(m_scene->selectedItems().size());
+    countSelection();
 }
 
 void GraphWidget::toggleSelectAll()
@@ -290,9 +429,17 @@ void GraphWidget::toggleSelectAll()
     // scene keeping the area of each box and handle that changed.
     m_scene->update();
     m_allSelected = !m_allSelected;
+    m_bulkSelecting = true;
     for (Node* node : qAsConst(m_nodes))
         node->setMarked(m_allSelected);
-    emit selectedItems(m_scene->selectedItems().size());
+    m_bulkSelecting = false;
+    countSelection();
+}
+
+void GraphWidget::countSelection()
+{
+    if (!m_bulkSelecting)
+        emit selectedItems(m_scene->selectedItems().size());
 }
 
 void GraphWidget::showGrid(bool on)
@@ -326,34 +473,23 @@ void GraphWidget::zoomBy(float delta)
     emit zoom(qRound(m_scaleFactor * 100));
 }
 
-void GraphWidget::updateCurrentSquare(const QString& num, const QString& name, const QString& sigla,
-                                      int type)
-{
-    if (!m_currentNode)
-        return;
-    m_currentNode->setNum(num);
-    m_currentNode->setName(name);
-    m_currentNode->setSigla(sigla);
-    const QColor color = Macro::typeColor(type);
-    m_currentNode->setColor(color);
-    m_currentNode->setBrush(QBrush(color, Qt::SolidPattern));
-    m_currentNode->update();
-}
-
 void GraphWidget::mousePressEvent(QMouseEvent* event)
 {
-    if (!(event->modifiers() & Qt::ShiftModifier) && m_pressSelectionCount == 1) {
-        unmarkAll();
-        emit selectedItems(m_scene->selectedItems().size());
-    }
     QGraphicsView::mousePressEvent(event);
-    m_pressSelectionCount = m_scene->selectedItems().size();
+    m_pressedBoxes.clear();
+    if (m_document && (event->buttons() & Qt::LeftButton)) {
+        m_pressedBoxes.reserve(m_nodes.size());
+        for (Node* node : qAsConst(m_nodes))
+            m_pressedBoxes.append({node, node->pos(), node->rect()});
+    }
     emit newMouseClick(event->pos());
 }
 
 void GraphWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     QGraphicsView::mouseReleaseEvent(event);
+    if (!(event->buttons() & Qt::LeftButton))
+        commitDrag();
     const QList<QGraphicsItem*> selection = m_scene->selectedItems();
     if (selection.isEmpty())
         return;
@@ -365,6 +501,71 @@ void GraphWidget::mouseReleaseEvent(QMouseEvent* event)
     // The release position in the viewport, taken as a scene point.
     emit newPosition(mapFromScene(QPointF(event->pos())), node->boundingRect(), node->sigla(),
                      node->name(), node->num());
+}
+
+void GraphWidget::commitDrag()
+{
+    const QVector<PressedBox> pressed = m_pressedBoxes;
+    m_pressedBoxes.clear();
+    QList<BoxPlacement> before;
+    QList<BoxPlacement> after;
+    for (const PressedBox& box : pressed) {
+        Node* node = box.node;
+        Macro* macro = node->macro();
+        if (!macro || (node->pos() == box.position && node->rect() == box.rect))
+            continue;
+        // A box resized at its top or left edge keeps its place in the
+        // scene; the group stores it as its corner and its size.
+        const QRectF rect = node->rect();
+        const QPoint position = (node->pos() + rect.topLeft()).toPoint();
+        const QRect dimensions(0, 0, qRound(rect.width()), qRound(rect.height()));
+        before.append({macro, macro->position(), macro->dimensions()});
+        after.append({macro, position, dimensions});
+    }
+    if (after.isEmpty())
+        return;
+    m_document->push(
+        new MoveBoxesCommand(*m_document, before, after, MoveBoxesCommand::Source::Drag));
+}
+
+void GraphWidget::keyPressEvent(QKeyEvent* event)
+{
+    const qreal step = (event->modifiers() & Qt::ShiftModifier) ? 1 : GridStep;
+    QPointF delta;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        delta = QPointF(-step, 0);
+        break;
+    case Qt::Key_Right:
+        delta = QPointF(step, 0);
+        break;
+    case Qt::Key_Up:
+        delta = QPointF(0, -step);
+        break;
+    case Qt::Key_Down:
+        delta = QPointF(0, step);
+        break;
+    default:
+        break;
+    }
+    if (delta.isNull() || !moveSelectionBy(delta))
+        QGraphicsView::keyPressEvent(event);
+}
+
+bool GraphWidget::moveSelectionBy(const QPointF& delta)
+{
+    const QList<Macro*> macros = selectedMacros();
+    if (macros.isEmpty())
+        return false;
+    QList<BoxPlacement> before;
+    QList<BoxPlacement> after;
+    for (Macro* macro : macros) {
+        before.append({macro, macro->position(), macro->dimensions()});
+        after.append({macro, macro->position() + delta.toPoint(), macro->dimensions()});
+    }
+    m_document->push(
+        new MoveBoxesCommand(*m_document, before, after, MoveBoxesCommand::Source::Keyboard));
+    return true;
 }
 
 void GraphWidget::mouseDoubleClickEvent(QMouseEvent* event)

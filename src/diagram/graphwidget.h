@@ -12,15 +12,17 @@
 #include <QString>
 #include <QVector>
 
+class Edge;
+class Group;
+class GroupDocument;
 class Macro;
 class Node;
-class Edge;
 
 // The flow canvas: one box (Node) per macro of the open group and one arrow
 // (Edge) per permitted next macro, on a 3000 x 3000 scene with a dot grid.
-// It places, links, unlinks and deletes boxes by acronym, zooms, and reports
-// the user's clicks through its signals. The group reads box geometry back
-// through the FlowDiagram interface.
+// It shows what the group document holds and follows its changes; the
+// user's drags and arrow keys become move commands on the document. It
+// zooms, selects, and reports the user's clicks through its signals.
 class GraphWidget : public QGraphicsView, public FlowDiagram, private ZorObject
 {
     Q_OBJECT
@@ -37,18 +39,31 @@ public:
     explicit GraphWidget(QWidget* parent = nullptr);
     ~GraphWidget() override;
 
-    // Places a box for a new macro and stores its place in the macro.
-    void addMacroBox(Macro* macro);
-    // Places the box of a stored macro with its stored position and size.
+    // Follows the document from now on; null detaches the canvas. The
+    // canvas does not draw what the group already holds: see GroupDiagram.
+    void setDocument(GroupDocument* document);
+    GroupDocument* document() const { return m_document; }
+
+    // Places the box of a macro at its stored position and size.
+    Node* addBox(Macro* macro);
+    // Places a box that stands for no macro.
     void loadSquare(const QString& sigla, const QString& num, const QString& name, int type,
                     const QPoint& pos, int width, int height);
     void addEdge(const QString& fromSigla, const QString& toSigla);
+    // An arrow from this box to the box of that acronym, when there is one.
+    void addEdge(Node* from, const QString& toSigla);
     void removeEdge(const QString& fromSigla, const QString& toSigla);
     // The topmost box with exactly this acronym, or null.
     Node* findNode(const QString& sigla) const;
+    Node* nodeFor(const Macro* macro) const { return m_nodeByMacro.value(macro); }
 
-    bool boxGeometry(const QString& sigla, QPointF* position, QRectF* rect) const override;
-    QList<QString> deleteSelectedItems() override;
+    bool boxGeometry(const Macro* macro, QPointF* position, QRectF* rect) const override;
+    // The macros of the selected boxes, in the order of the group.
+    QList<Macro*> selectedMacros() const;
+    // Where the box of a new macro goes: to the right of the group's last box.
+    static QPoint newBoxPosition(const Group& group);
+    // The size of the box of a new macro.
+    static QRect newBoxRect();
 
     void clearAll();
     void unselectAll();
@@ -57,8 +72,6 @@ public:
     bool gridOn() const { return m_gridOn; }
     void zoomIn();
     void zoomOut();
-    void updateCurrentSquare(const QString& num, const QString& name, const QString& sigla,
-                             int type);
 
     double scaleFactor() const { return m_scaleFactor; }
     // Every box, in creation order.
@@ -83,12 +96,33 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& rect) override;
 
-private slots:
-    QPoint createNewSquare(QString l1, QString l2, QString l3, eType tipo);
-
 private:
+    // Where a box stood when the mouse went down.
+    struct PressedBox
+    {
+        Node* node;
+        QPointF position;
+        QRectF rect;
+    };
+
+    // The document's changes, shown.
+    void showInsertedMacros(const QList<Macro*>& macros);
+    void removeBoxes(const QList<Macro*>& macros);
+    void showChangedMacro(Macro* macro, const QString& oldSigla);
+    void showPlacedBoxes(const QList<Macro*>& macros);
+    // Draws again every arrow that leaves the box, from its macro's flow.
+    void relinkOutgoing(Node* node);
+    // Draws again every arrow into the box, from the flows that name it.
+    void relinkIncoming(Node* node);
+
+    // A drag that moved or resized boxes becomes one command.
+    void commitDrag();
+    bool moveSelectionBy(const QPointF& delta);
+    void countSelection();
+
     // The boxes report their own renaming and destruction, so that the
     // acronym index and the current box never point at a stale box.
     friend class Node;
@@ -104,11 +138,10 @@ private:
     // Takes the arrow out of the edge lists of its two boxes and deletes it.
     void destroyEdge(Edge* edge);
     void removeBox(Node* node);
-    // Removes every box and arrow at once, after announcing the boxes.
-    void removeEverything(QList<QString>* removed);
     void unmarkAll();
     void zoomBy(float delta);
 
+    GroupDocument* m_document = nullptr;
     QGraphicsScene* m_scene = nullptr;
     bool m_gridOn = true;
     double m_scaleFactor = 1.0;
@@ -116,10 +149,14 @@ private:
     QList<Node*> m_nodes;
     // Boxes by acronym; two boxes may share one while the user edits.
     QHash<QString, QVector<Node*>> m_nodesBySigla;
+    QHash<const Macro*, Node*> m_nodeByMacro;
+    QVector<PressedBox> m_pressedBoxes;
+    // Set while many boxes change their selection at once: the count is
+    // reported once at the end.
+    bool m_bulkSelecting = false;
     QPainterPath m_newNodeShape;
     bool m_allSelected = false;
     Node* m_currentNode = nullptr;
-    int m_pressSelectionCount = 0;
     // Reused by every background paint.
     QVector<QPoint> m_gridPoints;
 };

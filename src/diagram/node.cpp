@@ -2,10 +2,12 @@
 
 #include "edge.h"
 #include "graphwidget.h"
+#include "model/macro.h"
 #include "sizegripitem.h"
 
 #include <QCursor>
 #include <QGraphicsScene>
+#include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -77,13 +79,46 @@ void Node::adjustEdges()
         edge->adjust();
 }
 
+void Node::syncWithMacro()
+{
+    if (!m_macro)
+        return;
+    setSigla(m_macro->sigla());
+    m_num = m_macro->num();
+    m_name = m_macro->name();
+    m_color = Macro::typeColor(m_macro->type());
+    setBrush(QBrush(m_color, Qt::SolidPattern));
+    const QRect box = m_macro->dimensions();
+    setGeometry(m_macro->position(), QRectF(0, 0, box.width(), box.height()));
+    update();
+}
+
+void Node::setGeometry(const QPointF& position, const QRectF& rect)
+{
+    m_placing = true;
+    if (rect != this->rect())
+        setRect(rect);
+    setPos(position);
+    m_placing = false;
+    if (m_grip)
+        m_grip->updateHandleItemPositions();
+    adjustEdges();
+}
+
 void Node::setMarked(bool on)
 {
-    const bool changed = on != m_marked;
-    m_marked = on;
-    setSelected(on);
-    if (!changed)
+    // Off the scene there is no selection to keep the mark in.
+    if (scene())
+        setSelected(on);
+    else
+        showMark(on);
+}
+
+void Node::showMark(bool on)
+{
+    if (on == m_marked)
         return;
+    m_marked = on;
     // The handles show the mark at once rather than at some later repaint.
     if (m_grip)
         m_grip->updateHandleItemPositions();
@@ -137,8 +172,11 @@ QVariant Node::itemChange(GraphicsItemChange change, const QVariant& value)
         adjustEdges();
         break;
     case ItemPositionChange:
-        if (m_graph && m_graph->gridOn() && scene())
+        if (!m_placing && m_graph && m_graph->gridOn() && scene())
             return GraphWidget::snapToGrid(value.toPointF());
+        break;
+    case ItemSelectedHasChanged:
+        showMark(value.toBool());
         break;
     default:
         break;
@@ -148,10 +186,14 @@ QVariant Node::itemChange(GraphicsItemChange change, const QVariant& value)
 
 void Node::mousePressEvent(QGraphicsSceneMouseEvent* event)
 {
-    // A click toggles the mark of a lone box; within a multiple selection it
-    // only starts a drag.
-    if (!scene() || scene()->selectedItems().size() < 2)
-        setMarked(!m_marked);
+    // The toolkit's selection: a click selects the box alone, Ctrl+click
+    // toggles it. Shift+click adds it: taken as a Ctrl+click, the others stay
+    // selected, and the release must not toggle a box that already was.
+    m_keepSelected = false;
+    if (event->modifiers() & Qt::ShiftModifier) {
+        m_keepSelected = isSelected();
+        event->setModifiers(event->modifiers() | Qt::ControlModifier);
+    }
     setCursor(Qt::SizeAllCursor);
     QGraphicsRectItem::mousePressEvent(event);
 }
@@ -159,7 +201,12 @@ void Node::mousePressEvent(QGraphicsSceneMouseEvent* event)
 void Node::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
 {
     setCursor(Qt::ArrowCursor);
+    if (event->modifiers() & Qt::ShiftModifier)
+        event->setModifiers(event->modifiers() | Qt::ControlModifier);
     QGraphicsRectItem::mouseReleaseEvent(event);
+    if (m_keepSelected)
+        setSelected(true);
+    m_keepSelected = false;
 }
 
 void Node::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)

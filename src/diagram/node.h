@@ -9,13 +9,14 @@
 
 class Edge;
 class GraphWidget;
+class Macro;
 class SizeGripItem;
 
 // One macro's box in the flow diagram: a rectangle in the macro type's
 // colour showing its acronym, number and name. It keeps the arrows that
 // touch it and makes them follow when it moves; with the grid on it snaps to
-// the grid. A marked box shows its resize handles and paints the arrows that
-// leave it red, above the boxes.
+// the grid when dragged. A marked box is a selected one: it shows its resize
+// handles and paints the arrows that leave it red, above the boxes.
 class Node : public QGraphicsRectItem, private ZorObject
 {
 public:
@@ -39,6 +40,14 @@ public:
     SizeGripItem* grip() const { return m_grip; }
     void setGrip(SizeGripItem* grip) { m_grip = grip; }
     GraphWidget* graphWidget() const { return m_graph; }
+    // The macro the box shows; null for a box drawn without one.
+    Macro* macro() const { return m_macro; }
+    void setMacro(Macro* macro) { m_macro = macro; }
+    // Texts, colour, place and size from the macro.
+    void syncWithMacro();
+    // Places the box exactly, without the grid's snapping: the group's
+    // values are the truth, wherever they lie.
+    void setGeometry(const QPointF& position, const QRectF& rect);
     // The three lines the box shows.
     QString text() const;
 
@@ -54,6 +63,7 @@ public:
     void adjustEdges();
 
     bool isMarked() const { return m_marked; }
+    // Selects or unselects the box.
     void setMarked(bool on);
 
     // Stacking among boxes of equal z: a later-created box lies above.
@@ -69,8 +79,10 @@ protected:
 
 private:
     void updateEdgeColors();
+    void showMark(bool on);
 
     GraphWidget* m_graph;
+    Macro* m_macro = nullptr;
     SizeGripItem* m_grip = nullptr;
     QColor m_color;
     QString m_sigla;
@@ -78,6 +90,9 @@ private:
     QString m_name;
     QList<Edge*> m_edges;
     bool m_marked = false;
+    bool m_placing = false;
+    // Shift+click adds a box to the selection and never takes it out.
+    bool m_keepSelected = false;
     int m_paintCount = 1;
     quint64 m_creationOrder;
 };

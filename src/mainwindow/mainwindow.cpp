@@ -7,8 +7,14 @@
 #include "app/debuglogger.h"
 #include "app/referencedata.h"
 #include "app/sessionlanguage.h"
+#include "commands/addmacrocommand.h"
+#include "commands/configuremacrocommand.h"
+#include "commands/deletemacroscommand.h"
+#include "commands/groupdocument.h"
+#include "commands/groupheadercommand.h"
 #include "diagram/graphwidget.h"
 #include "diagram/groupdiagram.h"
+#include "diagram/node.h"
 #include "dialogs/dlgabout.h"
 #include "dialogs/dlgconfigmacro.h"
 #include "dialogs/dlggroup.h"
@@ -35,6 +41,7 @@
 namespace {
 
 const char* const SettingsGroup = "MainWindow";
+const char* const DateFormat = "yyyy/MM/dd hh:mm:ss";
 
 QString pointText(const QPoint& point)
 {
@@ -48,11 +55,14 @@ MainWindow::MainWindow(QWidget* parent)
 {
     ui->setupUi(this);
     baseTitle = windowTitle();
+    // The history is there when asked for.
+    ui->dockHistory->hide();
     readSettings();
     setUpDebugMode();
     createStatusBar();
     updateActions();
     createCanvas();
+    updateEditActions();
     loadReferenceData();
     updateInfoDock();
     DebugLogger::instance()->log(QStringLiteral("locale ") + systemLocaleName, this);
@@ -65,8 +75,9 @@ MainWindow::~MainWindow()
 {
     if (DebugLogger::debugMode())
         DebugLogger::instance()->setLineSink(nullptr);
+    graph->setDocument(nullptr);
     graph->clearAll();
-    group.reset();
+    document.reset();
 }
 
 void MainWindow::readSettings()
@@ -139,13 +150,18 @@ void MainWindow::createCanvas()
                     QStringLiteral("%1 %2 %3").arg(a, b, c));
             });
     connect(graph, &GraphWidget::editShape, this, &MainWindow::onEditShape);
-    connect(graph, &GraphWidget::deletedItem, this, &MainWindow::onDeletedItem);
-    connect(graph, &GraphWidget::deleteAllItems, this, &MainWindow::onDeleteAllItems);
     connect(graph, &GraphWidget::selectedItems, this, &MainWindow::onSelectedItems);
+}
+
+Group* MainWindow::group() const
+{
+    return document ? &document->group() : nullptr;
 }
 
 void MainWindow::updateActions()
 {
+    updateTitle();
+    Group* group = this->group();
     if (!group) {
         for (QAction* action : {ui->actionSelectAll, ui->actionSaveGroup, ui->actionSaveGroupAs,
                                 ui->actionCloseGroup, ui->actionDelete, ui->actionZoomMinus,
@@ -164,8 +180,44 @@ void MainWindow::updateActions()
     ui->actionSelecao->setChecked(true);
 }
 
+void MainWindow::updateEditActions()
+{
+    QUndoStack* stack = document ? document->undoStack() : nullptr;
+    const QString undoText = stack ? stack->undoText() : QString();
+    const QString redoText = stack ? stack->redoText() : QString();
+    ui->actionUndo->setEnabled(stack && stack->canUndo());
+    ui->actionRedo->setEnabled(stack && stack->canRedo());
+    ui->actionUndo->setText(undoText.isEmpty() ? tr("&Desfazer")
+                                               : tr("&Desfazer %1").arg(undoText));
+    ui->actionRedo->setText(redoText.isEmpty() ? tr("&Refazer") : tr("&Refazer %1").arg(redoText));
+    // Ctrl+Shift+Z and Ctrl+Y both redo, as in the desktop's other editors.
+    ui->actionUndo->setShortcuts(QKeySequence::Undo);
+    ui->actionRedo->setShortcuts(QKeySequence::Redo);
+}
+
+void MainWindow::updateTitle()
+{
+    // The group's file (or name) and the modified marker go before the
+    // program's title, which the entry followed with the version.
+    const QString title = windowTitle();
+    const QString tail = title.startsWith(titlePrefix + baseTitle)
+                             ? title.mid(titlePrefix.size() + baseTitle.size())
+                             : QString();
+    const Group* group = this->group();
+    QString name;
+    if (group) {
+        name = group->filePath().isEmpty() ? group->name() : QFileInfo(group->filePath()).fileName();
+        if (name.isEmpty())
+            name = tr("Sem nome");
+    }
+    titlePrefix = name.isEmpty() ? QString() : name + QStringLiteral("[*] - ");
+    setWindowTitle(titlePrefix + baseTitle + tail);
+    setWindowModified(group && group->isModified());
+}
+
 void MainWindow::updateInfoDock()
 {
+    Group* group = this->group();
     const QString name = group ? group->name() : tr("sem grupo");
     const QString date = group ? group->creationDate() : QString();
     const QString description = group ? group->description() : tr("(sem descrição)");
@@ -189,29 +241,24 @@ void MainWindow::onNewPosition(const QPoint& position, const QRectF& rect, const
                                              .arg(int(rect.width())));
         statusLabels[DescriptionLabel]->setText(QStringLiteral("%1 %2 %3").arg(sigla, name, num));
     }
-    if (group)
-        group->setModified(true);
     updateActions();
 }
 
 void MainWindow::onSelectedItems(int count)
 {
     updateActions();
-    if (count > 1)
+    if (count > 1) {
         statusLabels[DescriptionLabel]->setText(QString::number(count) +
                                                 tr(" objetos selecionados"));
-}
-
-void MainWindow::onDeletedItem(const QString& sigla)
-{
-    if (group)
-        group->removeMacro(sigla);
-}
-
-void MainWindow::onDeleteAllItems()
-{
-    if (group)
-        group->clear();
+        return;
+    }
+    // One box or none: the count would be stale.
+    const QList<Macro*> selected = graph->selectedMacros();
+    statusLabels[DescriptionLabel]->setText(
+        selected.size() == 1 ? QStringLiteral("%1 %2 %3").arg(selected.constFirst()->sigla(),
+                                                              selected.constFirst()->name(),
+                                                              selected.constFirst()->num())
+                             : QString());
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -251,10 +298,15 @@ void MainWindow::retranslate()
     // The entry appends the version to the title; keep that tail across the
     // translation of the form's own title.
     const QString title = windowTitle();
-    const QString tail = title.startsWith(baseTitle) ? title.mid(baseTitle.size()) : QString();
+    const QString tail = title.startsWith(titlePrefix + baseTitle)
+                             ? title.mid(titlePrefix.size() + baseTitle.size())
+                             : QString();
     ui->retranslateUi(this);
     baseTitle = windowTitle();
+    titlePrefix.clear();
     setWindowTitle(baseTitle + tail);
+    updateTitle();
+    updateEditActions();
     updateInfoDock();
 }
 
@@ -271,8 +323,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Delete && group)
-        group->removeSelectedBoxes();
+    // The Delete action has already taken the selection on the key press;
+    // the release finds nothing left selected then.
+    if (event->key() == Qt::Key_Delete)
+        deleteSelection();
     QMainWindow::keyReleaseEvent(event);
 }
 
@@ -310,22 +364,35 @@ void MainWindow::on_actionZoomMinus_triggered()
 void MainWindow::on_lstMacroInfos_clicked(const QModelIndex& index)
 {
     Q_UNUSED(index)
-    if (!group)
+    if (!document)
         return;
-    dlgGroupDesc dialog(group->description(), this);
-    connect(&dialog, &dlgGroupDesc::newDescription, this, [this](const QString& description) {
-        group->setDescription(description);
-        updateInfoDock();
-    });
+    dlgGroupDesc dialog(group()->description(), this);
+    connect(&dialog, &dlgGroupDesc::newDescription, this, &MainWindow::changeDescription);
     dialog.exec();
-    // The description is part of the document: Save must follow it.
-    updateActions();
+}
+
+void MainWindow::changeDescription(const QString& description)
+{
+    GroupHeaderCommand::Header header = GroupHeaderCommand::current(*document);
+    const QString cut = description.left(Group::MaxDescriptionLength);
+    if (cut == header.description)
+        return;
+    header.description = cut;
+    document->push(new GroupHeaderCommand(*document, header));
 }
 
 void MainWindow::on_actionDelete_triggered()
 {
-    if (group)
-        group->removeSelectedBoxes();
+    deleteSelection();
+}
+
+void MainWindow::deleteSelection()
+{
+    if (!document)
+        return;
+    const QList<Macro*> macros = graph->selectedMacros();
+    if (!macros.isEmpty())
+        document->push(new DeleteMacrosCommand(*document, macros));
 }
 
 void MainWindow::on_dockMacroInfos_visibilityChanged(bool visible)
@@ -375,6 +442,28 @@ void MainWindow::on_actionSelecao_triggered()
     ui->actionSelecao->setChecked(true);
 }
 
+void MainWindow::on_actionUndo_triggered()
+{
+    if (document)
+        document->undoStack()->undo();
+}
+
+void MainWindow::on_actionRedo_triggered()
+{
+    if (document)
+        document->undoStack()->redo();
+}
+
+void MainWindow::on_actionHistory_triggered()
+{
+    ui->dockHistory->setVisible(ui->actionHistory->isChecked());
+}
+
+void MainWindow::on_dockHistory_visibilityChanged(bool visible)
+{
+    ui->actionHistory->setChecked(visible);
+}
+
 void MainWindow::loadReferenceData()
 {
     const QString fileName = ReferenceData::fileNameFor(currentLanguage);
@@ -398,7 +487,7 @@ void MainWindow::readSection(QSettings& settings, const QString& section, QStrin
 
 QMessageBox::StandardButton MainWindow::askSaveChanges()
 {
-    if (!group || !group->isModified())
+    if (!document || !document->isModified())
         return QMessageBox::No;
     QMessageBox box(QMessageBox::Warning, tr("Atenção!"),
                     tr("Ocorreram mudanças nas macros, deseja salvar\nestas alterações?"),
@@ -409,37 +498,55 @@ QMessageBox::StandardButton MainWindow::askSaveChanges()
     const auto answer = QMessageBox::StandardButton(box.exec());
     if (answer != QMessageBox::Save)
         return answer == QMessageBox::Discard ? QMessageBox::Discard : QMessageBox::Cancel;
-    // Whatever asked goes on only when the edits are really on disk.
-    if (!isMacroFormValid() || !writeGroup())
-        return QMessageBox::Cancel;
-    return QMessageBox::Save;
+    // Whatever asked goes on only when the edits are really on disk, after
+    // the same checks as "Salvar grupo".
+    return saveGroup() ? QMessageBox::Save : QMessageBox::Cancel;
 }
 
 void MainWindow::closeGroup()
 {
-    if (group) {
+    if (document) {
+        graph->setDocument(nullptr);
         graph->clearAll();
-        group.reset();
+        ui->undoView->setStack(nullptr);
+        document.reset();
     }
     updateInfoDock();
     updateActions();
+    updateEditActions();
 }
 
 bool MainWindow::createGroup(const QString& name, const QString& description)
 {
-    if (group) {
-        graph->clearAll();
-        group.reset();
-    }
-    group = std::make_unique<Group>(name, description);
-    group->setGraph(graph);
+    closeGroup();
+    document = std::make_unique<GroupDocument>(std::make_unique<Group>(name, description));
+    attachDocument();
     return true;
+}
+
+void MainWindow::attachDocument()
+{
+    document->group().setGraph(graph);
+    graph->setDocument(document.get());
+    QUndoStack* stack = document->undoStack();
+    ui->undoView->setStack(stack);
+    connect(document.get(), &GroupDocument::changed, this, &MainWindow::updateActions);
+    // After the document has followed the stack: the Save action and the
+    // title show whether the group differs from its file.
+    connect(stack, &QUndoStack::indexChanged, this, &MainWindow::updateActions);
+    connect(document.get(), &GroupDocument::modifiedChanged, this, &MainWindow::updateActions);
+    connect(document.get(), &GroupDocument::headerChanged, this, &MainWindow::updateInfoDock);
+    for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+        connect(stack, signal, this, &MainWindow::updateEditActions);
+    for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+        connect(stack, signal, this, &MainWindow::updateEditActions);
+    updateEditActions();
 }
 
 bool MainWindow::openFile(const QString& path)
 {
-    closeGroup();
     createGroup(QString(), QString());
+    Group* group = this->group();
     const bool loaded = QFileInfo(path).suffix() == QLatin1String("mcr")
                             ? group->loadMcr(path)
                             : group->loadMcx(path, lists.violationTimerFlags);
@@ -463,7 +570,7 @@ bool MainWindow::openFile(const QString& path)
 
 void MainWindow::buildDiagram()
 {
-    GroupDiagram::build(*graph, *group);
+    GroupDiagram::build(*graph, *group());
 }
 
 QString MainWindow::lastDirectory() const
@@ -483,21 +590,33 @@ void MainWindow::rememberDirectory(const QString& filePath)
     tempSettings->sync();
 }
 
-bool MainWindow::saveAsDialog(const QString& suggestedName)
+QString MainWindow::askSavePath(const QString& suggestedName)
 {
     const QString start =
         lastDirectory() + QLatin1Char('/') + suggestedName + QLatin1Char('.') + QLatin1String("mcx");
     const QString path = FileDialogs::current().getSaveFileName(
         this, tr("Salvar como"), start,
         tr("Arquivos de seq. de macros (*.%1)").arg(QStringLiteral("mcx")));
-    if (path.isEmpty())
-        return false;
-    rememberDirectory(path);
-    if (!group->saveAs(path)) {
+    if (!path.isEmpty())
+        rememberDirectory(path);
+    return path;
+}
+
+bool MainWindow::saveAsDialog(const QString& suggestedName)
+{
+    const QString path = askSavePath(suggestedName);
+    return !path.isEmpty() && writeNewFile(path);
+}
+
+bool MainWindow::writeNewFile(const QString& path)
+{
+    if (!group()->saveAs(path)) {
         reportSaveFailure(path);
         return false;
     }
-    group->setFilePath(path);
+    group()->setFilePath(path);
+    document->markSaved();
+    updateInfoDock();
     updateActions();
     return true;
 }
@@ -511,6 +630,7 @@ void MainWindow::reportSaveFailure(const QString& path)
 
 bool MainWindow::writeGroup()
 {
+    Group* group = this->group();
     const QString path = group->filePath();
     if (path.isEmpty()) {
         const QString name = group->name();
@@ -532,7 +652,7 @@ bool MainWindow::writeGroup()
         reportSaveFailure(path);
         return false;
     }
-    group->setModified(false);
+    document->markSaved();
     updateInfoDock();
     return true;
 }
@@ -540,32 +660,57 @@ bool MainWindow::writeGroup()
 bool MainWindow::saveAsSequence()
 {
     dlgGroup dialog(this);
-    dialog.setName(group->name().trimmed());
-    dialog.setDescription(group->description().trimmed());
+    dialog.setName(group()->name().trimmed());
+    dialog.setDescription(group()->description().trimmed());
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    group->setName(dialog.name());
-    group->setDescription(dialog.description());
-    group->setCreationDate(
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")));
-    const bool saved = saveAsDialog(dialog.name());
+    // Nothing changes until the file is written: a cancelled file dialog or
+    // a failed write leaves the name, the description and the date as they
+    // were.
+    const QString path = askSavePath(dialog.name());
+    if (path.isEmpty())
+        return false;
+    auto header = std::make_unique<GroupHeaderCommand>(
+        *document, GroupHeaderCommand::Header{
+                       dialog.name(), dialog.description().left(Group::MaxDescriptionLength),
+                       QDateTime::currentDateTime().toString(QLatin1String(DateFormat))});
+    header->redo();
+    if (!group()->saveAs(path)) {
+        header->undo();
+        reportSaveFailure(path);
+        return false;
+    }
+    document->push(header.release());
+    group()->setFilePath(path);
+    document->markSaved();
     updateInfoDock();
-    return saved;
+    updateActions();
+    return true;
 }
 
 bool MainWindow::passesSaveChecks()
 {
     QString sigla;
-    if (group->findAnchorSequence(sigla)) {
-        group->showAnchorSequenceError(sigla);
+    if (group()->findAnchorSequence(sigla)) {
+        group()->showAnchorSequenceError(sigla);
         return false;
     }
     return isMacroFormValid();
 }
 
+bool MainWindow::saveGroup()
+{
+    if (!document || !passesSaveChecks())
+        return false;
+    group()->updateFlowNumbers();
+    const bool saved = writeGroup();
+    updateActions();
+    return saved;
+}
+
 void MainWindow::on_actionNewGroup_triggered()
 {
-    if (group && group->isModified() && askSaveChanges() == QMessageBox::Cancel)
+    if (document && document->isModified() && askSaveChanges() == QMessageBox::Cancel)
         return;
     dlgGroup dialog(this);
     if (dialog.exec() != QDialog::Accepted)
@@ -591,23 +736,19 @@ void MainWindow::on_actionLoadGroup_triggered()
 
 void MainWindow::on_actionSaveGroup_triggered()
 {
-    if (!group || !passesSaveChecks())
-        return;
-    group->updateFlowNumbers();
-    writeGroup();
-    updateActions();
+    saveGroup();
 }
 
 void MainWindow::on_actionSaveGroupAs_triggered()
 {
-    if (!group || !passesSaveChecks())
+    if (!document || !passesSaveChecks())
         return;
     saveAsSequence();
 }
 
 void MainWindow::on_actionCloseGroup_triggered()
 {
-    if (group && askSaveChanges() != QMessageBox::Cancel)
+    if (document && askSaveChanges() != QMessageBox::Cancel)
         closeGroup();
 }
 
@@ -615,12 +756,12 @@ void MainWindow::on_actionCloseGroup_triggered()
 
 bool MainWindow::characterCheck()
 {
-    return group ? PreSaveChecks(*group, this).characterCheck() : true;
+    return document ? PreSaveChecks(*document, this).characterCheck() : true;
 }
 
 bool MainWindow::isMacroFormValid()
 {
-    return group ? PreSaveChecks(*group, this).isMacroFormValid() : true;
+    return document ? PreSaveChecks(*document, this).isMacroFormValid() : true;
 }
 
 // Languages ------------------------------------------------------------------
@@ -698,7 +839,7 @@ void MainWindow::switchTranslator(QTranslator& translator, const QString& file)
 
 void MainWindow::on_actionNewMacro_triggered()
 {
-    if (!group)
+    if (!document)
         createGroup(QString(), QString());
     dlgNovaMacro dialog(nullptr);
     connect(&dialog, &dlgNovaMacro::check, &dialog,
@@ -715,14 +856,15 @@ void MainWindow::on_actionNewMacro_triggered()
                                          noShortcut ? QStringLiteral("0") : shortcut,
                                          dialog.sigla(), dialog.macroType(), dialog.isInfo());
     macro->setRaio(quint16(anchorSettings().defaultRadius()));
-    graph->addMacroBox(macro.get());
-    group->addMacro(macro.release());
-    updateActions();
+    macro->setPosition(GraphWidget::newBoxPosition(*group()));
+    macro->setDimensions(GraphWidget::newBoxRect());
+    document->push(new AddMacroCommand(*document, std::move(macro)));
 }
 
 void MainWindow::answerUniqueness(dlgNovaMacro& dialog, const QString& number,
                                   const QString& shortcut, const QString& sigla) const
 {
+    const Group* group = this->group();
     if (group->findByNumber(number))
         dialog.reportNumberExists();
     else if (!shortcut.isEmpty() && shortcut != QLatin1String("0") &&
@@ -734,28 +876,25 @@ void MainWindow::answerUniqueness(dlgNovaMacro& dialog, const QString& number,
         dialog.finish(true);
 }
 
-// A double click on a box: the configure dialog edits the macro in place;
-// after OK the box and the macro's arrows follow its new values.
+// A double click on a box. The dialog writes its values into the macro on
+// OK; they become one command, so that the configuration can be undone.
 void MainWindow::onEditShape(const QString& num)
 {
-    Macro* macro = group ? group->findByNumber(num) : nullptr;
+    if (!document)
+        return;
+    const Node* node = graph->currentNode();
+    Macro* macro = node && node->macro() && node->num() == num ? node->macro()
+                                                                : group()->findByNumber(num);
     if (!macro)
         return;
-    const QStringList oldFlow = macro->flow();
-    dlgConfigMacro dialog(group.get(), macro, &lists.violations, &lists.violationTimerFlags,
+    const Macro before(*macro);
+    dlgConfigMacro dialog(group(), macro, &lists.violations, &lists.violationTimerFlags,
                           &lists.radiusViolations, &lists.reactions, &lists.automations,
                           &lists.validations, &lists.secureModeSensors, &lists.secureModeActuators,
                           this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-
-    graph->updateCurrentSquare(dialog.number(), dialog.name(), dialog.sigla(), dialog.macroType());
-    for (const QString& next : oldFlow)
-        graph->removeEdge(macro->sigla(), next);
-    const QStringList newFlow = macro->flow();
-    for (const QString& next : newFlow)
-        graph->addEdge(macro->sigla(), next);
-    graph->viewport()->update();
-    group->setModified(true);
-    updateActions();
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const Macro after(*macro);
+    *macro = before;
+    if (accepted && !after.hasSameValues(before))
+        document->push(new ConfigureMacroCommand(*document, macro, before, after));
 }

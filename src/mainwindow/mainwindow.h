@@ -15,6 +15,7 @@
 class GraphWidget;
 class dlgNovaMacro;
 class Group;
+class GroupDocument;
 class QLabel;
 class QSettings;
 
@@ -35,9 +36,10 @@ public:
 
     void setFileToOpen(const QString& path) { fileToOpen = path; }
 
-    // For the commands and their tests: the open group (null when none),
-    // the canvas and the reference lists of the current language.
-    Group* currentGroup() const { return group.get(); }
+    // For the commands and their tests: the open group (null when none), its
+    // document, the canvas and the reference lists of the current language.
+    Group* currentGroup() const { return group(); }
+    GroupDocument* currentDocument() const { return document.get(); }
     GraphWidget* canvas() const { return graph; }
     const ReferenceLists& referenceLists() const { return lists; }
     QString language() const { return currentLanguage; }
@@ -76,6 +78,10 @@ private slots:
     void on_actionDebug_triggered();
     void on_actionSelectAll_triggered();
     void on_actionSelecao_triggered();
+    void on_actionUndo_triggered();
+    void on_actionRedo_triggered();
+    void on_actionHistory_triggered();
+    void on_dockHistory_visibilityChanged(bool visible);
     void on_actionEnglish_2_triggered();
     void on_actionEspanhol_2_triggered();
     void on_actionPortugues_triggered();
@@ -101,21 +107,30 @@ private:
     void createCanvas();
     void connectCanvas();
 
+    Group* group() const;
     void updateActions();
+    void updateEditActions();
     void updateInfoDock();
+    void updateTitle();
     void retranslate();
 
     // Group commands.
     QMessageBox::StandardButton askSaveChanges();
     void closeGroup();
     bool createGroup(const QString& name, const QString& description);
+    void attachDocument();
     bool openFile(const QString& path);
     void buildDiagram();
+    bool saveGroup();
     bool saveAsDialog(const QString& suggestedName);
+    QString askSavePath(const QString& suggestedName);
+    bool writeNewFile(const QString& path);
     bool saveAsSequence();
     bool writeGroup();
     bool passesSaveChecks();
     void reportSaveFailure(const QString& path);
+    void changeDescription(const QString& description);
+    void deleteSelection();
     QString lastDirectory() const;
     void rememberDirectory(const QString& filePath);
 
@@ -129,8 +144,6 @@ private:
     void onNewPosition(const QPoint& position, const QRectF& rect, const QString& sigla,
                        const QString& name, const QString& num);
     void onSelectedItems(int count);
-    void onDeletedItem(const QString& sigla);
-    void onDeleteAllItems();
     void onEditShape(const QString& num);
 
     // Reference data.
@@ -147,6 +160,8 @@ private:
     std::unique_ptr<Ui::MainWindow> ui;
     QString fileToOpen;
     QString baseTitle;
+    // What updateTitle puts before baseTitle: the group's file or name.
+    QString titlePrefix;
     QString systemLocaleName;
     QString currentLanguage;
     // Whether the close writes currentLanguage to the settings.
@@ -156,6 +171,6 @@ private:
     std::unique_ptr<QSettings> tempSettings;
     std::array<QLabel*, StatusLabelCount> statusLabels{};
     ReferenceLists lists;
-    std::unique_ptr<Group> group;
     GraphWidget* graph = nullptr;
+    std::unique_ptr<GroupDocument> document;
 };

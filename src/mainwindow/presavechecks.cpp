@@ -1,5 +1,7 @@
 #include "presavechecks.h"
 
+#include "commands/correctcharacterscommand.h"
+#include "commands/groupdocument.h"
 #include "model/characterscan.h"
 #include "model/group.h"
 #include "model/macro.h"
@@ -9,7 +11,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-PreSaveChecks::PreSaveChecks(Group& group, QWidget* window) : group(group), window(window) {}
+#include <memory>
+
+PreSaveChecks::PreSaveChecks(GroupDocument& document, QWidget* window)
+    : document(document), group(document.group()), window(window)
+{
+}
 
 void PreSaveChecks::scanCharacters(QStringList* macroLines, QStringList* characters) const
 {
@@ -43,9 +50,9 @@ bool PreSaveChecks::characterCheck()
                   tr("Deseja realizar a correção automática?")))
         return false;
 
-    const QList<Macro*> macros = group.macros();
-    for (Macro* macro : macros)
-        CharacterScan::correct(*macro);
+    auto correction = std::make_unique<CorrectCharactersCommand>(document);
+    if (correction->changesAnything())
+        document.push(correction.release());
     QMessageBox done(QMessageBox::Information, tr("Sucesso"), tr("Ajustes concluídos com sucesso"),
                      QMessageBox::Ok, window);
     done.exec();

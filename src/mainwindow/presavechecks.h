@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class Group;
+class GroupDocument;
 class QWidget;
 
 // The checks run before a group is saved: characters the terminal screen
@@ -14,9 +15,10 @@ class PreSaveChecks
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
 public:
-    PreSaveChecks(Group& group, QWidget* window);
+    PreSaveChecks(GroupDocument& document, QWidget* window);
 
-    // True when nothing was found or the user accepted the correction.
+    // True when nothing was found or the user accepted the correction, which
+    // goes on the document's undo stack.
     bool characterCheck();
     // The character check, then the field markers of every form.
     bool isMacroFormValid();
@@ -27,6 +29,7 @@ public:
     static bool askYesNo(const QString& title, const QString& text, const QString& informative);
 
 private:
+    GroupDocument& document;
     Group& group;
     QWidget* window;
 };

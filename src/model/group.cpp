@@ -60,6 +60,23 @@ void Group::addMacro(Macro* macro)
     m_modified = true;
 }
 
+void Group::insertMacro(int index, Macro* macro)
+{
+    if (index < 0 || index > m_macros.size())
+        index = m_macros.size();
+    m_macros.insert(index, macro);
+    m_modified = true;
+}
+
+Macro* Group::takeMacro(Macro* macro)
+{
+    const int index = indexOf(macro);
+    if (index < 0)
+        return nullptr;
+    m_modified = true;
+    return m_macros.takeAt(index);
+}
+
 void Group::removeMacro(const QString& sigla)
 {
     for (int i = 0; i < m_macros.size(); ++i) {
@@ -272,7 +289,7 @@ void Group::syncGeometry(Macro* macro) const
         return;
     QPointF position;
     QRectF rect;
-    if (!m_graph->boxGeometry(macro->sigla(), &position, &rect))
+    if (!m_graph->boxGeometry(macro, &position, &rect))
         return;
     // The box is stored as its top-left corner in the scene and its size, so
     // that it reopens exactly where and as large as it was drawn: a box
@@ -280,12 +297,6 @@ void Group::syncGeometry(Macro* macro) const
     // at its position, and the pen's half width must not add to its size.
     macro->setPosition((position + rect.topLeft()).toPoint());
     macro->setDimensions(QRect(0, 0, qRound(rect.width()), qRound(rect.height())));
-}
-
-void Group::removeSelectedBoxes()
-{
-    if (m_graph)
-        m_graph->deleteSelectedItems();
 }
 
 bool Group::loadMcx(const QString& path, const QStringList& timerFlags)

@@ -50,6 +50,12 @@ public:
 
     // Takes ownership.
     void addMacro(Macro* macro);
+    // Takes ownership; an index outside the list appends.
+    void insertMacro(int index, Macro* macro);
+    // Gives up ownership of the macro and returns it, or null when the group
+    // does not hold it.
+    Macro* takeMacro(Macro* macro);
+    int indexOf(const Macro* macro) const { return m_macros.indexOf(const_cast<Macro*>(macro)); }
     // Removes and deletes the first macro with this acronym.
     void removeMacro(const QString& sigla);
     void clear();
@@ -74,7 +80,6 @@ public:
     FlowDiagram* graph() const { return m_graph; }
     void setGraph(FlowDiagram* graph) { m_graph = graph; }
     void syncGeometry(Macro* macro) const;
-    void removeSelectedBoxes();
 
     // Reads an .mcx file and rewrites it, indented, dropping the timer of
     // the violations without analysis time. timerFlags: the reference list

@@ -46,6 +46,22 @@ QDataStream& operator<<(QDataStream& stream, const Macro& macro)
     return stream;
 }
 
+bool Macro::hasSameValues(const Macro& other) const
+{
+    return m_num == other.m_num && m_name == other.m_name && m_shortcut == other.m_shortcut &&
+           m_sigla == other.m_sigla && m_type == other.m_type &&
+           m_isSecurity == other.m_isSecurity && m_form == other.m_form &&
+           m_formFields == other.m_formFields && m_confirmationText == other.m_confirmationText &&
+           m_validationInt == other.m_validationInt && m_automation == other.m_automation &&
+           m_violation == other.m_violation &&
+           m_violationReactions == other.m_violationReactions &&
+           m_violationTimers == other.m_violationTimers &&
+           m_secureSensors == other.m_secureSensors &&
+           m_secureActuators == other.m_secureActuators && m_raio == other.m_raio &&
+           m_flow == other.m_flow && m_flowNum == other.m_flowNum && m_flowPos == other.m_flowPos &&
+           m_dimensions == other.m_dimensions && m_position == other.m_position;
+}
+
 QColor Macro::typeColor(int type)
 {
     switch (type) {

@@ -42,6 +42,9 @@ public:
 
     static QColor typeColor(int type);
 
+    // Whether every field holds the same value, geometry included.
+    bool hasSameValues(const Macro& other) const;
+
     QString num() const { return m_num; }
     QString name() const { return m_name; }
     QString shortcut() const { return m_shortcut; }

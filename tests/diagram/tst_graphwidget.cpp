@@ -3,6 +3,7 @@
 #include "diagram/graphwidget.h"
 #include "diagram/node.h"
 #include "diagram/sizegripitem.h"
+#include "model/group.h"
 #include "model/macro.h"
 
 #include <QGraphicsScene>
@@ -12,12 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-QStringList sorted(QStringList list)
-{
-    std::sort(list.begin(), list.end());
-    return list;
-}
 
 QStringList firstArguments(const QSignalSpy& spy)
 {
@@ -56,15 +51,11 @@ private slots:
     void findNodeReturnsTopmost();
     void findNodeFollowsRenaming();
     void addAndRemoveEdge();
-    void deleteSelectedItems_data();
-    void deleteSelectedItems();
-    void removedBoxIsNoLongerCurrent_data();
-    void removedBoxIsNoLongerCurrent();
     void clearAllEmptiesTheDiagram();
     void zoomOutStopsAfterSevenSteps();
     void zoomInHasNoLimitAndCentresTheSelectedBox();
     void pressAndReleaseSignals();
-    void pressAfterLoneSelectionClearsIt();
+    void selectionFollowsClicks();
     void clicksMarkBoxes();
     void doubleClick_data();
     void doubleClick();
@@ -111,35 +102,21 @@ QList<Node*> TestGraphWidget::loadRow(const QString& siglas)
 
 void TestGraphWidget::placementOfNewBoxes()
 {
-    Macro first("1", "PRIMEIRA", "0", "A", 2, false);
-    Macro second("2", "SEGUNDA", "0", "B", 5, false);
-    Macro third("3", "TERCEIRA", "0", "C", 0, false);
-    Macro fourth("4", "QUARTA", "0", "D", 0, false);
+    Group group{QString(), QString()};
+    QCOMPARE(GraphWidget::newBoxPosition(group), QPoint(180, 40));
+    auto* last = new Macro("1", "PRIMEIRA", "0", "A", 2, false);
+    last->setPosition(QPoint(55, -20));
+    group.addMacro(last);
+    QCOMPARE(GraphWidget::newBoxPosition(group), QPoint(235, -20));
+    QCOMPARE(GraphWidget::newBoxRect(), QRect(0, 0, 121, 81));
 
-    QCOMPARE(canvas->scene()->sceneRect(), QRectF(0, 0, 3000, 3000));
-    canvas->addMacroBox(&first);
-    QCOMPARE(first.position(), QPoint(180, 40));
-    const Node* a = canvas->findNode("A");
-    QVERIFY(a);
-    QCOMPARE(a->pos(), QPointF(180, 40));
-    QCOMPARE(a->rect(), QRectF(0, 0, 121, 81));
+    Node* a = canvas->addBox(last);
+    QCOMPARE(canvas->nodeFor(last), a);
+    QCOMPARE(a->pos(), QPointF(55, -20));
+    QCOMPARE(a->rect(), QRectF(0, 0, 100, 80));
     QCOMPARE(a->color(), Macro::typeColor(2));
     QCOMPARE(a->text(), QString("A\n1\nPRIMEIRA"));
-    QVERIFY(a->grip());
     QCOMPARE(a->grip()->parentItem(), a);
-
-    canvas->addMacroBox(&second);
-    QCOMPARE(second.position(), QPoint(360, 40));
-    QCOMPARE(canvas->findNode("B")->color(), Macro::typeColor(5));
-
-    // The last box's coordinates are cut to integers toward zero.
-    canvas->showGrid(false);
-    canvas->findNode("B")->setPos(55.7, 20.9);
-    canvas->addMacroBox(&third);
-    QCOMPARE(third.position(), QPoint(235, 20));
-    canvas->findNode("C")->setPos(-5.5, 7.9);
-    canvas->addMacroBox(&fourth);
-    QCOMPARE(fourth.position(), QPoint(175, 7));
 }
 
 void TestGraphWidget::loadedBoxKeepsItsPlaceAndSize()
@@ -215,11 +192,7 @@ void TestGraphWidget::findNodeFollowsRenaming()
     Node* second = load("A", QPoint(400, 100));
     load("B", QPoint(100, 300));
 
-    driver->click(centre(second));
-    QCOMPARE(canvas->currentNode(), second);
-    canvas->updateCurrentSquare("22", "NOVO NOME", "C", 3);
-    QCOMPARE(second->text(), QString("C\n22\nNOVO NOME"));
-    QCOMPARE(second->color(), Macro::typeColor(3));
+    second->setSigla("C");
     QCOMPARE(canvas->findNode("C"), second);
     QCOMPARE(canvas->findNode("A"), first);
 
@@ -270,108 +243,6 @@ void TestGraphWidget::addAndRemoveEdge()
     QCOMPARE(itemsOfType(scene, Edge::Type), 0);
 }
 
-void TestGraphWidget::deleteSelectedItems_data()
-{
-    QTest::addColumn<QStringList>("selected");
-    QTest::addColumn<QStringList>("remaining");
-    QTest::addColumn<int>("remainingEdges");
-
-    QTest::newRow("none") << QStringList() << QStringList{"A", "B", "C"} << 6;
-    QTest::newRow("some") << QStringList{"A", "B"} << QStringList{"C"} << 1;
-    QTest::newRow("every box") << QStringList{"A", "B", "C"} << QStringList() << 0;
-}
-
-void TestGraphWidget::deleteSelectedItems()
-{
-    QFETCH(QStringList, selected);
-    QFETCH(QStringList, remaining);
-    QFETCH(int, remainingEdges);
-
-    loadRow("ABC");
-    for (const QString pair : {"AB", "BC", "CA", "AA", "BB", "CC"})
-        canvas->addEdge(pair.left(1), pair.right(1));
-    for (const QString& sigla : selected)
-        canvas->findNode(sigla)->setMarked(true);
-
-    QSignalSpy deleted(canvas, &GraphWidget::deletedItem);
-    QSignalSpy counts(canvas, &GraphWidget::selectedItems);
-    const QList<QString> removed = canvas->deleteSelectedItems();
-
-    QCOMPARE(sorted(removed), selected);
-    QCOMPARE(sorted(firstArguments(deleted)), selected);
-    if (remaining.isEmpty()) {
-        // All at once, in the order the boxes were made (the group's).
-        QCOMPARE(removed, (QList<QString>{"A", "B", "C"}));
-        QCOMPARE(firstArguments(deleted), (QStringList{"A", "B", "C"}));
-    }
-    QCOMPARE(counts.count(), 1);
-    QCOMPARE(counts.at(0).at(0).toInt(), 0);
-
-    QStringList left;
-    for (const Node* node : canvas->nodes())
-        left.append(node->sigla());
-    QCOMPARE(left, remaining);
-    for (const QString& sigla : selected)
-        QCOMPARE(canvas->findNode(sigla), nullptr);
-
-    // Every arrow left in the scene joins two boxes that are still there and
-    // is listed by both; no box lists an arrow that is gone.
-    const QList<QGraphicsItem*> items = canvas->scene()->items();
-    int edges = 0;
-    for (QGraphicsItem* item : items) {
-        if (auto* edge = qgraphicsitem_cast<Edge*>(item)) {
-            ++edges;
-            QVERIFY(canvas->nodes().contains(edge->sourceNode()));
-            QVERIFY(canvas->nodes().contains(edge->destNode()));
-            QVERIFY(edge->sourceNode()->edges().contains(edge));
-            QVERIFY(edge->destNode()->edges().contains(edge));
-        }
-    }
-    QCOMPARE(edges, remainingEdges);
-    for (const Node* node : canvas->nodes()) {
-        for (Edge* edge : node->edges())
-            QVERIFY(items.contains(edge));
-    }
-    // A box brings its grip and eight handles.
-    QCOMPARE(items.size(), remaining.size() * 10 + remainingEdges);
-}
-
-void TestGraphWidget::removedBoxIsNoLongerCurrent_data()
-{
-    QTest::addColumn<int>("way");
-    QTest::newRow("deleted alone") << 0;
-    QTest::newRow("deleted with every box") << 1;
-    QTest::newRow("diagram cleared") << 2;
-}
-
-void TestGraphWidget::removedBoxIsNoLongerCurrent()
-{
-    QFETCH(int, way);
-    const QList<Node*> boxes = loadRow("AB");
-    Node* kept = boxes.at(0);
-    Node* current = boxes.at(1);
-    driver->click(centre(current));
-    QCOMPARE(canvas->currentNode(), current);
-
-    if (way == 0) {
-        QCOMPARE(canvas->scene()->selectedItems(), QList<QGraphicsItem*>{current});
-        canvas->deleteSelectedItems();
-        QCOMPARE(canvas->nodes(), QList<Node*>{kept});
-    } else if (way == 1) {
-        kept->setMarked(true);
-        canvas->deleteSelectedItems();
-        QVERIFY(canvas->nodes().isEmpty());
-    } else {
-        canvas->clearAll();
-    }
-    QCOMPARE(canvas->currentNode(), nullptr);
-    // Nothing to update: this must touch no box, least of all a deleted one.
-    canvas->updateCurrentSquare("9", "OUTRO", "Z", 1);
-    QCOMPARE(canvas->findNode("Z"), nullptr);
-    if (way == 0)
-        QCOMPARE(kept->text(), QString("A\nNA\nMACRO A"));
-}
-
 void TestGraphWidget::clearAllEmptiesTheDiagram()
 {
     loadRow("AB");
@@ -383,10 +254,8 @@ void TestGraphWidget::clearAllEmptiesTheDiagram()
     QVERIFY(canvas->nodes().isEmpty());
     QCOMPARE(canvas->findNode("A"), nullptr);
 
-    // A fresh start: the first box goes first, and select-all selects again.
-    Macro macro("1", "X", "0", "X", 0, false);
-    canvas->addMacroBox(&macro);
-    QCOMPARE(macro.position(), QPoint(180, 40));
+    // A fresh start: select-all selects again.
+    load("X", QPoint(180, 40));
     QSignalSpy counts(canvas, &GraphWidget::selectedItems);
     canvas->toggleSelectAll();
     QCOMPARE(counts.takeFirst().at(0).toInt(), 1);
@@ -469,30 +338,45 @@ void TestGraphWidget::pressAndReleaseSignals()
     QCOMPARE(positions.count(), 0);
 }
 
-void TestGraphWidget::pressAfterLoneSelectionClearsIt()
+void TestGraphWidget::selectionFollowsClicks()
 {
     const QList<Node*> boxes = loadRow("AB");
-    Node* a = boxes.at(0);
-    Node* b = boxes.at(1);
+    const QPointF a = centre(boxes.at(0));
+    const QPointF b = centre(boxes.at(1));
     QSignalSpy counts(canvas, &GraphWidget::selectedItems);
+    // What shows as selected is the scene's selection, and the count says so.
+    const auto selected = [&] {
+        QString marks;
+        for (const Node* node : boxes) {
+            if (node->isMarked() != node->isSelected())
+                return QStringLiteral("mark differs from selection");
+            marks += node->isMarked() ? node->sigla() : QString();
+        }
+        if (counts.isEmpty() || counts.last().at(0).toInt() != marks.size())
+            return QStringLiteral("count differs");
+        return marks;
+    };
 
-    driver->click(centre(a));
-    QVERIFY(a->isMarked());
-    QCOMPARE(counts.count(), 0);
-
-    driver->press(centre(b));
-    QCOMPARE(counts.count(), 1);
-    QCOMPARE(counts.at(0).at(0).toInt(), 0);
-    QVERIFY(!a->isMarked());
-    QVERIFY(b->isMarked());
-    QCOMPARE(canvas->scene()->selectedItems(), QList<QGraphicsItem*>{b});
-    driver->release(centre(b));
-
-    // Shift keeps the lone selection for the box's own toggle.
-    driver->press(centre(b), Qt::ShiftModifier);
-    QCOMPARE(counts.count(), 1);
-    QVERIFY(!b->isMarked());
-    driver->release(centre(b), Qt::ShiftModifier);
+    driver->click(a);
+    QCOMPARE(selected(), QString("A"));
+    driver->click(b);
+    QCOMPARE(selected(), QString("B"));
+    driver->click(a, Qt::ControlModifier);
+    QCOMPARE(selected(), QString("AB"));
+    driver->click(b, Qt::ControlModifier);
+    QCOMPARE(selected(), QString("A"));
+    driver->click(b, Qt::ShiftModifier);
+    QCOMPARE(selected(), QString("AB"));
+    driver->click(b, Qt::ShiftModifier);
+    QCOMPARE(selected(), QString("AB"));
+    driver->click(QPointF(700, 600));
+    QCOMPARE(selected(), QString());
+    // A rubber band from the empty canvas around both boxes.
+    driver->press(QPointF(50, 50));
+    driver->moveTo(QPointF(300, 150));
+    driver->moveTo(QPointF(600, 250));
+    driver->release(QPointF(600, 250));
+    QCOMPARE(selected(), QString("AB"));
 }
 
 void TestGraphWidget::clicksMarkBoxes()

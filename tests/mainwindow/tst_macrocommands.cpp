@@ -10,6 +10,7 @@
 #include "support/messagerecorder.h"
 #include "support/modalanswer.h"
 #include "support/testenvironment.h"
+#include "support/windowedits.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -74,12 +75,17 @@ void newGroup(MainWindow& window, const QString& name)
 
 // A macro with its box, as the new-macro command makes it.
 Macro* addMacro(MainWindow& window, const QString& num, const QString& sigla,
-                const QString& shortcut = QStringLiteral("0"))
+                const QString& shortcut = QStringLiteral("0"), const QStringList& flow = {})
 {
-    auto* macro = new Macro(num, QStringLiteral("MACRO ") + sigla, shortcut, sigla, 2, false);
-    window.canvas()->addMacroBox(macro);
-    window.currentGroup()->addMacro(macro);
-    return macro;
+    auto macro =
+        std::make_unique<Macro>(num, QStringLiteral("MACRO ") + sigla, shortcut, sigla, 2, false);
+    macro->setFlow(flow);
+    macro->setFlowNum(QList<quint16>(QVector<quint16>(flow.size(), 0).toList()));
+    QList<quint16> positions;
+    for (int i = 0; i < flow.size(); ++i)
+        positions.append(quint16(i));
+    macro->setFlowPos(positions);
+    return ZorTest::addMacro(window, std::move(macro));
 }
 
 void doubleClickBox(MainWindow& window, const QString& sigla)
@@ -244,15 +250,9 @@ void TestMacroCommands::configureRedrawsBoxAndArrows()
     newGroup(window, QStringLiteral("Frota"));
     addMacro(window, "10", "A");
     addMacro(window, "11", "B");
-    addMacro(window, "12", "C");
-    Macro* macro = addMacro(window, "20", "M");
-    macro->setFlow({"A", "B"});
-    macro->setFlowNum({10, 11});
-    macro->setFlowPos({0, 1});
-    window.canvas()->addEdge("M", "A");
-    window.canvas()->addEdge("M", "B");
-    window.canvas()->addEdge("C", "M");
-    window.currentGroup()->setModified(false);
+    addMacro(window, "12", "C", "0", {"M"});
+    Macro* macro = addMacro(window, "20", "M", "0", {"A", "B"});
+    ZorTest::markSaved(window);
     QCOMPARE(arrowsFrom(window, "M"), (QStringList{"A", "B"}));
 
     answerNextModal([](QWidget* modal) {
