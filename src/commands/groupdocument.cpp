@@ -24,6 +24,20 @@ void GroupDocument::push(QUndoCommand* command)
     m_undoStack.push(command);
 }
 
+bool GroupDocument::pushIf(std::unique_ptr<QUndoCommand> command,
+                           const std::function<bool()>& succeeds)
+{
+    command->redo();
+    if (!succeeds()) {
+        command->undo();
+        followStack();
+        return false;
+    }
+    // Applying it again sets the same values.
+    m_undoStack.push(command.release());
+    return true;
+}
+
 void GroupDocument::markSaved()
 {
     m_undoStack.setClean();

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QUndoStack>
 
+#include <functional>
 #include <memory>
 
 class Group;
@@ -44,6 +45,9 @@ public:
     QUndoStack* undoStack() { return &m_undoStack; }
     // Applies the command and keeps it for undo; the stack owns it.
     void push(QUndoCommand* command);
+    // Applies the command, then keeps it when what follows succeeds, or
+    // takes it back, leaving no trace, when it fails.
+    bool pushIf(std::unique_ptr<QUndoCommand> command, const std::function<bool()>& succeeds);
     // What the group holds now is what its file holds.
     void markSaved();
     bool isModified() const;

@@ -674,13 +674,10 @@ bool MainWindow::saveAsSequence()
         *document, GroupHeaderCommand::Header{
                        dialog.name(), dialog.description().left(Group::MaxDescriptionLength),
                        QDateTime::currentDateTime().toString(QLatin1String(DateFormat))});
-    header->redo();
-    if (!group()->saveAs(path)) {
-        header->undo();
+    if (!document->pushIf(std::move(header), [&] { return group()->saveAs(path); })) {
         reportSaveFailure(path);
         return false;
     }
-    document->push(header.release());
     group()->setFilePath(path);
     document->markSaved();
     updateInfoDock();

@@ -2,6 +2,7 @@
 #include "diagram/edge.h"
 #include "diagram/graphwidget.h"
 #include "diagram/node.h"
+#include "commands/groupdocument.h"
 #include "mainwindow/mainwindow.h"
 #include "model/group.h"
 #include "model/macro.h"
@@ -92,6 +93,7 @@ private slots:
     void saveInPlaceClearsModified();
     void failedSaveKeepsEditsAndSaysSo();
     void failedSaveAsSaysSo();
+    void cancelledSaveAsChangesNothing();
     void saveRefusesAnchorSequence();
     void promptAnswers_data();
     void promptAnswers();
@@ -432,15 +434,40 @@ void TestGroupCommands::failedSaveAsSaysSo()
 {
     answerGroupDialog(QStringLiteral("Frota"));
     action(*window, "actionNewGroup")->trigger();
+    Group* group = window->currentGroup();
+    const QString date = group->creationDate();
     const QString impossible = env->filePath(QStringLiteral("zor.ini/inside.mcx"));
     dialogs->answers << impossible;
     SeenBox failure;
-    answerGroupDialog(QStringLiteral("Frota"), nullptr,
+    answerGroupDialog(QStringLiteral("Outra"), nullptr,
                       [&failure] { answerBox(QStringLiteral("OK"), &failure); });
+    QTest::qWait(1100); // a new creation date would differ by now
     action(*window, "actionSaveGroupAs")->trigger();
     QCOMPARE(failure.icon, QMessageBox::Critical);
     QCOMPARE(failure.text, QStringLiteral("Não foi possível salvar o arquivo ") + impossible);
-    QVERIFY(window->currentGroup()->filePath().isEmpty());
+    // A save as that wrote nothing changed nothing.
+    QVERIFY(group->filePath().isEmpty());
+    QCOMPARE(group->name(), QStringLiteral("Frota"));
+    QCOMPARE(group->creationDate(), date);
+    QVERIFY(!group->isModified());
+}
+
+// Cancelled at the file dialog, a save as leaves the group as it was: the
+// next Save writes the old name and date into the original file.
+void TestGroupCommands::cancelledSaveAsChangesNothing()
+{
+    const QString path = copyExample(QStringLiteral("sample.mcx"), QStringLiteral("c.mcx"));
+    openThroughCommand(path);
+    Group* group = window->currentGroup();
+    const QString name = group->name();
+    const QString date = group->creationDate();
+    dialogs->answers << QString();
+    answerGroupDialog(QStringLiteral("Outro nome"));
+    action(*window, "actionSaveGroupAs")->trigger();
+    QCOMPARE(group->name(), name);
+    QCOMPARE(group->creationDate(), date);
+    QVERIFY(!group->isModified());
+    QCOMPARE(window->currentDocument()->undoStack()->count(), 0);
 }
 
 void TestGroupCommands::saveRefusesAnchorSequence()
@@ -465,7 +492,12 @@ void TestGroupCommands::saveRefusesAnchorSequence()
     QVERIFY(dialogs->requests.isEmpty());
     action(*window, "actionSaveGroupAs")->trigger();
     QCOMPARE(recorder->messages.size(), 2);
+    // The close prompt's Salvar runs the same checks: refused, nothing closes.
+    answerBox(QStringLiteral("Salvar"));
+    QVERIFY(!window->close());
+    QCOMPARE(recorder->messages.size(), 3);
     QVERIFY(dialogs->requests.isEmpty());
+    QVERIFY(window->currentGroup());
 }
 
 void TestGroupCommands::promptAnswers_data()
