@@ -1,4 +1,4 @@
-#include "../diagram/canvasdriver.h"
+#include "support/canvasdriver.h"
 #include "commands/addmacrocommand.h"
 #include "commands/configuremacrocommand.h"
 #include "commands/correctcharacterscommand.h"

@@ -1,4 +1,4 @@
-#include "canvasdriver.h"
+#include "support/canvasdriver.h"
 #include "diagram/edge.h"
 #include "diagram/graphwidget.h"
 #include "diagram/node.h"

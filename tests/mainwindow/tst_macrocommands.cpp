@@ -2,10 +2,13 @@
 #include "diagram/graphwidget.h"
 #include "diagram/node.h"
 #include "formeditor/tablededitor.h"
+#include "commands/groupdocument.h"
 #include "mainwindow/mainwindow.h"
 #include "model/group.h"
 #include "model/macro.h"
 #include "model/screentext.h"
+#include "support/canvascheck.h"
+#include "support/canvasdriver.h"
 #include "support/fakefiledialogs.h"
 #include "support/messagerecorder.h"
 #include "support/modalanswer.h"
@@ -138,6 +141,8 @@ private slots:
     void newMacroWithoutGroup();
     void configureRedrawsBoxAndArrows();
     void createConfigureSaveAndReadBack();
+    void everyStepUndoesToItsSave();
+    void correctionUndoesToTheFile();
 
 private:
     std::unique_ptr<ZorTest::TestEnvironment> env;
@@ -391,6 +396,118 @@ void TestMacroCommands::createConfigureSaveAndReadBack()
     QCOMPARE(entrega->shortcut(), QStringLiteral("12"));
     QCOMPARE(entrega->type(), 2);
     QCOMPARE(entrega->raio(), quint16(100));
+}
+
+// A copy of the group as the writer saves it, to a file of its own.
+QByteArray savedCopy(const MainWindow& window, const QString& path)
+{
+    if (!window.currentGroup()->saveAs(path))
+        return QByteArray();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Each step of a session saved as it stands; undo walks back through the
+// same files, byte for byte, and redo forward again. The canvas shows the
+// group at every point.
+void TestMacroCommands::everyStepUndoesToItsSave()
+{
+    MainWindow window;
+    window.resize(1200, 800);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    UnexpectedBoxes unexpected;
+    newGroup(window, QStringLiteral("Frota"));
+    const QString copy = env->filePath(QStringLiteral("copia.mcx"));
+    QList<QByteArray> steps{savedCopy(window, copy)};
+    const auto step = [&] { steps.append(savedCopy(window, copy)); };
+
+    answerNewMacro("10", "partida", "", "pt", 1);
+    action(window, "actionNewMacro")->trigger();
+    step();
+    answerNewMacro("11", "entrega", "12", "en", 3);
+    action(window, "actionNewMacro")->trigger();
+    step();
+    answerNewMacro("12", "fim", "", "fm", 6);
+    action(window, "actionNewMacro")->trigger();
+    step();
+
+    answerNextModal([](QWidget* modal) {
+        auto* form = modal->findChild<TabledEditor*>(QStringLiteral("tedForm"));
+        form->setCurrentCell(0, 0);
+        QTest::keyClicks(form, QStringLiteral("NOME"));
+        treeRow(modal, "treeViolation", 0)->setCheckState(0, Qt::Checked);
+        auto* violations = modal->findChild<QTreeWidget*>(QStringLiteral("treeViolation"));
+        auto* time =
+            qobject_cast<QLineEdit*>(violations->itemWidget(violations->topLevelItem(0), 1));
+        time->selectAll();
+        QTest::keyClicks(time, QStringLiteral("130"));
+        QTest::keyClicks(edit(modal, "edtF0"), QStringLiteral("fm"));
+        QTest::mouseClick(button(modal, "btnInsert"), Qt::LeftButton);
+    });
+    doubleClickBox(window, "PT");
+    step();
+
+    ZorTest::CanvasDriver driver(window.canvas());
+    const QPointF centre = window.canvas()->findNode("EN")->sceneBoundingRect().center();
+    driver.drag(centre, centre + QPointF(40, 130));
+    step();
+
+    driver.click(window.canvas()->findNode("FM")->sceneBoundingRect().center());
+    action(window, "actionDelete")->trigger();
+    QCOMPARE(window.currentGroup()->findBySigla("PT")->flow(), QStringList());
+    step();
+    QCOMPARE(unexpected.texts, QStringList());
+    QCOMPARE(steps.size(), 7);
+    for (int i = 1; i < steps.size(); ++i)
+        QVERIFY2(!steps.at(i).isEmpty() && steps.at(i) != steps.at(i - 1), qPrintable(QString::number(i)));
+
+    for (int i = steps.size() - 2; i >= 0; --i) {
+        action(window, "actionUndo")->trigger();
+        QCOMPARE(savedCopy(window, copy), steps.at(i));
+        QCOMPARE(ZorTest::canvasDifference(*window.canvas(), *window.currentGroup()), QString());
+    }
+    QVERIFY(!action(window, "actionUndo")->isEnabled());
+    for (int i = 1; i < steps.size(); ++i) {
+        QVERIFY(action(window, "actionRedo")->text().contains(
+            window.currentDocument()->undoStack()->redoText()));
+        action(window, "actionRedo")->trigger();
+        QCOMPARE(savedCopy(window, copy), steps.at(i));
+        QCOMPARE(ZorTest::canvasDifference(*window.canvas(), *window.currentGroup()), QString());
+    }
+    QVERIFY(!action(window, "actionRedo")->isEnabled());
+}
+
+// The correction offered when a file is opened: undone, a save writes what
+// the file held; redone, the corrected bytes. It marks the group modified.
+void TestMacroCommands::correctionUndoesToTheFile()
+{
+    Group group{QStringLiteral("Frota"), QString()};
+    auto* macro = new Macro("1", "ENTREGA", "0", "ENT", 2, false);
+    QByteArray form = macro->form();
+    form.replace(0, 9, "PESO & KG");
+    macro->setForm(form);
+    group.addMacro(macro);
+    const QString path = env->filePath(QStringLiteral("corrigir.mcx"));
+    QVERIFY(group.saveAs(path));
+
+    MainWindow window;
+    window.show();
+    FakeFileDialogs files;
+    files.answers << path;
+    ZorTest::answerBox(QStringLiteral("Sim"), nullptr, [] { ZorTest::answerBox("OK"); });
+    action(window, "actionLoadGroup")->trigger();
+    const QString copy = env->filePath(QStringLiteral("copia.mcx"));
+    const QByteArray corrected = savedCopy(window, copy);
+    QVERIFY(corrected.contains("PESO E KG"));
+    QVERIFY(window.currentGroup()->isModified());
+    QVERIFY(action(window, "actionSaveGroup")->isEnabled());
+
+    action(window, "actionUndo")->trigger();
+    QVERIFY(!window.currentGroup()->isModified());
+    QVERIFY(savedCopy(window, copy).contains("PESO & KG"));
+    action(window, "actionRedo")->trigger();
+    QCOMPARE(savedCopy(window, copy), corrected);
 }
 
 QTEST_MAIN(TestMacroCommands)

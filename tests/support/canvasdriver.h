@@ -15,10 +15,13 @@ namespace ZorTest {
 class CanvasDriver
 {
 public:
+    // A canvas of its own.
     CanvasDriver();
+    // The canvas of a window, which the window shows.
+    explicit CanvasDriver(GraphWidget* canvas);
     ~CanvasDriver();
 
-    GraphWidget* canvas() const { return m_canvas.get(); }
+    GraphWidget* canvas() const { return m_canvas; }
     // Shows the canvas offscreen and scrolls it to the scene's origin.
     bool show();
 
@@ -39,7 +42,8 @@ public:
     void paint();
 
 private:
-    std::unique_ptr<GraphWidget> m_canvas;
+    std::unique_ptr<GraphWidget> m_own;
+    GraphWidget* m_canvas;
 };
 
 } // namespace ZorTest

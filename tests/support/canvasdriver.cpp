@@ -9,7 +9,9 @@
 
 namespace ZorTest {
 
-CanvasDriver::CanvasDriver() : m_canvas(std::make_unique<GraphWidget>()) {}
+CanvasDriver::CanvasDriver() : m_own(std::make_unique<GraphWidget>()), m_canvas(m_own.get()) {}
+
+CanvasDriver::CanvasDriver(GraphWidget* canvas) : m_canvas(canvas) {}
 
 CanvasDriver::~CanvasDriver() = default;
 
@@ -17,7 +19,7 @@ bool CanvasDriver::show()
 {
     m_canvas->resize(800, 600);
     m_canvas->show();
-    if (!QTest::qWaitForWindowExposed(m_canvas.get()))
+    if (!QTest::qWaitForWindowExposed(m_canvas))
         return false;
     m_canvas->horizontalScrollBar()->setValue(0);
     m_canvas->verticalScrollBar()->setValue(0);
