@@ -284,6 +284,19 @@ void GraphWidget::unselectAll()
     emit selectedItems(m_scene->selectedItems().size());
 }
 
+bool GraphWidget::showBox(const QString& sigla)
+{
+    Node* node = findNode(sigla);
+    if (!node)
+        return false;
+    unmarkAll();
+    node->setMarked(true);
+    m_currentNode = node;
+    centerOn(node);
+    emit selectedItems(m_scene->selectedItems().size());
+    return true;
+}
+
 void GraphWidget::toggleSelectAll()
 {
     // Every box changes: one repaint of the whole view, rather than the

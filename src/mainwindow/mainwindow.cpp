@@ -14,6 +14,7 @@
 #include "dialogs/dlggroup.h"
 #include "dialogs/dlggroupdesc.h"
 #include "dialogs/dlgnovamacro.h"
+#include "differencesdock.h"
 #include "filedialogs.h"
 #include "model/group.h"
 #include "model/macro.h"
@@ -53,6 +54,7 @@ MainWindow::MainWindow(QWidget* parent)
     createStatusBar();
     updateActions();
     createCanvas();
+    createDifferencesDock();
     loadReferenceData();
     updateInfoDock();
     DebugLogger::instance()->log(QStringLiteral("locale ") + systemLocaleName, this);
@@ -144,12 +146,21 @@ void MainWindow::createCanvas()
     connect(graph, &GraphWidget::selectedItems, this, &MainWindow::onSelectedItems);
 }
 
+void MainWindow::createDifferencesDock()
+{
+    differencesDock = new DifferencesDock(lists, this);
+    differencesDock->setObjectName(QStringLiteral("dockDifferences"));
+    addDockWidget(Qt::BottomDockWidgetArea, differencesDock);
+    differencesDock->hide();
+    connect(differencesDock, &DifferencesDock::macroActivated, graph, &GraphWidget::showBox);
+}
+
 void MainWindow::updateActions()
 {
     if (!group) {
         for (QAction* action : {ui->actionSelectAll, ui->actionSaveGroup, ui->actionSaveGroupAs,
                                 ui->actionCloseGroup, ui->actionDelete, ui->actionZoomMinus,
-                                ui->actionZoomPlus})
+                                ui->actionZoomPlus, ui->actionCompareWith})
             action->setEnabled(false);
         return;
     }
@@ -160,6 +171,7 @@ void MainWindow::updateActions()
     ui->actionSaveGroup->setEnabled(group->isModified());
     ui->actionSaveGroupAs->setEnabled(true);
     ui->actionCloseGroup->setEnabled(true);
+    ui->actionCompareWith->setEnabled(true);
     ui->actionSelecao->setEnabled(true);
     ui->actionSelecao->setChecked(true);
 }
@@ -421,6 +433,7 @@ void MainWindow::closeGroup()
         graph->clearAll();
         group.reset();
     }
+    differencesDock->clear();
     updateInfoDock();
     updateActions();
 }
@@ -431,6 +444,7 @@ bool MainWindow::createGroup(const QString& name, const QString& description)
         graph->clearAll();
         group.reset();
     }
+    differencesDock->clear();
     group = std::make_unique<Group>(name, description);
     group->setGraph(graph);
     return true;
@@ -587,6 +601,22 @@ void MainWindow::on_actionLoadGroup_triggered()
         return;
     openFile(path);
     rememberDirectory(path);
+}
+
+// Another version of the open group, as the version before: the dock lists
+// what changed from it to the group as it is now.
+void MainWindow::on_actionCompareWith_triggered()
+{
+    if (!group)
+        return;
+    const QString path = FileDialogs::current().getOpenFileName(
+        this, tr("Comparar com"), lastDirectory(),
+        tr("Todos arquivos de seq. de macros (*.mcx *.mcr);;Arquivos de seq. de macros "
+           "(*.mcx);;Arquivos de seq. de macros versão antiga (*.mcr)"));
+    if (path.isEmpty())
+        return;
+    rememberDirectory(path);
+    differencesDock->compareWith(path, *group);
 }
 
 void MainWindow::on_actionSaveGroup_triggered()

@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 
+class DifferencesDock;
 class GraphWidget;
 class dlgNovaMacro;
 class Group;
@@ -57,6 +58,7 @@ protected:
 private slots:
     void on_actionNewMacro_triggered();
     void on_actionLoadGroup_triggered();
+    void on_actionCompareWith_triggered();
     void on_actionSaveGroup_triggered();
     void on_actionSaveGroupAs_triggered();
     void on_actionExit_triggered();
@@ -100,6 +102,7 @@ private:
     void createStatusBar();
     void createCanvas();
     void connectCanvas();
+    void createDifferencesDock();
 
     void updateActions();
     void updateInfoDock();
@@ -158,4 +161,5 @@ private:
     ReferenceLists lists;
     std::unique_ptr<Group> group;
     GraphWidget* graph = nullptr;
+    DifferencesDock* differencesDock = nullptr;
 };
