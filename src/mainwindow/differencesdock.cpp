@@ -10,6 +10,8 @@
 
 #include <QEvent>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QMainWindow>
 #include <QMessageBox>
 
 namespace {
@@ -24,6 +26,9 @@ DifferencesDock::DifferencesDock(const ReferenceLists& lists, QWidget* parent)
     : QDockWidget(parent), ui(new Ui::DifferencesDock), lists(lists)
 {
     ui->setupUi(this);
+    // Form rows make long lines: they scroll rather than being cut short.
+    ui->treeDifferences->header()->setStretchLastSection(false);
+    ui->treeDifferences->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
 DifferencesDock::~DifferencesDock() = default;
@@ -49,7 +54,12 @@ void DifferencesDock::showDifference(const GroupDifference& difference, const QS
     m_difference = difference;
     otherPath = path;
     fill();
-    show();
+    if (!isVisible()) {
+        show();
+        // Beside the information dock, half the width is room for a form row.
+        if (auto* window = qobject_cast<QMainWindow*>(parentWidget()))
+            window->resizeDocks({this}, {window->width() / 2}, Qt::Horizontal);
+    }
     raise();
 }
 
