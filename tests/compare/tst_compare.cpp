@@ -61,6 +61,7 @@ private slots:
     void sameByMeaning_data();
     void sameByMeaning();
     void json();
+    void numbersWithoutReferenceData();
     void executable_data();
     void executable();
 
@@ -286,6 +287,19 @@ void TestCompare::json()
            "fields": []}]})json")
                                      .object();
     QCOMPARE(QJsonDocument::fromJson(json).object(), expected);
+}
+
+void TestCompare::numbersWithoutReferenceData()
+{
+    const std::unique_ptr<Group> before = SampleGroups::sample();
+    const std::unique_ptr<Group> after = SampleGroups::sample();
+    setViolations(*after->findBySigla("MAN"), {10}, {0x09}, {0});
+    const GroupDifference difference = compare(*before, *after);
+    const ReferenceLists none;
+    QCOMPARE(DifferenceText(none).report(difference),
+             QString("MAN (30): violação adicionada: 10; reações: 1, 4\n"));
+    const QJsonObject field = DifferenceJson(none).field(difference.macros.at(0).changes.at(0));
+    QVERIFY(!field.contains("name"));
 }
 
 void TestCompare::executable_data()
