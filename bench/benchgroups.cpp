@@ -157,4 +157,53 @@ std::unique_ptr<Group> generate(int macroCount)
     return group;
 }
 
+void revise(Group& group)
+{
+    const QList<Macro*> macros = group.macros();
+    for (int index = 0; index < macros.size(); ++index) {
+        Macro& macro = *macros.at(index);
+        if (index % 20 == 0)
+            macro.setName(macro.name() + QStringLiteral(" REV"));
+        if (index % 25 == 0) {
+            QList<quint16> timers = macro.violationTimers();
+            timers[1] = quint16(timers.at(1) == 240 ? 10 : timers.at(1) + 10);
+            macro.setViolationTimers(timers);
+            QList<quint8> reactions = macro.violationReactions();
+            reactions[2] ^= 0x10;
+            macro.setViolationReactions(reactions);
+        }
+        if (index % 40 == 0) {
+            QByteArray form = macro.form();
+            form.replace(3 * Macro::ScreenColumns, 9, "REVISADO:");
+            macro.setForm(form);
+        }
+        if (index % 100 == 0) {
+            QByteArray text = macro.confirmationText();
+            text.replace(0, 5, "REV. ");
+            macro.setConfirmationText(text);
+        }
+        if (index % 50 == 25 && !macro.flow().isEmpty()) {
+            // Another macro far away on the grid in the last function key.
+            const int target = (index + macros.size() / 2) % macros.size();
+            QStringList flow = macro.flow();
+            QList<quint16> flowNum = macro.flowNum();
+            flow.last() = siglaAt(target);
+            flowNum.last() = quint16(target + 1);
+            macro.setFlow(flow);
+            macro.setFlowNum(flowNum);
+        }
+        if (index % 10 == 0)
+            macro.setPosition(macro.position() + QPoint(GridStep / 2, 0));
+    }
+    for (const int index : {100, 500, 900}) {
+        Macro& macro = *macros.at(index);
+        macro.setName(QStringLiteral("NOVA MACRO %1").arg(macro.num()));
+        macro.setSigla(siglaAt(macros.size() + index));
+        macro.setViolation({});
+        macro.setViolationReactions({});
+        macro.setViolationTimers({});
+        macro.setAutomation({});
+    }
+}
+
 } // namespace BenchGroups

@@ -23,6 +23,11 @@ constexpr int FlowEntries = 10;
 constexpr int Violations = 20;
 
 std::unique_ptr<Group> generate(int macroCount);
+// The same group a month later, as an office revises it: some macros
+// renamed, violation times and reactions, forms, confirmation texts and next
+// macros edited here and there, three macros replaced by new ones under their
+// numbers and boxes moved.
+void revise(Group& group);
 
 // The acronym of the macro at this index: three letters, unique.
 QString siglaAt(int index);

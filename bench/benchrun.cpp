@@ -5,6 +5,11 @@
 #include "visiblecopy.h"
 #include "windowdriver.h"
 
+#include "app/anchorsettings.h"
+#include "app/datafiles.h"
+#include "app/referencedata.h"
+#include "compare/differencetext.h"
+#include "compare/groupcomparer.h"
 #include "diagram/graphwidget.h"
 #include "model/group.h"
 
@@ -53,8 +58,19 @@ QString BenchRun::pathOf(int macroCount) const
     return QDir(m_folder).filePath(QStringLiteral("bench-%1.mcx").arg(macroCount));
 }
 
+QString BenchRun::revisedPath() const
+{
+    return QDir(m_folder).filePath(QStringLiteral("bench-%1-revised.mcx").arg(LargeGroup));
+}
+
 bool BenchRun::writeGroups(QString* error)
 {
+    const std::unique_ptr<Group> revised = BenchGroups::generate(LargeGroup);
+    BenchGroups::revise(*revised);
+    if (!revised->saveAs(revisedPath())) {
+        *error = QStringLiteral("cannot write %1").arg(revisedPath());
+        return false;
+    }
     for (int count : {SmallGroup, LargeGroup}) {
         const std::unique_ptr<Group> group = BenchGroups::generate(count);
         QString anchor;
@@ -264,6 +280,37 @@ void BenchRun::measureRepaint()
     m_driver->zoomToOne();
 }
 
+void BenchRun::measureDiff()
+{
+    // What "zor --diff" does between its start and its exit: read both
+    // files, compare them, write the report.
+    restoreFile(LargeGroup);
+    ReferenceLists lists;
+    ReferenceData::load(DataFiles::locate(QStringLiteral("zor.ini")), &lists);
+    CompareOptions options;
+    options.timerFlags = lists.violationTimerFlags;
+    options.anchorViolationId = Group::anchorSettings().anchorViolationId();
+    for (int run = 0; run <= m_runs; ++run) {
+        Group before{QString(), QString()};
+        Group after{QString(), QString()};
+        const Stopwatch watch;
+        if (!before.readFile(pathOf(LargeGroup)) || !after.readFile(revisedPath()))
+            qFatal("zor-bench: cannot read the groups to compare");
+        const Stopwatch compareWatch;
+        const GroupDifference difference = GroupComparer::compare(before, after, options);
+        const QByteArray report = DifferenceText(lists).report(difference).toLocal8Bit();
+        const double compareMs = compareWatch.elapsedMs();
+        const double ms = watch.elapsedMs();
+        if (report.isEmpty())
+            qFatal("zor-bench: the revised group compares equal");
+        m_diffMacros = difference.macros.size();
+        if (run > 0) {
+            m_diff.add(ms);
+            m_diffCompare.add(compareMs);
+        }
+    }
+}
+
 void BenchRun::summarise()
 {
     const auto ratio = [](const Samples& a, const Samples& b) {
@@ -308,6 +355,16 @@ void BenchRun::summarise()
               QStringLiteral("full repaint, smallest zoom"));
     r.addTime(QStringLiteral("repaint.zoommin.floor_ms"), m_repaintMinFloor,
               QStringLiteral("same view, visible items only"));
+
+    if (m_diff.count() > 0) {
+        r.addTime(QStringLiteral("diff.999.ms"), m_diff,
+                  QStringLiteral("zor --diff of two 999-macro groups: read both, compare, report"),
+                  500);
+        r.addTime(QStringLiteral("diff.999.compare_ms"), m_diffCompare,
+                  QStringLiteral("the comparison and the report alone"));
+        r.addNote(QStringLiteral("diff.999.macros"), m_diffMacros,
+                  QStringLiteral("macros that differ between the two groups"));
+    }
 
     r.addNote(QStringLiteral("runs"), m_runs, QStringLiteral("runs per time, after a warm-up"));
     r.addNote(QStringLiteral("file.999.kb"), m_bytes[LargeGroup].size() / 1024.0,

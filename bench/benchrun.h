@@ -35,6 +35,7 @@ public:
     void measureSave();
     void measureDelete();
     void measureRepaint();
+    void measureDiff();
     // Fills the report from the figures taken.
     void summarise();
 
@@ -42,6 +43,7 @@ public:
 
 private:
     QString pathOf(int macroCount) const;
+    QString revisedPath() const;
     void restoreFile(int macroCount) const;
     void openFresh(int macroCount);
     void checkOpen(int macroCount) const;
@@ -68,6 +70,8 @@ private:
     Samples m_save, m_groupSave, m_saveFloor;
     Samples m_delete, m_deleteFloor;
     Samples m_repaint1, m_repaint1Floor, m_repaintMin, m_repaintMinFloor;
+    Samples m_diff, m_diffCompare;
+    int m_diffMacros = 0;
     double m_peakMb = -1;
     bool m_peakReset = false;
     int m_visibleBoxes[2] = {0, 0};

@@ -12,10 +12,11 @@ void Report::addValue(const QString& name, double value, double goal, const QStr
     m_figures.append({name, value, goal, meaning, false, 0, 0, 1});
 }
 
-void Report::addTime(const QString& name, const Samples& samples, const QString& meaning)
+void Report::addTime(const QString& name, const Samples& samples, const QString& meaning,
+                     double goal)
 {
     m_figures.append(
-        {name, samples.median(), 0, meaning, true, samples.minimum(), samples.maximum(), 2});
+        {name, samples.median(), goal, meaning, true, samples.minimum(), samples.maximum(), 2});
 }
 
 void Report::addNote(const QString& name, double value, const QString& meaning)

@@ -14,7 +14,9 @@ class Report
 public:
     void addRatio(const QString& name, double value, double goal, const QString& meaning);
     void addValue(const QString& name, double value, double goal, const QString& meaning);
-    void addTime(const QString& name, const Samples& samples, const QString& meaning);
+    // A goal of 0: the time has none.
+    void addTime(const QString& name, const Samples& samples, const QString& meaning,
+                 double goal = 0);
     void addNote(const QString& name, double value, const QString& meaning);
 
     // One "figure<TAB>value" line each.

@@ -64,6 +64,211 @@
     </message>
 </context>
 <context>
+    <name>DiffCommand</name>
+    <message>
+        <source>Sem o arquivo de dados %1: violações, reações e as outras listas aparecem pelo número.</source>
+        <translation>Keine Datendatei %1: Verstöße, Reaktionen und die anderen Listen erscheinen als Nummern.</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo.</source>
+        <translation>Die Datei konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>DifferenceText</name>
+    <message>
+        <source>Grupo</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Início de viagem</source>
+        <translation>Fahrtbeginn</translation>
+    </message>
+    <message>
+        <source>Parada</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Operação</source>
+        <translation>Vorgang</translation>
+    </message>
+    <message>
+        <source>Solicitação</source>
+        <translation>Anfrage</translation>
+    </message>
+    <message>
+        <source>Reinício de viagem</source>
+        <translation>Fahrtfortsetzung</translation>
+    </message>
+    <message>
+        <source>Fim de viagem</source>
+        <translation>Fahrtende</translation>
+    </message>
+    <message>
+        <source>Especiais</source>
+        <translation>Spezial</translation>
+    </message>
+    <message>
+        <source>macro adicionada: %1</source>
+        <translation>Makro hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>macro removida: %1</source>
+        <translation>Makro entfernt: %1</translation>
+    </message>
+    <message>
+        <source>macro renumerada: %1 -&gt; %2</source>
+        <translation>Makro umnummeriert: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>nome: %1 -&gt; %2</source>
+        <translation>Name: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>descrição: %1 -&gt; %2</source>
+        <translation>Beschreibung: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>sigla: %1 -&gt; %2</source>
+        <translation>Kürzel: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>atalho: %1 -&gt; %2</source>
+        <translation>Taste: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>tipo: %1 -&gt; %2</source>
+        <translation>Typ: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Segurança</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>segurança ou informação: %1 -&gt; %2</source>
+        <translation>Sicherheit oder Information: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>(nenhuma)</source>
+        <translation>(keins)</translation>
+    </message>
+    <message>
+        <source>próxima macro F%1: %2 -&gt; %3</source>
+        <translation>Folgemakro F%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>validação adicionada: %1</source>
+        <translation>Validierung hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>validação removida: %1</source>
+        <translation>Validierung entfernt: %1</translation>
+    </message>
+    <message>
+        <source>automação adicionada: %1</source>
+        <translation>Automatisierung hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>automação removida: %1</source>
+        <translation>Automatisierung entfernt: %1</translation>
+    </message>
+    <message>
+        <source>sensor do modo seguro adicionado: %1</source>
+        <translation>Sensor des sicheren Modus hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>sensor do modo seguro removido: %1</source>
+        <translation>Sensor des sicheren Modus entfernt: %1</translation>
+    </message>
+    <message>
+        <source>atuador do modo seguro adicionado: %1</source>
+        <translation>Aktor des sicheren Modus hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>atuador do modo seguro removido: %1</source>
+        <translation>Aktor des sicheren Modus entfernt: %1</translation>
+    </message>
+    <message>
+        <source>violação %1: reação adicionada: %2</source>
+        <translation>Verstoß %1: Reaktion hinzugefügt: %2</translation>
+    </message>
+    <message>
+        <source>violação %1: reação removida: %2</source>
+        <translation>Verstoß %1: Reaktion entfernt: %2</translation>
+    </message>
+    <message>
+        <source>violação %1: tempo de análise: %2 -&gt; %3</source>
+        <translation>Verstoß %1: Analysezeit: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>violação %1: raio: %2 m -&gt; %3 m</source>
+        <translation>Verstoß %1: Radius: %2 m -&gt; %3 m</translation>
+    </message>
+    <message>
+        <source>reações: %1</source>
+        <translation>Reaktionen: %1</translation>
+    </message>
+    <message>
+        <source>tempo de análise: %1</source>
+        <translation>Analysezeit: %1</translation>
+    </message>
+    <message>
+        <source>raio: %1 m</source>
+        <translation>Radius: %1 m</translation>
+    </message>
+    <message>
+        <source>violação adicionada: %1</source>
+        <translation>Verstoß hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>violação removida: %1</source>
+        <translation>Verstoß entfernt: %1</translation>
+    </message>
+    <message>
+        <source>posição: (%1, %2) -&gt; (%3, %4)</source>
+        <translation>Position: (%1, %2) -&gt; (%3, %4)</translation>
+    </message>
+    <message>
+        <source>tamanho: %1 x %2 -&gt; %3 x %4</source>
+        <translation>Größe: %1 x %2 -&gt; %3 x %4</translation>
+    </message>
+    <message>
+        <source>formulário, linha %1: %2 -&gt; %3</source>
+        <translation>Formular, Zeile %1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>texto de confirmação, linha %1: %2 -&gt; %3</source>
+        <translation>Bestätigungstext, Zeile %1: %2 -&gt; %3</translation>
+    </message>
+</context>
+<context>
+    <name>DifferencesDock</name>
+    <message>
+        <source>Diferenças</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>Clique em uma linha para marcar a caixa da macro no grupo aberto</source>
+        <translation>Klicken Sie auf eine Zeile, um das Kästchen des Makros in der offenen Gruppe zu markieren</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Nenhuma diferença entre %1 e o grupo aberto.</source>
+        <translation>Kein Unterschied zwischen %1 und der offenen Gruppe.</translation>
+    </message>
+    <message>
+        <source>De %1 para o grupo aberto:</source>
+        <translation>Von %1 zur offenen Gruppe:</translation>
+    </message>
+</context>
+<context>
     <name>ExportImageCommand</name>
     <message>
         <source>Escala inválida (use um número maior que zero): </source>
@@ -574,6 +779,18 @@ estas alterações?</source>
     <message>
         <source>Sem nome</source>
         <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Comparar com...</source>
+        <translation>Vergleichen mit...</translation>
+    </message>
+    <message>
+        <source>Comparar o grupo aberto com outro arquivo de grupo</source>
+        <translation>Die offene Gruppe mit einer anderen Gruppendatei vergleichen</translation>
+    </message>
+    <message>
+        <source>Comparar com</source>
+        <translation>Vergleichen mit</translation>
     </message>
 </context>
 <context>
@@ -1201,16 +1418,24 @@ Das Feld „Taste“ muss größer als null und kleiner als 249 sein.</translati
         <translation>Prüft die Gruppendateien FILE... ohne Fenster nach den Regeln des Terminals: --check FILE... Exit-Status 0, wenn nichts gefunden wurde, 1, wenn etwas gefunden wurde, 2, wenn eine Datei nicht lesbar ist.</translation>
     </message>
     <message>
-        <source>Report of --check: text (one line per finding, the default) or json.</source>
-        <translation>Bericht von --check: text (eine Zeile je Befund, Standard) oder json.</translation>
-    </message>
-    <message>
         <source>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</source>
         <translation>Zeichnet das Ablaufdiagramm der Gruppendatei IN ohne Fenster in das Bild OUT: --export-image IN OUT. PNG oder SVG je nach Endung von OUT.</translation>
     </message>
     <message>
         <source>Pixels per diagram unit of --export-image (default 1).</source>
         <translation>Pixel je Diagrammeinheit bei --export-image (Standard 1).</translation>
+    </message>
+    <message>
+        <source>Compare the group files OLD and NEW by meaning without a window: --diff OLD NEW. Exit status 0 when they are the same, 1 when they differ, 2 when a file can&apos;t be read.</source>
+        <translation>Vergleicht die Gruppendateien OLD und NEW ohne Fenster nach ihrer Bedeutung: --diff OLD NEW. Exit-Status 0, wenn sie gleich sind, 1, wenn sie sich unterscheiden, 2, wenn eine Datei nicht lesbar ist.</translation>
+    </message>
+    <message>
+        <source>With --diff: box positions and sizes count as changes too.</source>
+        <translation>Mit --diff: Positionen und Größen der Kästchen zählen ebenfalls als Änderungen.</translation>
+    </message>
+    <message>
+        <source>Report of --check and --diff: text (one line per finding or change, the default) or json.</source>
+        <translation>Bericht von --check und --diff: text (eine Zeile je Befund oder Änderung, Standard) oder json.</translation>
     </message>
 </context>
 </TS>

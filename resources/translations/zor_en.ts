@@ -64,6 +64,211 @@
     </message>
 </context>
 <context>
+    <name>DiffCommand</name>
+    <message>
+        <source>Sem o arquivo de dados %1: violações, reações e as outras listas aparecem pelo número.</source>
+        <translation>No data file %1: violations, reactions and the other lists show as numbers.</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo.</source>
+        <translation>Could not open the file.</translation>
+    </message>
+</context>
+<context>
+    <name>DifferenceText</name>
+    <message>
+        <source>Grupo</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Início de viagem</source>
+        <translation>Trip start</translation>
+    </message>
+    <message>
+        <source>Parada</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Operação</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>Solicitação</source>
+        <translation>Request</translation>
+    </message>
+    <message>
+        <source>Reinício de viagem</source>
+        <translation>Trip restart</translation>
+    </message>
+    <message>
+        <source>Fim de viagem</source>
+        <translation>Trip end</translation>
+    </message>
+    <message>
+        <source>Especiais</source>
+        <translation>Special</translation>
+    </message>
+    <message>
+        <source>macro adicionada: %1</source>
+        <translation>macro added: %1</translation>
+    </message>
+    <message>
+        <source>macro removida: %1</source>
+        <translation>macro removed: %1</translation>
+    </message>
+    <message>
+        <source>macro renumerada: %1 -&gt; %2</source>
+        <translation>macro renumbered: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>nome: %1 -&gt; %2</source>
+        <translation>name: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>descrição: %1 -&gt; %2</source>
+        <translation>description: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>sigla: %1 -&gt; %2</source>
+        <translation>acronym: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>atalho: %1 -&gt; %2</source>
+        <translation>hotkey: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>tipo: %1 -&gt; %2</source>
+        <translation>type: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Segurança</source>
+        <translation>Security</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>segurança ou informação: %1 -&gt; %2</source>
+        <translation>security or information: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>(nenhuma)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>próxima macro F%1: %2 -&gt; %3</source>
+        <translation>next macro F%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>validação adicionada: %1</source>
+        <translation>validation added: %1</translation>
+    </message>
+    <message>
+        <source>validação removida: %1</source>
+        <translation>validation removed: %1</translation>
+    </message>
+    <message>
+        <source>automação adicionada: %1</source>
+        <translation>automation added: %1</translation>
+    </message>
+    <message>
+        <source>automação removida: %1</source>
+        <translation>automation removed: %1</translation>
+    </message>
+    <message>
+        <source>sensor do modo seguro adicionado: %1</source>
+        <translation>secure mode sensor added: %1</translation>
+    </message>
+    <message>
+        <source>sensor do modo seguro removido: %1</source>
+        <translation>secure mode sensor removed: %1</translation>
+    </message>
+    <message>
+        <source>atuador do modo seguro adicionado: %1</source>
+        <translation>secure mode actuator added: %1</translation>
+    </message>
+    <message>
+        <source>atuador do modo seguro removido: %1</source>
+        <translation>secure mode actuator removed: %1</translation>
+    </message>
+    <message>
+        <source>violação %1: reação adicionada: %2</source>
+        <translation>violation %1: reaction added: %2</translation>
+    </message>
+    <message>
+        <source>violação %1: reação removida: %2</source>
+        <translation>violation %1: reaction removed: %2</translation>
+    </message>
+    <message>
+        <source>violação %1: tempo de análise: %2 -&gt; %3</source>
+        <translation>violation %1: analysis time: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>violação %1: raio: %2 m -&gt; %3 m</source>
+        <translation>violation %1: radius: %2 m -&gt; %3 m</translation>
+    </message>
+    <message>
+        <source>reações: %1</source>
+        <translation>reactions: %1</translation>
+    </message>
+    <message>
+        <source>tempo de análise: %1</source>
+        <translation>analysis time: %1</translation>
+    </message>
+    <message>
+        <source>raio: %1 m</source>
+        <translation>radius: %1 m</translation>
+    </message>
+    <message>
+        <source>violação adicionada: %1</source>
+        <translation>violation added: %1</translation>
+    </message>
+    <message>
+        <source>violação removida: %1</source>
+        <translation>violation removed: %1</translation>
+    </message>
+    <message>
+        <source>posição: (%1, %2) -&gt; (%3, %4)</source>
+        <translation>position: (%1, %2) -&gt; (%3, %4)</translation>
+    </message>
+    <message>
+        <source>tamanho: %1 x %2 -&gt; %3 x %4</source>
+        <translation>size: %1 x %2 -&gt; %3 x %4</translation>
+    </message>
+    <message>
+        <source>formulário, linha %1: %2 -&gt; %3</source>
+        <translation>form, row %1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>texto de confirmação, linha %1: %2 -&gt; %3</source>
+        <translation>confirmation text, row %1: %2 -&gt; %3</translation>
+    </message>
+</context>
+<context>
+    <name>DifferencesDock</name>
+    <message>
+        <source>Diferenças</source>
+        <translation>Differences</translation>
+    </message>
+    <message>
+        <source>Clique em uma linha para marcar a caixa da macro no grupo aberto</source>
+        <translation>Click a row to mark the macro&apos;s box in the open group</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Could not open the file %1</translation>
+    </message>
+    <message>
+        <source>Nenhuma diferença entre %1 e o grupo aberto.</source>
+        <translation>No difference between %1 and the open group.</translation>
+    </message>
+    <message>
+        <source>De %1 para o grupo aberto:</source>
+        <translation>From %1 to the open group:</translation>
+    </message>
+</context>
+<context>
     <name>ExportImageCommand</name>
     <message>
         <source>Escala inválida (use um número maior que zero): </source>
@@ -574,6 +779,18 @@ these changes?</translation>
     <message>
         <source>Sem nome</source>
         <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Comparar com...</source>
+        <translation>Compare with...</translation>
+    </message>
+    <message>
+        <source>Comparar o grupo aberto com outro arquivo de grupo</source>
+        <translation>Compare the open group with another group file</translation>
+    </message>
+    <message>
+        <source>Comparar com</source>
+        <translation>Compare with</translation>
     </message>
 </context>
 <context>
@@ -1201,16 +1418,24 @@ The &apos;Hotkey&apos; field must be greater than zero and less than 249.</trans
         <translation>Check the group files FILE... against the terminal&apos;s rules without a window: --check FILE... Exit status 0 when nothing was found, 1 when something was, 2 when a file can&apos;t be read.</translation>
     </message>
     <message>
-        <source>Report of --check: text (one line per finding, the default) or json.</source>
-        <translation>Report of --check: text (one line per finding, the default) or json.</translation>
-    </message>
-    <message>
         <source>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</source>
         <translation>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</translation>
     </message>
     <message>
         <source>Pixels per diagram unit of --export-image (default 1).</source>
         <translation>Pixels per diagram unit of --export-image (default 1).</translation>
+    </message>
+    <message>
+        <source>Compare the group files OLD and NEW by meaning without a window: --diff OLD NEW. Exit status 0 when they are the same, 1 when they differ, 2 when a file can&apos;t be read.</source>
+        <translation>Compare the group files OLD and NEW by meaning without a window: --diff OLD NEW. Exit status 0 when they are the same, 1 when they differ, 2 when a file can&apos;t be read.</translation>
+    </message>
+    <message>
+        <source>With --diff: box positions and sizes count as changes too.</source>
+        <translation>With --diff: box positions and sizes count as changes too.</translation>
+    </message>
+    <message>
+        <source>Report of --check and --diff: text (one line per finding or change, the default) or json.</source>
+        <translation>Report of --check and --diff: text (one line per finding or change, the default) or json.</translation>
     </message>
 </context>
 </TS>

@@ -64,6 +64,211 @@
     </message>
 </context>
 <context>
+    <name>DiffCommand</name>
+    <message>
+        <source>Sem o arquivo de dados %1: violações, reações e as outras listas aparecem pelo número.</source>
+        <translation>Sin el archivo de datos %1: las violaciones, reacciones y demás listas aparecen por su número.</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo.</source>
+        <translation>No se pudo abrir el archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>DifferenceText</name>
+    <message>
+        <source>Grupo</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Início de viagem</source>
+        <translation>Inicio de viaje</translation>
+    </message>
+    <message>
+        <source>Parada</source>
+        <translation>Parada</translation>
+    </message>
+    <message>
+        <source>Operação</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Solicitação</source>
+        <translation>Solicitud</translation>
+    </message>
+    <message>
+        <source>Reinício de viagem</source>
+        <translation>Reinicio de viaje</translation>
+    </message>
+    <message>
+        <source>Fim de viagem</source>
+        <translation>Fin de viaje</translation>
+    </message>
+    <message>
+        <source>Especiais</source>
+        <translation>Especiales</translation>
+    </message>
+    <message>
+        <source>macro adicionada: %1</source>
+        <translation>macro añadida: %1</translation>
+    </message>
+    <message>
+        <source>macro removida: %1</source>
+        <translation>macro eliminada: %1</translation>
+    </message>
+    <message>
+        <source>macro renumerada: %1 -&gt; %2</source>
+        <translation>macro renumerada: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>nome: %1 -&gt; %2</source>
+        <translation>nombre: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>descrição: %1 -&gt; %2</source>
+        <translation>descripción: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>sigla: %1 -&gt; %2</source>
+        <translation>sigla: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>atalho: %1 -&gt; %2</source>
+        <translation>atajo: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>tipo: %1 -&gt; %2</source>
+        <translation>tipo: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Segurança</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>segurança ou informação: %1 -&gt; %2</source>
+        <translation>seguridad o información: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>(nenhuma)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>próxima macro F%1: %2 -&gt; %3</source>
+        <translation>macro siguiente F%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>validação adicionada: %1</source>
+        <translation>validación añadida: %1</translation>
+    </message>
+    <message>
+        <source>validação removida: %1</source>
+        <translation>validación eliminada: %1</translation>
+    </message>
+    <message>
+        <source>automação adicionada: %1</source>
+        <translation>automatización añadida: %1</translation>
+    </message>
+    <message>
+        <source>automação removida: %1</source>
+        <translation>automatización eliminada: %1</translation>
+    </message>
+    <message>
+        <source>sensor do modo seguro adicionado: %1</source>
+        <translation>sensor del modo seguro añadido: %1</translation>
+    </message>
+    <message>
+        <source>sensor do modo seguro removido: %1</source>
+        <translation>sensor del modo seguro eliminado: %1</translation>
+    </message>
+    <message>
+        <source>atuador do modo seguro adicionado: %1</source>
+        <translation>actuador del modo seguro añadido: %1</translation>
+    </message>
+    <message>
+        <source>atuador do modo seguro removido: %1</source>
+        <translation>actuador del modo seguro eliminado: %1</translation>
+    </message>
+    <message>
+        <source>violação %1: reação adicionada: %2</source>
+        <translation>violación %1: reacción añadida: %2</translation>
+    </message>
+    <message>
+        <source>violação %1: reação removida: %2</source>
+        <translation>violación %1: reacción eliminada: %2</translation>
+    </message>
+    <message>
+        <source>violação %1: tempo de análise: %2 -&gt; %3</source>
+        <translation>violación %1: tiempo de análisis: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>violação %1: raio: %2 m -&gt; %3 m</source>
+        <translation>violación %1: radio: %2 m -&gt; %3 m</translation>
+    </message>
+    <message>
+        <source>reações: %1</source>
+        <translation>reacciones: %1</translation>
+    </message>
+    <message>
+        <source>tempo de análise: %1</source>
+        <translation>tiempo de análisis: %1</translation>
+    </message>
+    <message>
+        <source>raio: %1 m</source>
+        <translation>radio: %1 m</translation>
+    </message>
+    <message>
+        <source>violação adicionada: %1</source>
+        <translation>violación añadida: %1</translation>
+    </message>
+    <message>
+        <source>violação removida: %1</source>
+        <translation>violación eliminada: %1</translation>
+    </message>
+    <message>
+        <source>posição: (%1, %2) -&gt; (%3, %4)</source>
+        <translation>posición: (%1, %2) -&gt; (%3, %4)</translation>
+    </message>
+    <message>
+        <source>tamanho: %1 x %2 -&gt; %3 x %4</source>
+        <translation>tamaño: %1 x %2 -&gt; %3 x %4</translation>
+    </message>
+    <message>
+        <source>formulário, linha %1: %2 -&gt; %3</source>
+        <translation>formulario, línea %1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>texto de confirmação, linha %1: %2 -&gt; %3</source>
+        <translation>texto de confirmación, línea %1: %2 -&gt; %3</translation>
+    </message>
+</context>
+<context>
+    <name>DifferencesDock</name>
+    <message>
+        <source>Diferenças</source>
+        <translation>Diferencias</translation>
+    </message>
+    <message>
+        <source>Clique em uma linha para marcar a caixa da macro no grupo aberto</source>
+        <translation>Haga clic en una línea para marcar la caja de la macro en el grupo abierto</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>No se pudo abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Nenhuma diferença entre %1 e o grupo aberto.</source>
+        <translation>Ninguna diferencia entre %1 y el grupo abierto.</translation>
+    </message>
+    <message>
+        <source>De %1 para o grupo aberto:</source>
+        <translation>De %1 al grupo abierto:</translation>
+    </message>
+</context>
+<context>
     <name>ExportImageCommand</name>
     <message>
         <source>Escala inválida (use um número maior que zero): </source>
@@ -574,6 +779,18 @@ estos cambios?</translation>
     <message>
         <source>Sem nome</source>
         <translation>Sin nombre</translation>
+    </message>
+    <message>
+        <source>Comparar com...</source>
+        <translation>Comparar con...</translation>
+    </message>
+    <message>
+        <source>Comparar o grupo aberto com outro arquivo de grupo</source>
+        <translation>Comparar el grupo abierto con otro archivo de grupo</translation>
+    </message>
+    <message>
+        <source>Comparar com</source>
+        <translation>Comparar con</translation>
     </message>
 </context>
 <context>
@@ -1201,16 +1418,24 @@ El campo «Atajo» debe ser mayor que cero y menor que 249.</translation>
         <translation>Comprueba los archivos de grupo FILE... según las reglas del terminal sin abrir ninguna ventana: --check FILE... Código de salida 0 si no se encontró nada, 1 si se encontró algo, 2 si no se pudo leer un archivo.</translation>
     </message>
     <message>
-        <source>Report of --check: text (one line per finding, the default) or json.</source>
-        <translation>Informe de --check: text (una línea por hallazgo, el predeterminado) o json.</translation>
-    </message>
-    <message>
         <source>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</source>
         <translation>Dibuja el diagrama de flujo del archivo de grupo IN en la imagen OUT sin abrir ninguna ventana: --export-image IN OUT. PNG o SVG según la extensión de OUT.</translation>
     </message>
     <message>
         <source>Pixels per diagram unit of --export-image (default 1).</source>
         <translation>Píxeles por unidad del diagrama en --export-image (predeterminado 1).</translation>
+    </message>
+    <message>
+        <source>Compare the group files OLD and NEW by meaning without a window: --diff OLD NEW. Exit status 0 when they are the same, 1 when they differ, 2 when a file can&apos;t be read.</source>
+        <translation>Compara por su significado los archivos de grupo OLD y NEW sin abrir ninguna ventana: --diff OLD NEW. Código de salida 0 si son iguales, 1 si difieren, 2 si no se pudo leer un archivo.</translation>
+    </message>
+    <message>
+        <source>With --diff: box positions and sizes count as changes too.</source>
+        <translation>Con --diff: las posiciones y los tamaños de las cajas también cuentan como cambios.</translation>
+    </message>
+    <message>
+        <source>Report of --check and --diff: text (one line per finding or change, the default) or json.</source>
+        <translation>Informe de --check y --diff: text (una línea por hallazgo o cambio, el predeterminado) o json.</translation>
     </message>
 </context>
 </TS>

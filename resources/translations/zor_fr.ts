@@ -64,6 +64,211 @@
     </message>
 </context>
 <context>
+    <name>DiffCommand</name>
+    <message>
+        <source>Sem o arquivo de dados %1: violações, reações e as outras listas aparecem pelo número.</source>
+        <translation>Pas de fichier de données %1 : violations, réactions et autres listes apparaissent par leur numéro.</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo.</source>
+        <translation>Impossible d’ouvrir le fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>DifferenceText</name>
+    <message>
+        <source>Grupo</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Início de viagem</source>
+        <translation>Début de trajet</translation>
+    </message>
+    <message>
+        <source>Parada</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Operação</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Solicitação</source>
+        <translation>Demande</translation>
+    </message>
+    <message>
+        <source>Reinício de viagem</source>
+        <translation>Reprise de trajet</translation>
+    </message>
+    <message>
+        <source>Fim de viagem</source>
+        <translation>Fin de trajet</translation>
+    </message>
+    <message>
+        <source>Especiais</source>
+        <translation>Spéciales</translation>
+    </message>
+    <message>
+        <source>macro adicionada: %1</source>
+        <translation>macro ajoutée : %1</translation>
+    </message>
+    <message>
+        <source>macro removida: %1</source>
+        <translation>macro supprimée : %1</translation>
+    </message>
+    <message>
+        <source>macro renumerada: %1 -&gt; %2</source>
+        <translation>macro renumérotée : %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>nome: %1 -&gt; %2</source>
+        <translation>nom : %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>descrição: %1 -&gt; %2</source>
+        <translation>description : %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>sigla: %1 -&gt; %2</source>
+        <translation>sigle : %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>atalho: %1 -&gt; %2</source>
+        <translation>touche : %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>tipo: %1 -&gt; %2</source>
+        <translation>type : %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Segurança</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>segurança ou informação: %1 -&gt; %2</source>
+        <translation>sécurité ou information : %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>(nenhuma)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>próxima macro F%1: %2 -&gt; %3</source>
+        <translation>macro suivante F%1 : %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>validação adicionada: %1</source>
+        <translation>validation ajoutée : %1</translation>
+    </message>
+    <message>
+        <source>validação removida: %1</source>
+        <translation>validation supprimée : %1</translation>
+    </message>
+    <message>
+        <source>automação adicionada: %1</source>
+        <translation>automatisation ajoutée : %1</translation>
+    </message>
+    <message>
+        <source>automação removida: %1</source>
+        <translation>automatisation supprimée : %1</translation>
+    </message>
+    <message>
+        <source>sensor do modo seguro adicionado: %1</source>
+        <translation>capteur du mode sécurisé ajouté : %1</translation>
+    </message>
+    <message>
+        <source>sensor do modo seguro removido: %1</source>
+        <translation>capteur du mode sécurisé supprimé : %1</translation>
+    </message>
+    <message>
+        <source>atuador do modo seguro adicionado: %1</source>
+        <translation>actionneur du mode sécurisé ajouté : %1</translation>
+    </message>
+    <message>
+        <source>atuador do modo seguro removido: %1</source>
+        <translation>actionneur du mode sécurisé supprimé : %1</translation>
+    </message>
+    <message>
+        <source>violação %1: reação adicionada: %2</source>
+        <translation>violation %1 : réaction ajoutée : %2</translation>
+    </message>
+    <message>
+        <source>violação %1: reação removida: %2</source>
+        <translation>violation %1 : réaction supprimée : %2</translation>
+    </message>
+    <message>
+        <source>violação %1: tempo de análise: %2 -&gt; %3</source>
+        <translation>violation %1 : durée d’analyse : %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>violação %1: raio: %2 m -&gt; %3 m</source>
+        <translation>violation %1 : rayon : %2 m -&gt; %3 m</translation>
+    </message>
+    <message>
+        <source>reações: %1</source>
+        <translation>réactions : %1</translation>
+    </message>
+    <message>
+        <source>tempo de análise: %1</source>
+        <translation>durée d’analyse : %1</translation>
+    </message>
+    <message>
+        <source>raio: %1 m</source>
+        <translation>rayon : %1 m</translation>
+    </message>
+    <message>
+        <source>violação adicionada: %1</source>
+        <translation>violation ajoutée : %1</translation>
+    </message>
+    <message>
+        <source>violação removida: %1</source>
+        <translation>violation supprimée : %1</translation>
+    </message>
+    <message>
+        <source>posição: (%1, %2) -&gt; (%3, %4)</source>
+        <translation>position : (%1, %2) -&gt; (%3, %4)</translation>
+    </message>
+    <message>
+        <source>tamanho: %1 x %2 -&gt; %3 x %4</source>
+        <translation>taille : %1 x %2 -&gt; %3 x %4</translation>
+    </message>
+    <message>
+        <source>formulário, linha %1: %2 -&gt; %3</source>
+        <translation>formulaire, ligne %1 : %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>texto de confirmação, linha %1: %2 -&gt; %3</source>
+        <translation>texte de confirmation, ligne %1 : %2 -&gt; %3</translation>
+    </message>
+</context>
+<context>
+    <name>DifferencesDock</name>
+    <message>
+        <source>Diferenças</source>
+        <translation>Différences</translation>
+    </message>
+    <message>
+        <source>Clique em uma linha para marcar a caixa da macro no grupo aberto</source>
+        <translation>Cliquez sur une ligne pour marquer la boîte de la macro dans le groupe ouvert</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Impossible d’ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Nenhuma diferença entre %1 e o grupo aberto.</source>
+        <translation>Aucune différence entre %1 et le groupe ouvert.</translation>
+    </message>
+    <message>
+        <source>De %1 para o grupo aberto:</source>
+        <translation>De %1 au groupe ouvert :</translation>
+    </message>
+</context>
+<context>
     <name>ExportImageCommand</name>
     <message>
         <source>Escala inválida (use um número maior que zero): </source>
@@ -574,6 +779,18 @@ ces modifications&#xa0;?</translation>
     <message>
         <source>Sem nome</source>
         <translation>Sans nom</translation>
+    </message>
+    <message>
+        <source>Comparar com...</source>
+        <translation>Comparer avec...</translation>
+    </message>
+    <message>
+        <source>Comparar o grupo aberto com outro arquivo de grupo</source>
+        <translation>Comparer le groupe ouvert avec un autre fichier de groupe</translation>
+    </message>
+    <message>
+        <source>Comparar com</source>
+        <translation>Comparer avec</translation>
     </message>
 </context>
 <context>
@@ -1201,16 +1418,24 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
         <translation>Vérifie les fichiers de groupe FILE... selon les règles du terminal sans ouvrir de fenêtre&#xa0;: --check FILE... Code de sortie 0 si rien n’a été trouvé, 1 si quelque chose l’a été, 2 si un fichier est illisible.</translation>
     </message>
     <message>
-        <source>Report of --check: text (one line per finding, the default) or json.</source>
-        <translation>Rapport de --check&#xa0;: text (une ligne par constat, par défaut) ou json.</translation>
-    </message>
-    <message>
         <source>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</source>
         <translation>Dessine le diagramme de flux du fichier de groupe IN dans l’image OUT sans ouvrir de fenêtre&#xa0;: --export-image IN OUT. PNG ou SVG selon l’extension de OUT.</translation>
     </message>
     <message>
         <source>Pixels per diagram unit of --export-image (default 1).</source>
         <translation>Pixels par unité du diagramme pour --export-image (1 par défaut).</translation>
+    </message>
+    <message>
+        <source>Compare the group files OLD and NEW by meaning without a window: --diff OLD NEW. Exit status 0 when they are the same, 1 when they differ, 2 when a file can&apos;t be read.</source>
+        <translation>Compare selon leur sens les fichiers de groupe OLD et NEW sans ouvrir de fenêtre : --diff OLD NEW. Code de sortie 0 s’ils sont identiques, 1 s’ils diffèrent, 2 si un fichier est illisible.</translation>
+    </message>
+    <message>
+        <source>With --diff: box positions and sizes count as changes too.</source>
+        <translation>Avec --diff : les positions et tailles des boîtes comptent aussi comme modifications.</translation>
+    </message>
+    <message>
+        <source>Report of --check and --diff: text (one line per finding or change, the default) or json.</source>
+        <translation>Rapport de --check et --diff : text (une ligne par constat ou modification, par défaut) ou json.</translation>
     </message>
 </context>
 </TS>

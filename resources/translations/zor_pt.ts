@@ -64,6 +64,211 @@
     </message>
 </context>
 <context>
+    <name>DiffCommand</name>
+    <message>
+        <source>Sem o arquivo de dados %1: violações, reações e as outras listas aparecem pelo número.</source>
+        <translation>Sem o arquivo de dados %1: violações, reações e as outras listas aparecem pelo número.</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo.</source>
+        <translation>Não foi possível abrir o arquivo.</translation>
+    </message>
+</context>
+<context>
+    <name>DifferenceText</name>
+    <message>
+        <source>Grupo</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Início de viagem</source>
+        <translation>Início de viagem</translation>
+    </message>
+    <message>
+        <source>Parada</source>
+        <translation>Parada</translation>
+    </message>
+    <message>
+        <source>Operação</source>
+        <translation>Operação</translation>
+    </message>
+    <message>
+        <source>Solicitação</source>
+        <translation>Solicitação</translation>
+    </message>
+    <message>
+        <source>Reinício de viagem</source>
+        <translation>Reinício de viagem</translation>
+    </message>
+    <message>
+        <source>Fim de viagem</source>
+        <translation>Fim de viagem</translation>
+    </message>
+    <message>
+        <source>Especiais</source>
+        <translation>Especiais</translation>
+    </message>
+    <message>
+        <source>macro adicionada: %1</source>
+        <translation>macro adicionada: %1</translation>
+    </message>
+    <message>
+        <source>macro removida: %1</source>
+        <translation>macro removida: %1</translation>
+    </message>
+    <message>
+        <source>macro renumerada: %1 -&gt; %2</source>
+        <translation>macro renumerada: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>nome: %1 -&gt; %2</source>
+        <translation>nome: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>descrição: %1 -&gt; %2</source>
+        <translation>descrição: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>sigla: %1 -&gt; %2</source>
+        <translation>sigla: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>atalho: %1 -&gt; %2</source>
+        <translation>atalho: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>tipo: %1 -&gt; %2</source>
+        <translation>tipo: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>Segurança</source>
+        <translation>Segurança</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>segurança ou informação: %1 -&gt; %2</source>
+        <translation>segurança ou informação: %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>(nenhuma)</source>
+        <translation>(nenhuma)</translation>
+    </message>
+    <message>
+        <source>próxima macro F%1: %2 -&gt; %3</source>
+        <translation>próxima macro F%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>validação adicionada: %1</source>
+        <translation>validação adicionada: %1</translation>
+    </message>
+    <message>
+        <source>validação removida: %1</source>
+        <translation>validação removida: %1</translation>
+    </message>
+    <message>
+        <source>automação adicionada: %1</source>
+        <translation>automação adicionada: %1</translation>
+    </message>
+    <message>
+        <source>automação removida: %1</source>
+        <translation>automação removida: %1</translation>
+    </message>
+    <message>
+        <source>sensor do modo seguro adicionado: %1</source>
+        <translation>sensor do modo seguro adicionado: %1</translation>
+    </message>
+    <message>
+        <source>sensor do modo seguro removido: %1</source>
+        <translation>sensor do modo seguro removido: %1</translation>
+    </message>
+    <message>
+        <source>atuador do modo seguro adicionado: %1</source>
+        <translation>atuador do modo seguro adicionado: %1</translation>
+    </message>
+    <message>
+        <source>atuador do modo seguro removido: %1</source>
+        <translation>atuador do modo seguro removido: %1</translation>
+    </message>
+    <message>
+        <source>violação %1: reação adicionada: %2</source>
+        <translation>violação %1: reação adicionada: %2</translation>
+    </message>
+    <message>
+        <source>violação %1: reação removida: %2</source>
+        <translation>violação %1: reação removida: %2</translation>
+    </message>
+    <message>
+        <source>violação %1: tempo de análise: %2 -&gt; %3</source>
+        <translation>violação %1: tempo de análise: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>violação %1: raio: %2 m -&gt; %3 m</source>
+        <translation>violação %1: raio: %2 m -&gt; %3 m</translation>
+    </message>
+    <message>
+        <source>reações: %1</source>
+        <translation>reações: %1</translation>
+    </message>
+    <message>
+        <source>tempo de análise: %1</source>
+        <translation>tempo de análise: %1</translation>
+    </message>
+    <message>
+        <source>raio: %1 m</source>
+        <translation>raio: %1 m</translation>
+    </message>
+    <message>
+        <source>violação adicionada: %1</source>
+        <translation>violação adicionada: %1</translation>
+    </message>
+    <message>
+        <source>violação removida: %1</source>
+        <translation>violação removida: %1</translation>
+    </message>
+    <message>
+        <source>posição: (%1, %2) -&gt; (%3, %4)</source>
+        <translation>posição: (%1, %2) -&gt; (%3, %4)</translation>
+    </message>
+    <message>
+        <source>tamanho: %1 x %2 -&gt; %3 x %4</source>
+        <translation>tamanho: %1 x %2 -&gt; %3 x %4</translation>
+    </message>
+    <message>
+        <source>formulário, linha %1: %2 -&gt; %3</source>
+        <translation>formulário, linha %1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>texto de confirmação, linha %1: %2 -&gt; %3</source>
+        <translation>texto de confirmação, linha %1: %2 -&gt; %3</translation>
+    </message>
+</context>
+<context>
+    <name>DifferencesDock</name>
+    <message>
+        <source>Diferenças</source>
+        <translation>Diferenças</translation>
+    </message>
+    <message>
+        <source>Clique em uma linha para marcar a caixa da macro no grupo aberto</source>
+        <translation>Clique em uma linha para marcar a caixa da macro no grupo aberto</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Não foi possível abrir o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Nenhuma diferença entre %1 e o grupo aberto.</source>
+        <translation>Nenhuma diferença entre %1 e o grupo aberto.</translation>
+    </message>
+    <message>
+        <source>De %1 para o grupo aberto:</source>
+        <translation>De %1 para o grupo aberto:</translation>
+    </message>
+</context>
+<context>
     <name>ExportImageCommand</name>
     <message>
         <source>Escala inválida (use um número maior que zero): </source>
@@ -574,6 +779,18 @@ estas alterações?</translation>
     <message>
         <source>Sem nome</source>
         <translation>Sem nome</translation>
+    </message>
+    <message>
+        <source>Comparar com...</source>
+        <translation>Comparar com...</translation>
+    </message>
+    <message>
+        <source>Comparar o grupo aberto com outro arquivo de grupo</source>
+        <translation>Comparar o grupo aberto com outro arquivo de grupo</translation>
+    </message>
+    <message>
+        <source>Comparar com</source>
+        <translation>Comparar com</translation>
     </message>
 </context>
 <context>
@@ -1201,16 +1418,24 @@ O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</translation
         <translation>Verifica os arquivos de grupo FILE... segundo as regras do terminal, sem abrir janela: --check FILE... Código de saída 0 quando nada foi encontrado, 1 quando algo foi, 2 quando um arquivo não pôde ser lido.</translation>
     </message>
     <message>
-        <source>Report of --check: text (one line per finding, the default) or json.</source>
-        <translation>Relatório do --check: text (uma linha por ocorrência, o padrão) ou json.</translation>
-    </message>
-    <message>
         <source>Draw the flow diagram of the group file IN into the picture OUT without a window: --export-image IN OUT. PNG or SVG by the suffix of OUT.</source>
         <translation>Desenha o diagrama de fluxo do arquivo de grupo IN na imagem OUT sem abrir janela: --export-image IN OUT. PNG ou SVG conforme a extensão de OUT.</translation>
     </message>
     <message>
         <source>Pixels per diagram unit of --export-image (default 1).</source>
         <translation>Pixels por unidade do diagrama no --export-image (padrão 1).</translation>
+    </message>
+    <message>
+        <source>Compare the group files OLD and NEW by meaning without a window: --diff OLD NEW. Exit status 0 when they are the same, 1 when they differ, 2 when a file can&apos;t be read.</source>
+        <translation>Compara os arquivos de grupo OLD e NEW pelo significado, sem abrir janela: --diff OLD NEW. Código de saída 0 quando são iguais, 1 quando diferem, 2 quando um arquivo não pôde ser lido.</translation>
+    </message>
+    <message>
+        <source>With --diff: box positions and sizes count as changes too.</source>
+        <translation>Com --diff: posições e tamanhos das caixas também contam como mudanças.</translation>
+    </message>
+    <message>
+        <source>Report of --check and --diff: text (one line per finding or change, the default) or json.</source>
+        <translation>Relatório de --check e --diff: text (uma linha por ocorrência ou mudança, o padrão) ou json.</translation>
     </message>
 </context>
 </TS>

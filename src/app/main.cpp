@@ -1,6 +1,7 @@
 #include "app/debuglogger.h"
 #include "app/sessionlanguage.h"
 #include "app/version.h"
+#include "compare/diffcommand.h"
 #include "diagram/exportimagecommand.h"
 #include "io/checkcommand.h"
 #include "io/convertcommand.h"
@@ -39,10 +40,20 @@ struct Options
                                             "terminal's rules without a window: --check FILE... "
                                             "Exit status 0 when nothing was found, 1 when "
                                             "something was, 2 when a file can't be read.")};
+    QCommandLineOption diff{
+        QStringList{QStringLiteral("diff")},
+        QCoreApplication::translate("main", "Compare the group files OLD and NEW by meaning "
+                                            "without a window: --diff OLD NEW. Exit status 0 "
+                                            "when they are the same, 1 when they differ, 2 when "
+                                            "a file can't be read.")};
+    QCommandLineOption layout{
+        QStringList{QStringLiteral("layout")},
+        QCoreApplication::translate("main", "With --diff: box positions and sizes count as "
+                                            "changes too.")};
     QCommandLineOption format{
         QStringList{QStringLiteral("format")},
-        QCoreApplication::translate("main", "Report of --check: text (one line per finding, "
-                                            "the default) or json."),
+        QCoreApplication::translate("main", "Report of --check and --diff: text (one line per "
+                                            "finding or change, the default) or json."),
         QStringLiteral("format")};
     QCommandLineOption exportImage{
         QStringList{QStringLiteral("export-image")},
@@ -57,7 +68,7 @@ struct Options
 };
 
 // The commands that work without a window, and so without a display.
-const char* const HeadlessCommands[] = {"--convert", "--check", "--export-image"};
+const char* const HeadlessCommands[] = {"--convert", "--check", "--diff", "--export-image"};
 
 bool hasDisplay()
 {
@@ -109,7 +120,8 @@ void setUpParser(QCommandLineParser& parser, const Options& options)
     parser.addOption(options.debug);
     parser.addOption(options.language);
     for (const QCommandLineOption* option :
-         {&options.convert, &options.check, &options.format, &options.exportImage, &options.scale})
+         {&options.convert, &options.check, &options.diff, &options.layout, &options.format,
+          &options.exportImage, &options.scale})
         parser.addOption(*option);
 }
 
@@ -165,6 +177,16 @@ int runHeadlessCommand(int argc, char* argv[])
             return usageError(QStringLiteral("zor --check FILE... [--format text|json]"),
                               CheckCommand::CannotCheck);
         return CheckCommand::run(files, format);
+    }
+    if (parser.isSet(options.diff)) {
+        DiffCommand::Options diffOptions;
+        diffOptions.layout = parser.isSet(options.layout);
+        diffOptions.language = parser.value(options.language);
+        if (files.size() != 2 ||
+            !CheckCommand::parseFormat(parser.value(options.format), &diffOptions.format))
+            return usageError(QStringLiteral("zor --diff OLD NEW [--format text|json] [--layout]"),
+                              DiffCommand::CannotCompare);
+        return DiffCommand::run(files.at(0), files.at(1), diffOptions);
     }
     if (parser.isSet(options.exportImage)) {
         if (files.size() != 2)

@@ -423,6 +423,18 @@ void GraphWidget::unselectAll()
     countSelection();
 }
 
+bool GraphWidget::showBox(const QString& sigla)
+{
+    Node* node = findNode(sigla);
+    if (!node)
+        return false;
+    unmarkAll();
+    node->setMarked(true);
+    m_currentNode = node;
+    centerOn(node);
+    return true;
+}
+
 void GraphWidget::toggleSelectAll()
 {
     // Every box changes: one repaint of the whole view, rather than the

@@ -67,6 +67,9 @@ public:
 
     void clearAll();
     void unselectAll();
+    // Marks the box with this acronym alone, as a click does, and brings it
+    // into the middle of the view; false when there is none.
+    bool showBox(const QString& sigla);
     void toggleSelectAll();
     void showGrid(bool on);
     bool gridOn() const { return m_gridOn; }

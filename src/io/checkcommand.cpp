@@ -1,6 +1,7 @@
 #include "checkcommand.h"
 
 #include "app/anchorsettings.h"
+#include "app/filemessenger.h"
 #include "app/messenger.h"
 #include "model/group.h"
 
@@ -9,36 +10,6 @@
 #include <QJsonObject>
 
 #include <cstdio>
-
-namespace {
-
-// Names the file in every message its reading raises: with many files on
-// the command line, a version warning alone would not say which one.
-class FileMessenger : public Messenger
-{
-public:
-    explicit FileMessenger(const QString& path) : path(path), previous(Messenger::current())
-    {
-        Messenger::install(this);
-    }
-    ~FileMessenger() override { Messenger::install(&previous); }
-    FileMessenger(const FileMessenger&) = delete;
-    FileMessenger& operator=(const FileMessenger&) = delete;
-
-    void show(const UserMessage& message) override
-    {
-        UserMessage named = message;
-        named.text =
-            (message.richText ? path.toHtmlEscaped() : path) + QStringLiteral(": ") + message.text;
-        previous.show(named);
-    }
-
-private:
-    QString path;
-    Messenger& previous;
-};
-
-} // namespace
 
 bool CheckCommand::parseFormat(const QString& name, Format* format)
 {

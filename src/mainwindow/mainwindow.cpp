@@ -20,6 +20,7 @@
 #include "dialogs/dlggroup.h"
 #include "dialogs/dlggroupdesc.h"
 #include "dialogs/dlgnovamacro.h"
+#include "differencesdock.h"
 #include "filedialogs.h"
 #include "model/group.h"
 #include "model/macro.h"
@@ -62,6 +63,7 @@ MainWindow::MainWindow(QWidget* parent)
     createStatusBar();
     updateActions();
     createCanvas();
+    createDifferencesDock();
     updateEditActions();
     loadReferenceData();
     updateInfoDock();
@@ -153,6 +155,15 @@ void MainWindow::createCanvas()
     connect(graph, &GraphWidget::selectedItems, this, &MainWindow::onSelectedItems);
 }
 
+void MainWindow::createDifferencesDock()
+{
+    differencesDock = new DifferencesDock(lists, this);
+    differencesDock->setObjectName(QStringLiteral("dockDifferences"));
+    addDockWidget(Qt::BottomDockWidgetArea, differencesDock);
+    differencesDock->hide();
+    connect(differencesDock, &DifferencesDock::macroActivated, graph, &GraphWidget::showBox);
+}
+
 Group* MainWindow::group() const
 {
     return document ? &document->group() : nullptr;
@@ -165,7 +176,7 @@ void MainWindow::updateActions()
     if (!group) {
         for (QAction* action : {ui->actionSelectAll, ui->actionSaveGroup, ui->actionSaveGroupAs,
                                 ui->actionCloseGroup, ui->actionDelete, ui->actionZoomMinus,
-                                ui->actionZoomPlus})
+                                ui->actionZoomPlus, ui->actionCompareWith})
             action->setEnabled(false);
         return;
     }
@@ -176,6 +187,7 @@ void MainWindow::updateActions()
     ui->actionSaveGroup->setEnabled(group->isModified());
     ui->actionSaveGroupAs->setEnabled(true);
     ui->actionCloseGroup->setEnabled(true);
+    ui->actionCompareWith->setEnabled(true);
     ui->actionSelecao->setEnabled(true);
     ui->actionSelecao->setChecked(true);
 }
@@ -511,6 +523,7 @@ void MainWindow::closeGroup()
         ui->undoView->setStack(nullptr);
         document.reset();
     }
+    differencesDock->clear();
     updateInfoDock();
     updateActions();
     updateEditActions();
@@ -729,6 +742,22 @@ void MainWindow::on_actionLoadGroup_triggered()
         return;
     openFile(path);
     rememberDirectory(path);
+}
+
+// Another version of the open group, as the version before: the dock lists
+// what changed from it to the group as it is now.
+void MainWindow::on_actionCompareWith_triggered()
+{
+    if (!document)
+        return;
+    const QString path = FileDialogs::current().getOpenFileName(
+        this, tr("Comparar com"), lastDirectory(),
+        tr("Todos arquivos de seq. de macros (*.mcx *.mcr);;Arquivos de seq. de macros "
+           "(*.mcx);;Arquivos de seq. de macros versão antiga (*.mcr)"));
+    if (path.isEmpty())
+        return;
+    rememberDirectory(path);
+    differencesDock->compareWith(path, *group());
 }
 
 void MainWindow::on_actionSaveGroup_triggered()

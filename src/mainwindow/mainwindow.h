@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 
+class DifferencesDock;
 class GraphWidget;
 class dlgNovaMacro;
 class Group;
@@ -59,6 +60,7 @@ protected:
 private slots:
     void on_actionNewMacro_triggered();
     void on_actionLoadGroup_triggered();
+    void on_actionCompareWith_triggered();
     void on_actionSaveGroup_triggered();
     void on_actionSaveGroupAs_triggered();
     void on_actionExit_triggered();
@@ -106,6 +108,7 @@ private:
     void createStatusBar();
     void createCanvas();
     void connectCanvas();
+    void createDifferencesDock();
 
     Group* group() const;
     void updateActions();
@@ -172,5 +175,6 @@ private:
     std::array<QLabel*, StatusLabelCount> statusLabels{};
     ReferenceLists lists;
     GraphWidget* graph = nullptr;
+    DifferencesDock* differencesDock = nullptr;
     std::unique_ptr<GroupDocument> document;
 };

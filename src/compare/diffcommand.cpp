@@ -1,0 +1,65 @@
+#include "diffcommand.h"
+
+#include "app/anchorsettings.h"
+#include "app/datafiles.h"
+#include "app/filemessenger.h"
+#include "app/messenger.h"
+#include "app/referencedata.h"
+#include "differencejson.h"
+#include "differencetext.h"
+#include "groupcomparer.h"
+#include "model/group.h"
+
+#include <cstdio>
+
+int DiffCommand::run(const QString& oldPath, const QString& newPath, const Options& options)
+{
+    const ReferenceLists lists = referenceLists(options.language);
+    Group before{QString(), QString()};
+    Group after{QString(), QString()};
+    // Both files, so that one run names every file that can't be read.
+    const bool readBefore = readGroup(oldPath, before);
+    const bool readAfter = readGroup(newPath, after);
+    if (!readBefore || !readAfter)
+        return CannotCompare;
+
+    CompareOptions compareOptions;
+    compareOptions.layout = options.layout;
+    compareOptions.timerFlags = lists.violationTimerFlags;
+    compareOptions.anchorViolationId = Group::anchorSettings().anchorViolationId();
+    const GroupDifference difference = GroupComparer::compare(before, after, compareOptions);
+
+    const QByteArray output = options.format == CheckCommand::Format::Json
+                                  ? DifferenceJson(lists).document(difference, oldPath, newPath)
+                                  : DifferenceText(lists).report(difference).toLocal8Bit();
+    std::fwrite(output.constData(), 1, size_t(output.size()), stdout);
+    std::fflush(stdout);
+    return difference.isEmpty() ? Same : Different;
+}
+
+ReferenceLists DiffCommand::referenceLists(const QString& language)
+{
+    ReferenceLists lists;
+    const QString fileName = ReferenceData::fileNameFor(language);
+    if (ReferenceData::load(DataFiles::locate(fileName), &lists))
+        return lists;
+    UserMessage message;
+    message.icon = UserMessage::Icon::Warning;
+    message.text = tr("Sem o arquivo de dados %1: violações, reações e as outras listas aparecem "
+                      "pelo número.")
+                       .arg(fileName);
+    Messenger::current().show(message);
+    return lists;
+}
+
+bool DiffCommand::readGroup(const QString& path, Group& group)
+{
+    const FileMessenger messenger(path);
+    if (group.readFile(path))
+        return true;
+    UserMessage message;
+    message.icon = UserMessage::Icon::Critical;
+    message.text = tr("Não foi possível abrir o arquivo.");
+    Messenger::current().show(message);
+    return false;
+}
