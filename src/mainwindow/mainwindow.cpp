@@ -14,6 +14,7 @@
 #include "dialogs/dlggroup.h"
 #include "dialogs/dlggroupdesc.h"
 #include "dialogs/dlgnovamacro.h"
+#include "dialogs/dlgsimulator.h"
 #include "filedialogs.h"
 #include "model/group.h"
 #include "model/macro.h"
@@ -149,7 +150,7 @@ void MainWindow::updateActions()
     if (!group) {
         for (QAction* action : {ui->actionSelectAll, ui->actionSaveGroup, ui->actionSaveGroupAs,
                                 ui->actionCloseGroup, ui->actionDelete, ui->actionZoomMinus,
-                                ui->actionZoomPlus})
+                                ui->actionZoomPlus, ui->actionSimulate})
             action->setEnabled(false);
         return;
     }
@@ -160,6 +161,7 @@ void MainWindow::updateActions()
     ui->actionSaveGroup->setEnabled(group->isModified());
     ui->actionSaveGroupAs->setEnabled(true);
     ui->actionCloseGroup->setEnabled(true);
+    ui->actionSimulate->setEnabled(true);
     ui->actionSelecao->setEnabled(true);
     ui->actionSelecao->setChecked(true);
 }
@@ -346,6 +348,14 @@ void MainWindow::on_dockMacroInfos_featuresChanged(QDockWidget::DockWidgetFeatur
 void MainWindow::on_action_About_triggered()
 {
     dlgAbout dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::on_actionSimulate_triggered()
+{
+    if (!group)
+        return;
+    dlgSimulator dialog(*group, this);
     dialog.exec();
 }
 
