@@ -480,6 +480,18 @@ ces modifications&#xa0;?</translation>
         <source>Arquivo inválido, necessário ajuste da tag na linha</source>
         <translation>Fichier non valide, la balise doit être corrigée à la ligne</translation>
     </message>
+    <message>
+        <source>Si&amp;mular</source>
+        <translation>Si&amp;muler</translation>
+    </message>
+    <message>
+        <source>Simular o grupo no terminal do motorista (Ctrl+R)</source>
+        <translation>Simuler le groupe sur le terminal du conducteur (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -529,6 +541,71 @@ ces modifications&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>SimulateCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Impossible d’ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler o roteiro %1</source>
+        <translation>Impossible de lire le script %1</translation>
+    </message>
+    <message>
+        <source>linha %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>campo %1 (%2): escreva on ou off</source>
+        <translation>champ %1 (%2)&#xa0;: écrivez on ou off</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationScript</name>
+    <message>
+        <source>linha %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;open&quot; pede o número de uma macro: open 1</source>
+        <translation>&quot;open&quot; demande le numéro d’une macro&#xa0;: open 1</translation>
+    </message>
+    <message>
+        <source>&quot;field&quot; pede o número do campo, a partir de 1, e o texto: field 1 JOAO</source>
+        <translation>&quot;field&quot; demande le numéro du champ, à partir de 1, et le texte&#xa0;: field 1 JOAO</translation>
+    </message>
+    <message>
+        <source>&quot;next&quot; pede uma tecla de F0 a F9: next F1</source>
+        <translation>&quot;next&quot; demande une touche de F0 à F9&#xa0;: next F1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não leva argumentos</source>
+        <translation>&quot;%1&quot; ne prend pas d’arguments</translation>
+    </message>
+    <message>
+        <source>passo desconhecido &quot;%1&quot; (open, field, send, next, back, screen)</source>
+        <translation>étape inconnue &quot;%1&quot; (open, field, send, next, back, screen)</translation>
+    </message>
+</context>
+<context>
+    <name>StartScreen</name>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>ATL</source>
+        <translation>RAC</translation>
+    </message>
+    <message>
+        <source>SIG</source>
+        <translation>SIG</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MACRO</translation>
+    </message>
+</context>
+<context>
     <name>TabledEditor</name>
     <message>
         <source>Obrigatório</source>
@@ -557,6 +634,147 @@ ces modifications&#xa0;?</translation>
     <message>
         <source>Este campo não pode ser inserido nesta posição...</source>
         <translation>Ce champ ne peut pas être inséré à cet emplacement...</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalField</name>
+    <message>
+        <source>é um campo de marcar, sem texto</source>
+        <translation>c’est un champ à cocher, sans texte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; é mais longo que o campo (%2 caracteres)</source>
+        <translation>&quot;%1&quot; est plus long que le champ (%2 caractères)</translation>
+    </message>
+    <message>
+        <source>o caractere &quot;%1&quot; não é aceito aqui</source>
+        <translation>le caractère &quot;%1&quot; n’est pas accepté ici</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é um número decimal</source>
+        <translation>&quot;%1&quot; n’est pas un nombre décimal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma data válida (dd/mm/aa)</source>
+        <translation>&quot;%1&quot; n’est pas une date valide (jj/mm/aa)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma hora válida (hh:mm)</source>
+        <translation>&quot;%1&quot; n’est pas une heure valide (hh:mm)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma data e hora válidas (dd/mm/aa hh:mm)</source>
+        <translation>&quot;%1&quot; n’est pas une date et heure valides (jj/mm/aa hh:mm)</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Senha</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Data/Hora</source>
+        <translation>Date/Heure</translation>
+    </message>
+    <message>
+        <source>Checagem</source>
+        <translation>Case à cocher</translation>
+    </message>
+    <message>
+        <source>Seleção</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Texto</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Numérico</source>
+        <translation>Numérique</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Décimal</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalForm</name>
+    <message>
+        <source>não é um campo de marcar</source>
+        <translation>ce n’est pas un champ à cocher</translation>
+    </message>
+    <message>
+        <source>uma seleção só sai ao escolher outra</source>
+        <translation>une sélection ne s’enlève qu’en choisissant une autre</translation>
+    </message>
+    <message>
+        <source>obrigatório, precisa ser marcado</source>
+        <translation>obligatoire, il doit être coché</translation>
+    </message>
+    <message>
+        <source>obrigatório, escolha uma das seleções da tela</source>
+        <translation>obligatoire, choisissez une des sélections de l’écran</translation>
+    </message>
+    <message>
+        <source>obrigatório, está vazio</source>
+        <translation>obligatoire, il est vide</translation>
+    </message>
+    <message>
+        <source>campo %1 (%2): %3</source>
+        <translation>champ %1 (%2)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>não há campo %1 nesta tela (campos: %2)</source>
+        <translation>il n’y a pas de champ %1 sur cet écran (champs&#xa0;: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalSession</name>
+    <message>
+        <source>volte à tela inicial para abrir outra macro</source>
+        <translation>revenez à l’écran d’accueil pour ouvrir une autre macro</translation>
+    </message>
+    <message>
+        <source>não há macro de número %1 no grupo</source>
+        <translation>il n’y a pas de macro numéro %1 dans le groupe</translation>
+    </message>
+    <message>
+        <source>abra uma macro primeiro</source>
+        <translation>ouvrez d’abord une macro</translation>
+    </message>
+    <message>
+        <source>a macro %1 é de informação: não tem campos nem é enviada</source>
+        <translation>la macro %1 est une macro d’information&#xa0;: elle n’a pas de champs et n’est pas envoyée</translation>
+    </message>
+    <message>
+        <source>a macro %1 já foi enviada</source>
+        <translation>la macro %1 a déjà été envoyée</translation>
+    </message>
+    <message>
+        <source>envie a macro %1 antes de seguir o fluxo</source>
+        <translation>envoyez la macro %1 avant de suivre le flux</translation>
+    </message>
+    <message>
+        <source>a macro %1 não tem macro na tecla F%2</source>
+        <translation>la macro %1 n’a pas de macro sur la touche F%2</translation>
+    </message>
+    <message>
+        <source>a tecla F%1 leva à sigla %2, que não existe no grupo</source>
+        <translation>la touche F%1 mène au sigle %2, qui n’existe pas dans le groupe</translation>
+    </message>
+    <message>
+        <source>já está na tela inicial</source>
+        <translation>déjà sur l’écran d’accueil</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1275,57 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
     </message>
 </context>
 <context>
+    <name>dlgSimulator</name>
+    <message>
+        <source>Simulador do terminal</source>
+        <translation>Simulateur du terminal</translation>
+    </message>
+    <message>
+        <source>&amp;Macro:</source>
+        <translation>&amp;Macro&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Enviar</source>
+        <translation>&amp;Envoyer</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>Me&amp;nsagens enviadas</source>
+        <translation>Messages e&amp;nvoyés</translation>
+    </message>
+    <message>
+        <source>&amp;Fechar</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Digite o número de uma macro da lista.</source>
+        <translation>Tapez le numéro d’une macro de la liste.</translation>
+    </message>
+    <message>
+        <source>Tela inicial: digite o número de uma macro e Abrir. Page Up e Page Down mudam de página.</source>
+        <translation>Écran d’accueil&#xa0;: tapez le numéro d’une macro et Ouvrir. Page précédente et Page suivante changent de page.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2): preencha os campos (Para cima, Para baixo e Enter mudam de campo; Espaço marca) e Enviar.</source>
+        <translation>Macro %1 (%2)&#xa0;: remplissez les champs (Haut, Bas et Entrée changent de champ&#xa0;; Espace coche) et Envoyer.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2), de informação: siga por F0 a F9 ou Voltar.</source>
+        <translation>Macro %1 (%2), d’information&#xa0;: continuez par F0 à F9 ou Retour.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2) enviada: siga por F0 a F9 ou Voltar.</source>
+        <translation>Macro %1 (%2) envoyée&#xa0;: continuez par F0 à F9 ou Retour.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Enable debug logs</source>
@@ -1097,6 +1366,14 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
     <message>
         <source>Pixels per diagram unit of --export-image (default 1).</source>
         <translation>Pixels par unité du diagramme pour --export-image (1 par défaut).</translation>
+    </message>
+    <message>
+        <source>Run the group file GROUP on a simulated driver terminal without a window: --simulate GROUP --script STEPS. Exit status 0 when every step was accepted, 1 when one was refused, 2 when the group or the script can&apos;t be read.</source>
+        <translation>Exécute le fichier de groupe GROUP sur un terminal de conducteur simulé sans fenêtre&#xa0;: --simulate GROUP --script STEPS. Code de sortie 0 quand toutes les étapes ont été acceptées, 1 quand l’une a été refusée, 2 quand le groupe ou le script ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
+        <translation>Étapes de --simulate, une par ligne&#xa0;: open N, field K TEXT, send, next FK, back, screen.</translation>
     </message>
 </context>
 </TS>
