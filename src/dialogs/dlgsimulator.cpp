@@ -88,6 +88,9 @@ void dlgSimulator::refresh()
     for (int key = 0; key < m_keys.size(); ++key) {
         const QString sigla = m_session.keySigla(key);
         m_keys.at(key)->setText(QStringLiteral("F%1\n%2").arg(key).arg(sigla));
+        // After the text, which sets a button's shortcut from its mnemonic. A
+        // desktop keyboard has no F0, and F1 is help: Ctrl and the digit.
+        m_keys.at(key)->setShortcut(QKeySequence(int(Qt::CTRL) + int(Qt::Key_0) + key));
         m_keys.at(key)->setEnabled(m_session.offersKeys() && !sigla.isEmpty());
     }
     ui->btnSend->setEnabled(stage == TerminalSession::Stage::Form);
@@ -110,10 +113,10 @@ QString dlgSimulator::stateText() const
                   "campo; Espaço marca) e Enviar.")
             .arg(macro->num, macro->sigla);
     case TerminalSession::Stage::Information:
-        return tr("Macro %1 (%2), de informação: siga por F0 a F9 ou Voltar.")
+        return tr("Macro %1 (%2), de informação: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.")
             .arg(macro->num, macro->sigla);
     case TerminalSession::Stage::Sent:
-        return tr("Macro %1 (%2) enviada: siga por F0 a F9 ou Voltar.")
+        return tr("Macro %1 (%2) enviada: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.")
             .arg(macro->num, macro->sigla);
     }
     return QString();

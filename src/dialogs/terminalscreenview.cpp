@@ -147,8 +147,10 @@ bool TerminalScreenView::editField(QKeyEvent* event)
         apply(m_session->mark(m_field, set));
         return true;
     }
+    // Ctrl+1 and the like are the window's shortcuts, never text.
     const QString text = event->text();
-    if (text.isEmpty() || !text.at(0).isPrint())
+    if (text.isEmpty() || !text.at(0).isPrint() ||
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return false;
     apply(m_session->type(m_field, value + text));
     return true;
