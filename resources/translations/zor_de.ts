@@ -1317,12 +1317,12 @@ Das Feld „Taste“ muss größer als null und kleiner als 249 sein.</translati
         <translation>Makro %1 (%2): die Felder ausfüllen (Auf, Ab und Eingabe wechseln das Feld; Leertaste markiert) und Senden.</translation>
     </message>
     <message>
-        <source>Macro %1 (%2), de informação: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.</source>
-        <translation>Makro %1 (%2), Information: weiter mit F0 bis F9 (Ctrl+0 bis Ctrl+9) oder Zurück.</translation>
+        <source>Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Makro %1 (%2), Information: weiter mit F0 bis F9 (auch Ctrl+0 bis Ctrl+9) oder Zurück.</translation>
     </message>
     <message>
-        <source>Macro %1 (%2) enviada: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.</source>
-        <translation>Makro %1 (%2) gesendet: weiter mit F0 bis F9 (Ctrl+0 bis Ctrl+9) oder Zurück.</translation>
+        <source>Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Makro %1 (%2) gesendet: weiter mit F0 bis F9 (auch Ctrl+0 bis Ctrl+9) oder Zurück.</translation>
     </message>
 </context>
 <context>

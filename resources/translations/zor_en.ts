@@ -1317,12 +1317,12 @@ The &apos;Hotkey&apos; field must be greater than zero and less than 249.</trans
         <translation>Macro %1 (%2): fill in the fields (Up, Down and Enter change fields; Space marks) and Send.</translation>
     </message>
     <message>
-        <source>Macro %1 (%2), de informação: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.</source>
-        <translation>Macro %1 (%2), information: go on with F0 to F9 (Ctrl+0 to Ctrl+9) or Back.</translation>
+        <source>Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2), information: go on with F0 to F9 (also Ctrl+0 to Ctrl+9) or Back.</translation>
     </message>
     <message>
-        <source>Macro %1 (%2) enviada: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.</source>
-        <translation>Macro %1 (%2) sent: go on with F0 to F9 (Ctrl+0 to Ctrl+9) or Back.</translation>
+        <source>Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2) sent: go on with F0 to F9 (also Ctrl+0 to Ctrl+9) or Back.</translation>
     </message>
 </context>
 <context>

@@ -1317,12 +1317,12 @@ El campo «Atajo» debe ser mayor que cero y menor que 249.</translation>
         <translation>Macro %1 (%2): rellene los campos (Arriba, Abajo e Intro cambian de campo; Espacio marca) y Enviar.</translation>
     </message>
     <message>
-        <source>Macro %1 (%2), de informação: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.</source>
-        <translation>Macro %1 (%2), de información: siga con F0 a F9 (Ctrl+0 a Ctrl+9) o Volver.</translation>
+        <source>Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2), de información: siga con F0 a F9 (también Ctrl+0 a Ctrl+9) o Volver.</translation>
     </message>
     <message>
-        <source>Macro %1 (%2) enviada: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.</source>
-        <translation>Macro %1 (%2) enviada: siga con F0 a F9 (Ctrl+0 a Ctrl+9) o Volver.</translation>
+        <source>Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2) enviada: siga con F0 a F9 (también Ctrl+0 a Ctrl+9) o Volver.</translation>
     </message>
 </context>
 <context>

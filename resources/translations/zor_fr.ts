@@ -1317,12 +1317,12 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
         <translation>Macro %1 (%2)&#xa0;: remplissez les champs (Haut, Bas et Entrée changent de champ&#xa0;; Espace coche) et Envoyer.</translation>
     </message>
     <message>
-        <source>Macro %1 (%2), de informação: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.</source>
-        <translation>Macro %1 (%2), d’information&#xa0;: continuez par F0 à F9 (Ctrl+0 à Ctrl+9) ou Retour.</translation>
+        <source>Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2), d’information&#xa0;: continuez par F0 à F9 (aussi Ctrl+0 à Ctrl+9) ou Retour.</translation>
     </message>
     <message>
-        <source>Macro %1 (%2) enviada: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.</source>
-        <translation>Macro %1 (%2) envoyée&#xa0;: continuez par F0 à F9 (Ctrl+0 à Ctrl+9) ou Retour.</translation>
+        <source>Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2) envoyée&#xa0;: continuez par F0 à F9 (aussi Ctrl+0 à Ctrl+9) ou Retour.</translation>
     </message>
 </context>
 <context>

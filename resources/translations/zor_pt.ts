@@ -1317,12 +1317,12 @@ O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</translation
         <translation>Macro %1 (%2): preencha os campos (Para cima, Para baixo e Enter mudam de campo; Espaço marca) e Enviar.</translation>
     </message>
     <message>
-        <source>Macro %1 (%2), de informação: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.</source>
-        <translation>Macro %1 (%2), de informação: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.</translation>
+        <source>Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</translation>
     </message>
     <message>
-        <source>Macro %1 (%2) enviada: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.</source>
-        <translation>Macro %1 (%2) enviada: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.</translation>
+        <source>Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,6 @@
 #include "ui_dlgsimulator.h"
 
 #include "digitintvalidator.h"
-#include "model/macro.h"
 
 dlgSimulator::dlgSimulator(const Group& group, QWidget* parent)
     : QDialog(parent), ui(new Ui::dlgSimulator), m_session(group)
@@ -113,10 +112,11 @@ QString dlgSimulator::stateText() const
                   "campo; Espaço marca) e Enviar.")
             .arg(macro->num, macro->sigla);
     case TerminalSession::Stage::Information:
-        return tr("Macro %1 (%2), de informação: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.")
+        return tr("Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou "
+                  "Voltar.")
             .arg(macro->num, macro->sigla);
     case TerminalSession::Stage::Sent:
-        return tr("Macro %1 (%2) enviada: siga por F0 a F9 (Ctrl+0 a Ctrl+9) ou Voltar.")
+        return tr("Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.")
             .arg(macro->num, macro->sigla);
     }
     return QString();

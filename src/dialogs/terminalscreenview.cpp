@@ -72,6 +72,11 @@ void TerminalScreenView::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Glass);
+    // Where the keys go: the screen, or a button or the number box.
+    if (hasFocus()) {
+        painter.setPen(Ink);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     if (!m_session)
         return;
     paintFields(painter);
