@@ -792,6 +792,18 @@ estas alterações?</source>
         <source>Comparar com</source>
         <translation>Vergleichen mit</translation>
     </message>
+    <message>
+        <source>Si&amp;mular</source>
+        <translation>Si&amp;mulieren</translation>
+    </message>
+    <message>
+        <source>Simular o grupo no terminal do motorista (Ctrl+R)</source>
+        <translation>Die Gruppe am Fahrerterminal simulieren (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
 </context>
 <context>
     <name>MoveBoxesCommand</name>
@@ -860,6 +872,71 @@ estas alterações?</source>
     </message>
 </context>
 <context>
+    <name>SimulateCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler o roteiro %1</source>
+        <translation>Das Skript %1 konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>linha %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>campo %1 (%2): escreva on ou off</source>
+        <translation>Feld %1 (%2): on oder off schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationScript</name>
+    <message>
+        <source>linha %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;open&quot; pede o número de uma macro: open 1</source>
+        <translation>&quot;open&quot; braucht die Nummer eines Makros: open 1</translation>
+    </message>
+    <message>
+        <source>&quot;field&quot; pede o número do campo, a partir de 1, e o texto: field 1 JOAO</source>
+        <translation>&quot;field&quot; braucht die Nummer des Feldes, ab 1, und den Text: field 1 JOAO</translation>
+    </message>
+    <message>
+        <source>&quot;next&quot; pede uma tecla de F0 a F9: next F1</source>
+        <translation>&quot;next&quot; braucht eine Taste von F0 bis F9: next F1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não leva argumentos</source>
+        <translation>&quot;%1&quot; nimmt keine Argumente</translation>
+    </message>
+    <message>
+        <source>passo desconhecido &quot;%1&quot; (open, field, send, next, back, screen)</source>
+        <translation>unbekannter Schritt &quot;%1&quot; (open, field, send, next, back, screen)</translation>
+    </message>
+</context>
+<context>
+    <name>StartScreen</name>
+    <message>
+        <source>NUM</source>
+        <translation>NR</translation>
+    </message>
+    <message>
+        <source>ATL</source>
+        <translation>TAS</translation>
+    </message>
+    <message>
+        <source>SIG</source>
+        <translation>KRZ</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MAKRO</translation>
+    </message>
+</context>
+<context>
     <name>TabledEditor</name>
     <message>
         <source>Obrigatório</source>
@@ -888,6 +965,147 @@ estas alterações?</source>
     <message>
         <source>Este campo não pode ser inserido nesta posição...</source>
         <translation>Dieses Feld kann an dieser Position nicht eingefügt werden...</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalField</name>
+    <message>
+        <source>é um campo de marcar, sem texto</source>
+        <translation>es ist ein Markierfeld ohne Text</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; é mais longo que o campo (%2 caracteres)</source>
+        <translation>&quot;%1&quot; ist länger als das Feld (%2 Zeichen)</translation>
+    </message>
+    <message>
+        <source>o caractere &quot;%1&quot; não é aceito aqui</source>
+        <translation>das Zeichen &quot;%1&quot; ist hier nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é um número decimal</source>
+        <translation>&quot;%1&quot; ist keine Dezimalzahl</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma data válida (dd/mm/aa)</source>
+        <translation>&quot;%1&quot; ist kein gültiges Datum (TT/MM/JJ)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma hora válida (hh:mm)</source>
+        <translation>&quot;%1&quot; ist keine gültige Uhrzeit (hh:mm)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma data e hora válidas (dd/mm/aa hh:mm)</source>
+        <translation>&quot;%1&quot; ist kein gültiges Datum mit Uhrzeit (TT/MM/JJ hh:mm)</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>Senha</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Data/Hora</source>
+        <translation>Datum/Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Checagem</source>
+        <translation>Kontrollkästchen</translation>
+    </message>
+    <message>
+        <source>Seleção</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Texto</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Numérico</source>
+        <translation>Numerisch</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Dezimal</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalForm</name>
+    <message>
+        <source>não é um campo de marcar</source>
+        <translation>es ist kein Markierfeld</translation>
+    </message>
+    <message>
+        <source>uma seleção só sai ao escolher outra</source>
+        <translation>eine Auswahl geht nur durch die Wahl einer anderen weg</translation>
+    </message>
+    <message>
+        <source>obrigatório, precisa ser marcado</source>
+        <translation>Pflichtfeld, muss markiert sein</translation>
+    </message>
+    <message>
+        <source>obrigatório, escolha uma das seleções da tela</source>
+        <translation>Pflichtfeld, eine der Auswahlen des Bildschirms wählen</translation>
+    </message>
+    <message>
+        <source>obrigatório, está vazio</source>
+        <translation>Pflichtfeld, es ist leer</translation>
+    </message>
+    <message>
+        <source>campo %1 (%2): %3</source>
+        <translation>Feld %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>não há campo %1 nesta tela (campos: %2)</source>
+        <translation>auf diesem Bildschirm gibt es kein Feld %1 (Felder: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalSession</name>
+    <message>
+        <source>volte à tela inicial para abrir outra macro</source>
+        <translation>zum Startbildschirm zurückkehren, um ein anderes Makro zu öffnen</translation>
+    </message>
+    <message>
+        <source>não há macro de número %1 no grupo</source>
+        <translation>die Gruppe hat kein Makro mit der Nummer %1</translation>
+    </message>
+    <message>
+        <source>abra uma macro primeiro</source>
+        <translation>zuerst ein Makro öffnen</translation>
+    </message>
+    <message>
+        <source>a macro %1 é de informação: não tem campos nem é enviada</source>
+        <translation>das Makro %1 ist ein Informationsmakro: es hat keine Felder und wird nicht gesendet</translation>
+    </message>
+    <message>
+        <source>a macro %1 já foi enviada</source>
+        <translation>das Makro %1 wurde schon gesendet</translation>
+    </message>
+    <message>
+        <source>envie a macro %1 antes de seguir o fluxo</source>
+        <translation>das Makro %1 senden, bevor der Ablauf weitergeht</translation>
+    </message>
+    <message>
+        <source>a macro %1 não tem macro na tecla F%2</source>
+        <translation>das Makro %1 hat kein Makro auf der Taste F%2</translation>
+    </message>
+    <message>
+        <source>a tecla F%1 leva à sigla %2, que não existe no grupo</source>
+        <translation>die Taste F%1 führt zum Kürzel %2, das es in der Gruppe nicht gibt</translation>
+    </message>
+    <message>
+        <source>já está na tela inicial</source>
+        <translation>schon auf dem Startbildschirm</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1606,57 @@ Das Feld „Taste“ muss größer als null und kleiner als 249 sein.</translati
     </message>
 </context>
 <context>
+    <name>dlgSimulator</name>
+    <message>
+        <source>Simulador do terminal</source>
+        <translation>Terminalsimulator</translation>
+    </message>
+    <message>
+        <source>&amp;Macro:</source>
+        <translation>&amp;Makro:</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Enviar</source>
+        <translation>&amp;Senden</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Me&amp;nsagens enviadas</source>
+        <translation>Gesendete &amp;Nachrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Fechar</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Digite o número de uma macro da lista.</source>
+        <translation>Die Nummer eines Makros der Liste eingeben.</translation>
+    </message>
+    <message>
+        <source>Tela inicial: digite o número de uma macro e Abrir. Page Up e Page Down mudam de página.</source>
+        <translation>Startbildschirm: die Nummer eines Makros eingeben und Öffnen. Bild auf und Bild ab blättern.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2): preencha os campos (Para cima, Para baixo e Enter mudam de campo; Espaço marca) e Enviar.</source>
+        <translation>Makro %1 (%2): die Felder ausfüllen (Auf, Ab und Eingabe wechseln das Feld; Leertaste markiert) und Senden.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Makro %1 (%2), Information: weiter mit F0 bis F9 (auch Ctrl+0 bis Ctrl+9) oder Zurück.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Makro %1 (%2) gesendet: weiter mit F0 bis F9 (auch Ctrl+0 bis Ctrl+9) oder Zurück.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Enable debug logs</source>
@@ -1436,6 +1705,14 @@ Das Feld „Taste“ muss größer als null und kleiner als 249 sein.</translati
     <message>
         <source>Report of --check and --diff: text (one line per finding or change, the default) or json.</source>
         <translation>Bericht von --check und --diff: text (eine Zeile je Befund oder Änderung, Standard) oder json.</translation>
+    </message>
+    <message>
+        <source>Run the group file GROUP on a simulated driver terminal without a window: --simulate GROUP --script STEPS. Exit status 0 when every step was accepted, 1 when one was refused, 2 when the group or the script can&apos;t be read.</source>
+        <translation>Führt die Gruppendatei GROUP ohne Fenster auf einem simulierten Fahrerterminal aus: --simulate GROUP --script STEPS. Exit-Status 0, wenn jeder Schritt angenommen wurde, 1, wenn einer abgelehnt wurde, 2, wenn die Gruppe oder das Skript nicht gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
+        <translation>Schritte von --simulate, einer pro Zeile: open N, field K TEXT, send, next FK, back, screen.</translation>
     </message>
 </context>
 </TS>

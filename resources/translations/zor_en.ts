@@ -792,6 +792,18 @@ these changes?</translation>
         <source>Comparar com</source>
         <translation>Compare with</translation>
     </message>
+    <message>
+        <source>Si&amp;mular</source>
+        <translation>Si&amp;mulate</translation>
+    </message>
+    <message>
+        <source>Simular o grupo no terminal do motorista (Ctrl+R)</source>
+        <translation>Try the group on the driver&apos;s terminal (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
 </context>
 <context>
     <name>MoveBoxesCommand</name>
@@ -860,6 +872,71 @@ these changes?</translation>
     </message>
 </context>
 <context>
+    <name>SimulateCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Could not open the file %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler o roteiro %1</source>
+        <translation>Could not read the script %1</translation>
+    </message>
+    <message>
+        <source>linha %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>campo %1 (%2): escreva on ou off</source>
+        <translation>field %1 (%2): write on or off</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationScript</name>
+    <message>
+        <source>linha %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;open&quot; pede o número de uma macro: open 1</source>
+        <translation>&quot;open&quot; needs the number of a macro: open 1</translation>
+    </message>
+    <message>
+        <source>&quot;field&quot; pede o número do campo, a partir de 1, e o texto: field 1 JOAO</source>
+        <translation>&quot;field&quot; needs the number of the field, from 1, and the text: field 1 JOAO</translation>
+    </message>
+    <message>
+        <source>&quot;next&quot; pede uma tecla de F0 a F9: next F1</source>
+        <translation>&quot;next&quot; needs a key from F0 to F9: next F1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não leva argumentos</source>
+        <translation>&quot;%1&quot; takes no arguments</translation>
+    </message>
+    <message>
+        <source>passo desconhecido &quot;%1&quot; (open, field, send, next, back, screen)</source>
+        <translation>unknown step &quot;%1&quot; (open, field, send, next, back, screen)</translation>
+    </message>
+</context>
+<context>
+    <name>StartScreen</name>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>ATL</source>
+        <translation>KEY</translation>
+    </message>
+    <message>
+        <source>SIG</source>
+        <translation>ACR</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MACRO</translation>
+    </message>
+</context>
+<context>
     <name>TabledEditor</name>
     <message>
         <source>Obrigatório</source>
@@ -888,6 +965,147 @@ these changes?</translation>
     <message>
         <source>Este campo não pode ser inserido nesta posição...</source>
         <translation>This field cannot be inserted at this position...</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalField</name>
+    <message>
+        <source>é um campo de marcar, sem texto</source>
+        <translation>it is a mark field, without text</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; é mais longo que o campo (%2 caracteres)</source>
+        <translation>&quot;%1&quot; is longer than the field (%2 characters)</translation>
+    </message>
+    <message>
+        <source>o caractere &quot;%1&quot; não é aceito aqui</source>
+        <translation>the character &quot;%1&quot; is not accepted here</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é um número decimal</source>
+        <translation>&quot;%1&quot; is not a decimal number</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma data válida (dd/mm/aa)</source>
+        <translation>&quot;%1&quot; is not a valid date (dd/mm/yy)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma hora válida (hh:mm)</source>
+        <translation>&quot;%1&quot; is not a valid time (hh:mm)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma data e hora válidas (dd/mm/aa hh:mm)</source>
+        <translation>&quot;%1&quot; is not a valid date and time (dd/mm/yy hh:mm)</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Senha</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Data/Hora</source>
+        <translation>Date/Time</translation>
+    </message>
+    <message>
+        <source>Checagem</source>
+        <translation>Checkbox</translation>
+    </message>
+    <message>
+        <source>Seleção</source>
+        <translation>Selection</translation>
+    </message>
+    <message>
+        <source>Texto</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Numérico</source>
+        <translation>Numeric</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Decimal</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalForm</name>
+    <message>
+        <source>não é um campo de marcar</source>
+        <translation>it is not a mark field</translation>
+    </message>
+    <message>
+        <source>uma seleção só sai ao escolher outra</source>
+        <translation>a selection only goes by choosing another</translation>
+    </message>
+    <message>
+        <source>obrigatório, precisa ser marcado</source>
+        <translation>obligatory, it must be marked</translation>
+    </message>
+    <message>
+        <source>obrigatório, escolha uma das seleções da tela</source>
+        <translation>obligatory, choose one of the selections of the screen</translation>
+    </message>
+    <message>
+        <source>obrigatório, está vazio</source>
+        <translation>obligatory, it is empty</translation>
+    </message>
+    <message>
+        <source>campo %1 (%2): %3</source>
+        <translation>field %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>não há campo %1 nesta tela (campos: %2)</source>
+        <translation>there is no field %1 on this screen (fields: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalSession</name>
+    <message>
+        <source>volte à tela inicial para abrir outra macro</source>
+        <translation>go back to the start screen to open another macro</translation>
+    </message>
+    <message>
+        <source>não há macro de número %1 no grupo</source>
+        <translation>there is no macro number %1 in the group</translation>
+    </message>
+    <message>
+        <source>abra uma macro primeiro</source>
+        <translation>open a macro first</translation>
+    </message>
+    <message>
+        <source>a macro %1 é de informação: não tem campos nem é enviada</source>
+        <translation>the macro %1 is an information macro: it has no fields and is not sent</translation>
+    </message>
+    <message>
+        <source>a macro %1 já foi enviada</source>
+        <translation>the macro %1 has already been sent</translation>
+    </message>
+    <message>
+        <source>envie a macro %1 antes de seguir o fluxo</source>
+        <translation>send the macro %1 before following the flow</translation>
+    </message>
+    <message>
+        <source>a macro %1 não tem macro na tecla F%2</source>
+        <translation>the macro %1 has no macro on the key F%2</translation>
+    </message>
+    <message>
+        <source>a tecla F%1 leva à sigla %2, que não existe no grupo</source>
+        <translation>the key F%1 leads to the acronym %2, which is not in the group</translation>
+    </message>
+    <message>
+        <source>já está na tela inicial</source>
+        <translation>already on the start screen</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1606,57 @@ The &apos;Hotkey&apos; field must be greater than zero and less than 249.</trans
     </message>
 </context>
 <context>
+    <name>dlgSimulator</name>
+    <message>
+        <source>Simulador do terminal</source>
+        <translation>Terminal simulator</translation>
+    </message>
+    <message>
+        <source>&amp;Macro:</source>
+        <translation>&amp;Macro:</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Enviar</source>
+        <translation>&amp;Send</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>Me&amp;nsagens enviadas</source>
+        <translation>Se&amp;nt messages</translation>
+    </message>
+    <message>
+        <source>&amp;Fechar</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Digite o número de uma macro da lista.</source>
+        <translation>Type the number of a macro of the list.</translation>
+    </message>
+    <message>
+        <source>Tela inicial: digite o número de uma macro e Abrir. Page Up e Page Down mudam de página.</source>
+        <translation>Start screen: type the number of a macro and Open. Page Up and Page Down turn the pages.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2): preencha os campos (Para cima, Para baixo e Enter mudam de campo; Espaço marca) e Enviar.</source>
+        <translation>Macro %1 (%2): fill in the fields (Up, Down and Enter change fields; Space marks) and Send.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2), information: go on with F0 to F9 (also Ctrl+0 to Ctrl+9) or Back.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2) sent: go on with F0 to F9 (also Ctrl+0 to Ctrl+9) or Back.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Enable debug logs</source>
@@ -1436,6 +1705,14 @@ The &apos;Hotkey&apos; field must be greater than zero and less than 249.</trans
     <message>
         <source>Report of --check and --diff: text (one line per finding or change, the default) or json.</source>
         <translation>Report of --check and --diff: text (one line per finding or change, the default) or json.</translation>
+    </message>
+    <message>
+        <source>Run the group file GROUP on a simulated driver terminal without a window: --simulate GROUP --script STEPS. Exit status 0 when every step was accepted, 1 when one was refused, 2 when the group or the script can&apos;t be read.</source>
+        <translation>Run the group file GROUP on a simulated driver terminal without a window: --simulate GROUP --script STEPS. Exit status 0 when every step was accepted, 1 when one was refused, 2 when the group or the script can&apos;t be read.</translation>
+    </message>
+    <message>
+        <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
+        <translation>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</translation>
     </message>
 </context>
 </TS>

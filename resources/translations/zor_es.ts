@@ -792,6 +792,18 @@ estos cambios?</translation>
         <source>Comparar com</source>
         <translation>Comparar con</translation>
     </message>
+    <message>
+        <source>Si&amp;mular</source>
+        <translation>Si&amp;mular</translation>
+    </message>
+    <message>
+        <source>Simular o grupo no terminal do motorista (Ctrl+R)</source>
+        <translation>Simular el grupo en el terminal del conductor (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
 </context>
 <context>
     <name>MoveBoxesCommand</name>
@@ -860,6 +872,71 @@ estos cambios?</translation>
     </message>
 </context>
 <context>
+    <name>SimulateCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>No se pudo abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler o roteiro %1</source>
+        <translation>No se pudo leer el guion %1</translation>
+    </message>
+    <message>
+        <source>linha %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>campo %1 (%2): escreva on ou off</source>
+        <translation>campo %1 (%2): escriba on u off</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationScript</name>
+    <message>
+        <source>linha %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;open&quot; pede o número de uma macro: open 1</source>
+        <translation>&quot;open&quot; pide el número de una macro: open 1</translation>
+    </message>
+    <message>
+        <source>&quot;field&quot; pede o número do campo, a partir de 1, e o texto: field 1 JOAO</source>
+        <translation>&quot;field&quot; pide el número del campo, desde 1, y el texto: field 1 JOAO</translation>
+    </message>
+    <message>
+        <source>&quot;next&quot; pede uma tecla de F0 a F9: next F1</source>
+        <translation>&quot;next&quot; pide una tecla de F0 a F9: next F1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não leva argumentos</source>
+        <translation>&quot;%1&quot; no lleva argumentos</translation>
+    </message>
+    <message>
+        <source>passo desconhecido &quot;%1&quot; (open, field, send, next, back, screen)</source>
+        <translation>paso desconocido &quot;%1&quot; (open, field, send, next, back, screen)</translation>
+    </message>
+</context>
+<context>
+    <name>StartScreen</name>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>ATL</source>
+        <translation>ATJ</translation>
+    </message>
+    <message>
+        <source>SIG</source>
+        <translation>SIG</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MACRO</translation>
+    </message>
+</context>
+<context>
     <name>TabledEditor</name>
     <message>
         <source>Obrigatório</source>
@@ -888,6 +965,147 @@ estos cambios?</translation>
     <message>
         <source>Este campo não pode ser inserido nesta posição...</source>
         <translation>Este campo no se puede insertar en esta posición...</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalField</name>
+    <message>
+        <source>é um campo de marcar, sem texto</source>
+        <translation>es un campo para marcar, sin texto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; é mais longo que o campo (%2 caracteres)</source>
+        <translation>&quot;%1&quot; es más largo que el campo (%2 caracteres)</translation>
+    </message>
+    <message>
+        <source>o caractere &quot;%1&quot; não é aceito aqui</source>
+        <translation>el carácter &quot;%1&quot; no se acepta aquí</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é um número decimal</source>
+        <translation>&quot;%1&quot; no es un número decimal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma data válida (dd/mm/aa)</source>
+        <translation>&quot;%1&quot; no es una fecha válida (dd/mm/aa)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma hora válida (hh:mm)</source>
+        <translation>&quot;%1&quot; no es una hora válida (hh:mm)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma data e hora válidas (dd/mm/aa hh:mm)</source>
+        <translation>&quot;%1&quot; no es una fecha y hora válidas (dd/mm/aa hh:mm)</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Senha</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Data/Hora</source>
+        <translation>Fecha/Hora</translation>
+    </message>
+    <message>
+        <source>Checagem</source>
+        <translation>Casilla de verificación</translation>
+    </message>
+    <message>
+        <source>Seleção</source>
+        <translation>Selección</translation>
+    </message>
+    <message>
+        <source>Texto</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Numérico</source>
+        <translation>Numérico</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Decimal</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalForm</name>
+    <message>
+        <source>não é um campo de marcar</source>
+        <translation>no es un campo para marcar</translation>
+    </message>
+    <message>
+        <source>uma seleção só sai ao escolher outra</source>
+        <translation>una selección solo se quita eligiendo otra</translation>
+    </message>
+    <message>
+        <source>obrigatório, precisa ser marcado</source>
+        <translation>obligatorio, debe estar marcado</translation>
+    </message>
+    <message>
+        <source>obrigatório, escolha uma das seleções da tela</source>
+        <translation>obligatorio, elija una de las selecciones de la pantalla</translation>
+    </message>
+    <message>
+        <source>obrigatório, está vazio</source>
+        <translation>obligatorio, está vacío</translation>
+    </message>
+    <message>
+        <source>campo %1 (%2): %3</source>
+        <translation>campo %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>não há campo %1 nesta tela (campos: %2)</source>
+        <translation>no hay campo %1 en esta pantalla (campos: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalSession</name>
+    <message>
+        <source>volte à tela inicial para abrir outra macro</source>
+        <translation>vuelva a la pantalla inicial para abrir otra macro</translation>
+    </message>
+    <message>
+        <source>não há macro de número %1 no grupo</source>
+        <translation>no hay macro con el número %1 en el grupo</translation>
+    </message>
+    <message>
+        <source>abra uma macro primeiro</source>
+        <translation>abra una macro primero</translation>
+    </message>
+    <message>
+        <source>a macro %1 é de informação: não tem campos nem é enviada</source>
+        <translation>la macro %1 es de información: no tiene campos ni se envía</translation>
+    </message>
+    <message>
+        <source>a macro %1 já foi enviada</source>
+        <translation>la macro %1 ya fue enviada</translation>
+    </message>
+    <message>
+        <source>envie a macro %1 antes de seguir o fluxo</source>
+        <translation>envíe la macro %1 antes de seguir el flujo</translation>
+    </message>
+    <message>
+        <source>a macro %1 não tem macro na tecla F%2</source>
+        <translation>la macro %1 no tiene macro en la tecla F%2</translation>
+    </message>
+    <message>
+        <source>a tecla F%1 leva à sigla %2, que não existe no grupo</source>
+        <translation>la tecla F%1 lleva a la sigla %2, que no existe en el grupo</translation>
+    </message>
+    <message>
+        <source>já está na tela inicial</source>
+        <translation>ya está en la pantalla inicial</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1606,57 @@ El campo «Atajo» debe ser mayor que cero y menor que 249.</translation>
     </message>
 </context>
 <context>
+    <name>dlgSimulator</name>
+    <message>
+        <source>Simulador do terminal</source>
+        <translation>Simulador del terminal</translation>
+    </message>
+    <message>
+        <source>&amp;Macro:</source>
+        <translation>&amp;Macro:</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Enviar</source>
+        <translation>&amp;Enviar</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>Me&amp;nsagens enviadas</source>
+        <translation>Me&amp;nsajes enviados</translation>
+    </message>
+    <message>
+        <source>&amp;Fechar</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Digite o número de uma macro da lista.</source>
+        <translation>Escriba el número de una macro de la lista.</translation>
+    </message>
+    <message>
+        <source>Tela inicial: digite o número de uma macro e Abrir. Page Up e Page Down mudam de página.</source>
+        <translation>Pantalla inicial: escriba el número de una macro y Abrir. Re Pág y Av Pág cambian de página.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2): preencha os campos (Para cima, Para baixo e Enter mudam de campo; Espaço marca) e Enviar.</source>
+        <translation>Macro %1 (%2): rellene los campos (Arriba, Abajo e Intro cambian de campo; Espacio marca) y Enviar.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2), de información: siga con F0 a F9 (también Ctrl+0 a Ctrl+9) o Volver.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2) enviada: siga con F0 a F9 (también Ctrl+0 a Ctrl+9) o Volver.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Enable debug logs</source>
@@ -1436,6 +1705,14 @@ El campo «Atajo» debe ser mayor que cero y menor que 249.</translation>
     <message>
         <source>Report of --check and --diff: text (one line per finding or change, the default) or json.</source>
         <translation>Informe de --check y --diff: text (una línea por hallazgo o cambio, el predeterminado) o json.</translation>
+    </message>
+    <message>
+        <source>Run the group file GROUP on a simulated driver terminal without a window: --simulate GROUP --script STEPS. Exit status 0 when every step was accepted, 1 when one was refused, 2 when the group or the script can&apos;t be read.</source>
+        <translation>Ejecuta el archivo de grupo GROUP en un terminal de conductor simulado sin abrir ventana: --simulate GROUP --script STEPS. Estado de salida 0 cuando se aceptaron todos los pasos, 1 cuando se rechazó alguno, 2 cuando no se puede leer el grupo o el guion.</translation>
+    </message>
+    <message>
+        <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
+        <translation>Pasos de --simulate, uno por línea: open N, field K TEXT, send, next FK, back, screen.</translation>
     </message>
 </context>
 </TS>

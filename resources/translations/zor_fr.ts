@@ -67,7 +67,7 @@
     <name>DiffCommand</name>
     <message>
         <source>Sem o arquivo de dados %1: violações, reações e as outras listas aparecem pelo número.</source>
-        <translation>Pas de fichier de données %1 : violations, réactions et autres listes apparaissent par leur numéro.</translation>
+        <translation>Pas de fichier de données %1&#xa0;: violations, réactions et autres listes apparaissent par leur numéro.</translation>
     </message>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -110,35 +110,35 @@
     </message>
     <message>
         <source>macro adicionada: %1</source>
-        <translation>macro ajoutée : %1</translation>
+        <translation>macro ajoutée&#xa0;: %1</translation>
     </message>
     <message>
         <source>macro removida: %1</source>
-        <translation>macro supprimée : %1</translation>
+        <translation>macro supprimée&#xa0;: %1</translation>
     </message>
     <message>
         <source>macro renumerada: %1 -&gt; %2</source>
-        <translation>macro renumérotée : %1 -&gt; %2</translation>
+        <translation>macro renumérotée&#xa0;: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>nome: %1 -&gt; %2</source>
-        <translation>nom : %1 -&gt; %2</translation>
+        <translation>nom&#xa0;: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>descrição: %1 -&gt; %2</source>
-        <translation>description : %1 -&gt; %2</translation>
+        <translation>description&#xa0;: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>sigla: %1 -&gt; %2</source>
-        <translation>sigle : %1 -&gt; %2</translation>
+        <translation>sigle&#xa0;: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>atalho: %1 -&gt; %2</source>
-        <translation>touche : %1 -&gt; %2</translation>
+        <translation>touche&#xa0;: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>tipo: %1 -&gt; %2</source>
-        <translation>type : %1 -&gt; %2</translation>
+        <translation>type&#xa0;: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>Segurança</source>
@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>segurança ou informação: %1 -&gt; %2</source>
-        <translation>sécurité ou information : %1 -&gt; %2</translation>
+        <translation>sécurité ou information&#xa0;: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>(nenhuma)</source>
@@ -158,91 +158,91 @@
     </message>
     <message>
         <source>próxima macro F%1: %2 -&gt; %3</source>
-        <translation>macro suivante F%1 : %2 -&gt; %3</translation>
+        <translation>macro suivante F%1&#xa0;: %2 -&gt; %3</translation>
     </message>
     <message>
         <source>validação adicionada: %1</source>
-        <translation>validation ajoutée : %1</translation>
+        <translation>validation ajoutée&#xa0;: %1</translation>
     </message>
     <message>
         <source>validação removida: %1</source>
-        <translation>validation supprimée : %1</translation>
+        <translation>validation supprimée&#xa0;: %1</translation>
     </message>
     <message>
         <source>automação adicionada: %1</source>
-        <translation>automatisation ajoutée : %1</translation>
+        <translation>automatisation ajoutée&#xa0;: %1</translation>
     </message>
     <message>
         <source>automação removida: %1</source>
-        <translation>automatisation supprimée : %1</translation>
+        <translation>automatisation supprimée&#xa0;: %1</translation>
     </message>
     <message>
         <source>sensor do modo seguro adicionado: %1</source>
-        <translation>capteur du mode sécurisé ajouté : %1</translation>
+        <translation>capteur du mode sécurisé ajouté&#xa0;: %1</translation>
     </message>
     <message>
         <source>sensor do modo seguro removido: %1</source>
-        <translation>capteur du mode sécurisé supprimé : %1</translation>
+        <translation>capteur du mode sécurisé supprimé&#xa0;: %1</translation>
     </message>
     <message>
         <source>atuador do modo seguro adicionado: %1</source>
-        <translation>actionneur du mode sécurisé ajouté : %1</translation>
+        <translation>actionneur du mode sécurisé ajouté&#xa0;: %1</translation>
     </message>
     <message>
         <source>atuador do modo seguro removido: %1</source>
-        <translation>actionneur du mode sécurisé supprimé : %1</translation>
+        <translation>actionneur du mode sécurisé supprimé&#xa0;: %1</translation>
     </message>
     <message>
         <source>violação %1: reação adicionada: %2</source>
-        <translation>violation %1 : réaction ajoutée : %2</translation>
+        <translation>violation %1&#xa0;: réaction ajoutée&#xa0;: %2</translation>
     </message>
     <message>
         <source>violação %1: reação removida: %2</source>
-        <translation>violation %1 : réaction supprimée : %2</translation>
+        <translation>violation %1&#xa0;: réaction supprimée&#xa0;: %2</translation>
     </message>
     <message>
         <source>violação %1: tempo de análise: %2 -&gt; %3</source>
-        <translation>violation %1 : durée d’analyse : %2 -&gt; %3</translation>
+        <translation>violation %1&#xa0;: durée d’analyse&#xa0;: %2 -&gt; %3</translation>
     </message>
     <message>
         <source>violação %1: raio: %2 m -&gt; %3 m</source>
-        <translation>violation %1 : rayon : %2 m -&gt; %3 m</translation>
+        <translation>violation %1&#xa0;: rayon&#xa0;: %2 m -&gt; %3 m</translation>
     </message>
     <message>
         <source>reações: %1</source>
-        <translation>réactions : %1</translation>
+        <translation>réactions&#xa0;: %1</translation>
     </message>
     <message>
         <source>tempo de análise: %1</source>
-        <translation>durée d’analyse : %1</translation>
+        <translation>durée d’analyse&#xa0;: %1</translation>
     </message>
     <message>
         <source>raio: %1 m</source>
-        <translation>rayon : %1 m</translation>
+        <translation>rayon&#xa0;: %1 m</translation>
     </message>
     <message>
         <source>violação adicionada: %1</source>
-        <translation>violation ajoutée : %1</translation>
+        <translation>violation ajoutée&#xa0;: %1</translation>
     </message>
     <message>
         <source>violação removida: %1</source>
-        <translation>violation supprimée : %1</translation>
+        <translation>violation supprimée&#xa0;: %1</translation>
     </message>
     <message>
         <source>posição: (%1, %2) -&gt; (%3, %4)</source>
-        <translation>position : (%1, %2) -&gt; (%3, %4)</translation>
+        <translation>position&#xa0;: (%1, %2) -&gt; (%3, %4)</translation>
     </message>
     <message>
         <source>tamanho: %1 x %2 -&gt; %3 x %4</source>
-        <translation>taille : %1 x %2 -&gt; %3 x %4</translation>
+        <translation>taille&#xa0;: %1 x %2 -&gt; %3 x %4</translation>
     </message>
     <message>
         <source>formulário, linha %1: %2 -&gt; %3</source>
-        <translation>formulaire, ligne %1 : %2 -&gt; %3</translation>
+        <translation>formulaire, ligne %1&#xa0;: %2 -&gt; %3</translation>
     </message>
     <message>
         <source>texto de confirmação, linha %1: %2 -&gt; %3</source>
-        <translation>texte de confirmation, ligne %1 : %2 -&gt; %3</translation>
+        <translation>texte de confirmation, ligne %1&#xa0;: %2 -&gt; %3</translation>
     </message>
 </context>
 <context>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>De %1 para o grupo aberto:</source>
-        <translation>De %1 au groupe ouvert :</translation>
+        <translation>De %1 au groupe ouvert&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -792,6 +792,18 @@ ces modifications&#xa0;?</translation>
         <source>Comparar com</source>
         <translation>Comparer avec</translation>
     </message>
+    <message>
+        <source>Si&amp;mular</source>
+        <translation>Si&amp;muler</translation>
+    </message>
+    <message>
+        <source>Simular o grupo no terminal do motorista (Ctrl+R)</source>
+        <translation>Simuler le groupe sur le terminal du conducteur (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
 </context>
 <context>
     <name>MoveBoxesCommand</name>
@@ -860,6 +872,71 @@ ces modifications&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>SimulateCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Impossible d’ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler o roteiro %1</source>
+        <translation>Impossible de lire le script %1</translation>
+    </message>
+    <message>
+        <source>linha %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>campo %1 (%2): escreva on ou off</source>
+        <translation>champ %1 (%2) : écrivez on ou off</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationScript</name>
+    <message>
+        <source>linha %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>&quot;open&quot; pede o número de uma macro: open 1</source>
+        <translation>&quot;open&quot; demande le numéro d’une macro : open 1</translation>
+    </message>
+    <message>
+        <source>&quot;field&quot; pede o número do campo, a partir de 1, e o texto: field 1 JOAO</source>
+        <translation>&quot;field&quot; demande le numéro du champ, à partir de 1, et le texte : field 1 JOAO</translation>
+    </message>
+    <message>
+        <source>&quot;next&quot; pede uma tecla de F0 a F9: next F1</source>
+        <translation>&quot;next&quot; demande une touche de F0 à F9 : next F1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não leva argumentos</source>
+        <translation>&quot;%1&quot; ne prend pas d’arguments</translation>
+    </message>
+    <message>
+        <source>passo desconhecido &quot;%1&quot; (open, field, send, next, back, screen)</source>
+        <translation>étape inconnue &quot;%1&quot; (open, field, send, next, back, screen)</translation>
+    </message>
+</context>
+<context>
+    <name>StartScreen</name>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>ATL</source>
+        <translation>RAC</translation>
+    </message>
+    <message>
+        <source>SIG</source>
+        <translation>SIG</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MACRO</translation>
+    </message>
+</context>
+<context>
     <name>TabledEditor</name>
     <message>
         <source>Obrigatório</source>
@@ -888,6 +965,147 @@ ces modifications&#xa0;?</translation>
     <message>
         <source>Este campo não pode ser inserido nesta posição...</source>
         <translation>Ce champ ne peut pas être inséré à cet emplacement...</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalField</name>
+    <message>
+        <source>é um campo de marcar, sem texto</source>
+        <translation>c’est un champ à cocher, sans texte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; é mais longo que o campo (%2 caracteres)</source>
+        <translation>&quot;%1&quot; est plus long que le champ (%2 caractères)</translation>
+    </message>
+    <message>
+        <source>o caractere &quot;%1&quot; não é aceito aqui</source>
+        <translation>le caractère &quot;%1&quot; n’est pas accepté ici</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é um número decimal</source>
+        <translation>&quot;%1&quot; n’est pas un nombre décimal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma data válida (dd/mm/aa)</source>
+        <translation>&quot;%1&quot; n’est pas une date valide (jj/mm/aa)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma hora válida (hh:mm)</source>
+        <translation>&quot;%1&quot; n’est pas une heure valide (hh:mm)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma data e hora válidas (dd/mm/aa hh:mm)</source>
+        <translation>&quot;%1&quot; n’est pas une date et heure valides (jj/mm/aa hh:mm)</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Senha</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Data/Hora</source>
+        <translation>Date/Heure</translation>
+    </message>
+    <message>
+        <source>Checagem</source>
+        <translation>Case à cocher</translation>
+    </message>
+    <message>
+        <source>Seleção</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Texto</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Numérico</source>
+        <translation>Numérique</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Décimal</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalForm</name>
+    <message>
+        <source>não é um campo de marcar</source>
+        <translation>ce n’est pas un champ à cocher</translation>
+    </message>
+    <message>
+        <source>uma seleção só sai ao escolher outra</source>
+        <translation>une sélection ne s’enlève qu’en choisissant une autre</translation>
+    </message>
+    <message>
+        <source>obrigatório, precisa ser marcado</source>
+        <translation>obligatoire, il doit être coché</translation>
+    </message>
+    <message>
+        <source>obrigatório, escolha uma das seleções da tela</source>
+        <translation>obligatoire, choisissez une des sélections de l’écran</translation>
+    </message>
+    <message>
+        <source>obrigatório, está vazio</source>
+        <translation>obligatoire, il est vide</translation>
+    </message>
+    <message>
+        <source>campo %1 (%2): %3</source>
+        <translation>champ %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>não há campo %1 nesta tela (campos: %2)</source>
+        <translation>il n’y a pas de champ %1 sur cet écran (champs : %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalSession</name>
+    <message>
+        <source>volte à tela inicial para abrir outra macro</source>
+        <translation>revenez à l’écran d’accueil pour ouvrir une autre macro</translation>
+    </message>
+    <message>
+        <source>não há macro de número %1 no grupo</source>
+        <translation>il n’y a pas de macro numéro %1 dans le groupe</translation>
+    </message>
+    <message>
+        <source>abra uma macro primeiro</source>
+        <translation>ouvrez d’abord une macro</translation>
+    </message>
+    <message>
+        <source>a macro %1 é de informação: não tem campos nem é enviada</source>
+        <translation>la macro %1 est une macro d’information : elle n’a pas de champs et n’est pas envoyée</translation>
+    </message>
+    <message>
+        <source>a macro %1 já foi enviada</source>
+        <translation>la macro %1 a déjà été envoyée</translation>
+    </message>
+    <message>
+        <source>envie a macro %1 antes de seguir o fluxo</source>
+        <translation>envoyez la macro %1 avant de suivre le flux</translation>
+    </message>
+    <message>
+        <source>a macro %1 não tem macro na tecla F%2</source>
+        <translation>la macro %1 n’a pas de macro sur la touche F%2</translation>
+    </message>
+    <message>
+        <source>a tecla F%1 leva à sigla %2, que não existe no grupo</source>
+        <translation>la touche F%1 mène au sigle %2, qui n’existe pas dans le groupe</translation>
+    </message>
+    <message>
+        <source>já está na tela inicial</source>
+        <translation>déjà sur l’écran d’accueil</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1606,57 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
     </message>
 </context>
 <context>
+    <name>dlgSimulator</name>
+    <message>
+        <source>Simulador do terminal</source>
+        <translation>Simulateur du terminal</translation>
+    </message>
+    <message>
+        <source>&amp;Macro:</source>
+        <translation>&amp;Macro :</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Enviar</source>
+        <translation>&amp;Envoyer</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>Me&amp;nsagens enviadas</source>
+        <translation>Messages e&amp;nvoyés</translation>
+    </message>
+    <message>
+        <source>&amp;Fechar</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Digite o número de uma macro da lista.</source>
+        <translation>Tapez le numéro d’une macro de la liste.</translation>
+    </message>
+    <message>
+        <source>Tela inicial: digite o número de uma macro e Abrir. Page Up e Page Down mudam de página.</source>
+        <translation>Écran d’accueil : tapez le numéro d’une macro et Ouvrir. Page précédente et Page suivante changent de page.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2): preencha os campos (Para cima, Para baixo e Enter mudam de campo; Espaço marca) e Enviar.</source>
+        <translation>Macro %1 (%2) : remplissez les champs (Haut, Bas et Entrée changent de champ ; Espace coche) et Envoyer.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2), d’information : continuez par F0 à F9 (aussi Ctrl+0 à Ctrl+9) ou Retour.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2) envoyée : continuez par F0 à F9 (aussi Ctrl+0 à Ctrl+9) ou Retour.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Enable debug logs</source>
@@ -1427,15 +1696,23 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
     </message>
     <message>
         <source>Compare the group files OLD and NEW by meaning without a window: --diff OLD NEW. Exit status 0 when they are the same, 1 when they differ, 2 when a file can&apos;t be read.</source>
-        <translation>Compare selon leur sens les fichiers de groupe OLD et NEW sans ouvrir de fenêtre : --diff OLD NEW. Code de sortie 0 s’ils sont identiques, 1 s’ils diffèrent, 2 si un fichier est illisible.</translation>
+        <translation>Compare selon leur sens les fichiers de groupe OLD et NEW sans ouvrir de fenêtre&#xa0;: --diff OLD NEW. Code de sortie 0 s’ils sont identiques, 1 s’ils diffèrent, 2 si un fichier est illisible.</translation>
     </message>
     <message>
         <source>With --diff: box positions and sizes count as changes too.</source>
-        <translation>Avec --diff : les positions et tailles des boîtes comptent aussi comme modifications.</translation>
+        <translation>Avec --diff&#xa0;: les positions et tailles des boîtes comptent aussi comme modifications.</translation>
     </message>
     <message>
         <source>Report of --check and --diff: text (one line per finding or change, the default) or json.</source>
-        <translation>Rapport de --check et --diff : text (une ligne par constat ou modification, par défaut) ou json.</translation>
+        <translation>Rapport de --check et --diff&#xa0;: text (une ligne par constat ou modification, par défaut) ou json.</translation>
+    </message>
+    <message>
+        <source>Run the group file GROUP on a simulated driver terminal without a window: --simulate GROUP --script STEPS. Exit status 0 when every step was accepted, 1 when one was refused, 2 when the group or the script can&apos;t be read.</source>
+        <translation>Exécute le fichier de groupe GROUP sur un terminal de conducteur simulé sans fenêtre : --simulate GROUP --script STEPS. Code de sortie 0 quand toutes les étapes ont été acceptées, 1 quand l’une a été refusée, 2 quand le groupe ou le script ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
+        <translation>Étapes de --simulate, une par ligne : open N, field K TEXT, send, next FK, back, screen.</translation>
     </message>
 </context>
 </TS>

@@ -792,6 +792,18 @@ estas alterações?</translation>
         <source>Comparar com</source>
         <translation>Comparar com</translation>
     </message>
+    <message>
+        <source>Si&amp;mular</source>
+        <translation>Si&amp;mular</translation>
+    </message>
+    <message>
+        <source>Simular o grupo no terminal do motorista (Ctrl+R)</source>
+        <translation>Simular o grupo no terminal do motorista (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
 </context>
 <context>
     <name>MoveBoxesCommand</name>
@@ -860,6 +872,71 @@ estas alterações?</translation>
     </message>
 </context>
 <context>
+    <name>SimulateCommand</name>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Não foi possível abrir o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler o roteiro %1</source>
+        <translation>Não foi possível ler o roteiro %1</translation>
+    </message>
+    <message>
+        <source>linha %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>campo %1 (%2): escreva on ou off</source>
+        <translation>campo %1 (%2): escreva on ou off</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationScript</name>
+    <message>
+        <source>linha %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;open&quot; pede o número de uma macro: open 1</source>
+        <translation>&quot;open&quot; pede o número de uma macro: open 1</translation>
+    </message>
+    <message>
+        <source>&quot;field&quot; pede o número do campo, a partir de 1, e o texto: field 1 JOAO</source>
+        <translation>&quot;field&quot; pede o número do campo, a partir de 1, e o texto: field 1 JOAO</translation>
+    </message>
+    <message>
+        <source>&quot;next&quot; pede uma tecla de F0 a F9: next F1</source>
+        <translation>&quot;next&quot; pede uma tecla de F0 a F9: next F1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não leva argumentos</source>
+        <translation>&quot;%1&quot; não leva argumentos</translation>
+    </message>
+    <message>
+        <source>passo desconhecido &quot;%1&quot; (open, field, send, next, back, screen)</source>
+        <translation>passo desconhecido &quot;%1&quot; (open, field, send, next, back, screen)</translation>
+    </message>
+</context>
+<context>
+    <name>StartScreen</name>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>ATL</source>
+        <translation>ATL</translation>
+    </message>
+    <message>
+        <source>SIG</source>
+        <translation>SIG</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MACRO</translation>
+    </message>
+</context>
+<context>
     <name>TabledEditor</name>
     <message>
         <source>Obrigatório</source>
@@ -888,6 +965,147 @@ estas alterações?</translation>
     <message>
         <source>Este campo não pode ser inserido nesta posição...</source>
         <translation>Este campo não pode ser inserido nesta posição...</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalField</name>
+    <message>
+        <source>é um campo de marcar, sem texto</source>
+        <translation>é um campo de marcar, sem texto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; é mais longo que o campo (%2 caracteres)</source>
+        <translation>&quot;%1&quot; é mais longo que o campo (%2 caracteres)</translation>
+    </message>
+    <message>
+        <source>o caractere &quot;%1&quot; não é aceito aqui</source>
+        <translation>o caractere &quot;%1&quot; não é aceito aqui</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é um número decimal</source>
+        <translation>&quot;%1&quot; não é um número decimal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma data válida (dd/mm/aa)</source>
+        <translation>&quot;%1&quot; não é uma data válida (dd/mm/aa)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma hora válida (hh:mm)</source>
+        <translation>&quot;%1&quot; não é uma hora válida (hh:mm)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; não é uma data e hora válidas (dd/mm/aa hh:mm)</source>
+        <translation>&quot;%1&quot; não é uma data e hora válidas (dd/mm/aa hh:mm)</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Senha</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Data/Hora</source>
+        <translation>Data/Hora</translation>
+    </message>
+    <message>
+        <source>Checagem</source>
+        <translation>Checagem</translation>
+    </message>
+    <message>
+        <source>Seleção</source>
+        <translation>Seleção</translation>
+    </message>
+    <message>
+        <source>Texto</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Numérico</source>
+        <translation>Numérico</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Decimal</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalForm</name>
+    <message>
+        <source>não é um campo de marcar</source>
+        <translation>não é um campo de marcar</translation>
+    </message>
+    <message>
+        <source>uma seleção só sai ao escolher outra</source>
+        <translation>uma seleção só sai ao escolher outra</translation>
+    </message>
+    <message>
+        <source>obrigatório, precisa ser marcado</source>
+        <translation>obrigatório, precisa ser marcado</translation>
+    </message>
+    <message>
+        <source>obrigatório, escolha uma das seleções da tela</source>
+        <translation>obrigatório, escolha uma das seleções da tela</translation>
+    </message>
+    <message>
+        <source>obrigatório, está vazio</source>
+        <translation>obrigatório, está vazio</translation>
+    </message>
+    <message>
+        <source>campo %1 (%2): %3</source>
+        <translation>campo %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>não há campo %1 nesta tela (campos: %2)</source>
+        <translation>não há campo %1 nesta tela (campos: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalSession</name>
+    <message>
+        <source>volte à tela inicial para abrir outra macro</source>
+        <translation>volte à tela inicial para abrir outra macro</translation>
+    </message>
+    <message>
+        <source>não há macro de número %1 no grupo</source>
+        <translation>não há macro de número %1 no grupo</translation>
+    </message>
+    <message>
+        <source>abra uma macro primeiro</source>
+        <translation>abra uma macro primeiro</translation>
+    </message>
+    <message>
+        <source>a macro %1 é de informação: não tem campos nem é enviada</source>
+        <translation>a macro %1 é de informação: não tem campos nem é enviada</translation>
+    </message>
+    <message>
+        <source>a macro %1 já foi enviada</source>
+        <translation>a macro %1 já foi enviada</translation>
+    </message>
+    <message>
+        <source>envie a macro %1 antes de seguir o fluxo</source>
+        <translation>envie a macro %1 antes de seguir o fluxo</translation>
+    </message>
+    <message>
+        <source>a macro %1 não tem macro na tecla F%2</source>
+        <translation>a macro %1 não tem macro na tecla F%2</translation>
+    </message>
+    <message>
+        <source>a tecla F%1 leva à sigla %2, que não existe no grupo</source>
+        <translation>a tecla F%1 leva à sigla %2, que não existe no grupo</translation>
+    </message>
+    <message>
+        <source>já está na tela inicial</source>
+        <translation>já está na tela inicial</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1606,57 @@ O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</translation
     </message>
 </context>
 <context>
+    <name>dlgSimulator</name>
+    <message>
+        <source>Simulador do terminal</source>
+        <translation>Simulador do terminal</translation>
+    </message>
+    <message>
+        <source>&amp;Macro:</source>
+        <translation>&amp;Macro:</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Enviar</source>
+        <translation>&amp;Enviar</translation>
+    </message>
+    <message>
+        <source>&amp;Voltar</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>Me&amp;nsagens enviadas</source>
+        <translation>Me&amp;nsagens enviadas</translation>
+    </message>
+    <message>
+        <source>&amp;Fechar</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Digite o número de uma macro da lista.</source>
+        <translation>Digite o número de uma macro da lista.</translation>
+    </message>
+    <message>
+        <source>Tela inicial: digite o número de uma macro e Abrir. Page Up e Page Down mudam de página.</source>
+        <translation>Tela inicial: digite o número de uma macro e Abrir. Page Up e Page Down mudam de página.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2): preencha os campos (Para cima, Para baixo e Enter mudam de campo; Espaço marca) e Enviar.</source>
+        <translation>Macro %1 (%2): preencha os campos (Para cima, Para baixo e Enter mudam de campo; Espaço marca) e Enviar.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</translation>
+    </message>
+    <message>
+        <source>Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
+        <translation>Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Enable debug logs</source>
@@ -1436,6 +1705,14 @@ O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</translation
     <message>
         <source>Report of --check and --diff: text (one line per finding or change, the default) or json.</source>
         <translation>Relatório de --check e --diff: text (uma linha por ocorrência ou mudança, o padrão) ou json.</translation>
+    </message>
+    <message>
+        <source>Run the group file GROUP on a simulated driver terminal without a window: --simulate GROUP --script STEPS. Exit status 0 when every step was accepted, 1 when one was refused, 2 when the group or the script can&apos;t be read.</source>
+        <translation>Executa o arquivo de grupo GROUP num terminal de motorista simulado sem abrir janela: --simulate GROUP --script STEPS. Código de saída 0 quando todos os passos foram aceitos, 1 quando algum foi recusado, 2 quando o grupo ou o roteiro não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
+        <translation>Passos de --simulate, um por linha: open N, field K TEXT, send, next FK, back, screen.</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "io/convertcommand.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/messageboxmessenger.h"
+#include "simulator/simulatecommand.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -65,10 +66,23 @@ struct Options
         QCoreApplication::translate("main", "Pixels per diagram unit of --export-image "
                                             "(default 1)."),
         QStringLiteral("factor")};
+    QCommandLineOption simulate{
+        QStringList{QStringLiteral("simulate")},
+        QCoreApplication::translate("main", "Run the group file GROUP on a simulated driver "
+                                            "terminal without a window: --simulate GROUP "
+                                            "--script STEPS. Exit status 0 when every step was "
+                                            "accepted, 1 when one was refused, 2 when the group "
+                                            "or the script can't be read.")};
+    QCommandLineOption script{
+        QStringList{QStringLiteral("script")},
+        QCoreApplication::translate("main", "Steps of --simulate, one a line: open N, field K "
+                                            "TEXT, send, next FK, back, screen."),
+        QStringLiteral("steps")};
 };
 
 // The commands that work without a window, and so without a display.
-const char* const HeadlessCommands[] = {"--convert", "--check", "--diff", "--export-image"};
+const char* const HeadlessCommands[] = {"--convert", "--check", "--diff", "--export-image",
+                                            "--simulate"};
 
 bool hasDisplay()
 {
@@ -121,7 +135,7 @@ void setUpParser(QCommandLineParser& parser, const Options& options)
     parser.addOption(options.language);
     for (const QCommandLineOption* option :
          {&options.convert, &options.check, &options.diff, &options.layout, &options.format,
-          &options.exportImage, &options.scale})
+          &options.exportImage, &options.scale, &options.simulate, &options.script})
         parser.addOption(*option);
 }
 
@@ -192,6 +206,12 @@ int runHeadlessCommand(int argc, char* argv[])
         if (files.size() != 2)
             return usageError(QStringLiteral("zor --export-image IN OUT [--scale F]"));
         return ExportImageCommand::run(files.at(0), files.at(1), parser.value(options.scale));
+    }
+    if (parser.isSet(options.simulate)) {
+        if (files.size() != 1 || parser.value(options.script).isEmpty())
+            return usageError(QStringLiteral("zor --simulate GROUP --script STEPS"),
+                              SimulateCommand::CannotRun);
+        return SimulateCommand::run(files.at(0), parser.value(options.script));
     }
     return 1;
 }

@@ -21,6 +21,7 @@
 #include "dialogs/dlggroupdesc.h"
 #include "dialogs/dlgnovamacro.h"
 #include "differencesdock.h"
+#include "dialogs/dlgsimulator.h"
 #include "filedialogs.h"
 #include "model/group.h"
 #include "model/macro.h"
@@ -176,7 +177,7 @@ void MainWindow::updateActions()
     if (!group) {
         for (QAction* action : {ui->actionSelectAll, ui->actionSaveGroup, ui->actionSaveGroupAs,
                                 ui->actionCloseGroup, ui->actionDelete, ui->actionZoomMinus,
-                                ui->actionZoomPlus, ui->actionCompareWith})
+                                ui->actionZoomPlus, ui->actionCompareWith, ui->actionSimulate})
             action->setEnabled(false);
         return;
     }
@@ -188,6 +189,7 @@ void MainWindow::updateActions()
     ui->actionSaveGroupAs->setEnabled(true);
     ui->actionCloseGroup->setEnabled(true);
     ui->actionCompareWith->setEnabled(true);
+    ui->actionSimulate->setEnabled(true);
     ui->actionSelecao->setEnabled(true);
     ui->actionSelecao->setChecked(true);
 }
@@ -425,6 +427,14 @@ void MainWindow::on_dockMacroInfos_featuresChanged(QDockWidget::DockWidgetFeatur
 void MainWindow::on_action_About_triggered()
 {
     dlgAbout dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::on_actionSimulate_triggered()
+{
+    if (!document)
+        return;
+    dlgSimulator dialog(*group(), this);
     dialog.exec();
 }
 

@@ -89,6 +89,7 @@ private slots:
     void on_actionPortugues_triggered();
     void on_actionFrence_triggered();
     void on_actionDeutsche_triggered();
+    void on_actionSimulate_triggered();
 
 private:
     enum StatusLabel {
