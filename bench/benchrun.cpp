@@ -10,7 +10,11 @@
 #include "app/referencedata.h"
 #include "compare/differencetext.h"
 #include "compare/groupcomparer.h"
+#include "commands/configuremacrocommand.h"
+#include "commands/groupdocument.h"
 #include "diagram/graphwidget.h"
+#include "mainwindow/mainwindow.h"
+#include "model/macro.h"
 #include "model/group.h"
 
 #include <QDir>
@@ -238,6 +242,49 @@ void BenchRun::measureDelete()
     m_driver->closeGroup();
 }
 
+void BenchRun::measureUndo()
+{
+    // Undo of delete-all beside delete-all itself: both redraw or clear the
+    // whole diagram.
+    measurePairs(
+        [&] {
+            openFresh(LargeGroup);
+            m_driver->selectAll();
+            m_driver->deleteSelected();
+            WindowDriver::settle();
+        },
+        [&] { m_driver->undo(); },
+        [&] {
+            openFresh(LargeGroup);
+            m_driver->selectAll();
+        },
+        [&] { m_driver->deleteSelected(); }, &m_undoDelete, &m_undoDeleteFloor);
+    checkOpen(LargeGroup);
+
+    // What the history holds after a hundred configurations: each keeps the
+    // macro before and after, its screens changed.
+    openFresh(LargeGroup);
+    GroupDocument& document = *m_driver->window().currentDocument();
+    const QList<Macro*> macros = document.group().macros();
+    WindowDriver::settle();
+    const double before = ProcessMemory::residentMb();
+    for (int i = 0; i < 100; ++i) {
+        Macro* macro = macros.at(i * 9);
+        Macro after(*macro);
+        QByteArray form = after.form();
+        form[0] = form.at(0) == 'X' ? 'Y' : 'X';
+        after.setForm(form);
+        QByteArray confirmation = after.confirmationText();
+        confirmation[0] = 'Z';
+        after.setConfirmationText(confirmation);
+        after.setName(after.name() + QLatin1Char('X'));
+        document.push(new ConfigureMacroCommand(document, macro, *macro, after));
+    }
+    WindowDriver::settle();
+    m_undoMemoryMb = ProcessMemory::residentMb() - before;
+    m_driver->closeGroup();
+}
+
 void BenchRun::measureRepaintAt(const QString& zoomName, Samples* full, Samples* floor)
 {
     GraphWidget& canvas = m_driver->canvas();
@@ -323,6 +370,10 @@ void BenchRun::summarise()
                QStringLiteral("save command / toJson + plain write of the same document"));
     r.addRatio(QStringLiteral("delete.ratio"), ratio(m_delete, m_deleteFloor), 2,
                QStringLiteral("select all + delete / QGraphicsScene::clear()"));
+    r.addRatio(QStringLiteral("undo.delete_all.ratio"), ratio(m_undoDelete, m_undoDeleteFloor), 3,
+               QStringLiteral("undo of select all + delete / select all + delete"));
+    r.addValue(QStringLiteral("undo.memory_mb"), m_undoMemoryMb, 30,
+               QStringLiteral("VmRSS added by 100 configure commands, 999 macros open"));
     r.addRatio(QStringLiteral("repaint.ratio.zoom1"), ratio(m_repaint1, m_repaint1Floor), 1.5,
                QStringLiteral("repaint 1600x900 at zoom 1.0 / visible items only"));
     r.addRatio(QStringLiteral("repaint.ratio.zoommin"), ratio(m_repaintMin, m_repaintMinFloor), 3,
@@ -347,6 +398,10 @@ void BenchRun::summarise()
     r.addTime(QStringLiteral("delete.ms"), m_delete, QStringLiteral("select all + delete"));
     r.addTime(QStringLiteral("delete.floor_ms"), m_deleteFloor,
               QStringLiteral("QGraphicsScene::clear()"));
+    r.addTime(QStringLiteral("undo.delete_all.ms"), m_undoDelete,
+              QStringLiteral("undo of select all + delete"));
+    r.addTime(QStringLiteral("undo.delete_all.floor_ms"), m_undoDeleteFloor,
+              QStringLiteral("select all + delete"));
     r.addTime(QStringLiteral("repaint.zoom1.ms"), m_repaint1,
               QStringLiteral("full repaint, zoom 1.0"));
     r.addTime(QStringLiteral("repaint.zoom1.floor_ms"), m_repaint1Floor,

@@ -34,6 +34,7 @@ public:
     void measureOpen();
     void measureSave();
     void measureDelete();
+    void measureUndo();
     void measureRepaint();
     void measureDiff();
     // Fills the report from the figures taken.
@@ -69,6 +70,8 @@ private:
     Samples m_openSettle[2];
     Samples m_save, m_groupSave, m_saveFloor;
     Samples m_delete, m_deleteFloor;
+    Samples m_undoDelete, m_undoDeleteFloor;
+    double m_undoMemoryMb = -1;
     Samples m_repaint1, m_repaint1Floor, m_repaintMin, m_repaintMinFloor;
     Samples m_diff, m_diffCompare;
     int m_diffMacros = 0;

@@ -46,11 +46,12 @@ Options parseOptions(int argc, char* argv[])
                     QStringLiteral("--runs takes a number of at least %1").arg(MinimumRuns);
         } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
             options.only = QString::fromLocal8Bit(argv[++i]);
-            static const QStringList known{QStringLiteral("open"), QStringLiteral("save"),
-                                           QStringLiteral("delete"), QStringLiteral("repaint"),
-                                           QStringLiteral("diff")};
+            static const QStringList known{QStringLiteral("open"),   QStringLiteral("save"),
+                                           QStringLiteral("delete"), QStringLiteral("undo"),
+                                           QStringLiteral("repaint"), QStringLiteral("diff")};
             if (!known.contains(options.only))
-                options.error = QStringLiteral("--only takes open, save, delete, repaint or diff");
+                options.error =
+                    QStringLiteral("--only takes open, save, delete, undo, repaint or diff");
         } else if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
             options.help = true;
         } else {
@@ -67,7 +68,7 @@ void printUsage(FILE* stream)
                  "Usage: zor-bench [--tsv] [--runs N] [--only WHAT]\n"
                  "  --tsv        one \"figure<TAB>value\" line per figure\n"
                  "  --runs N     runs per figure after a warm-up (default %d, at least %d)\n"
-                 "  --only WHAT  for a profiler: take only open, save, delete, repaint or diff\n",
+                 "  --only WHAT  for a profiler: take only open, save, delete, undo, repaint or diff\n",
                  DefaultRuns, MinimumRuns);
 }
 
@@ -146,6 +147,8 @@ int main(int argc, char* argv[])
         run.measureSave();
     if (wanted("delete"))
         run.measureDelete();
+    if (wanted("undo"))
+        run.measureUndo();
     if (wanted("repaint"))
         run.measureRepaint();
     if (wanted("diff"))

@@ -81,6 +81,11 @@ void WindowDriver::deleteSelected()
     trigger("on_actionDelete_triggered");
 }
 
+void WindowDriver::undo()
+{
+    trigger("on_actionUndo_triggered");
+}
+
 void WindowDriver::zoomOutFully()
 {
     double previous = -1;

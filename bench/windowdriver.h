@@ -34,6 +34,8 @@ public:
     // "Selecionar tudo", then "Excluir".
     void selectAll();
     void deleteSelected();
+    // "Desfazer".
+    void undo();
     // "Zoom -" until it no longer acts, or "Zoom +" back to 1.0.
     void zoomOutFully();
     void zoomToOne();

@@ -4,8 +4,7 @@
 #include "model/characterscan.h"
 #include "model/group.h"
 
-CorrectCharactersCommand::CorrectCharactersCommand(GroupDocument& document)
-    : m_document(document)
+CorrectCharactersCommand::CorrectCharactersCommand(GroupDocument& document) : m_document(document)
 {
     setText(tr("Corrigir caracteres"));
     const QList<Macro*> macros = document.group().macros();

@@ -20,8 +20,8 @@
 #include "dialogs/dlggroup.h"
 #include "dialogs/dlggroupdesc.h"
 #include "dialogs/dlgnovamacro.h"
-#include "differencesdock.h"
 #include "dialogs/dlgsimulator.h"
+#include "differencesdock.h"
 #include "filedialogs.h"
 #include "model/group.h"
 #include "model/macro.h"
@@ -70,8 +70,8 @@ MainWindow::MainWindow(QWidget* parent)
     updateInfoDock();
     DebugLogger::instance()->log(QStringLiteral("locale ") + systemLocaleName, this);
     applyLanguage(currentLanguage);
-    tempSettings = std::make_unique<QSettings>(
-        QDir::tempPath() + QStringLiteral("/zortmp.ini"), QSettings::IniFormat);
+    tempSettings = std::make_unique<QSettings>(QDir::tempPath() + QStringLiteral("/zortmp.ini"),
+                                               QSettings::IniFormat);
 }
 
 MainWindow::~MainWindow()
@@ -149,8 +149,7 @@ void MainWindow::createCanvas()
     connect(graph, &GraphWidget::newPosition, this, &MainWindow::onNewPosition);
     connect(graph, &GraphWidget::clickOnShape, this,
             [this](const QString& a, const QString& b, const QString& c) {
-                statusLabels[DescriptionLabel]->setText(
-                    QStringLiteral("%1 %2 %3").arg(a, b, c));
+                statusLabels[DescriptionLabel]->setText(QStringLiteral("%1 %2 %3").arg(a, b, c));
             });
     connect(graph, &GraphWidget::editShape, this, &MainWindow::onEditShape);
     connect(graph, &GraphWidget::selectedItems, this, &MainWindow::onSelectedItems);
@@ -220,7 +219,8 @@ void MainWindow::updateTitle()
     const Group* group = this->group();
     QString name;
     if (group) {
-        name = group->filePath().isEmpty() ? group->name() : QFileInfo(group->filePath()).fileName();
+        name =
+            group->filePath().isEmpty() ? group->name() : QFileInfo(group->filePath()).fileName();
         if (name.isEmpty())
             name = tr("Sem nome");
     }
@@ -250,9 +250,8 @@ void MainWindow::onNewPosition(const QPoint& position, const QRectF& rect, const
         statusLabels[DescriptionLabel]->clear();
     } else {
         statusLabels[ReleaseLabel]->setText(pointText(position));
-        statusLabels[SizeLabel]->setText(QStringLiteral("%1 x %2")
-                                             .arg(int(rect.height()))
-                                             .arg(int(rect.width())));
+        statusLabels[SizeLabel]->setText(
+            QStringLiteral("%1 x %2").arg(int(rect.height())).arg(int(rect.width())));
         statusLabels[DescriptionLabel]->setText(QStringLiteral("%1 %2 %3").arg(sigla, name, num));
     }
     updateActions();
@@ -269,9 +268,9 @@ void MainWindow::onSelectedItems(int count)
     // One box or none: the count would be stale.
     const QList<Macro*> selected = graph->selectedMacros();
     statusLabels[DescriptionLabel]->setText(
-        selected.size() == 1 ? QStringLiteral("%1 %2 %3").arg(selected.constFirst()->sigla(),
-                                                              selected.constFirst()->name(),
-                                                              selected.constFirst()->num())
+        selected.size() == 1 ? QStringLiteral("%1 %2 %3")
+                                   .arg(selected.constFirst()->sigla(),
+                                        selected.constFirst()->name(), selected.constFirst()->num())
                              : QString());
 }
 
@@ -615,8 +614,8 @@ void MainWindow::rememberDirectory(const QString& filePath)
 
 QString MainWindow::askSavePath(const QString& suggestedName)
 {
-    const QString start =
-        lastDirectory() + QLatin1Char('/') + suggestedName + QLatin1Char('.') + QLatin1String("mcx");
+    const QString start = lastDirectory() + QLatin1Char('/') + suggestedName + QLatin1Char('.') +
+                          QLatin1String("mcx");
     const QString path = FileDialogs::current().getSaveFileName(
         this, tr("Salvar como"), start,
         tr("Arquivos de seq. de macros (*.%1)").arg(QStringLiteral("mcx")));
@@ -919,8 +918,8 @@ void MainWindow::onEditShape(const QString& num)
     if (!document)
         return;
     const Node* node = graph->currentNode();
-    Macro* macro = node && node->macro() && node->num() == num ? node->macro()
-                                                                : group()->findByNumber(num);
+    Macro* macro =
+        node && node->macro() && node->num() == num ? node->macro() : group()->findByNumber(num);
     if (!macro)
         return;
     const Macro before(*macro);

@@ -59,8 +59,7 @@ bool PreSaveChecks::characterCheck()
     return true;
 }
 
-bool PreSaveChecks::askYesNo(const QString& title, const QString& text,
-                             const QString& informative)
+bool PreSaveChecks::askYesNo(const QString& title, const QString& text, const QString& informative)
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No);
     box.setInformativeText(informative);
@@ -85,8 +84,8 @@ bool PreSaveChecks::isMacroFormValid()
         const int row = ScreenText::checkFields(form.constData(), form.size());
         if (row > 0) {
             ++failures;
-            lastFailure = QStringLiteral("\n") + QString::number(row) + QStringLiteral(" - ") +
-                          macro->name();
+            lastFailure =
+                QStringLiteral("\n") + QString::number(row) + QStringLiteral(" - ") + macro->name();
         }
     }
     if (failures == 0)

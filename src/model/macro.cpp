@@ -53,8 +53,7 @@ bool Macro::hasSameValues(const Macro& other) const
            m_isSecurity == other.m_isSecurity && m_form == other.m_form &&
            m_formFields == other.m_formFields && m_confirmationText == other.m_confirmationText &&
            m_validationInt == other.m_validationInt && m_automation == other.m_automation &&
-           m_violation == other.m_violation &&
-           m_violationReactions == other.m_violationReactions &&
+           m_violation == other.m_violation && m_violationReactions == other.m_violationReactions &&
            m_violationTimers == other.m_violationTimers &&
            m_secureSensors == other.m_secureSensors &&
            m_secureActuators == other.m_secureActuators && m_raio == other.m_raio &&

@@ -1,4 +1,3 @@
-#include "support/canvasdriver.h"
 #include "commands/addmacrocommand.h"
 #include "commands/configuremacrocommand.h"
 #include "commands/correctcharacterscommand.h"
@@ -13,6 +12,7 @@
 #include "model/group.h"
 #include "model/macro.h"
 #include "support/canvascheck.h"
+#include "support/canvasdriver.h"
 #include "support/testenvironment.h"
 
 #include <QtTest>
@@ -183,9 +183,9 @@ void TestCommands::apply(Edit edit)
         break;
     }
     case Edit::Move:
-        doc.push(new MoveBoxesCommand(
-            doc, {{macro("A"), QPoint(100, 100), QRect(0, 0, 121, 81)}},
-            {{macro("A"), QPoint(133, 91), QRect(0, 0, 150, 90)}}, MoveBoxesCommand::Source::Drag));
+        doc.push(new MoveBoxesCommand(doc, {{macro("A"), QPoint(100, 100), QRect(0, 0, 121, 81)}},
+                                      {{macro("A"), QPoint(133, 91), QRect(0, 0, 150, 90)}},
+                                      MoveBoxesCommand::Source::Drag));
         break;
     case Edit::Header:
         doc.push(new GroupHeaderCommand(doc, {"OUTRO", "descrição", "2020/01/01 00:00:00"}));

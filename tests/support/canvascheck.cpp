@@ -38,7 +38,9 @@ QString canvasDifference(const GraphWidget& canvas, const Group& group)
 {
     const QList<Macro*> macros = group.macros();
     if (canvas.nodes().size() != macros.size())
-        return QStringLiteral("%1 boxes for %2 macros").arg(canvas.nodes().size()).arg(macros.size());
+        return QStringLiteral("%1 boxes for %2 macros")
+            .arg(canvas.nodes().size())
+            .arg(macros.size());
     QSet<QString> siglas;
     for (const Macro* macro : macros) {
         const QString difference = boxDifference(canvas.nodeFor(macro), macro);
