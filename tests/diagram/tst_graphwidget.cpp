@@ -1,6 +1,9 @@
 #include "support/canvasdriver.h"
+#include "commands/groupdocument.h"
+#include "commands/moveboxescommand.h"
 #include "diagram/edge.h"
 #include "diagram/graphwidget.h"
+#include "diagram/groupdiagram.h"
 #include "diagram/node.h"
 #include "diagram/sizegripitem.h"
 #include "model/group.h"
@@ -8,6 +11,7 @@
 
 #include <QGraphicsScene>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <algorithm>
@@ -54,6 +58,13 @@ private slots:
     void clearAllEmptiesTheDiagram();
     void zoomOutStopsAfterSevenSteps();
     void zoomInHasNoLimitAndCentresTheSelectedBox();
+    void ctrlWheelZoomsAroundTheMouse();
+    void fitToWindow_data();
+    void fitToWindow();
+    void tabWalksTheBoxes_data();
+    void tabWalksTheBoxes();
+    void returnOpensTheSelectedBox();
+    void sceneHoldsEveryBox();
     void pressAndReleaseSignals();
     void selectionFollowsClicks();
     void clicksMarkBoxes();
@@ -65,11 +76,14 @@ private slots:
 
 private:
     Node* load(const QString& sigla, const QPoint& pos, int type = 2);
+    // A document of boxes A, B, C... in a row, shown by the canvas.
+    void showDocument(const QString& siglas);
     // Boxes side by side, 300 apart from (100, 100).
     QList<Node*> loadRow(const QString& siglas);
 
     std::unique_ptr<ZorTest::CanvasDriver> driver;
     GraphWidget* canvas = nullptr;
+    std::unique_ptr<GroupDocument> document;
 };
 
 void TestGraphWidget::init()
@@ -81,6 +95,9 @@ void TestGraphWidget::init()
 
 void TestGraphWidget::cleanup()
 {
+    canvas->setDocument(nullptr);
+    canvas->clearAll();
+    document.reset();
     driver.reset();
     canvas = nullptr;
 }
@@ -90,6 +107,20 @@ Node* TestGraphWidget::load(const QString& sigla, const QPoint& pos, int type)
     canvas->loadSquare(sigla, QStringLiteral("N") + sigla, QStringLiteral("MACRO ") + sigla, type,
                        pos, 121, 81);
     return canvas->nodes().constLast();
+}
+
+void TestGraphWidget::showDocument(const QString& siglas)
+{
+    auto group = std::make_unique<Group>(QString(), QString());
+    for (int i = 0; i < siglas.size(); ++i) {
+        auto* macro = new Macro(QString::number(i + 1), "MACRO", "0", siglas.mid(i, 1), 2, false);
+        macro->setPosition(QPoint(100 + 300 * i, 100));
+        macro->setDimensions(GraphWidget::newBoxRect());
+        group->addMacro(macro);
+    }
+    document = std::make_unique<GroupDocument>(std::move(group));
+    canvas->setDocument(document.get());
+    GroupDiagram::build(*canvas, document->group());
 }
 
 QList<Node*> TestGraphWidget::loadRow(const QString& siglas)
@@ -301,6 +332,118 @@ void TestGraphWidget::zoomInHasNoLimitAndCentresTheSelectedBox()
     QCOMPARE(zooms.count(), 40);
     QCOMPARE(zooms.last().at(0).toInt(), 500);
     QCOMPARE(canvas->transform().m11(), canvas->scaleFactor());
+}
+
+void TestGraphWidget::ctrlWheelZoomsAroundTheMouse()
+{
+    const QPoint mouse(300, 200);
+    const QPointF under = canvas->mapToScene(mouse);
+    const auto turn = [&](Qt::KeyboardModifiers modifiers, int notches) {
+        QWheelEvent event(mouse, canvas->viewport()->mapToGlobal(mouse), QPoint(),
+                          QPoint(0, 120 * notches), Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(canvas->viewport(), &event);
+    };
+    turn(Qt::ControlModifier, 2);
+    QCOMPARE(qRound(canvas->scaleFactor() * 100), 120);
+    QVERIFY((QPointF(canvas->mapFromScene(under)) - mouse).manhattanLength() <= 2);
+    turn(Qt::ControlModifier, -20);
+    QCOMPARE(qRound(canvas->scaleFactor() * 100), 30);
+    turn(Qt::NoModifier, 1);
+    QCOMPARE(qRound(canvas->scaleFactor() * 100), 30);
+}
+
+void TestGraphWidget::fitToWindow_data()
+{
+    QTest::addColumn<QString>("siglas");
+    // 0: anything between the smallest zoom and zoom 1.
+    QTest::addColumn<int>("percent");
+
+    // The 800 x 600 canvas holds two boxes 300 apart at zoom 1.
+    QTest::newRow("small flow: zoom 1") << "AB" << 100;
+    QTest::newRow("wide flow") << "ABCD" << 0;
+    QTest::newRow("wider than the smallest zoom") << "ABCDEFGHIJKL" << 30;
+}
+
+void TestGraphWidget::fitToWindow()
+{
+    QFETCH(QString, siglas);
+    QFETCH(int, percent);
+    const QList<Node*> nodes = loadRow(siglas);
+    canvas->zoomIn();
+    canvas->fitToWindow();
+    const int shownPercent = qRound(canvas->scaleFactor() * 100);
+    if (percent == 0)
+        QVERIFY2(shownPercent > 30 && shownPercent < 100, qPrintable(QString::number(shownPercent)));
+    else
+        QCOMPARE(shownPercent, percent);
+    const QRectF shown = canvas->mapToScene(canvas->viewport()->rect()).boundingRect();
+    const QRectF flow =
+        nodes.constFirst()->sceneBoundingRect() | nodes.constLast()->sceneBoundingRect();
+    QCOMPARE(shown.contains(flow), percent != 30);
+
+    canvas->zoomToActualSize();
+    QCOMPARE(canvas->scaleFactor(), 1.0);
+}
+
+void TestGraphWidget::tabWalksTheBoxes_data()
+{
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("none, Tab") << "" << int(Qt::Key_Tab) << 0 << "A";
+    QTest::newRow("A, Tab") << "A" << int(Qt::Key_Tab) << 0 << "B";
+    QTest::newRow("last, Tab wraps") << "C" << int(Qt::Key_Tab) << 0 << "A";
+    QTest::newRow("none, Shift+Tab") << "" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier)
+                                     << "C";
+    QTest::newRow("B, Shift+Tab") << "B" << int(Qt::Key_Tab) << int(Qt::ShiftModifier) << "A";
+    QTest::newRow("first, Shift+Tab wraps")
+        << "A" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "C";
+}
+
+void TestGraphWidget::tabWalksTheBoxes()
+{
+    QFETCH(QString, selected);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    showDocument("ABC");
+    if (!selected.isEmpty())
+        canvas->findNode(selected)->setMarked(true);
+    QTest::keyClick(canvas, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    const QList<Macro*> macros = canvas->selectedMacros();
+    QCOMPARE(macros.size(), 1);
+    QTEST(macros.constFirst()->sigla(), "expected");
+}
+
+void TestGraphWidget::returnOpensTheSelectedBox()
+{
+    showDocument("ABC");
+    QSignalSpy edits(canvas, &GraphWidget::editShape);
+    canvas->findNode("B")->setMarked(true);
+    QTest::keyClick(canvas, Qt::Key_Return);
+    QCOMPARE(firstArguments(edits), QStringList{"2"});
+    canvas->findNode("C")->setMarked(true);
+    QTest::keyClick(canvas, Qt::Key_Enter);
+    QCOMPARE(edits.count(), 1);
+}
+
+void TestGraphWidget::sceneHoldsEveryBox()
+{
+    showDocument("AB");
+    Macro* a = document->group().macros().constFirst();
+    const QRect size = GraphWidget::newBoxRect();
+    document->push(new MoveBoxesCommand(*document, {{a, a->position(), size}},
+                                        {{a, QPoint(-500, -300), size}},
+                                        MoveBoxesCommand::Source::Drag));
+    QVERIFY(canvas->sceneRect().contains(canvas->nodeFor(a)->sceneBoundingRect()));
+    canvas->showTopLeft();
+    QVERIFY(canvas->mapToScene(canvas->viewport()->rect())
+                .boundingRect()
+                .contains(canvas->nodeFor(a)->sceneBoundingRect()));
+    document->undoStack()->undo();
+    QCOMPARE(canvas->sceneRect(), QRectF(0, 0, GraphWidget::SceneSize, GraphWidget::SceneSize));
 }
 
 void TestGraphWidget::pressAndReleaseSignals()
