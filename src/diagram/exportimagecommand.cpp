@@ -38,6 +38,15 @@ int ExportImageCommand::run(const QString& input, const QString& output, const Q
     Group group{QString(), QString()};
     if (!group.readFile(input))
         return fail(tr("Não foi possível abrir o arquivo ") + input);
+    return write(group, output, factor) ? Success : Failure;
+}
+
+bool ExportImageCommand::write(const Group& group, const QString& output, double factor)
+{
+    if (!isSupported(output)) {
+        fail(tr("Formato de imagem não suportado (use .png ou .svg): ") + output);
+        return false;
+    }
 
     GraphWidget graph;
     graph.showGrid(false);
@@ -46,33 +55,37 @@ int ExportImageCommand::run(const QString& input, const QString& output, const Q
     const QSizeF area = sceneArea(*graph.scene());
     const QSize pixels = pixelSize(area, factor);
     if (pixels.width() > MaxSide || pixels.height() > MaxSide) {
-        return fail(tr("A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.")
-                        .arg(pixels.width())
-                        .arg(pixels.height())
-                        .arg(MaxSide));
+        fail(tr("A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.")
+                 .arg(pixels.width())
+                 .arg(pixels.height())
+                 .arg(MaxSide));
+        return false;
     }
     const bool written = isSvg(output) ? writeSvg(output, graph, area, factor, group.name())
                                        : writePng(output, graph, area, factor);
     if (!written)
-        return fail(tr("Não foi possível salvar o arquivo ") + output);
-    return Success;
+        fail(tr("Não foi possível salvar o arquivo ") + output);
+    return written;
 }
 
 QSizeF ExportImageCommand::sceneArea(const QGraphicsScene& scene)
 {
+    const QRectF bounds = flowBounds(scene);
+    return QSizeF(qMax(qreal(0), bounds.right()) + Margin,
+                  qMax(qreal(0), bounds.bottom()) + Margin);
+}
+
+QRectF ExportImageCommand::flowBounds(const QGraphicsScene& scene)
+{
     // Only what is drawn counts: the boxes and the arrows, not the hidden
     // handles of the boxes.
-    qreal right = 0;
-    qreal bottom = 0;
+    QRectF bounds;
     const QList<QGraphicsItem*> items = scene.items();
     for (const QGraphicsItem* item : items) {
-        if (item->type() != Node::Type && item->type() != Edge::Type)
-            continue;
-        const QRectF bounds = item->sceneBoundingRect();
-        right = qMax(right, bounds.right());
-        bottom = qMax(bottom, bounds.bottom());
+        if (item->type() == Node::Type || item->type() == Edge::Type)
+            bounds |= item->sceneBoundingRect();
     }
-    return QSizeF(right + Margin, bottom + Margin);
+    return bounds;
 }
 
 QSize ExportImageCommand::pixelSize(const QSizeF& area, double scale)
@@ -107,14 +120,19 @@ bool ExportImageCommand::isSvg(const QString& output)
     return QFileInfo(output).suffix().toLower() == QLatin1String("svg");
 }
 
-void ExportImageCommand::draw(QPainter& painter, const GraphWidget& graph, const QSizeF& area,
-                              double scale)
+void ExportImageCommand::preparePainter(QPainter& painter, const GraphWidget& graph)
 {
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     // The boxes write their text in the painter's font.
     QFont font = graph.font();
     font.setPixelSize(FontPixelSize);
     painter.setFont(font);
+}
+
+void ExportImageCommand::draw(QPainter& painter, const GraphWidget& graph, const QSizeF& area,
+                              double scale)
+{
+    preparePainter(painter, graph);
     painter.scale(scale, scale);
     const QRectF sceneRect(QPointF(0, 0), area);
     painter.fillRect(sceneRect, Qt::white);
