@@ -36,6 +36,14 @@ bool anchorRulesApply()
 
 GroupCheck::GroupCheck(const Group& group) : group(group)
 {
+    const QList<Macro*> macros = group.macros();
+    for (const Macro* macro : macros) {
+        if (!macro)
+            continue;
+        byNumber.insert(macro->num(), byNumber.value(macro->num(), macro));
+        bySigla.insert(macro->sigla(), bySigla.value(macro->sigla(), macro));
+        byShortcut.insert(macro->shortcut(), byShortcut.value(macro->shortcut(), macro));
+    }
     if (anchorRulesApply())
         anchorPairs = group.anchorSequences();
 }
@@ -60,7 +68,7 @@ QList<GroupCheck::Finding> GroupCheck::findings() const
 GroupCheck::Finding GroupCheck::finding(const QString& rule, const Macro& macro,
                                         const QString& message)
 {
-    return {rule, macro.sigla(), macro.num(), message};
+    return {rule, macro.sigla(), macro.num(), message, &macro};
 }
 
 void GroupCheck::checkScreens(const Macro& macro, QList<Finding>& found) const
@@ -115,14 +123,14 @@ void GroupCheck::checkIdentity(const Macro& macro, QList<Finding>& found) const
 // Each repetition is told once, at the later macro, naming the first one.
 void GroupCheck::checkDuplicates(const Macro& macro, QList<Finding>& found) const
 {
-    const Macro* first = group.findByNumber(macro.num());
+    const Macro* first = firstByNumber(macro.num());
     if (first && first != &macro) {
         found.append(
             finding(DuplicateNumber, macro,
                     tr("O número %1 já é usado pela macro %2.").arg(macro.num(), first->sigla())));
     }
     // An empty acronym is a fault of its own, told above.
-    first = macro.sigla().isEmpty() ? nullptr : group.findBySigla(macro.sigla());
+    first = macro.sigla().isEmpty() ? nullptr : firstBySigla(macro.sigla());
     if (first && first != &macro) {
         found.append(finding(
             DuplicateSigla, macro,
@@ -131,7 +139,7 @@ void GroupCheck::checkDuplicates(const Macro& macro, QList<Finding>& found) cons
     // "0" and an empty text mean that the macro has no shortcut.
     const QString shortcut = macro.shortcut();
     const bool hasShortcut = !shortcut.isEmpty() && shortcut != QLatin1String("0");
-    first = hasShortcut ? group.findByShortcut(shortcut) : nullptr;
+    first = hasShortcut ? firstByShortcut(shortcut) : nullptr;
     if (first && first != &macro) {
         found.append(
             finding(DuplicateShortcut, macro,
@@ -144,7 +152,7 @@ void GroupCheck::checkFlow(const Macro& macro, QList<Finding>& found) const
     const QStringList flow = macro.flow();
     const QList<quint16> positions = macro.flowPos();
     for (int i = 0; i < flow.size(); ++i) {
-        if (flow.at(i).isEmpty() || group.findBySigla(flow.at(i)))
+        if (flow.at(i).isEmpty() || firstBySigla(flow.at(i)))
             continue;
         found.append(finding(UnknownFlow, macro,
                              tr("A sigla %1 da função F%2 não existe no grupo.")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -23,6 +24,8 @@ public:
         QString sigla;
         QString num;
         QString message;
+        // The macro found at fault, for a view that shows it; not compared.
+        const Macro* macro = nullptr;
 
         bool operator==(const Finding& other) const
         {
@@ -67,6 +70,18 @@ private:
     static Finding finding(const QString& rule, const Macro& macro, const QString& message);
     static QString refusedIdentityCharacters(const QString& text);
 
+    // The first macro of each number, acronym and shortcut, as the group's
+    // own searches find them: one pass over the group, not one per macro.
+    const Macro* firstByNumber(const QString& num) const { return byNumber.value(num); }
+    const Macro* firstBySigla(const QString& sigla) const { return bySigla.value(sigla); }
+    const Macro* firstByShortcut(const QString& shortcut) const
+    {
+        return byShortcut.value(shortcut);
+    }
+
     const Group& group;
+    QHash<QString, const Macro*> byNumber;
+    QHash<QString, const Macro*> bySigla;
+    QHash<QString, const Macro*> byShortcut;
     QList<QPair<const Macro*, const Macro*>> anchorPairs;
 };
