@@ -37,6 +37,8 @@ public:
     void measureUndo();
     void measureRepaint();
     void measureDiff();
+    // The verification dock checking the group again after one configure.
+    void measureCheckRefresh();
     // Fills the report from the figures taken.
     void summarise();
 
@@ -75,6 +77,8 @@ private:
     Samples m_repaint1, m_repaint1Floor, m_repaintMin, m_repaintMinFloor;
     Samples m_diff, m_diffCompare;
     int m_diffMacros = 0;
+    Samples m_checkRefresh;
+    int m_checkFindings = -1;
     double m_peakMb = -1;
     bool m_peakReset = false;
     int m_visibleBoxes[2] = {0, 0};

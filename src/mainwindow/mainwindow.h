@@ -13,7 +13,11 @@
 #include <memory>
 
 class DifferencesDock;
+class FindField;
 class GraphWidget;
+class Macro;
+class RecentFilesMenu;
+class VerificationDock;
 class dlgNovaMacro;
 class Group;
 class GroupDocument;
@@ -90,6 +94,13 @@ private slots:
     void on_actionFrence_triggered();
     void on_actionDeutsche_triggered();
     void on_actionSimulate_triggered();
+    void on_actionExportImage_triggered();
+    void on_actionPrint_triggered();
+    void on_actionFind_triggered();
+    void on_actionFindNext_triggered();
+    void on_actionFindPrevious_triggered();
+    void on_actionZoomActual_triggered();
+    void on_actionZoomFit_triggered();
 
 private:
     enum StatusLabel {
@@ -97,7 +108,7 @@ private:
         ReleaseLabel,
         SizeLabel,
         DescriptionLabel,
-        SpareLabel2,
+        ProblemsLabel,
         ZoomLabel,
         PressLabel,
         StatusLabelCount
@@ -110,6 +121,9 @@ private:
     void createCanvas();
     void connectCanvas();
     void createDifferencesDock();
+    void createVerificationDock();
+    void createFindField();
+    void createRecentFilesMenu();
 
     Group* group() const;
     void updateActions();
@@ -117,6 +131,10 @@ private:
     void updateInfoDock();
     void updateTitle();
     void retranslate();
+    // The status bar's box labels, from the one selected macro as the group
+    // holds it now; emptied when it is gone.
+    void updateSelectionStatus();
+    void tickLanguage(const QString& code);
 
     // Group commands.
     QMessageBox::StandardButton askSaveChanges();
@@ -124,6 +142,7 @@ private:
     bool createGroup(const QString& name, const QString& description);
     void attachDocument();
     bool openFile(const QString& path);
+    void openRecentFile(const QString& path);
     void buildDiagram();
     bool saveGroup();
     bool saveAsDialog(const QString& suggestedName);
@@ -149,6 +168,8 @@ private:
                        const QString& name, const QString& num);
     void onSelectedItems(int count);
     void onEditShape(const QString& num);
+    void configureMacro(Macro* macro);
+    void showFinding(Macro* macro, const QString& rule);
 
     // Reference data.
     void loadReferenceData();
@@ -177,5 +198,8 @@ private:
     ReferenceLists lists;
     GraphWidget* graph = nullptr;
     DifferencesDock* differencesDock = nullptr;
+    VerificationDock* verificationDock = nullptr;
+    FindField* findField = nullptr;
+    RecentFilesMenu* recentFiles = nullptr;
     std::unique_ptr<GroupDocument> document;
 };

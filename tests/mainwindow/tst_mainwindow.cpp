@@ -1,9 +1,12 @@
 #include "app/debuglogger.h"
+#include "commands/configuremacrocommand.h"
+#include "commands/groupdocument.h"
 #include "diagram/graphwidget.h"
 #include "diagram/node.h"
 #include "mainwindow/mainwindow.h"
 #include "model/group.h"
 #include "model/macro.h"
+#include "support/canvasdriver.h"
 #include "support/messagerecorder.h"
 #include "support/modalanswer.h"
 #include "support/testenvironment.h"
@@ -98,6 +101,7 @@ private slots:
     void actionStates();
     void informationDock();
     void statusLabelsAndDeleteFollowTheCanvas();
+    void statusBarForgetsAndFollowsTheMacro();
     void f12ShowsDevComments();
     void descriptionDialogFromInformationList();
     void settingsWrittenOnlyByAcceptedClose();
@@ -247,7 +251,7 @@ void TestMainWindow::statusLabelsAndDeleteFollowTheCanvas()
     action(window, "actionZoomMinus")->trigger();
     QCOMPARE(labels.at(5)->text(), QStringLiteral("90%"));
     QVERIFY(labels.at(0)->text().isEmpty());
-    QVERIFY(labels.at(4)->text().isEmpty());
+    QCOMPARE(labels.at(4)->text(), QStringLiteral("Nenhum problema"));
 
     // Delete removes the selected boxes only.
     const QPoint onCol =
@@ -258,6 +262,40 @@ void TestMainWindow::statusLabelsAndDeleteFollowTheCanvas()
     QVERIFY(!window.currentGroup()->findBySigla("COL"));
     QVERIFY(!canvas->findNode("COL"));
     QVERIFY(canvas->findNode("ENT"));
+}
+
+void TestMainWindow::statusBarForgetsAndFollowsTheMacro()
+{
+    MainWindow window;
+    QVERIFY(showWithGroup(window));
+    addMacro(window, "10", "ENT");
+    addMacro(window, "11", "COL");
+    const QList<QLabel*> labels = statusLabels(window);
+    GraphWidget* canvas = window.canvas();
+    ZorTest::CanvasDriver driver(canvas);
+    driver.click(canvas->findNode("ENT")->sceneBoundingRect().center());
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));
+
+    Macro* ent = window.currentGroup()->findBySigla("ENT");
+    Macro renamed(*ent);
+    renamed.setName("ENTREGA");
+    renamed.setNum("12");
+    window.currentDocument()->push(new ConfigureMacroCommand(*window.currentDocument(), ent,
+                                                             *ent, renamed));
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT ENTREGA 12"));
+    action(window, "actionUndo")->trigger();
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));
+
+    action(window, "actionDelete")->trigger();
+    for (int label : {1, 2, 3})
+        QVERIFY2(labels.at(label)->text().isEmpty(), qPrintable(labels.at(label)->text()));
+
+    driver.click(canvas->findNode("COL")->sceneBoundingRect().center());
+    QVERIFY(!labels.at(3)->text().isEmpty());
+    ZorTest::markSaved(window);
+    action(window, "actionCloseGroup")->trigger();
+    for (int label : {1, 2, 3})
+        QVERIFY2(labels.at(label)->text().isEmpty(), qPrintable(labels.at(label)->text()));
 }
 
 void TestMainWindow::f12ShowsDevComments()
