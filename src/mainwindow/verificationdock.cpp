@@ -9,6 +9,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QMainWindow>
 
 VerificationDock::VerificationDock(QWidget* parent)
     : QDockWidget(parent), ui(new Ui::VerificationDock), m_model(new FindingsModel(this))
@@ -119,6 +120,20 @@ void VerificationDock::activate(const QModelIndex& index)
     const GroupCheck::Finding finding = m_model->finding(index.row());
     if (Macro* macro = macroOf(finding))
         emit findingActivated(macro, finding.rule);
+}
+
+void VerificationDock::showEvent(QShowEvent* event)
+{
+    QDockWidget::showEvent(event);
+    if (m_widened)
+        return;
+    m_widened = true;
+    // Once the window has its size: the messages need more room than the
+    // group's information beside them.
+    QTimer::singleShot(0, this, [this] {
+        if (auto* window = qobject_cast<QMainWindow*>(parentWidget()))
+            window->resizeDocks({this}, {window->width() * 3 / 5}, Qt::Horizontal);
+    });
 }
 
 void VerificationDock::changeEvent(QEvent* event)

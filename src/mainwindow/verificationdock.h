@@ -57,6 +57,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void scheduleRefresh();
@@ -68,4 +69,5 @@ private:
     FindingsModel* m_model;
     QPointer<GroupDocument> m_document;
     QTimer m_timer;
+    bool m_widened = false;
 };
