@@ -46,8 +46,8 @@ Options parseOptions(int argc, char* argv[])
                     QStringLiteral("--runs takes a number of at least %1").arg(MinimumRuns);
         } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
             options.only = QString::fromLocal8Bit(argv[++i]);
-            static const QStringList known{QStringLiteral("open"),   QStringLiteral("save"),
-                                           QStringLiteral("delete"), QStringLiteral("undo"),
+            static const QStringList known{QStringLiteral("open"),    QStringLiteral("save"),
+                                           QStringLiteral("delete"),  QStringLiteral("undo"),
                                            QStringLiteral("repaint"), QStringLiteral("diff"),
                                            QStringLiteral("check")};
             if (!known.contains(options.only))
@@ -65,13 +65,14 @@ Options parseOptions(int argc, char* argv[])
 
 void printUsage(FILE* stream)
 {
-    std::fprintf(stream,
-                 "Usage: zor-bench [--tsv] [--runs N] [--only WHAT]\n"
-                 "  --tsv        one \"figure<TAB>value\" line per figure\n"
-                 "  --runs N     runs per figure after a warm-up (default %d, at least %d)\n"
-                 "  --only WHAT  for a profiler: take only open, save, delete, undo, repaint, diff\n"
-                 "               or check\n",
-                 DefaultRuns, MinimumRuns);
+    std::fprintf(
+        stream,
+        "Usage: zor-bench [--tsv] [--runs N] [--only WHAT]\n"
+        "  --tsv        one \"figure<TAB>value\" line per figure\n"
+        "  --runs N     runs per figure after a warm-up (default %d, at least %d)\n"
+        "  --only WHAT  for a profiler: take only open, save, delete, undo, repaint, diff\n"
+        "               or check\n",
+        DefaultRuns, MinimumRuns);
 }
 
 QtMessageHandler g_previousHandler = nullptr;

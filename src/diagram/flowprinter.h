@@ -23,8 +23,7 @@ public:
     static bool print(QPrinter& printer, const Group& group,
                       const QDate& date = QDate::currentDate());
     // The page's drawing on any painter, page being its printable area.
-    static void paint(QPainter& painter, const QRectF& page, const Group& group,
-                      const QDate& date);
+    static void paint(QPainter& painter, const QRectF& page, const Group& group, const QDate& date);
 
     // The header's left part.
     static QString title(const Group& group);

@@ -14,8 +14,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <QSet>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -679,8 +679,8 @@ void GraphWidget::keyPressEvent(QKeyEvent* event)
 bool GraphWidget::openSelectedBox()
 {
     const QList<QGraphicsItem*> selection = m_scene->selectedItems();
-    auto* node = selection.size() == 1 ? qgraphicsitem_cast<Node*>(selection.constFirst())
-                                       : nullptr;
+    auto* node =
+        selection.size() == 1 ? qgraphicsitem_cast<Node*>(selection.constFirst()) : nullptr;
     if (!node)
         return false;
     m_currentNode = node;
@@ -696,8 +696,7 @@ bool GraphWidget::event(QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
-            selectNextBox(key->key() == Qt::Key_Tab &&
-                          !(key->modifiers() & Qt::ShiftModifier));
+            selectNextBox(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
             return true;
         }
     }

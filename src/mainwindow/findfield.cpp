@@ -53,9 +53,9 @@ void FindField::search(const QString& text)
         showNoMatch(false);
         return;
     }
-    const QList<Macro*> matches =
-        m_canvas && m_canvas->document() ? search.matchesIn(m_canvas->document()->group())
-                                         : QList<Macro*>();
+    const QList<Macro*> matches = m_canvas && m_canvas->document()
+                                      ? search.matchesIn(m_canvas->document()->group())
+                                      : QList<Macro*>();
     if (matches.isEmpty()) {
         showNoMatch(true);
         return;
@@ -76,9 +76,9 @@ void FindField::step(bool forward)
     const MacroSearch search(text());
     if (search.isEmpty())
         return;
-    const QList<Macro*> matches =
-        m_canvas && m_canvas->document() ? search.matchesIn(m_canvas->document()->group())
-                                         : QList<Macro*>();
+    const QList<Macro*> matches = m_canvas && m_canvas->document()
+                                      ? search.matchesIn(m_canvas->document()->group())
+                                      : QList<Macro*>();
     if (matches.isEmpty()) {
         showNoMatch(true);
         return;

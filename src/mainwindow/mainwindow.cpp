@@ -230,10 +230,10 @@ void MainWindow::updateActions()
     Group* group = this->group();
     if (!group) {
         for (QAction* action :
-             {ui->actionSelectAll, ui->actionSaveGroup, ui->actionSaveGroupAs,
-              ui->actionCloseGroup, ui->actionDelete, ui->actionZoomMinus, ui->actionZoomPlus,
-              ui->actionCompareWith, ui->actionSimulate, ui->actionExportImage, ui->actionPrint,
-              ui->actionZoomActual, ui->actionZoomFit})
+             {ui->actionSelectAll, ui->actionSaveGroup, ui->actionSaveGroupAs, ui->actionCloseGroup,
+              ui->actionDelete, ui->actionZoomMinus, ui->actionZoomPlus, ui->actionCompareWith,
+              ui->actionSimulate, ui->actionExportImage, ui->actionPrint, ui->actionZoomActual,
+              ui->actionZoomFit})
             action->setEnabled(false);
         return;
     }
@@ -991,9 +991,11 @@ void MainWindow::loadTranslators(const QString& code)
 void MainWindow::tickLanguage(const QString& code)
 {
     const QString language = code.section(QLatin1Char('_'), 0, 0).toLower();
-    const std::pair<const char*, QAction*> actions[] = {
-        {"en", ui->actionEnglish_2}, {"es", ui->actionEspanhol_2}, {"pt", ui->actionPortugues},
-        {"fr", ui->actionFrence},    {"de", ui->actionDeutsche}};
+    const std::pair<const char*, QAction*> actions[] = {{"en", ui->actionEnglish_2},
+                                                        {"es", ui->actionEspanhol_2},
+                                                        {"pt", ui->actionPortugues},
+                                                        {"fr", ui->actionFrence},
+                                                        {"de", ui->actionDeutsche}};
     for (const auto& entry : actions)
         entry.second->setChecked(language == QLatin1String(entry.first));
 }

@@ -84,8 +84,9 @@ void RecentFilesMenu::rebuild()
         action->setToolTip(QDir::toNativeSeparators(path));
         action->setStatusTip(QDir::toNativeSeparators(path));
         // Queued: the menu is built again, its actions deleted, on the way.
-        connect(action, &QAction::triggered, this, [this, path] { choose(path); },
-                Qt::QueuedConnection);
+        connect(
+            action, &QAction::triggered, this, [this, path] { choose(path); },
+            Qt::QueuedConnection);
     }
     addSeparator();
     QAction* clearAction = addAction(tr("&Limpar lista"));

@@ -372,7 +372,8 @@ void TestExportImage::printsOneLandscapePage()
              1);
     static const QRegularExpression mediaBox(
         QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
-    const QRegularExpressionMatch box = mediaBox.match(QString::fromLatin1(pdf.constData(), pdf.size()));
+    const QRegularExpressionMatch box =
+        mediaBox.match(QString::fromLatin1(pdf.constData(), pdf.size()));
     QVERIFY2(box.hasMatch(), pdf.mid(pdf.indexOf("/MediaBox"), 80).constData());
     QVERIFY(box.captured(1).toDouble() > box.captured(2).toDouble());
 

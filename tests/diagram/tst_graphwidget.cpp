@@ -1,4 +1,3 @@
-#include "support/canvasdriver.h"
 #include "commands/groupdocument.h"
 #include "commands/moveboxescommand.h"
 #include "diagram/edge.h"
@@ -8,6 +7,7 @@
 #include "diagram/sizegripitem.h"
 #include "model/group.h"
 #include "model/macro.h"
+#include "support/canvasdriver.h"
 
 #include <QGraphicsScene>
 #include <QScrollBar>
@@ -374,7 +374,8 @@ void TestGraphWidget::fitToWindow()
     canvas->fitToWindow();
     const int shownPercent = qRound(canvas->scaleFactor() * 100);
     if (percent == 0)
-        QVERIFY2(shownPercent > 30 && shownPercent < 100, qPrintable(QString::number(shownPercent)));
+        QVERIFY2(shownPercent > 30 && shownPercent < 100,
+                 qPrintable(QString::number(shownPercent)));
     else
         QCOMPARE(shownPercent, percent);
     const QRectF shown = canvas->mapToScene(canvas->viewport()->rect()).boundingRect();
@@ -396,8 +397,7 @@ void TestGraphWidget::tabWalksTheBoxes_data()
     QTest::newRow("none, Tab") << "" << int(Qt::Key_Tab) << 0 << "A";
     QTest::newRow("A, Tab") << "A" << int(Qt::Key_Tab) << 0 << "B";
     QTest::newRow("last, Tab wraps") << "C" << int(Qt::Key_Tab) << 0 << "A";
-    QTest::newRow("none, Shift+Tab") << "" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier)
-                                     << "C";
+    QTest::newRow("none, Shift+Tab") << "" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "C";
     QTest::newRow("B, Shift+Tab") << "B" << int(Qt::Key_Tab) << int(Qt::ShiftModifier) << "A";
     QTest::newRow("first, Shift+Tab wraps")
         << "A" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "C";

@@ -84,8 +84,8 @@ void TestNode::textLines_data()
     QTest::newRow("filled") << "INI" << QString("12") << "PARADA"
                             << "INI\n12\nPARADA" << false;
     const QString longName = "SOLICITACAO DE MANUTENCAO PREVENTIVA";
-    QTest::newRow("long name") << "MAN" << QString("30") << longName
-                               << "MAN\n30\n" + longName << true;
+    QTest::newRow("long name") << "MAN" << QString("30") << longName << "MAN\n30\n" + longName
+                               << true;
     QTest::newRow("empty") << none << none << none << "\n\n" << false;
 }
 

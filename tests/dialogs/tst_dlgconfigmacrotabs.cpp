@@ -4,10 +4,9 @@
 #include "support/modalanswer.h"
 #include "support/testenvironment.h"
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTabWidget>
-#include <QHelpEvent>
 #include <QTabWidget>
 #include <QToolTip>
 #include <QtTest>

@@ -53,7 +53,8 @@ void TestFlowOutput::exportDrawsWhatTheCommandLineDraws()
 {
     dialogs.answers = QStringList{env->filePath("window")};
     window->findChild<QAction*>("actionExportImage")->trigger();
-    QCOMPARE(dialogs.requests.constLast().filter, QString("Imagem PNG (*.png);;Imagem SVG (*.svg)"));
+    QCOMPARE(dialogs.requests.constLast().filter,
+             QString("Imagem PNG (*.png);;Imagem SVG (*.svg)"));
     const QImage fromWindow(env->filePath("window.png"));
     QVERIFY(!fromWindow.isNull());
 
@@ -84,10 +85,14 @@ void TestFlowOutput::imagePath_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("path");
 
-    QTest::newRow("no suffix") << "/x/fluxo" << "/x/fluxo.png";
-    QTest::newRow("png") << "/x/fluxo.png" << "/x/fluxo.png";
-    QTest::newRow("svg in capitals") << "/x/fluxo.SVG" << "/x/fluxo.SVG";
-    QTest::newRow("other suffix") << "/x/fluxo.v2" << "/x/fluxo.v2.png";
+    QTest::newRow("no suffix") << "/x/fluxo"
+                               << "/x/fluxo.png";
+    QTest::newRow("png") << "/x/fluxo.png"
+                         << "/x/fluxo.png";
+    QTest::newRow("svg in capitals") << "/x/fluxo.SVG"
+                                     << "/x/fluxo.SVG";
+    QTest::newRow("other suffix") << "/x/fluxo.v2"
+                                  << "/x/fluxo.v2.png";
 }
 
 void TestFlowOutput::imagePath()

@@ -280,8 +280,8 @@ void TestMainWindow::statusBarForgetsAndFollowsTheMacro()
     Macro renamed(*ent);
     renamed.setName("ENTREGA");
     renamed.setNum("12");
-    window.currentDocument()->push(new ConfigureMacroCommand(*window.currentDocument(), ent,
-                                                             *ent, renamed));
+    window.currentDocument()->push(
+        new ConfigureMacroCommand(*window.currentDocument(), ent, *ent, renamed));
     QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT ENTREGA 12"));
     action(window, "actionUndo")->trigger();
     QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));

@@ -73,9 +73,8 @@ void TestRecentFilesMenu::lastEightNewestFirstAcrossARestart()
         }
         // A save as puts its file first.
         dialogs.answers = QStringList{group(10)};
-        ZorTest::answerNextModal([](QWidget* modal) {
-            modal->findChild<QPushButton*>("qpbOk")->click();
-        });
+        ZorTest::answerNextModal(
+            [](QWidget* modal) { modal->findChild<QPushButton*>("qpbOk")->click(); });
         window.findChild<QAction*>("actionSaveGroupAs")->trigger();
         // An entry chosen again moves to the top.
         choose(window, group(5));

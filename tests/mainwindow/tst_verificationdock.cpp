@@ -135,19 +135,18 @@ void TestVerificationDock::rowsAreTheCommandLineFindings()
     QSet<QString> rules;
     for (const QJsonValue value : files.at(0).toObject().value("findings").toArray()) {
         const QJsonObject finding = value.toObject();
-        expected.append(QStringList{finding.value("rule").toString(),
-                                    finding.value("sigla").toString(),
-                                    finding.value("num").toString(),
-                                    finding.value("message").toString()}
-                            .join(QLatin1Char('|')));
+        expected.append(
+            QStringList{finding.value("rule").toString(), finding.value("sigla").toString(),
+                        finding.value("num").toString(), finding.value("message").toString()}
+                .join(QLatin1Char('|')));
         rules.insert(finding.value("rule").toString());
     }
     QVERIFY2(rules.size() >= 5, qPrintable(expected.join('\n')));
 
     open(env->filePath("faults.mcx"));
     QCOMPARE(rows(*dock()), expected);
-    const auto labels = window->statusBar()->findChildren<QLabel*>(QString(),
-                                                                   Qt::FindDirectChildrenOnly);
+    const auto labels =
+        window->statusBar()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
     QCOMPARE(labels.at(4)->text(), QString("%1 problemas").arg(expected.size()));
     QVERIFY(!window->currentGroup()->isModified());
 
@@ -198,10 +197,14 @@ void TestVerificationDock::activatingAFinding_data()
     QTest::addColumn<QString>("sigla");
     QTest::addColumn<bool>("configures");
 
-    QTest::newRow("unknown next macro") << "unknown-flow" << "COL" << false;
-    QTest::newRow("duplicate shortcut") << "duplicate-shortcut" << "ENT" << false;
-    QTest::newRow("refused character") << "characters" << "INI" << true;
-    QTest::newRow("field marker") << "field-markers" << "REI" << true;
+    QTest::newRow("unknown next macro") << "unknown-flow"
+                                        << "COL" << false;
+    QTest::newRow("duplicate shortcut") << "duplicate-shortcut"
+                                        << "ENT" << false;
+    QTest::newRow("refused character") << "characters"
+                                       << "INI" << true;
+    QTest::newRow("field marker") << "field-markers"
+                                  << "REI" << true;
 }
 
 void TestVerificationDock::activatingAFinding()
