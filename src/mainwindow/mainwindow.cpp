@@ -76,6 +76,7 @@ MainWindow::MainWindow(QWidget* parent)
     createVerificationDock();
     createFindField();
     createRecentFilesMenu();
+    groupLanguageActions();
     updateEditActions();
     loadReferenceData();
     updateInfoDock();
@@ -213,6 +214,11 @@ void MainWindow::createRecentFilesMenu()
     recentFiles = new RecentFilesMenu(this);
     ui->menuZor_Quorvane_2_0->insertMenu(ui->actionCompareWith, recentFiles);
     connect(recentFiles, &RecentFilesMenu::openRequested, this, &MainWindow::openRecentFile);
+}
+
+void MainWindow::groupLanguageActions()
+{
+    // One language ticked at a time, and choosing it again keeps the tick.
     auto* languages = new QActionGroup(this);
     for (QAction* action : {ui->actionEnglish_2, ui->actionEspanhol_2, ui->actionPortugues,
                             ui->actionFrence, ui->actionDeutsche})

@@ -124,6 +124,7 @@ private:
     void createVerificationDock();
     void createFindField();
     void createRecentFilesMenu();
+    void groupLanguageActions();
 
     Group* group() const;
     void updateActions();
