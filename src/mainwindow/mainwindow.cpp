@@ -259,19 +259,33 @@ void MainWindow::onNewPosition(const QPoint& position, const QRectF& rect, const
 
 void MainWindow::onSelectedItems(int count)
 {
+    Q_UNUSED(count)
     updateActions();
-    if (count > 1) {
-        statusLabels[DescriptionLabel]->setText(QString::number(count) +
+    showSelection();
+}
+
+// The status bar says what is selected as the group holds it now, also after
+// an undo renamed, resized or removed it.
+void MainWindow::showSelection()
+{
+    const QList<Macro*> selected = document ? graph->selectedMacros() : QList<Macro*>();
+    if (selected.size() > 1) {
+        statusLabels[DescriptionLabel]->setText(QString::number(selected.size()) +
                                                 tr(" objetos selecionados"));
         return;
     }
-    // One box or none: the count would be stale.
-    const QList<Macro*> selected = graph->selectedMacros();
+    const Node* node = selected.isEmpty() ? nullptr : graph->nodeFor(selected.constFirst());
+    if (!node) {
+        statusLabels[SizeLabel]->clear();
+        statusLabels[DescriptionLabel]->clear();
+        return;
+    }
+    const Macro* macro = node->macro();
+    const QRectF rect = node->boundingRect();
+    statusLabels[SizeLabel]->setText(
+        QStringLiteral("%1 x %2").arg(int(rect.height())).arg(int(rect.width())));
     statusLabels[DescriptionLabel]->setText(
-        selected.size() == 1 ? QStringLiteral("%1 %2 %3")
-                                   .arg(selected.constFirst()->sigla(),
-                                        selected.constFirst()->name(), selected.constFirst()->num())
-                             : QString());
+        QStringLiteral("%1 %2 %3").arg(macro->sigla(), macro->name(), macro->num()));
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -536,6 +550,7 @@ void MainWindow::closeGroup()
     updateInfoDock();
     updateActions();
     updateEditActions();
+    showSelection();
 }
 
 bool MainWindow::createGroup(const QString& name, const QString& description)
@@ -553,6 +568,7 @@ void MainWindow::attachDocument()
     QUndoStack* stack = document->undoStack();
     ui->undoView->setStack(stack);
     connect(document.get(), &GroupDocument::changed, this, &MainWindow::updateActions);
+    connect(document.get(), &GroupDocument::changed, this, &MainWindow::showSelection);
     // After the document has followed the stack: the Save action and the
     // title show whether the group differs from its file.
     connect(stack, &QUndoStack::indexChanged, this, &MainWindow::updateActions);

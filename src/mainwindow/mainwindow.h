@@ -148,6 +148,7 @@ private:
     void onNewPosition(const QPoint& position, const QRectF& rect, const QString& sigla,
                        const QString& name, const QString& num);
     void onSelectedItems(int count);
+    void showSelection();
     void onEditShape(const QString& num);
 
     // Reference data.

@@ -253,11 +253,18 @@ void TestMainWindow::statusLabelsAndDeleteFollowTheCanvas()
     const QPoint onCol =
         canvas->mapFromScene(canvas->findNode("COL")->sceneBoundingRect().center());
     QTest::mouseClick(viewport, Qt::LeftButton, {}, onCol);
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("COL MACRO COL 11"));
     QTest::keyRelease(&window, Qt::Key_Delete);
     QCOMPARE(window.currentGroup()->macroCount(), 1);
     QVERIFY(!window.currentGroup()->findBySigla("COL"));
     QVERIFY(!canvas->findNode("COL"));
     QVERIFY(canvas->findNode("ENT"));
+    // The status bar forgets the deleted macro, and shows it again with its
+    // box when the deletion is undone.
+    QCOMPARE(labels.at(3)->text(), QString());
+    action(window, "actionUndo")->trigger();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, onCol);
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("COL MACRO COL 11"));
 }
 
 void TestMainWindow::f12ShowsDevComments()
