@@ -84,13 +84,6 @@ struct Options
 const char* const HeadlessCommands[] = {"--convert", "--check", "--diff", "--export-image",
                                             "--simulate"};
 
-bool hasDisplay()
-{
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
 bool hasArgument(int argc, char* argv[], const char* const* options, size_t count)
 {
     for (int i = 1; i < argc; ++i) {
@@ -117,11 +110,35 @@ bool requestsHeadlessCommand(int argc, char* argv[])
     return hasArgument(argc, argv, HeadlessCommands, std::size(HeadlessCommands));
 }
 
+// DISPLAY and WAYLAND_DISPLAY say where the window goes only where Qt's
+// platform is X11 or Wayland by default, and only while no other platform is
+// named; elsewhere Qt finds its display, or says why not, itself.
+bool displayVariablesApply(int argc, char* argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    static const char* const platformOptions[] = {"-platform", "--platform"};
+    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           !hasArgument(argc, argv, platformOptions, std::size(platformOptions));
+#else
+    Q_UNUSED(argc)
+    Q_UNUSED(argv)
+    return false;
+#endif
+}
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 void setApplicationNames()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
     QCoreApplication::setApplicationName(QStringLiteral("Zor"));
     QCoreApplication::setApplicationVersion(Version::number());
+    // Lets a Wayland desktop match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.orvenda.zor"));
 }
 
 void setUpParser(QCommandLineParser& parser, const Options& options)
@@ -223,11 +240,13 @@ int main(int argc, char* argv[])
     Q_INIT_RESOURCE(zortranslations);
     if (requestsHeadlessCommand(argc, argv))
         return runHeadlessCommand(argc, argv);
-    if (runsWithoutWindow(argc, argv) && !hasDisplay())
+    if (displayVariablesApply(argc, argv) && !hasDisplay()) {
+        if (!runsWithoutWindow(argc, argv)) {
+            std::fprintf(stderr,
+                         "zor: no display found (set DISPLAY, or QT_QPA_PLATFORM=offscreen)\n");
+            return 1;
+        }
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!hasDisplay()) {
-        std::fprintf(stderr, "zor: no display found (set DISPLAY, or QT_QPA_PLATFORM=offscreen)\n");
-        return 1;
     }
 
     Q_INIT_RESOURCE(zoricons);
