@@ -57,8 +57,9 @@ bool BenchRun::writeGroups(QString* error)
 {
     for (int count : {SmallGroup, LargeGroup}) {
         const std::unique_ptr<Group> group = BenchGroups::generate(count);
-        QString anchor;
-        if (group->findAnchorSequence(anchor)) {
+        QString from;
+        QString next;
+        if (group->findAnchorSequence(from, next)) {
             *error = QStringLiteral("the %1-macro group has an anchor sequence").arg(count);
             return false;
         }

@@ -504,8 +504,12 @@ bool MainWindow::saveAsDialog(const QString& suggestedName)
 
 void MainWindow::reportSaveFailure(const QString& path)
 {
+    // The system's reason, when there is one, on a second line.
+    const QString reason = group ? group->errorString() : QString();
     QMessageBox box(QMessageBox::Critical, tr("Erro!"),
-                    tr("Não foi possível salvar o arquivo ") + path, QMessageBox::Ok, this);
+                    tr("Não foi possível salvar o arquivo ") + path +
+                        (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason),
+                    QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -555,9 +559,10 @@ bool MainWindow::saveAsSequence()
 
 bool MainWindow::passesSaveChecks()
 {
-    QString sigla;
-    if (group->findAnchorSequence(sigla)) {
-        group->showAnchorSequenceError(sigla);
+    QString from;
+    QString next;
+    if (group->findAnchorSequence(from, next)) {
+        group->showAnchorSequenceError(from, next);
         return false;
     }
     return isMacroFormValid();
