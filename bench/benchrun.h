@@ -35,6 +35,8 @@ public:
     void measureSave();
     void measureDelete();
     void measureRepaint();
+    // The check of "zor --check" on 100 and on 999 macros, without a window.
+    void measureCheck();
     // Fills the report from the figures taken.
     void summarise();
 
@@ -68,6 +70,7 @@ private:
     Samples m_save, m_groupSave, m_saveFloor;
     Samples m_delete, m_deleteFloor;
     Samples m_repaint1, m_repaint1Floor, m_repaintMin, m_repaintMinFloor;
+    Samples m_check[2];
     double m_peakMb = -1;
     bool m_peakReset = false;
     int m_visibleBoxes[2] = {0, 0};

@@ -27,7 +27,7 @@ struct Options
     bool tsv = false;
     int runs = DefaultRuns;
     // For a profiler: the one measurement to take (open, save, delete,
-    // repaint); the window is set up in any case.
+    // repaint, check); the window is set up in any case.
     QString only;
     bool help = false;
     QString error;
@@ -47,9 +47,10 @@ Options parseOptions(int argc, char* argv[])
         } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
             options.only = QString::fromLocal8Bit(argv[++i]);
             static const QStringList known{QStringLiteral("open"), QStringLiteral("save"),
-                                           QStringLiteral("delete"), QStringLiteral("repaint")};
+                                           QStringLiteral("delete"), QStringLiteral("repaint"),
+                                           QStringLiteral("check")};
             if (!known.contains(options.only))
-                options.error = QStringLiteral("--only takes open, save, delete or repaint");
+                options.error = QStringLiteral("--only takes open, save, delete, repaint or check");
         } else if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
             options.help = true;
         } else {
@@ -66,7 +67,7 @@ void printUsage(FILE* stream)
                  "Usage: zor-bench [--tsv] [--runs N] [--only WHAT]\n"
                  "  --tsv        one \"figure<TAB>value\" line per figure\n"
                  "  --runs N     runs per figure after a warm-up (default %d, at least %d)\n"
-                 "  --only WHAT  for a profiler: take only open, save, delete or repaint\n",
+                 "  --only WHAT  for a profiler: take only open, save, delete, repaint or check\n",
                  DefaultRuns, MinimumRuns);
 }
 
@@ -147,6 +148,8 @@ int main(int argc, char* argv[])
         run.measureDelete();
     if (wanted("repaint"))
         run.measureRepaint();
+    if (wanted("check"))
+        run.measureCheck();
     run.summarise();
 
     QTextStream out(stdout);
