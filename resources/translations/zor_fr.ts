@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="pt_BR">
 <context>
+    <name>AnchorSettings</name>
+    <message>
+        <source>%1: o valor &quot;%2&quot; da chave &quot;%3&quot; da seção &quot;ancora&quot; não é um número de 0 a %4 e foi ignorado.</source>
+        <translation>%1&#xa0;: la valeur &quot;%2&quot; de la clé &quot;%3&quot; de la section &quot;ancora&quot; n’est pas un nombre de 0 à %4 et a été ignorée.</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -53,6 +60,25 @@
         <source>Não foi possível salvar o arquivo </source>
         <translation>Impossible d’enregistrer le fichier </translation>
     </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
+        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même&#xa0;: </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.</source>
+        <translation>L’image aurait %1 x %2 pixels&#xa0;; le maximum est de %3 pixels au total.</translation>
+    </message>
+</context>
+<context>
+    <name>FileSaver</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</source>
+        <translation>Ce n’est pas un fichier ordinaire (c’est un dossier, un périphérique ou un tube) et il ne sera pas remplacé.</translation>
+    </message>
+    <message>
+        <source>O arquivo está protegido contra gravação.</source>
+        <translation>Le fichier est en lecture seule.</translation>
+    </message>
 </context>
 <context>
     <name>Group</name>
@@ -83,6 +109,14 @@
     <message>
         <source>Formato do arquivo inválido (</source>
         <translation>Format de fichier non valide (</translation>
+    </message>
+    <message>
+        <source>(e mais %1)</source>
+        <translation>(et %1 de plus)</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 está danificado; foi lido assim mesmo:</source>
+        <translation>Le fichier %1 est endommagé&#xa0;; il a été lu malgré tout&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -142,6 +176,40 @@
     <message>
         <source>%1 violações; o terminal aceita no máximo %2.</source>
         <translation>%1 violations&#xa0;; le terminal en accepte au plus %2.</translation>
+    </message>
+    <message>
+        <source>O número %1 está fora do intervalo de %2 a %3.</source>
+        <translation>Le numéro %1 est hors de l’intervalle de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 está fora do intervalo de 0 a %2.</source>
+        <translation>Le raccourci %1 est hors de l’intervalle de 0 à %2.</translation>
+    </message>
+    <message>
+        <source>Macro com análise de âncora e atalho %1: uma macro com a violação de âncora não tem atalho.</source>
+        <translation>Macro avec analyse d’ancre et raccourci %1&#xa0;: une macro avec la violation d’ancre n’a pas de raccourci.</translation>
+    </message>
+</context>
+<context>
+    <name>InputFile</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe).</source>
+        <translation>Ce n’est pas un fichier ordinaire (c’est un dossier, un périphérique ou un tube).</translation>
+    </message>
+    <message>
+        <source>O arquivo tem %1 bytes; um grupo de macros não passa de %2 bytes.</source>
+        <translation>Le fichier fait %1 octets&#xa0;; un groupe de macros ne dépasse pas %2 octets.</translation>
+    </message>
+</context>
+<context>
+    <name>MacroJson</name>
+    <message>
+        <source>O valor %1 de &quot;%2&quot; não é um número inteiro; lido como %3.</source>
+        <translation>La valeur %1 de &quot;%2&quot; n’est pas un nombre entier&#xa0;; lue comme %3.</translation>
+    </message>
+    <message>
+        <source>O valor %1 de &quot;%2&quot; está fora do intervalo de %3 a %4; lido como %5.</source>
+        <translation>La valeur %1 de &quot;%2&quot; est hors de l’intervalle de %3 à %4&#xa0;; lue comme %5.</translation>
     </message>
 </context>
 <context>
@@ -482,6 +550,48 @@ ces modifications&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>McrReader</name>
+    <message>
+        <source>O arquivo tem %1 bytes, menos que os %2 do cabeçalho de um arquivo .mcr.</source>
+        <translation>Le fichier fait %1 octets, moins que les %2 de l’en-tête d’un fichier .mcr.</translation>
+    </message>
+    <message>
+        <source>O arquivo termina antes do fim dos seus dados (%1).</source>
+        <translation>Le fichier se termine avant la fin de ses données (%1).</translation>
+    </message>
+    <message>
+        <source>O arquivo tem %1 bytes, menos que os %2 do cabeçalho: o grupo fica vazio.</source>
+        <translation>Le fichier fait %1 octets, moins que les %2 de l’en-tête&#xa0;: le groupe reste vide.</translation>
+    </message>
+    <message>
+        <source>Sobram %1 bytes depois do último registro completo; foram ignorados.</source>
+        <translation>Il reste %1 octets après le dernier enregistrement complet&#xa0;; ils ont été ignorés.</translation>
+    </message>
+    <message>
+        <source>A versão %1 é mais nova que a de qualquer arquivo .mcr.</source>
+        <translation>La version %1 est plus récente que celle de tout fichier .mcr.</translation>
+    </message>
+    <message>
+        <source>O comprimento do nome, %1, passa dos %2 bytes do campo e foi cortado.</source>
+        <translation>La longueur du nom, %1, dépasse les %2 octets du champ et a été tronquée.</translation>
+    </message>
+    <message>
+        <source>O comprimento da sigla, %1, passa dos %2 bytes do campo e foi cortado.</source>
+        <translation>La longueur du sigle, %1, dépasse les %2 octets du champ et a été tronquée.</translation>
+    </message>
+</context>
+<context>
+    <name>McxReader</name>
+    <message>
+        <source>Erro de sintaxe JSON na linha %1, coluna %2 (byte %3): %4.</source>
+        <translation>Erreur de syntaxe JSON à la ligne %1, colonne %2 (octet %3)&#xa0;: %4.</translation>
+    </message>
+    <message>
+        <source>A versão do arquivo, %1, não pôde ser lida; o arquivo é lido no formato atual.</source>
+        <translation>La version du fichier, %1, n’a pas pu être lue&#xa0;; le fichier est lu dans le format actuel.</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
@@ -526,6 +636,84 @@ ces modifications&#xa0;?</translation>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valeur inattendue après &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus d’espace disponible sur le périphérique</translation>
+    </message>
+</context>
+<context>
+    <name>QJsonParseError</name>
+    <message>
+        <source>unterminated object</source>
+        <translation>objet non terminé</translation>
+    </message>
+    <message>
+        <source>missing name separator</source>
+        <translation>séparateur de nom manquant</translation>
+    </message>
+    <message>
+        <source>unterminated array</source>
+        <translation>tableau non terminé</translation>
+    </message>
+    <message>
+        <source>missing value separator</source>
+        <translation>séparateur de valeurs manquant</translation>
+    </message>
+    <message>
+        <source>illegal value</source>
+        <translation>valeur non valide</translation>
+    </message>
+    <message>
+        <source>invalid termination by number</source>
+        <translation>terminaison non valide par un nombre</translation>
+    </message>
+    <message>
+        <source>illegal number</source>
+        <translation>nombre non valide</translation>
+    </message>
+    <message>
+        <source>invalid escape sequence</source>
+        <translation>séquence d’échappement non valide</translation>
+    </message>
+    <message>
+        <source>invalid UTF8 string</source>
+        <translation>chaîne UTF-8 non valide</translation>
+    </message>
+    <message>
+        <source>unterminated string</source>
+        <translation>chaîne non terminée</translation>
+    </message>
+    <message>
+        <source>object is missing after a comma</source>
+        <translation>objet manquant après une virgule</translation>
+    </message>
+    <message>
+        <source>too deeply nested document</source>
+        <translation>document trop imbriqué</translation>
+    </message>
+    <message>
+        <source>too large document</source>
+        <translation>document trop volumineux</translation>
+    </message>
+    <message>
+        <source>garbage at the end of the document</source>
+        <translation>données superflues à la fin du document</translation>
     </message>
 </context>
 <context>
