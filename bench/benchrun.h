@@ -37,6 +37,8 @@ public:
     void measureUndo();
     void measureRepaint();
     void measureDiff();
+    // The check of "zor --check" on 100 and on 999 macros, without a window.
+    void measureCheck();
     // Fills the report from the figures taken.
     void summarise();
 
@@ -75,6 +77,7 @@ private:
     Samples m_repaint1, m_repaint1Floor, m_repaintMin, m_repaintMinFloor;
     Samples m_diff, m_diffCompare;
     int m_diffMacros = 0;
+    Samples m_check[2];
     double m_peakMb = -1;
     bool m_peakReset = false;
     int m_visibleBoxes[2] = {0, 0};

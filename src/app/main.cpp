@@ -1,6 +1,7 @@
 #include "app/debuglogger.h"
 #include "app/sessionlanguage.h"
 #include "app/version.h"
+#include "app/zorobject.h"
 #include "compare/diffcommand.h"
 #include "diagram/exportimagecommand.h"
 #include "io/checkcommand.h"
@@ -11,9 +12,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDebug>
 #include <QDir>
-#include <QLoggingCategory>
 #include <QScreen>
 
 #include <cstdio>
@@ -167,6 +166,18 @@ QString languageOption(const QStringList& arguments)
     return parser.value(options.language);
 }
 
+// The commands without a window print only their own output: their
+// messages and reports. The toolkit's notes about the session (a missing
+// runtime folder, the platform) and the program's diagnostics are not for a
+// script's standard error; only what ends the process still shows.
+void headlessMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtCriticalMsg && type != QtFatalMsg)
+        return;
+    const QByteArray line = qFormatLogMessage(type, context, text).toLocal8Bit();
+    std::fprintf(stderr, "%s\n", line.constData());
+}
+
 int usageError(const QString& usage, int status = 1)
 {
     const QByteArray text =
@@ -181,15 +192,14 @@ int runHeadlessCommand(int argc, char* argv[])
 {
     // No window is ever shown; the offscreen platform needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Before the application object, whose start-up has notes of its own.
+    qInstallMessageHandler(headlessMessageHandler);
     // Widgets, for the canvas items that draw the exported pictures.
     QApplication app(argc, argv);
     setApplicationNames();
     // Only -l translates: a script sees the same messages whatever language
     // the window was left in.
     const SessionLanguage language(languageOption(app.arguments()));
-    // Standard error carries the messages for the user and the warnings;
-    // QT_LOGGING_RULES can bring the debug lines back.
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
     QCommandLineParser parser;
     const Options options;
@@ -269,6 +279,9 @@ int main(int argc, char* argv[])
 
     MessageBoxMessenger messenger;
     Messenger::install(&messenger);
+    // Read now, so that a value refused in "zor.ini" is told before the
+    // window opens rather than in the middle of some later command.
+    ZorObject::anchorSettings();
 
     MainWindow window;
     language.handOver();
@@ -283,7 +296,7 @@ int main(int argc, char* argv[])
         window.setWindowTitle(window.windowTitle() + QStringLiteral(" - Debug"));
         window.setGeometry(1600, 58, 800, 842);
         window.show();
-        qDebug() << "dir " << workingDirectory;
+        DebugLogger::instance()->write(QStringLiteral("main - dir ") + workingDirectory);
     }
     return app.exec();
 }

@@ -661,8 +661,12 @@ bool MainWindow::writeNewFile(const QString& path)
 
 void MainWindow::reportSaveFailure(const QString& path)
 {
+    // The system's reason, when there is one, on a second line.
+    const QString reason = document ? group()->errorString() : QString();
     QMessageBox box(QMessageBox::Critical, tr("Erro!"),
-                    tr("Não foi possível salvar o arquivo ") + path, QMessageBox::Ok, this);
+                    tr("Não foi possível salvar o arquivo ") + path +
+                        (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason),
+                    QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -725,9 +729,10 @@ bool MainWindow::saveAsSequence()
 
 bool MainWindow::passesSaveChecks()
 {
-    QString sigla;
-    if (group()->findAnchorSequence(sigla)) {
-        group()->showAnchorSequenceError(sigla);
+    QString from;
+    QString next;
+    if (group()->findAnchorSequence(from, next)) {
+        group()->showAnchorSequenceError(from, next);
         return false;
     }
     return isMacroFormValid();

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QList>
-#include <QPair>
 #include <QString>
 
 class Group;
 class Macro;
+struct ReadNote;
 
 // Everything in a group that the terminal would refuse or that stops the
 // editor from saving it, found without asking anyone: the checks of a
@@ -32,6 +33,9 @@ public:
     };
 
     // The limits of the terminal.
+    static constexpr int MinNumber = 1;
+    static constexpr int MaxNumber = 999;
+    static constexpr int MaxShortcut = 249;
     static constexpr int MaxSiglaLength = 3;
     static constexpr int MaxFlowEntries = 10;
     static constexpr int MaxViolations = 20;
@@ -41,6 +45,8 @@ public:
     static const QString FieldMarkers;
     static const QString NameCharacters;
     static const QString Sigla;
+    static const QString NumberRange;
+    static const QString ShortcutRange;
     static const QString DuplicateNumber;
     static const QString DuplicateSigla;
     static const QString DuplicateShortcut;
@@ -48,17 +54,25 @@ public:
     static const QString FlowCount;
     static const QString AnchorSequence;
     static const QString RadiusRange;
+    static const QString AnchorShortcut;
     static const QString ViolationCount;
+    // What the reading of the file found odd (the group's read notes).
+    static const QString LegacyDamage;
+    static const QString ValueRange;
 
     explicit GroupCheck(const Group& group);
 
-    // Macro by macro in list order, the rules in the order above. The anchor
-    // rules are left out when the anchor settings name no anchor violation.
+    // The read notes of the group first, then macro by macro in list order,
+    // the rules in the order above. The anchor rules are left out when the
+    // anchor settings name no anchor violation. Linear in the number of
+    // macros and flow entries.
     QList<Finding> findings() const;
 
 private:
+    static Finding fromNote(const ReadNote& note);
     void checkScreens(const Macro& macro, QList<Finding>& found) const;
     void checkIdentity(const Macro& macro, QList<Finding>& found) const;
+    void checkRanges(const Macro& macro, QList<Finding>& found) const;
     void checkDuplicates(const Macro& macro, QList<Finding>& found) const;
     void checkFlow(const Macro& macro, QList<Finding>& found) const;
     void checkAnchor(const Macro& macro, QList<Finding>& found) const;
@@ -68,5 +82,11 @@ private:
     static QString refusedIdentityCharacters(const QString& text);
 
     const Group& group;
-    QList<QPair<const Macro*, const Macro*>> anchorPairs;
+    // The first macro of each number, acronym and shortcut, as the group's
+    // lookups find it, and the macros with anchor analysis that follow each
+    // one with anchor analysis.
+    QHash<QString, const Macro*> firstByNumber;
+    QHash<QString, const Macro*> firstBySigla;
+    QHash<QString, const Macro*> firstByShortcut;
+    QHash<const Macro*, QList<const Macro*>> anchorNext;
 };
