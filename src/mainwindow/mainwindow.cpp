@@ -244,16 +244,13 @@ void MainWindow::updateInfoDock()
 void MainWindow::onNewPosition(const QPoint& position, const QRectF& rect, const QString& sigla,
                                const QString& name, const QString& num)
 {
-    if (position.isNull()) {
-        statusLabels[ReleaseLabel]->clear();
-        statusLabels[SizeLabel]->clear();
-        statusLabels[DescriptionLabel]->clear();
-    } else {
-        statusLabels[ReleaseLabel]->setText(pointText(position));
-        statusLabels[SizeLabel]->setText(
-            QStringLiteral("%1 x %2").arg(int(rect.height())).arg(int(rect.width())));
-        statusLabels[DescriptionLabel]->setText(QStringLiteral("%1 %2 %3").arg(sigla, name, num));
-    }
+    Q_UNUSED(rect)
+    Q_UNUSED(sigla)
+    Q_UNUSED(name)
+    Q_UNUSED(num)
+    statusLabels[ReleaseLabel]->setText(position.isNull() ? QString() : pointText(position));
+    // The box released shows with its size, several boxes as their count.
+    showSelection();
     updateActions();
 }
 

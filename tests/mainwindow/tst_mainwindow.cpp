@@ -265,6 +265,12 @@ void TestMainWindow::statusLabelsAndDeleteFollowTheCanvas()
     action(window, "actionUndo")->trigger();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, onCol);
     QCOMPARE(labels.at(3)->text(), QStringLiteral("COL MACRO COL 11"));
+    // What shows as selected is what Delete removes.
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, onBox);
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("2 objetos selecionados"));
+    action(window, "actionDelete")->trigger();
+    QCOMPARE(window.currentGroup()->macroCount(), 0);
+    QVERIFY(canvas->nodes().isEmpty());
 }
 
 void TestMainWindow::f12ShowsDevComments()
