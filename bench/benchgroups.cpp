@@ -1,6 +1,7 @@
 #include "benchgroups.h"
 
 #include "model/group.h"
+#include "model/groupcheck.h"
 #include "model/macro.h"
 
 #include <QByteArray>
@@ -116,8 +117,12 @@ void setFlow(Macro& macro, int index, int macroCount)
 Macro* makeMacro(int index, int macroCount)
 {
     const QString number = QString::number(index + 1);
-    auto* macro = new Macro(number, QStringLiteral("MACRO %1").arg(index + 1), number,
-                            siglaAt(index), index % 7, index % 2 == 1);
+    // The terminal's shortcuts end at 249, and a macro with anchor analysis
+    // has none.
+    const bool hasShortcut = index + 1 <= GroupCheck::MaxShortcut && index % AnchorEvery != 0;
+    auto* macro = new Macro(number, QStringLiteral("MACRO %1").arg(index + 1),
+                            hasShortcut ? number : QStringLiteral("0"), siglaAt(index), index % 7,
+                            index % 2 == 1);
     macro->setForm(formFor(index));
     macro->setConfirmationText(confirmationFor(index));
     macro->setValidationInt(quint16(index % 64));

@@ -17,6 +17,7 @@
 #include "mainwindow/verificationdock.h"
 #include "model/macro.h"
 #include "model/group.h"
+#include "model/groupcheck.h"
 
 #include <QDir>
 #include <QEvent>
@@ -78,8 +79,9 @@ bool BenchRun::writeGroups(QString* error)
     }
     for (int count : {SmallGroup, LargeGroup}) {
         const std::unique_ptr<Group> group = BenchGroups::generate(count);
-        QString anchor;
-        if (group->findAnchorSequence(anchor)) {
+        QString from;
+        QString next;
+        if (group->findAnchorSequence(from, next)) {
             *error = QStringLiteral("the %1-macro group has an anchor sequence").arg(count);
             return false;
         }
@@ -359,6 +361,23 @@ void BenchRun::measureDiff()
     }
 }
 
+void BenchRun::measureCheck()
+{
+    const std::unique_ptr<Group> groups[2] = {BenchGroups::generate(SmallGroup),
+                                              BenchGroups::generate(LargeGroup)};
+    for (int run = 0; run <= m_runs; ++run) {
+        for (int i = 0; i < 2; ++i) {
+            QList<GroupCheck::Finding> found;
+            const double ms = timeOf([&] { found = GroupCheck(*groups[i]).findings(); });
+            if (run > 0)
+                m_check[i].add(ms);
+            // A figure of the check of a group it refuses would time the messages.
+            if (!found.isEmpty())
+                qFatal("zor-bench: the check finds %s", qPrintable(found.first().message));
+        }
+    }
+}
+
 void BenchRun::measureCheckRefresh()
 {
     openFresh(LargeGroup);
@@ -407,6 +426,10 @@ void BenchRun::summarise()
                QStringLiteral("repaint 1600x900 at the smallest zoom / visible items only"));
     r.addRatio(QStringLiteral("open.scaling"), ratio(m_open[1], m_open[0]), 12,
                QStringLiteral("open command, 999 macros / 100 macros"));
+    // Linear is 10, and about twice that once the larger group no longer
+    // fits the processor's caches; a quadratic check is about 100.
+    r.addRatio(QStringLiteral("check.scaling"), ratio(m_check[1], m_check[0]), 25,
+               QStringLiteral("GroupCheck (zor --check), 999 macros / 100 macros"));
     r.addValue(QStringLiteral("memory.peak_mb"), m_peakMb, 120,
                m_peakReset ? QStringLiteral("VmHWM (MiB), 999 macros open in the window")
                            : QStringLiteral("VmHWM (MiB) of the whole run (peak not reset)"));
@@ -429,6 +452,8 @@ void BenchRun::summarise()
               QStringLiteral("undo of select all + delete"));
     r.addTime(QStringLiteral("undo.delete_all.floor_ms"), m_undoDeleteFloor,
               QStringLiteral("select all + delete"));
+    r.addTime(QStringLiteral("check.100.ms"), m_check[0], QStringLiteral("GroupCheck, 100 macros"));
+    r.addTime(QStringLiteral("check.999.ms"), m_check[1], QStringLiteral("GroupCheck, 999 macros"));
     r.addTime(QStringLiteral("repaint.zoom1.ms"), m_repaint1,
               QStringLiteral("full repaint, zoom 1.0"));
     r.addTime(QStringLiteral("repaint.zoom1.floor_ms"), m_repaint1Floor,

@@ -37,6 +37,8 @@ public:
     void measureUndo();
     void measureRepaint();
     void measureDiff();
+    // The check of "zor --check" on 100 and on 999 macros, without a window.
+    void measureCheck();
     // The verification dock checking the group again after one configure.
     void measureCheckRefresh();
     // Fills the report from the figures taken.
@@ -77,6 +79,7 @@ private:
     Samples m_repaint1, m_repaint1Floor, m_repaintMin, m_repaintMinFloor;
     Samples m_diff, m_diffCompare;
     int m_diffMacros = 0;
+    Samples m_check[2];
     Samples m_checkRefresh;
     int m_checkFindings = -1;
     double m_peakMb = -1;

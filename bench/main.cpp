@@ -46,13 +46,13 @@ Options parseOptions(int argc, char* argv[])
                     QStringLiteral("--runs takes a number of at least %1").arg(MinimumRuns);
         } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
             options.only = QString::fromLocal8Bit(argv[++i]);
-            static const QStringList known{QStringLiteral("open"),    QStringLiteral("save"),
-                                           QStringLiteral("delete"),  QStringLiteral("undo"),
-                                           QStringLiteral("repaint"), QStringLiteral("diff"),
-                                           QStringLiteral("check")};
+            static const QStringList known{
+                QStringLiteral("open"),    QStringLiteral("save"), QStringLiteral("delete"),
+                QStringLiteral("undo"),    QStringLiteral("repaint"), QStringLiteral("diff"),
+                QStringLiteral("check")};
             if (!known.contains(options.only))
-                options.error =
-                    QStringLiteral("--only takes open, save, delete, undo, repaint, diff or check");
+                options.error = QStringLiteral(
+                    "--only takes open, save, delete, undo, repaint, diff or check");
         } else if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
             options.help = true;
         } else {
@@ -65,14 +65,13 @@ Options parseOptions(int argc, char* argv[])
 
 void printUsage(FILE* stream)
 {
-    std::fprintf(
-        stream,
-        "Usage: zor-bench [--tsv] [--runs N] [--only WHAT]\n"
-        "  --tsv        one \"figure<TAB>value\" line per figure\n"
-        "  --runs N     runs per figure after a warm-up (default %d, at least %d)\n"
-        "  --only WHAT  for a profiler: take only open, save, delete, undo, repaint, diff\n"
-        "               or check\n",
-        DefaultRuns, MinimumRuns);
+    std::fprintf(stream,
+                 "Usage: zor-bench [--tsv] [--runs N] [--only WHAT]\n"
+                 "  --tsv        one \"figure<TAB>value\" line per figure\n"
+                 "  --runs N     runs per figure after a warm-up (default %d, at least %d)\n"
+                 "  --only WHAT  for a profiler: take only open, save, delete, undo, repaint,\n"
+                 "               diff or check\n",
+                 DefaultRuns, MinimumRuns);
 }
 
 QtMessageHandler g_previousHandler = nullptr;
@@ -156,8 +155,10 @@ int main(int argc, char* argv[])
         run.measureRepaint();
     if (wanted("diff"))
         run.measureDiff();
-    if (wanted("check"))
+    if (wanted("check")) {
+        run.measureCheck();
         run.measureCheckRefresh();
+    }
     run.summarise();
 
     QTextStream out(stdout);

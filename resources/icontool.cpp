@@ -1,11 +1,10 @@
-// Image tool of the build and of the drawings under resources/.
+// Image tool of render-images.sh, which refreshes the committed images.
 //
 //   icontool compose <output.png> <base.png> <overlay.png> <x> <y> <size>
 //       Draws the overlay, scaled to size x size pixels, at (x, y) over the
-//       base image. The build makes the zoom icons with it.
+//       base image: the zoom icons are composed with it.
 //   icontool render <input.svg> <output.png> <width> <height>
-//       Renders an SVG drawing at the given pixel size. Used by
-//       render-images.sh to refresh the committed PNG files.
+//       Renders an SVG drawing at the given pixel size.
 
 #include <QGuiApplication>
 #include <QImage>

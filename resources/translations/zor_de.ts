@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>AnchorSettings</name>
+    <message>
+        <source>%1: o valor &quot;%2&quot; da chave &quot;%3&quot; da seção &quot;ancora&quot; não é um número de 0 a %4 e foi ignorado.</source>
+        <translation>%1: Der Wert &quot;%2&quot; des Schlüssels &quot;%3&quot; im Abschnitt &quot;ancora&quot; ist keine Zahl von 0 bis %4 und wurde ignoriert.</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -290,6 +297,25 @@
         <source>Não foi possível salvar o arquivo </source>
         <translation>Die Datei konnte nicht gespeichert werden: </translation>
     </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
+        <translation>Die Ausgabedatei darf nicht die Eingabedatei selbst sein: </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.</source>
+        <translation>Das Bild hätte %1 x %2 Pixel; höchstens %3 Pixel insgesamt sind möglich.</translation>
+    </message>
+</context>
+<context>
+    <name>FileSaver</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</source>
+        <translation>Das ist keine gewöhnliche Datei (sondern ein Ordner, ein Gerät oder eine Pipe) und wird nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>O arquivo está protegido contra gravação.</source>
+        <translation>Die Datei ist schreibgeschützt.</translation>
+    </message>
 </context>
 <context>
     <name>FindField</name>
@@ -369,6 +395,14 @@
         <source>Formato do arquivo inválido (</source>
         <translation>Ungültiges Dateiformat (</translation>
     </message>
+    <message>
+        <source>(e mais %1)</source>
+        <translation>(und %1 weitere)</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 está danificado; foi lido assim mesmo:</source>
+        <translation>Die Datei %1 ist beschädigt; sie wurde trotzdem gelesen:</translation>
+    </message>
 </context>
 <context>
     <name>GroupCheck</name>
@@ -428,6 +462,18 @@
         <source>%1 violações; o terminal aceita no máximo %2.</source>
         <translation>%1 Verstöße; das Terminal erlaubt höchstens %2.</translation>
     </message>
+    <message>
+        <source>O número %1 está fora do intervalo de %2 a %3.</source>
+        <translation>Die Nummer %1 liegt außerhalb des Bereichs von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 está fora do intervalo de 0 a %2.</source>
+        <translation>Das Kürzel %1 liegt außerhalb des Bereichs von 0 bis %2.</translation>
+    </message>
+    <message>
+        <source>Macro com análise de âncora e atalho %1: uma macro com a violação de âncora não tem atalho.</source>
+        <translation>Makro mit Ankeranalyse und Kürzel %1: Ein Makro mit der Ankerverletzung hat kein Kürzel.</translation>
+    </message>
 </context>
 <context>
     <name>GroupHeaderCommand</name>
@@ -446,6 +492,28 @@
     <message>
         <source>Alterar data de criação do grupo</source>
         <translation>Erstellungsdatum der Gruppe ändern</translation>
+    </message>
+</context>
+<context>
+    <name>InputFile</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe).</source>
+        <translation>Das ist keine gewöhnliche Datei (sondern ein Ordner, ein Gerät oder eine Pipe).</translation>
+    </message>
+    <message>
+        <source>O arquivo tem %1 bytes; um grupo de macros não passa de %2 bytes.</source>
+        <translation>Die Datei hat %1 Bytes; eine Makrogruppe ist nie größer als %2 Bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>MacroJson</name>
+    <message>
+        <source>O valor %1 de &quot;%2&quot; não é um número inteiro; lido como %3.</source>
+        <translation>Der Wert %1 von &quot;%2&quot; ist keine ganze Zahl; gelesen als %3.</translation>
+    </message>
+    <message>
+        <source>O valor %1 de &quot;%2&quot; está fora do intervalo de %3 a %4; lido como %5.</source>
+        <translation>Der Wert %1 von &quot;%2&quot; liegt außerhalb des Bereichs von %3 bis %4; gelesen als %5.</translation>
     </message>
 </context>
 <context>
@@ -946,6 +1014,48 @@ estas alterações?</source>
     </message>
 </context>
 <context>
+    <name>McrReader</name>
+    <message>
+        <source>O arquivo tem %1 bytes, menos que os %2 do cabeçalho de um arquivo .mcr.</source>
+        <translation>Die Datei hat %1 Bytes, weniger als die %2 des Kopfes einer .mcr-Datei.</translation>
+    </message>
+    <message>
+        <source>O arquivo termina antes do fim dos seus dados (%1).</source>
+        <translation>Die Datei endet vor dem Ende ihrer Daten (%1).</translation>
+    </message>
+    <message>
+        <source>O arquivo tem %1 bytes, menos que os %2 do cabeçalho: o grupo fica vazio.</source>
+        <translation>Die Datei hat %1 Bytes, weniger als die %2 des Kopfes: Die Gruppe bleibt leer.</translation>
+    </message>
+    <message>
+        <source>Sobram %1 bytes depois do último registro completo; foram ignorados.</source>
+        <translation>Nach dem letzten vollständigen Datensatz bleiben %1 Bytes übrig; sie wurden ignoriert.</translation>
+    </message>
+    <message>
+        <source>A versão %1 é mais nova que a de qualquer arquivo .mcr.</source>
+        <translation>Die Version %1 ist neuer als die jeder .mcr-Datei.</translation>
+    </message>
+    <message>
+        <source>O comprimento do nome, %1, passa dos %2 bytes do campo e foi cortado.</source>
+        <translation>Die Länge des Namens, %1, überschreitet die %2 Bytes des Feldes und wurde gekürzt.</translation>
+    </message>
+    <message>
+        <source>O comprimento da sigla, %1, passa dos %2 bytes do campo e foi cortado.</source>
+        <translation>Die Länge des Kürzels, %1, überschreitet die %2 Bytes des Feldes und wurde gekürzt.</translation>
+    </message>
+</context>
+<context>
+    <name>McxReader</name>
+    <message>
+        <source>Erro de sintaxe JSON na linha %1, coluna %2 (byte %3): %4.</source>
+        <translation>JSON-Syntaxfehler in Zeile %1, Spalte %2 (Byte %3): %4.</translation>
+    </message>
+    <message>
+        <source>A versão do arquivo, %1, não pôde ser lida; o arquivo é lido no formato atual.</source>
+        <translation>Die Version der Datei, %1, konnte nicht gelesen werden; die Datei wird im aktuellen Format gelesen.</translation>
+    </message>
+</context>
+<context>
     <name>MoveBoxesCommand</name>
     <message>
         <source>Redimensionar %1 caixas</source>
@@ -1009,6 +1119,84 @@ estas alterações?</source>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Unerwarteter Wert nach &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Platz mehr auf dem Gerät</translation>
+    </message>
+</context>
+<context>
+    <name>QJsonParseError</name>
+    <message>
+        <source>unterminated object</source>
+        <translation>nicht abgeschlossenes Objekt</translation>
+    </message>
+    <message>
+        <source>missing name separator</source>
+        <translation>fehlendes Namenstrennzeichen</translation>
+    </message>
+    <message>
+        <source>unterminated array</source>
+        <translation>nicht abgeschlossenes Array</translation>
+    </message>
+    <message>
+        <source>missing value separator</source>
+        <translation>fehlendes Werttrennzeichen</translation>
+    </message>
+    <message>
+        <source>illegal value</source>
+        <translation>ungültiger Wert</translation>
+    </message>
+    <message>
+        <source>invalid termination by number</source>
+        <translation>ungültiger Abschluss durch eine Zahl</translation>
+    </message>
+    <message>
+        <source>illegal number</source>
+        <translation>ungültige Zahl</translation>
+    </message>
+    <message>
+        <source>invalid escape sequence</source>
+        <translation>ungültige Escape-Sequenz</translation>
+    </message>
+    <message>
+        <source>invalid UTF8 string</source>
+        <translation>ungültige UTF-8-Zeichenkette</translation>
+    </message>
+    <message>
+        <source>unterminated string</source>
+        <translation>nicht abgeschlossene Zeichenkette</translation>
+    </message>
+    <message>
+        <source>object is missing after a comma</source>
+        <translation>Objekt fehlt nach einem Komma</translation>
+    </message>
+    <message>
+        <source>too deeply nested document</source>
+        <translation>zu tief verschachteltes Dokument</translation>
+    </message>
+    <message>
+        <source>too large document</source>
+        <translation>zu großes Dokument</translation>
+    </message>
+    <message>
+        <source>garbage at the end of the document</source>
+        <translation>überzählige Daten am Ende des Dokuments</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>AnchorSettings</name>
+    <message>
+        <source>%1: o valor &quot;%2&quot; da chave &quot;%3&quot; da seção &quot;ancora&quot; não é um número de 0 a %4 e foi ignorado.</source>
+        <translation>%1: the value &quot;%2&quot; of the key &quot;%3&quot; in the section &quot;ancora&quot; is not a number from 0 to %4 and was ignored.</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -290,6 +297,25 @@
         <source>Não foi possível salvar o arquivo </source>
         <translation>Could not save the file </translation>
     </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
+        <translation>The output file cannot be the input file itself: </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.</source>
+        <translation>The picture would have %1 x %2 pixels; the maximum is %3 pixels in all.</translation>
+    </message>
+</context>
+<context>
+    <name>FileSaver</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</source>
+        <translation>It is not a regular file (it is a folder, a device or a pipe) and will not be replaced.</translation>
+    </message>
+    <message>
+        <source>O arquivo está protegido contra gravação.</source>
+        <translation>The file is read-only.</translation>
+    </message>
 </context>
 <context>
     <name>FindField</name>
@@ -369,6 +395,14 @@
         <source>Formato do arquivo inválido (</source>
         <translation>Invalid file format (</translation>
     </message>
+    <message>
+        <source>(e mais %1)</source>
+        <translation>(and %1 more)</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 está danificado; foi lido assim mesmo:</source>
+        <translation>The file %1 is damaged; it was read all the same:</translation>
+    </message>
 </context>
 <context>
     <name>GroupCheck</name>
@@ -428,6 +462,18 @@
         <source>%1 violações; o terminal aceita no máximo %2.</source>
         <translation>%1 violations; the terminal accepts at most %2.</translation>
     </message>
+    <message>
+        <source>O número %1 está fora do intervalo de %2 a %3.</source>
+        <translation>The number %1 is outside the range %2 to %3.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 está fora do intervalo de 0 a %2.</source>
+        <translation>The shortcut %1 is outside the range 0 to %2.</translation>
+    </message>
+    <message>
+        <source>Macro com análise de âncora e atalho %1: uma macro com a violação de âncora não tem atalho.</source>
+        <translation>Macro with anchor analysis and shortcut %1: a macro with the anchor violation has no shortcut.</translation>
+    </message>
 </context>
 <context>
     <name>GroupHeaderCommand</name>
@@ -446,6 +492,28 @@
     <message>
         <source>Alterar data de criação do grupo</source>
         <translation>Change group creation date</translation>
+    </message>
+</context>
+<context>
+    <name>InputFile</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe).</source>
+        <translation>It is not a regular file (it is a folder, a device or a pipe).</translation>
+    </message>
+    <message>
+        <source>O arquivo tem %1 bytes; um grupo de macros não passa de %2 bytes.</source>
+        <translation>The file has %1 bytes; a macro group never exceeds %2 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>MacroJson</name>
+    <message>
+        <source>O valor %1 de &quot;%2&quot; não é um número inteiro; lido como %3.</source>
+        <translation>The value %1 of &quot;%2&quot; is not a whole number; read as %3.</translation>
+    </message>
+    <message>
+        <source>O valor %1 de &quot;%2&quot; está fora do intervalo de %3 a %4; lido como %5.</source>
+        <translation>The value %1 of &quot;%2&quot; is outside the range %3 to %4; read as %5.</translation>
     </message>
 </context>
 <context>
@@ -946,6 +1014,48 @@ these changes?</translation>
     </message>
 </context>
 <context>
+    <name>McrReader</name>
+    <message>
+        <source>O arquivo tem %1 bytes, menos que os %2 do cabeçalho de um arquivo .mcr.</source>
+        <translation>The file has %1 bytes, fewer than the %2 of the header of an .mcr file.</translation>
+    </message>
+    <message>
+        <source>O arquivo termina antes do fim dos seus dados (%1).</source>
+        <translation>The file ends before the end of its data (%1).</translation>
+    </message>
+    <message>
+        <source>O arquivo tem %1 bytes, menos que os %2 do cabeçalho: o grupo fica vazio.</source>
+        <translation>The file has %1 bytes, fewer than the %2 of the header: the group stays empty.</translation>
+    </message>
+    <message>
+        <source>Sobram %1 bytes depois do último registro completo; foram ignorados.</source>
+        <translation>%1 bytes are left after the last whole record; they were ignored.</translation>
+    </message>
+    <message>
+        <source>A versão %1 é mais nova que a de qualquer arquivo .mcr.</source>
+        <translation>The version %1 is newer than that of any .mcr file.</translation>
+    </message>
+    <message>
+        <source>O comprimento do nome, %1, passa dos %2 bytes do campo e foi cortado.</source>
+        <translation>The length of the name, %1, exceeds the %2 bytes of its field and was cut.</translation>
+    </message>
+    <message>
+        <source>O comprimento da sigla, %1, passa dos %2 bytes do campo e foi cortado.</source>
+        <translation>The length of the acronym, %1, exceeds the %2 bytes of its field and was cut.</translation>
+    </message>
+</context>
+<context>
+    <name>McxReader</name>
+    <message>
+        <source>Erro de sintaxe JSON na linha %1, coluna %2 (byte %3): %4.</source>
+        <translation>JSON syntax error on line %1, column %2 (byte %3): %4.</translation>
+    </message>
+    <message>
+        <source>A versão do arquivo, %1, não pôde ser lida; o arquivo é lido no formato atual.</source>
+        <translation>The version of the file, %1, could not be read; the file is read in the current format.</translation>
+    </message>
+</context>
+<context>
     <name>MoveBoxesCommand</name>
     <message>
         <source>Redimensionar %1 caixas</source>
@@ -1009,6 +1119,84 @@ these changes?</translation>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Unexpected value after &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No space left on device</translation>
+    </message>
+</context>
+<context>
+    <name>QJsonParseError</name>
+    <message>
+        <source>unterminated object</source>
+        <translation>unterminated object</translation>
+    </message>
+    <message>
+        <source>missing name separator</source>
+        <translation>missing name separator</translation>
+    </message>
+    <message>
+        <source>unterminated array</source>
+        <translation>unterminated array</translation>
+    </message>
+    <message>
+        <source>missing value separator</source>
+        <translation>missing value separator</translation>
+    </message>
+    <message>
+        <source>illegal value</source>
+        <translation>illegal value</translation>
+    </message>
+    <message>
+        <source>invalid termination by number</source>
+        <translation>invalid termination by number</translation>
+    </message>
+    <message>
+        <source>illegal number</source>
+        <translation>illegal number</translation>
+    </message>
+    <message>
+        <source>invalid escape sequence</source>
+        <translation>invalid escape sequence</translation>
+    </message>
+    <message>
+        <source>invalid UTF8 string</source>
+        <translation>invalid UTF8 string</translation>
+    </message>
+    <message>
+        <source>unterminated string</source>
+        <translation>unterminated string</translation>
+    </message>
+    <message>
+        <source>object is missing after a comma</source>
+        <translation>object is missing after a comma</translation>
+    </message>
+    <message>
+        <source>too deeply nested document</source>
+        <translation>too deeply nested document</translation>
+    </message>
+    <message>
+        <source>too large document</source>
+        <translation>too large document</translation>
+    </message>
+    <message>
+        <source>garbage at the end of the document</source>
+        <translation>garbage at the end of the document</translation>
     </message>
 </context>
 <context>

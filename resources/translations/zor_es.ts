@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>AnchorSettings</name>
+    <message>
+        <source>%1: o valor &quot;%2&quot; da chave &quot;%3&quot; da seção &quot;ancora&quot; não é um número de 0 a %4 e foi ignorado.</source>
+        <translation>%1: el valor &quot;%2&quot; de la clave &quot;%3&quot; de la sección &quot;ancora&quot; no es un número de 0 a %4 y se ha ignorado.</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -290,6 +297,25 @@
         <source>Não foi possível salvar o arquivo </source>
         <translation>No se pudo guardar el archivo </translation>
     </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
+        <translation>El archivo de salida no puede ser el propio archivo de entrada: </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.</source>
+        <translation>La imagen tendría %1 x %2 píxeles; el máximo es %3 píxeles en total.</translation>
+    </message>
+</context>
+<context>
+    <name>FileSaver</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</source>
+        <translation>No es un archivo normal (es una carpeta, un dispositivo o una tubería) y no se reemplazará.</translation>
+    </message>
+    <message>
+        <source>O arquivo está protegido contra gravação.</source>
+        <translation>El archivo es de solo lectura.</translation>
+    </message>
 </context>
 <context>
     <name>FindField</name>
@@ -369,6 +395,14 @@
         <source>Formato do arquivo inválido (</source>
         <translation>Formato de archivo no válido (</translation>
     </message>
+    <message>
+        <source>(e mais %1)</source>
+        <translation>(y %1 más)</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 está danificado; foi lido assim mesmo:</source>
+        <translation>El archivo %1 está dañado; se ha leído de todos modos:</translation>
+    </message>
 </context>
 <context>
     <name>GroupCheck</name>
@@ -428,6 +462,18 @@
         <source>%1 violações; o terminal aceita no máximo %2.</source>
         <translation>%1 violaciones; el terminal acepta como máximo %2.</translation>
     </message>
+    <message>
+        <source>O número %1 está fora do intervalo de %2 a %3.</source>
+        <translation>El número %1 está fuera del intervalo de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 está fora do intervalo de 0 a %2.</source>
+        <translation>El atajo %1 está fuera del intervalo de 0 a %2.</translation>
+    </message>
+    <message>
+        <source>Macro com análise de âncora e atalho %1: uma macro com a violação de âncora não tem atalho.</source>
+        <translation>Macro con análisis de ancla y atajo %1: una macro con la violación de ancla no tiene atajo.</translation>
+    </message>
 </context>
 <context>
     <name>GroupHeaderCommand</name>
@@ -446,6 +492,28 @@
     <message>
         <source>Alterar data de criação do grupo</source>
         <translation>Cambiar fecha de creación del grupo</translation>
+    </message>
+</context>
+<context>
+    <name>InputFile</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe).</source>
+        <translation>No es un archivo normal (es una carpeta, un dispositivo o una tubería).</translation>
+    </message>
+    <message>
+        <source>O arquivo tem %1 bytes; um grupo de macros não passa de %2 bytes.</source>
+        <translation>El archivo tiene %1 bytes; un grupo de macros no pasa de %2 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>MacroJson</name>
+    <message>
+        <source>O valor %1 de &quot;%2&quot; não é um número inteiro; lido como %3.</source>
+        <translation>El valor %1 de &quot;%2&quot; no es un número entero; leído como %3.</translation>
+    </message>
+    <message>
+        <source>O valor %1 de &quot;%2&quot; está fora do intervalo de %3 a %4; lido como %5.</source>
+        <translation>El valor %1 de &quot;%2&quot; está fuera del intervalo de %3 a %4; leído como %5.</translation>
     </message>
 </context>
 <context>
@@ -946,6 +1014,48 @@ estos cambios?</translation>
     </message>
 </context>
 <context>
+    <name>McrReader</name>
+    <message>
+        <source>O arquivo tem %1 bytes, menos que os %2 do cabeçalho de um arquivo .mcr.</source>
+        <translation>El archivo tiene %1 bytes, menos que los %2 de la cabecera de un archivo .mcr.</translation>
+    </message>
+    <message>
+        <source>O arquivo termina antes do fim dos seus dados (%1).</source>
+        <translation>El archivo termina antes del final de sus datos (%1).</translation>
+    </message>
+    <message>
+        <source>O arquivo tem %1 bytes, menos que os %2 do cabeçalho: o grupo fica vazio.</source>
+        <translation>El archivo tiene %1 bytes, menos que los %2 de la cabecera: el grupo queda vacío.</translation>
+    </message>
+    <message>
+        <source>Sobram %1 bytes depois do último registro completo; foram ignorados.</source>
+        <translation>Sobran %1 bytes después del último registro completo; se han ignorado.</translation>
+    </message>
+    <message>
+        <source>A versão %1 é mais nova que a de qualquer arquivo .mcr.</source>
+        <translation>La versión %1 es más nueva que la de cualquier archivo .mcr.</translation>
+    </message>
+    <message>
+        <source>O comprimento do nome, %1, passa dos %2 bytes do campo e foi cortado.</source>
+        <translation>La longitud del nombre, %1, supera los %2 bytes del campo y se ha recortado.</translation>
+    </message>
+    <message>
+        <source>O comprimento da sigla, %1, passa dos %2 bytes do campo e foi cortado.</source>
+        <translation>La longitud de la sigla, %1, supera los %2 bytes del campo y se ha recortado.</translation>
+    </message>
+</context>
+<context>
+    <name>McxReader</name>
+    <message>
+        <source>Erro de sintaxe JSON na linha %1, coluna %2 (byte %3): %4.</source>
+        <translation>Error de sintaxis JSON en la línea %1, columna %2 (byte %3): %4.</translation>
+    </message>
+    <message>
+        <source>A versão do arquivo, %1, não pôde ser lida; o arquivo é lido no formato atual.</source>
+        <translation>No se pudo leer la versión del archivo, %1; el archivo se lee en el formato actual.</translation>
+    </message>
+</context>
+<context>
     <name>MoveBoxesCommand</name>
     <message>
         <source>Redimensionar %1 caixas</source>
@@ -1009,6 +1119,84 @@ estos cambios?</translation>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valor inesperado después de &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+</context>
+<context>
+    <name>QJsonParseError</name>
+    <message>
+        <source>unterminated object</source>
+        <translation>objeto sin terminar</translation>
+    </message>
+    <message>
+        <source>missing name separator</source>
+        <translation>falta el separador de nombre</translation>
+    </message>
+    <message>
+        <source>unterminated array</source>
+        <translation>lista sin terminar</translation>
+    </message>
+    <message>
+        <source>missing value separator</source>
+        <translation>falta el separador de valores</translation>
+    </message>
+    <message>
+        <source>illegal value</source>
+        <translation>valor no válido</translation>
+    </message>
+    <message>
+        <source>invalid termination by number</source>
+        <translation>terminación no válida por un número</translation>
+    </message>
+    <message>
+        <source>illegal number</source>
+        <translation>número no válido</translation>
+    </message>
+    <message>
+        <source>invalid escape sequence</source>
+        <translation>secuencia de escape no válida</translation>
+    </message>
+    <message>
+        <source>invalid UTF8 string</source>
+        <translation>texto UTF-8 no válido</translation>
+    </message>
+    <message>
+        <source>unterminated string</source>
+        <translation>texto sin terminar</translation>
+    </message>
+    <message>
+        <source>object is missing after a comma</source>
+        <translation>falta un objeto después de una coma</translation>
+    </message>
+    <message>
+        <source>too deeply nested document</source>
+        <translation>documento anidado en exceso</translation>
+    </message>
+    <message>
+        <source>too large document</source>
+        <translation>documento demasiado grande</translation>
+    </message>
+    <message>
+        <source>garbage at the end of the document</source>
+        <translation>datos sobrantes al final del documento</translation>
     </message>
 </context>
 <context>

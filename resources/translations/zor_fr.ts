@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>AnchorSettings</name>
+    <message>
+        <source>%1: o valor &quot;%2&quot; da chave &quot;%3&quot; da seção &quot;ancora&quot; não é um número de 0 a %4 e foi ignorado.</source>
+        <translation>%1 : la valeur &quot;%2&quot; de la clé &quot;%3&quot; de la section &quot;ancora&quot; n’est pas un nombre de 0 à %4 et a été ignorée.</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -290,6 +297,25 @@
         <source>Não foi possível salvar o arquivo </source>
         <translation>Impossible d’enregistrer le fichier </translation>
     </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
+        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même : </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.</source>
+        <translation>L’image aurait %1 x %2 pixels ; le maximum est de %3 pixels au total.</translation>
+    </message>
+</context>
+<context>
+    <name>FileSaver</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</source>
+        <translation>Ce n’est pas un fichier ordinaire (c’est un dossier, un périphérique ou un tube) et il ne sera pas remplacé.</translation>
+    </message>
+    <message>
+        <source>O arquivo está protegido contra gravação.</source>
+        <translation>Le fichier est en lecture seule.</translation>
+    </message>
 </context>
 <context>
     <name>FindField</name>
@@ -369,6 +395,14 @@
         <source>Formato do arquivo inválido (</source>
         <translation>Format de fichier non valide (</translation>
     </message>
+    <message>
+        <source>(e mais %1)</source>
+        <translation>(et %1 de plus)</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 está danificado; foi lido assim mesmo:</source>
+        <translation>Le fichier %1 est endommagé ; il a été lu malgré tout :</translation>
+    </message>
 </context>
 <context>
     <name>GroupCheck</name>
@@ -428,6 +462,18 @@
         <source>%1 violações; o terminal aceita no máximo %2.</source>
         <translation>%1 violations&#xa0;; le terminal en accepte au plus %2.</translation>
     </message>
+    <message>
+        <source>O número %1 está fora do intervalo de %2 a %3.</source>
+        <translation>Le numéro %1 est hors de l’intervalle de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 está fora do intervalo de 0 a %2.</source>
+        <translation>Le raccourci %1 est hors de l’intervalle de 0 à %2.</translation>
+    </message>
+    <message>
+        <source>Macro com análise de âncora e atalho %1: uma macro com a violação de âncora não tem atalho.</source>
+        <translation>Macro avec analyse d’ancre et raccourci %1 : une macro avec la violation d’ancre n’a pas de raccourci.</translation>
+    </message>
 </context>
 <context>
     <name>GroupHeaderCommand</name>
@@ -446,6 +492,28 @@
     <message>
         <source>Alterar data de criação do grupo</source>
         <translation>Modifier la date de création du groupe</translation>
+    </message>
+</context>
+<context>
+    <name>InputFile</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe).</source>
+        <translation>Ce n’est pas un fichier ordinaire (c’est un dossier, un périphérique ou un tube).</translation>
+    </message>
+    <message>
+        <source>O arquivo tem %1 bytes; um grupo de macros não passa de %2 bytes.</source>
+        <translation>Le fichier fait %1 octets ; un groupe de macros ne dépasse pas %2 octets.</translation>
+    </message>
+</context>
+<context>
+    <name>MacroJson</name>
+    <message>
+        <source>O valor %1 de &quot;%2&quot; não é um número inteiro; lido como %3.</source>
+        <translation>La valeur %1 de &quot;%2&quot; n’est pas un nombre entier ; lue comme %3.</translation>
+    </message>
+    <message>
+        <source>O valor %1 de &quot;%2&quot; está fora do intervalo de %3 a %4; lido como %5.</source>
+        <translation>La valeur %1 de &quot;%2&quot; est hors de l’intervalle de %3 à %4 ; lue comme %5.</translation>
     </message>
 </context>
 <context>
@@ -946,6 +1014,48 @@ ces modifications&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>McrReader</name>
+    <message>
+        <source>O arquivo tem %1 bytes, menos que os %2 do cabeçalho de um arquivo .mcr.</source>
+        <translation>Le fichier fait %1 octets, moins que les %2 de l’en-tête d’un fichier .mcr.</translation>
+    </message>
+    <message>
+        <source>O arquivo termina antes do fim dos seus dados (%1).</source>
+        <translation>Le fichier se termine avant la fin de ses données (%1).</translation>
+    </message>
+    <message>
+        <source>O arquivo tem %1 bytes, menos que os %2 do cabeçalho: o grupo fica vazio.</source>
+        <translation>Le fichier fait %1 octets, moins que les %2 de l’en-tête : le groupe reste vide.</translation>
+    </message>
+    <message>
+        <source>Sobram %1 bytes depois do último registro completo; foram ignorados.</source>
+        <translation>Il reste %1 octets après le dernier enregistrement complet ; ils ont été ignorés.</translation>
+    </message>
+    <message>
+        <source>A versão %1 é mais nova que a de qualquer arquivo .mcr.</source>
+        <translation>La version %1 est plus récente que celle de tout fichier .mcr.</translation>
+    </message>
+    <message>
+        <source>O comprimento do nome, %1, passa dos %2 bytes do campo e foi cortado.</source>
+        <translation>La longueur du nom, %1, dépasse les %2 octets du champ et a été tronquée.</translation>
+    </message>
+    <message>
+        <source>O comprimento da sigla, %1, passa dos %2 bytes do campo e foi cortado.</source>
+        <translation>La longueur du sigle, %1, dépasse les %2 octets du champ et a été tronquée.</translation>
+    </message>
+</context>
+<context>
+    <name>McxReader</name>
+    <message>
+        <source>Erro de sintaxe JSON na linha %1, coluna %2 (byte %3): %4.</source>
+        <translation>Erreur de syntaxe JSON à la ligne %1, colonne %2 (octet %3) : %4.</translation>
+    </message>
+    <message>
+        <source>A versão do arquivo, %1, não pôde ser lida; o arquivo é lido no formato atual.</source>
+        <translation>La version du fichier, %1, n’a pas pu être lue ; le fichier est lu dans le format actuel.</translation>
+    </message>
+</context>
+<context>
     <name>MoveBoxesCommand</name>
     <message>
         <source>Redimensionar %1 caixas</source>
@@ -1012,6 +1122,84 @@ ces modifications&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus d’espace disponible sur le périphérique</translation>
+    </message>
+</context>
+<context>
+    <name>QJsonParseError</name>
+    <message>
+        <source>unterminated object</source>
+        <translation>objet non terminé</translation>
+    </message>
+    <message>
+        <source>missing name separator</source>
+        <translation>séparateur de nom manquant</translation>
+    </message>
+    <message>
+        <source>unterminated array</source>
+        <translation>tableau non terminé</translation>
+    </message>
+    <message>
+        <source>missing value separator</source>
+        <translation>séparateur de valeurs manquant</translation>
+    </message>
+    <message>
+        <source>illegal value</source>
+        <translation>valeur non valide</translation>
+    </message>
+    <message>
+        <source>invalid termination by number</source>
+        <translation>terminaison non valide par un nombre</translation>
+    </message>
+    <message>
+        <source>illegal number</source>
+        <translation>nombre non valide</translation>
+    </message>
+    <message>
+        <source>invalid escape sequence</source>
+        <translation>séquence d’échappement non valide</translation>
+    </message>
+    <message>
+        <source>invalid UTF8 string</source>
+        <translation>chaîne UTF-8 non valide</translation>
+    </message>
+    <message>
+        <source>unterminated string</source>
+        <translation>chaîne non terminée</translation>
+    </message>
+    <message>
+        <source>object is missing after a comma</source>
+        <translation>objet manquant après une virgule</translation>
+    </message>
+    <message>
+        <source>too deeply nested document</source>
+        <translation>document trop imbriqué</translation>
+    </message>
+    <message>
+        <source>too large document</source>
+        <translation>document trop volumineux</translation>
+    </message>
+    <message>
+        <source>garbage at the end of the document</source>
+        <translation>données superflues à la fin du document</translation>
+    </message>
+</context>
+<context>
     <name>RecentFilesMenu</name>
     <message>
         <source>Atenção!</source>
@@ -1042,30 +1230,30 @@ ces modifications&#xa0;?</translation>
     </message>
     <message>
         <source>linha %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>campo %1 (%2): escreva on ou off</source>
-        <translation>champ %1 (%2) : écrivez on ou off</translation>
+        <translation>champ %1 (%2)&#xa0;: écrivez on ou off</translation>
     </message>
 </context>
 <context>
     <name>SimulationScript</name>
     <message>
         <source>linha %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>&quot;open&quot; pede o número de uma macro: open 1</source>
-        <translation>&quot;open&quot; demande le numéro d’une macro : open 1</translation>
+        <translation>&quot;open&quot; demande le numéro d’une macro&#xa0;: open 1</translation>
     </message>
     <message>
         <source>&quot;field&quot; pede o número do campo, a partir de 1, e o texto: field 1 JOAO</source>
-        <translation>&quot;field&quot; demande le numéro du champ, à partir de 1, et le texte : field 1 JOAO</translation>
+        <translation>&quot;field&quot; demande le numéro du champ, à partir de 1, et le texte&#xa0;: field 1 JOAO</translation>
     </message>
     <message>
         <source>&quot;next&quot; pede uma tecla de F0 a F9: next F1</source>
-        <translation>&quot;next&quot; demande une touche de F0 à F9 : next F1</translation>
+        <translation>&quot;next&quot; demande une touche de F0 à F9&#xa0;: next F1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; não leva argumentos</source>
@@ -1221,11 +1409,11 @@ ces modifications&#xa0;?</translation>
     </message>
     <message>
         <source>campo %1 (%2): %3</source>
-        <translation>champ %1 (%2) : %3</translation>
+        <translation>champ %1 (%2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>não há campo %1 nesta tela (campos: %2)</source>
-        <translation>il n’y a pas de champ %1 sur cet écran (champs : %2)</translation>
+        <translation>il n’y a pas de champ %1 sur cet écran (champs&#xa0;: %2)</translation>
     </message>
 </context>
 <context>
@@ -1244,7 +1432,7 @@ ces modifications&#xa0;?</translation>
     </message>
     <message>
         <source>a macro %1 é de informação: não tem campos nem é enviada</source>
-        <translation>la macro %1 est une macro d’information : elle n’a pas de champs et n’est pas envoyée</translation>
+        <translation>la macro %1 est une macro d’information&#xa0;: elle n’a pas de champs et n’est pas envoyée</translation>
     </message>
     <message>
         <source>a macro %1 já foi enviada</source>
@@ -1799,7 +1987,7 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
     </message>
     <message>
         <source>&amp;Macro:</source>
-        <translation>&amp;Macro :</translation>
+        <translation>&amp;Macro&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Abrir</source>
@@ -1827,19 +2015,19 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
     </message>
     <message>
         <source>Tela inicial: digite o número de uma macro e Abrir. Page Up e Page Down mudam de página.</source>
-        <translation>Écran d’accueil : tapez le numéro d’une macro et Ouvrir. Page précédente et Page suivante changent de page.</translation>
+        <translation>Écran d’accueil&#xa0;: tapez le numéro d’une macro et Ouvrir. Page précédente et Page suivante changent de page.</translation>
     </message>
     <message>
         <source>Macro %1 (%2): preencha os campos (Para cima, Para baixo e Enter mudam de campo; Espaço marca) e Enviar.</source>
-        <translation>Macro %1 (%2) : remplissez les champs (Haut, Bas et Entrée changent de champ ; Espace coche) et Envoyer.</translation>
+        <translation>Macro %1 (%2)&#xa0;: remplissez les champs (Haut, Bas et Entrée changent de champ&#xa0;; Espace coche) et Envoyer.</translation>
     </message>
     <message>
         <source>Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
-        <translation>Macro %1 (%2), d’information : continuez par F0 à F9 (aussi Ctrl+0 à Ctrl+9) ou Retour.</translation>
+        <translation>Macro %1 (%2), d’information&#xa0;: continuez par F0 à F9 (aussi Ctrl+0 à Ctrl+9) ou Retour.</translation>
     </message>
     <message>
         <source>Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
-        <translation>Macro %1 (%2) envoyée : continuez par F0 à F9 (aussi Ctrl+0 à Ctrl+9) ou Retour.</translation>
+        <translation>Macro %1 (%2) envoyée&#xa0;: continuez par F0 à F9 (aussi Ctrl+0 à Ctrl+9) ou Retour.</translation>
     </message>
 </context>
 <context>
@@ -1894,11 +2082,11 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
     </message>
     <message>
         <source>Run the group file GROUP on a simulated driver terminal without a window: --simulate GROUP --script STEPS. Exit status 0 when every step was accepted, 1 when one was refused, 2 when the group or the script can&apos;t be read.</source>
-        <translation>Exécute le fichier de groupe GROUP sur un terminal de conducteur simulé sans fenêtre : --simulate GROUP --script STEPS. Code de sortie 0 quand toutes les étapes ont été acceptées, 1 quand l’une a été refusée, 2 quand le groupe ou le script ne peut pas être lu.</translation>
+        <translation>Exécute le fichier de groupe GROUP sur un terminal de conducteur simulé sans fenêtre&#xa0;: --simulate GROUP --script STEPS. Code de sortie 0 quand toutes les étapes ont été acceptées, 1 quand l’une a été refusée, 2 quand le groupe ou le script ne peut pas être lu.</translation>
     </message>
     <message>
         <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
-        <translation>Étapes de --simulate, une par ligne : open N, field K TEXT, send, next FK, back, screen.</translation>
+        <translation>Étapes de --simulate, une par ligne&#xa0;: open N, field K TEXT, send, next FK, back, screen.</translation>
     </message>
 </context>
 </TS>

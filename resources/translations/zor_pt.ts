@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>AnchorSettings</name>
+    <message>
+        <source>%1: o valor &quot;%2&quot; da chave &quot;%3&quot; da seção &quot;ancora&quot; não é um número de 0 a %4 e foi ignorado.</source>
+        <translation>%1: o valor &quot;%2&quot; da chave &quot;%3&quot; da seção &quot;ancora&quot; não é um número de 0 a %4 e foi ignorado.</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -290,6 +297,25 @@
         <source>Não foi possível salvar o arquivo </source>
         <translation>Não foi possível salvar o arquivo </translation>
     </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
+        <translation>O arquivo de saída não pode ser o próprio arquivo de entrada: </translation>
+    </message>
+    <message>
+        <source>A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.</source>
+        <translation>A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.</translation>
+    </message>
+</context>
+<context>
+    <name>FileSaver</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</source>
+        <translation>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</translation>
+    </message>
+    <message>
+        <source>O arquivo está protegido contra gravação.</source>
+        <translation>O arquivo está protegido contra gravação.</translation>
+    </message>
 </context>
 <context>
     <name>FindField</name>
@@ -369,6 +395,14 @@
         <source>Formato do arquivo inválido (</source>
         <translation>Formato do arquivo inválido (</translation>
     </message>
+    <message>
+        <source>(e mais %1)</source>
+        <translation>(e mais %1)</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 está danificado; foi lido assim mesmo:</source>
+        <translation>O arquivo %1 está danificado; foi lido assim mesmo:</translation>
+    </message>
 </context>
 <context>
     <name>GroupCheck</name>
@@ -428,6 +462,18 @@
         <source>%1 violações; o terminal aceita no máximo %2.</source>
         <translation>%1 violações; o terminal aceita no máximo %2.</translation>
     </message>
+    <message>
+        <source>O número %1 está fora do intervalo de %2 a %3.</source>
+        <translation>O número %1 está fora do intervalo de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>O atalho %1 está fora do intervalo de 0 a %2.</source>
+        <translation>O atalho %1 está fora do intervalo de 0 a %2.</translation>
+    </message>
+    <message>
+        <source>Macro com análise de âncora e atalho %1: uma macro com a violação de âncora não tem atalho.</source>
+        <translation>Macro com análise de âncora e atalho %1: uma macro com a violação de âncora não tem atalho.</translation>
+    </message>
 </context>
 <context>
     <name>GroupHeaderCommand</name>
@@ -446,6 +492,28 @@
     <message>
         <source>Alterar data de criação do grupo</source>
         <translation>Alterar data de criação do grupo</translation>
+    </message>
+</context>
+<context>
+    <name>InputFile</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe).</source>
+        <translation>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe).</translation>
+    </message>
+    <message>
+        <source>O arquivo tem %1 bytes; um grupo de macros não passa de %2 bytes.</source>
+        <translation>O arquivo tem %1 bytes; um grupo de macros não passa de %2 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>MacroJson</name>
+    <message>
+        <source>O valor %1 de &quot;%2&quot; não é um número inteiro; lido como %3.</source>
+        <translation>O valor %1 de &quot;%2&quot; não é um número inteiro; lido como %3.</translation>
+    </message>
+    <message>
+        <source>O valor %1 de &quot;%2&quot; está fora do intervalo de %3 a %4; lido como %5.</source>
+        <translation>O valor %1 de &quot;%2&quot; está fora do intervalo de %3 a %4; lido como %5.</translation>
     </message>
 </context>
 <context>
@@ -946,6 +1014,48 @@ estas alterações?</translation>
     </message>
 </context>
 <context>
+    <name>McrReader</name>
+    <message>
+        <source>O arquivo tem %1 bytes, menos que os %2 do cabeçalho de um arquivo .mcr.</source>
+        <translation>O arquivo tem %1 bytes, menos que os %2 do cabeçalho de um arquivo .mcr.</translation>
+    </message>
+    <message>
+        <source>O arquivo termina antes do fim dos seus dados (%1).</source>
+        <translation>O arquivo termina antes do fim dos seus dados (%1).</translation>
+    </message>
+    <message>
+        <source>O arquivo tem %1 bytes, menos que os %2 do cabeçalho: o grupo fica vazio.</source>
+        <translation>O arquivo tem %1 bytes, menos que os %2 do cabeçalho: o grupo fica vazio.</translation>
+    </message>
+    <message>
+        <source>Sobram %1 bytes depois do último registro completo; foram ignorados.</source>
+        <translation>Sobram %1 bytes depois do último registro completo; foram ignorados.</translation>
+    </message>
+    <message>
+        <source>A versão %1 é mais nova que a de qualquer arquivo .mcr.</source>
+        <translation>A versão %1 é mais nova que a de qualquer arquivo .mcr.</translation>
+    </message>
+    <message>
+        <source>O comprimento do nome, %1, passa dos %2 bytes do campo e foi cortado.</source>
+        <translation>O comprimento do nome, %1, passa dos %2 bytes do campo e foi cortado.</translation>
+    </message>
+    <message>
+        <source>O comprimento da sigla, %1, passa dos %2 bytes do campo e foi cortado.</source>
+        <translation>O comprimento da sigla, %1, passa dos %2 bytes do campo e foi cortado.</translation>
+    </message>
+</context>
+<context>
+    <name>McxReader</name>
+    <message>
+        <source>Erro de sintaxe JSON na linha %1, coluna %2 (byte %3): %4.</source>
+        <translation>Erro de sintaxe JSON na linha %1, coluna %2 (byte %3): %4.</translation>
+    </message>
+    <message>
+        <source>A versão do arquivo, %1, não pôde ser lida; o arquivo é lido no formato atual.</source>
+        <translation>A versão do arquivo, %1, não pôde ser lida; o arquivo é lido no formato atual.</translation>
+    </message>
+</context>
+<context>
     <name>MoveBoxesCommand</name>
     <message>
         <source>Redimensionar %1 caixas</source>
@@ -1009,6 +1119,84 @@ estas alterações?</translation>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valor inesperado depois de &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permissão negada</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Arquivos abertos demais</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Arquivo ou pasta inexistente</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Não há espaço livre no dispositivo</translation>
+    </message>
+</context>
+<context>
+    <name>QJsonParseError</name>
+    <message>
+        <source>unterminated object</source>
+        <translation>objeto não terminado</translation>
+    </message>
+    <message>
+        <source>missing name separator</source>
+        <translation>falta o separador de nome</translation>
+    </message>
+    <message>
+        <source>unterminated array</source>
+        <translation>lista não terminada</translation>
+    </message>
+    <message>
+        <source>missing value separator</source>
+        <translation>falta o separador de valores</translation>
+    </message>
+    <message>
+        <source>illegal value</source>
+        <translation>valor inválido</translation>
+    </message>
+    <message>
+        <source>invalid termination by number</source>
+        <translation>término inválido por número</translation>
+    </message>
+    <message>
+        <source>illegal number</source>
+        <translation>número inválido</translation>
+    </message>
+    <message>
+        <source>invalid escape sequence</source>
+        <translation>sequência de escape inválida</translation>
+    </message>
+    <message>
+        <source>invalid UTF8 string</source>
+        <translation>texto UTF-8 inválido</translation>
+    </message>
+    <message>
+        <source>unterminated string</source>
+        <translation>texto não terminado</translation>
+    </message>
+    <message>
+        <source>object is missing after a comma</source>
+        <translation>falta um objeto depois de uma vírgula</translation>
+    </message>
+    <message>
+        <source>too deeply nested document</source>
+        <translation>documento aninhado demais</translation>
+    </message>
+    <message>
+        <source>too large document</source>
+        <translation>documento grande demais</translation>
+    </message>
+    <message>
+        <source>garbage at the end of the document</source>
+        <translation>lixo no fim do documento</translation>
     </message>
 </context>
 <context>

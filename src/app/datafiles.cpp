@@ -10,8 +10,7 @@ QString DataFiles::locate(const QString& fileName)
     if (QCoreApplication::instance()) {
         const QDir executableDir(QCoreApplication::applicationDirPath());
         candidates.append(executableDir.filePath(QStringLiteral("data/") + fileName));
-        candidates.append(
-            executableDir.filePath(QStringLiteral("../share/zor/data/") + fileName));
+        candidates.append(executableDir.filePath(QStringLiteral("../share/zor/") + fileName));
     }
     for (const QString& candidate : qAsConst(candidates)) {
         const QFileInfo info(candidate);

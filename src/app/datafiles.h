@@ -3,9 +3,10 @@
 #include <QString>
 
 // Where the INI data files are found: the working directory first, as fleet
-// installations have always placed them, then the "data" folder installed
-// or built beside the executable, so that the editor started from a desktop
-// menu or another folder still finds them.
+// installations have always placed them, then the "data" folder a build puts
+// beside the executable, then "../share/zor" from the executable, where an
+// installation puts them under any prefix. So the editor started from a
+// desktop menu or another folder still finds them.
 class DataFiles
 {
 public:

@@ -1,6 +1,7 @@
 #include "app/debuglogger.h"
 #include "app/sessionlanguage.h"
 #include "app/version.h"
+#include "app/zorobject.h"
 #include "compare/diffcommand.h"
 #include "diagram/exportimagecommand.h"
 #include "io/checkcommand.h"
@@ -11,9 +12,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDebug>
 #include <QDir>
-#include <QLoggingCategory>
 #include <QScreen>
 
 #include <cstdio>
@@ -84,13 +83,6 @@ struct Options
 const char* const HeadlessCommands[] = {"--convert", "--check", "--diff", "--export-image",
                                             "--simulate"};
 
-bool hasDisplay()
-{
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
 bool hasArgument(int argc, char* argv[], const char* const* options, size_t count)
 {
     for (int i = 1; i < argc; ++i) {
@@ -117,11 +109,35 @@ bool requestsHeadlessCommand(int argc, char* argv[])
     return hasArgument(argc, argv, HeadlessCommands, std::size(HeadlessCommands));
 }
 
+// DISPLAY and WAYLAND_DISPLAY say where the window goes only where Qt's
+// platform is X11 or Wayland by default, and only while no other platform is
+// named; elsewhere Qt finds its display, or says why not, itself.
+bool displayVariablesApply(int argc, char* argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    static const char* const platformOptions[] = {"-platform", "--platform"};
+    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           !hasArgument(argc, argv, platformOptions, std::size(platformOptions));
+#else
+    Q_UNUSED(argc)
+    Q_UNUSED(argv)
+    return false;
+#endif
+}
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 void setApplicationNames()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
     QCoreApplication::setApplicationName(QStringLiteral("Zor"));
     QCoreApplication::setApplicationVersion(Version::number());
+    // Lets a Wayland desktop match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.orvenda.zor"));
 }
 
 void setUpParser(QCommandLineParser& parser, const Options& options)
@@ -150,6 +166,18 @@ QString languageOption(const QStringList& arguments)
     return parser.value(options.language);
 }
 
+// The commands without a window print only their own output: their
+// messages and reports. The toolkit's notes about the session (a missing
+// runtime folder, the platform) and the program's diagnostics are not for a
+// script's standard error; only what ends the process still shows.
+void headlessMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtCriticalMsg && type != QtFatalMsg)
+        return;
+    const QByteArray line = qFormatLogMessage(type, context, text).toLocal8Bit();
+    std::fprintf(stderr, "%s\n", line.constData());
+}
+
 int usageError(const QString& usage, int status = 1)
 {
     const QByteArray text =
@@ -164,15 +192,14 @@ int runHeadlessCommand(int argc, char* argv[])
 {
     // No window is ever shown; the offscreen platform needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Before the application object, whose start-up has notes of its own.
+    qInstallMessageHandler(headlessMessageHandler);
     // Widgets, for the canvas items that draw the exported pictures.
     QApplication app(argc, argv);
     setApplicationNames();
     // Only -l translates: a script sees the same messages whatever language
     // the window was left in.
     const SessionLanguage language(languageOption(app.arguments()));
-    // Standard error carries the messages for the user and the warnings;
-    // QT_LOGGING_RULES can bring the debug lines back.
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
     QCommandLineParser parser;
     const Options options;
@@ -223,13 +250,18 @@ int main(int argc, char* argv[])
     Q_INIT_RESOURCE(zortranslations);
     if (requestsHeadlessCommand(argc, argv))
         return runHeadlessCommand(argc, argv);
-    if (runsWithoutWindow(argc, argv) && !hasDisplay())
+    if (displayVariablesApply(argc, argv) && !hasDisplay()) {
+        if (!runsWithoutWindow(argc, argv)) {
+            std::fprintf(stderr,
+                         "zor: no display found (set DISPLAY, or QT_QPA_PLATFORM=offscreen)\n");
+            return 1;
+        }
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!hasDisplay()) {
-        std::fprintf(stderr, "zor: no display found (set DISPLAY, or QT_QPA_PLATFORM=offscreen)\n");
-        return 1;
     }
 
+    // -h and -v print their text and end: nothing else belongs on the terminal.
+    if (runsWithoutWindow(argc, argv))
+        qInstallMessageHandler(headlessMessageHandler);
     Q_INIT_RESOURCE(zoricons);
     QApplication app(argc, argv);
     setApplicationNames();
@@ -250,6 +282,9 @@ int main(int argc, char* argv[])
 
     MessageBoxMessenger messenger;
     Messenger::install(&messenger);
+    // Read now, so that a value refused in "zor.ini" is told before the
+    // window opens rather than in the middle of some later command.
+    ZorObject::anchorSettings();
 
     MainWindow window;
     language.handOver();
@@ -264,7 +299,7 @@ int main(int argc, char* argv[])
         window.setWindowTitle(window.windowTitle() + QStringLiteral(" - Debug"));
         window.setGeometry(1600, 58, 800, 842);
         window.show();
-        qDebug() << "dir " << workingDirectory;
+        DebugLogger::instance()->write(QStringLiteral("main - dir ") + workingDirectory);
     }
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "anchorsettings.h"
 #include "datafiles.h"
 #include "debuglogger.h"
+#include "messenger.h"
 
 #include <cstdlib>
 #include <cxxabi.h>
@@ -26,6 +27,19 @@ const AnchorSettings& ZorObject::anchorSettings()
         const QString path = DataFiles::locate(QStringLiteral("zor.ini"));
         return AnchorSettings::readFrom(path.isEmpty() ? QStringLiteral("zor.ini") : path);
     }();
+    // Told once, after the settings exist: a message box runs an event loop,
+    // in which anything may ask for them again.
+    static bool told = false;
+    if (!told) {
+        told = true;
+        const QStringList warnings = settings.warnings();
+        for (const QString& text : warnings) {
+            UserMessage message;
+            message.icon = UserMessage::Icon::Warning;
+            message.text = text;
+            Messenger::current().show(message);
+        }
+    }
     return settings;
 }
 

@@ -18,7 +18,8 @@ public:
     virtual QString className() const;
 
     // Read from "zor.ini" in the working directory on the first call, then
-    // kept unchanged for the rest of the process.
+    // kept unchanged for the rest of the process. The values refused are
+    // told through the messenger at that first call.
     static const AnchorSettings& anchorSettings();
 
 protected:

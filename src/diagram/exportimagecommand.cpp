@@ -4,6 +4,7 @@
 #include "edge.h"
 #include "graphwidget.h"
 #include "groupdiagram.h"
+#include "io/filesaver.h"
 #include "model/group.h"
 #include "node.h"
 
@@ -15,7 +16,6 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <cmath>
@@ -32,12 +32,14 @@ int ExportImageCommand::run(const QString& input, const QString& output, const Q
     double factor = 1.0;
     if (!parseScale(scale, &factor))
         return fail(tr("Escala inválida (use um número maior que zero): ") + scale);
+    if (FileSaver::isSameFile(input, output))
+        return fail(tr("O arquivo de saída não pode ser o próprio arquivo de entrada: ") + output);
     if (!isSupported(output))
         return fail(tr("Formato de imagem não suportado (use .png ou .svg): ") + output);
 
     Group group{QString(), QString()};
     if (!group.readFile(input))
-        return fail(tr("Não foi possível abrir o arquivo ") + input);
+        return fail(tr("Não foi possível abrir o arquivo ") + input, group.errorString());
     return write(group, output, factor) ? Success : Failure;
 }
 
@@ -53,19 +55,36 @@ bool ExportImageCommand::write(const Group& group, const QString& output, double
     GroupDiagram::build(graph, group);
 
     const QSizeF area = sceneArea(*graph.scene());
-    const QSize pixels = pixelSize(area, factor);
-    if (pixels.width() > MaxSide || pixels.height() > MaxSide) {
-        fail(tr("A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.")
-                 .arg(pixels.width())
-                 .arg(pixels.height())
-                 .arg(MaxSide));
+    const QString tooLarge = checkSize(pixelSize(area, factor));
+    if (!tooLarge.isEmpty()) {
+        fail(tooLarge);
         return false;
     }
-    const bool written = isSvg(output) ? writeSvg(output, graph, area, factor, group.name())
-                                       : writePng(output, graph, area, factor);
-    if (!written)
-        fail(tr("Não foi possível salvar o arquivo ") + output);
-    return written;
+    const QByteArray picture =
+        isSvg(output) ? svg(graph, area, factor, group.name()) : png(graph, area, factor);
+    QString reason;
+    if (picture.isEmpty() || !FileSaver::save(output, picture, &reason)) {
+        fail(tr("Não foi possível salvar o arquivo ") + output, reason);
+        return false;
+    }
+    return true;
+}
+
+QString ExportImageCommand::checkSize(const QSize& pixels)
+{
+    if (pixels.width() > MaxSide || pixels.height() > MaxSide) {
+        return tr("A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.")
+            .arg(pixels.width())
+            .arg(pixels.height())
+            .arg(MaxSide);
+    }
+    if (qint64(pixels.width()) * pixels.height() > MaxPixels) {
+        return tr("A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.")
+            .arg(pixels.width())
+            .arg(pixels.height())
+            .arg(MaxPixels);
+    }
+    return QString();
 }
 
 QSizeF ExportImageCommand::sceneArea(const QGraphicsScene& scene)
@@ -141,12 +160,11 @@ void ExportImageCommand::draw(QPainter& painter, const GraphWidget& graph, const
     graph.scene()->render(&painter, sceneRect, sceneRect, Qt::IgnoreAspectRatio);
 }
 
-bool ExportImageCommand::writePng(const QString& output, const GraphWidget& graph,
-                                  const QSizeF& area, double scale)
+QByteArray ExportImageCommand::png(const GraphWidget& graph, const QSizeF& area, double scale)
 {
     QImage image(pixelSize(area, scale), QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
-        return false;
+        return QByteArray();
     const int dotsPerMeter = qRound(DotsPerInch / MetersPerInch);
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
@@ -156,19 +174,16 @@ bool ExportImageCommand::writePng(const QString& output, const GraphWidget& grap
         draw(painter, graph, area, scale);
     }
 
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image))
+        return QByteArray();
+    return buffer.data();
 }
 
-bool ExportImageCommand::writeSvg(const QString& output, const GraphWidget& graph,
-                                  const QSizeF& area, double scale, const QString& title)
+QByteArray ExportImageCommand::svg(const GraphWidget& graph, const QSizeF& area, double scale,
+                                   const QString& title)
 {
     const QSize pixels = pixelSize(area, scale);
     QBuffer buffer;
@@ -182,19 +197,10 @@ bool ExportImageCommand::writeSvg(const QString& output, const GraphWidget& grap
     generator.setTitle(title.toHtmlEscaped());
     QPainter painter;
     if (!painter.begin(&generator))
-        return false;
+        return QByteArray();
     draw(painter, graph, area, scale);
     painter.end();
-
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray svg = sizeInPixels(buffer.data(), pixels);
-    if (file.write(svg) != svg.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return sizeInPixels(buffer.data(), pixels);
 }
 
 QByteArray ExportImageCommand::sizeInPixels(const QByteArray& svg, const QSize& pixels)
@@ -213,11 +219,11 @@ QByteArray ExportImageCommand::sizeInPixels(const QByteArray& svg, const QSize& 
     return text.toUtf8();
 }
 
-int ExportImageCommand::fail(const QString& text)
+int ExportImageCommand::fail(const QString& text, const QString& reason)
 {
     UserMessage message;
     message.icon = UserMessage::Icon::Critical;
-    message.text = text;
+    message.text = reason.isEmpty() ? text : text + QLatin1Char('\n') + reason;
     Messenger::current().show(message);
     return Failure;
 }

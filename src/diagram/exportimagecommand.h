@@ -17,8 +17,8 @@ class QPainter;
 // pixel per scene unit unless scaled, from the scene's origin to a margin
 // beyond the lowest and rightmost item, so that a box stored at (x, y) has
 // its top-left corner at pixel (x, y). IN is never modified and OUT is
-// written whole or not at all. Needs a QApplication (the canvas is a
-// widget), never a display.
+// written whole or not at all, never over IN itself. Needs a QApplication
+// (the canvas is a widget), never a display.
 class ExportImageCommand
 {
     Q_DECLARE_TR_FUNCTIONS(ExportImageCommand)
@@ -30,6 +30,9 @@ public:
     static constexpr int Margin = 20;
     // Largest side of a picture, in pixels.
     static constexpr int MaxSide = 32767;
+    // Largest picture, in pixels: 400 MB of colour, far beyond the whole
+    // scene at three pixels per unit.
+    static constexpr qint64 MaxPixels = 100000000;
     // The boxes' text at the size the editor shows it on a common desktop
     // (10 points at 96 dots per inch), whatever the platform of the run.
     static constexpr int FontPixelSize = 13;
@@ -58,10 +61,11 @@ private:
     static bool isSupported(const QString& output);
     static bool isSvg(const QString& output);
     static void draw(QPainter& painter, const GraphWidget& graph, const QSizeF& area, double scale);
-    static bool writePng(const QString& output, const GraphWidget& graph, const QSizeF& area,
-                         double scale);
-    static bool writeSvg(const QString& output, const GraphWidget& graph, const QSizeF& area,
-                         double scale, const QString& title);
+    static QString checkSize(const QSize& pixels);
+    static QByteArray png(const GraphWidget& graph, const QSizeF& area, double scale);
+    static QByteArray svg(const GraphWidget& graph, const QSizeF& area, double scale,
+                          const QString& title);
     static QByteArray sizeInPixels(const QByteArray& svg, const QSize& pixels);
-    static int fail(const QString& text);
+    // The reason, when there is one, goes on a second line.
+    static int fail(const QString& text, const QString& reason = QString());
 };

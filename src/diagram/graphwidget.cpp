@@ -353,8 +353,8 @@ void GraphWidget::relinkOutgoing(Node* node)
 {
     const QList<Edge*> edges = node->edges();
     for (Edge* edge : edges) {
-        // An arrow to the box itself is listed twice.
-        if (edge->sourceNode() == node && node->edges().contains(edge))
+        // An arrow to the box itself is listed twice: gone at its first turn.
+        if (node->edges().contains(edge) && edge->sourceNode() == node)
             destroyEdge(edge);
     }
     const QStringList flow = node->macro()->flow();

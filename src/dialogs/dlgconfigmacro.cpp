@@ -294,6 +294,16 @@ bool dlgConfigMacro::validateIdentity()
         failed = true;
     }
 
+    // The same refusal as in the new-macro dialog: a macro needs a name.
+    if (ui->edtName->text().trimmed().isEmpty()) {
+        if (!message.isEmpty())
+            message += QLatin1Char('\n');
+        message += QCoreApplication::translate("dlgNovaMacro",
+                                               "O campo \"Nome\"' da macro deve ser preenchido!");
+        ui->edtName->setFocus();
+        failed = true;
+    }
+
     const QByteArray form = formText();
     const int badLine = TabledEditor::checkFields(form.constData(), form.size());
     if (badLine > 0) {

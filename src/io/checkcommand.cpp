@@ -69,6 +69,8 @@ CheckCommand::FileReport CheckCommand::checkFile(const QString& path)
             UserMessage message;
             message.icon = UserMessage::Icon::Critical;
             message.text = tr("Não foi possível abrir o arquivo.");
+            if (!group.errorString().isEmpty())
+                message.text += QLatin1Char('\n') + group.errorString();
             Messenger::current().show(message);
         }
     }
@@ -93,8 +95,13 @@ QByteArray CheckCommand::text(const QList<FileReport>& reports)
     QString lines;
     for (const FileReport& report : reports) {
         for (const GroupCheck::Finding& finding : report.findings) {
-            lines += QStringLiteral("%1: %2 (%3): %4\n")
-                         .arg(report.path, finding.sigla, finding.num, finding.message);
+            // A finding about the file as a whole names no macro.
+            if (finding.sigla.isEmpty() && finding.num.isEmpty()) {
+                lines += QStringLiteral("%1: %2\n").arg(report.path, finding.message);
+            } else {
+                lines += QStringLiteral("%1: %2 (%3): %4\n")
+                             .arg(report.path, finding.sigla, finding.num, finding.message);
+            }
         }
     }
     return lines.toLocal8Bit();

@@ -37,8 +37,9 @@ public:
     static int run(const QStringList& files, Format format);
 
     static QList<FileReport> check(const QStringList& files);
-    // "FILE: SIGLA (NUM): message", one line per finding, in the local
-    // encoding like the other messages of the command line.
+    // "FILE: SIGLA (NUM): message", one line per finding ("FILE: message"
+    // for one about the whole file), in the local encoding like the other
+    // messages of the command line.
     static QByteArray text(const QList<FileReport>& reports);
     // {"files": [{"file", "readable", "findings": [{"rule", "sigla", "num",
     // "message"}]}]}, indented, UTF-8.

@@ -2,38 +2,41 @@
 
 #include "app/anchorsettings.h"
 #include "app/messenger.h"
+#include "filesaver.h"
 #include "model/group.h"
-
-#include <QFileInfo>
 
 int ConvertCommand::run(const QString& input, const QString& output)
 {
-    if (isSameFile(input, output))
+    if (FileSaver::isSameFile(input, output))
         return fail(tr("O arquivo de saída não pode ser o próprio arquivo de entrada: ") + output);
     warnWithoutAnchorSettings();
 
     Group group{QString(), QString()};
     if (!group.readFile(input))
-        return fail(tr("Não foi possível abrir o arquivo ") + input);
+        return fail(tr("Não foi possível abrir o arquivo ") + input, group.errorString());
+    const QList<ReadNote> notes = group.readNotes();
+    for (const ReadNote& note : notes)
+        warn(note.text());
     if (!group.saveAs(output))
-        return fail(tr("Não foi possível salvar o arquivo ") + output);
+        return fail(tr("Não foi possível salvar o arquivo ") + output, group.errorString());
     return Success;
 }
 
-int ConvertCommand::fail(const QString& text)
+int ConvertCommand::fail(const QString& text, const QString& reason)
 {
     UserMessage message;
     message.icon = UserMessage::Icon::Critical;
-    message.text = text;
+    message.text = reason.isEmpty() ? text : text + QLatin1Char('\n') + reason;
     Messenger::current().show(message);
     return Failure;
 }
 
-bool ConvertCommand::isSameFile(const QString& input, const QString& output)
+void ConvertCommand::warn(const QString& text)
 {
-    const QFileInfo in(input);
-    const QFileInfo out(output);
-    return in.exists() && out.exists() && in.canonicalFilePath() == out.canonicalFilePath();
+    UserMessage message;
+    message.icon = UserMessage::Icon::Warning;
+    message.text = text;
+    Messenger::current().show(message);
 }
 
 void ConvertCommand::warnWithoutAnchorSettings()
@@ -42,9 +45,6 @@ void ConvertCommand::warnWithoutAnchorSettings()
     // data of the working directory names: without it they would be lost.
     if (Group::anchorSettings().anchorViolationId() != 0)
         return;
-    UserMessage message;
-    message.icon = UserMessage::Icon::Warning;
-    message.text = tr("Sem a violação de âncora de \"zor.ini\" na pasta de trabalho: os raios de "
-                      "âncora não serão convertidos.");
-    Messenger::current().show(message);
+    warn(tr("Sem a violação de âncora de \"zor.ini\" na pasta de trabalho: os raios de âncora "
+            "não serão convertidos."));
 }

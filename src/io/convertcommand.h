@@ -6,8 +6,10 @@
 // "zor --convert IN OUT": reads the group in IN by its suffix, as the
 // editor opens it, and writes it to OUT by its suffix, as the editor saves
 // it. IN is never modified (no rewrite after reading) and OUT is written
-// whole or not at all. Messages go through the messenger: standard error in
-// a headless run.
+// whole or not at all. What the reading found odd (a damaged legacy file, a
+// value that did not fit) is warned of; a legacy file shorter than its
+// header is refused. Messages go through the messenger: standard error in a
+// headless run.
 class ConvertCommand
 {
     Q_DECLARE_TR_FUNCTIONS(ConvertCommand)
@@ -18,7 +20,8 @@ public:
     static int run(const QString& input, const QString& output);
 
 private:
-    static int fail(const QString& text);
-    static bool isSameFile(const QString& input, const QString& output);
+    // The reason, when there is one, goes on a second line.
+    static int fail(const QString& text, const QString& reason = QString());
+    static void warn(const QString& text);
     static void warnWithoutAnchorSettings();
 };

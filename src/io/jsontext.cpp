@@ -1,5 +1,9 @@
 #include "jsontext.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
+
 namespace {
 
 char hexDigit(uint value)
@@ -139,4 +143,11 @@ void JsonText::appendInteger(QByteArray& out, int value)
     if (value < 0)
         *--p = '-';
     out.append(p, int(buffer + sizeof buffer - p));
+}
+
+QString JsonText::ofValue(const QJsonValue& value)
+{
+    // The toolkit writes documents only: the value alone inside an array.
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
 }

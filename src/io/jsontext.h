@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QJsonValue;
+
 // JSON text exactly as QJsonDocument::toJson writes it, produced without
 // building a document: the files the program writes stay byte for byte what
 // the toolkit would have written, only faster.
@@ -21,4 +23,8 @@ public:
     // count; the caller writes them and then trims with finish().
     static char* grow(QByteArray& out, int count);
     static void finish(QByteArray& out, const char* end);
+
+    // A value as compact JSON text ("12" with its quotes, 1.5, null), to
+    // show the user what a file held.
+    static QString ofValue(const QJsonValue& value);
 };

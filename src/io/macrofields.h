@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // The values of a macro object of the current .mcx format that the reader
@@ -45,4 +46,7 @@ struct MacroFields
     int positionY = 0;
     QVector<int> secureSensors;
     QVector<int> secureActuators;
+    // The values that were no integer where the format has one, as read
+    // into the fields above: what MacroJson::apply tells with its own.
+    QStringList notes;
 };

@@ -3,11 +3,16 @@
 #include "app/anchorsettings.h"
 #include "boxgeometry.h"
 #include "compactjsonwriter.h"
+#include "jsontext.h"
 #include "macrofields.h"
 #include "model/macro.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
+
+#include <climits>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -53,33 +58,88 @@ QString screenText(const QByteArray& screen)
     return text;
 }
 
-QList<quint8> bytesFrom(const QJsonValue& value)
+// The key of a value in a macro object ("idMacro", "automacao[2]",
+// "violacoes[0].raio"), made into text only when a note needs it.
+struct Key
 {
-    QList<quint8> bytes;
-    const QJsonArray array = value.toArray();
-    bytes.reserve(array.size());
-    for (const QJsonValue& element : array)
-        bytes.append(quint8(element.toInt()));
-    return bytes;
+    const char* name;
+    int index = -1;
+    const char* member = nullptr;
+
+    QString text() const
+    {
+        QString text = QLatin1String(name);
+        if (index >= 0)
+            text += QStringLiteral("[%1]").arg(index);
+        if (member)
+            text += QLatin1Char('.') + QLatin1String(member);
+        return text;
+    }
+};
+
+// A number as the reader takes it (QJsonValue::toInt): an integer of int as
+// it is, anything else as 0, told in notes. A missing key is no value to tell.
+int integerOf(const QJsonValue& value, const Key& key, QStringList* notes)
+{
+    const int integer = value.toInt();
+    if (!notes || value.isUndefined() || (value.isDouble() && integer == value.toDouble()))
+        return integer;
+    const double number = value.toDouble();
+    if (value.isDouble() && std::floor(number) == number) {
+        notes->append(
+            MacroJson::outOfRange(key.text(), JsonText::ofValue(value), INT_MIN, INT_MAX, integer));
+    } else {
+        notes->append(MacroJson::tr("O valor %1 de \"%2\" não é um número inteiro; lido como %3.")
+                          .arg(JsonText::ofValue(value), key.text())
+                          .arg(integer));
+    }
+    return integer;
 }
 
-QVector<int> integersFrom(const QJsonValue& value)
+// A value kept in a field of T, whose bits may not hold it.
+template <typename T> T fitted(int value, const Key& key, QStringList* notes)
+{
+    const T kept = T(value);
+    if (notes && int(kept) != value) {
+        notes->append(MacroJson::outOfRange(key.text(), QString::number(value),
+                                            std::numeric_limits<T>::min(),
+                                            std::numeric_limits<T>::max(), kept));
+    }
+    return kept;
+}
+
+int boxValue(int value, const Key& key, QStringList* notes)
+{
+    const int kept = BoxGeometry::bounded(value);
+    if (notes && kept != value) {
+        notes->append(MacroJson::outOfRange(key.text(), QString::number(value), -BoxGeometry::Limit,
+                                            BoxGeometry::Limit, kept));
+    }
+    return kept;
+}
+
+QVector<int> integersFrom(const QJsonValue& value, const char* key, QStringList* notes)
 {
     QVector<int> integers;
     const QJsonArray array = value.toArray();
     integers.reserve(array.size());
-    for (const QJsonValue& element : array)
-        integers.append(element.toInt());
+    for (int i = 0; i < array.size(); ++i)
+        integers.append(integerOf(array.at(i), Key{key, i}, notes));
     return integers;
 }
 
-QList<quint8> bytesFrom(const QVector<int>& integers)
+QList<quint8> bytesFrom(const QVector<int>& integers, const char* key, QStringList* notes)
 {
     QList<quint8> bytes;
     bytes.reserve(integers.size());
-    for (const int value : integers)
-        bytes.append(quint8(value));
+    for (int i = 0; i < integers.size(); ++i)
+        bytes.append(fitted<quint8>(integers.at(i), Key{key, i}, notes));
     return bytes;
+}
+
+QList<quint8> bytesFrom(const QJsonValue& value, const char* key, QStringList* notes)
+{
+    return bytesFrom(integersFrom(value, key, notes), key, notes);
 }
 
 template <typename T> QJsonArray arrayFrom(const QList<T>& values)
@@ -98,102 +158,125 @@ template <typename T> void writeArray(CompactJsonWriter& writer, const QList<T>&
     writer.endArray();
 }
 
-QRect rectFrom(const QJsonObject& object)
+QRect rectFrom(const QJsonValue& value, QStringList* notes)
 {
-    return BoxGeometry::rect(object.value(QLatin1String("x")).toInt(),
-                             object.value(QLatin1String("y")).toInt(),
-                             object.value(QLatin1String("width")).toInt(),
-                             object.value(QLatin1String("height")).toInt());
+    const QJsonObject object = value.toObject();
+    const auto at = [&](const char* key) {
+        const Key name{"dimensions", -1, key};
+        return boxValue(integerOf(object.value(QLatin1String(key)), name, notes), name, notes);
+    };
+    // One after the other: the notes keep the order of the keys.
+    const int x = at("x");
+    const int y = at("y");
+    const int width = at("width");
+    return QRect(x, y, width, at("height"));
 }
 
-QPoint pointFrom(const QJsonObject& object)
+QPoint pointFrom(const QJsonValue& value, QStringList* notes)
 {
-    return BoxGeometry::point(object.value(QLatin1String("x")).toInt(),
-                              object.value(QLatin1String("y")).toInt());
+    const QJsonObject object = value.toObject();
+    const auto at = [&](const char* key) {
+        const Key name{"position", -1, key};
+        return boxValue(integerOf(object.value(QLatin1String(key)), name, notes), name, notes);
+    };
+    const int x = at("x");
+    return QPoint(x, at("y"));
 }
 
 } // namespace
 
-void MacroJson::read(Macro& macro, const QJsonObject& json, int version)
+void MacroJson::read(Macro& macro, const QJsonObject& json, int version, QStringList* notes)
 {
     if (version != Version2000) {
-        apply(macro, currentFields(json));
+        apply(macro, currentFields(json), notes);
         return;
     }
-    readVersion2000(macro, json);
-    readCommon(macro, json);
+    readVersion2000(macro, json, notes);
+    readCommon(macro, json, notes);
 }
 
-void MacroJson::readCommon(Macro& macro, const QJsonObject& json)
+void MacroJson::readCommon(Macro& macro, const QJsonObject& json, QStringList* notes)
 {
     macro.setSigla(json.value(QLatin1String("sigla")).toString());
-    macro.setType(json.value(QLatin1String("type")).toInt());
-    macro.setDimensions(rectFrom(json.value(QLatin1String("dimensions")).toObject()));
-    macro.setPosition(pointFrom(json.value(QLatin1String("position")).toObject()));
-    macro.setSecureSensors(bytesFrom(json.value(QLatin1String("secureSensors"))));
-    macro.setSecureActuators(bytesFrom(json.value(QLatin1String("secureActuators"))));
+    macro.setType(integerOf(json.value(QLatin1String("type")), Key{"type"}, notes));
+    macro.setDimensions(rectFrom(json.value(QLatin1String("dimensions")), notes));
+    macro.setPosition(pointFrom(json.value(QLatin1String("position")), notes));
+    macro.setSecureSensors(
+        bytesFrom(json.value(QLatin1String("secureSensors")), "secureSensors", notes));
+    macro.setSecureActuators(
+        bytesFrom(json.value(QLatin1String("secureActuators")), "secureActuators", notes));
 }
 
 MacroFields MacroJson::currentFields(const QJsonObject& json)
 {
     MacroFields fields;
+    QStringList* const notes = &fields.notes;
+    const auto integer = [&](const QJsonObject& object, const Key& key) {
+        return integerOf(object.value(QLatin1String(key.member ? key.member : key.name)), key,
+                         notes);
+    };
+    const auto top = [&](const char* key) { return integer(json, Key{key}); };
     fields.nome = json.value(QLatin1String("nome")).toString();
-    fields.idMacro = json.value(QLatin1String("idMacro")).toInt();
-    fields.atalho = json.value(QLatin1String("atalho")).toInt();
+    fields.idMacro = top("idMacro");
+    fields.atalho = top("atalho");
     fields.informacao = json.value(QLatin1String("informacao")).toBool();
     fields.formulario = json.value(QLatin1String("formulario")).toString();
     fields.confirmacao = json.value(QLatin1String("confirmacao")).toString();
-    fields.validacoes = json.value(QLatin1String("validacoes")).toInt();
-    fields.automacao = integersFrom(json.value(QLatin1String("automacao")));
+    fields.validacoes = top("validacoes");
+    fields.automacao = integersFrom(json.value(QLatin1String("automacao")), "automacao", notes);
 
     const QJsonArray violations = json.value(QLatin1String("violacoes")).toArray();
     fields.violacoes.reserve(violations.size());
-    for (const QJsonValue& value : violations) {
-        const QJsonObject element = value.toObject();
+    for (int i = 0; i < violations.size(); ++i) {
+        const QJsonObject element = violations.at(i).toObject();
         MacroFields::Violation violation;
-        violation.id = element.value(QLatin1String("id")).toInt();
-        violation.reacao = element.value(QLatin1String("reacao")).toInt();
-        violation.tempo = element.value(QLatin1String("tempo")).toInt();
-        violation.raio = element.value(QLatin1String("raio")).toInt();
+        violation.id = integer(element, Key{"violacoes", i, "id"});
+        violation.reacao = integer(element, Key{"violacoes", i, "reacao"});
+        violation.tempo = integer(element, Key{"violacoes", i, "tempo"});
+        violation.raio = integer(element, Key{"violacoes", i, "raio"});
         fields.violacoes.append(violation);
     }
 
     const QJsonArray next = json.value(QLatin1String("fluxoMacros")).toArray();
     fields.fluxoMacros.reserve(next.size());
-    for (const QJsonValue& value : next) {
-        const QJsonObject element = value.toObject();
+    for (int i = 0; i < next.size(); ++i) {
+        const QJsonObject element = next.at(i).toObject();
         MacroFields::Next entry;
         entry.nome = element.value(QLatin1String("nome")).toString();
-        entry.idMacro = element.value(QLatin1String("idMacro")).toInt();
-        entry.posicao = element.value(QLatin1String("posicao")).toInt();
+        entry.idMacro = integer(element, Key{"fluxoMacros", i, "idMacro"});
+        entry.posicao = integer(element, Key{"fluxoMacros", i, "posicao"});
         fields.fluxoMacros.append(entry);
     }
 
     fields.sigla = json.value(QLatin1String("sigla")).toString();
-    fields.type = json.value(QLatin1String("type")).toInt();
+    fields.type = top("type");
     const QJsonObject dimensions = json.value(QLatin1String("dimensions")).toObject();
-    fields.x = dimensions.value(QLatin1String("x")).toInt();
-    fields.y = dimensions.value(QLatin1String("y")).toInt();
-    fields.width = dimensions.value(QLatin1String("width")).toInt();
-    fields.height = dimensions.value(QLatin1String("height")).toInt();
+    fields.x = integer(dimensions, Key{"dimensions", -1, "x"});
+    fields.y = integer(dimensions, Key{"dimensions", -1, "y"});
+    fields.width = integer(dimensions, Key{"dimensions", -1, "width"});
+    fields.height = integer(dimensions, Key{"dimensions", -1, "height"});
     const QJsonObject position = json.value(QLatin1String("position")).toObject();
-    fields.positionX = position.value(QLatin1String("x")).toInt();
-    fields.positionY = position.value(QLatin1String("y")).toInt();
-    fields.secureSensors = integersFrom(json.value(QLatin1String("secureSensors")));
-    fields.secureActuators = integersFrom(json.value(QLatin1String("secureActuators")));
+    fields.positionX = integer(position, Key{"position", -1, "x"});
+    fields.positionY = integer(position, Key{"position", -1, "y"});
+    fields.secureSensors =
+        integersFrom(json.value(QLatin1String("secureSensors")), "secureSensors", notes);
+    fields.secureActuators =
+        integersFrom(json.value(QLatin1String("secureActuators")), "secureActuators", notes);
     return fields;
 }
 
-void MacroJson::apply(Macro& macro, const MacroFields& fields)
+void MacroJson::apply(Macro& macro, const MacroFields& fields, QStringList* notes)
 {
+    if (notes)
+        notes->append(fields.notes);
     macro.setName(fields.nome);
     macro.setNum(QString::number(fields.idMacro));
     macro.setShortcut(QString::number(fields.atalho));
     macro.setSecurity(!fields.informacao);
     macro.setForm(screenFrom(fields.formulario, true));
     macro.setConfirmationText(screenFrom(fields.confirmacao, false));
-    macro.setValidationInt(quint16(fields.validacoes));
-    macro.setAutomation(bytesFrom(fields.automacao));
+    macro.setValidationInt(fitted<quint16>(fields.validacoes, Key{"validacoes"}, notes));
+    macro.setAutomation(bytesFrom(fields.automacao, "automacao", notes));
 
     QList<quint8> ids;
     QList<quint8> reactions;
@@ -202,14 +285,15 @@ void MacroJson::apply(Macro& macro, const MacroFields& fields)
     reactions.reserve(fields.violacoes.size());
     timers.reserve(fields.violacoes.size());
     quint16 raio = quint16(Macro::anchorSettings().defaultRadius());
-    for (const MacroFields::Violation& violation : fields.violacoes) {
-        const quint8 id = quint8(violation.id);
+    for (int i = 0; i < fields.violacoes.size(); ++i) {
+        const MacroFields::Violation& violation = fields.violacoes.at(i);
+        const quint8 id = fitted<quint8>(violation.id, Key{"violacoes", i, "id"}, notes);
         ids.append(id);
-        reactions.append(quint8(violation.reacao));
+        reactions.append(fitted<quint8>(violation.reacao, Key{"violacoes", i, "reacao"}, notes));
         // Analysis times run past 255 seconds: the whole 16-bit value counts.
-        timers.append(quint16(violation.tempo));
+        timers.append(fitted<quint16>(violation.tempo, Key{"violacoes", i, "tempo"}, notes));
         if (id == anchorId())
-            raio = quint16(violation.raio);
+            raio = fitted<quint16>(violation.raio, Key{"violacoes", i, "raio"}, notes);
     }
     macro.setViolation(ids);
     macro.setViolationReactions(reactions);
@@ -222,11 +306,12 @@ void MacroJson::apply(Macro& macro, const MacroFields& fields)
     flow.reserve(fields.fluxoMacros.size());
     flowNum.reserve(fields.fluxoMacros.size());
     flowPos.reserve(fields.fluxoMacros.size());
-    for (const MacroFields::Next& next : fields.fluxoMacros) {
+    for (int i = 0; i < fields.fluxoMacros.size(); ++i) {
+        const MacroFields::Next& next = fields.fluxoMacros.at(i);
         flow.append(next.nome);
         // Macro numbers reach 999: the whole 16-bit value counts.
-        flowNum.append(quint16(next.idMacro));
-        flowPos.append(quint16(next.posicao));
+        flowNum.append(fitted<quint16>(next.idMacro, Key{"fluxoMacros", i, "idMacro"}, notes));
+        flowPos.append(fitted<quint16>(next.posicao, Key{"fluxoMacros", i, "posicao"}, notes));
     }
     macro.setFlow(flow);
     macro.setFlowNum(flowNum);
@@ -234,13 +319,30 @@ void MacroJson::apply(Macro& macro, const MacroFields& fields)
 
     macro.setSigla(fields.sigla);
     macro.setType(fields.type);
-    macro.setDimensions(BoxGeometry::rect(fields.x, fields.y, fields.width, fields.height));
-    macro.setPosition(BoxGeometry::point(fields.positionX, fields.positionY));
-    macro.setSecureSensors(bytesFrom(fields.secureSensors));
-    macro.setSecureActuators(bytesFrom(fields.secureActuators));
+    // One after the other: the notes keep the order of the keys.
+    const int x = boxValue(fields.x, Key{"dimensions", -1, "x"}, notes);
+    const int y = boxValue(fields.y, Key{"dimensions", -1, "y"}, notes);
+    const int width = boxValue(fields.width, Key{"dimensions", -1, "width"}, notes);
+    const int height = boxValue(fields.height, Key{"dimensions", -1, "height"}, notes);
+    macro.setDimensions(QRect(x, y, width, height));
+    const int positionX = boxValue(fields.positionX, Key{"position", -1, "x"}, notes);
+    macro.setPosition(
+        QPoint(positionX, boxValue(fields.positionY, Key{"position", -1, "y"}, notes)));
+    macro.setSecureSensors(bytesFrom(fields.secureSensors, "secureSensors", notes));
+    macro.setSecureActuators(bytesFrom(fields.secureActuators, "secureActuators", notes));
 }
 
-void MacroJson::readVersion2000(Macro& macro, const QJsonObject& json)
+QString MacroJson::outOfRange(const QString& key, const QString& value, qint64 minimum,
+                              qint64 maximum, qint64 kept)
+{
+    return tr("O valor %1 de \"%2\" está fora do intervalo de %3 a %4; lido como %5.")
+        .arg(value, key)
+        .arg(minimum)
+        .arg(maximum)
+        .arg(kept);
+}
+
+void MacroJson::readVersion2000(Macro& macro, const QJsonObject& json, QStringList* notes)
 {
     macro.setName(json.value(QLatin1String("name")).toString());
     macro.setNum(json.value(QLatin1String("num")).toString());
@@ -249,8 +351,11 @@ void MacroJson::readVersion2000(Macro& macro, const QJsonObject& json)
     macro.setForm(screenFrom(json.value(QLatin1String("form")).toString(), false));
     macro.setConfirmationText(
         screenFrom(json.value(QLatin1String("confirmationText")).toString(), false));
-    macro.setValidationInt(quint16(json.value(QLatin1String("validationInt")).toInt()));
-    macro.setAutomation(bytesFrom(json.value(QLatin1String("automation"))));
+    const Key validations{"validationInt"};
+    macro.setValidationInt(
+        fitted<quint16>(integerOf(json.value(QLatin1String("validationInt")), validations, notes),
+                        validations, notes));
+    macro.setAutomation(bytesFrom(json.value(QLatin1String("automation")), "automation", notes));
 
     const QJsonArray violation = json.value(QLatin1String("violation")).toArray();
     const QJsonArray timerValues = json.value(QLatin1String("violationTimers")).toArray();
@@ -258,9 +363,14 @@ void MacroJson::readVersion2000(Macro& macro, const QJsonObject& json)
     QList<quint8> reactions;
     QList<quint16> timers;
     for (int i = 0; i < Violations2000; ++i) {
-        ids.append(quint8(violation.at(i).toInt()));
-        reactions.append(quint8(violation.at(i + Violations2000).toInt()));
-        timers.append(quint16(timerValues.at(i).toInt()));
+        const auto byteAt = [&](int index) {
+            const Key key{"violation", index};
+            return fitted<quint8>(integerOf(violation.at(index), key, notes), key, notes);
+        };
+        ids.append(byteAt(i));
+        reactions.append(byteAt(i + Violations2000));
+        const Key timer{"violationTimers", i};
+        timers.append(fitted<quint16>(integerOf(timerValues.at(i), timer, notes), timer, notes));
     }
     macro.setViolation(ids);
     macro.setViolationReactions(reactions);
@@ -273,8 +383,10 @@ void MacroJson::readVersion2000(Macro& macro, const QJsonObject& json)
     QList<quint16> flowNum;
     QList<quint16> flowPos;
     for (int i = 0; i < flowValues.size(); ++i) {
+        const Key number{"flowNum", i};
         flow.append(flowValues.at(i).toString());
-        flowNum.append(quint16(numberValues.at(i).toInt()));
+        flowNum.append(
+            fitted<quint16>(integerOf(numberValues.at(i), number, notes), number, notes));
         flowPos.append(quint16(i));
     }
     macro.setFlow(flow);

@@ -1,13 +1,13 @@
 #include "mcrreader.h"
 
+#include "app/debuglogger.h"
 #include "boxgeometry.h"
+#include "inputfile.h"
 #include "mcrstreamreader.h"
 #include "model/group.h"
 #include "model/macro.h"
 
 #include <QDateTime>
-#include <QDebug>
-#include <QFile>
 #include <QtEndian>
 
 namespace {
@@ -84,41 +84,77 @@ template <typename T> T valueAt(const char* record, int offset)
 
 } // namespace
 
-bool McrReader::readFile(const QString& path, Group& group)
+bool McrReader::readFile(const QString& path, Group& group, Mode mode)
 {
     group.setFilePath(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_errorString = file.errorString();
+    QByteArray data;
+    if (!InputFile::read(path, &data, &m_errorString))
         return false;
-    }
-    const QByteArray data = file.readAll();
-    file.close();
-    return read(data, group);
+    return read(data, group, mode);
 }
 
-bool McrReader::read(const QByteArray& data, Group& group)
+bool McrReader::read(const QByteArray& data, Group& group, Mode mode)
 {
+    m_layout = McrStreamReader::recognises(data) ? Layout::DataStream : Layout::Legacy;
+    if (m_layout == Layout::Legacy && mode == Mode::Strict && data.size() < HeaderSize) {
+        m_errorString = tr("O arquivo tem %1 bytes, menos que os %2 do cabeçalho de um arquivo "
+                           ".mcr.")
+                            .arg(data.size())
+                            .arg(HeaderSize);
+        return false;
+    }
+
     const quint32 version = versionOf(data);
-    qDebug().noquote() << "mcr version:" << version;
+    DebugLogger::instance()->log(QStringLiteral("mcr version: %1").arg(version), &group);
     group.setVersion(int(version));
     group.checkVersion(int(version));
 
-    if (McrStreamReader::recognises(data)) {
-        m_layout = Layout::DataStream;
+    if (m_layout == Layout::DataStream) {
         McrStreamReader reader;
         if (!reader.read(data, group)) {
-            m_errorString = reader.errorString();
+            m_errorString =
+                tr("O arquivo termina antes do fim dos seus dados (%1).").arg(reader.errorString());
             return false;
         }
     } else {
-        m_layout = Layout::Legacy;
-        for (int offset = HeaderSize; data.size() - offset >= RecordSize; offset += RecordSize)
-            group.addMacro(readLegacyRecord(data.constData() + offset).release());
-        readLegacyHeader(data, group);
+        readLegacy(data, group);
     }
     group.setModified(false);
     return true;
+}
+
+void McrReader::readLegacy(const QByteArray& data, Group& group)
+{
+    QList<ReadNote> notes;
+    if (data.size() < HeaderSize) {
+        notes.append(damage(tr("O arquivo tem %1 bytes, menos que os %2 do cabeçalho: o grupo "
+                               "fica vazio.")
+                                .arg(data.size())
+                                .arg(HeaderSize)));
+    } else if (const int left = (data.size() - HeaderSize) % RecordSize) {
+        notes.append(damage(
+            tr("Sobram %1 bytes depois do último registro completo; foram ignorados.").arg(left)));
+    }
+    // The program never wrote the legacy layout: no such file can come from
+    // a version newer than this one.
+    const quint32 version = versionOf(data);
+    if (version > quint32(Group::CurrentVersion)) {
+        notes.append(
+            damage(tr("A versão %1 é mais nova que a de qualquer arquivo .mcr.").arg(version)));
+    }
+    for (int offset = HeaderSize; data.size() - offset >= RecordSize; offset += RecordSize)
+        group.addMacro(readLegacyRecord(data.constData() + offset, &notes).release());
+    readLegacyHeader(data, group);
+    for (const ReadNote& note : qAsConst(notes))
+        group.addReadNote(note);
+}
+
+ReadNote McrReader::damage(const QString& message)
+{
+    ReadNote note;
+    note.kind = ReadNote::Kind::LegacyDamage;
+    note.message = message;
+    return note;
 }
 
 void McrReader::readLegacyHeader(const QByteArray& data, Group& group)
@@ -133,10 +169,12 @@ void McrReader::readLegacyHeader(const QByteArray& data, Group& group)
     group.setCreationDate(created.toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")));
 }
 
-std::unique_ptr<Macro> McrReader::readLegacyRecord(const char* record)
+std::unique_ptr<Macro> McrReader::readLegacyRecord(const char* record, QList<ReadNote>* notes)
 {
-    const int nameLength = qMin(int(quint8(record[Record::NameLength])), Record::NameSize);
-    const int siglaLength = qMin(int(quint8(record[Record::SiglaLength])), Record::SiglaSize);
+    const int storedNameLength = quint8(record[Record::NameLength]);
+    const int storedSiglaLength = quint8(record[Record::SiglaLength]);
+    const int nameLength = qMin(storedNameLength, Record::NameSize);
+    const int siglaLength = qMin(storedSiglaLength, Record::SiglaSize);
     auto macro =
         std::make_unique<Macro>(QString::number(valueAt<qint16>(record, Record::Number)),
                                 QString::fromLatin1(record + Record::Name, nameLength),
@@ -187,5 +225,22 @@ std::unique_ptr<Macro> McrReader::readLegacyRecord(const char* record)
 
     macro->setForm(record + Record::Form, Macro::ScreenSize);
     macro->setConfirmationText(record + Record::Confirmation, Macro::ScreenSize);
+
+    const auto cut = [&](const QString& message) {
+        ReadNote note = damage(message);
+        note.sigla = macro->sigla();
+        note.num = macro->num();
+        notes->append(note);
+    };
+    if (storedNameLength > Record::NameSize) {
+        cut(tr("O comprimento do nome, %1, passa dos %2 bytes do campo e foi cortado.")
+                .arg(storedNameLength)
+                .arg(Record::NameSize));
+    }
+    if (storedSiglaLength > Record::SiglaSize) {
+        cut(tr("O comprimento da sigla, %1, passa dos %2 bytes do campo e foi cortado.")
+                .arg(storedSiglaLength)
+                .arg(Record::SiglaSize));
+    }
     return macro;
 }

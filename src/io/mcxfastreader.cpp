@@ -1,5 +1,6 @@
 #include "mcxfastreader.h"
 
+#include "mcxreader.h"
 #include "model/group.h"
 #include "model/macro.h"
 
@@ -38,12 +39,6 @@ enum MacroKey {
     ValidationInt,
     Violacoes
 };
-
-// QJsonValue::toInt of a whole number: itself within int, else the default.
-int toInt(qint64 value)
-{
-    return value >= INT_MIN && value <= INT_MAX ? int(value) : 0;
-}
 
 // The macro keys whose values the reader does not take.
 bool isSkipped(int key)
@@ -161,6 +156,7 @@ void McxFastReader::clear()
     m_hasTimerOfOne = false;
     m_fields = MacroFields();
     m_macros.clear();
+    m_notes.clear();
     m_indented.clear();
 }
 
@@ -270,9 +266,13 @@ bool McxFastReader::endObject()
             return false;
     }
     switch (top.context) {
-    case Context::Macro:
-        m_macros.push_back(std::make_unique<Macro>(m_fields));
+    case Context::Macro: {
+        QStringList notes;
+        m_macros.push_back(std::make_unique<Macro>(m_fields, &notes));
+        for (const QString& text : qAsConst(notes))
+            m_notes.append(McxReader::valueNote(*m_macros.back(), text));
         break;
+    }
     case Context::Violation:
         // What the rewrite after a load may drop is left to its own check.
         if (m_violation.tempo == 1)
@@ -346,8 +346,12 @@ bool McxFastReader::integer(qint64 value)
 {
     if (isSkipping())
         return true;
+    // A number beyond int is no value of this program's files: the toolkit's
+    // reader takes it, and tells what it became.
+    if (value < INT_MIN || value > INT_MAX)
+        return false;
     const Frame& top = m_stack.last();
-    const int number = toInt(value);
+    const int number = int(value);
     switch (top.context) {
     case Context::Header:
         if (top.key == Version) {

@@ -2,6 +2,7 @@
 
 #include "jsonreindenter.h"
 #include "macrofields.h"
+#include "model/readnote.h"
 
 #include <QByteArray>
 #include <QString>
@@ -36,6 +37,8 @@ public:
     QString creationDate() const { return m_creationDate; }
     // The macros, in file order; the caller takes them over.
     std::vector<std::unique_ptr<Macro>> takeMacros();
+    // The values that did not fit where they are kept, macro by macro.
+    QList<ReadNote> notes() const { return m_notes; }
     // The text the rewrite after a load writes when it drops nothing.
     QByteArray indented() const { return m_indented; }
     // A violation with a timer of 1, which the rewrite may drop.
@@ -106,5 +109,6 @@ private:
     MacroFields::Violation m_violation;
     MacroFields::Next m_next;
     std::vector<std::unique_ptr<Macro>> m_macros;
+    QList<ReadNote> m_notes;
     QByteArray m_indented;
 };

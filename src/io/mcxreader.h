@@ -1,10 +1,15 @@
 #pragma once
 
+#include "model/readnote.h"
+
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QString>
 
 class Group;
+class Macro;
+struct QJsonParseError;
 
 // Reads an .mcx document into a group: structure check, version, header and
 // one macro per element. It never writes: the rewrite that follows a load in
@@ -14,15 +19,21 @@ class Group;
 // toolkit's JSON document, with the same result.
 class McxReader
 {
+    Q_DECLARE_TR_FUNCTIONS(McxReader)
+
 public:
     enum class Result { Ok, CannotOpen, InvalidStructure };
 
     // Stores the path in the group once the file is open.
     Result readFile(const QString& path, Group& group);
-    // On InvalidStructure the group is unchanged; errorKey() names the key.
+    // On InvalidStructure the group is unchanged; errorKey() names the key
+    // and, when the text is no JSON at all, errorString() says where and why
+    // the parser stopped. A header version that is no number is told and
+    // the file is read in the current format.
     Result read(const QByteArray& data, Group& group);
 
     QString errorKey() const { return m_errorKey; }
+    // The reason of a file that could not be read, or of a syntax error.
     QString errorString() const { return m_errorString; }
     // The document as read, for the rewrite; built on demand after a read
     // in one pass.
@@ -37,11 +48,16 @@ public:
     bool hasTimerOfOne() const { return m_hasTimerOfOne; }
 
     // The header version as a number: a text such as "2.1.0.0" loses its
-    // dots (2100).
-    static int versionOf(const QJsonValue& value);
+    // dots (2100). False for a value that gives no int: another type, a
+    // fraction, a number out of range or a text of other characters.
+    static bool versionOf(const QJsonValue& value, int* version);
+    // The note of a value of this macro that did not fit where it is kept.
+    static ReadNote valueNote(const Macro& macro, const QString& text);
 
 private:
     bool readPlain(const QByteArray& data, Group& group);
+    static QString syntaxError(const QByteArray& data, const QJsonParseError& error);
+    static void showUnreadableVersion(const QJsonValue& value);
 
     QByteArray m_data;
     mutable QJsonObject m_root;

@@ -1,6 +1,7 @@
 #include "mcxrewrite.h"
 
-#include <QDebug>
+#include "app/debuglogger.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -24,8 +25,9 @@ bool McxRewrite::dropUnusedTimers(QJsonObject& root, const QStringList& timerFla
             if (!isUnusedTimer(element, timerFlags))
                 continue;
             element.remove(QLatin1String("tempo"));
-            qDebug() << "Removido 'tempo' no item com id"
-                     << element.value(QLatin1String("id")).toInt();
+            DebugLogger::instance()->write(
+                QStringLiteral("McxRewrite - Removido 'tempo' no item com id %1")
+                    .arg(element.value(QLatin1String("id")).toInt()));
             violations.replace(v, element);
             changed = true;
         }

@@ -309,43 +309,40 @@ void MainWindow::updateInfoDock()
 void MainWindow::onNewPosition(const QPoint& position, const QRectF& rect, const QString& sigla,
                                const QString& name, const QString& num)
 {
-    if (position.isNull()) {
-        statusLabels[ReleaseLabel]->clear();
-        statusLabels[SizeLabel]->clear();
-        statusLabels[DescriptionLabel]->clear();
-    } else {
-        statusLabels[ReleaseLabel]->setText(pointText(position));
-        statusLabels[SizeLabel]->setText(
-            QStringLiteral("%1 x %2").arg(int(rect.height())).arg(int(rect.width())));
-        statusLabels[DescriptionLabel]->setText(QStringLiteral("%1 %2 %3").arg(sigla, name, num));
-    }
+    Q_UNUSED(rect)
+    Q_UNUSED(sigla)
+    Q_UNUSED(name)
+    Q_UNUSED(num)
+    statusLabels[ReleaseLabel]->setText(position.isNull() ? QString() : pointText(position));
+    // The box released shows with its size, several boxes as their count.
+    showSelection();
     updateActions();
 }
 
 void MainWindow::onSelectedItems(int count)
 {
+    Q_UNUSED(count)
     updateActions();
-    if (count > 1) {
-        statusLabels[DescriptionLabel]->setText(QString::number(count) +
+    showSelection();
+}
+
+// The status bar says what is selected as the group holds it now, also after
+// an undo renamed, resized or removed it.
+void MainWindow::showSelection()
+{
+    const QList<Macro*> selected = document ? graph->selectedMacros() : QList<Macro*>();
+    if (selected.size() > 1) {
+        statusLabels[DescriptionLabel]->setText(QString::number(selected.size()) +
                                                 tr(" objetos selecionados"));
         return;
     }
-    // One box or none: the count would be stale.
-    updateSelectionStatus();
-}
-
-void MainWindow::updateSelectionStatus()
-{
-    const QList<Macro*> selected = graph->selectedMacros();
-    if (selected.size() > 1)
-        return;
-    const Macro* macro = selected.isEmpty() ? nullptr : selected.constFirst();
-    const Node* node = macro ? graph->nodeFor(macro) : nullptr;
+    const Node* node = selected.isEmpty() ? nullptr : graph->nodeFor(selected.constFirst());
     if (!node) {
-        for (StatusLabel label : {ReleaseLabel, SizeLabel, DescriptionLabel})
-            statusLabels[label]->clear();
+        statusLabels[SizeLabel]->clear();
+        statusLabels[DescriptionLabel]->clear();
         return;
     }
+    const Macro* macro = node->macro();
     const QRectF rect = node->boundingRect();
     statusLabels[SizeLabel]->setText(
         QStringLiteral("%1 x %2").arg(int(rect.height())).arg(int(rect.width())));
@@ -654,7 +651,7 @@ void MainWindow::closeGroup()
     updateInfoDock();
     updateActions();
     updateEditActions();
-    updateSelectionStatus();
+    showSelection();
 }
 
 bool MainWindow::createGroup(const QString& name, const QString& description)
@@ -673,7 +670,7 @@ void MainWindow::attachDocument()
     ui->undoView->setStack(stack);
     verificationDock->setDocument(document.get());
     connect(document.get(), &GroupDocument::changed, this, &MainWindow::updateActions);
-    connect(document.get(), &GroupDocument::changed, this, &MainWindow::updateSelectionStatus);
+    connect(document.get(), &GroupDocument::changed, this, &MainWindow::showSelection);
     // After the document has followed the stack: the Save action and the
     // title show whether the group differs from its file.
     connect(stack, &QUndoStack::indexChanged, this, &MainWindow::updateActions);
@@ -779,8 +776,12 @@ bool MainWindow::writeNewFile(const QString& path)
 
 void MainWindow::reportSaveFailure(const QString& path)
 {
+    // The system's reason, when there is one, on a second line.
+    const QString reason = document ? group()->errorString() : QString();
     QMessageBox box(QMessageBox::Critical, tr("Erro!"),
-                    tr("Não foi possível salvar o arquivo ") + path, QMessageBox::Ok, this);
+                    tr("Não foi possível salvar o arquivo ") + path +
+                        (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason),
+                    QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -845,9 +846,10 @@ bool MainWindow::saveAsSequence()
 
 bool MainWindow::passesSaveChecks()
 {
-    QString sigla;
-    if (group()->findAnchorSequence(sigla)) {
-        group()->showAnchorSequenceError(sigla);
+    QString from;
+    QString next;
+    if (group()->findAnchorSequence(from, next)) {
+        group()->showAnchorSequenceError(from, next);
         return false;
     }
     return isMacroFormValid();

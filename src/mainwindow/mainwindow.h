@@ -132,9 +132,6 @@ private:
     void updateInfoDock();
     void updateTitle();
     void retranslate();
-    // The status bar's box labels, from the one selected macro as the group
-    // holds it now; emptied when it is gone.
-    void updateSelectionStatus();
     void tickLanguage(const QString& code);
 
     // Group commands.
@@ -168,6 +165,7 @@ private:
     void onNewPosition(const QPoint& position, const QRectF& rect, const QString& sigla,
                        const QString& name, const QString& num);
     void onSelectedItems(int count);
+    void showSelection();
     void onEditShape(const QString& num);
     void configureMacro(Macro* macro);
     void showFinding(Macro* macro, const QString& rule);

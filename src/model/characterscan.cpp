@@ -17,7 +17,8 @@ QStringList CharacterScan::refusedCharacters(const Macro& macro)
 
     QByteArray bytes = form + confirmation;
     bytes.replace('\0', ' ');
-    const QString text = QString::fromUtf8(bytes);
+    // One byte, one character of the terminal: the screens are Latin-1.
+    const QString text = QString::fromLatin1(bytes);
 
     QStringList found;
     QRegularExpressionMatchIterator matches = ScreenText::refusedCharacter().globalMatch(text);

@@ -10,8 +10,8 @@ class CharacterScan
 {
 public:
     // Each refused character once, in the order of its first appearance, over
-    // all 1600 bytes of both screens; a NUL byte is an empty cell, and the
-    // bytes are read as UTF-8, so an accented letter is one character.
+    // all 1600 bytes of both screens; a NUL byte is an empty cell, and each
+    // byte is a Latin-1 character, as the files and the terminal hold it.
     static QStringList refusedCharacters(const Macro& macro);
 
     // Replaces every refused byte of both screens by an allowed one.

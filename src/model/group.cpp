@@ -1,6 +1,7 @@
 #include "group.h"
 
 #include "app/anchorsettings.h"
+#include "app/debuglogger.h"
 #include "app/messenger.h"
 #include "flowdiagram.h"
 #include "io/filesaver.h"
@@ -17,6 +18,7 @@
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
 namespace {
 
@@ -129,17 +131,23 @@ bool Group::hasAnchor(const Macro* macro) const
     return anchor > 0 && macro->violationIndex(quint8(anchor)) != -1;
 }
 
-bool Group::updateFlowNumbers()
+QHash<QString, const Macro*> Group::siglaIndex() const
 {
-    // One index of the acronyms for the whole run, the first macro of each
-    // acronym winning as in findBySigla, so large groups stay linear.
     QHash<QString, const Macro*> bySigla;
     bySigla.reserve(m_macros.size());
-    for (const Macro* macro : qAsConst(m_macros)) {
+    for (const Macro* macro : m_macros) {
         if (macro && !bySigla.contains(macro->sigla()))
             bySigla.insert(macro->sigla(), macro);
     }
+    return bySigla;
+}
 
+bool Group::updateFlowNumbers()
+{
+    const QHash<QString, const Macro*> bySigla = siglaIndex();
+    // Every save runs this over every flow entry: the lines are made only
+    // when a debug session takes them.
+    DebugLogger* const logger = DebugLogger::instance();
     bool changed = false;
     for (Macro* macro : qAsConst(m_macros)) {
         if (!macro)
@@ -150,14 +158,22 @@ bool Group::updateFlowNumbers()
         for (int i = 0; i < flow.size() && i < flowNum.size(); ++i) {
             if (flow.at(i).isEmpty())
                 continue;
-            qDebug() << "Checking sigla:" << flow.at(i) << "with number:" << flowNum.at(i);
+            if (logger->isEnabled()) {
+                logger->log(QStringLiteral("Checking sigla: %1 with number: %2")
+                                .arg(flow.at(i))
+                                .arg(flowNum.at(i)),
+                            this);
+            }
             const Macro* target = bySigla.value(flow.at(i));
             if (!target)
                 continue;
             const quint16 number = target->num().toUShort();
             if (number != flowNum.at(i)) {
                 flowNum[i] = number;
-                qDebug() << "Novo valor de flowNum[" << i << "] =" << number;
+                if (logger->isEnabled()) {
+                    logger->log(QStringLiteral("Novo valor de flowNum[%1] = %2").arg(i).arg(number),
+                                this);
+                }
                 macroChanged = true;
             }
         }
@@ -169,11 +185,12 @@ bool Group::updateFlowNumbers()
     return changed;
 }
 
-bool Group::findAnchorSequence(QString& sigla) const
+bool Group::findAnchorSequence(QString& from, QString& next) const
 {
     bool found = false;
-    visitAnchorSequences([&](const Macro*, const Macro* next) {
-        sigla = next->sigla();
+    visitAnchorSequences([&](const Macro* first, const Macro* second) {
+        from = first->sigla();
+        next = second->sigla();
         found = true;
         return false;
     });
@@ -183,11 +200,14 @@ bool Group::findAnchorSequence(QString& sigla) const
 QList<QPair<const Macro*, const Macro*>> Group::anchorSequences() const
 {
     QList<QPair<const Macro*, const Macro*>> pairs;
+    QSet<QPair<const Macro*, const Macro*>> seen;
     visitAnchorSequences([&](const Macro* from, const Macro* next) {
         // A flow may name the same macro in two slots: one pair all the same.
         const QPair<const Macro*, const Macro*> pair(from, next);
-        if (!pairs.contains(pair))
+        if (!seen.contains(pair)) {
+            seen.insert(pair);
             pairs.append(pair);
+        }
         return true;
     });
     return pairs;
@@ -196,6 +216,7 @@ QList<QPair<const Macro*, const Macro*>> Group::anchorSequences() const
 void Group::visitAnchorSequences(
     const std::function<bool(const Macro* from, const Macro* next)>& visit) const
 {
+    const QHash<QString, const Macro*> bySigla = siglaIndex();
     for (const Macro* macro : m_macros) {
         if (!macro || !hasAnchor(macro))
             continue;
@@ -203,7 +224,7 @@ void Group::visitAnchorSequences(
         for (const QString& next : flow) {
             if (next.isEmpty())
                 continue;
-            const Macro* target = findBySigla(next);
+            const Macro* target = bySigla.value(next);
             if (target && hasAnchor(target) && !visit(macro, target))
                 return;
         }
@@ -219,9 +240,9 @@ bool Group::wouldCreateAnchorSequence(const QString& sigla, bool anchor,
         const bool isEdited = macro->sigla() == sigla;
         if (!(isEdited ? anchor : hasAnchor(macro)))
             continue;
-        QStringList flow = macro->flow();
-        if (flow.isEmpty() && isEdited && !newFlow.isEmpty())
-            flow = newFlow;
+        // The edited macro is judged by the flow it is about to have, not by
+        // the one stored: that is what the save will see.
+        const QStringList flow = isEdited ? newFlow : macro->flow();
         for (const QString& next : qAsConst(flow)) {
             bool nextHasAnchor = false;
             if (next == sigla) {
@@ -244,12 +265,13 @@ void Group::showAnchorSequenceError() const
            "o manual e revise o sequenciamento das macros."));
 }
 
-void Group::showAnchorSequenceError(const QString& detail) const
+void Group::showAnchorSequenceError(const QString& from, const QString& next) const
 {
     showAnchorSequenceMessage(
         tr("Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte "
            "o manual e revise o sequenciamento das macros.") +
-        QStringLiteral(" (") + tr("Macro") + QStringLiteral("->") + detail + QStringLiteral(")"));
+        QStringLiteral(" (") + tr("Macro") + QLatin1Char(' ') + from + QStringLiteral("->") + next +
+        QStringLiteral(")"));
 }
 
 void Group::showAnchorSequenceMessage(const QString& text) const
@@ -304,6 +326,7 @@ bool Group::loadMcx(const QString& path, const QStringList& timerFlags)
     McxReader reader;
     if (!readMcx(path, reader))
         return false;
+    reportReadNotes(path);
     // An unchanged document is re-laid out from its own bytes, which is the
     // same text as serialising it again, only much faster; the reader may
     // have done so already.
@@ -317,10 +340,12 @@ bool Group::loadMcx(const QString& path, const QStringList& timerFlags)
     QString error;
     if (!FileSaver::save(path, indented, &error)) {
         // The group is read all the same: only the tidying of the file is lost.
-        qWarning() << "Erro ao abrir o arquivo para escrita!" << error;
+        qWarning().noquote() << "Erro ao abrir o arquivo para escrita!" << path << error;
+        DebugLogger::instance()->log(
+            QStringLiteral("Erro ao abrir o arquivo para escrita! %1 %2").arg(path, error), this);
         return true;
     }
-    qDebug() << "Arquivo JSON modificado com sucesso!";
+    DebugLogger::instance()->log(QStringLiteral("Arquivo JSON modificado com sucesso!"), this);
     return true;
 }
 
@@ -332,16 +357,17 @@ bool Group::readMcx(const QString& path)
 
 bool Group::readMcx(const QString& path, McxReader& reader)
 {
+    m_errorString.clear();
     switch (reader.readFile(path, *this)) {
     case McxReader::Result::Ok:
         return true;
     case McxReader::Result::InvalidStructure:
         showInvalidFormat(reader.errorKey());
-        return false;
+        break;
     case McxReader::Result::CannotOpen:
         break;
     }
-    qWarning().noquote() << path << reader.errorString();
+    noteFailure(path, reader.errorString());
     return false;
 }
 
@@ -353,18 +379,61 @@ void Group::showInvalidFormat(const QString& key) const
     Messenger::current().show(message);
 }
 
+void Group::noteFailure(const QString& path, const QString& reason)
+{
+    m_errorString = reason;
+    if (reason.isEmpty())
+        return;
+    qWarning().noquote() << path << reason;
+    DebugLogger::instance()->log(path + QStringLiteral(": ") + reason, this);
+}
+
+void Group::reportReadNotes(const QString& path) const
+{
+    QStringList damage;
+    for (const ReadNote& note : m_readNotes) {
+        if (note.kind == ReadNote::Kind::LegacyDamage)
+            damage.append(note.text());
+        else
+            DebugLogger::instance()->log(path + QStringLiteral(": ") + note.text(), this);
+    }
+    if (damage.isEmpty())
+        return;
+    // A file of random bytes has a cut length in every record: the first
+    // ones tell enough.
+    const int shown = 10;
+    QStringList lines = damage.mid(0, shown);
+    if (damage.size() > shown)
+        lines.append(tr("(e mais %1)").arg(damage.size() - shown));
+    UserMessage message;
+    message.icon = UserMessage::Icon::Warning;
+    message.title = tr("Atenção!");
+    message.text = tr("O arquivo %1 está danificado; foi lido assim mesmo:").arg(path) +
+                   QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+    Messenger::current().show(message);
+}
+
 bool Group::loadMcr(const QString& path)
 {
+    if (!readMcr(path, false))
+        return false;
+    reportReadNotes(path);
+    return true;
+}
+
+bool Group::readMcr(const QString& path, bool strict)
+{
+    m_errorString.clear();
     McrReader reader;
-    if (reader.readFile(path, *this))
+    if (reader.readFile(path, *this, strict ? McrReader::Mode::Strict : McrReader::Mode::Lenient))
         return true;
-    qWarning().noquote() << path << reader.errorString();
+    noteFailure(path, reader.errorString());
     return false;
 }
 
 bool Group::readFile(const QString& path)
 {
-    return hasMcrSuffix(path) ? loadMcr(path) : readMcx(path);
+    return hasMcrSuffix(path) ? readMcr(path, true) : readMcx(path);
 }
 
 bool Group::save()
@@ -374,11 +443,12 @@ bool Group::save()
 
 bool Group::saveAs(const QString& path)
 {
+    m_errorString.clear();
     QString error;
     const bool saved = hasMcrSuffix(path) ? McrWriter::write(*this, path, &error)
                                           : McxWriter::write(*this, path, &error);
     if (!saved)
-        qWarning().noquote() << path << error;
+        noteFailure(path, error);
     return saved;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "app/zorobject.h"
+#include "readnote.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -66,15 +68,19 @@ public:
 
     bool hasAnchor(const Macro* macro) const;
     bool updateFlowNumbers();
-    // The first macro with anchor analysis that follows another one.
-    bool findAnchorSequence(QString& sigla) const;
+    // The first pair of macros with anchor analysis where next follows from.
+    bool findAnchorSequence(QString& from, QString& next) const;
     // Every pair of macros with anchor analysis where the second follows the
     // first, each pair once, in list and flow order.
     QList<QPair<const Macro*, const Macro*>> anchorSequences() const;
+    // Whether the group would hold a pair of macros with anchor analysis in
+    // sequence once the macro with this acronym has (or lacks) anchor
+    // analysis and newFlow as its next macros.
     bool wouldCreateAnchorSequence(const QString& sigla, bool hasAnchor,
                                    const QStringList& newFlow) const;
     void showAnchorSequenceError() const;
-    void showAnchorSequenceError(const QString& detail) const;
+    // Names the pair: "(Macro FROM->NEXT)".
+    void showAnchorSequenceError(const QString& from, const QString& next) const;
     bool checkVersion(int version) const;
 
     FlowDiagram* graph() const { return m_graph; }
@@ -85,19 +91,35 @@ public:
     // the violations without analysis time. timerFlags: the reference list
     // of violation timer flags, one entry per violation identifier at index
     // identifier - 1. A file that can't be rewritten (read-only) still loads.
+    // Values that did not fit go to the debug log.
     bool loadMcx(const QString& path, const QStringList& timerFlags = QStringList());
     // Reads an .mcx file without touching it.
     bool readMcx(const QString& path);
+    // Reads an .mcr file as the editor opens it: a damaged legacy file still
+    // loads, and the user is told what was wrong with it.
     bool loadMcr(const QString& path);
-    // Reads a file of either format, by its suffix, without touching it.
+    // Reads a file of either format, by its suffix, without touching it and
+    // without telling the user of its read notes: the commands without a
+    // window report them their own way. A legacy file shorter than its
+    // header is refused.
     bool readFile(const QString& path);
+    // What was odd in the file read, in file order.
+    QList<ReadNote> readNotes() const { return m_readNotes; }
+    void addReadNote(const ReadNote& note) { m_readNotes.append(note); }
     // The data-stream writer for a path whose suffix is exactly "mcr", the
     // JSON writer for any other. Neither clears the modified flag.
     bool save();
     bool saveAs(const QString& path);
     static bool hasMcrSuffix(const QString& path);
+    // Why the last read or save failed, in the user's language where the
+    // program or the toolkit has one; empty when it has no more to say.
+    QString errorString() const { return m_errorString; }
 
 private:
+    // One lookup by acronym for a whole run over the macros, the first macro
+    // of each acronym winning as in findBySigla, so that large groups stay
+    // linear.
+    QHash<QString, const Macro*> siglaIndex() const;
     // Calls visit(from, next) for each flow entry that makes an anchor
     // sequence, until visit returns false.
     void visitAnchorSequences(
@@ -105,6 +127,11 @@ private:
     void showAnchorSequenceMessage(const QString& text) const;
     void showInvalidFormat(const QString& key) const;
     bool readMcx(const QString& path, McxReader& reader);
+    bool readMcr(const QString& path, bool strict);
+    // Keeps the reason and writes it to standard error and the debug log.
+    void noteFailure(const QString& path, const QString& reason);
+    // Legacy damage in a message, values that did not fit in the debug log.
+    void reportReadNotes(const QString& path) const;
 
     int m_version = CurrentVersion;
     QString m_name;
@@ -115,4 +142,6 @@ private:
     bool m_modified = false;
     QList<Macro*> m_macros;
     FlowDiagram* m_graph = nullptr;
+    QList<ReadNote> m_readNotes;
+    QString m_errorString;
 };

@@ -5,6 +5,7 @@
 #include "group.h"
 #include "identitytext.h"
 #include "macro.h"
+#include "readnote.h"
 #include "screentext.h"
 
 #include <QRegularExpression>
@@ -14,6 +15,8 @@ const QString GroupCheck::Characters = QStringLiteral("characters");
 const QString GroupCheck::FieldMarkers = QStringLiteral("field-markers");
 const QString GroupCheck::NameCharacters = QStringLiteral("name-characters");
 const QString GroupCheck::Sigla = QStringLiteral("sigla");
+const QString GroupCheck::NumberRange = QStringLiteral("number-range");
+const QString GroupCheck::ShortcutRange = QStringLiteral("shortcut-range");
 const QString GroupCheck::DuplicateNumber = QStringLiteral("duplicate-number");
 const QString GroupCheck::DuplicateSigla = QStringLiteral("duplicate-sigla");
 const QString GroupCheck::DuplicateShortcut = QStringLiteral("duplicate-shortcut");
@@ -21,7 +24,10 @@ const QString GroupCheck::UnknownFlow = QStringLiteral("unknown-flow");
 const QString GroupCheck::FlowCount = QStringLiteral("flow-count");
 const QString GroupCheck::AnchorSequence = QStringLiteral("anchor-sequence");
 const QString GroupCheck::RadiusRange = QStringLiteral("radius-range");
+const QString GroupCheck::AnchorShortcut = QStringLiteral("anchor-shortcut");
 const QString GroupCheck::ViolationCount = QStringLiteral("violation-count");
+const QString GroupCheck::LegacyDamage = QStringLiteral("legacy-damage");
+const QString GroupCheck::ValueRange = QStringLiteral("value-range");
 
 namespace {
 
@@ -32,31 +38,58 @@ bool anchorRulesApply()
     return Group::anchorSettings().anchorViolationId() != 0;
 }
 
+// "0" and an empty text mean that the macro has no shortcut.
+bool hasShortcut(const Macro& macro)
+{
+    const QString shortcut = macro.shortcut();
+    return !shortcut.isEmpty() && shortcut != QLatin1String("0");
+}
+
+bool inRange(const QString& text, int minimum, int maximum)
+{
+    bool isNumber = false;
+    const int value = text.toInt(&isNumber, 10);
+    return isNumber && value >= minimum && value <= maximum;
+}
+
 } // namespace
 
 GroupCheck::GroupCheck(const Group& group) : group(group)
 {
+    const auto keepFirst = [](QHash<QString, const Macro*>& index, const QString& key,
+                              const Macro* macro) {
+        if (!index.contains(key))
+            index.insert(key, macro);
+    };
     const QList<Macro*> macros = group.macros();
     for (const Macro* macro : macros) {
         if (!macro)
             continue;
-        byNumber.insert(macro->num(), byNumber.value(macro->num(), macro));
-        bySigla.insert(macro->sigla(), bySigla.value(macro->sigla(), macro));
-        byShortcut.insert(macro->shortcut(), byShortcut.value(macro->shortcut(), macro));
+        keepFirst(firstByNumber, macro->num(), macro);
+        keepFirst(firstBySigla, macro->sigla(), macro);
+        if (hasShortcut(*macro))
+            keepFirst(firstByShortcut, macro->shortcut(), macro);
     }
-    if (anchorRulesApply())
-        anchorPairs = group.anchorSequences();
+    if (anchorRulesApply()) {
+        const auto pairs = group.anchorSequences();
+        for (const auto& pair : pairs)
+            anchorNext[pair.first].append(pair.second);
+    }
 }
 
 QList<GroupCheck::Finding> GroupCheck::findings() const
 {
     QList<Finding> found;
+    const QList<ReadNote> notes = group.readNotes();
+    for (const ReadNote& note : notes)
+        found.append(fromNote(note));
     const QList<Macro*> macros = group.macros();
     for (const Macro* macro : macros) {
         if (!macro)
             continue;
         checkScreens(*macro, found);
         checkIdentity(*macro, found);
+        checkRanges(*macro, found);
         checkDuplicates(*macro, found);
         checkFlow(*macro, found);
         checkAnchor(*macro, found);
@@ -69,6 +102,12 @@ GroupCheck::Finding GroupCheck::finding(const QString& rule, const Macro& macro,
                                         const QString& message)
 {
     return {rule, macro.sigla(), macro.num(), message, &macro};
+}
+
+GroupCheck::Finding GroupCheck::fromNote(const ReadNote& note)
+{
+    const QString& rule = note.kind == ReadNote::Kind::LegacyDamage ? LegacyDamage : ValueRange;
+    return {rule, note.sigla, note.num, note.message};
 }
 
 void GroupCheck::checkScreens(const Macro& macro, QList<Finding>& found) const
@@ -120,26 +159,41 @@ void GroupCheck::checkIdentity(const Macro& macro, QList<Finding>& found) const
     }
 }
 
+void GroupCheck::checkRanges(const Macro& macro, QList<Finding>& found) const
+{
+    if (!inRange(macro.num(), MinNumber, MaxNumber)) {
+        found.append(finding(NumberRange, macro,
+                             tr("O número %1 está fora do intervalo de %2 a %3.")
+                                 .arg(macro.num())
+                                 .arg(MinNumber)
+                                 .arg(MaxNumber)));
+    }
+    if (!macro.shortcut().isEmpty() && !inRange(macro.shortcut(), 0, MaxShortcut)) {
+        found.append(finding(ShortcutRange, macro,
+                             tr("O atalho %1 está fora do intervalo de 0 a %2.")
+                                 .arg(macro.shortcut())
+                                 .arg(MaxShortcut)));
+    }
+}
+
 // Each repetition is told once, at the later macro, naming the first one.
 void GroupCheck::checkDuplicates(const Macro& macro, QList<Finding>& found) const
 {
-    const Macro* first = firstByNumber(macro.num());
+    const Macro* first = firstByNumber.value(macro.num());
     if (first && first != &macro) {
         found.append(
             finding(DuplicateNumber, macro,
                     tr("O número %1 já é usado pela macro %2.").arg(macro.num(), first->sigla())));
     }
     // An empty acronym is a fault of its own, told above.
-    first = macro.sigla().isEmpty() ? nullptr : firstBySigla(macro.sigla());
+    first = macro.sigla().isEmpty() ? nullptr : firstBySigla.value(macro.sigla());
     if (first && first != &macro) {
         found.append(finding(
             DuplicateSigla, macro,
             tr("A sigla %1 já é usada pela macro de número %2.").arg(macro.sigla(), first->num())));
     }
-    // "0" and an empty text mean that the macro has no shortcut.
     const QString shortcut = macro.shortcut();
-    const bool hasShortcut = !shortcut.isEmpty() && shortcut != QLatin1String("0");
-    first = hasShortcut ? firstByShortcut(shortcut) : nullptr;
+    first = hasShortcut(macro) ? firstByShortcut.value(shortcut) : nullptr;
     if (first && first != &macro) {
         found.append(
             finding(DuplicateShortcut, macro,
@@ -152,7 +206,7 @@ void GroupCheck::checkFlow(const Macro& macro, QList<Finding>& found) const
     const QStringList flow = macro.flow();
     const QList<quint16> positions = macro.flowPos();
     for (int i = 0; i < flow.size(); ++i) {
-        if (flow.at(i).isEmpty() || firstBySigla(flow.at(i)))
+        if (flow.at(i).isEmpty() || firstBySigla.contains(flow.at(i)))
             continue;
         found.append(finding(UnknownFlow, macro,
                              tr("A sigla %1 da função F%2 não existe no grupo.")
@@ -171,12 +225,11 @@ void GroupCheck::checkAnchor(const Macro& macro, QList<Finding>& found) const
 {
     if (!anchorRulesApply())
         return;
-    for (const auto& pair : anchorPairs) {
-        if (pair.first != &macro)
-            continue;
+    const QList<const Macro*> next = anchorNext.value(&macro);
+    for (const Macro* second : next) {
         found.append(finding(AnchorSequence, macro,
                              tr("Macros com análise de âncora em sequência: %1 -> %2.")
-                                 .arg(macro.sigla(), pair.second->sigla())));
+                                 .arg(macro.sigla(), second->sigla())));
     }
     if (!group.hasAnchor(&macro))
         return;
@@ -189,6 +242,12 @@ void GroupCheck::checkAnchor(const Macro& macro, QList<Finding>& found) const
                                  .arg(radius)
                                  .arg(settings.minRadius())
                                  .arg(settings.maxRadius)));
+    }
+    if (hasShortcut(macro)) {
+        found.append(finding(AnchorShortcut, macro,
+                             tr("Macro com análise de âncora e atalho %1: uma macro com a "
+                                "violação de âncora não tem atalho.")
+                                 .arg(macro.shortcut())));
     }
 }
 

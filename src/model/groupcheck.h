@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QList>
-#include <QPair>
 #include <QString>
 
 class Group;
 class Macro;
+struct ReadNote;
 
 // Everything in a group that the terminal would refuse or that stops the
 // editor from saving it, found without asking anyone: the checks of a
@@ -24,7 +24,8 @@ public:
         QString sigla;
         QString num;
         QString message;
-        // The macro found at fault, for a view that shows it; not compared.
+        // The macro found at fault, for a view that shows it; null for what
+        // the reading of the file noted. Not compared.
         const Macro* macro = nullptr;
 
         bool operator==(const Finding& other) const
@@ -35,6 +36,9 @@ public:
     };
 
     // The limits of the terminal.
+    static constexpr int MinNumber = 1;
+    static constexpr int MaxNumber = 999;
+    static constexpr int MaxShortcut = 249;
     static constexpr int MaxSiglaLength = 3;
     static constexpr int MaxFlowEntries = 10;
     static constexpr int MaxViolations = 20;
@@ -44,6 +48,8 @@ public:
     static const QString FieldMarkers;
     static const QString NameCharacters;
     static const QString Sigla;
+    static const QString NumberRange;
+    static const QString ShortcutRange;
     static const QString DuplicateNumber;
     static const QString DuplicateSigla;
     static const QString DuplicateShortcut;
@@ -51,17 +57,25 @@ public:
     static const QString FlowCount;
     static const QString AnchorSequence;
     static const QString RadiusRange;
+    static const QString AnchorShortcut;
     static const QString ViolationCount;
+    // What the reading of the file found odd (the group's read notes).
+    static const QString LegacyDamage;
+    static const QString ValueRange;
 
     explicit GroupCheck(const Group& group);
 
-    // Macro by macro in list order, the rules in the order above. The anchor
-    // rules are left out when the anchor settings name no anchor violation.
+    // The read notes of the group first, then macro by macro in list order,
+    // the rules in the order above. The anchor rules are left out when the
+    // anchor settings name no anchor violation. Linear in the number of
+    // macros and flow entries.
     QList<Finding> findings() const;
 
 private:
+    static Finding fromNote(const ReadNote& note);
     void checkScreens(const Macro& macro, QList<Finding>& found) const;
     void checkIdentity(const Macro& macro, QList<Finding>& found) const;
+    void checkRanges(const Macro& macro, QList<Finding>& found) const;
     void checkDuplicates(const Macro& macro, QList<Finding>& found) const;
     void checkFlow(const Macro& macro, QList<Finding>& found) const;
     void checkAnchor(const Macro& macro, QList<Finding>& found) const;
@@ -70,18 +84,12 @@ private:
     static Finding finding(const QString& rule, const Macro& macro, const QString& message);
     static QString refusedIdentityCharacters(const QString& text);
 
-    // The first macro of each number, acronym and shortcut, as the group's
-    // own searches find them: one pass over the group, not one per macro.
-    const Macro* firstByNumber(const QString& num) const { return byNumber.value(num); }
-    const Macro* firstBySigla(const QString& sigla) const { return bySigla.value(sigla); }
-    const Macro* firstByShortcut(const QString& shortcut) const
-    {
-        return byShortcut.value(shortcut);
-    }
-
     const Group& group;
-    QHash<QString, const Macro*> byNumber;
-    QHash<QString, const Macro*> bySigla;
-    QHash<QString, const Macro*> byShortcut;
-    QList<QPair<const Macro*, const Macro*>> anchorPairs;
+    // The first macro of each number, acronym and shortcut, as the group's
+    // lookups find it, and the macros with anchor analysis that follow each
+    // one with anchor analysis.
+    QHash<QString, const Macro*> firstByNumber;
+    QHash<QString, const Macro*> firstBySigla;
+    QHash<QString, const Macro*> firstByShortcut;
+    QHash<const Macro*, QList<const Macro*>> anchorNext;
 };

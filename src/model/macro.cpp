@@ -24,15 +24,16 @@ Macro::Macro(const QString& num, const QString& name, const QString& shortcut, c
     logConstruction();
 }
 
-Macro::Macro(const QJsonObject& json, int version)
+Macro::Macro(const QJsonObject& json, int version, QStringList* notes)
     : m_form(blankScreen()), m_confirmationText(blankScreen())
 {
-    MacroJson::read(*this, json, version);
+    MacroJson::read(*this, json, version, notes);
 }
 
-Macro::Macro(const MacroFields& fields) : m_form(blankScreen()), m_confirmationText(blankScreen())
+Macro::Macro(const MacroFields& fields, QStringList* notes)
+    : m_form(blankScreen()), m_confirmationText(blankScreen())
 {
-    MacroJson::apply(*this, fields);
+    MacroJson::apply(*this, fields, notes);
 }
 
 void Macro::write(QJsonObject& json) const

@@ -30,10 +30,11 @@ public:
 
     Macro(const QString& num, const QString& name, const QString& shortcut, const QString& sigla,
           int type, bool informacao);
-    // Reads one macro object of an .mcx file of the given format version.
-    Macro(const QJsonObject& json, int version);
+    // Reads one macro object of an .mcx file of the given format version;
+    // notes, when given, receives what did not fit where it is kept.
+    Macro(const QJsonObject& json, int version, QStringList* notes = nullptr);
     // The same from the values of such an object of the current version.
-    explicit Macro(const MacroFields& fields);
+    explicit Macro(const MacroFields& fields, QStringList* notes = nullptr);
 
     // Writes the keys of the current .mcx format into json.
     void write(QJsonObject& json) const;

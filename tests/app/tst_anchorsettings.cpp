@@ -34,15 +34,26 @@ void TestAnchorSettings::readFrom_data()
     QTest::addColumn<int>("defaultRadius");
     QTest::addColumn<int>("minRadius");
     QTest::addColumn<int>("maxRadius");
+    QTest::addColumn<QStringList>("refused"); // "key=value", each told
 
-    QTest::newRow("sample") << QByteArray("[ancora]\n1=23\npadrao=100\nmin=50\nmax=5000\n")
-                            << 23 << 100 << 50 << 5000;
+    QTest::newRow("sample") << QByteArray("[ancora]\n1=23\npadrao=100\nmin=50\nmax=5000\n") << 23
+                            << 100 << 50 << 5000 << QStringList();
     QTest::newRow("other section ignored")
-        << QByteArray("[violacao]\n1=A\npadrao=7\n[ancora]\n1=3\n") << 3 << 0 << 0 << 0;
-    QTest::newRow("not numbers") << QByteArray("[ancora]\n1=x\npadrao=1e3\nmin=\nmax=-20\n")
-                                 << 0 << 0 << 0 << -20;
-    QTest::newRow("empty file") << QByteArray("") << 0 << 0 << 0 << 0;
-    QTest::newRow("missing file") << QByteArray() << 0 << 0 << 0 << 0;
+        << QByteArray("[violacao]\n1=A\npadrao=7\n[ancora]\n1=3\n") << 3 << 0 << 0 << 0
+        << QStringList();
+    // A value that does not fit is refused as if the key were missing.
+    QTest::newRow("not numbers") << QByteArray("[ancora]\n1=x\npadrao=1e3\nmin=\nmax=-20\n") << 0
+                                 << 0 << 0 << 0
+                                 << QStringList{"padrao=1e3:65535", "1=x:255", "min=:65535",
+                                                "max=-20:65535"};
+    QTest::newRow("beyond their fields")
+        << QByteArray("[ancora]\n1=256\npadrao=65536\nmin=50\nmax=70000\n") << 0 << 0 << 50 << 0
+        << QStringList{"padrao=65536:65535", "1=256:255", "max=70000:65535"};
+    QTest::newRow("at their limits")
+        << QByteArray("[ancora]\n1=255\npadrao=65535\nmin=0\nmax=65535\n") << 255 << 65535 << 0
+        << 65535 << QStringList();
+    QTest::newRow("empty file") << QByteArray("") << 0 << 0 << 0 << 0 << QStringList();
+    QTest::newRow("missing file") << QByteArray() << 0 << 0 << 0 << 0 << QStringList();
 }
 
 void TestAnchorSettings::readFrom()
@@ -62,6 +73,16 @@ void TestAnchorSettings::readFrom()
     QTEST(settings.defaultRadius(), "defaultRadius");
     QTEST(settings.minRadius(), "minRadius");
     QTEST(settings.maxRadius, "maxRadius");
+    QFETCH(QStringList, refused);
+    QStringList warnings;
+    for (const QString& entry : qAsConst(refused)) {
+        const QString key = entry.section('=', 0, 0);
+        const QString value = entry.section('=', 1).section(':', 0, 0);
+        warnings.append(QStringLiteral("%1: o valor \"%2\" da chave \"%3\" da seção \"ancora\" "
+                                       "não é um número de 0 a %4 e foi ignorado.")
+                            .arg(path, value, key, entry.section(':', 1)));
+    }
+    QCOMPARE(settings.warnings(), warnings);
 }
 
 void TestAnchorSettings::processWideSettingsComeFromWorkingDirectory()

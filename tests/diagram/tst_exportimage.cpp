@@ -15,6 +15,8 @@
 #include <QSvgRenderer>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using ZorTest::contentsOf;
 using ZorTest::TestEnvironment;
 
@@ -90,6 +92,13 @@ void TestExportImage::initTestCase()
     sample = std::make_unique<Group>(QString(), QString());
     QVERIFY(sample->readFile(input("sample.mcx")));
     QCOMPARE(sample->macroCount(), 12);
+    QVERIFY(QFile::link(input("sample.mcx"), input("link.png")));
+    // One box far from the origin: a square picture.
+    Group square{QStringLiteral("Q"), QString()};
+    auto* box = new Macro("1", "A", "0", "A", 0, false);
+    box->setPosition(QPoint(1000, 1000));
+    square.addMacro(box);
+    QVERIFY(square.saveAs(input("square.mcx")));
 }
 
 void TestExportImage::init()
@@ -261,10 +270,20 @@ void TestExportImage::refused_data()
     const QString unscaled;
     QTest::newRow("jpeg") << sample << "sample.jpg" << unscaled << badFormat;
     QTest::newRow("no suffix") << sample << "sample" << unscaled << badFormat;
+    const QString noSuchFile = "\nNo such file or directory";
     QTest::newRow("missing group")
-        << "absent.mcx" << png << unscaled << "Não foi possível abrir o arquivo %in";
-    QTest::newRow("missing folder") << sample << "missing/sample.png" << unscaled << unsaved;
-    QTest::newRow("missing folder, svg") << sample << "missing/sample.svg" << unscaled << unsaved;
+        << "absent.mcx" << png << unscaled << "Não foi possível abrir o arquivo %in" + noSuchFile;
+    QTest::newRow("missing folder")
+        << sample << "missing/sample.png" << unscaled << unsaved + noSuchFile;
+    QTest::newRow("missing folder, svg")
+        << sample << "missing/sample.svg" << unscaled << unsaved + noSuchFile;
+    const QString itself = "O arquivo de saída não pode ser o próprio arquivo de entrada: %out";
+    QTest::newRow("the group itself") << sample << "../in/sample.mcx" << unscaled << itself;
+    QTest::newRow("a link to the group") << sample << "../in/link.png" << unscaled << itself;
+    QTest::newRow("a FIFO") << sample << "fifo.png" << unscaled
+                            << unsaved +
+                                   "\nNão é um arquivo comum (é uma pasta, um dispositivo ou um "
+                                   "pipe) e não será substituído.";
     QTest::newRow("scale 0") << sample << png << "0" << badScale + "0";
     QTest::newRow("negative scale") << sample << png << "-1" << badScale + "-1";
     QTest::newRow("scale not a number") << sample << png << "big" << badScale + "big";
@@ -272,6 +291,9 @@ void TestExportImage::refused_data()
     QTest::newRow("too large")
         << sample << png << "40"
         << "A imagem teria 41660 x 20060 pixels; o máximo é 32767 de cada lado.";
+    QTest::newRow("too many pixels")
+        << "square.mcx" << png << "29"
+        << "A imagem teria 32495 x 31915 pixels; o máximo é 100000000 pixels ao todo.";
 }
 
 void TestExportImage::refused()
@@ -285,6 +307,8 @@ void TestExportImage::refused()
     const QString outPath = output(out);
     message.replace("%in", inPath).replace("%out", outPath);
     const QByteArray before = contentsOf(input("sample.mcx"));
+    if (out == "fifo.png")
+        QCOMPARE(mkfifo(QFile::encodeName(outPath).constData(), 0600), 0);
 
     MessageRecorder recorder;
     QCOMPARE(ExportImageCommand::run(inPath, outPath, scale), 1);

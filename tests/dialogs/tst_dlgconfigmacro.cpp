@@ -456,6 +456,9 @@ void TestDlgConfigMacro::validateIdentity_data()
                    "\nA sigla não pode conter acentos!", "edtSigla", "ENTREGA", "PE");
     addIdentityRow("refused characters after the tag fault", "10", "Km: 5", "5", "AB", true,
                    nameAccents, "edtName", "KM 5", "AB");
+    // As the new-macro dialog refuses it.
+    addIdentityRow("empty name", "10", "", "5", "AB", false,
+                   "O campo \"Nome\"' da macro deve ser preenchido!", "edtName", "", "AB");
 }
 
 // One box gathers the faults; a failed OK writes nothing to the macro.

@@ -758,6 +758,10 @@ void TestDlgConfigMacroTabs::anchorSequenceRefused()
     watch(fixture.add("21", "AN"), {23});
     fixture.add("22", "PL");
     Macro* macro = fixture.add("10", "XY", "0");
+    // The flow judged is the one in the dialog, not the one stored.
+    macro->setFlow({"PL"});
+    macro->setFlowNum({22});
+    macro->setFlowPos({0});
     const QStringList before = describe(*macro);
     auto dialog = fixture.shown(macro);
     showTab(dialog.get(), "tabFlow");

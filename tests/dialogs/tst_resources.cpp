@@ -31,7 +31,8 @@ void TestResources::imageLoads_data()
 
     const char* const icons[] = {"new",       "filenew", "fileopen", "filesave",   "folder",
                                  "encrypted", "exit",    "delete",   "sendtoback", "pointer",
-                                 "zoomin",    "zoomout", "tile",     "ok"};
+                                 "zoomin",    "zoomout", "tile",     "ok",         "undo",
+                                 "redo"};
     for (const char* icon : icons) {
         const QString path = QStringLiteral(":/png/%1.png").arg(QLatin1String(icon));
         QTest::newRow(qPrintable(path)) << path << QSize(32, 32);

@@ -78,7 +78,7 @@ QList<SampleMacro> sampleMacros()
          {0x00, {2}, 100, {}, {}},
          {{9, 0x06, 0}, {17, 0x04, 120}, {19, 0x0C, 0}},
          {{"REI", 0}}},
-        {{"11", "PARADA PARA DESCANSO", "11", "DES", 1, false, 3, 0},
+        {{"11", "PARADA PARA DESCANSO", "0", "DES", 1, false, 3, 0},
          {"PARADA PARA DESCANSO", "", "LOCAL: [cccccccc]", "INICIO: [hh:mm]", "PERNOITE? [e]"},
          {"DESCANSO REGISTRADO.", "", "O VEICULO DEVE FICAR NO RAIO", "DA ANCORA ATE O REINICIO."},
          {0x01, {2}, 300, {1, 3}, {3}},

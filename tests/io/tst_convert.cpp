@@ -1,4 +1,5 @@
 #include "io/convertcommand.h"
+#include "io/inputfile.h"
 #include "io/mcrwriter.h"
 #include "macrodiff.h"
 #include "model/group.h"
@@ -15,6 +16,8 @@
 
 #include <utility>
 
+#include <sys/stat.h>
+
 using ZorTest::contentsOf;
 using ZorTest::TestEnvironment;
 using ZorTest::writeFile;
@@ -22,6 +25,7 @@ using ZorTest::writeFile;
 namespace {
 
 const QString CannotOpen = QStringLiteral("Não foi possível abrir o arquivo ");
+const QString NoSuchFile = QStringLiteral("\nNo such file or directory");
 const QString CannotSave = QStringLiteral("Não foi possível salvar o arquivo ");
 const QString OlderVersion =
     QStringLiteral("O arquivo foi gerado em uma versão mais antiga do Zor.");
@@ -82,6 +86,7 @@ private slots:
     void executable_data();
     void executable();
     void executableWithoutReferenceData();
+    void fullDiskSaysWhy();
 
 private:
     QString input(const QString& name) const { return env->filePath("in/" + name); }
@@ -106,6 +111,20 @@ void TestConvert::initTestCase()
     const Group header{sample->name(), sample->description()};
     writeFile(input("truncated.mcr"),
               McrWriter::toBytes(*sample).left(McrWriter::toBytes(header).size() + 100));
+    // Legacy files cut in their header and with bytes after the last record.
+    const QByteArray legacy = SampleGroups::legacySample();
+    writeFile(input("short.mcr"), legacy.left(3));
+    writeFile(input("leftover.mcr"), legacy + QByteArray(100, 'x'));
+    // A radius that its 16 bits can't hold.
+    QByteArray unfit = contentsOf(input("sample.mcx"));
+    const QByteArray radius = "\"raio\": 300";
+    unfit.replace(unfit.indexOf(radius), radius.size(), "\"raio\": 70000");
+    writeFile(input("unfit.mcx"), unfit);
+    // Inputs that no group is: a FIFO with no writer and a file far larger
+    // than the largest group (sparse: it takes no room).
+    QCOMPARE(mkfifo(QFile::encodeName(input("fifo.mcx")).constData(), 0600), 0);
+    QFile huge(input("huge.mcr"));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(InputFile::MaxSize + 1));
 }
 
 void TestConvert::init()
@@ -121,7 +140,7 @@ void TestConvert::convert_data()
     QTest::addColumn<QString>("out");
     QTest::addColumn<QStringList>("messages"); // "%in" and "%out" stand for the paths
 
-    const QStringList notOpened{CannotOpen + "%in"};
+    const QStringList notOpened{CannotOpen + "%in" + NoSuchFile};
     QTest::newRow("mcx to mcx") << "sample.mcx" << 0 << "copy.mcx" << QStringList();
     QTest::newRow("mcx to mcr") << "sample.mcx" << 0 << "copy.mcr" << QStringList();
     QTest::newRow("legacy to mcx")
@@ -135,12 +154,30 @@ void TestConvert::convert_data()
     QTest::newRow("structure error")
         << "no-creation-date.mcx" << 1 << "x.mcx"
         << QStringList{"Formato do arquivo inválido (creation date).", CannotOpen + "%in"};
+    // The parser's reason and position on the line after the message.
     QTest::newRow("not JSON") << "not-json.mcx" << 1 << "x.mcr"
                               << QStringList{"Formato do arquivo inválido (header).",
-                                             CannotOpen + "%in"};
-    QTest::newRow("truncated stream") << "truncated.mcr" << 1 << "x.mcx" << notOpened;
+                                             CannotOpen + "%in\nErro de sintaxe JSON na linha 1, "
+                                                          "coluna 2 (byte 1): illegal value."};
+    QTest::newRow("truncated stream")
+        << "truncated.mcr" << 1 << "x.mcx"
+        << QStringList{CannotOpen + "%in\nO arquivo termina antes do fim dos seus dados (12 "
+                                    "macros beyond the end of the data at offset "};
+    QTest::newRow("legacy shorter than its header")
+        << "short.mcr" << 1 << "x.mcx"
+        << QStringList{CannotOpen +
+                       "%in\nO arquivo tem 3 bytes, menos que os 369 do cabeçalho de um arquivo "
+                       ".mcr."};
+    QTest::newRow("legacy with bytes left over")
+        << "leftover.mcr" << 0 << "leftover.mcx"
+        << QStringList{OlderVersion,
+                       "Sobram 100 bytes depois do último registro completo; foram ignorados."};
+    QTest::newRow("radius that does not fit")
+        << "unfit.mcx" << 0 << "unfit.mcx"
+        << QStringList{"DES (11): O valor 70000 de \"violacoes[1].raio\" está fora do intervalo "
+                       "de 0 a 65535; lido como 4464."};
     QTest::newRow("output folder missing")
-        << "sample.mcx" << 1 << "missing/x.mcx" << QStringList{CannotSave + "%out"};
+        << "sample.mcx" << 1 << "missing/x.mcx" << QStringList{CannotSave + "%out" + NoSuchFile};
 }
 
 void TestConvert::convert()
@@ -158,7 +195,11 @@ void TestConvert::convert()
 
     MessageRecorder recorder;
     QCOMPARE(ConvertCommand::run(inPath, outPath), status);
-    QCOMPARE(recorder.texts(), messages);
+    // A reason that names an offset is checked as far as the row gives it.
+    QCOMPARE(recorder.texts().size(), messages.size());
+    for (int i = 0; i < messages.size(); ++i)
+        QVERIFY2(recorder.texts().at(i).startsWith(messages.at(i)),
+                 qPrintable(recorder.texts().at(i)));
     if (status != 0)
         QCOMPARE(recorder.messages.last().icon, UserMessage::Icon::Critical);
     QCOMPARE(QFileInfo::exists(outPath), status == 0);
@@ -193,8 +234,10 @@ void TestConvert::existingOutputKeptOnFailure()
     writeFile(outPath, "previous");
 
     MessageRecorder recorder;
-    QCOMPARE(ConvertCommand::run(input("no-creation-date.mcx"), outPath), 1);
-    QCOMPARE(contentsOf(outPath), QByteArray("previous"));
+    for (const char* name : {"no-creation-date.mcx", "short.mcr"}) {
+        QCOMPARE(ConvertCommand::run(input(name), outPath), 1);
+        QCOMPARE(contentsOf(outPath), QByteArray("previous"));
+    }
 }
 
 void TestConvert::sameFileRefused()
@@ -229,6 +272,15 @@ void TestConvert::executable_data()
         << 1 << "";
     QTest::newRow("missing input") << QStringList{"--convert", "%in/nothing.mcr", "%out/x.mcx"}
                                    << CannotOpen + "%in/nothing.mcr" << 1 << "";
+    const QString notRegular = "Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe).";
+    QTest::newRow("a device") << QStringList{"--convert", "/dev/zero", "%out/x.mcx"} << notRegular
+                              << 1 << "";
+    QTest::newRow("a FIFO to check")
+        << QStringList{"--check", "%in/fifo.mcx"} << notRegular << 2 << "";
+    QTest::newRow("far too large")
+        << QStringList{"--convert", "%in/huge.mcr", "%out/x.mcx"}
+        << "O arquivo tem 67108865 bytes; um grupo de macros não passa de 67108864 bytes." << 1
+        << "";
     QTest::newRow("one file") << QStringList{"--convert", "%in/sample.mcx"} << usage << 1 << "";
     QTest::newRow("three files") << QStringList{"--convert", "%in/sample.mcx", "%out/a.mcx",
                                                 "%out/b.mcx"}
@@ -275,6 +327,26 @@ void TestConvert::executableWithoutReferenceData()
     QCOMPARE(zor.exitCode(), 0);
     QVERIFY(QString::fromLocal8Bit(zor.readAllStandardError()).contains("zor.ini"));
     QVERIFY(QFileInfo::exists(output("bare.mcx")));
+}
+
+// A write cut short by a full disk (here a file size limit) fails with the
+// system's reason and leaves nothing behind, whether the bytes went out in
+// one write or sat in a buffer until the end.
+void TestConvert::fullDiskSaysWhy()
+{
+    for (const char* name : {"sample.mcx", "legacy.mcr"}) {
+        QProcess zor;
+        const QString command = QStringLiteral("trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"");
+        QVERIFY(runHeadless(zor, "bash",
+                            {"-c", command, TestEnvironment::executable(), "--convert", input(name),
+                             output("full.mcx")},
+                            env->path()));
+        const QString errors = QString::fromLocal8Bit(zor.readAllStandardError());
+        QVERIFY2(zor.exitCode() == 1, qPrintable(errors));
+        QVERIFY2(errors.contains(CannotSave + output("full.mcx") + "\nFile too large"),
+                 qPrintable(errors));
+        QCOMPARE(QDir(env->filePath("out")).entryList(QDir::Files), QStringList());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestConvert)

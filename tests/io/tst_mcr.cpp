@@ -68,6 +68,20 @@ QByteArray twoRecordFile()
     return bytes;
 }
 
+// The editor opens a damaged legacy file all the same and tells what was
+// wrong with it, in one message.
+void verifyDamageTold(const Group& group, const MessageRecorder& recorder, const QStringList& notes)
+{
+    QStringList texts;
+    for (const ReadNote& note : group.readNotes())
+        texts.append(note.text());
+    QCOMPARE(texts, notes);
+    const QStringList told = recorder.texts().filter("está danificado; foi lido assim mesmo:");
+    QCOMPARE(told.size(), notes.isEmpty() ? 0 : 1);
+    if (!notes.isEmpty())
+        QVERIFY(told.first().endsWith("\n" + notes.join('\n')));
+}
+
 } // namespace
 
 class TestMcr : public QObject
@@ -175,25 +189,31 @@ void TestMcr::legacyTexts_data()
     QTest::addColumn<QString>("expectedGroupName");
     QTest::addColumn<QByteArray>("description");
     QTest::addColumn<QString>("expectedDescription");
+    QTest::addColumn<QStringList>("notes");
 
     const QByteArray g("G");
     const QByteArray d("D");
+    const QStringList none;
     QTest::newRow("plain") << QByteArray("COLETA") << -1 << "COLETA" << QByteArray("COL") << -1
-                           << "COL" << g << "G" << d << "D";
+                           << "COL" << g << "G" << d << "D" << none;
     QTest::newRow("shorter lengths") << QByteArray("COLETA") << 3 << "COL" << QByteArray("COL") << 1
-                                     << "C" << g << "G" << d << "D";
+                                     << "C" << g << "G" << d << "D" << none;
     QTest::newRow("lengths beyond the fields")
         << QByteArray(40, 'N') << 255 << QString(40, 'N') << QByteArray("ABC") << 200 << "ABC" << g
-        << "G" << d << "D";
+        << "G" << d << "D"
+        << QStringList{"ABC (1): O comprimento do nome, 255, passa dos 40 bytes do campo e foi "
+                       "cortado.",
+                       "ABC (1): O comprimento da sigla, 200, passa dos 3 bytes do campo e foi "
+                       "cortado."};
     // Texts that fill their fields end there, without running into the next.
     QTest::newRow("fields without NUL")
         << QByteArray("X") << -1 << "X" << QByteArray("X") << -1 << "X" << QByteArray(50, 'G')
-        << QString(50, 'G') << QByteArray(296, 'd') << QString(280, 'd');
+        << QString(50, 'G') << QByteArray(296, 'd') << QString(280, 'd') << none;
     QTest::newRow("Latin-1") << QByteArray("MANUTEN\xC7\xC3O") << -1
                              << QString::fromUtf8("MANUTENÇÃO") << QByteArray("\xC7") << -1
                              << QString::fromUtf8("Ç") << QByteArray("S\xE3o Paulo")
                              << QString::fromUtf8("São Paulo") << QByteArray("Descri\xE7\xE3o")
-                             << QString::fromUtf8("Descrição");
+                             << QString::fromUtf8("Descrição") << none;
 }
 
 void TestMcr::legacyTexts()
@@ -218,7 +238,8 @@ void TestMcr::legacyTexts()
     MessageRecorder recorder;
     Group group{QString(), QString()};
     QVERIFY(group.loadMcr(file));
-    QVERIFY(recorder.messages.isEmpty());
+    QFETCH(QStringList, notes);
+    verifyDamageTold(group, recorder, notes);
     QCOMPARE(group.macroCount(), 1);
     QTEST(group.macros().at(0)->name(), "expectedName");
     QTEST(group.macros().at(0)->sigla(), "expectedSigla");
@@ -232,6 +253,7 @@ void TestMcr::shortFiles_data()
     QTest::addColumn<int>("macros");
     QTest::addColumn<int>("version");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("notes");
 
     const QByteArray header =
         LegacyMcr::header(2100, "2015/03/07 08:09:10", "NOME DO GRUPO", "Descricao");
@@ -240,22 +262,34 @@ void TestMcr::shortFiles_data()
     record.sigla = "A";
     const QByteArray one = LegacyMcr::record(record);
 
-    QTest::newRow("empty") << QByteArray() << 0 << 0 << "";
-    QTest::newRow("part of the version") << header.left(3) << 0 << 0x0834 << "";
-    QTest::newRow("into the date") << header.left(12) << 0 << 2100 << "";
-    QTest::newRow("into the name") << header.left(27) << 0 << 2100 << "NOME";
-    QTest::newRow("header less one byte") << header.left(368) << 0 << 2100 << "NOME DO GRUPO";
-    QTest::newRow("header only") << header << 0 << 2100 << "NOME DO GRUPO";
+    const QString shorter = "O arquivo tem %1 bytes, menos que os 369 do cabeçalho: o grupo "
+                            "fica vazio.";
+    const QString left = "Sobram %1 bytes depois do último registro completo; foram ignorados.";
+    QTest::newRow("empty") << QByteArray() << 0 << 0 << "" << QStringList{shorter.arg(0)};
+    QTest::newRow("part of the version")
+        << header.left(3) << 0 << 0x0834 << "" << QStringList{shorter.arg(3)};
+    QTest::newRow("into the date")
+        << header.left(12) << 0 << 2100 << "" << QStringList{shorter.arg(12)};
+    QTest::newRow("into the name")
+        << header.left(27) << 0 << 2100 << "NOME" << QStringList{shorter.arg(27)};
+    QTest::newRow("header less one byte")
+        << header.left(368) << 0 << 2100 << "NOME DO GRUPO" << QStringList{shorter.arg(368)};
+    QTest::newRow("header only") << header << 0 << 2100 << "NOME DO GRUPO" << QStringList();
     QTest::newRow("one record less one byte")
-        << header + one.left(2035) << 0 << 2100 << "NOME DO GRUPO";
-    QTest::newRow("one record and a half")
-        << header + one + one.left(1000) << 1 << 2100 << "NOME DO GRUPO";
+        << header + one.left(2035) << 0 << 2100 << "NOME DO GRUPO" << QStringList{left.arg(2035)};
+    QTest::newRow("one record and a half") << header + one + one.left(1000) << 1 << 2100
+                                           << "NOME DO GRUPO" << QStringList{left.arg(1000)};
+    QTest::newRow("version newer than the program")
+        << LegacyMcr::header(2200, "2015/03/07 08:09:10", "NOVO", "") << 0 << 2200 << "NOVO"
+        << QStringList{"A versão 2200 é mais nova que a de qualquer arquivo .mcr."};
 }
 
 void TestMcr::shortFiles()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, macros);
+
+    QFETCH(QStringList, notes);
 
     const QString file = path("short.mcr");
     writeFile(file, bytes);
@@ -266,6 +300,13 @@ void TestMcr::shortFiles()
     QTEST(group.version(), "version");
     QTEST(group.name(), "name");
     QVERIFY(!group.isModified());
+    verifyDamageTold(group, recorder, notes);
+
+    // The commands refuse what holds no header, and say why.
+    Group strict{QString(), QString()};
+    QCOMPARE(strict.readFile(file), bytes.size() >= McrReader::HeaderSize);
+    if (bytes.size() < McrReader::HeaderSize)
+        QVERIFY(strict.errorString().contains("menos que os 369 do cabeçalho"));
 }
 
 void TestMcr::zeroDateStaysLegacy()

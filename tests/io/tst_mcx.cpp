@@ -16,6 +16,8 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using ZorTest::contentsOf;
 using ZorTest::TestEnvironment;
 using ZorTest::writeFile;
@@ -98,6 +100,8 @@ private slots:
     void unreadableFile();
     void hostileValues_data();
     void hostileValues();
+    void valuesThatDoNotFit_data();
+    void valuesThatDoNotFit();
     void fuzzInputs_data();
     void fuzzInputs();
 
@@ -395,7 +399,10 @@ void TestMcx::versions_data()
     QTest::newRow("2000") << QJsonValue(2000) << 2000 << OlderVersion;
     QTest::newRow("text 2.0.0.0") << QJsonValue("2.0.0.0") << 2000 << OlderVersion;
     QTest::newRow("newer") << QJsonValue(2200) << 2200 << "mais nova";
-    QTest::newRow("not a number") << QJsonValue("abc") << 0 << OlderVersion;
+    const QString unreadable = "A versão do arquivo, %1, não pôde ser lida; o arquivo é lido no "
+                               "formato atual.";
+    QTest::newRow("not a number") << QJsonValue("abc") << 0 << unreadable.arg("\"abc\"");
+    QTest::newRow("beyond int") << QJsonValue(4294967296.0) << 0 << unreadable.arg("4294967296");
 }
 
 void TestMcx::versions()
@@ -558,21 +565,28 @@ void TestMcx::readMcxLeavesFileAlone()
 void TestMcx::failedSaveKeepsOldFile_data()
 {
     QTest::addColumn<QString>("target");
-    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("reason");
 
-    QTest::newRow("read-only file") << "old-readonly.mcx" << true;
-    QTest::newRow("read-only file, .mcr") << "old-readonly.mcr" << true;
-    QTest::newRow("missing folder") << "missing/folder/group.mcx" << false;
-    QTest::newRow("missing folder, .mcr") << "missing/folder/group.mcr" << false;
-    QTest::newRow("a folder") << "folder.mcx" << false;
+    const QString readOnly = "O arquivo está protegido contra gravação.";
+    const QString notRegular =
+        "Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.";
+    QTest::newRow("read-only file") << "old-readonly.mcx" << readOnly;
+    QTest::newRow("read-only file, .mcr") << "old-readonly.mcr" << readOnly;
+    QTest::newRow("missing folder") << "missing/folder/group.mcx"
+                                    << "No such file or directory";
+    QTest::newRow("missing folder, .mcr") << "missing/folder/group.mcr"
+                                          << "No such file or directory";
+    QTest::newRow("a folder") << "folder.mcx" << notRegular;
+    QTest::newRow("a FIFO") << "fifo.mcx" << notRegular;
+    QTest::newRow("a FIFO, .mcr") << "fifo.mcr" << notRegular;
 }
 
 void TestMcx::failedSaveKeepsOldFile()
 {
     QFETCH(QString, target);
-    QFETCH(bool, readOnly);
 
     const QString file = path(target);
+    const bool readOnly = target.startsWith("old-readonly");
     QByteArray before;
     if (readOnly) {
         before = "old contents";
@@ -580,11 +594,16 @@ void TestMcx::failedSaveKeepsOldFile()
         QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
     } else if (target == "folder.mcx") {
         QVERIFY(QDir(env->path()).mkpath(target));
+    } else if (target.startsWith("fifo")) {
+        QFile::remove(file);
+        QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
     }
 
     const auto group = SampleGroups::everyField();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(file)));
     QVERIFY(!group->saveAs(file));
+    // Why, in words the user can act on.
+    QTEST(group->errorString(), "reason");
     if (readOnly) {
         QCOMPARE(contentsOf(file), before);
         QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
@@ -672,6 +691,66 @@ void TestMcx::hostileValues()
     Group again{QString(), QString()};
     QVERIFY(again.readMcx(file));
     QCOMPARE(McxWriter::toJson(again), McxWriter::toJson(group));
+}
+
+void TestMcx::valuesThatDoNotFit_data()
+{
+    QTest::addColumn<QJsonObject>("changes");
+    QTest::addColumn<QStringList>("notes");
+
+    const QString range =
+        "M (%1): O valor %2 de \"%3\" está fora do intervalo de %4; lido como %5.";
+    const QString notInteger =
+        "M (0): O valor %1 de \"idMacro\" não é um número inteiro; lido como 0.";
+    const auto violation = [](int id, int tempo, int raio) {
+        return QJsonArray{QJsonObject{{"id", id}, {"raio", raio}, {"reacao", 0}, {"tempo", tempo}}};
+    };
+    QTest::newRow("radius")
+        << QJsonObject{{"violacoes", violation(23, 0, 70000)}}
+        << QStringList{range.arg(5).arg(70000).arg("violacoes[0].raio", "0 a 65535").arg(4464)};
+    QTest::newRow("violation")
+        << QJsonObject{{"violacoes", violation(279, 0, 100)}}
+        << QStringList{range.arg(5).arg(279).arg("violacoes[0].id", "0 a 255").arg(23)};
+    QTest::newRow("timer")
+        << QJsonObject{{"violacoes", violation(4, 65566, 0)}}
+        << QStringList{range.arg(5).arg(65566).arg("violacoes[0].tempo", "0 a 65535").arg(30)};
+    QTest::newRow("automations")
+        << QJsonObject{{"automacao", QJsonArray{258, -1, 300}}}
+        << QStringList{range.arg(5).arg(258).arg("automacao[0]", "0 a 255").arg(2),
+                       range.arg(5).arg(-1).arg("automacao[1]", "0 a 255").arg(255),
+                       range.arg(5).arg(300).arg("automacao[2]", "0 a 255").arg(44)};
+    QTest::newRow("number as text")
+        << QJsonObject{{"idMacro", "12"}} << QStringList{notInteger.arg("\"12\"")};
+    QTest::newRow("fraction") << QJsonObject{{"idMacro", 1.5}} << QStringList{notInteger.arg(1.5)};
+    QTest::newRow("null") << QJsonObject{{"idMacro", QJsonValue::Null}}
+                          << QStringList{notInteger.arg("null")};
+    QTest::newRow("beyond int")
+        << QJsonObject{{"idMacro", 2147483648.0}}
+        << QStringList{
+               range.arg(0).arg(2147483648).arg("idMacro", "-2147483648 a 2147483647").arg(0)};
+    QTest::newRow("all fit") << QJsonObject{{"violacoes", violation(23, 240, 5000)}}
+                             << QStringList();
+}
+
+// What did not fit is read as before, and told.
+void TestMcx::valuesThatDoNotFit()
+{
+    QFETCH(QJsonObject, changes);
+
+    QJsonObject json = currentMacro();
+    for (auto it = changes.constBegin(); it != changes.constEnd(); ++it)
+        json.insert(it.key(), it.value());
+    const QString file = path("unfit.mcx");
+    writeFile(file, documentWith(json));
+
+    Group group{QString(), QString()};
+    QVERIFY(group.readMcx(file));
+    QStringList texts;
+    for (const ReadNote& note : group.readNotes()) {
+        QCOMPARE(note.kind, ReadNote::Kind::ValueRange);
+        texts.append(note.text());
+    }
+    QTEST(texts, "notes");
 }
 
 // Inputs kept from fuzzing (tests/data/fuzz/mcx): a spread of the fuzz
