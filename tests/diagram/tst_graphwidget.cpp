@@ -63,7 +63,6 @@ private slots:
     void fitToWindow();
     void tabWalksTheBoxes_data();
     void tabWalksTheBoxes();
-    void returnOpensTheSelectedBox();
     void sceneHoldsEveryBox();
     void pressAndReleaseSignals();
     void selectionFollowsClicks();
@@ -356,32 +355,25 @@ void TestGraphWidget::ctrlWheelZoomsAroundTheMouse()
 void TestGraphWidget::fitToWindow_data()
 {
     QTest::addColumn<QString>("siglas");
-    // 0: anything between the smallest zoom and zoom 1.
     QTest::addColumn<int>("percent");
 
     // The 800 x 600 canvas holds two boxes 300 apart at zoom 1.
     QTest::newRow("small flow: zoom 1") << "AB" << 100;
-    QTest::newRow("wide flow") << "ABCD" << 0;
+    QTest::newRow("wide flow") << "ABCD" << 75;
     QTest::newRow("wider than the smallest zoom") << "ABCDEFGHIJKL" << 30;
 }
 
 void TestGraphWidget::fitToWindow()
 {
     QFETCH(QString, siglas);
-    QFETCH(int, percent);
     const QList<Node*> nodes = loadRow(siglas);
     canvas->zoomIn();
     canvas->fitToWindow();
-    const int shownPercent = qRound(canvas->scaleFactor() * 100);
-    if (percent == 0)
-        QVERIFY2(shownPercent > 30 && shownPercent < 100,
-                 qPrintable(QString::number(shownPercent)));
-    else
-        QCOMPARE(shownPercent, percent);
+    QTEST(qRound(canvas->scaleFactor() * 100), "percent");
     const QRectF shown = canvas->mapToScene(canvas->viewport()->rect()).boundingRect();
     const QRectF flow =
         nodes.constFirst()->sceneBoundingRect() | nodes.constLast()->sceneBoundingRect();
-    QCOMPARE(shown.contains(flow), percent != 30);
+    QCOMPARE(shown.contains(flow), siglas.size() < 12);
 
     canvas->zoomToActualSize();
     QCOMPARE(canvas->scaleFactor(), 1.0);
@@ -390,43 +382,28 @@ void TestGraphWidget::fitToWindow()
 void TestGraphWidget::tabWalksTheBoxes_data()
 {
     QTest::addColumn<QString>("selected");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("backwards");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("none, Tab") << "" << int(Qt::Key_Tab) << 0 << "A";
-    QTest::newRow("A, Tab") << "A" << int(Qt::Key_Tab) << 0 << "B";
-    QTest::newRow("last, Tab wraps") << "C" << int(Qt::Key_Tab) << 0 << "A";
-    QTest::newRow("none, Shift+Tab") << "" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "C";
-    QTest::newRow("B, Shift+Tab") << "B" << int(Qt::Key_Tab) << int(Qt::ShiftModifier) << "A";
-    QTest::newRow("first, Shift+Tab wraps")
-        << "A" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "C";
+    QTest::newRow("none, Tab") << "" << false << "A";
+    QTest::newRow("A, Tab") << "A" << false << "B";
+    QTest::newRow("last, Tab wraps") << "C" << false << "A";
+    QTest::newRow("none, Shift+Tab") << "" << true << "C";
+    QTest::newRow("first, Shift+Tab wraps") << "A" << true << "C";
 }
 
 void TestGraphWidget::tabWalksTheBoxes()
 {
     QFETCH(QString, selected);
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
+    QFETCH(bool, backwards);
     showDocument("ABC");
     if (!selected.isEmpty())
         canvas->findNode(selected)->setMarked(true);
-    QTest::keyClick(canvas, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTest::keyClick(canvas, backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                    backwards ? Qt::ShiftModifier : Qt::NoModifier);
     const QList<Macro*> macros = canvas->selectedMacros();
     QCOMPARE(macros.size(), 1);
     QTEST(macros.constFirst()->sigla(), "expected");
-}
-
-void TestGraphWidget::returnOpensTheSelectedBox()
-{
-    showDocument("ABC");
-    QSignalSpy edits(canvas, &GraphWidget::editShape);
-    canvas->findNode("B")->setMarked(true);
-    QTest::keyClick(canvas, Qt::Key_Return);
-    QCOMPARE(firstArguments(edits), QStringList{"2"});
-    canvas->findNode("C")->setMarked(true);
-    QTest::keyClick(canvas, Qt::Key_Enter);
-    QCOMPARE(edits.count(), 1);
 }
 
 void TestGraphWidget::sceneHoldsEveryBox()

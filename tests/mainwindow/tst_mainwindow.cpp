@@ -6,7 +6,6 @@
 #include "mainwindow/mainwindow.h"
 #include "model/group.h"
 #include "model/macro.h"
-#include "support/canvasdriver.h"
 #include "support/messagerecorder.h"
 #include "support/modalanswer.h"
 #include "support/testenvironment.h"
@@ -101,7 +100,6 @@ private slots:
     void actionStates();
     void informationDock();
     void statusLabelsAndDeleteFollowTheCanvas();
-    void statusBarForgetsAndFollowsTheMacro();
     void f12ShowsDevComments();
     void descriptionDialogFromInformationList();
     void settingsWrittenOnlyByAcceptedClose();
@@ -241,6 +239,16 @@ void TestMainWindow::statusLabelsAndDeleteFollowTheCanvas()
     // The box's bounding rectangle: 121 x 81 and the pen's width.
     QCOMPARE(labels.at(2)->text(), QStringLiteral("82 x 122"));
     QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));
+    // A renaming and renumbering shows at once, and so does its undo.
+    Macro* ent = window.currentGroup()->findBySigla("ENT");
+    Macro renamed(*ent);
+    renamed.setName("ENTREGA");
+    renamed.setNum("12");
+    window.currentDocument()->push(
+        new ConfigureMacroCommand(*window.currentDocument(), ent, *ent, renamed));
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT ENTREGA 12"));
+    action(window, "actionUndo")->trigger();
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));
 
     action(window, "actionSelectAll")->trigger();
     QCOMPARE(labels.at(3)->text(), QStringLiteral("2 objetos selecionados"));
@@ -275,35 +283,6 @@ void TestMainWindow::statusLabelsAndDeleteFollowTheCanvas()
     action(window, "actionDelete")->trigger();
     QCOMPARE(window.currentGroup()->macroCount(), 0);
     QVERIFY(canvas->nodes().isEmpty());
-}
-
-void TestMainWindow::statusBarForgetsAndFollowsTheMacro()
-{
-    MainWindow window;
-    QVERIFY(showWithGroup(window));
-    addMacro(window, "10", "ENT");
-    const QList<QLabel*> labels = statusLabels(window);
-    GraphWidget* canvas = window.canvas();
-    ZorTest::CanvasDriver driver(canvas);
-    driver.click(canvas->findNode("ENT")->sceneBoundingRect().center());
-    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));
-
-    // Renamed and renumbered.
-    Macro* ent = window.currentGroup()->findBySigla("ENT");
-    Macro renamed(*ent);
-    renamed.setName("ENTREGA");
-    renamed.setNum("12");
-    window.currentDocument()->push(
-        new ConfigureMacroCommand(*window.currentDocument(), ent, *ent, renamed));
-    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT ENTREGA 12"));
-    action(window, "actionUndo")->trigger();
-    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));
-
-    // Closed with its group.
-    ZorTest::markSaved(window);
-    action(window, "actionCloseGroup")->trigger();
-    QVERIFY(labels.at(2)->text().isEmpty());
-    QVERIFY(labels.at(3)->text().isEmpty());
 }
 
 void TestMainWindow::f12ShowsDevComments()
