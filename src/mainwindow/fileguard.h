@@ -27,6 +27,7 @@ class FileGuard : public QObject
     Q_OBJECT
 
 public:
+    // window: the parent of the questions asked.
     explicit FileGuard(QWidget* window);
     ~FileGuard() override;
 

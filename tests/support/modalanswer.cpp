@@ -42,7 +42,8 @@ void answerNextModal(std::function<void(QWidget* modal)> handler, int timeoutMs)
     QTimer::singleShot(0, [=] { poll(shared, before, clock, timeoutMs); });
 }
 
-void answerBox(const QString& buttonText, SeenBox* seen, std::function<void()> next)
+void answerBox(const QString& buttonText, SeenBox* seen, std::function<void()> next,
+               int timeoutMs)
 {
     answerNextModal([=](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -78,7 +79,7 @@ void answerBox(const QString& buttonText, SeenBox* seen, std::function<void()> n
             chosen->click();
         else
             box->done(0);
-    });
+    }, timeoutMs);
 }
 
 UnexpectedBoxes::UnexpectedBoxes()
