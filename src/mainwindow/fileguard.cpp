@@ -91,8 +91,8 @@ std::unique_ptr<RecoveryCopy> FileGuard::offerCopies()
     return offer(RecoveryCopy::takeOrphans(), true);
 }
 
-std::unique_ptr<RecoveryCopy>
-FileGuard::offer(std::vector<std::unique_ptr<RecoveryCopy>> copies, bool checkLock)
+std::unique_ptr<RecoveryCopy> FileGuard::offer(std::vector<std::unique_ptr<RecoveryCopy>> copies,
+                                               bool checkLock)
 {
     for (std::unique_ptr<RecoveryCopy>& copy : copies) {
         if (m_putOff.contains(copy->id()))
@@ -253,8 +253,7 @@ void FileGuard::fileChecked(bool changedElsewhere)
     const int answer =
         ask(QMessageBox::Question,
             tr("O arquivo %1 foi alterado por outro programa.").arg(QDir::toNativeSeparators(path)),
-            tr("Deseja recarregá-lo?"),
-            {tr("Recarregar"), tr("Ignorar")}, 0);
+            tr("Deseja recarregá-lo?"), {tr("Recarregar"), tr("Ignorar")}, 0);
     if (answer == 0)
         emit reloadRequested(path);
     else

@@ -13,7 +13,7 @@ OpenFileLock::~OpenFileLock() = default;
 bool OpenFileLock::isHeldElsewhere(const QString& path)
 {
     std::unique_ptr<QLockFile> probe = lockFor(keyOf(path));
-    if (probe->tryLock(0))
+    if (!probe || probe->tryLock(0))
         return false;
     return probe->error() == QLockFile::LockFailedError;
 }
@@ -25,7 +25,7 @@ bool OpenFileLock::lock(const QString& path)
         return true;
     unlock();
     std::unique_ptr<QLockFile> lock = lockFor(key);
-    if (!lock->tryLock(0))
+    if (!lock || !lock->tryLock(0))
         return false;
     m_lock = std::move(lock);
     m_key = key;
@@ -52,14 +52,13 @@ QString OpenFileLock::keyOf(const QString& path)
 
 std::unique_ptr<QLockFile> OpenFileLock::lockFor(const QString& key)
 {
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-        QStringLiteral("/locks");
-    QDir().mkpath(folder);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString folder = data + QStringLiteral("/locks");
+    if (data.isEmpty() || !QDir().mkpath(folder))
+        return nullptr;
     const QByteArray name = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1);
-    auto lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') +
-                                            QString::fromLatin1(name.toHex()) +
-                                            QStringLiteral(".lock"));
+    auto lock = std::make_unique<QLockFile>(
+        folder + QLatin1Char('/') + QString::fromLatin1(name.toHex()) + QStringLiteral(".lock"));
     // A file may stay open for days: only a dead owner makes a lock stale.
     lock->setStaleLockTime(0);
     return lock;

@@ -19,7 +19,7 @@ public:
     OpenFileLock& operator=(const OpenFileLock&) = delete;
 
     // Whether another running editor, or another window, holds the lock of
-    // path. Unknown (the lock folder can't be written) counts as free.
+    // path. Unknown (no lock folder can be made) counts as free.
     static bool isHeldElsewhere(const QString& path);
     // Takes the lock of path in place of the one held before; false when
     // another editor holds it, and then none is held.
@@ -29,6 +29,7 @@ public:
 
 private:
     static QString keyOf(const QString& path);
+    // Null when there is no data folder to keep it in.
     static std::unique_ptr<QLockFile> lockFor(const QString& key);
 
     std::unique_ptr<QLockFile> m_lock;

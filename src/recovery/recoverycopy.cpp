@@ -45,8 +45,8 @@ RecoveryCopy::~RecoveryCopy() = default;
 
 QString RecoveryCopy::folder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/recovery");
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return data.isEmpty() ? QString() : data + QStringLiteral("/recovery");
 }
 
 std::unique_ptr<QLockFile> RecoveryCopy::tryLock(const QString& id)
@@ -59,7 +59,7 @@ std::unique_ptr<QLockFile> RecoveryCopy::tryLock(const QString& id)
 
 std::unique_ptr<RecoveryCopy> RecoveryCopy::create()
 {
-    if (!QDir().mkpath(folder()))
+    if (folder().isEmpty() || !QDir().mkpath(folder()))
         return nullptr;
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     std::unique_ptr<QLockFile> lock = tryLock(id);
@@ -70,16 +70,18 @@ std::unique_ptr<RecoveryCopy> RecoveryCopy::create()
 
 std::vector<std::unique_ptr<RecoveryCopy>> RecoveryCopy::takeOrphans()
 {
+    std::vector<std::unique_ptr<RecoveryCopy>> orphans;
+    if (folder().isEmpty())
+        return orphans;
     const QDir dir(folder());
     QSet<QString> ids;
-    const QStringList files = dir.entryList(
-        {QLatin1Char('*') + GroupSuffix, QLatin1Char('*') + InfoSuffix,
-         QLatin1Char('*') + LockSuffix},
-        QDir::Files);
+    const QStringList files =
+        dir.entryList({QLatin1Char('*') + GroupSuffix, QLatin1Char('*') + InfoSuffix,
+                       QLatin1Char('*') + LockSuffix},
+                      QDir::Files);
     for (const QString& file : files)
         ids.insert(QFileInfo(file).completeBaseName());
 
-    std::vector<std::unique_ptr<RecoveryCopy>> orphans;
     for (const QString& id : qAsConst(ids)) {
         std::unique_ptr<QLockFile> lock = tryLock(id);
         if (!lock)
@@ -93,9 +95,8 @@ std::vector<std::unique_ptr<RecoveryCopy>> RecoveryCopy::takeOrphans()
         copy->readInfo();
         orphans.push_back(std::move(copy));
     }
-    std::sort(orphans.begin(), orphans.end(), [](const auto& a, const auto& b) {
-        return a->writtenAt() > b->writtenAt();
-    });
+    std::sort(orphans.begin(), orphans.end(),
+              [](const auto& a, const auto& b) { return a->writtenAt() > b->writtenAt(); });
     return orphans;
 }
 
@@ -139,8 +140,13 @@ bool RecoveryCopy::read(Group& group) const
 
 void RecoveryCopy::remove()
 {
-    QFile::remove(groupPath());
-    QFile::remove(pathOf(InfoSuffix));
+    // With whatever a write cut short left behind; the lock goes last.
+    const QDir dir(folder());
+    const QStringList files = dir.entryList({m_id + QStringLiteral(".*")}, QDir::Files);
+    for (const QString& file : files) {
+        if (file != m_id + LockSuffix)
+            QFile::remove(dir.filePath(file));
+    }
     m_lock.reset();
 }
 

@@ -24,7 +24,8 @@ public:
     RecoveryCopy(const RecoveryCopy&) = delete;
     RecoveryCopy& operator=(const RecoveryCopy&) = delete;
 
-    // The folder that holds the copies.
+    // The folder that holds the copies; empty when the system has no data
+    // folder for the program.
     static QString folder();
     // A new copy, owned by this process, with nothing written yet; null when
     // the folder can't be made or the lock can't be taken.

@@ -30,10 +30,10 @@ void edit(MainWindow& window)
     document.push(new GroupHeaderCommand(
         document, {"Antes da queda", "sem salvar", document.group().creationDate()}));
     Macro* first = document.group().macros().first();
-    document.push(new MoveBoxesCommand(
-        document, {{first, first->position(), first->dimensions()}},
-        {{first, first->position() + QPoint(40, 20), first->dimensions()}},
-        MoveBoxesCommand::Source::Drag));
+    document.push(
+        new MoveBoxesCommand(document, {{first, first->position(), first->dimensions()}},
+                             {{first, first->position() + QPoint(40, 20), first->dimensions()}},
+                             MoveBoxesCommand::Source::Drag));
 }
 
 bool copyHolds(const QByteArray& group)

@@ -75,6 +75,7 @@ void TestRecovery::initTestCase()
     env = std::make_unique<ZorTest::TestEnvironment>();
     QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
     QCoreApplication::setApplicationName(QStringLiteral("Zor"));
+    QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
     QSettings().setValue(QStringLiteral("recovery/interval"), 1);
 }
 
