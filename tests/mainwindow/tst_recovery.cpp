@@ -150,20 +150,21 @@ void TestRecovery::killedEditorsWorkIsOffered()
     QVERIFY(offer.text.contains(QStringLiteral("Antes da queda")));
     QVERIFY(offer.informative.contains(path));
     QCOMPARE(copies().size(), answer == QStringLiteral("Descartar") ? 0 : 1);
+    MainWindow* recovered = &next;
     if (answer == QStringLiteral("Depois")) {
-        answerBox(QStringLiteral("Descartar"));
-        MainWindow third;
-        third.show();
-        QVERIFY(copies().isEmpty());
-    }
-    if (answer != QStringLiteral("Recuperar")) {
+        // Kept, and offered again when another window opens the file.
+        QVERIFY(!next.currentGroup());
+        answerBox(QStringLiteral("Recuperar"));
+        open(path);
+        recovered = window.get();
+    } else if (answer == QStringLiteral("Descartar")) {
         QVERIFY(!next.currentGroup());
         return;
     }
-    QVERIFY(next.currentGroup()->isModified());
-    QCOMPARE(next.currentGroup()->filePath(), path);
+    QVERIFY(recovered->currentGroup()->isModified());
+    QCOMPARE(recovered->currentGroup()->filePath(), path);
     QCOMPARE(contentsOf(path), onDisk);
-    trigger(next, "actionSaveGroup");
+    trigger(*recovered, "actionSaveGroup");
     QCOMPARE(contentsOf(path), contentsOf(held));
     QVERIFY(copies().isEmpty());
 }
