@@ -1,7 +1,6 @@
-// An editor to be killed: opens the group FILE in a real window and, when
-// given SAVED, edits it through commands, waits until its recovery copy
-// holds the edits and writes what it holds to SAVED. Then it prints "ready"
-// and waits for its end.
+// An editor to be killed: opens the group FILE in a real window and, given
+// SAVED, edits it through commands, waits until its recovery copy holds the
+// edits and writes what it holds to SAVED; then prints "ready" and waits.
 
 #include "commands/groupdocument.h"
 #include "commands/groupheadercommand.h"
@@ -21,29 +20,23 @@
 
 #include <cstdio>
 
-namespace {
-
-void edit(MainWindow& window)
+static void edit(MainWindow& window)
 {
-    GroupDocument& document = *window.currentDocument();
     ZorTest::addMacro(window, std::make_unique<Macro>("77", "QUEDA", "0", "QDA", 1, false));
-    document.push(new GroupHeaderCommand(
-        document, {"Antes da queda", "sem salvar", document.group().creationDate()}));
+    GroupDocument& document = *window.currentDocument();
     Macro* first = document.group().macros().first();
-    document.push(
-        new MoveBoxesCommand(document, {{first, first->position(), first->dimensions()}},
-                             {{first, first->position() + QPoint(40, 20), first->dimensions()}},
-                             MoveBoxesCommand::Source::Drag));
+    const BoxPlacement from{first, first->position(), first->dimensions()};
+    const BoxPlacement to{first, first->position() + QPoint(40, 20), first->dimensions()};
+    document.push(new MoveBoxesCommand(document, {from}, {to}, MoveBoxesCommand::Source::Drag));
+    document.push(new GroupHeaderCommand(document, {"Antes da queda", "", "2024/05/06 07:08:09"}));
 }
 
-bool copyHolds(const QByteArray& group)
+static bool copyHolds(const QByteArray& group)
 {
     const QDir folder(RecoveryCopy::folder());
     const QStringList copies = folder.entryList({QStringLiteral("*.mcx")}, QDir::Files);
     return copies.size() == 1 && ZorTest::contentsOf(folder.filePath(copies.first())) == group;
 }
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -60,15 +53,9 @@ int main(int argc, char* argv[])
     if (arguments.size() > 2) {
         edit(window);
         const QByteArray held = McxWriter::snapshot(*window.currentGroup());
-        QElapsedTimer clock;
-        clock.start();
-        while (!copyHolds(held)) {
-            if (clock.elapsed() > 120000)
-                return 2;
-            QTest::qWait(50);
-        }
-        if (!window.currentGroup()->saveAs(arguments.at(2)))
-            return 3;
+        if (!QTest::qWaitFor([&] { return copyHolds(held); }, 120000) ||
+            !window.currentGroup()->saveAs(arguments.at(2)))
+            return 2;
     }
     std::puts("ready");
     std::fflush(stdout);
