@@ -1,6 +1,6 @@
-// An editor to be killed: opens the group FILE in a real window and, given
-// SAVED, edits it through commands, waits until its recovery copy holds the
-// edits and writes what it holds to SAVED; then prints "ready" and waits.
+// An editor to be killed: opens the group FILE in a real window, edits it
+// through commands, waits until its recovery copy holds the edits and writes
+// what it holds to SAVED; then prints "ready" and waits.
 
 #include "commands/groupdocument.h"
 #include "commands/groupheadercommand.h"
@@ -50,13 +50,11 @@ int main(int argc, char* argv[])
     window.show();
     if (!window.currentGroup())
         return 1;
-    if (arguments.size() > 2) {
-        edit(window);
-        const QByteArray held = McxWriter::snapshot(*window.currentGroup());
-        if (!QTest::qWaitFor([&] { return copyHolds(held); }, 120000) ||
-            !window.currentGroup()->saveAs(arguments.at(2)))
-            return 2;
-    }
+    edit(window);
+    const QByteArray held = McxWriter::snapshot(*window.currentGroup());
+    if (!QTest::qWaitFor([&] { return copyHolds(held); }, 120000) ||
+        !window.currentGroup()->saveAs(arguments.value(2)))
+        return 2;
     std::puts("ready");
     std::fflush(stdout);
     return app.exec();
