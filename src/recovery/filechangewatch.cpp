@@ -1,7 +1,8 @@
 #include "filechangewatch.h"
 
-#include <QCryptographicHash>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -51,11 +52,11 @@ bool FileChangeWatch::isChangedElsewhere() const
 
 QByteArray FileChangeWatch::stateOf(const QString& path)
 {
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+    const QFileInfo info(path);
+    if (!info.exists())
         return QByteArray();
-    return hash.result();
+    return QByteArray::number(info.size()) + ' ' +
+           QByteArray::number(info.lastModified().toMSecsSinceEpoch());
 }
 
 bool FileChangeWatch::startWatching()

@@ -6,12 +6,13 @@
 #include <QString>
 #include <QTimer>
 
-// Watches the open group's file for changes made by other programs. What
-// the file holds is known by a digest of its bytes, taken whenever the
-// editor reads or writes it: a notification after which the file still
-// holds exactly that is the editor's own write, and a file that differs
-// from it was changed elsewhere, whether or not a notification came (shares
-// on the network often send none).
+// Watches the open group's file for changes made by other programs. The
+// file's size and the time of its last change are taken whenever the editor
+// reads or writes it: a notification after which the file still shows them
+// is the editor's own write, and a file that shows others was changed
+// elsewhere, whether or not a notification came (shares on the network
+// often send none). Reading the whole file for a digest instead would cost
+// as much as the save itself on a large group.
 class FileChangeWatch : public QObject
 {
     Q_OBJECT
@@ -27,11 +28,11 @@ public:
 
     QString path() const { return m_path; }
     QByteArray knownState() const { return m_known; }
-    // Whether the file holds something else than what is known. A file
-    // that is gone is no change: writing it again loses nothing.
+    // Whether the file was written since it was known. A file that is gone
+    // is no change: writing it again loses nothing.
     bool isChangedElsewhere() const;
 
-    // A digest of the file's bytes; empty when it can't be read.
+    // The file's size and time of last change; empty when it is gone.
     static QByteArray stateOf(const QString& path);
 
 signals:

@@ -104,7 +104,7 @@ bool RecoveryCopy::write(const Group& group, const QString& filePath, const QByt
 {
     const QJsonObject info{{NameKey, group.name()},
                            {FileKey, filePath},
-                           {StateKey, QString::fromLatin1(fileState.toHex())}};
+                           {StateKey, QString::fromLatin1(fileState)}};
     // The description first: a copy is whole once its group is there.
     QString error;
     if (!FileSaver::save(pathOf(InfoSuffix), QJsonDocument(info).toJson(), &error) ||
@@ -125,7 +125,7 @@ bool RecoveryCopy::readInfo()
         return false;
     m_groupName = info.value(NameKey).toString();
     m_filePath = info.value(FileKey).toString();
-    m_fileState = QByteArray::fromHex(info.value(StateKey).toString().toLatin1());
+    m_fileState = info.value(StateKey).toString().toLatin1();
     return true;
 }
 

@@ -14,7 +14,7 @@ class QLockFile;
 // folder so that a crash or a power cut costs at most the edits of the last
 // interval. A copy is three files named by its identifier: the group as the
 // .mcx writer writes it, a small description (the group's name, its file and
-// what that file held), and the lock of the process that owns the copy. A
+// how that file stood), and the lock of the process that owns the copy. A
 // copy whose lock can be taken belongs to a process that is no longer
 // running; the user's own files are never touched.
 class RecoveryCopy
@@ -36,8 +36,9 @@ public:
     static std::vector<std::unique_ptr<RecoveryCopy>> takeOrphans();
 
     // Writes the group as it is, the group left untouched. filePath: the
-    // group's file, empty for a group never saved; fileState: what that file
-    // held when the group was last read from it or written to it.
+    // group's file, empty for a group never saved; fileState: how that file
+    // stood (FileChangeWatch::stateOf) when the group was last read from it
+    // or written to it.
     bool write(const Group& group, const QString& filePath, const QByteArray& fileState);
     // Reads the copy into an empty group, whose file becomes filePath().
     bool read(Group& group) const;
