@@ -20,6 +20,8 @@ constexpr int RecheckMs = 1000;
 
 bool samePath(const QString& a, const QString& b)
 {
+    if (a.isEmpty() || b.isEmpty())
+        return false;
     const QFileInfo first(a);
     const QFileInfo second(b);
     const QString canonical = first.canonicalFilePath();

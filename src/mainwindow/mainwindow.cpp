@@ -59,8 +59,7 @@ MainWindow::MainWindow(QWidget* parent)
       fileGuard(std::make_unique<FileGuard>(this))
 {
     ui->setupUi(this);
-    connect(fileGuard.get(), &FileGuard::reloadRequested, this, &MainWindow::openFile,
-            Qt::QueuedConnection);
+    connect(fileGuard.get(), &FileGuard::reloadRequested, this, &MainWindow::openFile);
     baseTitle = windowTitle();
     // The history is there when asked for.
     ui->dockHistory->hide();
