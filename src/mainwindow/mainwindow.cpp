@@ -23,12 +23,14 @@
 #include "dialogs/dlgsimulator.h"
 #include "differencesdock.h"
 #include "filedialogs.h"
+#include "fileguard.h"
 #include "findfield.h"
 #include "flowoutput.h"
 #include "model/group.h"
 #include "model/macro.h"
 #include "presavechecks.h"
 #include "recentfilesmenu.h"
+#include "recovery/recoverycopy.h"
 #include "verificationdock.h"
 
 #include <QActionGroup>
@@ -61,9 +63,11 @@ QString pointText(const QPoint& point)
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), systemLocaleName(QLocale::system().name())
+    : QMainWindow(parent), ui(new Ui::MainWindow), systemLocaleName(QLocale::system().name()),
+      fileGuard(std::make_unique<FileGuard>(this))
 {
     ui->setupUi(this);
+    connect(fileGuard.get(), &FileGuard::reloadRequested, this, &MainWindow::openFile);
     baseTitle = windowTitle();
     // The history is there when asked for.
     ui->dockHistory->hide();
@@ -92,6 +96,9 @@ MainWindow::~MainWindow()
         DebugLogger::instance()->setLineSink(nullptr);
     graph->setDocument(nullptr);
     graph->clearAll();
+    // Before the document: closed without the user's word, the group keeps
+    // its recovery copy.
+    fileGuard.reset();
     document.reset();
 }
 
@@ -358,6 +365,14 @@ void MainWindow::showEvent(QShowEvent* event)
         fileToOpen.clear();
         openFile(path);
     }
+    if (startedUp)
+        return;
+    startedUp = true;
+    // Recovering replaces the group just opened only when nothing is lost.
+    if (!document || !document->isModified()) {
+        if (std::unique_ptr<RecoveryCopy> copy = fileGuard->offerCopies())
+            recover(std::move(copy));
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -367,6 +382,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     writeSettings();
+    fileGuard->detach();
     event->accept();
 }
 
@@ -640,6 +656,7 @@ QMessageBox::StandardButton MainWindow::askSaveChanges()
 
 void MainWindow::closeGroup()
 {
+    fileGuard->detach();
     if (document) {
         graph->setDocument(nullptr);
         graph->clearAll();
@@ -664,6 +681,7 @@ bool MainWindow::createGroup(const QString& name, const QString& description)
 
 void MainWindow::attachDocument()
 {
+    fileGuard->attach(document.get());
     document->group().setGraph(graph);
     graph->setDocument(document.get());
     QUndoStack* stack = document->undoStack();
@@ -685,6 +703,14 @@ void MainWindow::attachDocument()
 
 bool MainWindow::openFile(const QString& path)
 {
+    if (!fileGuard->mayOpen(path))
+        return false;
+    if (std::unique_ptr<RecoveryCopy> copy = fileGuard->offerCopyOf(path)) {
+        if (!recover(std::move(copy)))
+            return false;
+        recentFiles->addFile(path);
+        return true;
+    }
     createGroup(QString(), QString());
     Group* group = this->group();
     const bool loaded = QFileInfo(path).suffix() == QLatin1String("mcr")
@@ -701,6 +727,7 @@ bool MainWindow::openFile(const QString& path)
         box.exec();
         return false;
     }
+    fileGuard->followFile(path);
     updateInfoDock();
     buildDiagram();
     // Read without commands: the list learns of the macros here.
@@ -717,6 +744,27 @@ void MainWindow::openRecentFile(const QString& path)
         return;
     openFile(path);
     rememberDirectory(path);
+}
+
+// The group as its recovery copy kept it: modified, with the path of its
+// file, which is not written until the user saves.
+bool MainWindow::recover(std::unique_ptr<RecoveryCopy> copy)
+{
+    createGroup(QString(), QString());
+    if (!copy->read(*group())) {
+        QMessageBox box(QMessageBox::Critical, QString(),
+                        tr("Não foi possível abrir o arquivo ") + copy->groupPath(),
+                        QMessageBox::Ok);
+        box.exec();
+        return false;
+    }
+    document->markUnsaved();
+    fileGuard->adopt(std::move(copy));
+    updateInfoDock();
+    buildDiagram();
+    verificationDock->refresh();
+    updateActions();
+    return true;
 }
 
 void MainWindow::buildDiagram()
@@ -769,6 +817,7 @@ bool MainWindow::writeNewFile(const QString& path)
     group()->setFilePath(path);
     document->markSaved();
     recentFiles->addFile(path);
+    fileGuard->followFile(path);
     updateInfoDock();
     updateActions();
     return true;
@@ -805,12 +854,15 @@ bool MainWindow::writeGroup()
         box.exec();
         return saveAsSequence();
     }
+    if (!fileGuard->mayOverwrite(path))
+        return false;
     if (!group->save()) {
         reportSaveFailure(path);
         return false;
     }
     document->markSaved();
     recentFiles->addFile(path);
+    fileGuard->followFile(path);
     updateInfoDock();
     return true;
 }
@@ -839,6 +891,7 @@ bool MainWindow::saveAsSequence()
     group()->setFilePath(path);
     document->markSaved();
     recentFiles->addFile(path);
+    fileGuard->followFile(path);
     updateInfoDock();
     updateActions();
     return true;

@@ -13,6 +13,7 @@
 #include <memory>
 
 class DifferencesDock;
+class FileGuard;
 class FindField;
 class GraphWidget;
 class Macro;
@@ -23,6 +24,7 @@ class Group;
 class GroupDocument;
 class QLabel;
 class QSettings;
+class RecoveryCopy;
 
 namespace Ui {
 class MainWindow;
@@ -141,6 +143,7 @@ private:
     void attachDocument();
     bool openFile(const QString& path);
     void openRecentFile(const QString& path);
+    bool recover(std::unique_ptr<RecoveryCopy> copy);
     void buildDiagram();
     bool saveGroup();
     bool saveAsDialog(const QString& suggestedName);
@@ -183,6 +186,7 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui;
     QString fileToOpen;
+    bool startedUp = false;
     QString baseTitle;
     // What updateTitle puts before baseTitle: the group's file or name.
     QString titlePrefix;
@@ -200,5 +204,6 @@ private:
     VerificationDock* verificationDock = nullptr;
     FindField* findField = nullptr;
     RecentFilesMenu* recentFiles = nullptr;
+    std::unique_ptr<FileGuard> fileGuard;
     std::unique_ptr<GroupDocument> document;
 };
