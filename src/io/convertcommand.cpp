@@ -2,11 +2,12 @@
 
 #include "app/anchorsettings.h"
 #include "app/messenger.h"
+#include "layout/grouparrangement.h"
 #include "model/group.h"
 
 #include <QFileInfo>
 
-int ConvertCommand::run(const QString& input, const QString& output)
+int ConvertCommand::run(const QString& input, const QString& output, bool arrange)
 {
     if (isSameFile(input, output))
         return fail(tr("O arquivo de saída não pode ser o próprio arquivo de entrada: ") + output);
@@ -15,6 +16,8 @@ int ConvertCommand::run(const QString& input, const QString& output)
     Group group{QString(), QString()};
     if (!group.readFile(input))
         return fail(tr("Não foi possível abrir o arquivo ") + input);
+    if (arrange)
+        GroupArrangement::arrangeAll(group, GroupArrangement::GridStep);
     if (!group.saveAs(output))
         return fail(tr("Não foi possível salvar o arquivo ") + output);
     return Success;

@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 #include <QString>
 
-// "zor --convert IN OUT": reads the group in IN by its suffix, as the
-// editor opens it, and writes it to OUT by its suffix, as the editor saves
-// it. IN is never modified (no rewrite after reading) and OUT is written
-// whole or not at all. Messages go through the messenger: standard error in
-// a headless run.
+// "zor --convert IN OUT [--arrange]": reads the group in IN by its suffix,
+// as the editor opens it, and writes it to OUT by its suffix, as the editor
+// saves it, with its boxes laid out by their flow when asked to. IN is never
+// modified (no rewrite after reading) and OUT is written whole or not at all. Messages go through
+// the messenger: standard error in a headless run.
 class ConvertCommand
 {
     Q_DECLARE_TR_FUNCTIONS(ConvertCommand)
@@ -15,7 +15,7 @@ class ConvertCommand
 public:
     enum ExitCode { Success = 0, Failure = 1 };
 
-    static int run(const QString& input, const QString& output);
+    static int run(const QString& input, const QString& output, bool arrange = false);
 
 private:
     static int fail(const QString& text);
