@@ -7,6 +7,7 @@
 #include "app/debuglogger.h"
 #include "app/referencedata.h"
 #include "app/sessionlanguage.h"
+#include "boxarranger.h"
 #include "commands/addmacrocommand.h"
 #include "commands/configuremacrocommand.h"
 #include "commands/deletemacroscommand.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(QWidget* parent)
     updateActions();
     createCanvas();
     createDifferencesDock();
+    arranger = new BoxArranger(this);
     updateEditActions();
     loadReferenceData();
     updateInfoDock();
@@ -173,6 +175,7 @@ void MainWindow::updateActions()
 {
     updateTitle();
     Group* group = this->group();
+    ui->actionArrange->setEnabled(group && group->macroCount() > 0);
     if (!group) {
         for (QAction* action : {ui->actionSelectAll, ui->actionSaveGroup, ui->actionSaveGroupAs,
                                 ui->actionCloseGroup, ui->actionDelete, ui->actionZoomMinus,
@@ -427,6 +430,18 @@ void MainWindow::on_action_About_triggered()
 {
     dlgAbout dialog(this);
     dialog.exec();
+}
+
+void MainWindow::on_actionArrange_triggered()
+{
+    if (!document || arranger->isRunning())
+        return;
+    // One box selected is usually just the last one clicked: the whole
+    // group is meant.
+    QList<Macro*> macros = graph->selectedMacros();
+    if (macros.size() < 2)
+        macros = group()->macros();
+    arranger->start(*document, macros, graph->gridOn() ? GraphWidget::GridStep : 0);
 }
 
 void MainWindow::on_actionSimulate_triggered()

@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 
+class BoxArranger;
 class DifferencesDock;
 class GraphWidget;
 class dlgNovaMacro;
@@ -90,6 +91,7 @@ private slots:
     void on_actionFrence_triggered();
     void on_actionDeutsche_triggered();
     void on_actionSimulate_triggered();
+    void on_actionArrange_triggered();
 
 private:
     enum StatusLabel {
@@ -177,5 +179,6 @@ private:
     ReferenceLists lists;
     GraphWidget* graph = nullptr;
     DifferencesDock* differencesDock = nullptr;
+    BoxArranger* arranger = nullptr;
     std::unique_ptr<GroupDocument> document;
 };
