@@ -3,6 +3,7 @@
 #include "commands/groupdocument.h"
 #include "commands/moveboxescommand.h"
 #include "edge.h"
+#include "layout/flowcrossings.h"
 #include "model/group.h"
 #include "model/macro.h"
 #include "node.h"
@@ -126,6 +127,7 @@ Node* GraphWidget::placeBox(const QString& sigla, const QString& num, const QStr
 
     m_nodes.append(node);
     m_nodesBySigla[sigla].append(node);
+    m_boxGrid.insert(node, node->mapRectToScene(node->rect()));
     m_scene->addItem(node);
     viewport()->update();
     return node;
@@ -152,8 +154,34 @@ void GraphWidget::nodeDestroyed(Node* node)
     forgetNode(node);
 }
 
+void GraphWidget::nodeMoved(Node* node)
+{
+    // Boxes taken out of the canvas's lists stay out of the grid.
+    if (node->macro() ? m_nodeByMacro.value(node->macro()) == node : isRegistered(node))
+        m_boxGrid.insert(node, node->mapRectToScene(node->rect()));
+}
+
+bool GraphWidget::passesUnderBox(const QLineF& segment, const Node* source, const Node* dest) const
+{
+    return m_boxGrid.anyAlong(segment, [&](const Node* node, const QRectF& rect) {
+        return node != source && node != dest && FlowCrossings::passesThrough(segment, rect);
+    });
+}
+
+void GraphWidget::updatePassingArrows()
+{
+    for (const Node* node : qAsConst(m_nodes)) {
+        const QList<Edge*> edges = node->edges();
+        for (Edge* edge : edges) {
+            if (edge->sourceNode() == node)
+                edge->updatePassing();
+        }
+    }
+}
+
 void GraphWidget::forgetNode(Node* node)
 {
+    m_boxGrid.remove(node);
     if (node == m_currentNode)
         m_currentNode = nullptr;
     if (node->macro() && m_nodeByMacro.value(node->macro()) == node)
@@ -286,6 +314,7 @@ void GraphWidget::showInsertedMacros(const QList<Macro*>& macros)
                 addEdge(nodeFor(macro), next);
         }
     }
+    updatePassingArrows();
 }
 
 void GraphWidget::removeBoxes(const QList<Macro*>& macros)
@@ -310,6 +339,7 @@ void GraphWidget::removeBoxes(const QList<Macro*>& macros)
             removeBox(node);
         }
     }
+    updatePassingArrows();
 }
 
 void GraphWidget::showChangedMacro(Macro* macro, const QString& oldSigla)
@@ -335,6 +365,7 @@ void GraphWidget::showPlacedBoxes(const QList<Macro*>& macros)
             node->setGeometry(macro->position(), QRectF(0, 0, box.width(), box.height()));
         }
     }
+    updatePassingArrows();
     m_scene->update();
 }
 
@@ -386,6 +417,7 @@ void GraphWidget::clearScene()
     m_nodes.clear();
     m_nodesBySigla.clear();
     m_nodeByMacro.clear();
+    m_boxGrid.clear();
     m_pressedBoxes.clear();
     // As for selecting them all: the whole view repaints once. Unselected
     // in one go first, the items leave the scene faster.
@@ -402,6 +434,7 @@ void GraphWidget::clearAll()
     m_nodes.clear();
     m_nodesBySigla.clear();
     m_nodeByMacro.clear();
+    m_boxGrid.clear();
     m_pressedBoxes.clear();
     m_scene->clear();
     m_allSelected = false;

@@ -14,8 +14,6 @@ namespace {
 
 const QColor MarkedEdgeColor(255, 0, 0, 255);
 const QColor EdgeColor(0, 0, 0, 255);
-constexpr qreal MarkedEdgeZ = 1.0;
-constexpr qreal EdgeZ = -1.0;
 
 quint64 nextCreationOrder()
 {
@@ -75,6 +73,9 @@ Edge* Node::edgeTo(const QString& sigla) const
 
 void Node::adjustEdges()
 {
+    // The canvas first, so that the arrows see the box where it now is.
+    if (m_graph)
+        m_graph->nodeMoved(this);
     for (Edge* edge : qAsConst(m_edges))
         edge->adjust();
 }
@@ -153,12 +154,10 @@ void Node::updateEdgeColors()
         const Node* source = edge->sourceNode();
         if (m_marked && source == this) {
             edge->setColor(MarkedEdgeColor);
-            if (edge->zValue() != MarkedEdgeZ)
-                edge->setZValue(MarkedEdgeZ);
+            edge->setRaised(true);
         } else if (source && !source->isMarked()) {
             edge->setColor(EdgeColor);
-            if (edge->zValue() != EdgeZ)
-                edge->setZValue(EdgeZ);
+            edge->setRaised(false);
         }
     }
 }

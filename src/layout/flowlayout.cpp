@@ -78,7 +78,7 @@ bool FlowLayout::run(const LayoutGraph& graph, int gridStep, Result* result,
     polish.run(cancel);
     if (cancel && *cancel)
         return false;
-    result->topLefts = polish.topLefts();
+    result->topLefts = atOrigin(polish.topLefts());
     result->engine = engine;
     return true;
 }
@@ -118,6 +118,21 @@ QVector<QPointF> FlowLayout::topLeftsFrom(const LayoutGraph& graph, const QVecto
     for (QPointF& corner : corners)
         corner = QPointF(snapped(corner.x() - left, gridStep), snapped(corner.y() - top, gridStep));
     return corners;
+}
+
+QVector<QPointF> FlowLayout::atOrigin(QVector<QPointF> topLefts)
+{
+    // The sideways moves may have taken a box past the left edge; the
+    // moves are whole grid steps, so the corners stay on the grid.
+    qreal left = std::numeric_limits<qreal>::max();
+    qreal top = std::numeric_limits<qreal>::max();
+    for (const QPointF& corner : qAsConst(topLefts)) {
+        left = qMin(left, corner.x());
+        top = qMin(top, corner.y());
+    }
+    for (QPointF& corner : topLefts)
+        corner -= QPointF(left, top);
+    return topLefts;
 }
 
 QVector<QRectF> FlowLayout::rectsOf(const LayoutGraph& graph, const QVector<QPointF>& topLefts)

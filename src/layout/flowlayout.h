@@ -50,5 +50,6 @@ private:
                           const std::atomic_bool* cancel);
     static QVector<QPointF> topLeftsFrom(const LayoutGraph& graph, const QVector<QPointF>& centres,
                                          int gridStep);
+    static QVector<QPointF> atOrigin(QVector<QPointF> topLefts);
     static QVector<QRectF> rectsOf(const LayoutGraph& graph, const QVector<QPointF>& topLefts);
 };
