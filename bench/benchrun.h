@@ -22,6 +22,9 @@ class BenchRun
 public:
     static constexpr int SmallGroup = 100;
     static constexpr int LargeGroup = 999;
+    // The flow "Organizar caixas" is timed on besides the large group.
+    static constexpr int FlowGroup = 150;
+    static constexpr int FlowNext = 3;
 
     BenchRun(const QString& folder, int runs);
     ~BenchRun();
@@ -37,6 +40,7 @@ public:
     void measureUndo();
     void measureRepaint();
     void measureDiff();
+    void measureArrange();
     // Fills the report from the figures taken.
     void summarise();
 
@@ -45,6 +49,12 @@ public:
 private:
     QString pathOf(int macroCount) const;
     QString revisedPath() const;
+    QString flowPath() const;
+    // "Organizar caixas" on the open group until its command is applied and
+    // the window has painted; the longest wait between two turns of the
+    // event loop meanwhile goes to maxStallMs.
+    double arrangeOnce(double* maxStallMs);
+    void measureArrangeOf(const QString& path, int macroCount, Samples* times);
     void restoreFile(int macroCount) const;
     void openFresh(int macroCount);
     void checkOpen(int macroCount) const;
@@ -74,6 +84,8 @@ private:
     double m_undoMemoryMb = -1;
     Samples m_repaint1, m_repaint1Floor, m_repaintMin, m_repaintMinFloor;
     Samples m_diff, m_diffCompare;
+    Samples m_arrange150, m_arrange999;
+    double m_arrangeStallMs = -1;
     int m_diffMacros = 0;
     double m_peakMb = -1;
     bool m_peakReset = false;

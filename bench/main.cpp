@@ -27,7 +27,7 @@ struct Options
     bool tsv = false;
     int runs = DefaultRuns;
     // For a profiler: the one measurement to take (open, save, delete,
-    // repaint, diff); the window is set up in any case.
+    // repaint, diff, arrange); the window is set up in any case.
     QString only;
     bool help = false;
     QString error;
@@ -46,12 +46,13 @@ Options parseOptions(int argc, char* argv[])
                     QStringLiteral("--runs takes a number of at least %1").arg(MinimumRuns);
         } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
             options.only = QString::fromLocal8Bit(argv[++i]);
-            static const QStringList known{QStringLiteral("open"),   QStringLiteral("save"),
-                                           QStringLiteral("delete"), QStringLiteral("undo"),
-                                           QStringLiteral("repaint"), QStringLiteral("diff")};
+            static const QStringList known{QStringLiteral("open"),    QStringLiteral("save"),
+                                           QStringLiteral("delete"),  QStringLiteral("undo"),
+                                           QStringLiteral("repaint"), QStringLiteral("diff"),
+                                           QStringLiteral("arrange")};
             if (!known.contains(options.only))
-                options.error =
-                    QStringLiteral("--only takes open, save, delete, undo, repaint or diff");
+                options.error = QStringLiteral(
+                    "--only takes open, save, delete, undo, repaint, diff or arrange");
         } else if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
             options.help = true;
         } else {
@@ -68,7 +69,8 @@ void printUsage(FILE* stream)
                  "Usage: zor-bench [--tsv] [--runs N] [--only WHAT]\n"
                  "  --tsv        one \"figure<TAB>value\" line per figure\n"
                  "  --runs N     runs per figure after a warm-up (default %d, at least %d)\n"
-                 "  --only WHAT  for a profiler: take only open, save, delete, undo, repaint or diff\n",
+                 "  --only WHAT  for a profiler: take only open, save, delete, undo, repaint,\n"
+                 "               diff or arrange\n",
                  DefaultRuns, MinimumRuns);
 }
 
@@ -153,6 +155,8 @@ int main(int argc, char* argv[])
         run.measureRepaint();
     if (wanted("diff"))
         run.measureDiff();
+    if (wanted("arrange"))
+        run.measureArrange();
     run.summarise();
 
     QTextStream out(stdout);
