@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>BoxArranger</name>
+    <message>
+        <source>Organizando as caixas pelo fluxo...</source>
+        <translation>Organisation des boîtes selon le flux...</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Organizar caixas</source>
+        <translation>Organiser les boîtes</translation>
+    </message>
+    <message>
+        <source>A organização das caixas foi descartada: o grupo mudou enquanto ela era calculada.</source>
+        <translation>L’organisation des boîtes a été abandonnée&#xa0;: le groupe a changé pendant son calcul.</translation>
+    </message>
+    <message>
+        <source>As caixas já estão organizadas.</source>
+        <translation>Les boîtes sont déjà organisées.</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -804,6 +827,18 @@ ces modifications&#xa0;?</translation>
         <source>Ctrl+R</source>
         <translation>Ctrl+R</translation>
     </message>
+    <message>
+        <source>&amp;Organizar caixas</source>
+        <translation>&amp;Organiser les boîtes</translation>
+    </message>
+    <message>
+        <source>Organizar as caixas pelo fluxo, de cima para baixo; com caixas selecionadas, só elas (Ctrl+L)</source>
+        <translation>Organiser les boîtes selon le flux, de haut en bas&#xa0;; avec des boîtes sélectionnées, seulement celles-ci (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
 </context>
 <context>
     <name>MoveBoxesCommand</name>
@@ -822,6 +857,10 @@ ces modifications&#xa0;?</translation>
     <message>
         <source>Mover caixa %1</source>
         <translation>Déplacer la boîte %1</translation>
+    </message>
+    <message>
+        <source>Organizar caixas</source>
+        <translation>Organiser les boîtes</translation>
     </message>
 </context>
 <context>
@@ -883,30 +922,30 @@ ces modifications&#xa0;?</translation>
     </message>
     <message>
         <source>linha %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>campo %1 (%2): escreva on ou off</source>
-        <translation>champ %1 (%2) : écrivez on ou off</translation>
+        <translation>champ %1 (%2)&#xa0;: écrivez on ou off</translation>
     </message>
 </context>
 <context>
     <name>SimulationScript</name>
     <message>
         <source>linha %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>&quot;open&quot; pede o número de uma macro: open 1</source>
-        <translation>&quot;open&quot; demande le numéro d’une macro : open 1</translation>
+        <translation>&quot;open&quot; demande le numéro d’une macro&#xa0;: open 1</translation>
     </message>
     <message>
         <source>&quot;field&quot; pede o número do campo, a partir de 1, e o texto: field 1 JOAO</source>
-        <translation>&quot;field&quot; demande le numéro du champ, à partir de 1, et le texte : field 1 JOAO</translation>
+        <translation>&quot;field&quot; demande le numéro du champ, à partir de 1, et le texte&#xa0;: field 1 JOAO</translation>
     </message>
     <message>
         <source>&quot;next&quot; pede uma tecla de F0 a F9: next F1</source>
-        <translation>&quot;next&quot; demande une touche de F0 à F9 : next F1</translation>
+        <translation>&quot;next&quot; demande une touche de F0 à F9&#xa0;: next F1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; não leva argumentos</source>
@@ -1062,11 +1101,11 @@ ces modifications&#xa0;?</translation>
     </message>
     <message>
         <source>campo %1 (%2): %3</source>
-        <translation>champ %1 (%2) : %3</translation>
+        <translation>champ %1 (%2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>não há campo %1 nesta tela (campos: %2)</source>
-        <translation>il n’y a pas de champ %1 sur cet écran (champs : %2)</translation>
+        <translation>il n’y a pas de champ %1 sur cet écran (champs&#xa0;: %2)</translation>
     </message>
 </context>
 <context>
@@ -1085,7 +1124,7 @@ ces modifications&#xa0;?</translation>
     </message>
     <message>
         <source>a macro %1 é de informação: não tem campos nem é enviada</source>
-        <translation>la macro %1 est une macro d’information : elle n’a pas de champs et n’est pas envoyée</translation>
+        <translation>la macro %1 est une macro d’information&#xa0;: elle n’a pas de champs et n’est pas envoyée</translation>
     </message>
     <message>
         <source>a macro %1 já foi enviada</source>
@@ -1613,7 +1652,7 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
     </message>
     <message>
         <source>&amp;Macro:</source>
-        <translation>&amp;Macro :</translation>
+        <translation>&amp;Macro&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Abrir</source>
@@ -1641,19 +1680,19 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
     </message>
     <message>
         <source>Tela inicial: digite o número de uma macro e Abrir. Page Up e Page Down mudam de página.</source>
-        <translation>Écran d’accueil : tapez le numéro d’une macro et Ouvrir. Page précédente et Page suivante changent de page.</translation>
+        <translation>Écran d’accueil&#xa0;: tapez le numéro d’une macro et Ouvrir. Page précédente et Page suivante changent de page.</translation>
     </message>
     <message>
         <source>Macro %1 (%2): preencha os campos (Para cima, Para baixo e Enter mudam de campo; Espaço marca) e Enviar.</source>
-        <translation>Macro %1 (%2) : remplissez les champs (Haut, Bas et Entrée changent de champ ; Espace coche) et Envoyer.</translation>
+        <translation>Macro %1 (%2)&#xa0;: remplissez les champs (Haut, Bas et Entrée changent de champ&#xa0;; Espace coche) et Envoyer.</translation>
     </message>
     <message>
         <source>Macro %1 (%2), de informação: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
-        <translation>Macro %1 (%2), d’information : continuez par F0 à F9 (aussi Ctrl+0 à Ctrl+9) ou Retour.</translation>
+        <translation>Macro %1 (%2), d’information&#xa0;: continuez par F0 à F9 (aussi Ctrl+0 à Ctrl+9) ou Retour.</translation>
     </message>
     <message>
         <source>Macro %1 (%2) enviada: siga por F0 a F9 (também Ctrl+0 a Ctrl+9) ou Voltar.</source>
-        <translation>Macro %1 (%2) envoyée : continuez par F0 à F9 (aussi Ctrl+0 à Ctrl+9) ou Retour.</translation>
+        <translation>Macro %1 (%2) envoyée&#xa0;: continuez par F0 à F9 (aussi Ctrl+0 à Ctrl+9) ou Retour.</translation>
     </message>
 </context>
 <context>
@@ -1708,11 +1747,15 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
     </message>
     <message>
         <source>Run the group file GROUP on a simulated driver terminal without a window: --simulate GROUP --script STEPS. Exit status 0 when every step was accepted, 1 when one was refused, 2 when the group or the script can&apos;t be read.</source>
-        <translation>Exécute le fichier de groupe GROUP sur un terminal de conducteur simulé sans fenêtre : --simulate GROUP --script STEPS. Code de sortie 0 quand toutes les étapes ont été acceptées, 1 quand l’une a été refusée, 2 quand le groupe ou le script ne peut pas être lu.</translation>
+        <translation>Exécute le fichier de groupe GROUP sur un terminal de conducteur simulé sans fenêtre&#xa0;: --simulate GROUP --script STEPS. Code de sortie 0 quand toutes les étapes ont été acceptées, 1 quand l’une a été refusée, 2 quand le groupe ou le script ne peut pas être lu.</translation>
     </message>
     <message>
         <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
-        <translation>Étapes de --simulate, une par ligne : open N, field K TEXT, send, next FK, back, screen.</translation>
+        <translation>Étapes de --simulate, une par ligne&#xa0;: open N, field K TEXT, send, next FK, back, screen.</translation>
+    </message>
+    <message>
+        <source>With --convert or --export-image: lay the boxes out by their flow first, top to bottom.</source>
+        <translation>Avec --convert ou --export-image&#xa0;: organise d’abord les boîtes selon le flux, de haut en bas.</translation>
     </message>
 </context>
 </TS>
