@@ -56,7 +56,7 @@ void setGraphAttributes(Agraph_t* graph, GraphvizLayout::Effort effort,
 }
 
 // Builds the graph; the nodes in box order.
-QVector<Agnode_t*> addBoxes(Agraph_t* graph, const LayoutGraph& flow)
+QVector<Agnode_t*> addBoxes(Agraph_t* graph, const LayoutGraph& flow, GraphvizLayout::Effort effort)
 {
     Agsym_t* width = agattr(graph, AGNODE, const_cast<char*>("width"), const_cast<char*>("1"));
     Agsym_t* height = agattr(graph, AGNODE, const_cast<char*>("height"), const_cast<char*>("1"));
@@ -71,10 +71,14 @@ QVector<Agnode_t*> addBoxes(Agraph_t* graph, const LayoutGraph& flow)
         agxset(node, height, h.data());
         nodes.append(node);
     }
-    for (const auto& link : flow.links) {
-        if (link.first != link.second)
-            agedge(graph, nodes.at(link.first), nodes.at(link.second), nullptr, 1);
-    }
+    // Graphviz turns a link back to an earlier stage round and threads it
+    // through every row between its ends: thousands of hidden nodes on a
+    // long flow, which make the layout many times slower. In a hurry, the
+    // flow's shape comes from the links forward alone.
+    const QVector<QPair<int, int>> links =
+        effort == GraphvizLayout::Effort::Limited ? flow.forwardLinks() : flow.distinctLinks();
+    for (const auto& link : links)
+        agedge(graph, nodes.at(link.first), nodes.at(link.second), nullptr, 1);
     return nodes;
 }
 
@@ -92,7 +96,7 @@ bool GraphvizLayout::run(const LayoutGraph& flow, Effort effort, const LayoutSpa
     GVC_t* context = gvContext();
     Agraph_t* graph = agopen(const_cast<char*>("flow"), Agdirected, nullptr);
     setGraphAttributes(graph, effort, spacing);
-    const QVector<Agnode_t*> nodes = addBoxes(graph, flow);
+    const QVector<Agnode_t*> nodes = addBoxes(graph, flow, effort);
 
     const bool laidOut = gvLayout(context, graph, "dot") == 0;
     if (laidOut) {

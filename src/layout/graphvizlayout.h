@@ -17,8 +17,9 @@ public:
     enum class Effort {
         // Graphviz's own settings: the fewest crossings it can find.
         Full,
-        // Tight iteration limits: a little less tidy, many times faster on
-        // flows of a few hundred links.
+        // Tight iteration limits, and the links that lead back left out: a
+        // little less tidy, many times faster on flows of a few hundred
+        // links.
         Limited,
     };
 

@@ -1,7 +1,5 @@
 #include "layeredlayout.h"
 
-#include <QSet>
-
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -48,7 +46,6 @@ int LayeredLayout::rowLimit() const
 bool LayeredLayout::run(QVector<QPointF>* centres, const std::atomic_bool* cancel)
 {
     m_cancel = cancel;
-    buildAdjacency();
     breakCycles();
     if (cancelled())
         return false;
@@ -68,60 +65,25 @@ bool LayeredLayout::run(QVector<QPointF>* centres, const std::atomic_bool* cance
     return true;
 }
 
-void LayeredLayout::buildAdjacency()
-{
-    const int count = m_graph.boxCount();
-    m_next = QVector<QVector<int>>(count);
-    QSet<QPair<int, int>> seen;
-    for (const auto& link : m_graph.links) {
-        if (link.first == link.second || seen.contains(link))
-            continue;
-        seen.insert(link);
-        m_next[link.first].append(link.second);
-    }
-}
-
 void LayeredLayout::breakCycles()
 {
-    // A depth-first walk from the boxes in their order: a link back to a box
-    // still on the walk's path closes a cycle and is turned round. The flow
-    // then runs down from the first boxes, as a group is usually written.
+    // Along an order in which few links point backwards, those few are
+    // turned round: the flow then runs down.
     const int count = m_graph.boxCount();
-    enum State : char { Unseen, OnPath, Done };
-    QVector<char> state(count, Unseen);
+    const QVector<int> order = m_graph.flowOrder();
+    QVector<int> rank(count);
+    for (int i = 0; i < order.size(); ++i)
+        rank[order.at(i)] = i;
     m_above = QVector<QVector<int>>(count);
     m_below = QVector<QVector<int>>(count);
-    const auto linkDown = [this](int from, int to) {
+    const QVector<QPair<int, int>> links = m_graph.distinctLinks();
+    for (const auto& link : links) {
+        const bool down = rank.at(link.first) < rank.at(link.second);
+        const int from = down ? link.first : link.second;
+        const int to = down ? link.second : link.first;
         m_below[from].append(to);
         m_above[to].append(from);
-    };
-    QVector<QPair<int, int>> stack;
-    for (int start = 0; start < count; ++start) {
-        if (state.at(start) != Unseen)
-            continue;
-        state[start] = OnPath;
-        stack.append({start, 0});
-        while (!stack.isEmpty()) {
-            auto& [box, next] = stack.last();
-            if (next == m_next.at(box).size()) {
-                state[box] = Done;
-                stack.removeLast();
-                continue;
-            }
-            const int to = m_next.at(box).at(next++);
-            if (state.at(to) == OnPath) {
-                linkDown(to, box);
-            } else {
-                linkDown(box, to);
-                if (state.at(to) == Unseen) {
-                    state[to] = OnPath;
-                    stack.append({to, 0});
-                }
-            }
-        }
     }
-    // Two links between the same boxes in opposite directions now may be
-    // one link twice: harmless for rows and barycentres.
 }
 
 void LayeredLayout::assignRows()

@@ -9,7 +9,7 @@
 
 // A layered placement of our own, top to bottom, for flows too large or too
 // dense for Graphviz to finish in time: the links are turned to point down
-// (a few reversed to break cycles), the boxes go into rows of at most a
+// (the few that point backwards in the flow's order reversed), the boxes go into rows of at most a
 // given number each, the rows are ordered by the barycentres of the boxes'
 // neighbours and the boxes are pulled toward their neighbours without
 // overlapping. Linear in the links per pass, with a few passes; it stops
@@ -27,7 +27,6 @@ public:
     int rowLimit() const;
 
 private:
-    void buildAdjacency();
     void breakCycles();
     void assignRows();
     void orderRows(bool downwards);
@@ -42,9 +41,6 @@ private:
     // Each box's neighbours with the links pointing down, in both directions.
     QVector<QVector<int>> m_above;
     QVector<QVector<int>> m_below;
-    // The links once each, without self-links: the cycle breaking works on
-    // these before the rows are known.
-    QVector<QVector<int>> m_next;
     QVector<int> m_row;
     QVector<QVector<int>> m_rows;
     QVector<qreal> m_x;

@@ -14,12 +14,19 @@ struct LayoutGraph
     QVector<QPair<int, int>> links;
 
     int boxCount() const { return sizes.size(); }
+
+    // The links once each, without self-links.
+    QVector<QPair<int, int>> distinctLinks() const;
+    // The boxes in an order along which few links point backwards.
+    QVector<int> flowOrder() const;
+    // The distinct links that point forwards in that order: no cycles.
+    QVector<QPair<int, int>> forwardLinks() const;
 };
 
 // Room left between boxes, in scene units: between neighbours in a row, and
 // between rows.
 struct LayoutSpacing
 {
-    qreal across = 40;
-    qreal between = 60;
+    qreal across = 60;
+    qreal between = 80;
 };

@@ -1,0 +1,95 @@
+#include "layoutgraph.h"
+
+#include <QSet>
+
+QVector<QPair<int, int>> LayoutGraph::distinctLinks() const
+{
+    QVector<QPair<int, int>> distinct;
+    QSet<QPair<int, int>> seen;
+    for (const auto& link : links) {
+        if (link.first == link.second || seen.contains(link))
+            continue;
+        seen.insert(link);
+        distinct.append(link);
+    }
+    return distinct;
+}
+
+QVector<int> LayoutGraph::flowOrder() const
+{
+    // Eades, Lin and Smyth's greedy order: boxes nothing leads to go first
+    // and boxes that lead nowhere last, as they come; when neither is left,
+    // the box that leads to the most boxes more than boxes lead to it. Few
+    // links then point backwards. Among equals the group's own order wins.
+    const int count = boxCount();
+    const QVector<QPair<int, int>> distinct = distinctLinks();
+    QVector<QVector<int>> next(count);
+    QVector<QVector<int>> previous(count);
+    for (const auto& link : distinct) {
+        next[link.first].append(link.second);
+        previous[link.second].append(link.first);
+    }
+    QVector<int> in(count);
+    QVector<int> out(count);
+    for (int box = 0; box < count; ++box) {
+        in[box] = previous.at(box).size();
+        out[box] = next.at(box).size();
+    }
+    QVector<bool> placed(count, false);
+    QVector<int> front;
+    QVector<int> back;
+    const auto take = [&](int box, bool toFront) {
+        placed[box] = true;
+        (toFront ? front : back).append(box);
+        for (int to : next.at(box))
+            --in[to];
+        for (int from : previous.at(box))
+            --out[from];
+    };
+    for (int left = count; left > 0;) {
+        bool took = false;
+        for (int box = 0; box < count; ++box) {
+            if (!placed.at(box) && out.at(box) == 0) {
+                take(box, false);
+                --left;
+                took = true;
+            }
+        }
+        for (int box = 0; box < count; ++box) {
+            if (!placed.at(box) && in.at(box) == 0) {
+                take(box, true);
+                --left;
+                took = true;
+            }
+        }
+        if (took || left == 0)
+            continue;
+        int best = -1;
+        for (int box = 0; box < count; ++box) {
+            if (!placed.at(box) &&
+                (best < 0 || out.at(box) - in.at(box) > out.at(best) - in.at(best)))
+                best = box;
+        }
+        take(best, true);
+        --left;
+    }
+    QVector<int> order = front;
+    for (int i = back.size() - 1; i >= 0; --i)
+        order.append(back.at(i));
+    return order;
+}
+
+QVector<QPair<int, int>> LayoutGraph::forwardLinks() const
+{
+    const QVector<int> order = flowOrder();
+    QVector<int> rank(boxCount());
+    for (int i = 0; i < order.size(); ++i)
+        rank[order.at(i)] = i;
+    QVector<QPair<int, int>> forward;
+    const QVector<QPair<int, int>> distinct = distinctLinks();
+    for (const auto& link : distinct) {
+        if (rank.at(link.first) < rank.at(link.second))
+            forward.append(link);
+    }
+    return forward;
+}
