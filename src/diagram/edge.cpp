@@ -118,6 +118,8 @@ void Edge::updatePassing()
 {
     bool passing = false;
     const GraphWidget* graph = m_source ? m_source->graphWidget() : nullptr;
+    if (graph && graph->isPassingDeferred())
+        return;
     if (graph && !isLoop() && isDrawn())
         passing = graph->passesUnderBox(QLineF(m_sourcePoint, m_destPoint), m_source, m_dest);
     if (passing == m_passing)

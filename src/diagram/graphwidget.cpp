@@ -359,12 +359,17 @@ void GraphWidget::showChangedMacro(Macro* macro, const QString& oldSigla)
 
 void GraphWidget::showPlacedBoxes(const QList<Macro*>& macros)
 {
+    // An arrow between two moved boxes would ask twice what it passes under,
+    // the first time with one end not yet in its place: all are asked once,
+    // at the end.
+    m_passingDeferred = true;
     for (const Macro* macro : macros) {
         if (Node* node = nodeFor(macro)) {
             const QRect box = macro->dimensions();
             node->setGeometry(macro->position(), QRectF(0, 0, box.width(), box.height()));
         }
     }
+    m_passingDeferred = false;
     updatePassingArrows();
     m_scene->update();
 }

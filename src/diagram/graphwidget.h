@@ -61,6 +61,8 @@ public:
     bool boxGeometry(const Macro* macro, QPointF* position, QRectF* rect) const override;
     // Whether the segment runs under a box other than the two given.
     bool passesUnderBox(const QLineF& segment, const Node* source, const Node* dest) const;
+    // While many boxes move at once the arrows are asked only at the end.
+    bool isPassingDeferred() const { return m_passingDeferred; }
     // The macros of the selected boxes, in the order of the group.
     QList<Macro*> selectedMacros() const;
     // Where the box of a new macro goes: to the right of the group's last box.
@@ -162,6 +164,7 @@ private:
     QHash<const Macro*, Node*> m_nodeByMacro;
     // Where each box stands, for the arrows that ask what they pass under.
     BoxGrid<Node*> m_boxGrid;
+    bool m_passingDeferred = false;
     QVector<PressedBox> m_pressedBoxes;
     // Set while many boxes change their selection at once: the count is
     // reported once at the end.
