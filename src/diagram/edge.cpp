@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPathStroker>
 #include <QPen>
+#include <QStyleOptionGraphicsItem>
 #include <QtMath>
 
 namespace {
@@ -21,6 +22,8 @@ constexpr qreal RaisedZ = 1.0;
 constexpr qreal HoveredZ = 2.0;
 const QColor HoveredColor(0, 110, 220);
 constexpr qreal HoveredWidth = 2.0;
+// Below this scale an arrow that passes under a box is drawn solid.
+constexpr qreal MinimumDashedDetail = 0.5;
 // How near the mouse must come to take the arrow.
 constexpr qreal HoverReach = 4.0;
 // The loop over a box's top right corner: how far its ends lie from the
@@ -264,14 +267,16 @@ void Edge::hoverLeaveEvent(QGraphicsSceneHoverEvent* event)
 
 void Edge::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
 {
-    Q_UNUSED(option)
     Q_UNUSED(widget)
     if (!isDrawn())
         return;
     const QBrush brush(m_hovered ? HoveredColor : m_color, Qt::SolidPattern);
     const qreal width = m_hovered ? HoveredWidth : 1.0;
     QPen pen(brush, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    if (m_passing && !m_hovered)
+    // Dashes shorter than a pixel or two can't be told from a line, and cost
+    // many times as much to draw.
+    if (m_passing && !m_hovered &&
+        option->levelOfDetailFromTransform(painter->worldTransform()) >= MinimumDashedDetail)
         pen.setStyle(Qt::DashLine);
     painter->setPen(pen);
     if (isLoop()) {
