@@ -18,6 +18,15 @@ QMutex& graphvizMutex()
     return mutex;
 }
 
+// One context for the process, made at the first layout and kept, as the
+// plugins it loads are: making one reads the plugin configuration again
+// (and loses a copy of it).
+GVC_t* sharedContext()
+{
+    static GVC_t* context = gvContext();
+    return context;
+}
+
 // The library prints its warnings on standard error; a failure shows in
 // the result instead.
 int ignoreMessage(char* /*message*/)
@@ -71,12 +80,14 @@ QVector<Agnode_t*> addBoxes(Agraph_t* graph, const LayoutGraph& flow, GraphvizLa
         agxset(node, height, h.data());
         nodes.append(node);
     }
-    // Graphviz turns a link back to an earlier stage round and threads it
-    // through every row between its ends: thousands of hidden nodes on a
-    // long flow, which make the layout many times slower. In a hurry, the
-    // flow's shape comes from the links forward alone.
-    const QVector<QPair<int, int>> links =
-        effort == GraphvizLayout::Effort::Limited ? flow.forwardLinks() : flow.distinctLinks();
+    // A link back to an earlier stage, turned round, is threaded through
+    // every row between its ends: thousands of hidden nodes on a long flow,
+    // which make the layout many times slower. In a hurry, the flow's shape
+    // comes from the links forward alone. The links reach Graphviz without
+    // cycles in any case: its own cycle breaking loses memory.
+    const QVector<QPair<int, int>> links = effort == GraphvizLayout::Effort::Limited
+                                               ? flow.forwardLinks()
+                                               : flow.depthFirstAcyclicLinks();
     for (const auto& link : links)
         agedge(graph, nodes.at(link.first), nodes.at(link.second), nullptr, 1);
     return nodes;
@@ -93,7 +104,7 @@ bool GraphvizLayout::run(const LayoutGraph& flow, Effort effort, const LayoutSpa
     agseterr(AGERR);
     agseterrf(ignoreMessage);
 
-    GVC_t* context = gvContext();
+    GVC_t* context = sharedContext();
     Agraph_t* graph = agopen(const_cast<char*>("flow"), Agdirected, nullptr);
     setGraphAttributes(graph, effort, spacing);
     const QVector<Agnode_t*> nodes = addBoxes(graph, flow, effort);
@@ -109,6 +120,5 @@ bool GraphvizLayout::run(const LayoutGraph& flow, Effort effort, const LayoutSpa
         gvFreeLayout(context, graph);
     }
     agclose(graph);
-    gvFreeContext(context);
     return laidOut;
 }

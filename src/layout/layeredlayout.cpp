@@ -70,19 +70,12 @@ void LayeredLayout::breakCycles()
     // Along an order in which few links point backwards, those few are
     // turned round: the flow then runs down.
     const int count = m_graph.boxCount();
-    const QVector<int> order = m_graph.flowOrder();
-    QVector<int> rank(count);
-    for (int i = 0; i < order.size(); ++i)
-        rank[order.at(i)] = i;
     m_above = QVector<QVector<int>>(count);
     m_below = QVector<QVector<int>>(count);
-    const QVector<QPair<int, int>> links = m_graph.distinctLinks();
+    const QVector<QPair<int, int>> links = m_graph.acyclicLinks();
     for (const auto& link : links) {
-        const bool down = rank.at(link.first) < rank.at(link.second);
-        const int from = down ? link.first : link.second;
-        const int to = down ? link.second : link.first;
-        m_below[from].append(to);
-        m_above[to].append(from);
+        m_below[link.first].append(link.second);
+        m_above[link.second].append(link.first);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 QVector<QPair<int, int>> LayoutGraph::distinctLinks() const
 {
     QVector<QPair<int, int>> distinct;
@@ -79,12 +81,21 @@ QVector<int> LayoutGraph::flowOrder() const
     return order;
 }
 
-QVector<QPair<int, int>> LayoutGraph::forwardLinks() const
+namespace {
+
+QVector<int> ranksOf(const QVector<int>& order)
 {
-    const QVector<int> order = flowOrder();
-    QVector<int> rank(boxCount());
+    QVector<int> rank(order.size());
     for (int i = 0; i < order.size(); ++i)
         rank[order.at(i)] = i;
+    return rank;
+}
+
+} // namespace
+
+QVector<QPair<int, int>> LayoutGraph::forwardLinks() const
+{
+    const QVector<int> rank = ranksOf(flowOrder());
     QVector<QPair<int, int>> forward;
     const QVector<QPair<int, int>> distinct = distinctLinks();
     for (const auto& link : distinct) {
@@ -92,4 +103,60 @@ QVector<QPair<int, int>> LayoutGraph::forwardLinks() const
             forward.append(link);
     }
     return forward;
+}
+
+QVector<QPair<int, int>> LayoutGraph::acyclicLinks() const
+{
+    return turnedForward(ranksOf(flowOrder()));
+}
+
+QVector<QPair<int, int>> LayoutGraph::depthFirstAcyclicLinks() const
+{
+    // The order in which the walk finishes the boxes, last first: a link
+    // points backwards in it exactly when it closes a cycle.
+    const int count = boxCount();
+    QVector<QVector<int>> next(count);
+    const QVector<QPair<int, int>> distinct = distinctLinks();
+    for (const auto& link : distinct)
+        next[link.first].append(link.second);
+    QVector<bool> seen(count, false);
+    QVector<int> finished;
+    QVector<QPair<int, int>> stack;
+    for (int start = 0; start < count; ++start) {
+        if (seen.at(start))
+            continue;
+        seen[start] = true;
+        stack.append({start, 0});
+        while (!stack.isEmpty()) {
+            const int box = stack.last().first;
+            if (stack.last().second == next.at(box).size()) {
+                finished.append(box);
+                stack.removeLast();
+                continue;
+            }
+            const int to = next.at(box).at(stack.last().second++);
+            if (!seen.at(to)) {
+                seen[to] = true;
+                stack.append({to, 0});
+            }
+        }
+    }
+    std::reverse(finished.begin(), finished.end());
+    return turnedForward(ranksOf(finished));
+}
+
+QVector<QPair<int, int>> LayoutGraph::turnedForward(const QVector<int>& rank) const
+{
+    QVector<QPair<int, int>> acyclic;
+    QSet<QPair<int, int>> seen;
+    const QVector<QPair<int, int>> distinct = distinctLinks();
+    for (const auto& link : distinct) {
+        const QPair<int, int> forward =
+            rank.at(link.first) < rank.at(link.second) ? link : qMakePair(link.second, link.first);
+        if (!seen.contains(forward)) {
+            seen.insert(forward);
+            acyclic.append(forward);
+        }
+    }
+    return acyclic;
 }

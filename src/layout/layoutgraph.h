@@ -21,6 +21,17 @@ struct LayoutGraph
     QVector<int> flowOrder() const;
     // The distinct links that point forwards in that order: no cycles.
     QVector<QPair<int, int>> forwardLinks() const;
+    // Those and the others turned round, each pair of boxes once: every
+    // link points forwards.
+    QVector<QPair<int, int>> acyclicLinks() const;
+    // The same with the links turned round where a depth-first walk from the
+    // boxes in their order finds them closing a cycle, as Graphviz itself
+    // would turn them.
+    QVector<QPair<int, int>> depthFirstAcyclicLinks() const;
+
+private:
+    // The distinct links, each turned to point to the box of higher rank.
+    QVector<QPair<int, int>> turnedForward(const QVector<int>& rank) const;
 };
 
 // Room left between boxes, in scene units: between neighbours in a row, and
