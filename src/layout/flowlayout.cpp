@@ -4,24 +4,12 @@
 #include "layeredlayout.h"
 #include "passingpolish.h"
 
-#include <QSet>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numeric>
 
 namespace {
-
-int distinctLinks(const LayoutGraph& graph)
-{
-    QSet<QPair<int, int>> links;
-    for (const auto& link : graph.links) {
-        if (link.first != link.second)
-            links.insert(link);
-    }
-    return links.size();
-}
 
 qreal snapped(qreal value, int step)
 {
@@ -32,7 +20,7 @@ qreal snapped(qreal value, int step)
 
 FlowLayout::Engine FlowLayout::engineFor(const LayoutGraph& graph)
 {
-    const int links = distinctLinks(graph);
+    const int links = graph.distinctLinks().size();
     if (links <= FullEffortLinks)
         return Engine::Graphviz;
     if (links <= LimitedEffortLinks && links <= LimitedEffortLinksPerBox * graph.boxCount())
