@@ -3,7 +3,6 @@
 #include "flowcrossings.h"
 
 #include <QElapsedTimer>
-#include <QSet>
 
 #include <cmath>
 
@@ -19,16 +18,12 @@ constexpr qreal ShiftFractions[] = {0.25, 0.5, 0.75, 1.0};
 
 PassingPolish::PassingPolish(const LayoutGraph& graph, const QVector<QPointF>& topLefts,
                              int gridStep)
-    : m_graph(graph), m_topLefts(topLefts), m_gridStep(gridStep), m_linksOf(graph.boxCount())
+    : m_graph(graph), m_topLefts(topLefts), m_gridStep(gridStep), m_links(graph.distinctLinks()),
+      m_linksOf(graph.boxCount())
 {
-    QSet<QPair<int, int>> seen;
-    for (const auto& link : graph.links) {
-        if (link.first == link.second || seen.contains(link))
-            continue;
-        seen.insert(link);
-        m_linksOf[link.first].append(m_links.size());
-        m_linksOf[link.second].append(m_links.size());
-        m_links.append(link);
+    for (int link = 0; link < m_links.size(); ++link) {
+        m_linksOf[m_links.at(link).first].append(link);
+        m_linksOf[m_links.at(link).second].append(link);
     }
     for (int box = 0; box < graph.boxCount(); ++box)
         m_grid.insert(box, rectOf(box));
