@@ -27,7 +27,7 @@ struct Options
     bool tsv = false;
     int runs = DefaultRuns;
     // For a profiler: the one measurement to take (open, save, delete,
-    // repaint, diff, check); the window is set up in any case.
+    // repaint, diff, check, arrange); the window is set up in any case.
     QString only;
     bool help = false;
     QString error;
@@ -49,10 +49,10 @@ Options parseOptions(int argc, char* argv[])
             static const QStringList known{
                 QStringLiteral("open"),    QStringLiteral("save"), QStringLiteral("delete"),
                 QStringLiteral("undo"),    QStringLiteral("repaint"), QStringLiteral("diff"),
-                QStringLiteral("check")};
+                QStringLiteral("check"),   QStringLiteral("arrange")};
             if (!known.contains(options.only))
                 options.error = QStringLiteral(
-                    "--only takes open, save, delete, undo, repaint, diff or check");
+                    "--only takes open, save, delete, undo, repaint, diff, check or arrange");
         } else if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
             options.help = true;
         } else {
@@ -70,7 +70,7 @@ void printUsage(FILE* stream)
                  "  --tsv        one \"figure<TAB>value\" line per figure\n"
                  "  --runs N     runs per figure after a warm-up (default %d, at least %d)\n"
                  "  --only WHAT  for a profiler: take only open, save, delete, undo, repaint,\n"
-                 "               diff or check\n",
+                 "               diff, check or arrange\n",
                  DefaultRuns, MinimumRuns);
 }
 
@@ -159,6 +159,8 @@ int main(int argc, char* argv[])
         run.measureCheck();
         run.measureCheckRefresh();
     }
+    if (wanted("arrange"))
+        run.measureArrange();
     run.summarise();
 
     QTextStream out(stdout);

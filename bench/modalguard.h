@@ -5,8 +5,9 @@
 #include <QTimer>
 
 // A message box or dialog left open would stop the benchmark for good under
-// the offscreen platform: this closes any modal window it sees and keeps
-// its text, so that the run reports it and fails instead of hanging.
+// the offscreen platform: this closes any modal window it sees (a progress
+// dialog aside) and keeps its text, so that the run reports it and fails
+// instead of hanging.
 class ModalGuard : public QObject
 {
     Q_OBJECT
