@@ -4,9 +4,10 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
-CutTextToolTip::CutTextToolTip(QAbstractItemView* view) : QObject(view), m_view(view)
+CutTextToolTip::CutTextToolTip(QAbstractItemView* view)
+    : QObject(view), m_view(view), m_viewport(view->viewport())
 {
-    view->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
 bool CutTextToolTip::isCut(const QAbstractItemView& view, const QModelIndex& index)
@@ -17,7 +18,7 @@ bool CutTextToolTip::isCut(const QAbstractItemView& view, const QModelIndex& ind
 
 bool CutTextToolTip::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_view->viewport() || event->type() != QEvent::ToolTip)
+    if (event->type() != QEvent::ToolTip || watched != m_viewport)
         return QObject::eventFilter(watched, event);
     const auto* help = static_cast<QHelpEvent*>(event);
     const QModelIndex index = m_view->indexAt(help->pos());

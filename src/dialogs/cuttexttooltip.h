@@ -20,4 +20,7 @@ protected:
 
 private:
     QAbstractItemView* m_view;
+    // Kept apart from the view: while the view is destroyed its viewport
+    // still gets events, and the view can no longer be asked for it.
+    QObject* m_viewport;
 };
