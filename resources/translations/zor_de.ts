@@ -1902,5 +1902,9 @@ Das Feld „Taste“ muss größer als null und kleiner als 249 sein.</translati
         <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
         <translation>Schritte von --simulate, einer pro Zeile: open N, field K TEXT, send, next FK, back, screen.</translation>
     </message>
+    <message>
+        <source>With --check: how many files are read and checked at once (default: one per processor core).</source>
+        <translation>Mit --check: wie viele Dateien gleichzeitig gelesen und geprüft werden (Standard: eine pro Prozessorkern).</translation>
+    </message>
 </context>
 </TS>

@@ -1902,5 +1902,9 @@ The &apos;Hotkey&apos; field must be greater than zero and less than 249.</trans
         <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
         <translation>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</translation>
     </message>
+    <message>
+        <source>With --check: how many files are read and checked at once (default: one per processor core).</source>
+        <translation>With --check: how many files are read and checked at once (default: one per processor core).</translation>
+    </message>
 </context>
 </TS>

@@ -1902,5 +1902,9 @@ El campo «Atajo» debe ser mayor que cero y menor que 249.</translation>
         <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
         <translation>Pasos de --simulate, uno por línea: open N, field K TEXT, send, next FK, back, screen.</translation>
     </message>
+    <message>
+        <source>With --check: how many files are read and checked at once (default: one per processor core).</source>
+        <translation>Con --check: cuántos archivos se leen y verifican a la vez (por omisión: uno por núcleo del procesador).</translation>
+    </message>
 </context>
 </TS>

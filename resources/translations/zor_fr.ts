@@ -1902,5 +1902,9 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
         <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
         <translation>Étapes de --simulate, une par ligne&#xa0;: open N, field K TEXT, send, next FK, back, screen.</translation>
     </message>
+    <message>
+        <source>With --check: how many files are read and checked at once (default: one per processor core).</source>
+        <translation>Avec --check&#xa0;: combien de fichiers sont lus et vérifiés à la fois (par défaut&#xa0;: un par cœur du processeur).</translation>
+    </message>
 </context>
 </TS>

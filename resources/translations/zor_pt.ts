@@ -1902,5 +1902,9 @@ O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</translation
         <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
         <translation>Passos de --simulate, um por linha: open N, field K TEXT, send, next FK, back, screen.</translation>
     </message>
+    <message>
+        <source>With --check: how many files are read and checked at once (default: one per processor core).</source>
+        <translation>Com --check: quantos arquivos são lidos e verificados ao mesmo tempo (padrão: um por núcleo do processador).</translation>
+    </message>
 </context>
 </TS>

@@ -40,6 +40,11 @@ struct Options
                                             "terminal's rules without a window: --check FILE... "
                                             "Exit status 0 when nothing was found, 1 when "
                                             "something was, 2 when a file can't be read.")};
+    QCommandLineOption jobs{
+        QStringList{QStringLiteral("jobs")},
+        QCoreApplication::translate("main", "With --check: how many files are read and checked "
+                                            "at once (default: one per processor core)."),
+        QStringLiteral("count")};
     QCommandLineOption diff{
         QStringList{QStringLiteral("diff")},
         QCoreApplication::translate("main", "Compare the group files OLD and NEW by meaning "
@@ -81,7 +86,7 @@ struct Options
 
 // The commands that work without a window, and so without a display.
 const char* const HeadlessCommands[] = {"--convert", "--check", "--diff", "--export-image",
-                                            "--simulate"};
+                                        "--simulate"};
 
 bool hasArgument(int argc, char* argv[], const char* const* options, size_t count)
 {
@@ -150,8 +155,9 @@ void setUpParser(QCommandLineParser& parser, const Options& options)
     parser.addOption(options.debug);
     parser.addOption(options.language);
     for (const QCommandLineOption* option :
-         {&options.convert, &options.check, &options.diff, &options.layout, &options.format,
-          &options.exportImage, &options.scale, &options.simulate, &options.script})
+         {&options.convert, &options.check, &options.jobs, &options.diff, &options.layout,
+          &options.format, &options.exportImage, &options.scale, &options.simulate,
+          &options.script})
         parser.addOption(*option);
 }
 
@@ -214,10 +220,13 @@ int runHeadlessCommand(int argc, char* argv[])
     }
     if (parser.isSet(options.check)) {
         CheckCommand::Format format;
-        if (files.isEmpty() || !CheckCommand::parseFormat(parser.value(options.format), &format))
-            return usageError(QStringLiteral("zor --check FILE... [--format text|json]"),
+        int jobs = 0;
+        if (files.isEmpty() || !CheckCommand::parseFormat(parser.value(options.format), &format) ||
+            (parser.isSet(options.jobs) &&
+             !CheckCommand::parseJobs(parser.value(options.jobs), &jobs)))
+            return usageError(QStringLiteral("zor --check FILE... [--format text|json] [--jobs N]"),
                               CheckCommand::CannotCheck);
-        return CheckCommand::run(files, format);
+        return CheckCommand::run(files, format, jobs);
     }
     if (parser.isSet(options.diff)) {
         DiffCommand::Options diffOptions;
