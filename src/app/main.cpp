@@ -6,6 +6,7 @@
 #include "diagram/exportimagecommand.h"
 #include "io/checkcommand.h"
 #include "io/convertcommand.h"
+#include "mainwindow/firstpaintreport.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/messageboxmessenger.h"
 #include "simulator/simulatecommand.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QScreen>
 
 #include <cstdio>
@@ -269,6 +271,8 @@ int main(int argc, char* argv[])
     }
 
     Q_INIT_RESOURCE(zoricons);
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QApplication app(argc, argv);
     setApplicationNames();
     SessionLanguage::setCommandLineCode(languageOption(app.arguments()));
@@ -293,6 +297,8 @@ int main(int argc, char* argv[])
     ZorObject::anchorSettings();
 
     MainWindow window;
+    if (FirstPaintReport::requested())
+        new FirstPaintReport(sinceStart, window.canvas());
     language.handOver();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.resize(screen->availableGeometry().size());
