@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+class Macro;
+class ModalGuard;
 class WindowDriver;
 
 // One run of the benchmark: writes the generated groups, then takes every
@@ -23,7 +25,7 @@ public:
     static constexpr int SmallGroup = 100;
     static constexpr int LargeGroup = 999;
 
-    BenchRun(const QString& folder, int runs);
+    BenchRun(const QString& folder, int runs, ModalGuard& guard);
     ~BenchRun();
     BenchRun(const BenchRun&) = delete;
     BenchRun& operator=(const BenchRun&) = delete;
@@ -39,6 +41,15 @@ public:
     void measureDiff();
     // The check of "zor --check" on 100 and on 999 macros, without a window.
     void measureCheck();
+    // A step of a drag of a box with twenty arrows, a step of the zoom.
+    void measureDrag();
+    void measureZoom();
+    // Double click to the configure dialog painted, OK to the box repainted.
+    void measureConfigure();
+    // "zor FILE" to the first paint of its canvas, in a process of its own.
+    void measureStartup();
+    // "zor --check" over many files, with one thread and with every core.
+    void measureParallelCheck();
     // Fills the report from the figures taken.
     void summarise();
 
@@ -58,9 +69,16 @@ private:
                       const std::function<void()>& floorPrepare, const std::function<void()>& floor,
                       Samples* commandTimes, Samples* floorTimes, Samples* settleTimes = nullptr);
     void measureRepaintAt(const QString& zoomName, Samples* full, Samples* floor);
+    void summariseInteraction();
+    // The 999-macro group open at zoom 1, the view on the middle of the scene.
+    void openForInteraction();
+    // A box in the view with ten arrows out and ten in, whose macro watches
+    // violations (not an information macro).
+    const Macro& interactiveMacro() const;
 
     QString m_folder;
     int m_runs;
+    ModalGuard& m_guard;
     QMap<int, QByteArray> m_bytes;
     std::unique_ptr<WindowDriver> m_driver;
     Report m_report;
@@ -78,6 +96,10 @@ private:
     Samples m_diff, m_diffCompare;
     int m_diffMacros = 0;
     Samples m_check[2];
+    Samples m_dragSteps, m_zoomSteps;
+    Samples m_configureOpen, m_configureOk;
+    Samples m_firstPaint, m_startProcess;
+    Samples m_checkOneThread, m_checkAllCores;
     double m_peakMb = -1;
     bool m_peakReset = false;
     int m_visibleBoxes[2] = {0, 0};

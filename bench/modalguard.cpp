@@ -14,7 +14,7 @@ ModalGuard::ModalGuard(QObject* parent) : QObject(parent)
 void ModalGuard::check()
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal)
+    if (!modal || (m_allowed && modal->metaObject()->inherits(m_allowed)))
         return;
     const auto* box = qobject_cast<QMessageBox*>(modal);
     m_seen.append(modal->windowTitle() + QStringLiteral(": ") + (box ? box->text() : QString()));
