@@ -7,8 +7,8 @@
 
 class QTextStream;
 
-// The figures of a run, in the order they were taken: the ratios and goals
-// of the issue first, then the raw times.
+// The figures of a run, in the order they were taken: the ratios and values
+// with their goals first, then the raw times.
 class Report
 {
 public:

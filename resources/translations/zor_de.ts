@@ -318,6 +318,89 @@
     </message>
 </context>
 <context>
+    <name>FileGuard</name>
+    <message>
+        <source>O arquivo %1 já está aberto em outro Zor.</source>
+        <translation>Die Datei %1 ist bereits in einem anderen Zor geöffnet.</translation>
+    </message>
+    <message>
+        <source>Se os dois o salvarem, as alterações salvas por último apagarão as outras.</source>
+        <translation>Wenn beide sie speichern, löschen die zuletzt gespeicherten Änderungen die anderen.</translation>
+    </message>
+    <message>
+        <source>Abrir mesmo assim</source>
+        <translation>Trotzdem öffnen</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Sem nome</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Arquivo: nenhum, o grupo nunca foi salvo.</source>
+        <translation>Datei: keine, die Gruppe wurde nie gespeichert.</translation>
+    </message>
+    <message>
+        <source>Arquivo: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>Cópia gravada em %1.</source>
+        <translation>Kopie geschrieben am %1.</translation>
+    </message>
+    <message>
+        <source>O Zor foi encerrado antes de salvar as alterações do grupo %1. Deseja recuperá-las?</source>
+        <translation>Zor wurde beendet, bevor die Änderungen an der Gruppe %1 gespeichert wurden. Möchten Sie sie wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Recuperar</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Depois</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 foi alterado por outro programa depois que foi aberto aqui.</source>
+        <translation>Die Datei %1 wurde von einem anderen Programm geändert, nachdem sie hier geöffnet wurde.</translation>
+    </message>
+    <message>
+        <source>Salvar agora apaga as alterações do outro programa.</source>
+        <translation>Speichern löscht jetzt die Änderungen des anderen Programms.</translation>
+    </message>
+    <message>
+        <source>Sobrescrever</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 foi alterado por outro programa.</source>
+        <translation>Die Datei %1 wurde von einem anderen Programm geändert.</translation>
+    </message>
+    <message>
+        <source>Deseja recarregá-lo?</source>
+        <translation>Möchten Sie sie neu laden?</translation>
+    </message>
+    <message>
+        <source>Recarregar</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Ignorar</source>
+        <translation>Ignorieren</translation>
+    </message>
+</context>
+<context>
     <name>Group</name>
     <message>
         <source>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros.</source>

@@ -318,6 +318,89 @@
     </message>
 </context>
 <context>
+    <name>FileGuard</name>
+    <message>
+        <source>O arquivo %1 já está aberto em outro Zor.</source>
+        <translation>The file %1 is already open in another Zor.</translation>
+    </message>
+    <message>
+        <source>Se os dois o salvarem, as alterações salvas por último apagarão as outras.</source>
+        <translation>If both save it, the changes saved last will erase the others.</translation>
+    </message>
+    <message>
+        <source>Abrir mesmo assim</source>
+        <translation>Open anyway</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Sem nome</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Arquivo: nenhum, o grupo nunca foi salvo.</source>
+        <translation>File: none, the group was never saved.</translation>
+    </message>
+    <message>
+        <source>Arquivo: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>Cópia gravada em %1.</source>
+        <translation>Copy written on %1.</translation>
+    </message>
+    <message>
+        <source>O Zor foi encerrado antes de salvar as alterações do grupo %1. Deseja recuperá-las?</source>
+        <translation>Zor ended before the changes to the group %1 were saved. Do you want to recover them?</translation>
+    </message>
+    <message>
+        <source>Recuperar</source>
+        <translation>Recover</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Depois</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 foi alterado por outro programa depois que foi aberto aqui.</source>
+        <translation>The file %1 was changed by another program after it was opened here.</translation>
+    </message>
+    <message>
+        <source>Salvar agora apaga as alterações do outro programa.</source>
+        <translation>Saving now erases the other program&apos;s changes.</translation>
+    </message>
+    <message>
+        <source>Sobrescrever</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 foi alterado por outro programa.</source>
+        <translation>The file %1 was changed by another program.</translation>
+    </message>
+    <message>
+        <source>Deseja recarregá-lo?</source>
+        <translation>Do you want to reload it?</translation>
+    </message>
+    <message>
+        <source>Recarregar</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Ignorar</source>
+        <translation>Ignore</translation>
+    </message>
+</context>
+<context>
     <name>Group</name>
     <message>
         <source>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros.</source>

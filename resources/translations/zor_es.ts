@@ -318,6 +318,89 @@
     </message>
 </context>
 <context>
+    <name>FileGuard</name>
+    <message>
+        <source>O arquivo %1 já está aberto em outro Zor.</source>
+        <translation>El archivo %1 ya está abierto en otro Zor.</translation>
+    </message>
+    <message>
+        <source>Se os dois o salvarem, as alterações salvas por último apagarão as outras.</source>
+        <translation>Si ambos lo guardan, los cambios guardados en último lugar borrarán los otros.</translation>
+    </message>
+    <message>
+        <source>Abrir mesmo assim</source>
+        <translation>Abrir de todos modos</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Sem nome</source>
+        <translation>Sin nombre</translation>
+    </message>
+    <message>
+        <source>Arquivo: nenhum, o grupo nunca foi salvo.</source>
+        <translation>Archivo: ninguno, el grupo nunca se guardó.</translation>
+    </message>
+    <message>
+        <source>Arquivo: %1</source>
+        <translation>Archivo: %1</translation>
+    </message>
+    <message>
+        <source>Cópia gravada em %1.</source>
+        <translation>Copia guardada el %1.</translation>
+    </message>
+    <message>
+        <source>O Zor foi encerrado antes de salvar as alterações do grupo %1. Deseja recuperá-las?</source>
+        <translation>Zor se cerró antes de guardar los cambios del grupo %1. ¿Desea recuperarlos?</translation>
+    </message>
+    <message>
+        <source>Recuperar</source>
+        <translation>Recuperar</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Depois</source>
+        <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Atención</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 foi alterado por outro programa depois que foi aberto aqui.</source>
+        <translation>El archivo %1 fue modificado por otro programa después de abrirse aquí.</translation>
+    </message>
+    <message>
+        <source>Salvar agora apaga as alterações do outro programa.</source>
+        <translation>Guardar ahora borra los cambios del otro programa.</translation>
+    </message>
+    <message>
+        <source>Sobrescrever</source>
+        <translation>Sobrescribir</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 foi alterado por outro programa.</source>
+        <translation>El archivo %1 fue modificado por otro programa.</translation>
+    </message>
+    <message>
+        <source>Deseja recarregá-lo?</source>
+        <translation>¿Desea recargarlo?</translation>
+    </message>
+    <message>
+        <source>Recarregar</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Ignorar</source>
+        <translation>Ignorar</translation>
+    </message>
+</context>
+<context>
     <name>Group</name>
     <message>
         <source>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros.</source>

@@ -318,6 +318,89 @@
     </message>
 </context>
 <context>
+    <name>FileGuard</name>
+    <message>
+        <source>O arquivo %1 já está aberto em outro Zor.</source>
+        <translation>Le fichier %1 est déjà ouvert dans un autre Zor.</translation>
+    </message>
+    <message>
+        <source>Se os dois o salvarem, as alterações salvas por último apagarão as outras.</source>
+        <translation>Si les deux l’enregistrent, les modifications enregistrées en dernier effaceront les autres.</translation>
+    </message>
+    <message>
+        <source>Abrir mesmo assim</source>
+        <translation>Ouvrir quand même</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Sem nome</source>
+        <translation>Sans nom</translation>
+    </message>
+    <message>
+        <source>Arquivo: nenhum, o grupo nunca foi salvo.</source>
+        <translation>Fichier&#xa0;: aucun, le groupe n’a jamais été enregistré.</translation>
+    </message>
+    <message>
+        <source>Arquivo: %1</source>
+        <translation>Fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Cópia gravada em %1.</source>
+        <translation>Copie écrite le %1.</translation>
+    </message>
+    <message>
+        <source>O Zor foi encerrado antes de salvar as alterações do grupo %1. Deseja recuperá-las?</source>
+        <translation>Zor s’est arrêté avant d’enregistrer les modifications du groupe %1. Voulez-vous les récupérer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Recuperar</source>
+        <translation>Récupérer</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Depois</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 foi alterado por outro programa depois que foi aberto aqui.</source>
+        <translation>Le fichier %1 a été modifié par un autre programme après avoir été ouvert ici.</translation>
+    </message>
+    <message>
+        <source>Salvar agora apaga as alterações do outro programa.</source>
+        <translation>Enregistrer maintenant efface les modifications de l’autre programme.</translation>
+    </message>
+    <message>
+        <source>Sobrescrever</source>
+        <translation>Écraser</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 foi alterado por outro programa.</source>
+        <translation>Le fichier %1 a été modifié par un autre programme.</translation>
+    </message>
+    <message>
+        <source>Deseja recarregá-lo?</source>
+        <translation>Voulez-vous le recharger&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Recarregar</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Ignorar</source>
+        <translation>Ignorer</translation>
+    </message>
+</context>
+<context>
     <name>Group</name>
     <message>
         <source>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros.</source>

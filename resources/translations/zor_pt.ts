@@ -318,6 +318,89 @@
     </message>
 </context>
 <context>
+    <name>FileGuard</name>
+    <message>
+        <source>O arquivo %1 já está aberto em outro Zor.</source>
+        <translation>O arquivo %1 já está aberto em outro Zor.</translation>
+    </message>
+    <message>
+        <source>Se os dois o salvarem, as alterações salvas por último apagarão as outras.</source>
+        <translation>Se os dois o salvarem, as alterações salvas por último apagarão as outras.</translation>
+    </message>
+    <message>
+        <source>Abrir mesmo assim</source>
+        <translation>Abrir mesmo assim</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Sem nome</source>
+        <translation>Sem nome</translation>
+    </message>
+    <message>
+        <source>Arquivo: nenhum, o grupo nunca foi salvo.</source>
+        <translation>Arquivo: nenhum, o grupo nunca foi salvo.</translation>
+    </message>
+    <message>
+        <source>Arquivo: %1</source>
+        <translation>Arquivo: %1</translation>
+    </message>
+    <message>
+        <source>Cópia gravada em %1.</source>
+        <translation>Cópia gravada em %1.</translation>
+    </message>
+    <message>
+        <source>O Zor foi encerrado antes de salvar as alterações do grupo %1. Deseja recuperá-las?</source>
+        <translation>O Zor foi encerrado antes de salvar as alterações do grupo %1. Deseja recuperá-las?</translation>
+    </message>
+    <message>
+        <source>Recuperar</source>
+        <translation>Recuperar</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Depois</source>
+        <translation>Depois</translation>
+    </message>
+    <message>
+        <source>Atenção!</source>
+        <translation>Atenção!</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 foi alterado por outro programa depois que foi aberto aqui.</source>
+        <translation>O arquivo %1 foi alterado por outro programa depois que foi aberto aqui.</translation>
+    </message>
+    <message>
+        <source>Salvar agora apaga as alterações do outro programa.</source>
+        <translation>Salvar agora apaga as alterações do outro programa.</translation>
+    </message>
+    <message>
+        <source>Sobrescrever</source>
+        <translation>Sobrescrever</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 foi alterado por outro programa.</source>
+        <translation>O arquivo %1 foi alterado por outro programa.</translation>
+    </message>
+    <message>
+        <source>Deseja recarregá-lo?</source>
+        <translation>Deseja recarregá-lo?</translation>
+    </message>
+    <message>
+        <source>Recarregar</source>
+        <translation>Recarregar</translation>
+    </message>
+    <message>
+        <source>Ignorar</source>
+        <translation>Ignorar</translation>
+    </message>
+</context>
+<context>
     <name>Group</name>
     <message>
         <source>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros.</source>

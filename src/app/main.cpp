@@ -270,6 +270,9 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 
+    // -h and -v print their text and end: nothing else belongs on the terminal.
+    if (runsWithoutWindow(argc, argv))
+        qInstallMessageHandler(headlessMessageHandler);
     Q_INIT_RESOURCE(zoricons);
     QElapsedTimer sinceStart;
     sinceStart.start();

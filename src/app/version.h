@@ -4,17 +4,18 @@
 
 namespace Version {
 
-// The version as the window title and the About box show it: "4.2.3 ",
-// with the trailing blank of the original pattern.
-inline QString displayText()
-{
-    return QStringLiteral("%1.%2.%3%4").arg(4).arg(2).arg(3).arg(QStringLiteral(" "));
-}
-
-// The plain version number, as "-v" prints it.
+// The plain version number, as "-v" prints it. The project's version in
+// CMake is its one source.
 inline QString number()
 {
     return QStringLiteral(ZOR_VERSION_TEXT);
+}
+
+// The version as the window title and the About box show it, followed by a
+// blank: "4.2.3 ".
+inline QString displayText()
+{
+    return number() + QLatin1Char(' ');
 }
 
 } // namespace Version

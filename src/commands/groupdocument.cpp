@@ -44,6 +44,12 @@ void GroupDocument::markSaved()
     followStack();
 }
 
+void GroupDocument::markUnsaved()
+{
+    m_undoStack.resetClean();
+    followStack();
+}
+
 bool GroupDocument::isModified() const
 {
     return m_group->isModified();

@@ -50,6 +50,10 @@ public:
     bool pushIf(std::unique_ptr<QUndoCommand> command, const std::function<bool()>& succeeds);
     // What the group holds now is what its file holds.
     void markSaved();
+    // What the group holds is not in its file, though no edit on the stack
+    // made it so (a group recovered after a crash): it stays modified,
+    // whatever is undone, until markSaved().
+    void markUnsaved();
     bool isModified() const;
 
     // The operations the commands apply. Each announces what it changed.

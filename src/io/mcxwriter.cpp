@@ -21,17 +21,9 @@ QList<Macro*> writtenMacros(Group& group)
     return macros;
 }
 
-} // namespace
-
-bool McxWriter::write(Group& group, const QString& path, QString* errorString)
+// The keys of each object in the order QJsonObject keeps them.
+QByteArray compactJson(const Group& group, const QList<Macro*>& macros)
 {
-    return FileSaver::save(path, toJson(group), errorString);
-}
-
-QByteArray McxWriter::toJson(Group& group)
-{
-    const QList<Macro*> macros = writtenMacros(group);
-    // The keys of each object in the order QJsonObject keeps them.
     CompactJsonWriter writer(BytesPerMacro * (macros.size() + 1));
     writer.beginObject();
     writer.key(QLatin1String("header"));
@@ -49,13 +41,33 @@ QByteArray McxWriter::toJson(Group& group)
     writer.endObject();
     writer.key(QLatin1String("macros"));
     writer.beginArray();
-    for (Macro* macro : macros) {
-        group.syncGeometry(macro);
+    for (const Macro* macro : macros)
         MacroJson::write(*macro, writer);
-    }
     writer.endArray();
     writer.endObject();
     return writer.take();
+}
+
+} // namespace
+
+bool McxWriter::write(Group& group, const QString& path, QString* errorString)
+{
+    return FileSaver::save(path, toJson(group), errorString);
+}
+
+QByteArray McxWriter::toJson(Group& group)
+{
+    const QList<Macro*> macros = writtenMacros(group);
+    for (Macro* macro : macros)
+        group.syncGeometry(macro);
+    return compactJson(group, macros);
+}
+
+QByteArray McxWriter::snapshot(const Group& group)
+{
+    QList<Macro*> macros = group.macros();
+    macros.removeAll(nullptr);
+    return compactJson(group, macros);
 }
 
 QJsonObject McxWriter::toJsonObject(Group& group)

@@ -17,6 +17,10 @@ public:
     // The document write() stores, written straight from the macros. Each
     // macro first takes its box's position and size from the diagram.
     static QByteArray toJson(Group& group);
+    // The same document from what the group holds, the group left as it is:
+    // the boxes stand where the last finished move put them, not where a
+    // drag still under way holds them.
+    static QByteArray snapshot(const Group& group);
     // The same document as a JSON object: toJson() is exactly
     // QJsonDocument(toJsonObject()).toJson(QJsonDocument::Compact).
     static QJsonObject toJsonObject(Group& group);

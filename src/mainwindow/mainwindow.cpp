@@ -23,9 +23,11 @@
 #include "dialogs/dlgsimulator.h"
 #include "differencesdock.h"
 #include "filedialogs.h"
+#include "fileguard.h"
 #include "model/group.h"
 #include "model/macro.h"
 #include "presavechecks.h"
+#include "recovery/recoverycopy.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -53,9 +55,11 @@ QString pointText(const QPoint& point)
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), systemLocaleName(QLocale::system().name())
+    : QMainWindow(parent), ui(new Ui::MainWindow), systemLocaleName(QLocale::system().name()),
+      fileGuard(std::make_unique<FileGuard>(this))
 {
     ui->setupUi(this);
+    connect(fileGuard.get(), &FileGuard::reloadRequested, this, &MainWindow::openFile);
     baseTitle = windowTitle();
     // The history is there when asked for.
     ui->dockHistory->hide();
@@ -80,6 +84,9 @@ MainWindow::~MainWindow()
         DebugLogger::instance()->setLineSink(nullptr);
     graph->setDocument(nullptr);
     graph->clearAll();
+    // Before the document: closed without the user's word, the group keeps
+    // its recovery copy.
+    fileGuard.reset();
     document.reset();
 }
 
@@ -293,6 +300,14 @@ void MainWindow::showEvent(QShowEvent* event)
         fileToOpen.clear();
         openFile(path);
     }
+    if (startedUp)
+        return;
+    startedUp = true;
+    // Recovering replaces the group just opened only when nothing is lost.
+    if (!document || !document->isModified()) {
+        if (std::unique_ptr<RecoveryCopy> copy = fileGuard->offerCopies())
+            recover(std::move(copy));
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -302,6 +317,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     writeSettings();
+    fileGuard->detach();
     event->accept();
 }
 
@@ -537,6 +553,7 @@ QMessageBox::StandardButton MainWindow::askSaveChanges()
 
 void MainWindow::closeGroup()
 {
+    fileGuard->detach();
     if (document) {
         graph->setDocument(nullptr);
         graph->clearAll();
@@ -560,6 +577,7 @@ bool MainWindow::createGroup(const QString& name, const QString& description)
 
 void MainWindow::attachDocument()
 {
+    fileGuard->attach(document.get());
     document->group().setGraph(graph);
     graph->setDocument(document.get());
     QUndoStack* stack = document->undoStack();
@@ -580,6 +598,10 @@ void MainWindow::attachDocument()
 
 bool MainWindow::openFile(const QString& path)
 {
+    if (!fileGuard->mayOpen(path))
+        return false;
+    if (std::unique_ptr<RecoveryCopy> copy = fileGuard->offerCopyOf(path))
+        return recover(std::move(copy));
     createGroup(QString(), QString());
     Group* group = this->group();
     const bool loaded = QFileInfo(path).suffix() == QLatin1String("mcr")
@@ -596,9 +618,30 @@ bool MainWindow::openFile(const QString& path)
         box.exec();
         return false;
     }
+    fileGuard->followFile(path);
     updateInfoDock();
     buildDiagram();
     characterCheck();
+    updateActions();
+    return true;
+}
+
+// The group as its recovery copy kept it: modified, with the path of its
+// file, which is not written until the user saves.
+bool MainWindow::recover(std::unique_ptr<RecoveryCopy> copy)
+{
+    createGroup(QString(), QString());
+    if (!copy->read(*group())) {
+        QMessageBox box(QMessageBox::Critical, QString(),
+                        tr("Não foi possível abrir o arquivo ") + copy->groupPath(),
+                        QMessageBox::Ok);
+        box.exec();
+        return false;
+    }
+    document->markUnsaved();
+    fileGuard->adopt(std::move(copy));
+    updateInfoDock();
+    buildDiagram();
     updateActions();
     return true;
 }
@@ -651,6 +694,7 @@ bool MainWindow::writeNewFile(const QString& path)
     }
     group()->setFilePath(path);
     document->markSaved();
+    fileGuard->followFile(path);
     updateInfoDock();
     updateActions();
     return true;
@@ -687,11 +731,14 @@ bool MainWindow::writeGroup()
         box.exec();
         return saveAsSequence();
     }
+    if (!fileGuard->mayOverwrite(path))
+        return false;
     if (!group->save()) {
         reportSaveFailure(path);
         return false;
     }
     document->markSaved();
+    fileGuard->followFile(path);
     updateInfoDock();
     return true;
 }
@@ -719,6 +766,7 @@ bool MainWindow::saveAsSequence()
     }
     group()->setFilePath(path);
     document->markSaved();
+    fileGuard->followFile(path);
     updateInfoDock();
     updateActions();
     return true;

@@ -13,12 +13,14 @@
 #include <memory>
 
 class DifferencesDock;
+class FileGuard;
 class GraphWidget;
 class dlgNovaMacro;
 class Group;
 class GroupDocument;
 class QLabel;
 class QSettings;
+class RecoveryCopy;
 
 namespace Ui {
 class MainWindow;
@@ -124,6 +126,7 @@ private:
     bool createGroup(const QString& name, const QString& description);
     void attachDocument();
     bool openFile(const QString& path);
+    bool recover(std::unique_ptr<RecoveryCopy> copy);
     void buildDiagram();
     bool saveGroup();
     bool saveAsDialog(const QString& suggestedName);
@@ -164,6 +167,7 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui;
     QString fileToOpen;
+    bool startedUp = false;
     QString baseTitle;
     // What updateTitle puts before baseTitle: the group's file or name.
     QString titlePrefix;
@@ -178,5 +182,6 @@ private:
     ReferenceLists lists;
     GraphWidget* graph = nullptr;
     DifferencesDock* differencesDock = nullptr;
+    std::unique_ptr<FileGuard> fileGuard;
     std::unique_ptr<GroupDocument> document;
 };

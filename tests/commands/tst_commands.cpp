@@ -77,6 +77,7 @@ private slots:
     void dragIsOneCommand();
     void keyboardMovesMerge();
     void modifiedFollowsTheStack();
+    void unsavedWithoutEdits();
     void sharedAcronymKeepsItsEntries();
 
 private:
@@ -363,6 +364,21 @@ void TestCommands::modifiedFollowsTheStack()
     apply(Edit::Move);
     document->undoStack()->undo();
     QVERIFY(document->group().isModified());
+}
+
+// A group recovered after a crash differs from its file with nothing on the
+// stack: undoing back to where it started does not make it saved.
+void TestCommands::unsavedWithoutEdits()
+{
+    QSignalSpy changes(document.get(), &GroupDocument::modifiedChanged);
+    document->markUnsaved();
+    QVERIFY(document->isModified());
+    apply(Edit::Header);
+    document->undoStack()->undo();
+    QVERIFY(document->isModified());
+    document->markSaved();
+    QVERIFY(!document->isModified());
+    QCOMPARE(changes.count(), 2);
 }
 
 // Deleting one of two macros that share an acronym: the flows that name it

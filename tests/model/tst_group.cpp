@@ -1,4 +1,5 @@
 #include "app/anchorsettings.h"
+#include "io/mcxwriter.h"
 #include "model/flowdiagram.h"
 #include "model/group.h"
 #include "model/macro.h"
@@ -357,6 +358,14 @@ void TestGroup::syncGeometry()
     group.syncGeometry(macro);
     QCOMPARE(macro->position(), QPoint(180, 110));
     QCOMPARE(macro->dimensions(), QRect(0, 0, 140, 71));
+
+    // A snapshot taken while the box is dragged keeps the stored place, which
+    // the drag's command takes as its start.
+    diagram.boxes.insert("A", {QPointF(900, 900), QRectF(0, 0, 10, 10)});
+    const QByteArray snapshot = McxWriter::snapshot(group);
+    QCOMPARE(macro->position(), QPoint(180, 110));
+    group.setGraph(nullptr);
+    QCOMPARE(snapshot, McxWriter::toJson(group));
 }
 
 QTEST_GUILESS_MAIN(TestGroup)

@@ -42,9 +42,9 @@ void answerNextModal(std::function<void(QWidget* modal)> handler, int timeoutMs)
     QTimer::singleShot(0, [=] { poll(shared, before, clock, timeoutMs); });
 }
 
-void answerBox(const QString& buttonText, SeenBox* seen, std::function<void()> next)
+void answerBox(const QString& buttonText, SeenBox* seen, std::function<void()> next, int timeoutMs)
 {
-    answerNextModal([=](QWidget* modal) {
+    const auto answer = [=](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (!box) {
             qWarning() << "answerBox: the modal widget is not a message box" << modal;
@@ -78,7 +78,8 @@ void answerBox(const QString& buttonText, SeenBox* seen, std::function<void()> n
             chosen->click();
         else
             box->done(0);
-    });
+    };
+    answerNextModal(answer, timeoutMs);
 }
 
 UnexpectedBoxes::UnexpectedBoxes()

@@ -32,9 +32,10 @@ struct SeenBox
 // Answers the next message box with the button of that text (its escape or
 // default button when the text is empty) and records what it showed in seen,
 // when given; then, when given, queues the answer of what the box leads to.
-// A dialog that is not a message box is rejected.
-void answerBox(const QString& buttonText, SeenBox* seen = nullptr,
-               std::function<void()> next = {});
+// A dialog that is not a message box is rejected. timeoutMs as for
+// answerNextModal.
+void answerBox(const QString& buttonText, SeenBox* seen = nullptr, std::function<void()> next = {},
+               int timeoutMs = 5000);
 
 // While it lives, closes any message box that opens and records its text, so
 // that a box a test does not expect fails that test instead of blocking it.

@@ -1,0 +1,61 @@
+// An editor to be killed: opens the group FILE in a real window, edits it
+// through commands, waits until its recovery copy holds the edits and writes
+// what it holds to SAVED; then prints "ready" and waits.
+
+#include "commands/groupdocument.h"
+#include "commands/groupheadercommand.h"
+#include "commands/moveboxescommand.h"
+#include "io/mcxwriter.h"
+#include "mainwindow/mainwindow.h"
+#include "model/group.h"
+#include "model/macro.h"
+#include "recovery/recoverycopy.h"
+#include "support/testfiles.h"
+#include "support/windowedits.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <cstdio>
+
+static void edit(MainWindow& window)
+{
+    ZorTest::addMacro(window, std::make_unique<Macro>("77", "QUEDA", "0", "QDA", 1, false));
+    GroupDocument& document = *window.currentDocument();
+    Macro* first = document.group().macros().first();
+    const BoxPlacement from{first, first->position(), first->dimensions()};
+    const BoxPlacement to{first, first->position() + QPoint(40, 20), first->dimensions()};
+    document.push(new MoveBoxesCommand(document, {from}, {to}, MoveBoxesCommand::Source::Drag));
+    document.push(new GroupHeaderCommand(document, {"Antes da queda", "", "2024/05/06 07:08:09"}));
+}
+
+static bool copyHolds(const QByteArray& group)
+{
+    const QDir folder(RecoveryCopy::folder());
+    const QStringList copies = folder.entryList({QStringLiteral("*.mcx")}, QDir::Files);
+    return copies.size() == 1 && ZorTest::contentsOf(folder.filePath(copies.first())) == group;
+}
+
+int main(int argc, char* argv[])
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zor"));
+    const QStringList arguments = app.arguments();
+    MainWindow window;
+    window.setFileToOpen(arguments.value(1));
+    window.show();
+    if (!window.currentGroup())
+        return 1;
+    edit(window);
+    const QByteArray held = McxWriter::snapshot(*window.currentGroup());
+    if (!QTest::qWaitFor([&] { return copyHolds(held); }, 120000) ||
+        !window.currentGroup()->saveAs(arguments.value(2)))
+        return 2;
+    std::puts("ready");
+    std::fflush(stdout);
+    return app.exec();
+}

@@ -1,0 +1,259 @@
+#include "io/mcxwriter.h"
+#include "mainwindow/mainwindow.h"
+#include "model/group.h"
+#include "model/macro.h"
+#include "recovery/recoverycopy.h"
+#include "support/fakefiledialogs.h"
+#include "support/modalanswer.h"
+#include "support/testenvironment.h"
+#include "support/testfiles.h"
+#include "support/windowedits.h"
+
+#include <QAction>
+#include <QProcess>
+#include <QSettings>
+#include <QtTest>
+
+using ZorTest::answerBox;
+using ZorTest::contentsOf;
+using ZorTest::SeenBox;
+
+namespace {
+
+// A notification from the file system may take its time on a busy machine.
+constexpr int Patience = 30000;
+
+void trigger(const MainWindow& window, const char* action)
+{
+    window.findChild<QAction*>(QLatin1String(action))->trigger();
+}
+
+QStringList copies()
+{
+    return QDir(RecoveryCopy::folder()).entryList({QStringLiteral("*.mcx")}, QDir::Files);
+}
+
+void addMacro(MainWindow& window)
+{
+    ZorTest::addMacro(window, std::make_unique<Macro>("88", "NOVA", "0", "NVA", 2, false));
+}
+
+} // namespace
+
+// Work that survives a killed editor, a second editor of the same file and
+// another program writing the file. The editor killed is a process of its
+// own, which holds the file while it runs.
+class TestRecovery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void killedEditorsWorkIsOffered_data();
+    void killedEditorsWorkIsOffered();
+    void copyOnlyWhileUnsaved_data();
+    void copyOnlyWhileUnsaved();
+    void changeOnDiskOffersReload();
+    void saveAsksBeforeOverwritingChangeOnDisk_data();
+    void saveAsksBeforeOverwritingChangeOnDisk();
+
+private:
+    QString sampleCopy(const QString& name) const;
+    void startEditor(QProcess& editor, const QStringList& arguments);
+    void open(const QString& path);
+
+    std::unique_ptr<ZorTest::TestEnvironment> env;
+    std::unique_ptr<FakeFileDialogs> dialogs;
+    std::unique_ptr<MainWindow> window;
+};
+
+void TestRecovery::initTestCase()
+{
+    env = std::make_unique<ZorTest::TestEnvironment>();
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zor"));
+    QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
+    QSettings().setValue(QStringLiteral("recovery/interval"), 1);
+}
+
+void TestRecovery::init()
+{
+    QDir(RecoveryCopy::folder()).removeRecursively();
+    dialogs = std::make_unique<FakeFileDialogs>();
+    window = std::make_unique<MainWindow>();
+    window->show();
+}
+
+void TestRecovery::cleanup()
+{
+    ZorTest::closeAllModals();
+    window.reset();
+    dialogs.reset();
+}
+
+QString TestRecovery::sampleCopy(const QString& name) const
+{
+    const QString path = env->filePath(name);
+    QFile::remove(path);
+    QFile::copy(ZorTest::TestEnvironment::sourceDir() + QStringLiteral("/examples/sample.mcx"),
+                path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+void TestRecovery::startEditor(QProcess& editor, const QStringList& arguments)
+{
+    editor.setWorkingDirectory(env->path());
+    editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    editor.start(QStringLiteral(ZOR_RECOVERY_CHILD), arguments);
+    QVERIFY(editor.waitForStarted(Patience));
+    QByteArray said;
+    while (!said.contains("ready") && editor.waitForReadyRead(120000))
+        said += editor.readAllStandardOutput();
+    QVERIFY2(said.contains("ready"), said.constData());
+}
+
+void TestRecovery::open(const QString& path)
+{
+    dialogs->answers << path;
+    trigger(*window, "actionLoadGroup");
+}
+
+void TestRecovery::killedEditorsWorkIsOffered_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("Recuperar") << "Recuperar";
+    QTest::newRow("Descartar") << "Descartar";
+    QTest::newRow("Depois") << "Depois";
+}
+
+void TestRecovery::killedEditorsWorkIsOffered()
+{
+    QFETCH(QString, answer);
+    const QString path = sampleCopy(QStringLiteral("killed.mcx"));
+    const QString held = env->filePath(QStringLiteral("held.mcx"));
+    QProcess editor;
+    startEditor(editor, {path, held});
+    QVERIFY2(RecoveryCopy::takeOrphans().empty(), "the copy of a running editor is its own");
+    SeenBox warning;
+    answerBox(QStringLiteral("Cancelar"), &warning);
+    open(path);
+    QVERIFY(warning.text.contains(QStringLiteral("já está aberto em outro Zor")));
+    QVERIFY(!window->currentGroup());
+    editor.kill();
+    QVERIFY(editor.waitForFinished(Patience));
+    const QByteArray onDisk = contentsOf(path);
+
+    MainWindow next;
+    SeenBox offer;
+    answerBox(answer, &offer);
+    next.show();
+    QVERIFY(offer.shown);
+    QVERIFY(offer.text.contains(QStringLiteral("Antes da queda")));
+    QVERIFY(offer.informative.contains(path));
+    QCOMPARE(copies().size(), answer == QStringLiteral("Descartar") ? 0 : 1);
+    MainWindow* recovered = &next;
+    if (answer == QStringLiteral("Depois")) {
+        // Kept, and offered again when another window opens the file.
+        QVERIFY(!next.currentGroup());
+        answerBox(QStringLiteral("Recuperar"));
+        open(path);
+        recovered = window.get();
+    } else if (answer == QStringLiteral("Descartar")) {
+        QVERIFY(!next.currentGroup());
+        return;
+    }
+    QVERIFY(recovered->currentGroup()->isModified());
+    QCOMPARE(recovered->currentGroup()->filePath(), path);
+    QCOMPARE(contentsOf(path), onDisk);
+    trigger(*recovered, "actionSaveGroup");
+    QCOMPARE(contentsOf(path), contentsOf(held));
+    QVERIFY(copies().isEmpty());
+}
+
+void TestRecovery::copyOnlyWhileUnsaved_data()
+{
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("saved") << "actionSaveGroup" << false;
+    QTest::newRow("undone") << "actionUndo" << false;
+    QTest::newRow("group closed without saving") << "actionCloseGroup" << true;
+    QTest::newRow("window closed without saving") << "actionExit" << true;
+}
+
+void TestRecovery::copyOnlyWhileUnsaved()
+{
+    QFETCH(QString, end);
+    QFETCH(bool, asks);
+    QDir().mkpath(env->filePath(QStringLiteral("own")));
+    const QString path = sampleCopy(QStringLiteral("own/g.mcx"));
+    open(path);
+    addMacro(*window);
+    QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, Patience);
+    QCOMPARE(QDir(env->filePath(QStringLiteral("own"))).entryList(QDir::Files),
+             QStringList{QStringLiteral("g.mcx")});
+
+    if (asks)
+        answerBox(QStringLiteral("Descartar"));
+    trigger(*window, qPrintable(end));
+    QVERIFY(copies().isEmpty());
+    // Two intervals with nothing unsaved: nothing written.
+    QTest::qWait(2500);
+    QVERIFY(copies().isEmpty());
+}
+
+void TestRecovery::changeOnDiskOffersReload()
+{
+    const QString path = sampleCopy(QStringLiteral("reload.mcx"));
+    open(path);
+    // Watched still after the window's own save replaced the file.
+    addMacro(*window);
+    trigger(*window, "actionSaveGroup");
+    SeenBox offer;
+    answerBox(QStringLiteral("Recarregar"), &offer, {}, Patience);
+    Group other(QStringLiteral("Outro"), QString());
+    QVERIFY(McxWriter::write(other, path));
+    QTRY_VERIFY_WITH_TIMEOUT(offer.shown, Patience);
+    QCOMPARE(offer.text, QStringLiteral("O arquivo %1 foi alterado por outro programa.").arg(path));
+    QTRY_COMPARE_WITH_TIMEOUT(window->currentGroup()->name(), QStringLiteral("Outro"), Patience);
+}
+
+void TestRecovery::saveAsksBeforeOverwritingChangeOnDisk_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("Sobrescrever") << "Sobrescrever" << true;
+    QTest::newRow("Cancelar") << "Cancelar" << false;
+}
+
+void TestRecovery::saveAsksBeforeOverwritingChangeOnDisk()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, written);
+    const QString path = sampleCopy(QStringLiteral("overwrite.mcx"));
+    open(path);
+    addMacro(*window);
+    {
+        // The rewrite after the load and each save are the window's own.
+        ZorTest::UnexpectedBoxes boxes;
+        for (const char* action :
+             {"actionSaveGroup", "actionUndo", "actionSaveGroup", "actionRedo"})
+            trigger(*window, action);
+        QVERIFY(boxes.texts.isEmpty());
+    }
+    Group other(QStringLiteral("Outro"), QString());
+    QVERIFY(McxWriter::write(other, path));
+    const QByteArray theirs = contentsOf(path);
+
+    SeenBox question;
+    answerBox(answer, &question);
+    trigger(*window, "actionSaveGroup");
+    QVERIFY(question.text.contains(QStringLiteral("foi alterado por outro programa depois")));
+    QCOMPARE(contentsOf(path) != theirs, written);
+    QCOMPARE(window->currentGroup()->isModified(), !written);
+}
+
+QTEST_MAIN(TestRecovery)
+#include "tst_recovery.moc"
