@@ -106,8 +106,9 @@ QList<CheckCommand::FileReport> CheckCommand::check(const QStringList& files, in
 void CheckCommand::checkInOrder(const QStringList& files, int jobs,
                                 const std::function<void(const FileReport&)>& take)
 {
-    if (jobs <= 0)
-        jobs = QThread::idealThreadCount();
+    // More threads than cores would only hold more files in memory at once.
+    const int cores = qMax(1, QThread::idealThreadCount());
+    jobs = jobs <= 0 ? cores : qMin(jobs, cores);
     if (jobs <= 1 || files.size() <= 1) {
         for (const QString& path : files) {
             const FileReport report = checkFile(path);

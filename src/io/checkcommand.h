@@ -40,8 +40,8 @@ public:
     // "text" (also an empty name) or "json"; false for any other name.
     static bool parseFormat(const QString& name, Format* format);
 
-    // Checks the files, `jobs` at a time (0: one per processor core), and
-    // prints the report on standard output.
+    // Checks the files, `jobs` at a time (0, or more than the processor has
+    // cores: one per core), and prints the report on standard output.
     static int run(const QStringList& files, Format format, int jobs = 0);
     // "--jobs": a count of at least 1; false for anything else.
     static bool parseJobs(const QString& text, int* jobs);
