@@ -21,6 +21,7 @@
 #include "diagram/graphwidget.h"
 #include "diagram/node.h"
 #include "mainwindow/mainwindow.h"
+#include "mainwindow/verificationdock.h"
 #include "model/group.h"
 #include "model/groupcheck.h"
 #include "model/macro.h"
@@ -445,6 +446,32 @@ void BenchRun::measureParallelCheck()
     check.measure(&m_checkOneThread, &m_checkAllCores);
 }
 
+void BenchRun::measureCheckRefresh()
+{
+    openFresh(LargeGroup);
+    auto* dock = m_driver->window().findChild<VerificationDock*>();
+    if (!dock)
+        qFatal("zor-bench: the window has no verification dock");
+    GroupDocument& document = *m_driver->window().currentDocument();
+    Macro* macro = document.group().macros().at(LargeGroup / 2);
+    for (int run = 0; run <= m_runs; ++run) {
+        // A configure as the dialog makes it; the dock's refresh follows it
+        // a moment later, off the edit's path.
+        Macro after(*macro);
+        after.setName(after.name().endsWith(QLatin1Char('X')) ? after.name().chopped(1)
+                                                              : after.name() + QLatin1Char('X'));
+        document.push(new ConfigureMacroCommand(document, macro, *macro, after));
+        if (!dock->isRefreshPending())
+            qFatal("zor-bench: the configure did not ask the dock for a refresh");
+        const double ms = timeOf([dock] { dock->refresh(); });
+        WindowDriver::settle();
+        if (run > 0)
+            m_checkRefresh.add(ms);
+    }
+    m_checkFindings = dock->findings().size();
+    m_driver->closeGroup();
+}
+
 void BenchRun::summarise()
 {
     const auto ratio = [](const Samples& a, const Samples& b) {
@@ -513,6 +540,13 @@ void BenchRun::summarise()
                   QStringLiteral("the comparison and the report alone"));
         r.addNote(QStringLiteral("diff.999.macros"), m_diffMacros,
                   QStringLiteral("macros that differ between the two groups"));
+    }
+
+    if (m_checkRefresh.count() > 0) {
+        r.addTime(QStringLiteral("check.refresh_ms"), m_checkRefresh,
+                  QStringLiteral("verification dock refresh, 999 macros, after one configure"), 50);
+        r.addNote(QStringLiteral("check.findings"), m_checkFindings,
+                  QStringLiteral("findings of the 999-macro group"));
     }
 
     r.addNote(QStringLiteral("cores"), QThread::idealThreadCount(),

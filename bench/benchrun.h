@@ -50,6 +50,8 @@ public:
     void measureStartup();
     // "zor --check" over many files, with one thread and with every core.
     void measureParallelCheck();
+    // The verification dock checking the group again after one configure.
+    void measureCheckRefresh();
     // Fills the report from the figures taken.
     void summarise();
 
@@ -100,6 +102,8 @@ private:
     Samples m_configureOpen, m_configureOk;
     Samples m_firstPaint, m_startProcess;
     Samples m_checkOneThread, m_checkAllCores;
+    Samples m_checkRefresh;
+    int m_checkFindings = -1;
     double m_peakMb = -1;
     bool m_peakReset = false;
     int m_visibleBoxes[2] = {0, 0};

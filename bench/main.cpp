@@ -161,8 +161,10 @@ int main(int argc, char* argv[])
         run.measureRepaint();
     if (wanted("diff"))
         run.measureDiff();
-    if (wanted("check"))
+    if (wanted("check")) {
         run.measureCheck();
+        run.measureCheckRefresh();
+    }
     if (wanted("drag"))
         run.measureDrag();
     if (wanted("zoom"))

@@ -307,17 +307,6 @@
     </message>
 </context>
 <context>
-    <name>FileSaver</name>
-    <message>
-        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</source>
-        <translation>Das ist keine gewöhnliche Datei (sondern ein Ordner, ein Gerät oder eine Pipe) und wird nicht ersetzt.</translation>
-    </message>
-    <message>
-        <source>O arquivo está protegido contra gravação.</source>
-        <translation>Die Datei ist schreibgeschützt.</translation>
-    </message>
-</context>
-<context>
     <name>FileGuard</name>
     <message>
         <source>O arquivo %1 já está aberto em outro Zor.</source>
@@ -398,6 +387,65 @@
     <message>
         <source>Ignorar</source>
         <translation>Ignorieren</translation>
+    </message>
+</context>
+<context>
+    <name>FileSaver</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</source>
+        <translation>Das ist keine gewöhnliche Datei (sondern ein Ordner, ein Gerät oder eine Pipe) und wird nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>O arquivo está protegido contra gravação.</source>
+        <translation>Die Datei ist schreibgeschützt.</translation>
+    </message>
+</context>
+<context>
+    <name>FindField</name>
+    <message>
+        <source>Procurar macro</source>
+        <translation>Makro suchen</translation>
+    </message>
+    <message>
+        <source>Procurar macro por número, sigla ou nome (Ctrl+F); F3: próxima</source>
+        <translation>Makro nach Nummer, Kürzel oder Name suchen (Ctrl+F); F3: nächstes</translation>
+    </message>
+</context>
+<context>
+    <name>FindingsModel</name>
+    <message>
+        <source>Regra</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Problema</source>
+        <translation>Problem</translation>
+    </message>
+</context>
+<context>
+    <name>FlowOutput</name>
+    <message>
+        <source>Exportar imagem</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>Imagem PNG (*.png);;Imagem SVG (*.svg)</source>
+        <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Imprimir %1</source>
+        <translation>%1 drucken</translation>
+    </message>
+</context>
+<context>
+    <name>FlowPrinter</name>
+    <message>
+        <source>Sem nome</source>
+        <translation>Unbenannt</translation>
     </message>
 </context>
 <context>
@@ -955,6 +1003,98 @@ estas alterações?</source>
         <source>Ctrl+R</source>
         <translation>Ctrl+R</translation>
     </message>
+    <message>
+        <source>E&amp;xibir</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Exportar imagem...</source>
+        <translation>Bild &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Exportar o fluxo do grupo como imagem PNG ou SVG</source>
+        <translation>Den Ablauf der Gruppe als PNG- oder SVG-Bild exportieren</translation>
+    </message>
+    <message>
+        <source>Im&amp;primir...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Imprimir o fluxo do grupo (Ctrl+P)</source>
+        <translation>Den Ablauf der Gruppe drucken (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Procurar macro</source>
+        <translation>Makro &amp;suchen</translation>
+    </message>
+    <message>
+        <source>Procurar macro por número, sigla ou nome (Ctrl+F)</source>
+        <translation>Makro nach Nummer, Kürzel oder Name suchen (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Próxima &amp;encontrada</source>
+        <translation>&amp;Nächster Treffer</translation>
+    </message>
+    <message>
+        <source>Próxima macro encontrada (F3)</source>
+        <translation>Nächstes gefundenes Makro (F3)</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>&amp;Anterior encontrada</source>
+        <translation>&amp;Vorheriger Treffer</translation>
+    </message>
+    <message>
+        <source>Macro encontrada anterior (Shift+F3)</source>
+        <translation>Vorheriges gefundenes Makro (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Shift+F3</source>
+        <translation>Shift+F3</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>Zoom 100% (Ctrl+1)</source>
+        <translation>Zoom 100 % (Ctrl+1)</translation>
+    </message>
+    <message>
+        <source>Ctrl+1</source>
+        <translation>Ctrl+1</translation>
+    </message>
+    <message>
+        <source>Ajustar à &amp;janela</source>
+        <translation>An &amp;Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>Ajustar o fluxo à janela (Ctrl+0)</source>
+        <translation>Den Ablauf an das Fenster anpassen (Ctrl+0)</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&amp;Verificação</source>
+        <translation>&amp;Prüfung</translation>
+    </message>
+    <message>
+        <source>Nenhuma macro encontrada</source>
+        <translation>Kein Makro gefunden</translation>
+    </message>
 </context>
 <context>
     <name>McrReader</name>
@@ -1140,6 +1280,25 @@ estas alterações?</source>
     <message>
         <source>garbage at the end of the document</source>
         <translation>überzählige Daten am Ende des Dokuments</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Atenção!</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 não existe mais e foi retirado da lista.</source>
+        <translation>Die Datei %1 gibt es nicht mehr; sie wurde aus der Liste entfernt.</translation>
+    </message>
+    <message>
+        <source>Abrir &amp;recente</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Limpar lista</source>
+        <translation>Liste &amp;leeren</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1536,33 @@ estas alterações?</source>
     <message>
         <source>já está na tela inicial</source>
         <translation>schon auf dem Startbildschirm</translation>
+    </message>
+</context>
+<context>
+    <name>VerificationDock</name>
+    <message>
+        <source>Verificação</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Nenhum problema</source>
+        <translation>Keine Probleme</translation>
+    </message>
+    <message>
+        <source>1 problema</source>
+        <translation>1 Problem</translation>
+    </message>
+    <message>
+        <source>%1 problemas</source>
+        <translation>%1 Probleme</translation>
+    </message>
+    <message>
+        <source>Nenhum grupo aberto.</source>
+        <translation>Keine Gruppe geöffnet.</translation>
+    </message>
+    <message>
+        <source>O grupo não tem problemas.</source>
+        <translation>Die Gruppe hat keine Probleme.</translation>
     </message>
 </context>
 <context>

@@ -307,17 +307,6 @@
     </message>
 </context>
 <context>
-    <name>FileSaver</name>
-    <message>
-        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</source>
-        <translation>It is not a regular file (it is a folder, a device or a pipe) and will not be replaced.</translation>
-    </message>
-    <message>
-        <source>O arquivo está protegido contra gravação.</source>
-        <translation>The file is read-only.</translation>
-    </message>
-</context>
-<context>
     <name>FileGuard</name>
     <message>
         <source>O arquivo %1 já está aberto em outro Zor.</source>
@@ -398,6 +387,65 @@
     <message>
         <source>Ignorar</source>
         <translation>Ignore</translation>
+    </message>
+</context>
+<context>
+    <name>FileSaver</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</source>
+        <translation>It is not a regular file (it is a folder, a device or a pipe) and will not be replaced.</translation>
+    </message>
+    <message>
+        <source>O arquivo está protegido contra gravação.</source>
+        <translation>The file is read-only.</translation>
+    </message>
+</context>
+<context>
+    <name>FindField</name>
+    <message>
+        <source>Procurar macro</source>
+        <translation>Find macro</translation>
+    </message>
+    <message>
+        <source>Procurar macro por número, sigla ou nome (Ctrl+F); F3: próxima</source>
+        <translation>Find a macro by number, acronym or name (Ctrl+F); F3: next</translation>
+    </message>
+</context>
+<context>
+    <name>FindingsModel</name>
+    <message>
+        <source>Regra</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Problema</source>
+        <translation>Problem</translation>
+    </message>
+</context>
+<context>
+    <name>FlowOutput</name>
+    <message>
+        <source>Exportar imagem</source>
+        <translation>Export Image</translation>
+    </message>
+    <message>
+        <source>Imagem PNG (*.png);;Imagem SVG (*.svg)</source>
+        <translation>PNG image (*.png);;SVG image (*.svg)</translation>
+    </message>
+    <message>
+        <source>Imprimir %1</source>
+        <translation>Print %1</translation>
+    </message>
+</context>
+<context>
+    <name>FlowPrinter</name>
+    <message>
+        <source>Sem nome</source>
+        <translation>Untitled</translation>
     </message>
 </context>
 <context>
@@ -955,6 +1003,98 @@ these changes?</translation>
         <source>Ctrl+R</source>
         <translation>Ctrl+R</translation>
     </message>
+    <message>
+        <source>E&amp;xibir</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Exportar imagem...</source>
+        <translation>&amp;Export Image...</translation>
+    </message>
+    <message>
+        <source>Exportar o fluxo do grupo como imagem PNG ou SVG</source>
+        <translation>Export the group&apos;s flow as a PNG or SVG picture</translation>
+    </message>
+    <message>
+        <source>Im&amp;primir...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Imprimir o fluxo do grupo (Ctrl+P)</source>
+        <translation>Print the group&apos;s flow (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Procurar macro</source>
+        <translation>&amp;Find Macro</translation>
+    </message>
+    <message>
+        <source>Procurar macro por número, sigla ou nome (Ctrl+F)</source>
+        <translation>Find a macro by number, acronym or name (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Próxima &amp;encontrada</source>
+        <translation>Find &amp;Next</translation>
+    </message>
+    <message>
+        <source>Próxima macro encontrada (F3)</source>
+        <translation>Next macro found (F3)</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>&amp;Anterior encontrada</source>
+        <translation>Find Pre&amp;vious</translation>
+    </message>
+    <message>
+        <source>Macro encontrada anterior (Shift+F3)</source>
+        <translation>Previous macro found (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Shift+F3</source>
+        <translation>Shift+F3</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>Zoom 100% (Ctrl+1)</source>
+        <translation>Zoom 100% (Ctrl+1)</translation>
+    </message>
+    <message>
+        <source>Ctrl+1</source>
+        <translation>Ctrl+1</translation>
+    </message>
+    <message>
+        <source>Ajustar à &amp;janela</source>
+        <translation>&amp;Fit to Window</translation>
+    </message>
+    <message>
+        <source>Ajustar o fluxo à janela (Ctrl+0)</source>
+        <translation>Fit the flow to the window (Ctrl+0)</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&amp;Verificação</source>
+        <translation>&amp;Verification</translation>
+    </message>
+    <message>
+        <source>Nenhuma macro encontrada</source>
+        <translation>No macro found</translation>
+    </message>
 </context>
 <context>
     <name>McrReader</name>
@@ -1140,6 +1280,25 @@ these changes?</translation>
     <message>
         <source>garbage at the end of the document</source>
         <translation>garbage at the end of the document</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Atenção!</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 não existe mais e foi retirado da lista.</source>
+        <translation>The file %1 no longer exists and was taken off the list.</translation>
+    </message>
+    <message>
+        <source>Abrir &amp;recente</source>
+        <translation>Open &amp;Recent</translation>
+    </message>
+    <message>
+        <source>&amp;Limpar lista</source>
+        <translation>&amp;Clear List</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1536,33 @@ these changes?</translation>
     <message>
         <source>já está na tela inicial</source>
         <translation>already on the start screen</translation>
+    </message>
+</context>
+<context>
+    <name>VerificationDock</name>
+    <message>
+        <source>Verificação</source>
+        <translation>Verification</translation>
+    </message>
+    <message>
+        <source>Nenhum problema</source>
+        <translation>No problems</translation>
+    </message>
+    <message>
+        <source>1 problema</source>
+        <translation>1 problem</translation>
+    </message>
+    <message>
+        <source>%1 problemas</source>
+        <translation>%1 problems</translation>
+    </message>
+    <message>
+        <source>Nenhum grupo aberto.</source>
+        <translation>No group open.</translation>
+    </message>
+    <message>
+        <source>O grupo não tem problemas.</source>
+        <translation>The group has no problems.</translation>
     </message>
 </context>
 <context>

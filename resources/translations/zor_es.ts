@@ -307,17 +307,6 @@
     </message>
 </context>
 <context>
-    <name>FileSaver</name>
-    <message>
-        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</source>
-        <translation>No es un archivo normal (es una carpeta, un dispositivo o una tubería) y no se reemplazará.</translation>
-    </message>
-    <message>
-        <source>O arquivo está protegido contra gravação.</source>
-        <translation>El archivo es de solo lectura.</translation>
-    </message>
-</context>
-<context>
     <name>FileGuard</name>
     <message>
         <source>O arquivo %1 já está aberto em outro Zor.</source>
@@ -398,6 +387,65 @@
     <message>
         <source>Ignorar</source>
         <translation>Ignorar</translation>
+    </message>
+</context>
+<context>
+    <name>FileSaver</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</source>
+        <translation>No es un archivo normal (es una carpeta, un dispositivo o una tubería) y no se reemplazará.</translation>
+    </message>
+    <message>
+        <source>O arquivo está protegido contra gravação.</source>
+        <translation>El archivo es de solo lectura.</translation>
+    </message>
+</context>
+<context>
+    <name>FindField</name>
+    <message>
+        <source>Procurar macro</source>
+        <translation>Buscar macro</translation>
+    </message>
+    <message>
+        <source>Procurar macro por número, sigla ou nome (Ctrl+F); F3: próxima</source>
+        <translation>Buscar una macro por número, sigla o nombre (Ctrl+F); F3: siguiente</translation>
+    </message>
+</context>
+<context>
+    <name>FindingsModel</name>
+    <message>
+        <source>Regra</source>
+        <translation>Regla</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Problema</source>
+        <translation>Problema</translation>
+    </message>
+</context>
+<context>
+    <name>FlowOutput</name>
+    <message>
+        <source>Exportar imagem</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <source>Imagem PNG (*.png);;Imagem SVG (*.svg)</source>
+        <translation>Imagen PNG (*.png);;Imagen SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Imprimir %1</source>
+        <translation>Imprimir %1</translation>
+    </message>
+</context>
+<context>
+    <name>FlowPrinter</name>
+    <message>
+        <source>Sem nome</source>
+        <translation>Sin nombre</translation>
     </message>
 </context>
 <context>
@@ -955,6 +1003,98 @@ estos cambios?</translation>
         <source>Ctrl+R</source>
         <translation>Ctrl+R</translation>
     </message>
+    <message>
+        <source>E&amp;xibir</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Exportar imagem...</source>
+        <translation>&amp;Exportar imagen...</translation>
+    </message>
+    <message>
+        <source>Exportar o fluxo do grupo como imagem PNG ou SVG</source>
+        <translation>Exportar el flujo del grupo como imagen PNG o SVG</translation>
+    </message>
+    <message>
+        <source>Im&amp;primir...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Imprimir o fluxo do grupo (Ctrl+P)</source>
+        <translation>Imprimir el flujo del grupo (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Procurar macro</source>
+        <translation>&amp;Buscar macro</translation>
+    </message>
+    <message>
+        <source>Procurar macro por número, sigla ou nome (Ctrl+F)</source>
+        <translation>Buscar una macro por número, sigla o nombre (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Próxima &amp;encontrada</source>
+        <translation>Buscar &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>Próxima macro encontrada (F3)</source>
+        <translation>Siguiente macro encontrada (F3)</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>&amp;Anterior encontrada</source>
+        <translation>Buscar &amp;anterior</translation>
+    </message>
+    <message>
+        <source>Macro encontrada anterior (Shift+F3)</source>
+        <translation>Macro encontrada anterior (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Shift+F3</source>
+        <translation>Shift+F3</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>Zoom 100% (Ctrl+1)</source>
+        <translation>Zoom 100% (Ctrl+1)</translation>
+    </message>
+    <message>
+        <source>Ctrl+1</source>
+        <translation>Ctrl+1</translation>
+    </message>
+    <message>
+        <source>Ajustar à &amp;janela</source>
+        <translation>&amp;Ajustar a la ventana</translation>
+    </message>
+    <message>
+        <source>Ajustar o fluxo à janela (Ctrl+0)</source>
+        <translation>Ajustar el flujo a la ventana (Ctrl+0)</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&amp;Verificação</source>
+        <translation>&amp;Verificación</translation>
+    </message>
+    <message>
+        <source>Nenhuma macro encontrada</source>
+        <translation>Ninguna macro encontrada</translation>
+    </message>
 </context>
 <context>
     <name>McrReader</name>
@@ -1140,6 +1280,25 @@ estos cambios?</translation>
     <message>
         <source>garbage at the end of the document</source>
         <translation>datos sobrantes al final del documento</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Atenção!</source>
+        <translation>Atención</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 não existe mais e foi retirado da lista.</source>
+        <translation>El archivo %1 ya no existe y se ha quitado de la lista.</translation>
+    </message>
+    <message>
+        <source>Abrir &amp;recente</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Limpar lista</source>
+        <translation>&amp;Limpiar lista</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1536,33 @@ estos cambios?</translation>
     <message>
         <source>já está na tela inicial</source>
         <translation>ya está en la pantalla inicial</translation>
+    </message>
+</context>
+<context>
+    <name>VerificationDock</name>
+    <message>
+        <source>Verificação</source>
+        <translation>Verificación</translation>
+    </message>
+    <message>
+        <source>Nenhum problema</source>
+        <translation>Ningún problema</translation>
+    </message>
+    <message>
+        <source>1 problema</source>
+        <translation>1 problema</translation>
+    </message>
+    <message>
+        <source>%1 problemas</source>
+        <translation>%1 problemas</translation>
+    </message>
+    <message>
+        <source>Nenhum grupo aberto.</source>
+        <translation>Ningún grupo abierto.</translation>
+    </message>
+    <message>
+        <source>O grupo não tem problemas.</source>
+        <translation>El grupo no tiene problemas.</translation>
     </message>
 </context>
 <context>

@@ -37,7 +37,7 @@
     <name>ConvertCommand</name>
     <message>
         <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
-        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même&#xa0;: </translation>
+        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même : </translation>
     </message>
     <message>
         <source>Não foi possível abrir o arquivo </source>
@@ -307,17 +307,6 @@
     </message>
 </context>
 <context>
-    <name>FileSaver</name>
-    <message>
-        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</source>
-        <translation>Ce n’est pas un fichier ordinaire (c’est un dossier, un périphérique ou un tube) et il ne sera pas remplacé.</translation>
-    </message>
-    <message>
-        <source>O arquivo está protegido contra gravação.</source>
-        <translation>Le fichier est en lecture seule.</translation>
-    </message>
-</context>
-<context>
     <name>FileGuard</name>
     <message>
         <source>O arquivo %1 já está aberto em outro Zor.</source>
@@ -398,6 +387,65 @@
     <message>
         <source>Ignorar</source>
         <translation>Ignorer</translation>
+    </message>
+</context>
+<context>
+    <name>FileSaver</name>
+    <message>
+        <source>Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.</source>
+        <translation>Ce n’est pas un fichier ordinaire (c’est un dossier, un périphérique ou un tube) et il ne sera pas remplacé.</translation>
+    </message>
+    <message>
+        <source>O arquivo está protegido contra gravação.</source>
+        <translation>Le fichier est en lecture seule.</translation>
+    </message>
+</context>
+<context>
+    <name>FindField</name>
+    <message>
+        <source>Procurar macro</source>
+        <translation>Chercher une macro</translation>
+    </message>
+    <message>
+        <source>Procurar macro por número, sigla ou nome (Ctrl+F); F3: próxima</source>
+        <translation>Chercher une macro par numéro, sigle ou nom (Ctrl+F) ; F3 : suivante</translation>
+    </message>
+</context>
+<context>
+    <name>FindingsModel</name>
+    <message>
+        <source>Regra</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Problema</source>
+        <translation>Problème</translation>
+    </message>
+</context>
+<context>
+    <name>FlowOutput</name>
+    <message>
+        <source>Exportar imagem</source>
+        <translation>Exporter l’image</translation>
+    </message>
+    <message>
+        <source>Imagem PNG (*.png);;Imagem SVG (*.svg)</source>
+        <translation>Image PNG (*.png);;Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Imprimir %1</source>
+        <translation>Imprimer %1</translation>
+    </message>
+</context>
+<context>
+    <name>FlowPrinter</name>
+    <message>
+        <source>Sem nome</source>
+        <translation>Sans nom</translation>
     </message>
 </context>
 <context>
@@ -955,6 +1003,98 @@ ces modifications&#xa0;?</translation>
         <source>Ctrl+R</source>
         <translation>Ctrl+R</translation>
     </message>
+    <message>
+        <source>E&amp;xibir</source>
+        <translation>Aff&amp;ichage</translation>
+    </message>
+    <message>
+        <source>&amp;Exportar imagem...</source>
+        <translation>E&amp;xporter l’image...</translation>
+    </message>
+    <message>
+        <source>Exportar o fluxo do grupo como imagem PNG ou SVG</source>
+        <translation>Exporter le flux du groupe en image PNG ou SVG</translation>
+    </message>
+    <message>
+        <source>Im&amp;primir...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Imprimir o fluxo do grupo (Ctrl+P)</source>
+        <translation>Imprimer le flux du groupe (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Procurar macro</source>
+        <translation>&amp;Chercher une macro</translation>
+    </message>
+    <message>
+        <source>Procurar macro por número, sigla ou nome (Ctrl+F)</source>
+        <translation>Chercher une macro par numéro, sigle ou nom (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Próxima &amp;encontrada</source>
+        <translation>Occurrence &amp;suivante</translation>
+    </message>
+    <message>
+        <source>Próxima macro encontrada (F3)</source>
+        <translation>Macro trouvée suivante (F3)</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>&amp;Anterior encontrada</source>
+        <translation>Occurrence &amp;précédente</translation>
+    </message>
+    <message>
+        <source>Macro encontrada anterior (Shift+F3)</source>
+        <translation>Macro trouvée précédente (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Shift+F3</source>
+        <translation>Shift+F3</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>Zoom 100% (Ctrl+1)</source>
+        <translation>Zoom 100 % (Ctrl+1)</translation>
+    </message>
+    <message>
+        <source>Ctrl+1</source>
+        <translation>Ctrl+1</translation>
+    </message>
+    <message>
+        <source>Ajustar à &amp;janela</source>
+        <translation>A&amp;juster à la fenêtre</translation>
+    </message>
+    <message>
+        <source>Ajustar o fluxo à janela (Ctrl+0)</source>
+        <translation>Ajuster le flux à la fenêtre (Ctrl+0)</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&amp;Verificação</source>
+        <translation>&amp;Vérification</translation>
+    </message>
+    <message>
+        <source>Nenhuma macro encontrada</source>
+        <translation>Aucune macro trouvée</translation>
+    </message>
 </context>
 <context>
     <name>McrReader</name>
@@ -1140,6 +1280,25 @@ ces modifications&#xa0;?</translation>
     <message>
         <source>garbage at the end of the document</source>
         <translation>données superflues à la fin du document</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Atenção!</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 não existe mais e foi retirado da lista.</source>
+        <translation>Le fichier %1 n’existe plus et a été retiré de la liste.</translation>
+    </message>
+    <message>
+        <source>Abrir &amp;recente</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>&amp;Limpar lista</source>
+        <translation>&amp;Vider la liste</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1536,33 @@ ces modifications&#xa0;?</translation>
     <message>
         <source>já está na tela inicial</source>
         <translation>déjà sur l’écran d’accueil</translation>
+    </message>
+</context>
+<context>
+    <name>VerificationDock</name>
+    <message>
+        <source>Verificação</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>Nenhum problema</source>
+        <translation>Aucun problème</translation>
+    </message>
+    <message>
+        <source>1 problema</source>
+        <translation>1 problème</translation>
+    </message>
+    <message>
+        <source>%1 problemas</source>
+        <translation>%1 problèmes</translation>
+    </message>
+    <message>
+        <source>Nenhum grupo aberto.</source>
+        <translation>Aucun groupe ouvert.</translation>
+    </message>
+    <message>
+        <source>O grupo não tem problemas.</source>
+        <translation>Le groupe n’a aucun problème.</translation>
     </message>
 </context>
 <context>

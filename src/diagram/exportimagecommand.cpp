@@ -40,6 +40,15 @@ int ExportImageCommand::run(const QString& input, const QString& output, const Q
     Group group{QString(), QString()};
     if (!group.readFile(input))
         return fail(tr("Não foi possível abrir o arquivo ") + input, group.errorString());
+    return write(group, output, factor) ? Success : Failure;
+}
+
+bool ExportImageCommand::write(const Group& group, const QString& output, double factor)
+{
+    if (!isSupported(output)) {
+        fail(tr("Formato de imagem não suportado (use .png ou .svg): ") + output);
+        return false;
+    }
 
     GraphWidget graph;
     graph.showGrid(false);
@@ -47,14 +56,18 @@ int ExportImageCommand::run(const QString& input, const QString& output, const Q
 
     const QSizeF area = sceneArea(*graph.scene());
     const QString tooLarge = checkSize(pixelSize(area, factor));
-    if (!tooLarge.isEmpty())
-        return fail(tooLarge);
+    if (!tooLarge.isEmpty()) {
+        fail(tooLarge);
+        return false;
+    }
     const QByteArray picture =
         isSvg(output) ? svg(graph, area, factor, group.name()) : png(graph, area, factor);
     QString reason;
-    if (picture.isEmpty() || !FileSaver::save(output, picture, &reason))
-        return fail(tr("Não foi possível salvar o arquivo ") + output, reason);
-    return Success;
+    if (picture.isEmpty() || !FileSaver::save(output, picture, &reason)) {
+        fail(tr("Não foi possível salvar o arquivo ") + output, reason);
+        return false;
+    }
+    return true;
 }
 
 QString ExportImageCommand::checkSize(const QSize& pixels)
@@ -76,19 +89,22 @@ QString ExportImageCommand::checkSize(const QSize& pixels)
 
 QSizeF ExportImageCommand::sceneArea(const QGraphicsScene& scene)
 {
+    const QRectF bounds = flowBounds(scene);
+    return QSizeF(qMax(qreal(0), bounds.right()) + Margin,
+                  qMax(qreal(0), bounds.bottom()) + Margin);
+}
+
+QRectF ExportImageCommand::flowBounds(const QGraphicsScene& scene)
+{
     // Only what is drawn counts: the boxes and the arrows, not the hidden
     // handles of the boxes.
-    qreal right = 0;
-    qreal bottom = 0;
+    QRectF bounds;
     const QList<QGraphicsItem*> items = scene.items();
     for (const QGraphicsItem* item : items) {
-        if (item->type() != Node::Type && item->type() != Edge::Type)
-            continue;
-        const QRectF bounds = item->sceneBoundingRect();
-        right = qMax(right, bounds.right());
-        bottom = qMax(bottom, bounds.bottom());
+        if (item->type() == Node::Type || item->type() == Edge::Type)
+            bounds |= item->sceneBoundingRect();
     }
-    return QSizeF(right + Margin, bottom + Margin);
+    return bounds;
 }
 
 QSize ExportImageCommand::pixelSize(const QSizeF& area, double scale)
@@ -123,14 +139,19 @@ bool ExportImageCommand::isSvg(const QString& output)
     return QFileInfo(output).suffix().toLower() == QLatin1String("svg");
 }
 
-void ExportImageCommand::draw(QPainter& painter, const GraphWidget& graph, const QSizeF& area,
-                              double scale)
+void ExportImageCommand::preparePainter(QPainter& painter, const GraphWidget& graph)
 {
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     // The boxes write their text in the painter's font.
     QFont font = graph.font();
     font.setPixelSize(FontPixelSize);
     painter.setFont(font);
+}
+
+void ExportImageCommand::draw(QPainter& painter, const GraphWidget& graph, const QSizeF& area,
+                              double scale)
+{
+    preparePainter(painter, graph);
     painter.scale(scale, scale);
     const QRectF sceneRect(QPointF(0, 0), area);
     painter.fillRect(sceneRect, Qt::white);

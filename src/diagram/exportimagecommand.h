@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QRectF>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
 
 class GraphWidget;
+class Group;
 class QGraphicsScene;
 class QPainter;
 
@@ -40,9 +42,17 @@ public:
 
     // scale: a positive number as text; empty for 1.
     static int run(const QString& input, const QString& output, const QString& scale = QString());
+    // The picture of a group that is already read, as run draws it; false,
+    // after saying why, when it can't be written.
+    static bool write(const Group& group, const QString& output, double scale = 1.0);
 
     // The part of the scene the picture covers, in scene units, from (0, 0).
     static QSizeF sceneArea(const QGraphicsScene& scene);
+    // What the boxes and the arrows cover, wherever they lie.
+    static QRectF flowBounds(const QGraphicsScene& scene);
+    // The painter's hints and font, for the diagram to look as it does in
+    // the pictures.
+    static void preparePainter(QPainter& painter, const GraphWidget& graph);
     // The picture's size in pixels for that area and scale.
     static QSize pixelSize(const QSizeF& area, double scale);
 

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QSet>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -24,6 +25,13 @@ namespace {
 const QPoint FirstBoxPosition(180, 40);
 // Zoom-out stops before the factor falls to this many steps.
 constexpr double MinimumZoomSteps = 3.0;
+// Fitting the flow to the window never magnifies it.
+constexpr double MaximumFitZoom = 1.0;
+// Scene units kept free around the boxes: room for the handles and for the
+// arrows that loop back.
+constexpr qreal BoxMargin = 40;
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int WheelStep = 120;
 
 } // namespace
 
@@ -272,6 +280,7 @@ void GraphWidget::showInsertedMacros(const QList<Macro*>& macros)
         for (const QString& next : flow)
             addEdge(node, next);
     }
+    fitSceneToBoxes();
     if (wasEmpty || !m_document)
         return;
     // The arrows into the new boxes from the boxes that were there.
@@ -310,6 +319,7 @@ void GraphWidget::removeBoxes(const QList<Macro*>& macros)
             removeBox(node);
         }
     }
+    fitSceneToBoxes();
 }
 
 void GraphWidget::showChangedMacro(Macro* macro, const QString& oldSigla)
@@ -335,6 +345,7 @@ void GraphWidget::showPlacedBoxes(const QList<Macro*>& macros)
             node->setGeometry(macro->position(), QRectF(0, 0, box.width(), box.height()));
         }
     }
+    fitSceneToBoxes();
     m_scene->update();
 }
 
@@ -392,6 +403,7 @@ void GraphWidget::clearScene()
     m_scene->update();
     m_scene->clearSelection();
     m_scene->clear();
+    fitSceneToBoxes();
 }
 
 void GraphWidget::clearAll()
@@ -404,6 +416,7 @@ void GraphWidget::clearAll()
     m_nodeByMacro.clear();
     m_pressedBoxes.clear();
     m_scene->clear();
+    fitSceneToBoxes();
     m_allSelected = false;
     viewport()->update();
 }
@@ -428,11 +441,47 @@ bool GraphWidget::showBox(const QString& sigla)
     Node* node = findNode(sigla);
     if (!node)
         return false;
+    showNode(node);
+    centerOn(node);
+    return true;
+}
+
+bool GraphWidget::showMacro(const Macro* macro)
+{
+    Node* node = macro ? nodeFor(macro) : nullptr;
+    if (!node)
+        return false;
+    showNode(node);
+    centerOn(node);
+    return true;
+}
+
+void GraphWidget::showNode(Node* node)
+{
     unmarkAll();
     node->setMarked(true);
     m_currentNode = node;
-    centerOn(node);
-    return true;
+}
+
+void GraphWidget::selectNextBox(bool forward)
+{
+    if (!m_document)
+        return;
+    const QList<Macro*> macros = m_document->group().macros();
+    const QList<Macro*> selected = selectedMacros();
+    const int count = macros.size();
+    int index = forward ? -1 : count;
+    if (!selected.isEmpty())
+        index = macros.indexOf(forward ? selected.constLast() : selected.constFirst());
+    // Round the list, past any macro that has no box.
+    for (int step = 0; step < count; ++step) {
+        index = ((forward ? index + 1 : index - 1) % count + count) % count;
+        if (Node* node = nodeFor(macros.at(index))) {
+            showNode(node);
+            ensureVisible(node);
+            return;
+        }
+    }
 }
 
 void GraphWidget::toggleSelectAll()
@@ -467,7 +516,7 @@ void GraphWidget::zoomIn()
 
 void GraphWidget::zoomOut()
 {
-    if (m_scaleFactor > MinimumZoomSteps * m_zoomStep)
+    if (m_scaleFactor > minimumZoom())
         zoomBy(-float(m_zoomStep));
 }
 
@@ -475,14 +524,72 @@ void GraphWidget::zoomBy(float delta)
 {
     // The step is single precision (0.1 adds 0.10000000149...): seven steps
     // out of 1.0 reach 0.2999999895..., where zooming out stops.
-    m_scaleFactor += delta;
-    setTransformationAnchor(NoAnchor);
-    resetTransform();
-    scale(m_scaleFactor, m_scaleFactor);
+    applyZoom(m_scaleFactor + delta);
     const QList<QGraphicsItem*> selection = m_scene->selectedItems();
     if (selection.size() == 1)
         centerOn(selection.constFirst());
+}
+
+void GraphWidget::applyZoom(double factor)
+{
+    m_scaleFactor = factor;
+    setTransformationAnchor(NoAnchor);
+    resetTransform();
+    scale(m_scaleFactor, m_scaleFactor);
     emit zoom(qRound(m_scaleFactor * 100));
+}
+
+double GraphWidget::minimumZoom() const
+{
+    return MinimumZoomSteps * m_zoomStep;
+}
+
+void GraphWidget::zoomAround(const QPoint& viewPos, bool in)
+{
+    if (!in && m_scaleFactor <= minimumZoom())
+        return;
+    const QPointF scenePos = mapToScene(viewPos);
+    applyZoom(m_scaleFactor + (in ? float(m_zoomStep) : -float(m_zoomStep)));
+    // Scrolled so that the point under the mouse stays under it.
+    const QPoint moved = mapFromScene(scenePos) - viewPos;
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + moved.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + moved.y());
+}
+
+void GraphWidget::fitToWindow()
+{
+    QRectF bounds;
+    for (const Node* node : qAsConst(m_nodes))
+        bounds |= node->sceneBoundingRect();
+    if (bounds.isEmpty())
+        return;
+    bounds.adjust(-GridStep, -GridStep, GridStep, GridStep);
+    const QSize view = viewport()->size();
+    const double factor = qMin(view.width() / bounds.width(), view.height() / bounds.height());
+    applyZoom(qBound(minimumZoom(), factor, MaximumFitZoom));
+    centerOn(bounds.center());
+}
+
+void GraphWidget::zoomToActualSize()
+{
+    const QPointF middle = mapToScene(viewport()->rect().center());
+    applyZoom(1.0);
+    centerOn(middle);
+}
+
+void GraphWidget::showTopLeft()
+{
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+}
+
+void GraphWidget::fitSceneToBoxes()
+{
+    QRectF area(0, 0, SceneSize, SceneSize);
+    for (const Node* node : qAsConst(m_nodes))
+        area |= node->sceneBoundingRect().adjusted(-BoxMargin, -BoxMargin, BoxMargin, BoxMargin);
+    if (area != m_scene->sceneRect())
+        m_scene->setSceneRect(area);
 }
 
 void GraphWidget::mousePressEvent(QMouseEvent* event)
@@ -557,11 +664,60 @@ void GraphWidget::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Down:
         delta = QPointF(0, step);
         break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (openSelectedBox())
+            return;
+        break;
     default:
         break;
     }
     if (delta.isNull() || !moveSelectionBy(delta))
         QGraphicsView::keyPressEvent(event);
+}
+
+bool GraphWidget::openSelectedBox()
+{
+    const QList<QGraphicsItem*> selection = m_scene->selectedItems();
+    auto* node =
+        selection.size() == 1 ? qgraphicsitem_cast<Node*>(selection.constFirst()) : nullptr;
+    if (!node)
+        return false;
+    m_currentNode = node;
+    emit editShape(node->num());
+    return true;
+}
+
+bool GraphWidget::event(QEvent* event)
+{
+    // Tab walks the boxes rather than leaving the canvas: the view would
+    // hand it to the scene, then to the focus chain.
+    if (event->type() == QEvent::KeyPress && m_document && !m_nodes.isEmpty()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            selectNextBox(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QGraphicsView::event(event);
+}
+
+void GraphWidget::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        m_wheelZoom = 0;
+        QGraphicsView::wheelEvent(event);
+        return;
+    }
+    // A touchpad sends a notch in many small parts.
+    m_wheelZoom += event->angleDelta().y();
+    while (qAbs(m_wheelZoom) >= WheelStep) {
+        const bool in = m_wheelZoom > 0;
+        m_wheelZoom += in ? -WheelStep : WheelStep;
+        zoomAround(event->position().toPoint(), in);
+    }
+    event->accept();
 }
 
 bool GraphWidget::moveSelectionBy(const QPointF& delta)

@@ -70,11 +70,26 @@ public:
     // Marks the box with this acronym alone, as a click does, and brings it
     // into the middle of the view; false when there is none.
     bool showBox(const QString& sigla);
+    // The same for the box of a macro.
+    bool showMacro(const Macro* macro);
+    // Marks the next box of the group's list after the selected one (the
+    // first when none is), or the previous one, and brings it into view.
+    void selectNextBox(bool forward);
     void toggleSelectAll();
     void showGrid(bool on);
     bool gridOn() const { return m_gridOn; }
     void zoomIn();
     void zoomOut();
+    // The whole flow in the view, never above zoom 1 nor below the smallest
+    // zoom.
+    void fitToWindow();
+    // Zoom 1, around the middle of the view.
+    void zoomToActualSize();
+    // Scrolls to the top-left corner of the scene.
+    void showTopLeft();
+    // The scene holds the 3000 x 3000 area and every box with room around
+    // it, wherever the boxes were put.
+    void fitSceneToBoxes();
 
     double scaleFactor() const { return m_scaleFactor; }
     // Every box, in creation order.
@@ -100,6 +115,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& rect) override;
 
 private:
@@ -142,7 +159,13 @@ private:
     void destroyEdge(Edge* edge);
     void removeBox(Node* node);
     void unmarkAll();
+    void showNode(Node* node);
     void zoomBy(float delta);
+    void applyZoom(double factor);
+    // Zooms one step in or out keeping the scene point under viewPos there.
+    void zoomAround(const QPoint& viewPos, bool in);
+    bool openSelectedBox();
+    double minimumZoom() const;
 
     GroupDocument* m_document = nullptr;
     QGraphicsScene* m_scene = nullptr;
@@ -160,6 +183,8 @@ private:
     QPainterPath m_newNodeShape;
     bool m_allSelected = false;
     Node* m_currentNode = nullptr;
+    // Wheel turns with Ctrl held, in eighths of a degree, not yet a step.
+    int m_wheelZoom = 0;
     // Reused by every background paint.
     QVector<QPoint> m_gridPoints;
 };

@@ -17,4 +17,5 @@ void GroupDiagram::build(GraphWidget& graph, const Group& group)
         for (const QString& next : flow)
             graph.addEdge(from, next);
     }
+    graph.fitSceneToBoxes();
 }

@@ -6,6 +6,7 @@
 #include "sizegripitem.h"
 
 #include <QCursor>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
@@ -16,6 +17,8 @@ const QColor MarkedEdgeColor(255, 0, 0, 255);
 const QColor EdgeColor(0, 0, 0, 255);
 constexpr qreal MarkedEdgeZ = 1.0;
 constexpr qreal EdgeZ = -1.0;
+// Room between the box's border and its text.
+constexpr qreal TextMargin = 3.0;
 
 quint64 nextCreationOrder()
 {
@@ -44,13 +47,43 @@ void Node::setSigla(const QString& sigla)
         return;
     const QString old = m_sigla;
     m_sigla = sigla;
+    updateToolTip();
     if (m_graph)
         m_graph->nodeSiglaChanged(this, old);
+}
+
+void Node::setNum(const QString& num)
+{
+    m_num = num;
+    updateToolTip();
+}
+
+void Node::setName(const QString& name)
+{
+    m_name = name;
+    m_shownWidth = -1;
+    updateToolTip();
+}
+
+void Node::updateToolTip()
+{
+    setToolTip(QStringLiteral("%1 %2 - %3").arg(m_num, m_sigla, m_name));
 }
 
 QString Node::text() const
 {
     return m_sigla + QLatin1Char('\n') + m_num + QLatin1Char('\n') + m_name;
+}
+
+QString Node::shownName(const QFont& font) const
+{
+    const qreal width = rect().width() - 2 * TextMargin;
+    if (width != m_shownWidth || font != m_shownFont) {
+        m_shownName = QFontMetricsF(font).elidedText(m_name, Qt::ElideRight, width);
+        m_shownWidth = width;
+        m_shownFont = font;
+    }
+    return m_shownName;
 }
 
 void Node::addEdge(Edge* edge)
@@ -84,8 +117,8 @@ void Node::syncWithMacro()
     if (!m_macro)
         return;
     setSigla(m_macro->sigla());
-    m_num = m_macro->num();
-    m_name = m_macro->name();
+    setNum(m_macro->num());
+    setName(m_macro->name());
     m_color = Macro::typeColor(m_macro->type());
     setBrush(QBrush(m_color, Qt::SolidPattern));
     const QRect box = m_macro->dimensions();
@@ -134,7 +167,9 @@ void Node::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWid
     painter->setBrush(QBrush(m_color, Qt::SolidPattern));
     painter->drawRect(rect());
     painter->setBackground(QBrush(m_color, Qt::SolidPattern));
-    painter->drawText(rect(), Qt::AlignCenter, text());
+    painter->drawText(rect(), Qt::AlignCenter,
+                      m_sigla + QLatin1Char('\n') + m_num + QLatin1Char('\n') +
+                          shownName(painter->font()));
 
     // Catches up with a rectangle set from outside the handles.
     if (m_grip && m_paintCount % 2 == 0) {

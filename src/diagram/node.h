@@ -3,6 +3,7 @@
 #include "app/zorobject.h"
 
 #include <QColor>
+#include <QFont>
 #include <QGraphicsRectItem>
 #include <QList>
 #include <QString>
@@ -32,9 +33,9 @@ public:
     QString sigla() const { return m_sigla; }
     void setSigla(const QString& sigla);
     QString num() const { return m_num; }
-    void setNum(const QString& num) { m_num = num; }
+    void setNum(const QString& num);
     QString name() const { return m_name; }
-    void setName(const QString& name) { m_name = name; }
+    void setName(const QString& name);
     QColor color() const { return m_color; }
     void setColor(const QColor& color) { m_color = color; }
     SizeGripItem* grip() const { return m_grip; }
@@ -48,8 +49,11 @@ public:
     // Places the box exactly, without the grid's snapping: the group's
     // values are the truth, wherever they lie.
     void setGeometry(const QPointF& position, const QRectF& rect);
-    // The three lines the box shows.
+    // The three lines of the box, the name whole.
     QString text() const;
+    // The name as it fits the box's width in that font: cut short with "…"
+    // when it does not.
+    QString shownName(const QFont& font) const;
 
     QList<Edge*> edges() const { return m_edges; }
     void addEdge(Edge* edge);
@@ -79,6 +83,7 @@ protected:
 
 private:
     void updateEdgeColors();
+    void updateToolTip();
     void showMark(bool on);
 
     GraphWidget* m_graph;
@@ -88,6 +93,10 @@ private:
     QString m_sigla;
     QString m_num;
     QString m_name;
+    // The last name cut to fit, for the width and font it was cut for.
+    mutable QString m_shownName;
+    mutable qreal m_shownWidth = -1;
+    mutable QFont m_shownFont;
     QList<Edge*> m_edges;
     bool m_marked = false;
     bool m_placing = false;

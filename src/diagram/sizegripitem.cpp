@@ -4,6 +4,7 @@
 #include "node.h"
 
 #include <QBrush>
+#include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QPen>
 
@@ -139,8 +140,9 @@ SizeGripItem::~SizeGripItem() = default;
 
 QRectF SizeGripItem::boundingRect() const
 {
-    // A handle is the square (-3, -3, 5, 5) around its place on the rect.
-    return m_rect.adjusted(-3, -3, 2, 2);
+    // A handle is the square (-3, -3, 5, 5) around its place on the rect;
+    // its outline, antialiased, reaches half a unit beyond.
+    return m_rect.adjusted(-4, -4, 3, 3);
 }
 
 void SizeGripItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
@@ -162,6 +164,12 @@ void SizeGripItem::updateHandleItemPositions()
         }
     }
     const bool marked = m_owner && m_owner->isMarked();
+    // Once without contents a handle no longer marks its area for repainting:
+    // the handles that stick out of the box would stay on the screen.
+    const bool shown = !m_handleItems.isEmpty() &&
+                       !m_handleItems.constFirst()->flags().testFlag(ItemHasNoContents);
+    if (shown && !marked && scene())
+        scene()->update(sceneBoundingRect());
     const QBrush brush = marked ? QBrush(Qt::lightGray, Qt::SolidPattern) : QBrush(Qt::NoBrush);
     const QPen pen = marked ? QPen(Qt::SolidLine) : QPen(Qt::NoPen);
     for (HandleItem* handle : qAsConst(m_handleItems)) {

@@ -2,6 +2,7 @@
 
 #include "ui_dlgconfigmacro.h"
 
+#include "cuttexttooltip.h"
 #include "digitintvalidator.h"
 #include "model/group.h"
 #include "model/identitytext.h"
@@ -13,11 +14,17 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QStyle>
+#include <QTabBar>
 
 namespace {
 
 // Bytes of the form's field table kept in the macro: 40 records of 6 bytes.
 constexpr int FieldTableSize = 240;
+const char* const SizeKey = "dlgConfigMacro/size";
+// Room beside the tab bar for the tab widget's own frame and spacing.
+constexpr int TabBarSlack = 8;
 
 // Upper-cases the field as it is typed, leaving the cursor where it was.
 void upperCaseKeepingCursor(QLineEdit* field, const QString& text)
@@ -88,6 +95,34 @@ dlgConfigMacro::dlgConfigMacro(Group* group, Macro* macro, QStringList* violatio
     // as stored.
     validationTab->makeChoiceExclusive();
     applyKindVisibility();
+    new CutTextToolTip(ui->treeViolation);
+    setSizeGripEnabled(true);
+    restoreSize();
+}
+
+void dlgConfigMacro::restoreSize()
+{
+    const QSize stored = QSettings().value(QLatin1String(SizeKey)).toSize();
+    resize(stored.isValid() ? stored : firstSize());
+}
+
+QSize dlgConfigMacro::firstSize() const
+{
+    // The grids ask for their whole screen; a tab widget asks only for part
+    // of its tab bar, which some languages' labels need whole.
+    QSize size = sizeHint();
+    const QMargins margins = layout()->contentsMargins();
+    const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const int tabs = ui->tabWidget->tabBar()->sizeHint().width() + margins.left() +
+                     margins.right() + 2 * frame + TabBarSlack;
+    size.setWidth(qMax(size.width(), tabs));
+    return size;
+}
+
+void dlgConfigMacro::done(int result)
+{
+    QSettings().setValue(QLatin1String(SizeKey), size());
+    QDialog::done(result);
 }
 
 dlgConfigMacro::~dlgConfigMacro() = default;

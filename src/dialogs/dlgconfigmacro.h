@@ -50,6 +50,8 @@ public:
     // success box.
     bool checkNextMacros(bool verbose);
 
+    void done(int result) override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* obj, QEvent* event) override;
@@ -81,6 +83,10 @@ private:
     void on_showTextInfo_triggered(int iRow, int iCol);
 
     void registerFormCommands();
+    // The size the dialog had when last closed; the first time, room for a
+    // whole terminal screen and for the label of every tab.
+    void restoreSize();
+    QSize firstSize() const;
     void loadMacro();
     void loadNextMacros();
     void applyKindVisibility();

@@ -24,11 +24,16 @@
 #include "differencesdock.h"
 #include "filedialogs.h"
 #include "fileguard.h"
+#include "findfield.h"
+#include "flowoutput.h"
 #include "model/group.h"
 #include "model/macro.h"
 #include "presavechecks.h"
+#include "recentfilesmenu.h"
 #include "recovery/recoverycopy.h"
+#include "verificationdock.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -46,6 +51,9 @@ namespace {
 
 const char* const SettingsGroup = "MainWindow";
 const char* const DateFormat = "yyyy/MM/dd hh:mm:ss";
+const char* const VerificationKey = "verification";
+// How long the status bar tells that a search found nothing.
+constexpr int NotFoundMessageMs = 5000;
 
 QString pointText(const QPoint& point)
 {
@@ -69,6 +77,10 @@ MainWindow::MainWindow(QWidget* parent)
     updateActions();
     createCanvas();
     createDifferencesDock();
+    createVerificationDock();
+    createFindField();
+    createRecentFilesMenu();
+    groupLanguageActions();
     updateEditActions();
     loadReferenceData();
     updateInfoDock();
@@ -110,6 +122,7 @@ void MainWindow::writeSettings() const
     settings.setValue(QStringLiteral("pos"), pos());
     if (rememberLanguage)
         settings.setValue(QStringLiteral("locale"), currentLanguage);
+    settings.setValue(QLatin1String(VerificationKey), !verificationDock->isHidden());
     settings.endGroup();
 }
 
@@ -171,6 +184,54 @@ void MainWindow::createDifferencesDock()
     connect(differencesDock, &DifferencesDock::macroActivated, graph, &GraphWidget::showBox);
 }
 
+void MainWindow::createVerificationDock()
+{
+    verificationDock = new VerificationDock(this);
+    verificationDock->setObjectName(QStringLiteral("dockVerification"));
+    addDockWidget(Qt::BottomDockWidgetArea, verificationDock);
+    // Beside the group's information, in sight while editing.
+    splitDockWidget(ui->dockMacroInfos, verificationDock, Qt::Horizontal);
+    QSettings settings;
+    settings.beginGroup(QLatin1String(SettingsGroup));
+    if (!settings.value(QLatin1String(VerificationKey), true).toBool())
+        verificationDock->hide();
+    ui->actionVerification->setChecked(!verificationDock->isHidden());
+    connect(verificationDock->toggleViewAction(), &QAction::toggled, ui->actionVerification,
+            &QAction::setChecked);
+    connect(ui->actionVerification, &QAction::triggered, verificationDock,
+            &QDockWidget::setVisible);
+    connect(verificationDock, &VerificationDock::problemCountChanged, this,
+            [this] { statusLabels[ProblemsLabel]->setText(verificationDock->countText()); });
+    connect(verificationDock, &VerificationDock::findingActivated, this, &MainWindow::showFinding);
+}
+
+void MainWindow::createFindField()
+{
+    findField = new FindField(this);
+    findField->setCanvas(graph);
+    ui->mainToolBar->addSeparator();
+    ui->mainToolBar->addWidget(findField);
+    connect(findField, &FindField::notFound, this, [this] {
+        statusBar()->showMessage(tr("Nenhuma macro encontrada"), NotFoundMessageMs);
+    });
+}
+
+void MainWindow::createRecentFilesMenu()
+{
+    recentFiles = new RecentFilesMenu(this);
+    ui->menuZor_Quorvane_2_0->insertMenu(ui->actionCompareWith, recentFiles);
+    connect(recentFiles, &RecentFilesMenu::openRequested, this, &MainWindow::openRecentFile);
+}
+
+void MainWindow::groupLanguageActions()
+{
+    // One language ticked at a time, and choosing it again keeps the tick.
+    auto* languages = new QActionGroup(this);
+    for (QAction* action : {ui->actionEnglish_2, ui->actionEspanhol_2, ui->actionPortugues,
+                            ui->actionFrence, ui->actionDeutsche})
+        languages->addAction(action);
+}
+
 Group* MainWindow::group() const
 {
     return document ? &document->group() : nullptr;
@@ -181,16 +242,20 @@ void MainWindow::updateActions()
     updateTitle();
     Group* group = this->group();
     if (!group) {
-        for (QAction* action : {ui->actionSelectAll, ui->actionSaveGroup, ui->actionSaveGroupAs,
-                                ui->actionCloseGroup, ui->actionDelete, ui->actionZoomMinus,
-                                ui->actionZoomPlus, ui->actionCompareWith, ui->actionSimulate})
+        for (QAction* action :
+             {ui->actionSelectAll, ui->actionSaveGroup, ui->actionSaveGroupAs, ui->actionCloseGroup,
+              ui->actionDelete, ui->actionZoomMinus, ui->actionZoomPlus, ui->actionCompareWith,
+              ui->actionSimulate, ui->actionExportImage, ui->actionPrint, ui->actionZoomActual,
+              ui->actionZoomFit})
             action->setEnabled(false);
         return;
     }
     const bool hasMacros = group->macroCount() > 0;
-    for (QAction* action :
-         {ui->actionSelectAll, ui->actionDelete, ui->actionZoomMinus, ui->actionZoomPlus})
+    for (QAction* action : {ui->actionSelectAll, ui->actionDelete, ui->actionZoomMinus,
+                            ui->actionZoomPlus, ui->actionZoomActual, ui->actionZoomFit})
         action->setEnabled(hasMacros);
+    ui->actionExportImage->setEnabled(true);
+    ui->actionPrint->setEnabled(true);
     ui->actionSaveGroup->setEnabled(group->isModified());
     ui->actionSaveGroupAs->setEnabled(true);
     ui->actionCloseGroup->setEnabled(true);
@@ -348,6 +413,7 @@ void MainWindow::retranslate()
     updateTitle();
     updateEditActions();
     updateInfoDock();
+    tickLanguage(currentLanguage);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
@@ -399,6 +465,43 @@ void MainWindow::on_actionZoomPlus_triggered()
 void MainWindow::on_actionZoomMinus_triggered()
 {
     graph->zoomOut();
+}
+
+void MainWindow::on_actionZoomActual_triggered()
+{
+    graph->zoomToActualSize();
+}
+
+void MainWindow::on_actionZoomFit_triggered()
+{
+    graph->fitToWindow();
+}
+
+void MainWindow::on_actionFind_triggered()
+{
+    findField->activate();
+}
+
+void MainWindow::on_actionFindNext_triggered()
+{
+    findField->findNext();
+}
+
+void MainWindow::on_actionFindPrevious_triggered()
+{
+    findField->findPrevious();
+}
+
+void MainWindow::on_actionExportImage_triggered()
+{
+    if (document)
+        FlowOutput::exportImage(this, *group(), lastDirectory());
+}
+
+void MainWindow::on_actionPrint_triggered()
+{
+    if (document)
+        FlowOutput::print(this, *group());
 }
 
 void MainWindow::on_lstMacroInfos_clicked(const QModelIndex& index)
@@ -558,6 +661,7 @@ void MainWindow::closeGroup()
         graph->setDocument(nullptr);
         graph->clearAll();
         ui->undoView->setStack(nullptr);
+        verificationDock->setDocument(nullptr);
         document.reset();
     }
     differencesDock->clear();
@@ -582,6 +686,7 @@ void MainWindow::attachDocument()
     graph->setDocument(document.get());
     QUndoStack* stack = document->undoStack();
     ui->undoView->setStack(stack);
+    verificationDock->setDocument(document.get());
     connect(document.get(), &GroupDocument::changed, this, &MainWindow::updateActions);
     connect(document.get(), &GroupDocument::changed, this, &MainWindow::showSelection);
     // After the document has followed the stack: the Save action and the
@@ -600,8 +705,12 @@ bool MainWindow::openFile(const QString& path)
 {
     if (!fileGuard->mayOpen(path))
         return false;
-    if (std::unique_ptr<RecoveryCopy> copy = fileGuard->offerCopyOf(path))
-        return recover(std::move(copy));
+    if (std::unique_ptr<RecoveryCopy> copy = fileGuard->offerCopyOf(path)) {
+        if (!recover(std::move(copy)))
+            return false;
+        recentFiles->addFile(path);
+        return true;
+    }
     createGroup(QString(), QString());
     Group* group = this->group();
     const bool loaded = QFileInfo(path).suffix() == QLatin1String("mcr")
@@ -621,9 +730,20 @@ bool MainWindow::openFile(const QString& path)
     fileGuard->followFile(path);
     updateInfoDock();
     buildDiagram();
+    // Read without commands: the list learns of the macros here.
+    verificationDock->refresh();
+    recentFiles->addFile(path);
     characterCheck();
     updateActions();
     return true;
+}
+
+void MainWindow::openRecentFile(const QString& path)
+{
+    if (askSaveChanges() == QMessageBox::Cancel)
+        return;
+    openFile(path);
+    rememberDirectory(path);
 }
 
 // The group as its recovery copy kept it: modified, with the path of its
@@ -642,6 +762,7 @@ bool MainWindow::recover(std::unique_ptr<RecoveryCopy> copy)
     fileGuard->adopt(std::move(copy));
     updateInfoDock();
     buildDiagram();
+    verificationDock->refresh();
     updateActions();
     return true;
 }
@@ -649,6 +770,7 @@ bool MainWindow::recover(std::unique_ptr<RecoveryCopy> copy)
 void MainWindow::buildDiagram()
 {
     GroupDiagram::build(*graph, *group());
+    graph->showTopLeft();
 }
 
 QString MainWindow::lastDirectory() const
@@ -694,6 +816,7 @@ bool MainWindow::writeNewFile(const QString& path)
     }
     group()->setFilePath(path);
     document->markSaved();
+    recentFiles->addFile(path);
     fileGuard->followFile(path);
     updateInfoDock();
     updateActions();
@@ -738,6 +861,7 @@ bool MainWindow::writeGroup()
         return false;
     }
     document->markSaved();
+    recentFiles->addFile(path);
     fileGuard->followFile(path);
     updateInfoDock();
     return true;
@@ -766,6 +890,7 @@ bool MainWindow::saveAsSequence()
     }
     group()->setFilePath(path);
     document->markSaved();
+    recentFiles->addFile(path);
     fileGuard->followFile(path);
     updateInfoDock();
     updateActions();
@@ -921,6 +1046,19 @@ void MainWindow::loadTranslators(const QString& code)
     QLocale::setDefault(QLocale(code));
     switchTranslator(programTranslator, SessionLanguage::translationFile(code));
     switchTranslator(toolkitTranslator, QStringLiteral(":/translations/qt_%1.qm").arg(code));
+    tickLanguage(code);
+}
+
+void MainWindow::tickLanguage(const QString& code)
+{
+    const QString language = code.section(QLatin1Char('_'), 0, 0).toLower();
+    const std::pair<const char*, QAction*> actions[] = {{"en", ui->actionEnglish_2},
+                                                        {"es", ui->actionEspanhol_2},
+                                                        {"pt", ui->actionPortugues},
+                                                        {"fr", ui->actionFrence},
+                                                        {"de", ui->actionDeutsche}};
+    for (const auto& entry : actions)
+        entry.second->setChecked(language == QLatin1String(entry.first));
 }
 
 void MainWindow::switchTranslator(QTranslator& translator, const QString& file)
@@ -977,8 +1115,6 @@ void MainWindow::answerUniqueness(dlgNovaMacro& dialog, const QString& number,
         dialog.finish(true);
 }
 
-// A double click on a box. The dialog writes its values into the macro on
-// OK; they become one command, so that the configuration can be undone.
 void MainWindow::onEditShape(const QString& num)
 {
     if (!document)
@@ -986,8 +1122,23 @@ void MainWindow::onEditShape(const QString& num)
     const Node* node = graph->currentNode();
     Macro* macro =
         node && node->macro() && node->num() == num ? node->macro() : group()->findByNumber(num);
-    if (!macro)
-        return;
+    if (macro)
+        configureMacro(macro);
+}
+
+// A finding of the verification dock: its macro's box, and the dialog where
+// a fault of the screens is mended.
+void MainWindow::showFinding(Macro* macro, const QString& rule)
+{
+    graph->showMacro(macro);
+    if (VerificationDock::isScreenRule(rule))
+        configureMacro(macro);
+}
+
+// The dialog writes its values into the macro on OK; they become one
+// command, so that the configuration can be undone.
+void MainWindow::configureMacro(Macro* macro)
+{
     const Macro before(*macro);
     dlgConfigMacro dialog(group(), macro, &lists.violations, &lists.violationTimerFlags,
                           &lists.radiusViolations, &lists.reactions, &lists.automations,

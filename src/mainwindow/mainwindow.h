@@ -14,7 +14,11 @@
 
 class DifferencesDock;
 class FileGuard;
+class FindField;
 class GraphWidget;
+class Macro;
+class RecentFilesMenu;
+class VerificationDock;
 class dlgNovaMacro;
 class Group;
 class GroupDocument;
@@ -92,6 +96,13 @@ private slots:
     void on_actionFrence_triggered();
     void on_actionDeutsche_triggered();
     void on_actionSimulate_triggered();
+    void on_actionExportImage_triggered();
+    void on_actionPrint_triggered();
+    void on_actionFind_triggered();
+    void on_actionFindNext_triggered();
+    void on_actionFindPrevious_triggered();
+    void on_actionZoomActual_triggered();
+    void on_actionZoomFit_triggered();
 
 private:
     enum StatusLabel {
@@ -99,7 +110,7 @@ private:
         ReleaseLabel,
         SizeLabel,
         DescriptionLabel,
-        SpareLabel2,
+        ProblemsLabel,
         ZoomLabel,
         PressLabel,
         StatusLabelCount
@@ -112,6 +123,10 @@ private:
     void createCanvas();
     void connectCanvas();
     void createDifferencesDock();
+    void createVerificationDock();
+    void createFindField();
+    void createRecentFilesMenu();
+    void groupLanguageActions();
 
     Group* group() const;
     void updateActions();
@@ -119,6 +134,7 @@ private:
     void updateInfoDock();
     void updateTitle();
     void retranslate();
+    void tickLanguage(const QString& code);
 
     // Group commands.
     QMessageBox::StandardButton askSaveChanges();
@@ -126,6 +142,7 @@ private:
     bool createGroup(const QString& name, const QString& description);
     void attachDocument();
     bool openFile(const QString& path);
+    void openRecentFile(const QString& path);
     bool recover(std::unique_ptr<RecoveryCopy> copy);
     void buildDiagram();
     bool saveGroup();
@@ -153,6 +170,8 @@ private:
     void onSelectedItems(int count);
     void showSelection();
     void onEditShape(const QString& num);
+    void configureMacro(Macro* macro);
+    void showFinding(Macro* macro, const QString& rule);
 
     // Reference data.
     void loadReferenceData();
@@ -182,6 +201,9 @@ private:
     ReferenceLists lists;
     GraphWidget* graph = nullptr;
     DifferencesDock* differencesDock = nullptr;
+    VerificationDock* verificationDock = nullptr;
+    FindField* findField = nullptr;
+    RecentFilesMenu* recentFiles = nullptr;
     std::unique_ptr<FileGuard> fileGuard;
     std::unique_ptr<GroupDocument> document;
 };

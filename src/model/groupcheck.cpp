@@ -101,7 +101,7 @@ QList<GroupCheck::Finding> GroupCheck::findings() const
 GroupCheck::Finding GroupCheck::finding(const QString& rule, const Macro& macro,
                                         const QString& message)
 {
-    return {rule, macro.sigla(), macro.num(), message};
+    return {rule, macro.sigla(), macro.num(), message, &macro};
 }
 
 GroupCheck::Finding GroupCheck::fromNote(const ReadNote& note)

@@ -24,6 +24,9 @@ public:
         QString sigla;
         QString num;
         QString message;
+        // The macro found at fault, for a view that shows it; null for what
+        // the reading of the file noted. Not compared.
+        const Macro* macro = nullptr;
 
         bool operator==(const Finding& other) const
         {

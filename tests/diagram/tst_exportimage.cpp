@@ -1,4 +1,5 @@
 #include "diagram/exportimagecommand.h"
+#include "diagram/flowprinter.h"
 #include "model/group.h"
 #include "model/macro.h"
 #include "support/messagerecorder.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
 #include <QProcess>
 #include <QSvgRenderer>
 #include <QtTest>
@@ -70,6 +72,7 @@ private slots:
     void refused();
     void executable_data();
     void executable();
+    void printsOneLandscapePage();
 
 private:
     QString input(const QString& name) const { return env->filePath("in/" + name); }
@@ -375,6 +378,44 @@ void TestExportImage::executable()
             QCOMPARE(QImage(file).size(), size);
     }
     QCOMPARE(contentsOf(input("sample.mcx")), before);
+}
+
+// The PDF printer of the print dialog: one page, landscape, with the flow
+// drawn on it.
+void TestExportImage::printsOneLandscapePage()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(output("flow.pdf"));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    FlowPrinter::setUp(printer, *sample);
+    QVERIFY(FlowPrinter::print(printer, *sample, QDate(2024, 5, 13)));
+
+    const QByteArray pdf = contentsOf(output("flow.pdf"));
+    QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/"),
+             1);
+    static const QRegularExpression mediaBox(
+        QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+    const QRegularExpressionMatch box =
+        mediaBox.match(QString::fromLatin1(pdf.constData(), pdf.size()));
+    QVERIFY2(box.hasMatch(), pdf.mid(pdf.indexOf("/MediaBox"), 80).constData());
+    QVERIFY(box.captured(1).toDouble() > box.captured(2).toDouble());
+
+    // The sample, wider than the page, fills it across below the header.
+    QImage page(1188, 840, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        FlowPrinter::paint(painter, page.rect(), *sample, QDate(2024, 5, 13));
+    }
+    QRect flow;
+    for (int y = page.height() / 4; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (!isWhite(page.pixel(x, y)))
+                flow |= QRect(x, y, 1, 1);
+        }
+    }
+    QVERIFY2(flow.width() > 0.9 * page.width(), qPrintable(QString::number(flow.width())));
 }
 
 QTEST_MAIN(TestExportImage)

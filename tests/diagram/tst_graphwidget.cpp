@@ -1,13 +1,17 @@
-#include "support/canvasdriver.h"
+#include "commands/groupdocument.h"
+#include "commands/moveboxescommand.h"
 #include "diagram/edge.h"
 #include "diagram/graphwidget.h"
+#include "diagram/groupdiagram.h"
 #include "diagram/node.h"
 #include "diagram/sizegripitem.h"
 #include "model/group.h"
 #include "model/macro.h"
+#include "support/canvasdriver.h"
 
 #include <QGraphicsScene>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <algorithm>
@@ -54,6 +58,12 @@ private slots:
     void clearAllEmptiesTheDiagram();
     void zoomOutStopsAfterSevenSteps();
     void zoomInHasNoLimitAndCentresTheSelectedBox();
+    void ctrlWheelZoomsAroundTheMouse();
+    void fitToWindow_data();
+    void fitToWindow();
+    void tabWalksTheBoxes_data();
+    void tabWalksTheBoxes();
+    void sceneHoldsEveryBox();
     void pressAndReleaseSignals();
     void selectionFollowsClicks();
     void clicksMarkBoxes();
@@ -65,11 +75,14 @@ private slots:
 
 private:
     Node* load(const QString& sigla, const QPoint& pos, int type = 2);
+    // A document of boxes A, B, C... in a row, shown by the canvas.
+    void showDocument(const QString& siglas);
     // Boxes side by side, 300 apart from (100, 100).
     QList<Node*> loadRow(const QString& siglas);
 
     std::unique_ptr<ZorTest::CanvasDriver> driver;
     GraphWidget* canvas = nullptr;
+    std::unique_ptr<GroupDocument> document;
 };
 
 void TestGraphWidget::init()
@@ -81,6 +94,9 @@ void TestGraphWidget::init()
 
 void TestGraphWidget::cleanup()
 {
+    canvas->setDocument(nullptr);
+    canvas->clearAll();
+    document.reset();
     driver.reset();
     canvas = nullptr;
 }
@@ -90,6 +106,20 @@ Node* TestGraphWidget::load(const QString& sigla, const QPoint& pos, int type)
     canvas->loadSquare(sigla, QStringLiteral("N") + sigla, QStringLiteral("MACRO ") + sigla, type,
                        pos, 121, 81);
     return canvas->nodes().constLast();
+}
+
+void TestGraphWidget::showDocument(const QString& siglas)
+{
+    auto group = std::make_unique<Group>(QString(), QString());
+    for (int i = 0; i < siglas.size(); ++i) {
+        auto* macro = new Macro(QString::number(i + 1), "MACRO", "0", siglas.mid(i, 1), 2, false);
+        macro->setPosition(QPoint(100 + 300 * i, 100));
+        macro->setDimensions(GraphWidget::newBoxRect());
+        group->addMacro(macro);
+    }
+    document = std::make_unique<GroupDocument>(std::move(group));
+    canvas->setDocument(document.get());
+    GroupDiagram::build(*canvas, document->group());
 }
 
 QList<Node*> TestGraphWidget::loadRow(const QString& siglas)
@@ -301,6 +331,96 @@ void TestGraphWidget::zoomInHasNoLimitAndCentresTheSelectedBox()
     QCOMPARE(zooms.count(), 40);
     QCOMPARE(zooms.last().at(0).toInt(), 500);
     QCOMPARE(canvas->transform().m11(), canvas->scaleFactor());
+}
+
+void TestGraphWidget::ctrlWheelZoomsAroundTheMouse()
+{
+    const QPoint mouse(300, 200);
+    const QPointF under = canvas->mapToScene(mouse);
+    const auto turn = [&](Qt::KeyboardModifiers modifiers, int notches) {
+        QWheelEvent event(mouse, canvas->viewport()->mapToGlobal(mouse), QPoint(),
+                          QPoint(0, 120 * notches), Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(canvas->viewport(), &event);
+    };
+    turn(Qt::ControlModifier, 2);
+    QCOMPARE(qRound(canvas->scaleFactor() * 100), 120);
+    QVERIFY((QPointF(canvas->mapFromScene(under)) - mouse).manhattanLength() <= 2);
+    turn(Qt::ControlModifier, -20);
+    QCOMPARE(qRound(canvas->scaleFactor() * 100), 30);
+    turn(Qt::NoModifier, 1);
+    QCOMPARE(qRound(canvas->scaleFactor() * 100), 30);
+}
+
+void TestGraphWidget::fitToWindow_data()
+{
+    QTest::addColumn<QString>("siglas");
+    QTest::addColumn<int>("percent");
+
+    // The 800 x 600 canvas holds two boxes 300 apart at zoom 1.
+    QTest::newRow("small flow: zoom 1") << "AB" << 100;
+    QTest::newRow("wide flow") << "ABCD" << 75;
+    QTest::newRow("wider than the smallest zoom") << "ABCDEFGHIJKL" << 30;
+}
+
+void TestGraphWidget::fitToWindow()
+{
+    QFETCH(QString, siglas);
+    const QList<Node*> nodes = loadRow(siglas);
+    canvas->zoomIn();
+    canvas->fitToWindow();
+    QTEST(qRound(canvas->scaleFactor() * 100), "percent");
+    const QRectF shown = canvas->mapToScene(canvas->viewport()->rect()).boundingRect();
+    const QRectF flow =
+        nodes.constFirst()->sceneBoundingRect() | nodes.constLast()->sceneBoundingRect();
+    QCOMPARE(shown.contains(flow), siglas.size() < 12);
+
+    canvas->zoomToActualSize();
+    QCOMPARE(canvas->scaleFactor(), 1.0);
+}
+
+void TestGraphWidget::tabWalksTheBoxes_data()
+{
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("none, Tab") << "" << false << "A";
+    QTest::newRow("A, Tab") << "A" << false << "B";
+    QTest::newRow("last, Tab wraps") << "C" << false << "A";
+    QTest::newRow("none, Shift+Tab") << "" << true << "C";
+    QTest::newRow("first, Shift+Tab wraps") << "A" << true << "C";
+}
+
+void TestGraphWidget::tabWalksTheBoxes()
+{
+    QFETCH(QString, selected);
+    QFETCH(bool, backwards);
+    showDocument("ABC");
+    if (!selected.isEmpty())
+        canvas->findNode(selected)->setMarked(true);
+    QTest::keyClick(canvas, backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                    backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    const QList<Macro*> macros = canvas->selectedMacros();
+    QCOMPARE(macros.size(), 1);
+    QTEST(macros.constFirst()->sigla(), "expected");
+}
+
+void TestGraphWidget::sceneHoldsEveryBox()
+{
+    showDocument("AB");
+    Macro* a = document->group().macros().constFirst();
+    const QRect size = GraphWidget::newBoxRect();
+    document->push(new MoveBoxesCommand(*document, {{a, a->position(), size}},
+                                        {{a, QPoint(-500, -300), size}},
+                                        MoveBoxesCommand::Source::Drag));
+    QVERIFY(canvas->sceneRect().contains(canvas->nodeFor(a)->sceneBoundingRect()));
+    canvas->showTopLeft();
+    QVERIFY(canvas->mapToScene(canvas->viewport()->rect())
+                .boundingRect()
+                .contains(canvas->nodeFor(a)->sceneBoundingRect()));
+    document->undoStack()->undo();
+    QCOMPARE(canvas->sceneRect(), QRectF(0, 0, GraphWidget::SceneSize, GraphWidget::SceneSize));
 }
 
 void TestGraphWidget::pressAndReleaseSignals()

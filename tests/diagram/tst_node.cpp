@@ -77,11 +77,16 @@ void TestNode::textLines_data()
     QTest::addColumn<QString>("num");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
+    // Whether the box shows the name cut short.
+    QTest::addColumn<bool>("cut");
 
     const QString none;
-    QTest::newRow("filled") << "INI" << QString("12") << "INICIO DE VIAGEM"
-                            << "INI\n12\nINICIO DE VIAGEM";
-    QTest::newRow("empty") << none << none << none << "\n\n";
+    QTest::newRow("filled") << "INI" << QString("12") << "PARADA"
+                            << "INI\n12\nPARADA" << false;
+    const QString longName = "SOLICITACAO DE MANUTENCAO PREVENTIVA";
+    QTest::newRow("long name") << "MAN" << QString("30") << longName << "MAN\n30\n" + longName
+                               << true;
+    QTest::newRow("empty") << none << none << none << "\n\n" << false;
 }
 
 void TestNode::textLines()
@@ -96,6 +101,12 @@ void TestNode::textLines()
     node.setName(name);
     QTEST(node.text(), "text");
     QCOMPARE(qgraphicsitem_cast<Node*>(static_cast<QGraphicsItem*>(&node)), &node);
+    QCOMPARE(node.toolTip(), QString("%1 %2 - %3").arg(num, sigla, name));
+    const QString shown = node.shownName(canvas->font());
+    QFETCH(bool, cut);
+    QCOMPARE(shown != name, cut);
+    QCOMPARE(shown.endsWith(QChar(0x2026)), cut);
+    QVERIFY(QFontMetricsF(canvas->font()).horizontalAdvance(shown) <= node.rect().width());
 }
 
 void TestNode::snapping_data()

@@ -7,6 +7,8 @@
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsScene>
+#include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 using Handle = SizeGripItem::HandleItem;
@@ -27,6 +29,8 @@ private slots:
     void arrowsFollowTheResize();
     void handlesCatchUpWithOutsideRect();
     void handlesPaintOnlyWhileMarked();
+    void noHandleLeftOnTheScreen_data();
+    void noHandleLeftOnTheScreen();
     void handlePartOutsideTheBoxTakesDrags();
     void rectResizer();
     void gripWithoutParent();
@@ -217,6 +221,39 @@ void TestSizeGripItem::handlesPaintOnlyWhileMarked()
     node->setMarked(false);
     QCOMPARE(colourAt(outside), blank);
     QVERIFY(corner->flags() & QGraphicsItem::ItemSendsGeometryChanges);
+}
+
+// What the window shows after the repaints the toolkit chose, not a fresh
+// paint of everything.
+static QImage shownNow(QWidget* widget)
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    return widget->windowHandle()->screen()->grabWindow(widget->winId()).toImage();
+}
+
+void TestSizeGripItem::noHandleLeftOnTheScreen_data()
+{
+    // Clicks after the first box was marked.
+    QTest::addColumn<QVector<QPointF>>("clicks");
+    QTest::newRow("beside the box") << QVector<QPointF>{{400, 300}};
+    QTest::newRow("on another box") << QVector<QPointF>{{360, 140}};
+    QTest::newRow("back to the first box") << QVector<QPointF>{{360, 140}, {160, 140}};
+}
+
+void TestSizeGripItem::noHandleLeftOnTheScreen()
+{
+    QFETCH(QVector<QPointF>, clicks);
+    load("A", QPoint(100, 100));
+    load("B", QPoint(300, 100));
+    driver->click(QPointF(160, 140));
+    for (const QPointF& at : qAsConst(clicks)) {
+        shownNow(canvas);
+        driver->click(at);
+    }
+    const QImage shown = shownNow(canvas);
+    canvas->viewport()->repaint();
+    QCOMPARE(shownNow(canvas), shown);
 }
 
 void TestSizeGripItem::handlePartOutsideTheBoxTakesDrags()

@@ -4,9 +4,11 @@
 #include "support/modalanswer.h"
 #include "support/testenvironment.h"
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace ZorTest;
@@ -103,6 +105,7 @@ private slots:
     void maximumOfTwenty_data();
     void maximumOfTwenty();
     void keysInTheViolationTree();
+    void cutNamesShowInToolTips();
     void anchorRowTakesTheShortcut();
     void anchorQuestion_data();
     void anchorQuestion();
@@ -467,6 +470,38 @@ void TestDlgConfigMacroTabs::keysInTheViolationTree()
 
     QVERIFY(pressOk(dialog.get()));
     QCOMPARE(macro->violationReactions(), QList<quint8>{0x02});
+}
+
+void TestDlgConfigMacroTabs::cutNamesShowInToolTips()
+{
+    ConfigFixture fixture;
+    auto dialog = fixture.shown(fixture.add("10", "AB"));
+    QTreeWidget* violations = tree(dialog.get(), "treeViolation");
+    child<QTabWidget>(dialog.get(), "tabWidget")->setCurrentWidget(violations->parentWidget());
+    // The longest name.
+    QTreeWidgetItem* row = violations->topLevelItem(0);
+    for (int i = 1; i < violations->topLevelItemCount(); ++i) {
+        if (violations->topLevelItem(i)->text(0).size() > row->text(0).size())
+            row = violations->topLevelItem(i);
+    }
+    row->setExpanded(true);
+    const auto toolTipOver = [&](const QTreeWidgetItem* item) {
+        QToolTip::hideText();
+        // In the name's column, at its end.
+        const QPoint at(violations->columnViewportPosition(0) + violations->columnWidth(0) - 4,
+                        violations->visualItemRect(item).center().y());
+        QHelpEvent event(QEvent::ToolTip, at, violations->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(violations->viewport(), &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    // The columns share the tree's width.
+    dialog->resize(2400, dialog->height());
+    QCoreApplication::processEvents();
+    QCOMPARE(toolTipOver(row), QString());
+    dialog->resize(dialog->minimumSizeHint());
+    QCoreApplication::processEvents();
+    QCOMPARE(toolTipOver(row), row->text(0));
+    QCOMPARE(toolTipOver(row->child(0)), row->child(0)->text(0));
 }
 
 void TestDlgConfigMacroTabs::anchorRowTakesTheShortcut()

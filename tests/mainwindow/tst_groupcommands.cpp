@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QtTest>
 
@@ -290,6 +291,12 @@ void TestGroupCommands::diagramBuiltFromFile()
     }
     QVERIFY(flowEntries > 0);
     QCOMPARE(arrows, flowEntries);
+
+    // Another group is shown from its top-left corner.
+    canvas->centerOn(2900, 2900);
+    openThroughCommand(path);
+    QCOMPARE(canvas->horizontalScrollBar()->value(), canvas->horizontalScrollBar()->minimum());
+    QCOMPARE(canvas->verticalScrollBar()->value(), canvas->verticalScrollBar()->minimum());
 }
 
 void TestGroupCommands::fileFromCommandLineOpensAtFirstShow()

@@ -284,9 +284,22 @@ void TestLanguages::menuSwitchesLanguage()
     QCoreApplication::processEvents();
     QCOMPARE(window.language(), start);
     QVERIFY(fileMenuTitle(window) != texts.at(0));
+    // The language menu ticks the language shown.
+    const auto ticked = [&window] {
+        QStringList names;
+        for (const char* name : {"actionEnglish_2", "actionEspanhol_2", "actionPortugues",
+                                 "actionFrence", "actionDeutsche"}) {
+            if (action(window, QLatin1String(name))->isChecked())
+                names.append(QLatin1String(name));
+        }
+        return names;
+    };
+    QCOMPARE(ticked().size(), 1);
+    QVERIFY(ticked() != QStringList{actionName});
 
     action(window, actionName)->trigger();
     QCoreApplication::processEvents();
+    QCOMPARE(ticked(), QStringList{actionName});
     QCOMPARE(window.language(), code);
     QCOMPARE(fileMenuTitle(window), texts.at(0));
     QCOMPARE(action(window, QStringLiteral("actionNewMacro"))->text(), texts.at(1));

@@ -1,4 +1,6 @@
 #include "app/debuglogger.h"
+#include "commands/configuremacrocommand.h"
+#include "commands/groupdocument.h"
 #include "diagram/graphwidget.h"
 #include "diagram/node.h"
 #include "mainwindow/mainwindow.h"
@@ -237,6 +239,16 @@ void TestMainWindow::statusLabelsAndDeleteFollowTheCanvas()
     // The box's bounding rectangle: 121 x 81 and the pen's width.
     QCOMPARE(labels.at(2)->text(), QStringLiteral("82 x 122"));
     QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));
+    // A renaming and renumbering shows at once, and so does its undo.
+    Macro* ent = window.currentGroup()->findBySigla("ENT");
+    Macro renamed(*ent);
+    renamed.setName("ENTREGA");
+    renamed.setNum("12");
+    window.currentDocument()->push(
+        new ConfigureMacroCommand(*window.currentDocument(), ent, *ent, renamed));
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT ENTREGA 12"));
+    action(window, "actionUndo")->trigger();
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));
 
     action(window, "actionSelectAll")->trigger();
     QCOMPARE(labels.at(3)->text(), QStringLiteral("2 objetos selecionados"));
@@ -247,7 +259,7 @@ void TestMainWindow::statusLabelsAndDeleteFollowTheCanvas()
     action(window, "actionZoomMinus")->trigger();
     QCOMPARE(labels.at(5)->text(), QStringLiteral("90%"));
     QVERIFY(labels.at(0)->text().isEmpty());
-    QVERIFY(labels.at(4)->text().isEmpty());
+    QCOMPARE(labels.at(4)->text(), QStringLiteral("Nenhum problema"));
 
     // Delete removes the selected boxes only.
     const QPoint onCol =

@@ -1,0 +1,370 @@
+#include "commands/groupdocument.h"
+#include "diagram/graphwidget.h"
+#include "diagram/node.h"
+#include "io/samplegroups.h"
+#include "mainwindow/findfield.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/recentfilesmenu.h"
+#include "mainwindow/verificationdock.h"
+#include "model/group.h"
+#include "model/macro.h"
+#include "support/fakefiledialogs.h"
+#include "support/messagerecorder.h"
+#include "support/modalanswer.h"
+#include "support/testenvironment.h"
+
+#include <QAction>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTreeView>
+#include <QtTest>
+
+using ZorTest::TestEnvironment;
+
+// The verification dock, the search, the recent groups and the flow's
+// picture and printout, in the window over the sample group.
+class TestWindowTools : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void dockRowsAreTheCommandLineFindings();
+    void dockFollowsEditsUndoAndRedo();
+    void activatingAFinding_data();
+    void activatingAFinding();
+    void dockSwitchedFromTheOptionsMenu();
+    void findCyclesThroughTheMatches();
+    void recentGroupsNewestFirstAcrossARestart();
+    void exportDrawsWhatTheCommandLineDraws();
+    void printPreviewIsLandscape();
+
+private:
+    // Opens through "Carregar grupo"; faults.mcx asks to correct its
+    // characters, and is told no.
+    void open(const QString& name);
+    template <class T> T* child(const char* name) const
+    {
+        return window->findChild<T*>(QLatin1String(name));
+    }
+    VerificationDock* dock() const { return child<VerificationDock>("dockVerification"); }
+    QStringList dockRows() const;
+    // The acronym of the one selected box, when it is in the view.
+    QString shown() const;
+
+    std::unique_ptr<TestEnvironment> env;
+    MessageRecorder recorder;
+    FakeFileDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+};
+
+void TestWindowTools::initTestCase()
+{
+    env = std::make_unique<TestEnvironment>();
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zor"));
+    QSettings().clear();
+    QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
+    QVERIFY(SampleGroups::sample()->saveAs(env->filePath("sample.mcx")));
+    // Six rules broken, at six macros.
+    const std::unique_ptr<Group> group = SampleGroups::sample();
+    Macro* ini = group->findBySigla("INI");
+    ini->setForm(ini->form().replace(80, 20, "MOTORISTA & AJUDANTE"));
+    Macro* rei = group->findBySigla("REI");
+    rei->setForm(rei->form().replace(200, 10, "OBS: [cccc"));
+    group->findBySigla("REF")->setName("PARADA*REFEICAO");
+    group->findBySigla("DES")->setSigla("DESC");
+    group->findBySigla("ENT")->setShortcut("12");
+    Macro* col = group->findBySigla("COL");
+    col->setFlow(col->flow() << "XYZ");
+    col->setFlowNum(col->flowNum() << 0);
+    col->setFlowPos(col->flowPos() << 9);
+    QVERIFY(group->saveAs(env->filePath("faults.mcx")));
+}
+
+void TestWindowTools::init()
+{
+    window = std::make_unique<MainWindow>();
+    window->resize(1200, 800);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+void TestWindowTools::cleanup()
+{
+    ZorTest::closeAllModals();
+    if (window->currentDocument())
+        window->currentDocument()->markSaved();
+    window.reset();
+}
+
+void TestWindowTools::open(const QString& name)
+{
+    dialogs.answers = QStringList{env->filePath(name)};
+    if (name == QLatin1String("faults.mcx"))
+        ZorTest::answerBox(QStringLiteral("Não"));
+    child<QAction>("actionLoadGroup")->trigger();
+}
+
+QStringList TestWindowTools::dockRows() const
+{
+    QStringList rows;
+    for (const GroupCheck::Finding& f : dock()->findings())
+        rows.append(QStringList{f.rule, f.sigla, f.num, f.message}.join('|'));
+    return rows;
+}
+
+QString TestWindowTools::shown() const
+{
+    const QList<Macro*> selected = window->canvas()->selectedMacros();
+    if (selected.size() != 1)
+        return QStringLiteral("%1 selected").arg(selected.size());
+    GraphWidget* canvas = window->canvas();
+    const QRectF view = canvas->mapToScene(canvas->viewport()->rect()).boundingRect();
+    if (!view.contains(canvas->nodeFor(selected.constFirst())->sceneBoundingRect()))
+        return QStringLiteral("out of view");
+    return selected.constFirst()->sigla();
+}
+
+void TestWindowTools::dockRowsAreTheCommandLineFindings()
+{
+    QProcess check;
+    check.setWorkingDirectory(env->path());
+    check.start(TestEnvironment::executable(),
+                {"--check", "--format", "json", env->filePath("faults.mcx")});
+    QVERIFY(check.waitForFinished(30000));
+    const QJsonArray files =
+        QJsonDocument::fromJson(check.readAllStandardOutput()).object().value("files").toArray();
+    QStringList expected;
+    QSet<QString> rules;
+    for (const QJsonValue value : files.at(0).toObject().value("findings").toArray()) {
+        const QJsonObject f = value.toObject();
+        const QString rule = f.value("rule").toString();
+        expected.append(QStringList{rule, f.value("sigla").toString(), f.value("num").toString(),
+                                    f.value("message").toString()}
+                            .join('|'));
+        rules.insert(rule);
+    }
+    QVERIFY2(rules.size() >= 5, qPrintable(expected.join('\n')));
+
+    open("faults.mcx");
+    QCOMPARE(dockRows(), expected);
+    const auto labels =
+        window->statusBar()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(labels.at(4)->text(), QString("%1 problemas").arg(expected.size()));
+    QVERIFY(!window->currentGroup()->isModified());
+
+    open("sample.mcx");
+    QVERIFY(dock()->findings().isEmpty());
+    QCOMPARE(dock()->findChild<QLabel*>("lblVerification")->text(),
+             QString("O grupo não tem problemas."));
+}
+
+// A fix made in the configure dialog, undone and done again; a deletion.
+void TestWindowTools::dockFollowsEditsUndoAndRedo()
+{
+    open("faults.mcx");
+    const int before = dock()->findings().size();
+    const auto count = [this](const QString& rule) {
+        return dockRows().filter(QRegularExpression("^" + rule + "\\|")).size();
+    };
+    QCOMPARE(count("duplicate-shortcut"), 1);
+
+    ZorTest::answerNextModal([](QWidget* modal) {
+        auto* shortcut = modal->findChild<QLineEdit*>("edtShortcut");
+        shortcut->clear();
+        QTest::keyClicks(shortcut, "150");
+        QTest::mouseClick(modal->findChild<QPushButton*>("btnInsert"), Qt::LeftButton);
+    });
+    window->canvas()->showMacro(window->currentGroup()->findBySigla("ENT"));
+    QTest::keyClick(window->canvas(), Qt::Key_Return);
+    QVERIFY(dock()->isRefreshPending());
+    QTRY_COMPARE(count("duplicate-shortcut"), 0);
+    QCOMPARE(dock()->findings().size(), before - 1);
+
+    child<QAction>("actionUndo")->trigger();
+    QTRY_COMPARE(count("duplicate-shortcut"), 1);
+    child<QAction>("actionRedo")->trigger();
+    QTRY_COMPARE(count("duplicate-shortcut"), 0);
+
+    window->canvas()->showMacro(window->currentGroup()->findBySigla("COL"));
+    child<QAction>("actionDelete")->trigger();
+    QTRY_COMPARE(count("unknown-flow"), 0);
+}
+
+void TestWindowTools::activatingAFinding_data()
+{
+    QTest::addColumn<QString>("rule");
+    QTest::addColumn<QString>("sigla");
+    QTest::addColumn<bool>("configures");
+
+    QTest::newRow("unknown next macro") << "unknown-flow"
+                                        << "COL" << false;
+    QTest::newRow("duplicate shortcut") << "duplicate-shortcut"
+                                        << "ENT" << false;
+    QTest::newRow("refused character") << "characters"
+                                       << "INI" << true;
+    QTest::newRow("field marker") << "field-markers"
+                                  << "REI" << true;
+}
+
+void TestWindowTools::activatingAFinding()
+{
+    QFETCH(QString, rule);
+    open("faults.mcx");
+    const int row = dockRows().indexOf(QRegularExpression("^" + rule + "\\|.*"));
+    QVERIFY(row >= 0);
+    // Closes the dialog the activation opens, if any; left waiting, the
+    // answer must not close a later one.
+    auto opened = std::make_shared<QString>();
+    auto waiting = std::make_shared<bool>(true);
+    ZorTest::answerNextModal([opened, waiting](QWidget* modal) {
+        if (*waiting) {
+            *opened = modal->objectName();
+            modal->close();
+        }
+    });
+    auto* view = dock()->findChild<QTreeView*>("viewFindings");
+    const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
+    // What the window system sends: a click, then the double click.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    *waiting = false;
+    QTEST(*opened == QLatin1String("dlgConfigMacro"), "configures");
+    QTEST(shown(), "sigla");
+    QVERIFY(!window->currentGroup()->isModified());
+}
+
+void TestWindowTools::dockSwitchedFromTheOptionsMenu()
+{
+    QVERIFY(dock()->isVisible());
+    child<QAction>("actionVerification")->trigger();
+    // Remembered by the close.
+    QVERIFY(window->close());
+    init();
+    QVERIFY(!dock()->isVisible() && !child<QAction>("actionVerification")->isChecked());
+    child<QAction>("actionVerification")->trigger();
+    QVERIFY(dock()->isVisible());
+}
+
+void TestWindowTools::findCyclesThroughTheMatches()
+{
+    open("sample.mcx");
+    // Down and right: the matches must be brought into the view.
+    window->canvas()->zoomIn();
+    window->canvas()->zoomIn();
+    auto* field = child<FindField>("edtFind");
+    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(field->hasFocus());
+    QTest::keyClicks(field, "en");
+    // ABASTECIMENTO, ENTREGA, MANUTENCAO, EMERGENCIA, then round again.
+    QStringList seen{shown()};
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(i % 2 ? window.get() : static_cast<QWidget*>(field),
+                        i % 2 ? Qt::Key_F3 : Qt::Key_Return);
+        seen.append(shown());
+    }
+    QTest::keyClick(window.get(), Qt::Key_F3, Qt::ShiftModifier);
+    seen.append(shown());
+    QCOMPARE(seen, (QStringList{"ABS", "ENT", "MAN", "SOS", "ABS", "SOS"}));
+
+    QTest::keyClicks(field, "x");
+    QVERIFY(field->hasNoMatch());
+    QCOMPARE(window->statusBar()->currentMessage(), QString("Nenhuma macro encontrada"));
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QVERIFY(!field->hasNoMatch());
+}
+
+void TestWindowTools::recentGroupsNewestFirstAcrossARestart()
+{
+    QStringList paths;
+    for (int i = 1; i <= 10; ++i) {
+        paths.append(env->filePath(QString("g%1.mcx").arg(i)));
+        QVERIFY(QFile::copy(env->filePath("sample.mcx"), paths.last()));
+        if (i < 10)
+            open(QFileInfo(paths.last()).fileName());
+    }
+    // A save as puts its file first.
+    dialogs.answers = QStringList{paths.at(9)};
+    ZorTest::answerNextModal(
+        [](QWidget* modal) { modal->findChild<QPushButton*>("qpbOk")->click(); });
+    child<QAction>("actionSaveGroupAs")->trigger();
+    const auto choose = [this](const QString& path) {
+        for (QAction* action : child<RecentFilesMenu>("menuRecentFiles")->actions()) {
+            if (action->toolTip() == QDir::toNativeSeparators(path))
+                action->trigger();
+        }
+        QCoreApplication::processEvents();
+    };
+    // An entry chosen again goes to the top.
+    choose(paths.at(4));
+    QCOMPARE(window->currentGroup()->filePath(), paths.at(4));
+
+    cleanup();
+    init();
+    auto* menu = child<RecentFilesMenu>("menuRecentFiles");
+    QCOMPARE(menu->files(), (QStringList{paths.at(4), paths.at(9), paths.at(8), paths.at(7),
+                                         paths.at(6), paths.at(5), paths.at(3), paths.at(2)}));
+    QCOMPARE(menu->actions().first()->text(), QString("&1 g5.mcx"));
+
+    QVERIFY(QFile::remove(paths.at(9)));
+    ZorTest::SeenBox seen;
+    ZorTest::answerBox("OK", &seen);
+    choose(paths.at(9));
+    QCOMPARE(seen.text,
+             QString("O arquivo %1 não existe mais e foi retirado da lista.").arg(paths.at(9)));
+    QVERIFY(!menu->files().contains(paths.at(9)));
+    QCOMPARE(window->currentGroup(), nullptr);
+    child<QAction>("actionClearRecentFiles")->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(QSettings().value("MainWindow/recentFiles").toStringList().isEmpty());
+}
+
+void TestWindowTools::exportDrawsWhatTheCommandLineDraws()
+{
+    open("sample.mcx");
+    // Without a suffix: a PNG picture.
+    dialogs.answers = QStringList{env->filePath("window")};
+    child<QAction>("actionExportImage")->trigger();
+    QCOMPARE(dialogs.requests.constLast().filter,
+             QString("Imagem PNG (*.png);;Imagem SVG (*.svg)"));
+    const QImage fromWindow(env->filePath("window.png"));
+    QVERIFY(!fromWindow.isNull());
+
+    QProcess command;
+    command.setWorkingDirectory(env->path());
+    command.start(TestEnvironment::executable(),
+                  {"--export-image", env->filePath("sample.mcx"), env->filePath("command.png")});
+    QVERIFY(command.waitForFinished(30000));
+    QCOMPARE(command.exitCode(), 0);
+    QCOMPARE(fromWindow, QImage(env->filePath("command.png")));
+}
+
+void TestWindowTools::printPreviewIsLandscape()
+{
+    open("sample.mcx");
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    ZorTest::answerNextModal([&orientation](QWidget* modal) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
+        QVERIFY(preview);
+        orientation = preview->printer()->pageLayout().orientation();
+        preview->reject();
+    });
+    child<QAction>("actionPrint")->trigger();
+    QCOMPARE(orientation, QPageLayout::Landscape);
+}
+
+QTEST_MAIN(TestWindowTools)
+#include "tst_windowtools.moc"
