@@ -162,6 +162,43 @@ std::unique_ptr<Group> generate(int macroCount)
     return group;
 }
 
+std::unique_ptr<Group> generateFlow(int macroCount, int nextCount)
+{
+    auto group = std::make_unique<Group>(QStringLiteral("FLUXO %1").arg(macroCount), QString());
+    group->setCreationDate(QStringLiteral("2024/06/01 12:00:00"));
+    for (int index = 0; index < macroCount; ++index) {
+        const QString number = QString::number(index + 1);
+        auto* macro = new Macro(number, QStringLiteral("MACRO %1").arg(index + 1), number,
+                                siglaAt(index), index % 7, false);
+        QList<int> next;
+        for (int step = 1; next.size() < nextCount && index + step < macroCount; ++step) {
+            const int target = qMin(macroCount - 1, index + step + (index + step) % 3);
+            if (!next.contains(target))
+                next.append(target);
+        }
+        // Every tenth macro leads back to one about a quarter of the way
+        // before it, as a return to an earlier stage does.
+        if (index % 10 == 9 && !next.isEmpty() && !next.contains(index / 4))
+            next.last() = index / 4;
+        QStringList flow;
+        QList<quint16> flowNum;
+        QList<quint16> flowPos;
+        for (int target : qAsConst(next)) {
+            flowPos.append(quint16(flow.size()));
+            flow.append(siglaAt(target));
+            flowNum.append(quint16(target + 1));
+        }
+        macro->setFlow(flow);
+        macro->setFlowNum(flowNum);
+        macro->setFlowPos(flowPos);
+        macro->setPosition(QPoint(GridOrigin + index * GridStep, GridOrigin));
+        macro->setDimensions(QRect(0, 0, BoxWidth, BoxHeight));
+        group->addMacro(macro);
+    }
+    group->setModified(false);
+    return group;
+}
+
 void revise(Group& group)
 {
     const QList<Macro*> macros = group.macros();

@@ -23,6 +23,11 @@ constexpr int FlowEntries = 10;
 constexpr int Violations = 20;
 
 std::unique_ptr<Group> generate(int macroCount);
+// A flow as one is first drawn: each macro followed by nextCount others,
+// mostly the next few in the list, every tenth one also leading back to an
+// earlier macro; the boxes in one row, as the editor places new ones. No
+// forms nor violations: only the flow counts here.
+std::unique_ptr<Group> generateFlow(int macroCount, int nextCount);
 // The same group a month later, as an office revises it: some macros
 // renamed, violation times and reactions, forms, confirmation texts and next
 // macros edited here and there, three macros replaced by new ones under their

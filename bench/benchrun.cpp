@@ -20,6 +20,7 @@
 #include "diagram/edge.h"
 #include "diagram/graphwidget.h"
 #include "diagram/node.h"
+#include "mainwindow/boxarranger.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/verificationdock.h"
 #include "model/group.h"
@@ -28,10 +29,12 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFile>
 #include <QGraphicsScene>
 #include <QJsonDocument>
 #include <QThread>
+#include <QTimer>
 
 namespace {
 
@@ -70,8 +73,17 @@ QString BenchRun::revisedPath() const
     return QDir(m_folder).filePath(QStringLiteral("bench-%1-revised.mcx").arg(LargeGroup));
 }
 
+QString BenchRun::flowPath() const
+{
+    return QDir(m_folder).filePath(QStringLiteral("bench-%1-flow.mcx").arg(FlowGroup));
+}
+
 bool BenchRun::writeGroups(QString* error)
 {
+    if (!BenchGroups::generateFlow(FlowGroup, FlowNext)->saveAs(flowPath())) {
+        *error = QStringLiteral("cannot write %1").arg(flowPath());
+        return false;
+    }
     const std::unique_ptr<Group> revised = BenchGroups::generate(LargeGroup);
     BenchGroups::revise(*revised);
     if (!revised->saveAs(revisedPath())) {
@@ -472,6 +484,74 @@ void BenchRun::measureCheckRefresh()
     m_driver->closeGroup();
 }
 
+double BenchRun::arrangeOnce(double* maxStallMs)
+{
+    auto* arranger = m_driver->window().findChild<BoxArranger*>();
+    if (!arranger)
+        qFatal("zor-bench: the window has no arranger");
+    QEventLoop loop;
+    bool moved = false;
+    bool finished = false;
+    const QMetaObject::Connection connection =
+        QObject::connect(arranger, &BoxArranger::finished, &loop, [&](bool boxesMoved) {
+            moved = boxesMoved;
+            finished = true;
+            loop.quit();
+        });
+    // Ticks as often as the event loop can serve it without spinning: a gap
+    // longer than the interval is a time the window could not answer.
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    ticker.setInterval(2);
+    const Stopwatch watch;
+    double lastTurn = 0;
+    double longest = 0;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const double now = watch.elapsedMs();
+        longest = qMax(longest, now - lastTurn);
+        lastTurn = now;
+    });
+    ticker.start();
+    m_driver->arrange();
+    if (!finished)
+        loop.exec();
+    const double ms = watch.elapsedMs();
+    QObject::disconnect(connection);
+    // The paint of the boxes in their new places is part of the wait.
+    lastTurn = qMax(lastTurn, ms);
+    WindowDriver::settle();
+    longest = qMax(longest, watch.elapsedMs() - lastTurn);
+    if (!moved)
+        qFatal("zor-bench: Organizar caixas moved no box");
+    *maxStallMs = qMax(*maxStallMs, longest);
+    return ms;
+}
+
+void BenchRun::measureArrangeOf(const QString& path, int macroCount, Samples* times)
+{
+    m_driver->closeGroup();
+    WindowDriver::settle();
+    m_driver->open(path);
+    WindowDriver::settle();
+    checkOpen(macroCount);
+    for (int run = 0; run <= m_runs; ++run) {
+        const double ms = arrangeOnce(&m_arrangeStallMs);
+        m_driver->undo();
+        WindowDriver::settle();
+        if (run > 0)
+            times->add(ms);
+    }
+    m_driver->closeGroup();
+}
+
+void BenchRun::measureArrange()
+{
+    m_arrangeStallMs = 0;
+    measureArrangeOf(flowPath(), FlowGroup, &m_arrange150);
+    restoreFile(LargeGroup);
+    measureArrangeOf(pathOf(LargeGroup), LargeGroup, &m_arrange999);
+}
+
 void BenchRun::summarise()
 {
     const auto ratio = [](const Samples& a, const Samples& b) {
@@ -547,6 +627,16 @@ void BenchRun::summarise()
                   QStringLiteral("verification dock refresh, 999 macros, after one configure"), 50);
         r.addNote(QStringLiteral("check.findings"), m_checkFindings,
                   QStringLiteral("findings of the 999-macro group"));
+    }
+    if (m_arrange150.count() > 0) {
+        r.addTime(QStringLiteral("arrange.150.ms"), m_arrange150,
+                  QStringLiteral("Organizar caixas, 150 macros with 3 next each, until applied"),
+                  1000);
+        r.addTime(QStringLiteral("arrange.999.ms"), m_arrange999,
+                  QStringLiteral("Organizar caixas, 999 macros with 10 next each, until applied"),
+                  5000);
+        r.addValue(QStringLiteral("arrange.max_stall_ms"), m_arrangeStallMs, 100,
+                   QStringLiteral("longest wait between two event-loop turns while arranging"));
     }
 
     r.addNote(QStringLiteral("cores"), QThread::idealThreadCount(),

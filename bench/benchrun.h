@@ -24,6 +24,9 @@ class BenchRun
 public:
     static constexpr int SmallGroup = 100;
     static constexpr int LargeGroup = 999;
+    // The flow "Organizar caixas" is timed on besides the large group.
+    static constexpr int FlowGroup = 150;
+    static constexpr int FlowNext = 3;
 
     BenchRun(const QString& folder, int runs, ModalGuard& guard);
     ~BenchRun();
@@ -52,6 +55,7 @@ public:
     void measureParallelCheck();
     // The verification dock checking the group again after one configure.
     void measureCheckRefresh();
+    void measureArrange();
     // Fills the report from the figures taken.
     void summarise();
 
@@ -60,6 +64,12 @@ public:
 private:
     QString pathOf(int macroCount) const;
     QString revisedPath() const;
+    QString flowPath() const;
+    // "Organizar caixas" on the open group until its command is applied and
+    // the window has painted; the longest wait between two turns of the
+    // event loop meanwhile goes to maxStallMs.
+    double arrangeOnce(double* maxStallMs);
+    void measureArrangeOf(const QString& path, int macroCount, Samples* times);
     void restoreFile(int macroCount) const;
     void openFresh(int macroCount);
     void checkOpen(int macroCount) const;
@@ -96,6 +106,8 @@ private:
     double m_undoMemoryMb = -1;
     Samples m_repaint1, m_repaint1Floor, m_repaintMin, m_repaintMinFloor;
     Samples m_diff, m_diffCompare;
+    Samples m_arrange150, m_arrange999;
+    double m_arrangeStallMs = -1;
     int m_diffMacros = 0;
     Samples m_check[2];
     Samples m_dragSteps, m_zoomSteps;

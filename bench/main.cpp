@@ -38,8 +38,9 @@ const QStringList& measurements()
     static const QStringList names{
         QStringLiteral("open"),      QStringLiteral("save"),    QStringLiteral("delete"),
         QStringLiteral("undo"),      QStringLiteral("repaint"), QStringLiteral("diff"),
-        QStringLiteral("check"),     QStringLiteral("drag"),    QStringLiteral("zoom"),
-        QStringLiteral("configure"), QStringLiteral("startup"), QStringLiteral("parallel")};
+        QStringLiteral("check"),     QStringLiteral("arrange"), QStringLiteral("drag"),
+        QStringLiteral("zoom"),      QStringLiteral("configure"), QStringLiteral("startup"),
+        QStringLiteral("parallel")};
     return names;
 }
 
@@ -76,7 +77,8 @@ void printUsage(FILE* stream)
                  "  --tsv        one \"figure<TAB>value\" line per figure\n"
                  "  --runs N     runs per figure after a warm-up (default %d, at least %d)\n"
                  "  --only WHAT  for a profiler: take only open, save, delete, undo, repaint,\n"
-                 "               diff, check, drag, zoom, configure, startup or parallel\n",
+                 "               diff, check, arrange, drag, zoom, configure, startup or\n"
+                 "               parallel\n",
                  DefaultRuns, MinimumRuns);
 }
 
@@ -165,6 +167,8 @@ int main(int argc, char* argv[])
         run.measureCheck();
         run.measureCheckRefresh();
     }
+    if (wanted("arrange"))
+        run.measureArrange();
     if (wanted("drag"))
         run.measureDrag();
     if (wanted("zoom"))

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QWidget>
 
 ModalGuard::ModalGuard(QObject* parent) : QObject(parent)
@@ -14,7 +15,9 @@ ModalGuard::ModalGuard(QObject* parent) : QObject(parent)
 void ModalGuard::check()
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || (m_allowed && modal->metaObject()->inherits(m_allowed)))
+    // A progress dialog asks nothing: the work it shows goes on.
+    if (!modal || qobject_cast<QProgressDialog*>(modal) ||
+        (m_allowed && modal->metaObject()->inherits(m_allowed)))
         return;
     const auto* box = qobject_cast<QMessageBox*>(modal);
     m_seen.append(modal->windowTitle() + QStringLiteral(": ") + (box ? box->text() : QString()));

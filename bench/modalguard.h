@@ -5,10 +5,10 @@
 #include <QTimer>
 
 // A message box or dialog left open would stop the benchmark for good under
-// the offscreen platform: this closes any modal window it sees and keeps
-// its text, so that the run reports it and fails instead of hanging. A
-// measurement that opens a dialog on purpose names its class while it
-// drives it.
+// the offscreen platform: this closes any modal window it sees (a progress
+// dialog aside) and keeps its text, so that the run reports it and fails
+// instead of hanging. A measurement that opens a dialog on purpose names its
+// class while it drives it.
 class ModalGuard : public QObject
 {
     Q_OBJECT

@@ -86,6 +86,11 @@ void WindowDriver::undo()
     trigger("on_actionUndo_triggered");
 }
 
+void WindowDriver::arrange()
+{
+    trigger("on_actionArrange_triggered");
+}
+
 void WindowDriver::zoomOutFully()
 {
     double previous = -1;

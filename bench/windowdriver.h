@@ -36,6 +36,8 @@ public:
     void deleteSelected();
     // "Desfazer".
     void undo();
+    // "Organizar caixas": starts it and returns, as the window does.
+    void arrange();
     // "Zoom -" until it no longer acts, or "Zoom +" back to 1.0.
     void zoomOutFully();
     void zoomToOne();

@@ -16,6 +16,29 @@
     </message>
 </context>
 <context>
+    <name>BoxArranger</name>
+    <message>
+        <source>Organizando as caixas pelo fluxo...</source>
+        <translation>Die Kästen werden nach dem Ablauf angeordnet...</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Organizar caixas</source>
+        <translation>Kästen anordnen</translation>
+    </message>
+    <message>
+        <source>A organização das caixas foi descartada: o grupo mudou enquanto ela era calculada.</source>
+        <translation>Die Anordnung der Kästen wurde verworfen: Die Gruppe hat sich während der Berechnung geändert.</translation>
+    </message>
+    <message>
+        <source>As caixas já estão organizadas.</source>
+        <translation>Die Kästen sind bereits angeordnet.</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -1065,11 +1088,11 @@ estas alterações?</source>
     </message>
     <message>
         <source>100%</source>
-        <translation>100 %</translation>
+        <translation>100&#xa0;%</translation>
     </message>
     <message>
         <source>Zoom 100% (Ctrl+1)</source>
-        <translation>Zoom 100 % (Ctrl+1)</translation>
+        <translation>Zoom 100&#xa0;% (Ctrl+1)</translation>
     </message>
     <message>
         <source>Ctrl+1</source>
@@ -1094,6 +1117,18 @@ estas alterações?</source>
     <message>
         <source>Nenhuma macro encontrada</source>
         <translation>Kein Makro gefunden</translation>
+    </message>
+    <message>
+        <source>&amp;Organizar caixas</source>
+        <translation>Kästen &amp;anordnen</translation>
+    </message>
+    <message>
+        <source>Organizar as caixas pelo fluxo, de cima para baixo; com caixas selecionadas, só elas (Ctrl+L)</source>
+        <translation>Die Kästen nach dem Ablauf von oben nach unten anordnen; sind Kästen ausgewählt, nur diese (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1190,10 @@ estas alterações?</source>
     <message>
         <source>Mover caixa %1</source>
         <translation>Kasten %1 verschieben</translation>
+    </message>
+    <message>
+        <source>Organizar caixas</source>
+        <translation>Kästen anordnen</translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2209,10 @@ Das Feld „Taste“ muss größer als null und kleiner als 249 sein.</translati
     <message>
         <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
         <translation>Schritte von --simulate, einer pro Zeile: open N, field K TEXT, send, next FK, back, screen.</translation>
+    </message>
+    <message>
+        <source>With --convert or --export-image: lay the boxes out by their flow first, top to bottom.</source>
+        <translation>Mit --convert oder --export-image: die Kästen zuerst nach dem Ablauf von oben nach unten anordnen.</translation>
     </message>
     <message>
         <source>With --check: how many files are read and checked at once (default: one per processor core).</source>

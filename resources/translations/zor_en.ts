@@ -16,6 +16,29 @@
     </message>
 </context>
 <context>
+    <name>BoxArranger</name>
+    <message>
+        <source>Organizando as caixas pelo fluxo...</source>
+        <translation>Arranging the boxes by their flow...</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Organizar caixas</source>
+        <translation>Arrange boxes</translation>
+    </message>
+    <message>
+        <source>A organização das caixas foi descartada: o grupo mudou enquanto ela era calculada.</source>
+        <translation>The arrangement of the boxes was dropped: the group changed while it was being worked out.</translation>
+    </message>
+    <message>
+        <source>As caixas já estão organizadas.</source>
+        <translation>The boxes are arranged already.</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -1095,6 +1118,18 @@ these changes?</translation>
         <source>Nenhuma macro encontrada</source>
         <translation>No macro found</translation>
     </message>
+    <message>
+        <source>&amp;Organizar caixas</source>
+        <translation>&amp;Arrange boxes</translation>
+    </message>
+    <message>
+        <source>Organizar as caixas pelo fluxo, de cima para baixo; com caixas selecionadas, só elas (Ctrl+L)</source>
+        <translation>Arrange the boxes by their flow, top to bottom; with boxes selected, only those (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
 </context>
 <context>
     <name>McrReader</name>
@@ -1155,6 +1190,10 @@ these changes?</translation>
     <message>
         <source>Mover caixa %1</source>
         <translation>Move box %1</translation>
+    </message>
+    <message>
+        <source>Organizar caixas</source>
+        <translation>Arrange boxes</translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2209,10 @@ The &apos;Hotkey&apos; field must be greater than zero and less than 249.</trans
     <message>
         <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
         <translation>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</translation>
+    </message>
+    <message>
+        <source>With --convert or --export-image: lay the boxes out by their flow first, top to bottom.</source>
+        <translation>With --convert or --export-image: lay the boxes out by their flow first, top to bottom.</translation>
     </message>
     <message>
         <source>With --check: how many files are read and checked at once (default: one per processor core).</source>

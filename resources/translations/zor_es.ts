@@ -16,6 +16,29 @@
     </message>
 </context>
 <context>
+    <name>BoxArranger</name>
+    <message>
+        <source>Organizando as caixas pelo fluxo...</source>
+        <translation>Organizando las cajas según el flujo...</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Organizar caixas</source>
+        <translation>Organizar cajas</translation>
+    </message>
+    <message>
+        <source>A organização das caixas foi descartada: o grupo mudou enquanto ela era calculada.</source>
+        <translation>La organización de las cajas se descartó: el grupo cambió mientras se calculaba.</translation>
+    </message>
+    <message>
+        <source>As caixas já estão organizadas.</source>
+        <translation>Las cajas ya están organizadas.</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -1095,6 +1118,18 @@ estos cambios?</translation>
         <source>Nenhuma macro encontrada</source>
         <translation>Ninguna macro encontrada</translation>
     </message>
+    <message>
+        <source>&amp;Organizar caixas</source>
+        <translation>&amp;Organizar cajas</translation>
+    </message>
+    <message>
+        <source>Organizar as caixas pelo fluxo, de cima para baixo; com caixas selecionadas, só elas (Ctrl+L)</source>
+        <translation>Organizar las cajas según el flujo, de arriba abajo; con cajas seleccionadas, solo esas (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
 </context>
 <context>
     <name>McrReader</name>
@@ -1155,6 +1190,10 @@ estos cambios?</translation>
     <message>
         <source>Mover caixa %1</source>
         <translation>Mover caja %1</translation>
+    </message>
+    <message>
+        <source>Organizar caixas</source>
+        <translation>Organizar cajas</translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2209,10 @@ El campo «Atajo» debe ser mayor que cero y menor que 249.</translation>
     <message>
         <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
         <translation>Pasos de --simulate, uno por línea: open N, field K TEXT, send, next FK, back, screen.</translation>
+    </message>
+    <message>
+        <source>With --convert or --export-image: lay the boxes out by their flow first, top to bottom.</source>
+        <translation>Con --convert o --export-image: organiza antes las cajas según el flujo, de arriba abajo.</translation>
     </message>
     <message>
         <source>With --check: how many files are read and checked at once (default: one per processor core).</source>

@@ -12,7 +12,30 @@
     <name>AnchorSettings</name>
     <message>
         <source>%1: o valor &quot;%2&quot; da chave &quot;%3&quot; da seção &quot;ancora&quot; não é um número de 0 a %4 e foi ignorado.</source>
-        <translation>%1 : la valeur &quot;%2&quot; de la clé &quot;%3&quot; de la section &quot;ancora&quot; n’est pas un nombre de 0 à %4 et a été ignorée.</translation>
+        <translation>%1&#xa0;: la valeur &quot;%2&quot; de la clé &quot;%3&quot; de la section &quot;ancora&quot; n’est pas un nombre de 0 à %4 et a été ignorée.</translation>
+    </message>
+</context>
+<context>
+    <name>BoxArranger</name>
+    <message>
+        <source>Organizando as caixas pelo fluxo...</source>
+        <translation>Organisation des boîtes selon le flux...</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Organizar caixas</source>
+        <translation>Organiser les boîtes</translation>
+    </message>
+    <message>
+        <source>A organização das caixas foi descartada: o grupo mudou enquanto ela era calculada.</source>
+        <translation>L’organisation des boîtes a été abandonnée : le groupe a changé pendant son calcul.</translation>
+    </message>
+    <message>
+        <source>As caixas já estão organizadas.</source>
+        <translation>Les boîtes sont déjà organisées.</translation>
     </message>
 </context>
 <context>
@@ -37,7 +60,7 @@
     <name>ConvertCommand</name>
     <message>
         <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
-        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même : </translation>
+        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même&#xa0;: </translation>
     </message>
     <message>
         <source>Não foi possível abrir o arquivo </source>
@@ -299,11 +322,11 @@
     </message>
     <message>
         <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
-        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même : </translation>
+        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même&#xa0;: </translation>
     </message>
     <message>
         <source>A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.</source>
-        <translation>L’image aurait %1 x %2 pixels ; le maximum est de %3 pixels au total.</translation>
+        <translation>L’image aurait %1 x %2 pixels&#xa0;; le maximum est de %3 pixels au total.</translation>
     </message>
 </context>
 <context>
@@ -408,7 +431,7 @@
     </message>
     <message>
         <source>Procurar macro por número, sigla ou nome (Ctrl+F); F3: próxima</source>
-        <translation>Chercher une macro par numéro, sigle ou nom (Ctrl+F) ; F3 : suivante</translation>
+        <translation>Chercher une macro par numéro, sigle ou nom (Ctrl+F)&#xa0;; F3&#xa0;: suivante</translation>
     </message>
 </context>
 <context>
@@ -484,7 +507,7 @@
     </message>
     <message>
         <source>O arquivo %1 está danificado; foi lido assim mesmo:</source>
-        <translation>Le fichier %1 est endommagé ; il a été lu malgré tout :</translation>
+        <translation>Le fichier %1 est endommagé&#xa0;; il a été lu malgré tout&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -555,7 +578,7 @@
     </message>
     <message>
         <source>Macro com análise de âncora e atalho %1: uma macro com a violação de âncora não tem atalho.</source>
-        <translation>Macro avec analyse d’ancre et raccourci %1 : une macro avec la violation d’ancre n’a pas de raccourci.</translation>
+        <translation>Macro avec analyse d’ancre et raccourci %1&#xa0;: une macro avec la violation d’ancre n’a pas de raccourci.</translation>
     </message>
 </context>
 <context>
@@ -585,18 +608,18 @@
     </message>
     <message>
         <source>O arquivo tem %1 bytes; um grupo de macros não passa de %2 bytes.</source>
-        <translation>Le fichier fait %1 octets ; un groupe de macros ne dépasse pas %2 octets.</translation>
+        <translation>Le fichier fait %1 octets&#xa0;; un groupe de macros ne dépasse pas %2 octets.</translation>
     </message>
 </context>
 <context>
     <name>MacroJson</name>
     <message>
         <source>O valor %1 de &quot;%2&quot; não é um número inteiro; lido como %3.</source>
-        <translation>La valeur %1 de &quot;%2&quot; n’est pas un nombre entier ; lue comme %3.</translation>
+        <translation>La valeur %1 de &quot;%2&quot; n’est pas un nombre entier&#xa0;; lue comme %3.</translation>
     </message>
     <message>
         <source>O valor %1 de &quot;%2&quot; está fora do intervalo de %3 a %4; lido como %5.</source>
-        <translation>La valeur %1 de &quot;%2&quot; est hors de l’intervalle de %3 à %4 ; lue comme %5.</translation>
+        <translation>La valeur %1 de &quot;%2&quot; est hors de l’intervalle de %3 à %4&#xa0;; lue comme %5.</translation>
     </message>
 </context>
 <context>
@@ -1065,11 +1088,11 @@ ces modifications&#xa0;?</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation>100 %</translation>
+        <translation>100&#xa0;%</translation>
     </message>
     <message>
         <source>Zoom 100% (Ctrl+1)</source>
-        <translation>Zoom 100 % (Ctrl+1)</translation>
+        <translation>Zoom 100&#xa0;% (Ctrl+1)</translation>
     </message>
     <message>
         <source>Ctrl+1</source>
@@ -1095,6 +1118,18 @@ ces modifications&#xa0;?</translation>
         <source>Nenhuma macro encontrada</source>
         <translation>Aucune macro trouvée</translation>
     </message>
+    <message>
+        <source>&amp;Organizar caixas</source>
+        <translation>&amp;Organiser les boîtes</translation>
+    </message>
+    <message>
+        <source>Organizar as caixas pelo fluxo, de cima para baixo; com caixas selecionadas, só elas (Ctrl+L)</source>
+        <translation>Organiser les boîtes selon le flux, de haut en bas ; avec des boîtes sélectionnées, seulement celles-ci (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
 </context>
 <context>
     <name>McrReader</name>
@@ -1108,11 +1143,11 @@ ces modifications&#xa0;?</translation>
     </message>
     <message>
         <source>O arquivo tem %1 bytes, menos que os %2 do cabeçalho: o grupo fica vazio.</source>
-        <translation>Le fichier fait %1 octets, moins que les %2 de l’en-tête : le groupe reste vide.</translation>
+        <translation>Le fichier fait %1 octets, moins que les %2 de l’en-tête&#xa0;: le groupe reste vide.</translation>
     </message>
     <message>
         <source>Sobram %1 bytes depois do último registro completo; foram ignorados.</source>
-        <translation>Il reste %1 octets après le dernier enregistrement complet ; ils ont été ignorés.</translation>
+        <translation>Il reste %1 octets après le dernier enregistrement complet&#xa0;; ils ont été ignorés.</translation>
     </message>
     <message>
         <source>A versão %1 é mais nova que a de qualquer arquivo .mcr.</source>
@@ -1131,11 +1166,11 @@ ces modifications&#xa0;?</translation>
     <name>McxReader</name>
     <message>
         <source>Erro de sintaxe JSON na linha %1, coluna %2 (byte %3): %4.</source>
-        <translation>Erreur de syntaxe JSON à la ligne %1, colonne %2 (octet %3) : %4.</translation>
+        <translation>Erreur de syntaxe JSON à la ligne %1, colonne %2 (octet %3)&#xa0;: %4.</translation>
     </message>
     <message>
         <source>A versão do arquivo, %1, não pôde ser lida; o arquivo é lido no formato atual.</source>
-        <translation>La version du fichier, %1, n’a pas pu être lue ; le fichier est lu dans le format actuel.</translation>
+        <translation>La version du fichier, %1, n’a pas pu être lue&#xa0;; le fichier est lu dans le format actuel.</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1190,10 @@ ces modifications&#xa0;?</translation>
     <message>
         <source>Mover caixa %1</source>
         <translation>Déplacer la boîte %1</translation>
+    </message>
+    <message>
+        <source>Organizar caixas</source>
+        <translation>Organiser les boîtes</translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2209,10 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
     <message>
         <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
         <translation>Étapes de --simulate, une par ligne&#xa0;: open N, field K TEXT, send, next FK, back, screen.</translation>
+    </message>
+    <message>
+        <source>With --convert or --export-image: lay the boxes out by their flow first, top to bottom.</source>
+        <translation>Avec --convert ou --export-image : organise d’abord les boîtes selon le flux, de haut en bas.</translation>
     </message>
     <message>
         <source>With --check: how many files are read and checked at once (default: one per processor core).</source>

@@ -16,6 +16,29 @@
     </message>
 </context>
 <context>
+    <name>BoxArranger</name>
+    <message>
+        <source>Organizando as caixas pelo fluxo...</source>
+        <translation>Organizando as caixas pelo fluxo...</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Organizar caixas</source>
+        <translation>Organizar caixas</translation>
+    </message>
+    <message>
+        <source>A organização das caixas foi descartada: o grupo mudou enquanto ela era calculada.</source>
+        <translation>A organização das caixas foi descartada: o grupo mudou enquanto ela era calculada.</translation>
+    </message>
+    <message>
+        <source>As caixas já estão organizadas.</source>
+        <translation>As caixas já estão organizadas.</translation>
+    </message>
+</context>
+<context>
     <name>CheckCommand</name>
     <message>
         <source>Não foi possível abrir o arquivo.</source>
@@ -1095,6 +1118,18 @@ estas alterações?</translation>
         <source>Nenhuma macro encontrada</source>
         <translation>Nenhuma macro encontrada</translation>
     </message>
+    <message>
+        <source>&amp;Organizar caixas</source>
+        <translation>&amp;Organizar caixas</translation>
+    </message>
+    <message>
+        <source>Organizar as caixas pelo fluxo, de cima para baixo; com caixas selecionadas, só elas (Ctrl+L)</source>
+        <translation>Organizar as caixas pelo fluxo, de cima para baixo; com caixas selecionadas, só elas (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
 </context>
 <context>
     <name>McrReader</name>
@@ -1155,6 +1190,10 @@ estas alterações?</translation>
     <message>
         <source>Mover caixa %1</source>
         <translation>Mover caixa %1</translation>
+    </message>
+    <message>
+        <source>Organizar caixas</source>
+        <translation>Organizar caixas</translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2209,10 @@ O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</translation
     <message>
         <source>Steps of --simulate, one a line: open N, field K TEXT, send, next FK, back, screen.</source>
         <translation>Passos de --simulate, um por linha: open N, field K TEXT, send, next FK, back, screen.</translation>
+    </message>
+    <message>
+        <source>With --convert or --export-image: lay the boxes out by their flow first, top to bottom.</source>
+        <translation>Com --convert ou --export-image: organiza antes as caixas pelo fluxo, de cima para baixo.</translation>
     </message>
     <message>
         <source>With --check: how many files are read and checked at once (default: one per processor core).</source>

@@ -72,6 +72,10 @@ struct Options
         QCoreApplication::translate("main", "Pixels per diagram unit of --export-image "
                                             "(default 1)."),
         QStringLiteral("factor")};
+    QCommandLineOption arrange{
+        QStringList{QStringLiteral("arrange")},
+        QCoreApplication::translate("main", "With --convert or --export-image: lay the boxes out "
+                                            "by their flow first, top to bottom.")};
     QCommandLineOption simulate{
         QStringList{QStringLiteral("simulate")},
         QCoreApplication::translate("main", "Run the group file GROUP on a simulated driver "
@@ -158,7 +162,8 @@ void setUpParser(QCommandLineParser& parser, const Options& options)
     parser.addOption(options.language);
     for (const QCommandLineOption* option :
          {&options.convert, &options.check, &options.jobs, &options.diff, &options.layout,
-          &options.format, &options.exportImage, &options.scale, &options.simulate,
+          &options.format, &options.exportImage, &options.scale, &options.arrange,
+          &options.simulate,
           &options.script})
         parser.addOption(*option);
 }
@@ -217,8 +222,8 @@ int runHeadlessCommand(int argc, char* argv[])
 
     if (parser.isSet(options.convert)) {
         if (files.size() != 2)
-            return usageError(QStringLiteral("zor --convert IN OUT"));
-        return ConvertCommand::run(files.at(0), files.at(1));
+            return usageError(QStringLiteral("zor --convert IN OUT [--arrange]"));
+        return ConvertCommand::run(files.at(0), files.at(1), parser.isSet(options.arrange));
     }
     if (parser.isSet(options.check)) {
         CheckCommand::Format format;
@@ -242,8 +247,9 @@ int runHeadlessCommand(int argc, char* argv[])
     }
     if (parser.isSet(options.exportImage)) {
         if (files.size() != 2)
-            return usageError(QStringLiteral("zor --export-image IN OUT [--scale F]"));
-        return ExportImageCommand::run(files.at(0), files.at(1), parser.value(options.scale));
+            return usageError(QStringLiteral("zor --export-image IN OUT [--scale F] [--arrange]"));
+        return ExportImageCommand::run(files.at(0), files.at(1), parser.value(options.scale),
+                                       parser.isSet(options.arrange));
     }
     if (parser.isSet(options.simulate)) {
         if (files.size() != 1 || parser.value(options.script).isEmpty())

@@ -17,6 +17,10 @@ MoveBoxesCommand::MoveBoxesCommand(GroupDocument& document, const QList<BoxPlace
 
 void MoveBoxesCommand::updateText()
 {
+    if (m_source == Source::Arrange) {
+        setText(tr("Organizar caixas"));
+        return;
+    }
     bool resized = false;
     for (int i = 0; i < m_before.size(); ++i)
         resized = resized || m_before.at(i).dimensions.size() != m_after.at(i).dimensions.size();

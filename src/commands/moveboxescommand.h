@@ -6,15 +6,16 @@
 #include <QList>
 #include <QUndoCommand>
 
-// Boxes moved or resized by one drag, or by a run of arrow keys: the place
-// and size of each box before and after. Key presses that go on moving the
-// same boxes add to the command instead of stacking one command each.
+// Boxes moved or resized by one drag, by a run of arrow keys or by an
+// automatic arrangement: the place and size of each box before and after.
+// Key presses that go on moving the same boxes add to the command instead of
+// stacking one command each.
 class MoveBoxesCommand : public QUndoCommand
 {
     Q_DECLARE_TR_FUNCTIONS(MoveBoxesCommand)
 
 public:
-    enum class Source { Drag, Keyboard };
+    enum class Source { Drag, Keyboard, Arrange };
 
     // before and after hold the same macros in the same order.
     MoveBoxesCommand(GroupDocument& document, const QList<BoxPlacement>& before,

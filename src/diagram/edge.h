@@ -5,16 +5,22 @@
 #include <QColor>
 #include <QGraphicsItem>
 #include <QLineF>
+#include <QPainterPath>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
+#include <QString>
 
 class Node;
 
 // One arrow of the flow diagram: the destination macro may follow the source
 // macro. A straight line from border to border of the two boxes with a
-// filled head at the destination. It takes no mouse input and lies behind
-// the boxes unless its source box is marked.
+// filled head at the destination; a loop over the box's top right corner for
+// a macro that may follow itself. It takes no clicks and lies behind the
+// boxes unless its source box is marked. An arrow that passes under a box
+// that is neither of its ends would seem to start or end there: it is drawn
+// dashed, over that box. Under the mouse an arrow stands out, and its tool
+// tip names both ends.
 class Edge : public QGraphicsItem, private ZorObject
 {
 public:
@@ -31,6 +37,16 @@ public:
     Node* destNode() const { return m_dest; }
     QColor color() const { return m_color; }
     void setColor(const QColor& color);
+    // Raised above the boxes, as the arrows of a marked box are.
+    void setRaised(bool raised);
+    bool isLoop() const { return m_source == m_dest; }
+    // Whether the arrow passes under a box that is neither of its ends.
+    bool isPassing() const { return m_passing; }
+    // Asks the canvas again, when other boxes moved.
+    void updatePassing();
+    bool isHovered() const { return m_hovered; }
+    // "ENT → AGD".
+    QString endsText() const;
     QPointF sourcePoint() const { return m_sourcePoint; }
     QPointF destPoint() const { return m_destPoint; }
     // The head's three corners: the tip at the destination point, then the
@@ -41,7 +57,13 @@ public:
     void adjust();
 
     QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    bool contains(const QPointF& point) const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+protected:
+    void hoverEnterEvent(QGraphicsSceneHoverEvent* event) override;
+    void hoverLeaveEvent(QGraphicsSceneHoverEvent* event) override;
 
 private:
     // Where the centre line crosses the border of the box; false when it
@@ -49,6 +71,13 @@ private:
     bool borderPoint(const QLineF& line, const Node* box, QPointF* point) const;
     bool isDrawn() const;
     void updateBounds();
+    void updateLayer();
+    // The loop's two control points.
+    QPointF loopControl1() const;
+    QPointF loopControl2() const;
+    QPainterPath loopPath() const;
+    // Where the head's direction comes from.
+    QPointF headBase() const;
 
     Node* m_source;
     Node* m_dest;
@@ -57,4 +86,7 @@ private:
     qreal m_arrowSize = 10.0;
     QColor m_color{0, 0, 0, 255};
     QRectF m_bounds;
+    bool m_raised = false;
+    bool m_passing = false;
+    bool m_hovered = false;
 };

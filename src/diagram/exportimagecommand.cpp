@@ -5,6 +5,7 @@
 #include "graphwidget.h"
 #include "groupdiagram.h"
 #include "io/filesaver.h"
+#include "layout/grouparrangement.h"
 #include "model/group.h"
 #include "node.h"
 
@@ -27,7 +28,8 @@ constexpr double MetersPerInch = 0.0254;
 
 } // namespace
 
-int ExportImageCommand::run(const QString& input, const QString& output, const QString& scale)
+int ExportImageCommand::run(const QString& input, const QString& output, const QString& scale,
+                            bool arrange)
 {
     double factor = 1.0;
     if (!parseScale(scale, &factor))
@@ -40,6 +42,9 @@ int ExportImageCommand::run(const QString& input, const QString& output, const Q
     Group group{QString(), QString()};
     if (!group.readFile(input))
         return fail(tr("Não foi possível abrir o arquivo ") + input, group.errorString());
+    // Only the copy in memory moves: IN stays as it is.
+    if (arrange)
+        GroupArrangement::arrangeAll(group, GroupArrangement::GridStep);
     return write(group, output, factor) ? Success : Failure;
 }
 

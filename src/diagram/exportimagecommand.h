@@ -11,8 +11,9 @@ class Group;
 class QGraphicsScene;
 class QPainter;
 
-// "zor --export-image IN OUT [--scale F]": draws the flow diagram of the
-// group in IN with the canvas's own boxes and arrows, without the grid and
+// "zor --export-image IN OUT [--scale F] [--arrange]": draws the flow
+// diagram of the group in IN (its boxes laid out by their flow first, when
+// asked to) with the canvas's own boxes and arrows, without the grid and
 // the resize handles, into the picture OUT: PNG or SVG by its suffix. One
 // pixel per scene unit unless scaled, from the scene's origin to a margin
 // beyond the lowest and rightmost item, so that a box stored at (x, y) has
@@ -41,7 +42,8 @@ public:
     static constexpr int DotsPerInch = 96;
 
     // scale: a positive number as text; empty for 1.
-    static int run(const QString& input, const QString& output, const QString& scale = QString());
+    static int run(const QString& input, const QString& output, const QString& scale = QString(),
+                   bool arrange = false);
     // The picture of a group that is already read, as run draws it; false,
     // after saying why, when it can't be written.
     static bool write(const Group& group, const QString& output, double scale = 1.0);

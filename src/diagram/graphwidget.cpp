@@ -3,6 +3,7 @@
 #include "commands/groupdocument.h"
 #include "commands/moveboxescommand.h"
 #include "edge.h"
+#include "layout/flowcrossings.h"
 #include "model/group.h"
 #include "model/macro.h"
 #include "node.h"
@@ -134,6 +135,7 @@ Node* GraphWidget::placeBox(const QString& sigla, const QString& num, const QStr
 
     m_nodes.append(node);
     m_nodesBySigla[sigla].append(node);
+    m_boxGrid.insert(node, node->mapRectToScene(node->rect()));
     m_scene->addItem(node);
     viewport()->update();
     return node;
@@ -160,8 +162,34 @@ void GraphWidget::nodeDestroyed(Node* node)
     forgetNode(node);
 }
 
+void GraphWidget::nodeMoved(Node* node)
+{
+    // Boxes taken out of the canvas's lists stay out of the grid.
+    if (node->macro() ? m_nodeByMacro.value(node->macro()) == node : isRegistered(node))
+        m_boxGrid.insert(node, node->mapRectToScene(node->rect()));
+}
+
+bool GraphWidget::passesUnderBox(const QLineF& segment, const Node* source, const Node* dest) const
+{
+    return m_boxGrid.anyAlong(segment, [&](const Node* node, const QRectF& rect) {
+        return node != source && node != dest && FlowCrossings::passesThrough(segment, rect);
+    });
+}
+
+void GraphWidget::updatePassingArrows()
+{
+    for (const Node* node : qAsConst(m_nodes)) {
+        const QList<Edge*> edges = node->edges();
+        for (Edge* edge : edges) {
+            if (edge->sourceNode() == node)
+                edge->updatePassing();
+        }
+    }
+}
+
 void GraphWidget::forgetNode(Node* node)
 {
+    m_boxGrid.remove(node);
     if (node == m_currentNode)
         m_currentNode = nullptr;
     if (node->macro() && m_nodeByMacro.value(node->macro()) == node)
@@ -295,6 +323,7 @@ void GraphWidget::showInsertedMacros(const QList<Macro*>& macros)
                 addEdge(nodeFor(macro), next);
         }
     }
+    updatePassingArrows();
 }
 
 void GraphWidget::removeBoxes(const QList<Macro*>& macros)
@@ -320,6 +349,7 @@ void GraphWidget::removeBoxes(const QList<Macro*>& macros)
         }
     }
     fitSceneToBoxes();
+    updatePassingArrows();
 }
 
 void GraphWidget::showChangedMacro(Macro* macro, const QString& oldSigla)
@@ -339,6 +369,10 @@ void GraphWidget::showChangedMacro(Macro* macro, const QString& oldSigla)
 
 void GraphWidget::showPlacedBoxes(const QList<Macro*>& macros)
 {
+    // An arrow between two moved boxes would ask twice what it passes under,
+    // the first time with one end not yet in its place: all are asked once,
+    // at the end.
+    m_passingDeferred = true;
     for (const Macro* macro : macros) {
         if (Node* node = nodeFor(macro)) {
             const QRect box = macro->dimensions();
@@ -346,6 +380,8 @@ void GraphWidget::showPlacedBoxes(const QList<Macro*>& macros)
         }
     }
     fitSceneToBoxes();
+    m_passingDeferred = false;
+    updatePassingArrows();
     m_scene->update();
 }
 
@@ -397,6 +433,7 @@ void GraphWidget::clearScene()
     m_nodes.clear();
     m_nodesBySigla.clear();
     m_nodeByMacro.clear();
+    m_boxGrid.clear();
     m_pressedBoxes.clear();
     // As for selecting them all: the whole view repaints once. Unselected
     // in one go first, the items leave the scene faster.
@@ -414,6 +451,7 @@ void GraphWidget::clearAll()
     m_nodes.clear();
     m_nodesBySigla.clear();
     m_nodeByMacro.clear();
+    m_boxGrid.clear();
     m_pressedBoxes.clear();
     m_scene->clear();
     fitSceneToBoxes();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/zorobject.h"
+#include "layout/boxgrid.h"
 #include "model/flowdiagram.h"
 
 #include <QGraphicsView>
@@ -58,6 +59,10 @@ public:
     Node* nodeFor(const Macro* macro) const { return m_nodeByMacro.value(macro); }
 
     bool boxGeometry(const Macro* macro, QPointF* position, QRectF* rect) const override;
+    // Whether the segment runs under a box other than the two given.
+    bool passesUnderBox(const QLineF& segment, const Node* source, const Node* dest) const;
+    // While many boxes move at once the arrows are asked only at the end.
+    bool isPassingDeferred() const { return m_passingDeferred; }
     // The macros of the selected boxes, in the order of the group.
     QList<Macro*> selectedMacros() const;
     // Where the box of a new macro goes: to the right of the group's last box.
@@ -148,6 +153,10 @@ private:
     friend class Node;
     void nodeSiglaChanged(Node* node, const QString& oldSigla);
     void nodeDestroyed(Node* node);
+    void nodeMoved(Node* node);
+    // After boxes came, went or moved: whether each arrow passes under a
+    // box may have changed for arrows of other boxes too.
+    void updatePassingArrows();
 
     Node* placeBox(const QString& sigla, const QString& num, const QString& name, int type,
                    const QPointF& pos, const QRectF& rect);
@@ -176,6 +185,9 @@ private:
     // Boxes by acronym; two boxes may share one while the user edits.
     QHash<QString, QVector<Node*>> m_nodesBySigla;
     QHash<const Macro*, Node*> m_nodeByMacro;
+    // Where each box stands, for the arrows that ask what they pass under.
+    BoxGrid<Node*> m_boxGrid;
+    bool m_passingDeferred = false;
     QVector<PressedBox> m_pressedBoxes;
     // Set while many boxes change their selection at once: the count is
     // reported once at the end.

@@ -15,8 +15,6 @@ namespace {
 
 const QColor MarkedEdgeColor(255, 0, 0, 255);
 const QColor EdgeColor(0, 0, 0, 255);
-constexpr qreal MarkedEdgeZ = 1.0;
-constexpr qreal EdgeZ = -1.0;
 // Room between the box's border and its text.
 constexpr qreal TextMargin = 3.0;
 
@@ -108,6 +106,9 @@ Edge* Node::edgeTo(const QString& sigla) const
 
 void Node::adjustEdges()
 {
+    // The canvas first, so that the arrows see the box where it now is.
+    if (m_graph)
+        m_graph->nodeMoved(this);
     for (Edge* edge : qAsConst(m_edges))
         edge->adjust();
 }
@@ -188,12 +189,10 @@ void Node::updateEdgeColors()
         const Node* source = edge->sourceNode();
         if (m_marked && source == this) {
             edge->setColor(MarkedEdgeColor);
-            if (edge->zValue() != MarkedEdgeZ)
-                edge->setZValue(MarkedEdgeZ);
+            edge->setRaised(true);
         } else if (source && !source->isMarked()) {
             edge->setColor(EdgeColor);
-            if (edge->zValue() != EdgeZ)
-                edge->setZValue(EdgeZ);
+            edge->setRaised(false);
         }
     }
 }

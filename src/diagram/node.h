@@ -63,7 +63,8 @@ public:
     // Removes every occurrence (an arrow to the box itself is listed twice).
     void removeEdge(Edge* edge);
     Edge* edgeTo(const QString& sigla) const;
-    // Makes every arrow of the box recompute its end points.
+    // Tells the canvas where the box now is, and makes every arrow of the
+    // box recompute its end points.
     void adjustEdges();
 
     bool isMarked() const { return m_marked; }

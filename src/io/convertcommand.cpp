@@ -3,9 +3,12 @@
 #include "app/anchorsettings.h"
 #include "app/messenger.h"
 #include "filesaver.h"
+#include "layout/grouparrangement.h"
 #include "model/group.h"
 
-int ConvertCommand::run(const QString& input, const QString& output)
+#include <QFileInfo>
+
+int ConvertCommand::run(const QString& input, const QString& output, bool arrange)
 {
     if (FileSaver::isSameFile(input, output))
         return fail(tr("O arquivo de saída não pode ser o próprio arquivo de entrada: ") + output);
@@ -17,6 +20,8 @@ int ConvertCommand::run(const QString& input, const QString& output)
     const QList<ReadNote> notes = group.readNotes();
     for (const ReadNote& note : notes)
         warn(note.text());
+    if (arrange)
+        GroupArrangement::arrangeAll(group, GroupArrangement::GridStep);
     if (!group.saveAs(output))
         return fail(tr("Não foi possível salvar o arquivo ") + output, group.errorString());
     return Success;

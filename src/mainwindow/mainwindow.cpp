@@ -7,6 +7,7 @@
 #include "app/debuglogger.h"
 #include "app/referencedata.h"
 #include "app/sessionlanguage.h"
+#include "boxarranger.h"
 #include "commands/addmacrocommand.h"
 #include "commands/configuremacrocommand.h"
 #include "commands/deletemacroscommand.h"
@@ -81,6 +82,7 @@ MainWindow::MainWindow(QWidget* parent)
     createFindField();
     createRecentFilesMenu();
     groupLanguageActions();
+    arranger = new BoxArranger(this);
     updateEditActions();
     loadReferenceData();
     updateInfoDock();
@@ -241,6 +243,7 @@ void MainWindow::updateActions()
 {
     updateTitle();
     Group* group = this->group();
+    ui->actionArrange->setEnabled(group && group->macroCount() > 0);
     if (!group) {
         for (QAction* action :
              {ui->actionSelectAll, ui->actionSaveGroup, ui->actionSaveGroupAs, ui->actionCloseGroup,
@@ -557,6 +560,18 @@ void MainWindow::on_action_About_triggered()
 {
     dlgAbout dialog(this);
     dialog.exec();
+}
+
+void MainWindow::on_actionArrange_triggered()
+{
+    if (!document || arranger->isRunning())
+        return;
+    // One box selected is usually just the last one clicked: the whole
+    // group is meant.
+    QList<Macro*> macros = graph->selectedMacros();
+    if (macros.size() < 2)
+        macros = group()->macros();
+    arranger->start(*document, macros, graph->gridOn() ? GraphWidget::GridStep : 0);
 }
 
 void MainWindow::on_actionSimulate_triggered()

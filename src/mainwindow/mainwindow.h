@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 
+class BoxArranger;
 class DifferencesDock;
 class FileGuard;
 class FindField;
@@ -103,6 +104,7 @@ private slots:
     void on_actionFindPrevious_triggered();
     void on_actionZoomActual_triggered();
     void on_actionZoomFit_triggered();
+    void on_actionArrange_triggered();
 
 private:
     enum StatusLabel {
@@ -205,5 +207,6 @@ private:
     FindField* findField = nullptr;
     RecentFilesMenu* recentFiles = nullptr;
     std::unique_ptr<FileGuard> fileGuard;
+    BoxArranger* arranger = nullptr;
     std::unique_ptr<GroupDocument> document;
 };

@@ -1,7 +1,7 @@
-#include "support/canvasdriver.h"
 #include "diagram/edge.h"
 #include "diagram/graphwidget.h"
 #include "diagram/node.h"
+#include "support/canvasdriver.h"
 
 #include <QGraphicsScene>
 #include <QtTest>
@@ -40,7 +40,9 @@ private slots:
     void endPointsOnTheBorders();
     void closeCentresDrawNothing_data();
     void closeCentresDrawNothing();
-    void arrowToItselfDrawsNothing();
+    void arrowToItselfIsALoop();
+    void arrowUnderAnotherBoxIsDashedOverIt();
+    void hoverNamesBothEnds();
     void takesNoClicks();
     void followsItsBoxes();
 
@@ -174,14 +176,66 @@ void TestEdge::closeCentresDrawNothing()
         QCOMPARE(edge->sourcePoint(), source->sceneBoundingRect().center());
 }
 
-void TestEdge::arrowToItselfDrawsNothing()
+void TestEdge::arrowToItselfIsALoop()
 {
     Node* node = load("A", QPointF(300, 300));
     const Edge* edge = link("A", "A");
     QCOMPARE(node->edges().count(const_cast<Edge*>(edge)), 2);
-    QCOMPARE(edge->sourcePoint(), edge->destPoint());
-    QVERIFY(edge->arrowHead().isEmpty());
-    driver->paint(); // painting it draws nothing and does not fail
+    QVERIFY(edge->isLoop());
+    // From the top side to the right side, near the top right corner.
+    const QRectF box = node->sceneBoundingRect();
+    QCOMPARE(edge->sourcePoint(), QPointF(box.right() - 24, box.top()));
+    QCOMPARE(edge->destPoint(), QPointF(box.right(), box.top() + 24));
+    // The head ends on the box, pointing into it, from the loop outside.
+    const QPolygonF head = edge->arrowHead();
+    QCOMPARE(head.size(), 3);
+    QCOMPARE(head.at(0), edge->destPoint());
+    QVERIFY(head.at(1).x() > box.right() && head.at(2).x() > box.right());
+    QVERIFY(edge->boundingRect().top() < box.top() - 20);
+    QVERIFY(edge->boundingRect().right() > box.right() + 20);
+    QVERIFY(!edge->isPassing());
+}
+
+void TestEdge::arrowUnderAnotherBoxIsDashedOverIt()
+{
+    load("A", QPointF(100, 100));
+    load("C", QPointF(400, 100));
+    Node* b = load("B", QPointF(700, 100));
+    const Edge* over = link("A", "B");
+    const Edge* beside = link("A", "C");
+    QVERIFY(over->isPassing());
+    QVERIFY(!beside->isPassing());
+    // Over the boxes, under the arrows of a marked box.
+    QVERIFY(over->zValue() > 0 && over->zValue() < 1);
+    QCOMPARE(beside->zValue(), -1.0);
+
+    // B moved down: the arrow runs clear of C and back behind the boxes.
+    const QPointF grab = b->sceneBoundingRect().center();
+    driver->drag(grab, grab + QPointF(0, 300));
+    QVERIFY(!over->isPassing());
+    QCOMPARE(over->zValue(), -1.0);
+}
+
+void TestEdge::hoverNamesBothEnds()
+{
+    load("ENT", QPointF(100, 100));
+    load("AGD", QPointF(400, 100));
+    const Edge* edge = link("ENT", "AGD");
+    const auto moveTo = [this](const QPointF& scenePos) {
+        // The scene finds what lies under the mouse from the global position.
+        const QPoint at = driver->toView(scenePos);
+        QMouseEvent move(QEvent::MouseMove, at, at, canvas->viewport()->mapToGlobal(at),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas->viewport(), &move);
+    };
+    // Midway between the boxes, a little off the line.
+    moveTo(QPointF(310, 143));
+    QVERIFY(edge->isHovered());
+    QCOMPARE(edge->toolTip(), QString("ENT \u2192 AGD"));
+    QCOMPARE(edge->zValue(), 2.0);
+    moveTo(QPointF(310, 160));
+    QVERIFY(!edge->isHovered());
+    QCOMPARE(edge->zValue(), -1.0);
 }
 
 void TestEdge::takesNoClicks()

@@ -263,6 +263,9 @@ void TestConvert::executable_data()
     const QString usage = "zor --convert IN OUT";
     QTest::newRow("sample") << QStringList{"--convert", "%in/sample.mcx", "%out/s.mcr"} << "" << 0
                             << "s.mcr";
+    QTest::newRow("arranged") << QStringList{"--convert", "%in/sample.mcx", "%out/a.mcx",
+                                             "--arrange"}
+                              << "" << 0 << "a.mcx";
     QTest::newRow("options after the files")
         << QStringList{"%in/legacy.mcr", "%out/l.mcx", "--convert"} << OlderVersion << 0 << "l.mcx";
     QTest::newRow("structure error")
@@ -310,6 +313,13 @@ void TestConvert::executable()
     QCOMPARE(QDir(out).entryList(QDir::Files),
              created.isEmpty() ? QStringList() : QStringList{created});
     QVERIFY(stateOf(input("sample.mcx")) == sample);
+    if (arguments.contains("--arrange")) {
+        // The boxes moved as the command arranges them in this process.
+        const QString arranged = env->filePath("arranged.mcx");
+        QCOMPARE(ConvertCommand::run(input("sample.mcx"), arranged, true), 0);
+        QCOMPARE(contentsOf(out + "/" + created), contentsOf(arranged));
+        QVERIFY(contentsOf(arranged) != contentsOf(input("sample.mcx")));
+    }
 }
 
 void TestConvert::executableWithoutReferenceData()
