@@ -1,7 +1,12 @@
 #include "benchrun.h"
 
 #include "benchgroups.h"
+#include "canvassteps.h"
+#include "checkprocess.h"
+#include "configuretiming.h"
+#include "paintwatch.h"
 #include "processmemory.h"
+#include "startuptiming.h"
 #include "visiblecopy.h"
 #include "windowdriver.h"
 
@@ -12,7 +17,9 @@
 #include "commands/groupdocument.h"
 #include "compare/differencetext.h"
 #include "compare/groupcomparer.h"
+#include "diagram/edge.h"
 #include "diagram/graphwidget.h"
+#include "diagram/node.h"
 #include "mainwindow/boxarranger.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/verificationdock.h"
@@ -26,6 +33,7 @@
 #include <QFile>
 #include <QGraphicsScene>
 #include <QJsonDocument>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -33,21 +41,11 @@ namespace {
 const QSize ViewSize(1600, 900);
 // Where the view looks: the middle of the 3000-unit scene.
 const QPointF ViewCentre(1500, 1500);
-
-// Counts the paints of a widget, to be sure that a repaint painted once.
-class PaintCounter : public QObject
-{
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return QObject::eventFilter(watched, event);
-    }
-};
+// The box dragged and configured: row 8, column 8 of the grid, inside the
+// view and away from the grid's borders; an even index watches violations.
+constexpr int InteractiveIndex = 8 * 32 + 8;
+// Steps of a drag or of the zoom timed per run of the other figures.
+constexpr int StepsPerRun = 4;
 
 double timeOf(const std::function<void()>& work)
 {
@@ -58,7 +56,10 @@ double timeOf(const std::function<void()>& work)
 
 } // namespace
 
-BenchRun::BenchRun(const QString& folder, int runs) : m_folder(folder), m_runs(runs) {}
+BenchRun::BenchRun(const QString& folder, int runs, ModalGuard& guard)
+    : m_folder(folder), m_runs(runs), m_guard(guard)
+{
+}
 
 BenchRun::~BenchRun() = default;
 
@@ -311,25 +312,23 @@ void BenchRun::measureRepaintAt(const QString& zoomName, Samples* full, Samples*
     m_visibleArrows[slot] = copy.arrowCount();
 
     QGraphicsScene* own = canvas.scene();
-    PaintCounter counter;
-    canvas.viewport()->installEventFilter(&counter);
+    PaintWatch counter(canvas.viewport());
     // The same view, its scene swapped for the visible part only.
     const auto showScene = [&](QGraphicsScene* scene) {
         if (canvas.scene() != scene)
             canvas.setScene(scene);
         canvas.centerOn(ViewCentre);
         WindowDriver::settle();
-        counter.count = 0;
+        counter.reset();
     };
     const auto repaint = [&] {
         canvas.viewport()->repaint();
-        if (counter.count != 1)
-            qWarning("zor-bench: a repaint painted %d times", counter.count);
+        if (counter.count() != 1)
+            qWarning("zor-bench: a repaint painted %d times", counter.count());
     };
     measurePairs([&] { showScene(own); }, repaint, [&] { showScene(copy.widget().scene()); },
                  repaint, full, floor);
     showScene(own);
-    canvas.viewport()->removeEventFilter(&counter);
 }
 
 void BenchRun::measureRepaint()
@@ -388,6 +387,75 @@ void BenchRun::measureCheck()
                 qFatal("zor-bench: the check finds %s", qPrintable(found.first().message));
         }
     }
+}
+
+void BenchRun::openForInteraction()
+{
+    openFresh(LargeGroup);
+    m_driver->zoomToOne();
+    m_driver->canvas().centerOn(ViewCentre);
+    WindowDriver::settle();
+}
+
+const Macro& BenchRun::interactiveMacro() const
+{
+    const Macro* macro = m_driver->group()->macros().at(InteractiveIndex);
+    const Node* node = m_driver->canvas().nodeFor(macro);
+    int out = 0;
+    int in = 0;
+    const QList<Edge*> edges = node ? node->edges() : QList<Edge*>();
+    for (const Edge* edge : edges) {
+        out += edge->sourceNode() == node ? 1 : 0;
+        in += edge->destNode() == node ? 1 : 0;
+    }
+    if (out != BenchGroups::FlowEntries || in != BenchGroups::FlowEntries || !macro->isSecurity())
+        qFatal("zor-bench: the box to work on has %d arrows out and %d in", out, in);
+    return *macro;
+}
+
+void BenchRun::measureDrag()
+{
+    openForInteraction();
+    CanvasSteps(*m_driver, m_runs * StepsPerRun).measureDrag(interactiveMacro(), &m_dragSteps);
+    m_driver->closeGroup();
+}
+
+void BenchRun::measureZoom()
+{
+    openForInteraction();
+    CanvasSteps(*m_driver, m_runs * StepsPerRun).measureZoom(&m_zoomSteps);
+    m_driver->closeGroup();
+}
+
+void BenchRun::measureConfigure()
+{
+    openForInteraction();
+    ConfigureTiming(*m_driver, m_guard, m_runs)
+        .measure(interactiveMacro(), &m_configureOpen, &m_configureOk);
+    m_driver->closeGroup();
+}
+
+void BenchRun::measureStartup()
+{
+    // A file of its own: the one open in this window is locked, and another
+    // editor that opens it asks first.
+    const QString path = QDir(m_folder).filePath(QStringLiteral("startup-%1.mcx").arg(LargeGroup));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(m_bytes.value(LargeGroup)) != m_bytes.value(LargeGroup).size())
+        qFatal("zor-bench: cannot write %s", qPrintable(path));
+    file.close();
+    StartupTiming(QStringLiteral(ZOR_EXECUTABLE), m_runs)
+        .measure(path, &m_firstPaint, &m_startProcess);
+}
+
+void BenchRun::measureParallelCheck()
+{
+    CheckProcess check(QStringLiteral(ZOR_EXECUTABLE), m_folder, m_runs);
+    QString error;
+    if (!check.writeFiles(&error))
+        qFatal("zor-bench: %s", qPrintable(error));
+    check.measure(&m_checkOneThread, &m_checkAllCores);
 }
 
 void BenchRun::measureCheckRefresh()
@@ -490,7 +558,7 @@ void BenchRun::summarise()
         return b.median() > 0 ? a.median() / b.median() : 0.0;
     };
     Report& r = m_report;
-    r.addRatio(QStringLiteral("open.ratio"), ratio(m_open[1], m_openFloor[1]), 3,
+    r.addRatio(QStringLiteral("open.ratio"), ratio(m_open[1], m_openFloor[1]), 2.5,
                QStringLiteral("open command / QJsonDocument::fromJson of the same bytes"));
     r.addRatio(QStringLiteral("save.ratio"), ratio(m_save, m_saveFloor), 2,
                QStringLiteral("save command / toJson + plain write of the same document"));
@@ -500,7 +568,7 @@ void BenchRun::summarise()
                QStringLiteral("undo of select all + delete / select all + delete"));
     r.addValue(QStringLiteral("undo.memory_mb"), m_undoMemoryMb, 30,
                QStringLiteral("VmRSS added by 100 configure commands, 999 macros open"));
-    r.addRatio(QStringLiteral("repaint.ratio.zoom1"), ratio(m_repaint1, m_repaint1Floor), 1.5,
+    r.addRatio(QStringLiteral("repaint.ratio.zoom1"), ratio(m_repaint1, m_repaint1Floor), 1.3,
                QStringLiteral("repaint 1600x900 at zoom 1.0 / visible items only"));
     r.addRatio(QStringLiteral("repaint.ratio.zoommin"), ratio(m_repaintMin, m_repaintMinFloor), 3,
                QStringLiteral("repaint 1600x900 at the smallest zoom / visible items only"));
@@ -513,6 +581,7 @@ void BenchRun::summarise()
     r.addValue(QStringLiteral("memory.peak_mb"), m_peakMb, 120,
                m_peakReset ? QStringLiteral("VmHWM (MiB), 999 macros open in the window")
                            : QStringLiteral("VmHWM (MiB) of the whole run (peak not reset)"));
+    summariseInteraction();
 
     r.addTime(QStringLiteral("open.100.ms"), m_open[0], QStringLiteral("open command, 100 macros"));
     r.addTime(QStringLiteral("open.100.floor_ms"), m_openFloor[0],
@@ -570,6 +639,8 @@ void BenchRun::summarise()
                    QStringLiteral("longest wait between two event-loop turns while arranging"));
     }
 
+    r.addNote(QStringLiteral("cores"), QThread::idealThreadCount(),
+              QStringLiteral("cores zor --check uses by default"));
     r.addNote(QStringLiteral("runs"), m_runs, QStringLiteral("runs per time, after a warm-up"));
     r.addNote(QStringLiteral("file.999.kb"), m_bytes[LargeGroup].size() / 1024.0,
               QStringLiteral("size of the 999-macro file as saved"));
@@ -583,4 +654,45 @@ void BenchRun::summarise()
               QStringLiteral("boxes in the view at the smallest zoom"));
     r.addNote(QStringLiteral("visible.zoommin.arrows"), m_visibleArrows[1],
               QStringLiteral("arrows in the view at the smallest zoom"));
+}
+
+void BenchRun::summariseInteraction()
+{
+    Report& r = m_report;
+    if (m_dragSteps.count() > 0) {
+        r.addTime(QStringLiteral("drag.step_ms"), m_dragSteps,
+                  QStringLiteral("a mouse move of a drag of a box with 20 arrows, until painted"),
+                  8);
+    }
+    if (m_zoomSteps.count() > 0) {
+        r.addTime(QStringLiteral("zoom.step_ms"), m_zoomSteps,
+                  QStringLiteral("Zoom - or Zoom + at zoom 1, until painted"), 16);
+    }
+    if (m_configureOpen.count() > 0) {
+        r.addTime(QStringLiteral("configure.open_ms"), m_configureOpen,
+                  QStringLiteral("double click to the configure dialog shown and painted"), 100);
+        r.addTime(QStringLiteral("configure.ok_ms"), m_configureOk,
+                  QStringLiteral("OK (name edited) to the box and its arrows painted"), 50);
+    }
+    if (m_firstPaint.count() > 0) {
+        r.addTime(QStringLiteral("window.first_paint_ms"), m_firstPaint,
+                  QStringLiteral("zor FILE: application object to the first paint of the canvas"),
+                  300);
+        r.addTime(QStringLiteral("window.process_ms"), m_startProcess,
+                  QStringLiteral("the same from the start of the process (loading included)"));
+    }
+    if (m_checkAllCores.count() > 0) {
+        const double allCores = m_checkAllCores.median();
+        r.addMinimum(
+            QStringLiteral("check.parallel.ratio"),
+            allCores > 0 ? m_checkOneThread.median() / allCores : 0.0, 1.7,
+            QStringLiteral("zor --check of 200 files of 100 macros: --jobs 1 / every core"));
+        r.addValue(QStringLiteral("check.files_per_s"),
+                   allCores > 0 ? CheckProcess::FileCount * 1000.0 / allCores : 0.0, 0,
+                   QStringLiteral("files of 100 macros zor --check reads and checks a second"));
+        r.addTime(QStringLiteral("check.200.one_thread_ms"), m_checkOneThread,
+                  QStringLiteral("zor --check --jobs 1, 200 files"));
+        r.addTime(QStringLiteral("check.200.all_cores_ms"), m_checkAllCores,
+                  QStringLiteral("zor --check, 200 files"));
+    }
 }

@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+class Macro;
+class ModalGuard;
 class WindowDriver;
 
 // One run of the benchmark: writes the generated groups, then takes every
@@ -26,7 +28,7 @@ public:
     static constexpr int FlowGroup = 150;
     static constexpr int FlowNext = 3;
 
-    BenchRun(const QString& folder, int runs);
+    BenchRun(const QString& folder, int runs, ModalGuard& guard);
     ~BenchRun();
     BenchRun(const BenchRun&) = delete;
     BenchRun& operator=(const BenchRun&) = delete;
@@ -42,6 +44,15 @@ public:
     void measureDiff();
     // The check of "zor --check" on 100 and on 999 macros, without a window.
     void measureCheck();
+    // A step of a drag of a box with twenty arrows, a step of the zoom.
+    void measureDrag();
+    void measureZoom();
+    // Double click to the configure dialog painted, OK to the box repainted.
+    void measureConfigure();
+    // "zor FILE" to the first paint of its canvas, in a process of its own.
+    void measureStartup();
+    // "zor --check" over many files, with one thread and with every core.
+    void measureParallelCheck();
     // The verification dock checking the group again after one configure.
     void measureCheckRefresh();
     void measureArrange();
@@ -70,9 +81,16 @@ private:
                       const std::function<void()>& floorPrepare, const std::function<void()>& floor,
                       Samples* commandTimes, Samples* floorTimes, Samples* settleTimes = nullptr);
     void measureRepaintAt(const QString& zoomName, Samples* full, Samples* floor);
+    void summariseInteraction();
+    // The 999-macro group open at zoom 1, the view on the middle of the scene.
+    void openForInteraction();
+    // A box in the view with ten arrows out and ten in, whose macro watches
+    // violations (not an information macro).
+    const Macro& interactiveMacro() const;
 
     QString m_folder;
     int m_runs;
+    ModalGuard& m_guard;
     QMap<int, QByteArray> m_bytes;
     std::unique_ptr<WindowDriver> m_driver;
     Report m_report;
@@ -92,6 +110,10 @@ private:
     double m_arrangeStallMs = -1;
     int m_diffMacros = 0;
     Samples m_check[2];
+    Samples m_dragSteps, m_zoomSteps;
+    Samples m_configureOpen, m_configureOk;
+    Samples m_firstPaint, m_startProcess;
+    Samples m_checkOneThread, m_checkAllCores;
     Samples m_checkRefresh;
     int m_checkFindings = -1;
     double m_peakMb = -1;

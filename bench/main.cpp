@@ -26,12 +26,23 @@ struct Options
 {
     bool tsv = false;
     int runs = DefaultRuns;
-    // For a profiler: the one measurement to take (open, save, delete,
-    // repaint, diff, check, arrange); the window is set up in any case.
+    // For a profiler: the one measurement to take (see printUsage); the
+    // window is set up in any case.
     QString only;
     bool help = false;
     QString error;
 };
+
+const QStringList& measurements()
+{
+    static const QStringList names{
+        QStringLiteral("open"),      QStringLiteral("save"),    QStringLiteral("delete"),
+        QStringLiteral("undo"),      QStringLiteral("repaint"), QStringLiteral("diff"),
+        QStringLiteral("check"),     QStringLiteral("arrange"), QStringLiteral("drag"),
+        QStringLiteral("zoom"),      QStringLiteral("configure"), QStringLiteral("startup"),
+        QStringLiteral("parallel")};
+    return names;
+}
 
 Options parseOptions(int argc, char* argv[])
 {
@@ -46,13 +57,9 @@ Options parseOptions(int argc, char* argv[])
                     QStringLiteral("--runs takes a number of at least %1").arg(MinimumRuns);
         } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
             options.only = QString::fromLocal8Bit(argv[++i]);
-            static const QStringList known{
-                QStringLiteral("open"),    QStringLiteral("save"), QStringLiteral("delete"),
-                QStringLiteral("undo"),    QStringLiteral("repaint"), QStringLiteral("diff"),
-                QStringLiteral("check"),   QStringLiteral("arrange")};
-            if (!known.contains(options.only))
-                options.error = QStringLiteral(
-                    "--only takes open, save, delete, undo, repaint, diff, check or arrange");
+            if (!measurements().contains(options.only))
+                options.error = QStringLiteral("--only takes %1")
+                                    .arg(measurements().join(QStringLiteral(", ")));
         } else if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
             options.help = true;
         } else {
@@ -70,7 +77,8 @@ void printUsage(FILE* stream)
                  "  --tsv        one \"figure<TAB>value\" line per figure\n"
                  "  --runs N     runs per figure after a warm-up (default %d, at least %d)\n"
                  "  --only WHAT  for a profiler: take only open, save, delete, undo, repaint,\n"
-                 "               diff, check or arrange\n",
+                 "               diff, check, arrange, drag, zoom, configure, startup or\n"
+                 "               parallel\n",
                  DefaultRuns, MinimumRuns);
 }
 
@@ -133,7 +141,7 @@ int main(int argc, char* argv[])
     QDir::setCurrent(home.path());
 
     ModalGuard guard;
-    BenchRun run(home.path(), options.runs);
+    BenchRun run(home.path(), options.runs, guard);
     QString error;
     if (!run.writeGroups(&error)) {
         std::fprintf(stderr, "zor-bench: %s\n", qPrintable(error));
@@ -161,6 +169,16 @@ int main(int argc, char* argv[])
     }
     if (wanted("arrange"))
         run.measureArrange();
+    if (wanted("drag"))
+        run.measureDrag();
+    if (wanted("zoom"))
+        run.measureZoom();
+    if (wanted("configure"))
+        run.measureConfigure();
+    if (wanted("startup"))
+        run.measureStartup();
+    if (wanted("parallel"))
+        run.measureParallelCheck();
     run.summarise();
 
     QTextStream out(stdout);

@@ -16,7 +16,8 @@ void ModalGuard::check()
 {
     QWidget* modal = QApplication::activeModalWidget();
     // A progress dialog asks nothing: the work it shows goes on.
-    if (!modal || qobject_cast<QProgressDialog*>(modal))
+    if (!modal || qobject_cast<QProgressDialog*>(modal) ||
+        (m_allowed && modal->metaObject()->inherits(m_allowed)))
         return;
     const auto* box = qobject_cast<QMessageBox*>(modal);
     m_seen.append(modal->windowTitle() + QStringLiteral(": ") + (box ? box->text() : QString()));

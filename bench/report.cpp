@@ -12,6 +12,13 @@ void Report::addValue(const QString& name, double value, double goal, const QStr
     m_figures.append({name, value, goal, meaning, false, 0, 0, 1});
 }
 
+void Report::addMinimum(const QString& name, double value, double goal, const QString& meaning)
+{
+    Figure figure{name, value, goal, meaning, false, 0, 0, 2};
+    figure.atLeast = true;
+    m_figures.append(figure);
+}
+
 void Report::addTime(const QString& name, const Samples& samples, const QString& meaning,
                      double goal)
 {
@@ -43,10 +50,10 @@ void Report::writeTable(QTextStream& out, int runs) const
         }
         QString goal;
         if (figure.goal > 0) {
-            goal = QStringLiteral("<= %1 %2")
+            goal = QStringLiteral("%1 %2 %3")
+                       .arg(figure.atLeast ? QStringLiteral(">=") : QStringLiteral("<="))
                        .arg(figure.goal)
-                       .arg(figure.value <= figure.goal ? QStringLiteral("ok")
-                                                        : QStringLiteral("MISSED"));
+                       .arg(figure.meetsGoal() ? QStringLiteral("ok") : QStringLiteral("MISSED"));
         }
         out << figure.name.leftJustified(26) << value.leftJustified(26) << goal.leftJustified(16)
             << figure.meaning << '\n';
@@ -57,7 +64,7 @@ void Report::writeTable(QTextStream& out, int runs) const
 bool Report::meetsGoals() const
 {
     for (const Figure& figure : m_figures) {
-        if (figure.goal > 0 && figure.value > figure.goal)
+        if (!figure.meetsGoal())
             return false;
     }
     return true;

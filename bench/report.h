@@ -14,6 +14,8 @@ class Report
 public:
     void addRatio(const QString& name, double value, double goal, const QString& meaning);
     void addValue(const QString& name, double value, double goal, const QString& meaning);
+    // A figure whose goal is a floor: met when the value is at least the goal.
+    void addMinimum(const QString& name, double value, double goal, const QString& meaning);
     // A goal of 0: the time has none.
     void addTime(const QString& name, const Samples& samples, const QString& meaning,
                  double goal = 0);
@@ -37,6 +39,9 @@ private:
         double minimum = 0;
         double maximum = 0;
         int decimals = 2;
+        bool atLeast = false;
+
+        bool meetsGoal() const { return goal <= 0 || (atLeast ? value >= goal : value <= goal); }
     };
 
     QList<Figure> m_figures;

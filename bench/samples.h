@@ -22,6 +22,7 @@ class Stopwatch
 {
 public:
     Stopwatch() { m_timer.start(); }
+    void restart() { m_timer.start(); }
     double elapsedMs() const { return double(m_timer.nsecsElapsed()) / 1.0e6; }
 
 private:

@@ -108,6 +108,11 @@ void WindowDriver::zoomToOne()
         trigger("on_actionZoomMinus_triggered");
 }
 
+void WindowDriver::zoomStep(bool in)
+{
+    trigger(in ? "on_actionZoomPlus_triggered" : "on_actionZoomMinus_triggered");
+}
+
 void WindowDriver::markModified()
 {
     if (group())

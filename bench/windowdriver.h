@@ -41,6 +41,8 @@ public:
     // "Zoom -" until it no longer acts, or "Zoom +" back to 1.0.
     void zoomOutFully();
     void zoomToOne();
+    // One "Zoom +" or "Zoom -".
+    void zoomStep(bool in);
     // Marks the open group edited, as moving a box does.
     void markModified();
 

@@ -2214,5 +2214,9 @@ Das Feld „Taste“ muss größer als null und kleiner als 249 sein.</translati
         <source>With --convert or --export-image: lay the boxes out by their flow first, top to bottom.</source>
         <translation>Mit --convert oder --export-image: die Kästen zuerst nach dem Ablauf von oben nach unten anordnen.</translation>
     </message>
+    <message>
+        <source>With --check: how many files are read and checked at once (default: one per processor core).</source>
+        <translation>Mit --check: wie viele Dateien gleichzeitig gelesen und geprüft werden (Standard: eine pro Prozessorkern).</translation>
+    </message>
 </context>
 </TS>

@@ -2214,5 +2214,9 @@ The &apos;Hotkey&apos; field must be greater than zero and less than 249.</trans
         <source>With --convert or --export-image: lay the boxes out by their flow first, top to bottom.</source>
         <translation>With --convert or --export-image: lay the boxes out by their flow first, top to bottom.</translation>
     </message>
+    <message>
+        <source>With --check: how many files are read and checked at once (default: one per processor core).</source>
+        <translation>With --check: how many files are read and checked at once (default: one per processor core).</translation>
+    </message>
 </context>
 </TS>

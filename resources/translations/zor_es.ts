@@ -2214,5 +2214,9 @@ El campo «Atajo» debe ser mayor que cero y menor que 249.</translation>
         <source>With --convert or --export-image: lay the boxes out by their flow first, top to bottom.</source>
         <translation>Con --convert o --export-image: organiza antes las cajas según el flujo, de arriba abajo.</translation>
     </message>
+    <message>
+        <source>With --check: how many files are read and checked at once (default: one per processor core).</source>
+        <translation>Con --check: cuántos archivos se leen y verifican a la vez (por omisión: uno por núcleo del procesador).</translation>
+    </message>
 </context>
 </TS>

@@ -2214,5 +2214,9 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
         <source>With --convert or --export-image: lay the boxes out by their flow first, top to bottom.</source>
         <translation>Avec --convert ou --export-image : organise d’abord les boîtes selon le flux, de haut en bas.</translation>
     </message>
+    <message>
+        <source>With --check: how many files are read and checked at once (default: one per processor core).</source>
+        <translation>Avec --check&#xa0;: combien de fichiers sont lus et vérifiés à la fois (par défaut&#xa0;: un par cœur du processeur).</translation>
+    </message>
 </context>
 </TS>

@@ -2214,5 +2214,9 @@ O campo &apos;Atalho&apos; deve ser maior que zero e menor que 249.</translation
         <source>With --convert or --export-image: lay the boxes out by their flow first, top to bottom.</source>
         <translation>Com --convert ou --export-image: organiza antes as caixas pelo fluxo, de cima para baixo.</translation>
     </message>
+    <message>
+        <source>With --check: how many files are read and checked at once (default: one per processor core).</source>
+        <translation>Com --check: quantos arquivos são lidos e verificados ao mesmo tempo (padrão: um por núcleo do processador).</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "diagram/exportimagecommand.h"
 #include "io/checkcommand.h"
 #include "io/convertcommand.h"
+#include "mainwindow/firstpaintreport.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/messageboxmessenger.h"
 #include "simulator/simulatecommand.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QScreen>
 
 #include <cstdio>
@@ -40,6 +42,11 @@ struct Options
                                             "terminal's rules without a window: --check FILE... "
                                             "Exit status 0 when nothing was found, 1 when "
                                             "something was, 2 when a file can't be read.")};
+    QCommandLineOption jobs{
+        QStringList{QStringLiteral("jobs")},
+        QCoreApplication::translate("main", "With --check: how many files are read and checked "
+                                            "at once (default: one per processor core)."),
+        QStringLiteral("count")};
     QCommandLineOption diff{
         QStringList{QStringLiteral("diff")},
         QCoreApplication::translate("main", "Compare the group files OLD and NEW by meaning "
@@ -85,7 +92,7 @@ struct Options
 
 // The commands that work without a window, and so without a display.
 const char* const HeadlessCommands[] = {"--convert", "--check", "--diff", "--export-image",
-                                            "--simulate"};
+                                        "--simulate"};
 
 bool hasArgument(int argc, char* argv[], const char* const* options, size_t count)
 {
@@ -154,8 +161,9 @@ void setUpParser(QCommandLineParser& parser, const Options& options)
     parser.addOption(options.debug);
     parser.addOption(options.language);
     for (const QCommandLineOption* option :
-         {&options.convert, &options.check, &options.diff, &options.layout, &options.format,
-          &options.exportImage, &options.scale, &options.arrange, &options.simulate,
+         {&options.convert, &options.check, &options.jobs, &options.diff, &options.layout,
+          &options.format, &options.exportImage, &options.scale, &options.arrange,
+          &options.simulate,
           &options.script})
         parser.addOption(*option);
 }
@@ -219,10 +227,13 @@ int runHeadlessCommand(int argc, char* argv[])
     }
     if (parser.isSet(options.check)) {
         CheckCommand::Format format;
-        if (files.isEmpty() || !CheckCommand::parseFormat(parser.value(options.format), &format))
-            return usageError(QStringLiteral("zor --check FILE... [--format text|json]"),
+        int jobs = 0;
+        if (files.isEmpty() || !CheckCommand::parseFormat(parser.value(options.format), &format) ||
+            (parser.isSet(options.jobs) &&
+             !CheckCommand::parseJobs(parser.value(options.jobs), &jobs)))
+            return usageError(QStringLiteral("zor --check FILE... [--format text|json] [--jobs N]"),
                               CheckCommand::CannotCheck);
-        return CheckCommand::run(files, format);
+        return CheckCommand::run(files, format, jobs);
     }
     if (parser.isSet(options.diff)) {
         DiffCommand::Options diffOptions;
@@ -269,6 +280,8 @@ int main(int argc, char* argv[])
     if (runsWithoutWindow(argc, argv))
         qInstallMessageHandler(headlessMessageHandler);
     Q_INIT_RESOURCE(zoricons);
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QApplication app(argc, argv);
     setApplicationNames();
     SessionLanguage::setCommandLineCode(languageOption(app.arguments()));
@@ -293,6 +306,8 @@ int main(int argc, char* argv[])
     ZorObject::anchorSettings();
 
     MainWindow window;
+    if (FirstPaintReport::requested())
+        new FirstPaintReport(sinceStart, window.canvas());
     language.handOver();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.resize(screen->availableGeometry().size());

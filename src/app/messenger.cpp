@@ -4,16 +4,21 @@
 
 namespace {
 Messenger* g_installed = nullptr;
-}
+thread_local Messenger* t_threadMessenger = nullptr;
+} // namespace
 
 Messenger::~Messenger()
 {
     if (g_installed == this)
         g_installed = nullptr;
+    if (t_threadMessenger == this)
+        t_threadMessenger = nullptr;
 }
 
 Messenger& Messenger::current()
 {
+    if (t_threadMessenger)
+        return *t_threadMessenger;
     static StderrMessenger fallback;
     return g_installed ? *g_installed : fallback;
 }
@@ -21,4 +26,9 @@ Messenger& Messenger::current()
 void Messenger::install(Messenger* messenger)
 {
     g_installed = messenger;
+}
+
+void Messenger::installForThisThread(Messenger* messenger)
+{
+    t_threadMessenger = messenger;
 }

@@ -51,7 +51,10 @@ GraphWidget::GraphWidget(QWidget* parent) : QGraphicsView(parent)
 
     setCacheMode(CacheNone);
     setRenderHint(QPainter::Antialiasing);
-    setViewportUpdateMode(BoundingRectViewportUpdate);
+    // A dragged box moves with twenty arrows that reach across half the
+    // view: repainting the rectangle around them all would draw hundreds of
+    // items that did not change, the areas they cover only a few.
+    setViewportUpdateMode(SmartViewportUpdate);
     setMinimumSize(700, 450);
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
         bar->setMinimum(0);

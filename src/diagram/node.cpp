@@ -168,9 +168,9 @@ void Node::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWid
     painter->setBrush(QBrush(m_color, Qt::SolidPattern));
     painter->drawRect(rect());
     painter->setBackground(QBrush(m_color, Qt::SolidPattern));
-    painter->drawText(rect(), Qt::AlignCenter,
-                      m_sigla + QLatin1Char('\n') + m_num + QLatin1Char('\n') +
-                          shownName(painter->font()));
+    m_boxText.draw(painter, rect(),
+                   m_sigla + QLatin1Char('\n') + m_num + QLatin1Char('\n') +
+                       shownName(painter->font()));
 
     // Catches up with a rectangle set from outside the handles.
     if (m_grip && m_paintCount % 2 == 0) {

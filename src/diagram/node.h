@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/zorobject.h"
+#include "boxtext.h"
 
 #include <QColor>
 #include <QFont>
@@ -98,6 +99,7 @@ private:
     mutable QString m_shownName;
     mutable qreal m_shownWidth = -1;
     mutable QFont m_shownFont;
+    BoxText m_boxText;
     QList<Edge*> m_edges;
     bool m_marked = false;
     bool m_placing = false;

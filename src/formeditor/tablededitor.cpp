@@ -278,10 +278,11 @@ void TabledEditor::loadForm(const char* text, int length)
 }
 
 // The read-out walks the cursor over the cells it reads, so the host sees
-// the cursor positions go by. Re-colouring a row and a column at each of the
-// 800 steps would cost a tenth of a second; since only the cursor's lines
-// are ever highlighted, moving the highlight once at the end leaves the same
-// colours.
+// the cursor positions go by. Moving the toolkit's current cell 800 times
+// costs tens of milliseconds (selection, scrolling, repaints) for an end
+// that one move gives: the positions are announced on the way, the cursor
+// moves once to the last cell, and the highlight, which only the cursor's
+// lines ever have, moves with it.
 void TabledEditor::readForm(char* buffer, int length)
 {
     const int limit = buffer ? std::clamp(length, 0, ScreenText::Size) : 0;
@@ -289,17 +290,25 @@ void TabledEditor::readForm(char* buffer, int length)
         return;
     const int startRow = currentRow();
     const int startCol = currentColumn();
+    const int lastRow = (limit - 1) / Columns;
+    const int lastCol = (limit - 1) % Columns;
     readingOut = true;
     for (int i = 0; i < limit; ++i) {
         const int row = i / Columns;
         const int col = i % Columns;
-        setCurrentCell(row, col);
         buffer[i] = cellByte(item(row, col));
+        // A step to the cell the cursor is on already is no move.
+        if (i > 0 || row != startRow || col != startCol)
+            emit showInfo(row, col);
     }
+    if (lastRow != startRow || lastCol != startCol)
+        setCurrentCell(lastRow, lastCol);
+    else if (limit > 1)
+        clearSelection();
     readingOut = false;
 
     highlightLines(startRow, startCol, false);
-    highlightLines((limit - 1) / Columns, (limit - 1) % Columns, true);
+    highlightLines(lastRow, lastCol, true);
 }
 
 bool TabledEditor::writeFieldTable(char* buffer, int size) const
@@ -526,10 +535,13 @@ void TabledEditor::on_selected_cell_changed(int currentRow, int currentColumn, i
 {
     if (currentRow < 0 || currentColumn < 0)
         return;
-    if (!readingOut) {
-        highlightLines(previousRow, previousColumn, false);
-        highlightLines(currentRow, currentColumn, true);
+    // The read-out announces the cells it walks over itself.
+    if (readingOut) {
+        item(currentRow, currentColumn)->setSelected(false);
+        return;
     }
+    highlightLines(previousRow, previousColumn, false);
+    highlightLines(currentRow, currentColumn, true);
     item(currentRow, currentColumn)->setSelected(false);
     emit showInfo(currentRow, currentColumn);
 }

@@ -106,6 +106,6 @@ private:
     std::map<QByteArray, Command> commands;
     QVector<Option> options;
     QWidget* host = nullptr;
-    // Set while readForm walks the cursor across the grid.
+    // Set while readForm reads the grid out and announces the cells itself.
     bool readingOut = false;
 };

@@ -79,10 +79,11 @@ int hexValue(char c)
 
 bool JsonReindenter::reindent(const QByteArray& json, QByteArray* out, Handler* handler)
 {
-    out->clear();
+    if (out)
+        out->clear();
     JsonReindenter reindenter(json, out, handler);
     const bool ok = reindenter.document();
-    if (ok)
+    if (ok && out)
         out->resize(int(reindenter.m_write - out->constData()));
     return ok;
 }
@@ -91,7 +92,8 @@ JsonReindenter::JsonReindenter(const QByteArray& json, QByteArray* out, Handler*
     : m_p(json.constData()), m_end(json.constData() + json.size()), m_out(out), m_handler(handler)
 {
     // A compact file nearly doubles; an indented one stays as it is.
-    reserve(json.size() * 2 + 64);
+    if (m_out)
+        reserve(json.size() * 2 + 64);
 }
 
 void JsonReindenter::grow(int count)
@@ -105,6 +107,8 @@ void JsonReindenter::grow(int count)
 
 void JsonReindenter::put(char c)
 {
+    if (!m_out)
+        return;
     if (m_write == m_writeEnd)
         reserve(1);
     *m_write++ = c;
@@ -112,6 +116,8 @@ void JsonReindenter::put(char c)
 
 void JsonReindenter::put(const char* bytes, int length)
 {
+    if (!m_out)
+        return;
     reserve(length);
     std::memcpy(m_write, bytes, size_t(length));
     m_write += length;
@@ -119,6 +125,8 @@ void JsonReindenter::put(const char* bytes, int length)
 
 void JsonReindenter::indent(int level)
 {
+    if (!m_out)
+        return;
     const int count = IndentWidth * level;
     reserve(count);
     std::memset(m_write, ' ', size_t(count));

@@ -36,7 +36,8 @@ public:
     };
 
     // False, with out unspecified, when the text is not in that form or its
-    // root is not an object.
+    // root is not an object. Without out, the pass only reads, for the
+    // handler.
     static bool reindent(const QByteArray& json, QByteArray* out, Handler* handler = nullptr);
     // The text of a string the pass accepted, as the toolkit's parser reads
     // it.

@@ -137,10 +137,10 @@ McxFastReader::McxFastReader() = default;
 
 McxFastReader::~McxFastReader() = default;
 
-bool McxFastReader::read(const QByteArray& data)
+bool McxFastReader::read(const QByteArray& data, bool indenting)
 {
     clear();
-    if (JsonReindenter::reindent(data, &m_indented, this) && m_hasVersion)
+    if (JsonReindenter::reindent(data, indenting ? &m_indented : nullptr, this) && m_hasVersion)
         return true;
     clear();
     return false;

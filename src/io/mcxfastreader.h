@@ -30,7 +30,9 @@ public:
     McxFastReader& operator=(const McxFastReader&) = delete;
 
     // False when the document is not in that form; then nothing is kept.
-    bool read(const QByteArray& data);
+    // Without indenting, indented() stays empty: a reader that never
+    // rewrites the file is spared the writing of its text.
+    bool read(const QByteArray& data, bool indenting = true);
 
     QString name() const { return m_name; }
     QString description() const { return m_description; }
@@ -39,7 +41,8 @@ public:
     std::vector<std::unique_ptr<Macro>> takeMacros();
     // The values that did not fit where they are kept, macro by macro.
     QList<ReadNote> notes() const { return m_notes; }
-    // The text the rewrite after a load writes when it drops nothing.
+    // The text the rewrite after a load writes when it drops nothing; empty
+    // when the read was told not to indent.
     QByteArray indented() const { return m_indented; }
     // A violation with a timer of 1, which the rewrite may drop.
     bool hasTimerOfOne() const { return m_hasTimerOfOne; }

@@ -123,7 +123,7 @@ ReadNote McxReader::valueNote(const Macro& macro, const QString& text)
 bool McxReader::readPlain(const QByteArray& data, Group& group)
 {
     McxFastReader fast;
-    if (!fast.read(data))
+    if (!fast.read(data, m_reindenting))
         return false;
     // As below, for version 2100.
     group.setVersion(Group::CurrentVersion);

@@ -24,6 +24,10 @@ class McxReader
 public:
     enum class Result { Ok, CannotOpen, InvalidStructure };
 
+    // Whether reindented() is wanted: only the rewrite after a load in the
+    // editor writes it. On by default.
+    void setReindenting(bool on) { m_reindenting = on; }
+
     // Stores the path in the group once the file is open.
     Result readFile(const QString& path, Group& group);
     // On InvalidStructure the group is unchanged; errorKey() names the key
@@ -40,8 +44,9 @@ public:
     QJsonObject root() const;
     // The bytes it was read from.
     QByteArray data() const { return m_data; }
-    // After a read in one pass: the indented text of the document, which
-    // the rewrite writes unless it drops a timer; empty otherwise.
+    // After a read in one pass, when reindenting: the indented text of the
+    // document, which the rewrite writes unless it drops a timer; empty
+    // otherwise.
     QByteArray reindented() const { return m_reindented; }
     // After a read in one pass: whether a violation has a timer of 1, which
     // the rewrite may drop.
@@ -63,6 +68,7 @@ private:
     mutable QJsonObject m_root;
     mutable bool m_hasRoot = false;
     QByteArray m_reindented;
+    bool m_reindenting = true;
     bool m_hasTimerOfOne = false;
     QString m_errorKey;
     QString m_errorString;

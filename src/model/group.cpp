@@ -351,7 +351,9 @@ bool Group::loadMcx(const QString& path, const QStringList& timerFlags)
 
 bool Group::readMcx(const QString& path)
 {
+    // Without the rewrite of a load, the indented text would go unused.
     McxReader reader;
+    reader.setReindenting(false);
     return readMcx(path, reader);
 }
 

@@ -136,6 +136,7 @@ private slots:
     void readNotes();
     void unreadableFiles_data();
     void unreadableFiles();
+    void severalThreadsKeepTheOrder();
     void executable_data();
     void executable();
     void legacyWithoutReferenceData();
@@ -461,6 +462,36 @@ void TestCheck::unreadableFiles()
     QVERIFY(!QFileInfo::exists(path("absent.mcx")));
 }
 
+void TestCheck::severalThreadsKeepTheOrder()
+{
+    // A large group first: the small files after it are done before it.
+    const QString large = writeGroup("large.mcx", [](Group& g) {
+        for (int i = 0; i < 600; ++i) {
+            const QString sigla =
+                QString("Z%1%2").arg(QChar('A' + i / 26 % 26), QChar('A' + i % 26));
+            g.addMacro(new Macro(QString::number(300 + i), "COPIA " + sigla, "0", sigla, 2, false));
+        }
+    });
+    const QString broken = writeGroup("broken.mcx", [](Group& g) { macro(g, "ROT").setNum("30"); });
+    const QStringList files{large,
+                            path("legacy.mcr"),
+                            broken,
+                            path("not-json.mcx"),
+                            path("absent.mcx"),
+                            path("sample.mcx"),
+                            path("unfit.mcx"),
+                            broken};
+
+    MessageRecorder recorder;
+    const QList<CheckCommand::FileReport> alone = CheckCommand::check(files, 1);
+    const QStringList told = recorder.texts();
+    recorder.clear();
+    const QList<CheckCommand::FileReport> together = CheckCommand::check(files, 4);
+    QCOMPARE(recorder.texts(), told);
+    QCOMPARE(CheckCommand::text(together), CheckCommand::text(alone));
+    QCOMPARE(CheckCommand::json(together), CheckCommand::json(alone));
+}
+
 void TestCheck::executable_data()
 {
     QTest::addColumn<QStringList>("arguments"); // "%in/" stands for the input folder
@@ -469,7 +500,7 @@ void TestCheck::executable_data()
     QTest::addColumn<QString>("errors");
 
     const QString line = "%in/broken.mcx: ROT (30): O número 30 já é usado pela macro MAN.\n";
-    const QString usage = "zor --check FILE... [--format text|json]";
+    const QString usage = "zor --check FILE... [--format text|json] [--jobs N]";
     QTest::newRow("clean") << QStringList{"--check", "%in/sample.mcx"} << "" << 0 << "";
     QTest::newRow("finding") << QStringList{"--check", "%in/sample.mcx", "%in/broken.mcx"} << line
                              << 1 << "";
@@ -481,7 +512,12 @@ void TestCheck::executable_data()
         << QStringList{"--check", "%in/legacy.mcr"} << "" << 0 << "%in/legacy.mcr: " + OlderVersion;
     QTest::newRow("missing file") << QStringList{"--check", "%in/broken.mcx", "%in/nothing.mcx"}
                                   << line << 2 << "%in/nothing.mcx: " + CannotOpen + NoSuchFile;
+    QTest::newRow("two at once") << QStringList{"--check", "--jobs", "2", "%in/broken.mcx",
+                                                "%in/nothing.mcx"}
+                                 << line << 2 << "%in/nothing.mcx: " + CannotOpen + NoSuchFile;
     QTest::newRow("no file") << QStringList{"--check"} << "" << 2 << usage;
+    QTest::newRow("no jobs") << QStringList{"--check", "--jobs", "0", "%in/sample.mcx"} << "" << 2
+                             << usage;
     QTest::newRow("unknown format")
         << QStringList{"--check", "--format", "xml", "%in/sample.mcx"} << "" << 2 << usage;
 }
@@ -545,8 +581,8 @@ void TestCheck::helpListsTheCommands()
     QVERIFY(runHeadless(zor, {"-h"}, env->path()));
     QCOMPARE(zor.exitCode(), 0);
     const QString help = QString::fromLocal8Bit(zor.readAllStandardOutput());
-    for (const char* option :
-         {"--check", "--format <format>", "--export-image", "--scale <factor>", "--convert"})
+    for (const char* option : {"--check", "--format <format>", "--jobs <count>", "--export-image",
+                               "--scale <factor>", "--convert"})
         QVERIFY2(help.contains(option), qPrintable(help));
 }
 

@@ -257,6 +257,12 @@ void TestMcxFastReader::readsAsTheDocument()
     QCOMPARE(expected->version(), 2100);
     const std::unique_ptr<Group> actual = groupOf(reader);
     QCOMPARE(groupDifference(*expected, *actual), QString());
+
+    // A read that writes no indented text reads the same.
+    McxFastReader readOnly;
+    QVERIFY(readOnly.read(json, false));
+    QCOMPARE(readOnly.indented(), QByteArray());
+    QCOMPARE(groupDifference(*expected, *groupOf(readOnly)), QString());
 }
 
 void TestMcxFastReader::declines_data()

@@ -1,0 +1,11 @@
+#include "messagebuffer.h"
+
+MessageBuffer::MessageBuffer()
+{
+    Messenger::installForThisThread(this);
+}
+
+MessageBuffer::~MessageBuffer()
+{
+    Messenger::installForThisThread(nullptr);
+}
