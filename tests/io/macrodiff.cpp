@@ -7,6 +7,10 @@
 
 namespace {
 
+// The anchor violation and the default radius of the sample reference data.
+constexpr quint8 Anchor = 23;
+constexpr quint16 DefaultRadius = 100;
+
 template <typename T> QString describe(const T& value)
 {
     QString text;
@@ -17,13 +21,9 @@ template <typename T> QString describe(const T& value)
 class Comparison
 {
 public:
-    explicit Comparison(const QSet<QString>& ignored) : m_ignored(ignored) {}
-
     template <typename T> void field(const char* name, const T& expected, const T& actual)
     {
-        if (!m_difference.isEmpty() || m_ignored.contains(QLatin1String(name)))
-            return;
-        if (!(expected == actual)) {
+        if (m_difference.isEmpty() && !(expected == actual)) {
             m_difference = QStringLiteral("%1: expected %2, got %3")
                                .arg(QLatin1String(name), describe(expected), describe(actual));
         }
@@ -32,15 +32,76 @@ public:
     QString difference() const { return m_difference; }
 
 private:
-    QSet<QString> m_ignored;
     QString m_difference;
 };
 
+// NUL cells and the white space at the end of a screen become blanks; so
+// does "<" in a form.
+QByteArray screenThroughMcx(QByteArray screen, bool isForm)
+{
+    screen.replace('\0', ' ');
+    int end = screen.size();
+    while (end > 0 && QChar(uchar(screen.at(end - 1))).isSpace())
+        --end;
+    screen.truncate(end);
+    if (isForm)
+        screen.replace('<', ' ');
+    return screen.leftJustified(Macro::ScreenSize, ' ');
+}
+
+void keepWhatMcxHolds(Macro& macro)
+{
+    macro.setNum(QString::number(macro.num().toInt()));
+    macro.setShortcut(QString::number(macro.shortcut().toInt()));
+    macro.setForm(screenThroughMcx(macro.form(), true));
+    macro.setConfirmationText(screenThroughMcx(macro.confirmationText(), false));
+    macro.setFormFields(QByteArray());
+    // No element for an unused slot; the radius goes with the anchor violation.
+    QList<quint8> ids, reactions;
+    QList<quint16> timers;
+    for (int i = 0; i < macro.violation().size(); ++i) {
+        if (macro.violation().at(i) == 0)
+            continue;
+        ids.append(macro.violation().at(i));
+        reactions.append(macro.violationReactions().value(i));
+        timers.append(macro.violationTimers().value(i));
+    }
+    macro.setViolation(ids);
+    macro.setViolationReactions(reactions);
+    macro.setViolationTimers(timers);
+    if (!ids.contains(Anchor))
+        macro.setRaio(DefaultRadius);
+    // Only the entries that name their macro by acronym and number.
+    QStringList flow;
+    QList<quint16> numbers, positions;
+    for (int i = 0; i < macro.flow().size(); ++i) {
+        if (macro.flow().at(i).isEmpty() || macro.flowNum().value(i) == 0)
+            continue;
+        flow.append(macro.flow().at(i));
+        numbers.append(macro.flowNum().value(i));
+        positions.append(macro.flowPos().value(i));
+    }
+    macro.setFlow(flow);
+    macro.setFlowNum(numbers);
+    macro.setFlowPos(positions);
+}
+
+// Neither reactions, nor radius, nor function-key slots.
+void keepWhatStreamHolds(Macro& macro)
+{
+    macro.setViolationReactions(QVector<quint8>(macro.violation().size(), 0).toList());
+    macro.setRaio(DefaultRadius);
+    QList<quint16> positions;
+    for (int i = 0; i < macro.flow().size(); ++i)
+        positions.append(quint16(i));
+    macro.setFlowPos(positions);
+}
+
 } // namespace
 
-QString macroDifference(const Macro& e, const Macro& a, const QSet<QString>& ignored)
+QString macroDifference(const Macro& e, const Macro& a)
 {
-    Comparison c(ignored);
+    Comparison c;
     c.field("num", e.num(), a.num());
     c.field("name", e.name(), a.name());
     c.field("shortcut", e.shortcut(), a.shortcut());
@@ -66,21 +127,41 @@ QString macroDifference(const Macro& e, const Macro& a, const QSet<QString>& ign
     return c.difference();
 }
 
-QString groupDifference(const Group& e, const Group& a, const QSet<QString>& ignored)
+QString groupDifference(const Group& e, const Group& a)
 {
-    Comparison c(ignored);
+    Comparison c;
     c.field("group name", e.name(), a.name());
     c.field("group description", e.description(), a.description());
     c.field("group creationDate", e.creationDate(), a.creationDate());
     c.field("macro count", e.macroCount(), a.macroCount());
-    if (!c.difference().isEmpty())
-        return c.difference();
-    for (int i = 0; i < e.macroCount(); ++i) {
-        const QString difference = macroDifference(*e.macros().at(i), *a.macros().at(i), ignored);
+    for (int i = 0; c.difference().isEmpty() && i < e.macroCount(); ++i) {
+        const QString difference = macroDifference(*e.macros().at(i), *a.macros().at(i));
         if (!difference.isEmpty())
-            return QStringLiteral("macro %1 (%2): %3")
-                .arg(i)
-                .arg(e.macros().at(i)->sigla(), difference);
+            return QStringLiteral("macro %1: %2").arg(i).arg(difference);
     }
-    return QString();
+    return c.difference();
+}
+
+void keepWhatMcxHolds(Group& group)
+{
+    for (Macro* macro : group.macros())
+        keepWhatMcxHolds(*macro);
+}
+
+void keepWhatStreamHolds(Group& group)
+{
+    for (Macro* macro : group.macros())
+        keepWhatStreamHolds(*macro);
+}
+
+void dropUnusedTimers(Group& group, const QStringList& timerFlags)
+{
+    for (Macro* macro : group.macros()) {
+        QList<quint16> timers = macro->violationTimers();
+        for (int i = 0; i < timers.size(); ++i) {
+            if (timers.at(i) == 1 && timerFlags.value(macro->violation().at(i) - 1) == "0")
+                timers[i] = 0;
+        }
+        macro->setViolationTimers(timers);
+    }
 }

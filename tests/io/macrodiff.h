@@ -2,14 +2,21 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 class Group;
 class Macro;
 
 // The first field in which two macros (or two groups) differ, as text for
-// the failure message; empty when they are equal. Fields named in ignored
-// are skipped (those a format does not hold).
-QString macroDifference(const Macro& expected, const Macro& actual,
-                        const QSet<QString>& ignored = {});
-QString groupDifference(const Group& expected, const Group& actual,
-                        const QSet<QString>& ignored = {});
+// the failure message; empty when they are equal.
+QString macroDifference(const Macro& expected, const Macro& actual);
+QString groupDifference(const Group& expected, const Group& actual);
+
+// What a group becomes when written and read back in a format: the values
+// that the format does not hold, or holds otherwise, change as it changes
+// them. Everything else must come back as it was.
+void keepWhatMcxHolds(Group& group);
+void keepWhatStreamHolds(Group& group);
+// What the editor's load of an .mcx file leaves in it: the timer of 1 of a
+// violation without analysis time is dropped, and reads back as 0.
+void dropUnusedTimers(Group& group, const QStringList& timerFlags);
