@@ -46,8 +46,8 @@ public:
         QString text;
         const int length = below(maximum + 1);
         while (text.size() < length) {
-            const int range = below(loneSurrogates ? 8 : 7);
-            if (range == 6)
+            const int range = below(loneSurrogates ? 7 : 6);
+            if (below(7) == 0)
                 text += QString::fromUcs4(U"\U0001F69A");
             else
                 text += QChar(ushort(random.bounded(ranges[range][0], ranges[range][1])));
