@@ -40,8 +40,8 @@ public:
     // groups only (they keep the one-pass reader away), lone surrogates.
     QString text(int maximum)
     {
-        static const int ranges[][2] = {{0, 0x20},        {0x20, 0x7f},  {0x20, 0x7f},
-                                        {0x7f, 0x100},    {0x100, 0xd800}, {0xe000, 0x10000},
+        static const int ranges[][2] = {{0, 0x20},       {0x20, 0x7f},    {0x20, 0x7f},
+                                        {0x7f, 0x100},   {0x100, 0xd800}, {0xe000, 0x10000},
                                         {0xd800, 0xe000}};
         QString text;
         const int length = below(maximum + 1);
@@ -58,8 +58,8 @@ public:
     // Numbers as the dialogs and the files give them, and as they should not.
     QString numberText()
     {
-        static const char* const odd[] = {"",           "007",        "A1",
-                                          "-2147483648", "2147483647", "2147483648"};
+        static const char* const odd[] = {"",           "007",       "A1", "-2147483648",
+                                          "2147483647", "2147483648"};
         if (below(3) == 0)
             return QLatin1String(odd[below(int(std::size(odd)))]);
         return QString::number(pick({0, 1, 249, 250, 999, 1000}, -5, 1000));

@@ -92,8 +92,6 @@ private slots:
     void convert();
     void outputGuarded();
     void convertRoundTrip();
-    void cleanGroups_data();
-    void cleanGroups();
     void rules_data();
     void rules();
     void reports_data();
@@ -156,17 +154,30 @@ void TestFileCommands::convert_data()
     QTest::addColumn<QString>("failure"); // "%in" and "%out" stand for the paths
 
     const QString notOpened = CannotOpen + " %in";
-    QTest::newRow("mcx to mcr") << "sample.mcx" << "copy.mcr" << "";
-    QTest::newRow("legacy to mcx") << "legacy.mcr" << "legacy.mcx" << "";
-    QTest::newRow("legacy with bytes left over") << "leftover.mcr" << "leftover.mcr" << "";
-    QTest::newRow("radius that does not fit") << "unfit.mcx" << "unfit.mcx" << "";
-    QTest::newRow("missing input") << "absent.mcx" << "x.mcx" << notOpened;
-    QTest::newRow("structure error") << "no-creation-date.mcx" << "x.mcx" << notOpened;
-    QTest::newRow("not JSON") << "not-json.mcx" << "x.mcr" << notOpened;
-    QTest::newRow("truncated stream") << "truncated.mcr" << "x.mcx" << notOpened;
-    QTest::newRow("legacy shorter than its header") << "short.mcr" << "x.mcx" << notOpened;
-    QTest::newRow("output folder missing") << "sample.mcx" << "missing/x.mcx"
-                                           << CannotSave + "%out";
+    QTest::newRow("mcx to mcr") << "sample.mcx"
+                                << "copy.mcr"
+                                << "";
+    QTest::newRow("legacy to mcx") << "legacy.mcr"
+                                   << "legacy.mcx"
+                                   << "";
+    QTest::newRow("legacy with bytes left over") << "leftover.mcr"
+                                                 << "leftover.mcr"
+                                                 << "";
+    QTest::newRow("radius that does not fit") << "unfit.mcx"
+                                              << "unfit.mcx"
+                                              << "";
+    QTest::newRow("missing input") << "absent.mcx"
+                                   << "x.mcx" << notOpened;
+    QTest::newRow("structure error") << "no-creation-date.mcx"
+                                     << "x.mcx" << notOpened;
+    QTest::newRow("not JSON") << "not-json.mcx"
+                              << "x.mcr" << notOpened;
+    QTest::newRow("truncated stream") << "truncated.mcr"
+                                      << "x.mcx" << notOpened;
+    QTest::newRow("legacy shorter than its header") << "short.mcr"
+                                                    << "x.mcx" << notOpened;
+    QTest::newRow("output folder missing") << "sample.mcx"
+                                           << "missing/x.mcx" << CannotSave + "%out";
 }
 
 // The command says what the reading said, then why it failed, if it did:
@@ -237,7 +248,8 @@ void TestFileCommands::convertRoundTrip()
     for (const quint32 seed : {7u, 8u, 9u}) {
         const auto expected = SampleGroups::random(seed);
         QVERIFY(expected->saveAs(output("a.mcx")));
-        for (const auto& files : {std::make_pair("a.mcx", "b.mcr"), std::make_pair("b.mcr", "c.mcx")}) {
+        for (const auto& files :
+             {std::make_pair("a.mcx", "b.mcr"), std::make_pair("b.mcr", "c.mcx")}) {
             QProcess zor;
             QVERIFY(runHeadless(zor, {"--convert", output(files.first), output(files.second)},
                                 env->path()));
@@ -251,37 +263,6 @@ void TestFileCommands::convertRoundTrip()
         QVERIFY(converted.readMcx(output("c.mcx")));
         QCOMPARE(groupDifference(*expected, converted), QString());
     }
-}
-
-void TestFileCommands::cleanGroups_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("version");
-    QTest::newRow("sample") << "sample.mcx" << 2100;
-    QTest::newRow("legacy sample") << "legacy.mcr" << 2000;
-    QTest::newRow("sample as data stream") << "stream.mcr" << 2100;
-}
-
-void TestFileCommands::cleanGroups()
-{
-    QFETCH(QString, name);
-    QFETCH(int, version);
-    const QString file = input(name);
-    const FileState before = stateOf(file);
-
-    MessageRecorder recorder;
-    const QList<CheckCommand::FileReport> reports = CheckCommand::check({file});
-    // The version warning names the file, and does not make it fail.
-    QCOMPARE(recorder.texts(), version == 2100 ? QStringList()
-                                               : QStringList{file + ": " + versionMessage(version)});
-    QCOMPARE(reports.size(), 1);
-    QVERIFY(reports.at(0).readable);
-    QCOMPARE(reports.at(0).findings, QList<Finding>());
-    QCOMPARE(CheckCommand::exitCode(reports), 0);
-    QCOMPARE(CheckCommand::text(reports), QByteArray());
-    QCOMPARE(filesOf(CheckCommand::json(reports)),
-             (QJsonArray{QJsonObject{{"file", file}, {"readable", true}, {"findings", QJsonArray()}}}));
-    QVERIFY(stateOf(file) == before);
 }
 
 namespace {
@@ -388,8 +369,7 @@ void TestFileCommands::rules_data()
         {{"flow-count", "ROT", "31", "11 macros seguintes; o terminal aceita no máximo 10."}});
     const QString sequence = "Macros com análise de âncora em sequência: %1.";
     // Two pairs, one of them named in two slots: each pair once.
-    row("every anchor pair",
-        both(setFlow("DES", {"REI", "AGD", "AGD"}), setFlow("AGD", {"DES"})),
+    row("every anchor pair", both(setFlow("DES", {"REI", "AGD", "AGD"}), setFlow("AGD", {"DES"})),
         {{"anchor-sequence", "DES", "11", sequence.arg("DES -> AGD")},
          {"anchor-sequence", "AGD", "22", sequence.arg("AGD -> DES")}});
     const QString outside =
@@ -402,13 +382,14 @@ void TestFileCommands::rules_data()
         {{"violation-count", "ROT", "31", "21 violações; o terminal aceita no máximo 20."}});
     // Everything at the terminal's limits, and two macros without shortcut.
     row("limits accepted",
-        both(both(setFlow("ROT", eleven.mid(0, 10)), setViolations("ROT", 20)), [](Group& g) {
-            macro(g, "ROT").setNum("999");
-            macro(g, "INI").setShortcut("249");
-            macro(g, "AGD").setShortcut("");
-            macro(g, "DES").setRaio(50);
-            macro(g, "AGD").setRaio(5000);
-        }),
+        both(both(setFlow("ROT", eleven.mid(0, 10)), setViolations("ROT", 20)),
+             [](Group& g) {
+                 macro(g, "ROT").setNum("999");
+                 macro(g, "INI").setShortcut("249");
+                 macro(g, "AGD").setShortcut("");
+                 macro(g, "DES").setRaio(50);
+                 macro(g, "AGD").setRaio(5000);
+             }),
         {});
 }
 
@@ -426,15 +407,17 @@ void TestFileCommands::reports_data()
     QTest::addColumn<QList<int>>("findings"); // -1: the file can't be read
     QTest::addColumn<int>("exitCode");
 
+    QTest::newRow("clean groups") << QStringList{"sample.mcx", "legacy.mcr", "stream.mcr"}
+                                  << QList<int>{0, 0, 0} << 0;
     QTest::newRow("finding, clean and read notes")
         << QStringList{"broken.mcx", "sample.mcx", "leftover.mcr", "unfit.mcx"}
         << QList<int>{1, 0, 1, 1} << 1;
     QTest::newRow("missing") << QStringList{"absent.mcx"} << QList<int>{-1} << 2;
-    QTest::newRow("legacy shorter than its header") << QStringList{"short.mcr"} << QList<int>{-1}
-                                                    << 2;
+    QTest::newRow("legacy shorter than its header")
+        << QStringList{"short.mcr"} << QList<int>{-1} << 2;
     // A file that can't be read wins over findings.
-    QTest::newRow("broken and not JSON") << QStringList{"broken.mcx", "not-json.mcx"}
-                                         << QList<int>{1, -1} << 2;
+    QTest::newRow("broken and not JSON")
+        << QStringList{"broken.mcx", "not-json.mcx"} << QList<int>{1, -1} << 2;
 }
 
 // Each file's reading says what it says, prefixed with the file, and a file
@@ -446,8 +429,10 @@ void TestFileCommands::reports()
     QFETCH(int, exitCode);
 
     QStringList files, messages;
+    QList<FileState> states;
     for (const QString& name : qAsConst(names)) {
         files.append(input(name));
+        states.append(stateOf(files.last()));
         MessageRecorder reading;
         Group group{QString(), QString()};
         const bool readable = group.readFile(files.last());
@@ -471,8 +456,8 @@ void TestFileCommands::reports()
         for (const Finding& f : report.findings) {
             text += f.sigla.isEmpty() && f.num.isEmpty()
                         ? QStringLiteral("%1: %2\n").arg(report.path, f.message)
-                        : QStringLiteral("%1: %2 (%3): %4\n").arg(report.path, f.sigla, f.num,
-                                                                 f.message);
+                        : QStringLiteral("%1: %2 (%3): %4\n")
+                              .arg(report.path, f.sigla, f.num, f.message);
             findings.append(QJsonObject{
                 {"rule", f.rule}, {"sigla", f.sigla}, {"num", f.num}, {"message", f.message}});
         }
@@ -490,7 +475,8 @@ void TestFileCommands::reports()
         QCOMPARE(reports.at(3).findings.at(0).rule, QStringLiteral("value-range"));
         QCOMPARE(reports.at(3).findings.at(0).sigla, QStringLiteral("DES"));
     }
-    QVERIFY(!QFileInfo::exists(input("absent.mcx")));
+    for (int i = 0; i < files.size(); ++i)
+        QVERIFY(stateOf(files.at(i)) == states.at(i));
 }
 
 void TestFileCommands::executable_data()
@@ -505,23 +491,29 @@ void TestFileCommands::executable_data()
     const QString checkUsage = "zor --check FILE... [--format text|json]";
     const QString convertUsage = "zor --convert IN OUT";
     const QString notRegular = "Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe).";
-    QTest::newRow("clean") << QStringList{"--check", "%in/sample.mcx"} << 0 << "" << "" << "";
+    QTest::newRow("clean") << QStringList{"--check", "%in/sample.mcx"} << 0 << ""
+                           << ""
+                           << "";
     QTest::newRow("finding, options after the files")
         << QStringList{"%in/sample.mcx", "%in/broken.mcx", "--check", "--format", "text"} << 1
-        << line << "" << "";
+        << line << ""
+        << "";
     QTest::newRow("json") << QStringList{"--check", "--format", "json", "%in/broken.mcx"} << 1
-                          << "json" << "" << "";
+                          << "json"
+                          << ""
+                          << "";
     QTest::newRow("version warning") << QStringList{"--check", "%in/legacy.mcr"} << 0 << ""
                                      << "%in/legacy.mcr: " + versionMessage(2000) << "";
-    QTest::newRow("missing file")
-        << QStringList{"--check", "%in/broken.mcx", "%in/nothing.mcx"} << 2 << line
-        << "%in/nothing.mcx: " + CannotOpen + ".\nNo such file or directory" << "";
-    QTest::newRow("a FIFO to check") << QStringList{"--check", "%in/fifo.mcx"} << 2 << ""
-                                     << notRegular << "";
+    QTest::newRow("missing file") << QStringList{"--check", "%in/broken.mcx", "%in/nothing.mcx"}
+                                  << 2 << line
+                                  << "%in/nothing.mcx: " + CannotOpen +
+                                         ".\nNo such file or directory"
+                                  << "";
+    QTest::newRow("a FIFO to check")
+        << QStringList{"--check", "%in/fifo.mcx"} << 2 << "" << notRegular << "";
     QTest::newRow("no file") << QStringList{"--check"} << 2 << "" << checkUsage << "";
-    QTest::newRow("unknown format")
-        << QStringList{"--check", "--format", "xml", "%in/sample.mcx"} << 2 << "" << checkUsage
-        << "";
+    QTest::newRow("unknown format") << QStringList{"--check", "--format", "xml", "%in/sample.mcx"}
+                                    << 2 << "" << checkUsage << "";
     QTest::newRow("convert, options after the files")
         << QStringList{"%in/legacy.mcr", "%out/l.mcr", "--convert"} << 0 << ""
         << versionMessage(2000) << "l.mcr";
@@ -529,7 +521,8 @@ void TestFileCommands::executable_data()
                               << notRegular << "";
     QTest::newRow("far too large")
         << QStringList{"--convert", "%in/huge.mcr", "%out/x.mcx"} << 1 << ""
-        << "O arquivo tem 67108865 bytes; um grupo de macros não passa de 67108864 bytes." << "";
+        << "O arquivo tem 67108865 bytes; um grupo de macros não passa de 67108864 bytes."
+        << "";
     QTest::newRow("one file") << QStringList{"--convert", "%in/sample.mcx"} << 1 << ""
                               << convertUsage << "";
     QTest::newRow("three files") << QStringList{"--convert", "%in/sample.mcx", "%out/a.mcx",
@@ -586,8 +579,8 @@ void TestFileCommands::withoutReferenceData()
     QCOMPARE(check.exitCode(), 0);
     QCOMPARE(check.readAllStandardOutput(), QByteArray());
     QProcess convert;
-    QVERIFY(runHeadless(convert, {"--convert", input("sample.mcx"), output("bare.mcx")}, folder,
-                        bare));
+    QVERIFY(
+        runHeadless(convert, {"--convert", input("sample.mcx"), output("bare.mcx")}, folder, bare));
     QCOMPARE(convert.exitCode(), 0);
     QVERIFY(QString::fromLocal8Bit(convert.readAllStandardError()).contains("zor.ini"));
     QVERIFY(QFileInfo::exists(output("bare.mcx")));

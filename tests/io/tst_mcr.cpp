@@ -1,7 +1,6 @@
 #include "app/anchorsettings.h"
 #include "io/mcrreader.h"
 #include "io/mcrwriter.h"
-#include "legacymcrbuilder.h"
 #include "macrodiff.h"
 #include "model/group.h"
 #include "model/macro.h"
@@ -12,6 +11,7 @@
 
 #include <QDataStream>
 #include <QDir>
+#include <QtEndian>
 #include <QtTest>
 
 using ZorTest::contentsOf;
@@ -20,9 +20,47 @@ using ZorTest::writeFile;
 
 namespace {
 
+using Fields = QList<QPair<int, QByteArray>>;
+
 QByteArray blanks(int count)
 {
     return QByteArray(count, ' ');
+}
+
+template <typename T> QByteArray littleEndian(T value)
+{
+    QByteArray bytes(sizeof(T), '\0');
+    qToLittleEndian<T>(value, bytes.data());
+    return bytes;
+}
+
+// The 369-byte legacy header: version, date, NUL-padded name and
+// description (not terminated when they fill their field).
+QByteArray header(quint32 version, const QByteArray& date, const QByteArray& name,
+                  const QByteArray& description)
+{
+    return littleEndian(version) + date.leftJustified(19, '\0', true) +
+           name.leftJustified(50, '\0', true) + description.leftJustified(296, '\0', true);
+}
+
+// A 2036-byte legacy record: the given bytes at their offsets, the fields
+// empty, and the bytes the reader must skip marked.
+QByteArray record(const Fields& fields)
+{
+    QByteArray bytes(2036, '\0');
+    bytes.replace(2, 2, "\xee\xee");
+    for (int slot = 0; slot < 10; ++slot)
+        bytes[52 + 6 * slot + 1] = '\xee';
+    bytes.replace(128, 256, QByteArray(256, '\xee'));
+    for (const auto& field : fields)
+        bytes.replace(field.first, field.second.size(), field.second);
+    return bytes;
+}
+
+// Number 5, acronym "A".
+QByteArray plainRecord()
+{
+    return record({{0, "\5"}, {46, "\1A"}});
 }
 
 // The editor opens a damaged legacy file all the same and tells what was
@@ -36,8 +74,10 @@ void verifyDamageTold(const Group& group, const MessageRecorder& recorder, const
     const QStringList told = recorder.texts().filter("está danificado; foi lido assim mesmo:");
     QCOMPARE(told.size(), notes.isEmpty() ? 0 : 1);
     if (!notes.isEmpty()) {
-        const QStringList shown = notes.mid(0, 10) + (notes.size() > 10 ? QStringList{
-            QStringLiteral("(e mais %1)").arg(notes.size() - 10)} : QStringList());
+        const QStringList shown =
+            notes.mid(0, 10) +
+            (notes.size() > 10 ? QStringList{QStringLiteral("(e mais %1)").arg(notes.size() - 10)}
+                               : QStringList());
         QCOMPARE(told.first(), "O arquivo " + group.filePath() +
                                    " está danificado; foi lido assim mesmo:\n" + shown.join('\n'));
     }
@@ -81,35 +121,24 @@ void TestMcr::initTestCase()
 // Every field of the record layout, and the bytes the reader skips.
 void TestMcr::legacyLayout()
 {
-    LegacyMcr::Record record;
-    record.number = 300;
-    record.name = "ENTREGA";
-    record.shortcut = 200;
-    record.sigla = "ENT";
-    record.type = 2;
-    record.security = 7;
-    record.flow[0] = {21, "COL"};
-    record.flow[3] = {-3, "FIMX"};
-    // A slot without a number is unused, whatever its acronym bytes hold.
-    record.flow[5] = {0, "XYZ"};
-    record.x = 400;
-    record.y = -20;
-    record.width = 121;
-    record.height = 2000000;
-    record.violations = {21, 22, 23};
-    record.violations[19] = 255;
-    record.reactions = {0x80, 0x81, 0x82};
-    record.automations = {1, 0, 8, 0, 0, 0, 0, 0, 0, 7};
-    record.validations = 0x8123;
-    record.form = QByteArray("A<B") + QByteArray(10, '\0') + "C";
-    record.confirmation = QByteArray("OK<") + QByteArray(5, '\0') + "!";
-    LegacyMcr::Record information;
-    information.number = -1;
-    information.sigla = "INF";
-    information.type = -1;
-    const QByteArray bytes =
-        LegacyMcr::header(2000, "2015/03/07 08:09:10", "FROTA NORTE", "Rotas do norte") +
-        LegacyMcr::record(record) + LegacyMcr::record(information);
+    // Function-key slots 0, 3 and 5 (each a number, a skipped byte and an
+    // acronym); a slot without a number is unused, whatever its acronym.
+    const Fields fields{{0, littleEndian<qint16>(300)},
+                        {4, "\7ENTREGA"},
+                        {45, "\310\3ENT\2\7"},
+                        {52, "\25\356COL"},
+                        {70, "\375\356FIMX"},
+                        {82, QByteArray("\0\356XYZ", 5)},
+                        {112, littleEndian(400) + littleEndian(-20) + littleEndian(121)},
+                        {124, littleEndian(2000000)},
+                        {384, "\25\26\27"},
+                        {403, "\377\200\201\202"},
+                        {424, QByteArray("\1\0\10\0\0\0\0\0\0\7\43\201", 12)},
+                        {436, QByteArray("A<B\0\0C", 6)},
+                        {1236, QByteArray("OK<\0!", 5)}};
+    const QByteArray bytes = header(2000, "2015/03/07 08:09:10", "FROTA NORTE", "Rotas do norte") +
+                             record(fields) +
+                             record({{0, "\377\377"}, {46, "\3INF"}, {50, "\377"}});
     const QString file = path("two.mcr");
     writeFile(file, bytes);
 
@@ -146,8 +175,8 @@ void TestMcr::legacyLayout()
     // The layout has no analysis times: 1 each, which the next load drops
     // where the violation has none.
     first.setViolationTimers(QVector<quint16>(20, 1).toList());
-    first.setForm(QByteArray("A B") + blanks(10) + "C" + blanks(786));
-    first.setConfirmationText(QByteArray("OK<") + blanks(5) + "!" + blanks(791));
+    first.setForm(QByteArray("A B  C").leftJustified(800, ' '));
+    first.setConfirmationText(QByteArray("OK< !").leftJustified(800, ' '));
     QCOMPARE(macroDifference(first, *group.macros().at(0)), QString());
 
     Macro second("-1", "", "0", "INF", -1, true);
@@ -208,15 +237,11 @@ void TestMcr::legacyTexts()
     QFETCH(QByteArray, description);
     QFETCH(QStringList, notes);
 
-    LegacyMcr::Record record;
-    record.number = 1;
-    record.name = name;
-    record.nameLength = nameLength;
-    record.sigla = sigla;
-    record.siglaLength = siglaLength;
     const QString file = path("texts.mcr");
-    writeFile(file, LegacyMcr::header(2100, "2020/01/01 00:00:00", groupName, description) +
-                        LegacyMcr::record(record));
+    writeFile(file, header(2100, "2020/01/01 00:00:00", groupName, description) +
+                        record({{0, "\1"},
+                                {4, char(nameLength < 0 ? name.size() : nameLength) + name},
+                                {46, char(siglaLength < 0 ? sigla.size() : siglaLength) + sigla}}));
 
     MessageRecorder recorder;
     Group group{QString(), QString()};
@@ -235,37 +260,33 @@ void TestMcr::shortFiles_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("notes");
 
-    const QByteArray header =
-        LegacyMcr::header(2100, "2015/03/07 08:09:10", "NOME DO GRUPO", "Descricao");
-    LegacyMcr::Record record;
-    record.number = 5;
-    record.sigla = "A";
-    const QByteArray one = LegacyMcr::record(record);
+    const QByteArray start = header(2100, "2015/03/07 08:09:10", "NOME DO GRUPO", "Descricao");
+    const QByteArray one = plainRecord();
 
     const QString shorter = "O arquivo tem %1 bytes, menos que os 369 do cabeçalho: o grupo "
                             "fica vazio.";
     const QString left = "Sobram %1 bytes depois do último registro completo; foram ignorados.";
     QTest::newRow("empty") << QByteArray() << 0 << 0 << "" << QStringList{shorter.arg(0)};
     QTest::newRow("part of the version")
-        << header.left(3) << 0 << 0x0834 << "" << QStringList{shorter.arg(3)};
+        << start.left(3) << 0 << 0x0834 << "" << QStringList{shorter.arg(3)};
     QTest::newRow("into the name")
-        << header.left(27) << 0 << 2100 << "NOME" << QStringList{shorter.arg(27)};
+        << start.left(27) << 0 << 2100 << "NOME" << QStringList{shorter.arg(27)};
     QTest::newRow("header less one byte")
-        << header.left(368) << 0 << 2100 << "NOME DO GRUPO" << QStringList{shorter.arg(368)};
-    QTest::newRow("header only") << header << 0 << 2100 << "NOME DO GRUPO" << QStringList();
+        << start.left(368) << 0 << 2100 << "NOME DO GRUPO" << QStringList{shorter.arg(368)};
+    QTest::newRow("header only") << start << 0 << 2100 << "NOME DO GRUPO" << QStringList();
     QTest::newRow("one record less one byte")
-        << header + one.left(2035) << 0 << 2100 << "NOME DO GRUPO" << QStringList{left.arg(2035)};
-    QTest::newRow("one record and a half") << header + one + one.left(1000) << 1 << 2100
+        << start + one.left(2035) << 0 << 2100 << "NOME DO GRUPO" << QStringList{left.arg(2035)};
+    QTest::newRow("one record and a half") << start + one + one.left(1000) << 1 << 2100
                                            << "NOME DO GRUPO" << QStringList{left.arg(1000)};
     QTest::newRow("version newer than the program")
-        << LegacyMcr::header(2101, "2015/03/07 08:09:10", "NOVO", "") << 0 << 2101 << "NOVO"
+        << header(2101, "2015/03/07 08:09:10", "NOVO", "") << 0 << 2101 << "NOVO"
         << QStringList{"A versão 2101 é mais nova que a de qualquer arquivo .mcr."};
     // Random bytes cut a length in every record: the first ten tell enough.
-    record.nameLength = 41;
     QStringList cut;
     for (int i = 0; i < 12; ++i)
         cut << "A (5): O comprimento do nome, 41, passa dos 40 bytes do campo e foi cortado.";
-    QTest::newRow("twelve notes") << header + LegacyMcr::record(record).repeated(12) << 12 << 2100 << "NOME DO GRUPO"
+    const QByteArray cutRecord = record({{0, "\5"}, {4, "\51"}, {46, "\1A"}});
+    QTest::newRow("twelve notes") << start + cutRecord.repeated(12) << 12 << 2100 << "NOME DO GRUPO"
                                   << cut;
 }
 
@@ -300,10 +321,7 @@ void TestMcr::shortFiles()
 void TestMcr::zeroDateStaysLegacy()
 {
     // Zero bytes after the version could pass for empty stream strings.
-    LegacyMcr::Record record;
-    record.number = 9;
-    record.sigla = "Z";
-    QByteArray bytes = QByteArray(LegacyMcr::HeaderSize, '\0') + LegacyMcr::record(record).repeated(2);
+    const QByteArray bytes = QByteArray(McrReader::HeaderSize, '\0') + plainRecord().repeated(2);
     MessageRecorder recorder;
     Group group{QString(), QString()};
     McrReader reader;

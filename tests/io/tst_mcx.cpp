@@ -68,8 +68,6 @@ private slots:
     void initTestCase();
     void roundTrip_data();
     void roundTrip();
-    void keptFiles_data();
-    void keptFiles();
     void versions_data();
     void versions();
     void version2000Macro();
@@ -142,37 +140,6 @@ void TestMcx::roundTrip()
     QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.texts().join('|')));
 }
 
-void TestMcx::keptFiles_data()
-{
-    QTest::addColumn<QString>("file");
-    for (const QString& file : ZorTest::keptMcxFiles())
-        QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
-}
-
-// The example, the test files and the inputs the fuzzer kept: what the
-// reader accepts, the writer writes so that it reads back, the same from the
-// second save on (the first may drop what the format does not keep).
-void TestMcx::keptFiles()
-{
-    QFETCH(QString, file);
-    MessageRecorder recorder;
-    Group group{QString(), QString()};
-    if (McxReader().read(contentsOf(file), group) != McxReader::Result::Ok) {
-        QCOMPARE(group.macroCount(), 0);
-        QCOMPARE(group.version(), 2100);
-        return;
-    }
-    const QByteArray first = McxWriter::toJson(group);
-    if (file.endsWith("/examples/sample.mcx")) // the program's own, as the editor leaves it
-        QCOMPARE(QJsonDocument::fromJson(first).toJson(QJsonDocument::Indented), contentsOf(file));
-    Group reread{QString(), QString()};
-    QCOMPARE(McxReader().read(first, reread), McxReader::Result::Ok);
-    const QByteArray second = McxWriter::toJson(reread);
-    Group again{QString(), QString()};
-    QCOMPARE(McxReader().read(second, again), McxReader::Result::Ok);
-    QCOMPARE(McxWriter::toJson(again), second);
-}
-
 void TestMcx::versions_data()
 {
     QTest::addColumn<QJsonValue>("version");
@@ -215,9 +182,15 @@ void TestMcx::version2000Macro()
     for (int i = 0; i < 40; ++i)
         violation.append(i < 3 ? i + 21 : (i >= 20 && i < 23 ? 0x40 + i : 0));
     const QJsonObject json{
-        {"name", "ENTREGA"},       {"num", "020"},          {"shortcut", "5"},
-        {"sigla", "ENT"},          {"type", 2},             {"isSecurity", true},
-        {"form", "A<B"},           {"confirmationText", "OK"}, {"validationInt", 5},
+        {"name", "ENTREGA"},
+        {"num", "020"},
+        {"shortcut", "5"},
+        {"sigla", "ENT"},
+        {"type", 2},
+        {"isSecurity", true},
+        {"form", "A<B"},
+        {"confirmationText", "OK"},
+        {"validationInt", 5},
         {"dimensions", QJsonObject{{"x", 1}, {"y", 2}, {"width", 130}, {"height", 90}}},
         {"position", QJsonObject{{"x", 300}, {"y", 400}}},
         {"automation", QJsonArray{4, 260}},
@@ -281,8 +254,8 @@ void TestMcx::rewrite()
     // A document in the toolkit's order but for the header, which the
     // one-pass reader declines: both ways of the rewrite.
     const QJsonObject macro = withValues(
-        currentMacro(), {{"violacoes", QJsonArray{QJsonObject{
-                                           {"id", id}, {"reacao", 3}, {"tempo", tempo}}}}});
+        currentMacro(),
+        {{"violacoes", QJsonArray{QJsonObject{{"id", id}, {"reacao", 3}, {"tempo", tempo}}}}});
     for (const bool plain : {true, false}) {
         QByteArray bytes = documentWith(macro);
         if (!plain)
@@ -295,8 +268,8 @@ void TestMcx::rewrite()
         QCOMPARE(group.macros().at(0)->violationTimers(), (QList<quint16>{quint16(tempo)}));
         const QByteArray rewritten = contentsOf(file);
         QCOMPARE(rewritten, QJsonDocument::fromJson(rewritten).toJson(QJsonDocument::Indented));
-        const QJsonObject element = QJsonDocument::fromJson(rewritten)["macros"][0]["violacoes"][0]
-                                        .toObject();
+        const QJsonObject element =
+            QJsonDocument::fromJson(rewritten)["macros"][0]["violacoes"][0].toObject();
         QCOMPARE(element.contains("tempo"), keepsTempo);
         QCOMPARE(element.value("id"), QJsonValue(id));
         QCOMPARE(element.value("reacao"), QJsonValue(3));
@@ -308,7 +281,8 @@ void TestMcx::valuesThatDoNotFit_data()
     QTest::addColumn<QJsonObject>("changes");
     QTest::addColumn<QStringList>("notes");
 
-    const QString range = "M (%1): O valor %2 de \"%3\" está fora do intervalo de %4; lido como %5.";
+    const QString range =
+        "M (%1): O valor %2 de \"%3\" está fora do intervalo de %4; lido como %5.";
     const QString notInteger = "M (%1): O valor %2 de \"%3\" não é um número inteiro; lido como 0.";
     const auto violation = [](int id, int tempo, int raio) {
         return QJsonArray{QJsonObject{{"id", id}, {"raio", raio}, {"reacao", 0}, {"tempo", tempo}}};
@@ -326,8 +300,8 @@ void TestMcx::valuesThatDoNotFit_data()
         << QJsonObject{{"automacao", QJsonArray{258, -1}}}
         << QStringList{range.arg(5).arg(258).arg("automacao[0]", "0 a 255").arg(2),
                        range.arg(5).arg(-1).arg("automacao[1]", "0 a 255").arg(255)};
-    QTest::newRow("number as text")
-        << QJsonObject{{"idMacro", "12"}} << QStringList{notInteger.arg(0).arg("\"12\"", "idMacro")};
+    QTest::newRow("number as text") << QJsonObject{{"idMacro", "12"}}
+                                    << QStringList{notInteger.arg(0).arg("\"12\"", "idMacro")};
     QTest::newRow("fraction") << QJsonObject{{"type", 1.5}}
                               << QStringList{notInteger.arg(5).arg(1.5).arg("type")};
     QTest::newRow("null") << QJsonObject{{"atalho", QJsonValue::Null}}
@@ -337,15 +311,17 @@ void TestMcx::valuesThatDoNotFit_data()
         << QStringList{
                range.arg(0).arg(2147483648).arg("idMacro", "-2147483648 a 2147483647").arg(0)};
     QTest::newRow("huge geometry")
-        << QJsonObject{{"dimensions", QJsonObject{{"x", 2147483647}, {"y", 0}, {"width", 100},
-                                                  {"height", -2000000}}},
+        << QJsonObject{{"dimensions",
+                        QJsonObject{
+                            {"x", 2147483647}, {"y", 0}, {"width", 100}, {"height", -2000000}}},
                        {"position", QJsonObject{{"x", 1e300}, {"y", 3}}}}
-        << QStringList{range.arg(5).arg("1e+300").arg("position.x", "-2147483648 a 2147483647")
-                           .arg(0),
-                       range.arg(5).arg(2147483647).arg("dimensions.x", "-1000000 a 1000000")
-                           .arg(1000000),
-                       range.arg(5).arg(-2000000).arg("dimensions.height", "-1000000 a 1000000")
-                           .arg(-1000000)};
+        << QStringList{
+               range.arg(5).arg("1e+300").arg("position.x", "-2147483648 a 2147483647").arg(0),
+               range.arg(5).arg(2147483647).arg("dimensions.x", "-1000000 a 1000000").arg(1000000),
+               range.arg(5)
+                   .arg(-2000000)
+                   .arg("dimensions.height", "-1000000 a 1000000")
+                   .arg(-1000000)};
     // Elements of another type read as empty ones, and are kept.
     QTest::newRow("wrong element types")
         << QJsonObject{{"violacoes", QJsonArray{1, "x", QJsonValue::Null}},
@@ -415,18 +391,23 @@ void TestMcx::structure_data()
         QJsonObject header = root["header"].toObject();
         header.insert("version", version);
         QJsonObject macro = root["macros"][0].toObject();
-        QJsonObject top{{"header", where == "header" ? changed(header, key, change) : header},
-                        {"macros", QJsonArray{where == "macro" ? changed(macro, key, change)
-                                                               : macro}}};
+        QJsonObject top{
+            {"header", where == "header" ? changed(header, key, change) : header},
+            {"macros", QJsonArray{where == "macro" ? changed(macro, key, change) : macro}}};
         if (where == "root")
             top = changed(top, key, change);
         return QJsonDocument(top).toJson(QJsonDocument::Compact);
     };
-    QTest::newRow("valid") << empty << "" << "";
-    QTest::newRow("no header") << document("root", "header", Change::Remove) << "header" << "";
-    QTest::newRow("header array") << document("root", "header", Change::Array) << "header" << "";
-    QTest::newRow("no macros") << document("root", "macros", Change::Remove) << "macros" << "";
-    QTest::newRow("macros text") << document("root", "macros", Change::Text) << "macros" << "";
+    QTest::newRow("valid") << empty << ""
+                           << "";
+    QTest::newRow("no header") << document("root", "header", Change::Remove) << "header"
+                               << "";
+    QTest::newRow("header array") << document("root", "header", Change::Array) << "header"
+                                  << "";
+    QTest::newRow("no macros") << document("root", "macros", Change::Remove) << "macros"
+                               << "";
+    QTest::newRow("macros text") << document("root", "macros", Change::Text) << "macros"
+                                 << "";
     const struct
     {
         const char* key;
@@ -463,21 +444,25 @@ void TestMcx::structure_data()
             << (k.wrongType == Change::Remove ? "" : k.key) << "";
         // Older files have other keys: only 2100 and later are checked.
         QTest::addRow("no %s, version 2000", k.key)
-            << document("macro", k.key, Change::Remove, 2000) << "" << "";
+            << document("macro", k.key, Change::Remove, 2000) << ""
+            << "";
         QTest::addRow("no %s, version as text", k.key)
-            << document("macro", k.key, Change::Remove, "2.1.0.0") << "" << "";
+            << document("macro", k.key, Change::Remove, "2.1.0.0") << ""
+            << "";
     }
     QTest::newRow("no sigla, newer version")
-        << document("macro", "sigla", Change::Remove, 2300) << "sigla" << "";
+        << document("macro", "sigla", Change::Remove, 2300) << "sigla"
+        << "";
     // Where the parser stopped and why, as an editor counts lines and columns.
     const QString syntax = "Erro de sintaxe JSON na linha %1, coluna %2 (byte %3): %4.";
-    QTest::newRow("empty") << QByteArray() << "header" << syntax.arg(1).arg(1).arg(0).arg(
-        "illegal value");
+    QTest::newRow("empty") << QByteArray() << "header"
+                           << syntax.arg(1).arg(1).arg(0).arg("illegal value");
     QTest::newRow("garbage") << QByteArray("\x00\xff", 2) << "header"
                              << syntax.arg(1).arg(2).arg(1).arg("illegal value");
     QTest::newRow("truncated") << QByteArray("{\n  \"header\": {\n   \"na") << "header"
                                << syntax.arg(3).arg(7).arg(23).arg("unterminated string");
-    QTest::newRow("array") << QByteArray("[{\"header\": {}}]") << "header" << "";
+    QTest::newRow("array") << QByteArray("[{\"header\": {}}]") << "header"
+                           << "";
 }
 
 // Through the group: the message names the key, and nothing is read but the

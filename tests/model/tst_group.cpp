@@ -114,9 +114,9 @@ void TestGroup::macroQueries()
     QCOMPARE(macro.violationTimer(2), quint16(240));
     QCOMPARE(macro.violationTimer(3), quint16(0));
     // Bits of the reaction set at an index, modulo 32; none beyond the list.
-    const QList<bool> bits{macro.hasReaction(0, 0), macro.hasReaction(0, 1),
-                           macro.hasReaction(0, 2), macro.hasReaction(1, 7),
-                           macro.hasReaction(1, 8), macro.hasReaction(0, 32),
+    const QList<bool> bits{macro.hasReaction(0, 0),  macro.hasReaction(0, 1),
+                           macro.hasReaction(0, 2),  macro.hasReaction(1, 7),
+                           macro.hasReaction(1, 8),  macro.hasReaction(0, 32),
                            macro.hasReaction(1, 39), macro.hasReaction(2, 0)};
     QCOMPARE(bits, (QList<bool>{true, false, true, true, false, true, true, false}));
 }
@@ -331,9 +331,10 @@ void TestGroup::messages_data()
         "manual e revise o sequenciamento das macros.";
     const QString older = "O arquivo foi gerado em uma versão mais antiga do Zor.";
     QTest::newRow("anchor sequence") << 0 << sequence << "Atenção!" << false;
-    QTest::newRow("anchor sequence, named") << -1 << sequence + " (Macro A->B)" << "Atenção!"
-                                            << false;
-    QTest::newRow("current version") << 2100 << "" << "" << false;
+    QTest::newRow("anchor sequence, named") << -1 << sequence + " (Macro A->B)"
+                                            << "Atenção!" << false;
+    QTest::newRow("current version") << 2100 << ""
+                                     << "" << false;
     QTest::newRow("older version") << 2099 << older << "" << false;
     QTest::newRow("version 0") << 1 << older << "" << false;
     QTest::newRow("newer version")

@@ -61,14 +61,13 @@ void TestTexts::allowedBytes()
     ScreenText::correctCharacters(corrected.data(), 256);
     for (int value = 0; value < 256; ++value) {
         const char byte = char(value);
-        const bool allowed = QChar(value).isLetterOrNumber() ? value < 128
-                                                             : signs.contains(byte) ||
-                                                                   (value >= 9 && value <= 13) ||
-                                                                   value == ' ';
+        const bool allowed =
+            QChar(value).isLetterOrNumber()
+                ? value < 128
+                : signs.contains(byte) || (value >= 9 && value <= 13) || value == ' ';
         QVERIFY2(ScreenText::isAllowed(byte) == allowed, qPrintable(QString::number(value)));
-        const char replacement = QByteArray("&+@\\|").contains(byte)
-                                     ? "E $/!"[QByteArray("&+@\\|").indexOf(byte)]
-                                     : '-';
+        const char replacement =
+            QByteArray("&+@\\|").contains(byte) ? "E $/!"[QByteArray("&+@\\|").indexOf(byte)] : '-';
         QCOMPARE(corrected[value], allowed || value == 0 ? byte : replacement);
     }
 }
@@ -135,8 +134,8 @@ void TestTexts::correctCharacters_data()
     QTest::addColumn<int>("length");
     QTest::addColumn<QByteArray>("expected");
 
-    QTest::newRow("NUL bytes stay") << QByteArray("ab\0\0#\0", 6) << 6
-                                    << QByteArray("ab\0\0-\0", 6);
+    QTest::newRow("NUL bytes stay")
+        << QByteArray("ab\0\0#\0", 6) << 6 << QByteArray("ab\0\0-\0", 6);
     QTest::newRow("only the given length") << QByteArray("&&&&") << 2 << QByteArray("EE&&");
     QTest::newRow("zero length") << QByteArray("&") << 0 << QByteArray("&");
     QTest::newRow("negative length") << QByteArray("&") << -1 << QByteArray("&");
@@ -160,8 +159,8 @@ void TestTexts::refusedCharacters_data()
     QTest::addColumn<QStringList>("refused");
     QTest::addColumn<QByteArray>("correctedForm");
 
-    QTest::newRow("clean") << screen({{0, 0, "LOGIN [LLLLL] 10,5% $ a/b-c_d ?!;:"}})
-                           << screen({}) << QStringList{} << QByteArray();
+    QTest::newRow("clean") << screen({{0, 0, "LOGIN [LLLLL] 10,5% $ a/b-c_d ?!;:"}}) << screen({})
+                           << QStringList{} << QByteArray();
     // One byte, one Latin-1 character, each once, in the order they come.
     QTest::newRow("Latin-1, once each")
         << screen({{0, 0, "A\xc7\xc3O&\xc7"}}) << screen({{0, 0, "N\xcdVEL"}})
