@@ -11,30 +11,6 @@ namespace {
 constexpr quint8 Anchor = 23;
 constexpr quint16 DefaultRadius = 100;
 
-template <typename T> QString describe(const T& value)
-{
-    QString text;
-    QDebug(&text).nospace() << value;
-    return text;
-}
-
-class Comparison
-{
-public:
-    template <typename T> void field(const char* name, const T& expected, const T& actual)
-    {
-        if (m_difference.isEmpty() && !(expected == actual)) {
-            m_difference = QStringLiteral("%1: expected %2, got %3")
-                               .arg(QLatin1String(name), describe(expected), describe(actual));
-        }
-    }
-
-    QString difference() const { return m_difference; }
-
-private:
-    QString m_difference;
-};
-
 // NUL cells and the white space at the end of a screen become blanks; so
 // does "<" in a form.
 QByteArray screenThroughMcx(QByteArray screen, bool isForm)
@@ -99,47 +75,48 @@ void keepWhatStreamHolds(Macro& macro)
 
 } // namespace
 
-QString macroDifference(const Macro& e, const Macro& a)
+QStringList valuesOf(const Macro& m)
 {
-    Comparison c;
-    c.field("num", e.num(), a.num());
-    c.field("name", e.name(), a.name());
-    c.field("shortcut", e.shortcut(), a.shortcut());
-    c.field("sigla", e.sigla(), a.sigla());
-    c.field("type", e.type(), a.type());
-    c.field("isSecurity", e.isSecurity(), a.isSecurity());
-    c.field("form", e.form(), a.form());
-    c.field("formFields", e.formFields(), a.formFields());
-    c.field("confirmationText", e.confirmationText(), a.confirmationText());
-    c.field("validationInt", e.validationInt(), a.validationInt());
-    c.field("automation", e.automation(), a.automation());
-    c.field("violation", e.violation(), a.violation());
-    c.field("violationReactions", e.violationReactions(), a.violationReactions());
-    c.field("violationTimers", e.violationTimers(), a.violationTimers());
-    c.field("secureSensors", e.secureSensors(), a.secureSensors());
-    c.field("secureActuators", e.secureActuators(), a.secureActuators());
-    c.field("raio", e.raio(), a.raio());
-    c.field("flow", e.flow(), a.flow());
-    c.field("flowNum", e.flowNum(), a.flowNum());
-    c.field("flowPos", e.flowPos(), a.flowPos());
-    c.field("dimensions", e.dimensions(), a.dimensions());
-    c.field("position", e.position(), a.position());
-    return c.difference();
+    QStringList values;
+    const auto add = [&](const char* name, const auto& value) {
+        QString text;
+        QDebug(&text).nospace() << value;
+        values.append(QLatin1String(name) + QStringLiteral(": ") + text);
+    };
+    add("num", m.num());
+    add("name", m.name());
+    add("shortcut", m.shortcut());
+    add("sigla", m.sigla());
+    add("type", m.type());
+    add("isSecurity", m.isSecurity());
+    add("form", m.form());
+    add("formFields", m.formFields());
+    add("confirmationText", m.confirmationText());
+    add("validationInt", m.validationInt());
+    add("automation", m.automation());
+    add("violation", m.violation());
+    add("violationReactions", m.violationReactions());
+    add("violationTimers", m.violationTimers());
+    add("secureSensors", m.secureSensors());
+    add("secureActuators", m.secureActuators());
+    add("raio", m.raio());
+    add("flow", m.flow());
+    add("flowNum", m.flowNum());
+    add("flowPos", m.flowPos());
+    add("dimensions", m.dimensions());
+    add("position", m.position());
+    return values;
 }
 
-QString groupDifference(const Group& e, const Group& a)
+QStringList valuesOf(const Group& group)
 {
-    Comparison c;
-    c.field("group name", e.name(), a.name());
-    c.field("group description", e.description(), a.description());
-    c.field("group creationDate", e.creationDate(), a.creationDate());
-    c.field("macro count", e.macroCount(), a.macroCount());
-    for (int i = 0; c.difference().isEmpty() && i < e.macroCount(); ++i) {
-        const QString difference = macroDifference(*e.macros().at(i), *a.macros().at(i));
-        if (!difference.isEmpty())
-            return QStringLiteral("macro %1: %2").arg(i).arg(difference);
+    QStringList values{"name: " + group.name(), "description: " + group.description(),
+                       "creationDate: " + group.creationDate()};
+    for (int i = 0; i < group.macroCount(); ++i) {
+        for (const QString& value : valuesOf(*group.macros().at(i)))
+            values.append(QStringLiteral("macro %1 ").arg(i) + value);
     }
-    return c.difference();
+    return values;
 }
 
 void keepWhatMcxHolds(Group& group)

@@ -7,10 +7,11 @@
 class Group;
 class Macro;
 
-// The first field in which two macros (or two groups) differ, as text for
-// the failure message; empty when they are equal.
-QString macroDifference(const Macro& expected, const Macro& actual);
-QString groupDifference(const Group& expected, const Group& actual);
+// Every value of a macro (or of a group and its macros), one "field: value"
+// line each, so that a comparison of two lists names the first field that
+// differs.
+QStringList valuesOf(const Macro& macro);
+QStringList valuesOf(const Group& group);
 
 // What a group becomes when written and read back in a format: the values
 // that the format does not hold, or holds otherwise, change as it changes
