@@ -1,5 +1,6 @@
 #include "io/jsonreindenter.h"
 #include "io/jsontext.h"
+#include "io/mcxfastreader.h"
 #include "io/mcxreader.h"
 #include "io/mcxstructurecheck.h"
 #include "io/mcxwriter.h"
@@ -335,8 +336,12 @@ bool readsAsTheDocument(const QByteArray& json)
         QCOMPARE(notes, expected.notes);
         QVERIFY(!group.isModified());
     }();
-    if (reader.reindented().isEmpty())
+    // Declined, the one-pass reader keeps nothing of it.
+    McxFastReader fast;
+    if (!fast.read(json)) {
+        [&] { QVERIFY(fast.indented().isEmpty() && fast.takeMacros().empty()); }();
         return false;
+    }
     [&] {
         QCOMPARE(reader.reindented(),
                  QJsonDocument::fromJson(json).toJson(QJsonDocument::Indented));

@@ -379,6 +379,8 @@ void TestMcr::roundTrip()
 {
     QFETCH(quint32, seed);
     const auto original = SampleGroups::random(seed);
+    // The writers skip an empty entry of the list.
+    original->insertMacro(int(seed % 3), nullptr);
     const auto expected = SampleGroups::random(seed);
     keepWhatStreamHolds(*expected);
     const QString file = path("roundtrip.mcr");
