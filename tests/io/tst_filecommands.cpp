@@ -153,31 +153,20 @@ void TestFileCommands::convert_data()
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("failure"); // "%in" and "%out" stand for the paths
 
+    const auto row = [](const char* tag, const char* in, const char* out, const QString& failure) {
+        QTest::newRow(tag) << in << out << failure;
+    };
     const QString notOpened = CannotOpen + " %in";
-    QTest::newRow("mcx to mcr") << "sample.mcx"
-                                << "copy.mcr"
-                                << "";
-    QTest::newRow("legacy to mcx") << "legacy.mcr"
-                                   << "legacy.mcx"
-                                   << "";
-    QTest::newRow("legacy with bytes left over") << "leftover.mcr"
-                                                 << "leftover.mcr"
-                                                 << "";
-    QTest::newRow("radius that does not fit") << "unfit.mcx"
-                                              << "unfit.mcx"
-                                              << "";
-    QTest::newRow("missing input") << "absent.mcx"
-                                   << "x.mcx" << notOpened;
-    QTest::newRow("structure error") << "no-creation-date.mcx"
-                                     << "x.mcx" << notOpened;
-    QTest::newRow("not JSON") << "not-json.mcx"
-                              << "x.mcr" << notOpened;
-    QTest::newRow("truncated stream") << "truncated.mcr"
-                                      << "x.mcx" << notOpened;
-    QTest::newRow("legacy shorter than its header") << "short.mcr"
-                                                    << "x.mcx" << notOpened;
-    QTest::newRow("output folder missing") << "sample.mcx"
-                                           << "missing/x.mcx" << CannotSave + "%out";
+    row("mcx to mcr", "sample.mcx", "copy.mcr", "");
+    row("legacy to mcx", "legacy.mcr", "legacy.mcx", "");
+    row("legacy with bytes left over", "leftover.mcr", "leftover.mcr", "");
+    row("radius that does not fit", "unfit.mcx", "unfit.mcx", "");
+    row("missing input", "absent.mcx", "x.mcx", notOpened);
+    row("structure error", "no-creation-date.mcx", "x.mcx", notOpened);
+    row("not JSON", "not-json.mcx", "x.mcr", notOpened);
+    row("truncated stream", "truncated.mcr", "x.mcx", notOpened);
+    row("legacy shorter than its header", "short.mcr", "x.mcx", notOpened);
+    row("output folder missing", "sample.mcx", "missing/x.mcx", CannotSave + "%out");
 }
 
 // The command says what the reading said, then why it failed, if it did:
@@ -481,73 +470,55 @@ void TestFileCommands::reports()
 
 void TestFileCommands::executable_data()
 {
-    QTest::addColumn<QStringList>("arguments"); // "%in/" and "%out/" stand for the folders
+    QTest::addColumn<QString>("arguments"); // "%in/" and "%out/" stand for the folders
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("standardOutput");
     QTest::addColumn<QString>("standardError");
-    QTest::addColumn<QString>("created");
 
+    const auto row = [](const char* tag, const char* arguments, int status,
+                        const QString& standardOutput, const QString& standardError) {
+        QTest::newRow(tag) << arguments << status << standardOutput << standardError;
+    };
     const QString line = "%in/broken.mcx: ROT (30): O número 30 já é usado pela macro MAN.\n";
     const QString checkUsage = "zor --check FILE... [--format text|json]";
     const QString convertUsage = "zor --convert IN OUT";
     const QString notRegular = "Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe).";
-    QTest::newRow("clean") << QStringList{"--check", "%in/sample.mcx"} << 0 << ""
-                           << ""
-                           << "";
-    QTest::newRow("finding, options after the files")
-        << QStringList{"%in/sample.mcx", "%in/broken.mcx", "--check", "--format", "text"} << 1
-        << line << ""
-        << "";
-    QTest::newRow("json") << QStringList{"--check", "--format", "json", "%in/broken.mcx"} << 1
-                          << "json"
-                          << ""
-                          << "";
-    QTest::newRow("version warning") << QStringList{"--check", "%in/legacy.mcr"} << 0 << ""
-                                     << "%in/legacy.mcr: " + versionMessage(2000) << "";
-    QTest::newRow("missing file") << QStringList{"--check", "%in/broken.mcx", "%in/nothing.mcx"}
-                                  << 2 << line
-                                  << "%in/nothing.mcx: " + CannotOpen +
-                                         ".\nNo such file or directory"
-                                  << "";
-    QTest::newRow("a FIFO to check")
-        << QStringList{"--check", "%in/fifo.mcx"} << 2 << "" << notRegular << "";
-    QTest::newRow("no file") << QStringList{"--check"} << 2 << "" << checkUsage << "";
-    QTest::newRow("unknown format") << QStringList{"--check", "--format", "xml", "%in/sample.mcx"}
-                                    << 2 << "" << checkUsage << "";
-    QTest::newRow("convert, options after the files")
-        << QStringList{"%in/legacy.mcr", "%out/l.mcr", "--convert"} << 0 << ""
-        << versionMessage(2000) << "l.mcr";
-    QTest::newRow("a device") << QStringList{"--convert", "/dev/zero", "%out/x.mcx"} << 1 << ""
-                              << notRegular << "";
-    QTest::newRow("far too large")
-        << QStringList{"--convert", "%in/huge.mcr", "%out/x.mcx"} << 1 << ""
-        << "O arquivo tem 67108865 bytes; um grupo de macros não passa de 67108864 bytes."
-        << "";
-    QTest::newRow("one file") << QStringList{"--convert", "%in/sample.mcx"} << 1 << ""
-                              << convertUsage << "";
-    QTest::newRow("three files") << QStringList{"--convert", "%in/sample.mcx", "%out/a.mcx",
-                                                "%out/b.mcx"}
-                                 << 1 << "" << convertUsage << "";
+    row("clean", "--check %in/sample.mcx", 0, "", "");
+    row("options after the files", "%in/sample.mcx %in/broken.mcx --check --format text", 1, line,
+        "");
+    row("json", "--check --format json %in/broken.mcx", 1, "json", "");
+    row("version warning", "--check %in/legacy.mcr", 0, "",
+        "%in/legacy.mcr: " + versionMessage(2000));
+    row("missing file", "--check %in/broken.mcx %in/nothing.mcx", 2, line,
+        "%in/nothing.mcx: " + CannotOpen + ".\nNo such file or directory");
+    row("a FIFO to check", "--check %in/fifo.mcx", 2, "", notRegular);
+    row("no file", "--check", 2, "", checkUsage);
+    row("unknown format", "--check --format xml %in/sample.mcx", 2, "", checkUsage);
+    row("convert, options after", "%in/legacy.mcr %out/l.mcr --convert", 0, "",
+        versionMessage(2000));
+    row("a device", "--convert /dev/zero %out/x.mcx", 1, "", notRegular);
+    row("far too large", "--convert %in/huge.mcr %out/x.mcx", 1, "",
+        "O arquivo tem 67108865 bytes; um grupo de macros não passa de 67108864 bytes.");
+    row("one file", "--convert %in/sample.mcx", 1, "", convertUsage);
+    row("three files", "--convert %in/sample.mcx %out/a.mcx %out/b.mcx", 1, "", convertUsage);
 }
 
 void TestFileCommands::executable()
 {
-    QFETCH(QStringList, arguments);
+    QFETCH(QString, arguments);
     QFETCH(int, status);
     QFETCH(QString, standardOutput);
     QFETCH(QString, standardError);
-    QFETCH(QString, created);
 
     const QString in = env->filePath("in/");
     const QString out = env->filePath("out/");
-    for (QString* text : {&standardOutput, &standardError})
-        text->replace("%in/", in);
-    for (QString& argument : arguments)
-        argument.replace("%in/", in).replace("%out/", out);
+    standardOutput.replace("%in/", in);
+    standardError.replace("%in/", in);
     const FileState broken = stateOf(input("broken.mcx"));
 
     QProcess zor;
-    QVERIFY(runHeadless(zor, arguments, env->path()));
+    QVERIFY(runHeadless(zor, arguments.replace("%in/", in).replace("%out/", out).split(' '),
+                        env->path()));
     const QString errors = QString::fromLocal8Bit(zor.readAllStandardError());
     const QByteArray printed = zor.readAllStandardOutput();
     QCOMPARE(zor.exitStatus(), QProcess::NormalExit);
@@ -559,8 +530,11 @@ void TestFileCommands::executable()
         QCOMPARE(filesOf(printed).at(0)["findings"].toArray().size(), 1);
     else
         QCOMPARE(QString::fromLocal8Bit(printed), standardOutput);
+    // A conversion writes its output, and nothing else.
+    const bool converts = arguments.contains("--convert") && status == 0;
     QCOMPARE(QDir(out).entryList(QDir::Files),
-             created.isEmpty() ? QStringList() : QStringList{created});
+             converts ? QStringList{QFileInfo(arguments.section(' ', 1, 1)).fileName()}
+                      : QStringList());
     QVERIFY(stateOf(input("broken.mcx")) == broken);
 }
 
