@@ -62,9 +62,12 @@ void keepWhatMcxHolds(Macro& macro)
     macro.setFlowPos(positions);
 }
 
-// Neither reactions, nor radius, nor function-key slots.
+// Neither reactions, nor radius, nor function-key slots; screens of 800
+// bytes.
 void keepWhatStreamHolds(Macro& macro)
 {
+    macro.setForm(macro.form().leftJustified(Macro::ScreenSize, ' '));
+    macro.setConfirmationText(macro.confirmationText().leftJustified(Macro::ScreenSize, ' '));
     macro.setViolationReactions(QVector<quint8>(macro.violation().size(), 0).toList());
     macro.setRaio(DefaultRadius);
     QList<quint16> positions;

@@ -95,6 +95,13 @@ private:
 
 Macro* Draw::macro()
 {
+    // Now and then the least a macro can be: no text, no screens, no lists.
+    if (below(6) == 0) {
+        auto* bare = new Macro(QString(), QString(), QString(), QString(), 0, false);
+        bare->setForm(QByteArray());
+        bare->setConfirmationText(QByteArray());
+        return bare;
+    }
     auto* macro = new Macro(numberText(), text(40), numberText(), text(4),
                             pick({INT_MIN, 0, 6, INT_MAX}, -1, 7), below(2) == 1);
     macro->setForm(screen());

@@ -395,8 +395,8 @@ void TestMcr::roundTrip()
     QCOMPARE(read.version(), expected->version());
     QVERIFY(!read.isModified());
     QCOMPARE(valuesOf(read), valuesOf(*expected));
-    // Saved again, the same bytes.
-    QCOMPARE(McrWriter::toBytes(read), contentsOf(file));
+    // Saved again, the same bytes but for the screens, which it fills.
+    QCOMPARE(McrWriter::toBytes(read), McrWriter::toBytes(*expected));
 }
 
 void TestMcr::dataStreamDamaged_data()
