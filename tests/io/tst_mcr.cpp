@@ -9,7 +9,6 @@
 #include "support/testenvironment.h"
 #include "support/testfiles.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QtEndian>
 #include <QtTest>
@@ -97,7 +96,6 @@ private slots:
     void shortFiles_data();
     void shortFiles();
     void zeroDateStaysLegacy();
-    void dataStreamLayout();
     void roundTrip_data();
     void roundTrip();
     void dataStreamDamaged_data();
@@ -190,64 +188,48 @@ void TestMcr::legacyLayout()
 
 void TestMcr::legacyTexts_data()
 {
-    // Each field as written, its length byte (-1: the text's), and as read.
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<int>("nameLength");
-    QTest::addColumn<QByteArray>("sigla");
-    QTest::addColumn<int>("siglaLength");
-    QTest::addColumn<QByteArray>("groupName");
-    QTest::addColumn<QByteArray>("description");
-    QTest::addColumn<QStringList>("read"); // name, sigla, group name, description
+    // The name and the acronym after their length bytes, the group's name
+    // and description; as read: name, acronym, group name, description.
+    QTest::addColumn<QByteArrayList>("fields");
+    QTest::addColumn<QStringList>("read");
     QTest::addColumn<QStringList>("notes");
 
-    const QByteArray g("G");
-    const QByteArray d("D");
-    QTest::newRow("plain") << QByteArray("COLETA") << -1 << QByteArray("COL") << -1 << g << d
+    const QByteArray n40(40, 'N');
+    QTest::newRow("plain") << QByteArrayList{"\6COLETA", "\3COL", "G", "D"}
                            << QStringList{"COLETA", "COL", "G", "D"} << QStringList();
-    QTest::newRow("shorter lengths") << QByteArray("COLETA") << 3 << QByteArray("COL") << 1 << g
-                                     << d << QStringList{"COL", "C", "G", "D"} << QStringList();
+    QTest::newRow("shorter lengths") << QByteArrayList{"\3COLETA", "\1COL", "G", "D"}
+                                     << QStringList{"COL", "C", "G", "D"} << QStringList();
     QTest::newRow("lengths beyond the fields")
-        << QByteArray(40, 'N') << 255 << QByteArray("ABC") << 200 << g << d
-        << QStringList{QString(40, 'N'), "ABC", "G", "D"}
+        << QByteArrayList{"\377" + n40, "\310ABC", "G", "D"}
+        << QStringList{QString(n40), "ABC", "G", "D"}
         << QStringList{"ABC (1): O comprimento do nome, 255, passa dos 40 bytes do campo e foi "
                        "cortado.",
                        "ABC (1): O comprimento da sigla, 200, passa dos 3 bytes do campo e foi "
                        "cortado."};
-    QTest::newRow("lengths at the fields")
-        << QByteArray(40, 'N') << 40 << QByteArray("ABC") << 3 << g << d
-        << QStringList{QString(40, 'N'), "ABC", "G", "D"} << QStringList();
     // Texts that fill their fields end there, without running into the next.
-    QTest::newRow("fields without NUL")
-        << QByteArray("X") << -1 << QByteArray("X") << -1 << QByteArray(50, 'G')
-        << QByteArray(296, 'd') << QStringList{"X", "X", QString(50, 'G'), QString(280, 'd')}
-        << QStringList();
-    QTest::newRow("Latin-1") << QByteArray("MANUTEN\xC7\xC3O") << -1 << QByteArray("\xC7") << -1
-                             << QByteArray("S\xE3o Paulo") << QByteArray("Descri\xE7\xE3o")
+    QTest::newRow("full fields") << QByteArrayList{"(" + n40, "\3ABC", QByteArray(50, 'G'),
+                                                   QByteArray(296, 'd')}
+                                 << QStringList{QString(n40), "ABC", QString(50, 'G'),
+                                                QString(280, 'd')}
+                                 << QStringList();
+    QTest::newRow("Latin-1") << QByteArrayList{"\12MANUTEN\307\303O", "\1\307", "S\343o Paulo",
+                                               "Descri\347\343o"}
                              << QStringList{"MANUTENÇÃO", "Ç", "São Paulo", "Descrição"}
                              << QStringList();
 }
 
 void TestMcr::legacyTexts()
 {
-    QFETCH(QByteArray, name);
-    QFETCH(int, nameLength);
-    QFETCH(QByteArray, sigla);
-    QFETCH(int, siglaLength);
-    QFETCH(QByteArray, groupName);
-    QFETCH(QByteArray, description);
+    QFETCH(QByteArrayList, fields);
     QFETCH(QStringList, notes);
-
     const QString file = path("texts.mcr");
-    writeFile(file, header(2100, "2020/01/01 00:00:00", groupName, description) +
-                        record({{0, "\1"},
-                                {4, char(nameLength < 0 ? name.size() : nameLength) + name},
-                                {46, char(siglaLength < 0 ? sigla.size() : siglaLength) + sigla}}));
+    writeFile(file, header(2100, "2020/01/01 00:00:00", fields.at(2), fields.at(3)) +
+                        record({{0, "\1"}, {4, fields.at(0)}, {46, fields.at(1)}}));
 
     MessageRecorder recorder;
     Group group{QString(), QString()};
     QVERIFY(group.loadMcr(file));
     verifyDamageTold(group, recorder, notes);
-    QCOMPARE(group.macroCount(), 1);
     const Macro* macro = group.macros().at(0);
     QTEST((QStringList{macro->name(), macro->sigla(), group.name(), group.description()}), "read");
 }
@@ -329,43 +311,6 @@ void TestMcr::zeroDateStaysLegacy()
     QCOMPARE(reader.layout(), McrReader::Layout::Legacy);
     QCOMPARE(group.macroCount(), 2);
     QCOMPARE(group.creationDate(), QString());
-}
-
-// The version in the little-endian order of the legacy header, then the
-// rest as Qt's own stream of version 11 writes it.
-void TestMcr::dataStreamLayout()
-{
-    Group group{QStringLiteral("AB"), QStringLiteral("D")};
-    group.setCreationDate(QStringLiteral("2024/01/02 03:04:05"));
-    auto* macro = new Macro("12", "NOME", "3", "SIG", 5, false);
-    macro->setFormFields(QByteArray(240, '\x01'));
-    macro->setValidationInt(0x0102);
-    macro->setAutomation({7});
-    macro->setViolation({23, 4});
-    macro->setViolationReactions({1, 2});
-    macro->setViolationTimers({240, 0x0102});
-    macro->setSecureSensors({1, 2});
-    macro->setSecureActuators({3});
-    macro->setFlow({"X"});
-    macro->setFlowNum({999});
-    macro->setFlowPos({4});
-    macro->setDimensions(QRect(0, 0, 121, 81));
-    macro->setPosition(QPoint(40, 220));
-    group.addMacro(macro);
-
-    const QByteArray bytes = McrWriter::toBytes(group);
-    QCOMPARE(bytes.left(4), QByteArray("\x34\x08\x00\x00", 4));
-    QByteArray expected;
-    QDataStream out(&expected, QIODevice::WriteOnly);
-    out.setVersion(11);
-    out << QStringLiteral("AB") << QStringLiteral("D") << QStringLiteral("2024/01/02 03:04:05")
-        << qint32(1) << QStringLiteral("12") << QStringLiteral("NOME") << QStringLiteral("3")
-        << QStringLiteral("SIG") << qint32(5) << true << blanks(800) << QByteArray(240, '\x01')
-        << blanks(800) << QStringList() << quint16(0x0102) << QList<quint8>{7}
-        << QList<quint8>{23, 4} << QList<quint16>{240, 0x0102} << QList<quint8>{1, 2}
-        << QList<quint8>{3} << QStringList{"X"} << QList<quint16>{999} << QRect(0, 0, 121, 81)
-        << QPoint(40, 220);
-    QCOMPARE(bytes.mid(4), expected);
 }
 
 void TestMcr::roundTrip_data()
