@@ -401,71 +401,60 @@ void TestMcx::structure_data()
             top = changed(top, key, change);
         return QJsonDocument(top).toJson(QJsonDocument::Compact);
     };
-    QTest::newRow("valid") << empty << ""
-                           << "";
-    QTest::newRow("no header") << document("root", "header", Change::Remove) << "header"
-                               << "";
-    QTest::newRow("header array") << document("root", "header", Change::Array) << "header"
-                                  << "";
-    QTest::newRow("no macros") << document("root", "macros", Change::Remove) << "macros"
-                               << "";
-    QTest::newRow("macros text") << document("root", "macros", Change::Text) << "macros"
-                                 << "";
+    const auto row = [](const QByteArray& tag, const QByteArray& bytes, const QString& key,
+                        const QString& reason = QString()) {
+        QTest::newRow(tag.constData()) << bytes << key << reason;
+    };
+    row("valid", empty, "");
+    row("no header", document("root", "header", Change::Remove), "header");
+    row("header array", document("root", "header", Change::Array), "header");
+    row("no macros", document("root", "macros", Change::Remove), "macros");
+    row("macros text", document("root", "macros", Change::Text), "macros");
+    // Each key missing and, where a type is required, mistyped.
     const struct
     {
+        const char* where;
         const char* key;
         const char* name;
         Change wrongType; // Remove: any type will do
-    } header[] = {{"version", "version", Change::Remove},
-                  {"name", "name", Change::Number},
-                  {"description", "description", Change::Array},
-                  {"creationDate", "creation date", Change::Number},
-                  {"nMacros", "nMacros", Change::Remove}};
-    for (const auto& k : header) {
-        QTest::addRow("no %s", k.key) << document("header", k.key, Change::Remove) << k.name << "";
-        QTest::addRow("%s mistyped", k.key)
-            << document("header", k.key, k.wrongType == Change::Remove ? Change::Text : k.wrongType)
-            << (k.wrongType == Change::Remove ? "" : k.name) << "";
+    } keys[] = {{"header", "version", "version", Change::Remove},
+                {"header", "name", "name", Change::Number},
+                {"header", "description", "description", Change::Array},
+                {"header", "creationDate", "creation date", Change::Number},
+                {"header", "nMacros", "nMacros", Change::Remove},
+                {"macro", "atalho", "atalho", Change::Remove},
+                {"macro", "automacao", "automacao", Change::Number},
+                {"macro", "confirmacao", "confirmacao", Change::Number},
+                {"macro", "dimensions", "dimensions", Change::Array},
+                {"macro", "fluxoMacros", "fluxoMacros", Change::Text},
+                {"macro", "formulario", "formulario", Change::Array},
+                {"macro", "idMacro", "idMacro", Change::Remove},
+                {"macro", "informacao", "informacao", Change::Remove},
+                {"macro", "nome", "nome", Change::Number},
+                {"macro", "num", "num", Change::Remove},
+                {"macro", "position", "position", Change::Number},
+                {"macro", "sigla", "sigla", Change::Number},
+                {"macro", "validacoes", "validacoes", Change::Remove},
+                {"macro", "violacoes", "violacoes", Change::Text}};
+    for (const auto& k : keys) {
+        const QByteArray key(k.key);
+        row("no " + key, document(k.where, key, Change::Remove), k.name);
+        const bool typed = k.wrongType != Change::Remove;
+        row(key + " mistyped", document(k.where, key, typed ? k.wrongType : Change::Array),
+            typed ? k.name : "");
     }
-    const struct
-    {
-        const char* key;
-        Change wrongType;
-    } macro[] = {
-        {"atalho", Change::Remove},      {"automacao", Change::Number},
-        {"confirmacao", Change::Number}, {"dimensions", Change::Array},
-        {"fluxoMacros", Change::Text},   {"formulario", Change::Array},
-        {"idMacro", Change::Remove},     {"informacao", Change::Remove},
-        {"nome", Change::Number},        {"num", Change::Remove},
-        {"position", Change::Number},    {"sigla", Change::Number},
-        {"validacoes", Change::Remove},  {"violacoes", Change::Text},
-    };
-    for (const auto& k : macro) {
-        QTest::addRow("no %s", k.key) << document("macro", k.key, Change::Remove) << k.key << "";
-        QTest::addRow("%s mistyped", k.key)
-            << document("macro", k.key, k.wrongType == Change::Remove ? Change::Array : k.wrongType)
-            << (k.wrongType == Change::Remove ? "" : k.key) << "";
-        // Older files have other keys: only 2100 and later are checked.
-        QTest::addRow("no %s, version 2000", k.key)
-            << document("macro", k.key, Change::Remove, 2000) << ""
-            << "";
-        QTest::addRow("no %s, version as text", k.key)
-            << document("macro", k.key, Change::Remove, "2.1.0.0") << ""
-            << "";
-    }
-    QTest::newRow("no sigla, newer version")
-        << document("macro", "sigla", Change::Remove, 2300) << "sigla"
-        << "";
+    // Older files have other keys: only 2100 and later are checked.
+    row("version 2000", document("macro", "sigla", Change::Remove, 2000), "");
+    row("version as text", document("macro", "sigla", Change::Remove, "2.1.0.0"), "");
+    row("newer version", document("macro", "sigla", Change::Remove, 2300), "sigla");
     // Where the parser stopped and why, as an editor counts lines and columns.
     const QString syntax = "Erro de sintaxe JSON na linha %1, coluna %2 (byte %3): %4.";
-    QTest::newRow("empty") << QByteArray() << "header"
-                           << syntax.arg(1).arg(1).arg(0).arg("illegal value");
-    QTest::newRow("garbage") << QByteArray("\x00\xff", 2) << "header"
-                             << syntax.arg(1).arg(2).arg(1).arg("illegal value");
-    QTest::newRow("truncated") << QByteArray("{\n  \"header\": {\n   \"na") << "header"
-                               << syntax.arg(3).arg(7).arg(23).arg("unterminated string");
-    QTest::newRow("array") << QByteArray("[{\"header\": {}}]") << "header"
-                           << "";
+    row("empty", QByteArray(), "header", syntax.arg(1).arg(1).arg(0).arg("illegal value"));
+    row("garbage", QByteArray("\0\377", 2), "header",
+        syntax.arg(1).arg(2).arg(1).arg("illegal value"));
+    row("truncated", "{\n  \"header\": {\n   \"na", "header",
+        syntax.arg(3).arg(7).arg(23).arg("unterminated string"));
+    row("array", "[{\"header\": {}}]", "header");
 }
 
 // Through the group: the message names the key, and nothing is read but the
