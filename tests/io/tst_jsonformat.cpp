@@ -47,6 +47,13 @@ public:
         space();
         if (odd())
             out += "x";
+        // Cut short inside a character.
+        for (int i = 0; i < out.size(); ++i) {
+            if (uchar(out.at(i)) >= 0xc2 && odd()) {
+                out.truncate(i + 1);
+                break;
+            }
+        }
         *plain = m_plain;
         return out;
     }
@@ -174,8 +181,10 @@ private:
             // a lone surrogate, which the toolkit escapes.
             static const char* const broken[] = {"\xc0\xaf", "\xed\xa0\x80", "\xe2\x82",
                                                  "\xf5\x80\x80\x80", "\\udc00"};
-            if (odd())
+            if (random.bounded(8) == 0) {
+                m_plain = false;
                 out += broken[random.bounded(5)];
+            }
         }
     }
 
