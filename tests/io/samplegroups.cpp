@@ -109,13 +109,14 @@ Macro* Draw::macro()
     macro->setFormFields(QByteArray(below(241), char(below(256))));
     macro->setValidationInt(quint16(pick({0, 65535}, 0, 65535)));
     macro->setAutomation(values<quint8>(below(12), 255));
-    // Unused slots (0), the anchor violation (23), one without analysis time
-    // (4) and one with (7).
+    // Unused slots (0), the anchor violation (23), violations without
+    // analysis time (4, and 26, the last of the reference list) and with
+    // (7), and one beyond the list (27).
     QList<quint8> ids;
     QList<quint16> timers;
     const int violations = pick({0, 20, 21}, 0, 25);
     for (int i = 0; i < violations; ++i) {
-        ids.append(quint8(pick({0, 4, 7, 23, 255}, 0, 255)));
+        ids.append(quint8(pick({0, 4, 7, 23, 26, 27, 255}, 0, 255)));
         timers.append(quint16(pick({0, 1, 1, 65535}, 0, 65535)));
     }
     macro->setViolation(ids);
