@@ -47,8 +47,9 @@ public:
         const int length = below(maximum + 1);
         while (text.size() < length) {
             const int range = below(loneSurrogates ? 7 : 6);
+            const char32_t point = char32_t(random.bounded(0x10000, 0x110000));
             if (below(7) == 0)
-                text += QString::fromUcs4(U"\U0001F69A");
+                text += QString::fromUcs4(&point, 1);
             else
                 text += QChar(ushort(random.bounded(ranges[range][0], ranges[range][1])));
         }

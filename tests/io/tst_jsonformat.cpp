@@ -175,7 +175,8 @@ private:
                                                          : random.bounded(0xe000, 0x10000));
             out += odd() ? escaped(unit) : QString(QChar(unit)).toUtf8();
         } else if (kind == 6) {
-            out += odd() ? QByteArray("\\ud83d\\ude9a") : QString::fromUcs4(U"\U0001F69A").toUtf8();
+            const char32_t point = char32_t(random.bounded(0x10000, 0x110000));
+            out += odd() ? QByteArray("\\ud83d\\ude9a") : QString::fromUcs4(&point, 1).toUtf8();
         } else {
             // Not well-formed UTF-8: overlong, a surrogate, cut short; and
             // a lone surrogate, which the toolkit escapes.

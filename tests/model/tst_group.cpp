@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+#include <functional>
+
 namespace {
 
 // The anchor violation of the sample data.
@@ -62,6 +64,7 @@ private slots:
     void screenSetters();
     void typeColors();
     void construction();
+    void sameValues();
     void macroList();
     void description_data();
     void description();
@@ -155,6 +158,41 @@ void TestGroup::construction()
     QVERIFY2(created >= before.addSecs(-1), qPrintable(group.creationDate()));
 }
 
+// Every value counts, each on its own.
+void TestGroup::sameValues()
+{
+    const QList<std::function<void(Macro&)>> changes{
+        [](Macro& m) { m.setNum("2"); },
+        [](Macro& m) { m.setName("B"); },
+        [](Macro& m) { m.setShortcut("3"); },
+        [](Macro& m) { m.setSigla("T"); },
+        [](Macro& m) { m.setType(4); },
+        [](Macro& m) { m.setSecurity(false); },
+        [](Macro& m) { m.setForm(QByteArray("F")); },
+        [](Macro& m) { m.setFormFields("F"); },
+        [](Macro& m) { m.setConfirmationText(QByteArray("C")); },
+        [](Macro& m) { m.setValidationInt(1); },
+        [](Macro& m) { m.setAutomation({1}); },
+        [](Macro& m) { m.setViolation({1}); },
+        [](Macro& m) { m.setViolationReactions({1}); },
+        [](Macro& m) { m.setViolationTimers({1}); },
+        [](Macro& m) { m.setSecureSensors({1}); },
+        [](Macro& m) { m.setSecureActuators({1}); },
+        [](Macro& m) { m.setRaio(7); },
+        [](Macro& m) { m.setFlow({"X"}); },
+        [](Macro& m) { m.setFlowNum({1}); },
+        [](Macro& m) { m.setFlowPos({1}); },
+        [](Macro& m) { m.setDimensions(QRect(1, 2, 3, 4)); },
+        [](Macro& m) { m.setPosition(QPoint(5, 6)); }};
+    const Macro base("1", "A", "0", "S", 1, false);
+    QVERIFY(base.hasSameValues(Macro(base)));
+    for (int i = 0; i < changes.size(); ++i) {
+        Macro other(base);
+        changes.at(i)(other);
+        QVERIFY2(!base.hasSameValues(other), qPrintable(QString::number(i)));
+    }
+}
+
 void TestGroup::macroList()
 {
     Group group{QString(), QString()};
@@ -163,11 +201,16 @@ void TestGroup::macroList()
     Macro* third = makeMacro("12", "CD");
     first->setShortcut("5");
     third->setShortcut("5");
-    group.addMacro(first);
+    // Whether the change marks the group modified.
+    const auto modifies = [&](const std::function<void()>& change) {
+        group.setModified(false);
+        change();
+        return group.isModified();
+    };
+    QVERIFY(modifies([&] { group.addMacro(first); }));
     group.addMacro(nullptr);
     group.addMacro(third);
-    group.insertMacro(1, second);
-    QVERIFY(group.isModified());
+    QVERIFY(modifies([&] { group.insertMacro(1, second); }));
     QCOMPARE(group.macros(), (QList<Macro*>{first, second, nullptr, third}));
 
     QCOMPARE(group.findBySigla("AB"), first);
@@ -177,17 +220,14 @@ void TestGroup::macroList()
     QCOMPARE(group.findByShortcut("5"), first);
     QCOMPARE(group.findByShortcut("7"), nullptr);
 
-    group.setModified(false);
-    group.removeMacro("Z");
-    QVERIFY(!group.isModified());
-    QCOMPARE(group.takeMacro(third), third);
-    QCOMPARE(group.takeMacro(third), nullptr);
+    QVERIFY(!modifies([&] { group.removeMacro("Z"); }));
+    QVERIFY(modifies([&] { QCOMPARE(group.takeMacro(third), third); }));
+    QVERIFY(!modifies([&] { QCOMPARE(group.takeMacro(third), nullptr); }));
     delete third;
     // The first of two equal acronyms goes; the sanitizer build reports the
     // macro should it not be deleted.
-    group.removeMacro("AB");
+    QVERIFY(modifies([&] { group.removeMacro("AB"); }));
     QCOMPARE(group.macros(), (QList<Macro*>{second, nullptr}));
-    QVERIFY(group.isModified());
     group.insertMacro(-1, makeMacro("13", "EF"));
     QCOMPARE(group.macros().last()->sigla(), QStringLiteral("EF"));
     group.clear();
