@@ -256,8 +256,12 @@ void TestTexts::search()
     const MacroSearch search(text);
     QStringList found;
     const QList<Macro*> matches = search.matchesIn(group);
-    for (const Macro* macro : matches)
-        found.append(macro->sigla() + (search.isExactMatch(*macro) ? "*" : ""));
+    for (Macro* macro : group.macros()) {
+        if (matches.contains(macro))
+            found.append(macro->sigla() + (search.isExactMatch(*macro) ? "*" : ""));
+        else
+            QVERIFY(!search.isExactMatch(*macro));
+    }
     QTEST(found, "found");
 }
 
