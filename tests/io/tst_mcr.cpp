@@ -1,7 +1,7 @@
 #include "app/anchorsettings.h"
+#include "groupvalues.h"
 #include "io/mcrreader.h"
 #include "io/mcrwriter.h"
-#include "macrodiff.h"
 #include "model/group.h"
 #include "model/macro.h"
 #include "samplegroups.h"

@@ -1,4 +1,4 @@
-#include "macrodiff.h"
+#include "groupvalues.h"
 
 #include "model/group.h"
 #include "model/macro.h"
