@@ -191,7 +191,8 @@ void TestMcx::version2000Macro()
         {"sigla", "ENT"},
         {"type", 2},
         {"isSecurity", true},
-        {"form", "A<B"},
+        // Beyond Latin-1 and beyond the screen.
+        {"form", QString::fromUtf8("A<B€") + QString(900, 'x')},
         {"confirmationText", "OK"},
         {"validationInt", 5},
         {"dimensions", QJsonObject{{"x", 1}, {"y", 2}, {"width", 130}, {"height", 90}}},
@@ -204,7 +205,7 @@ void TestMcx::version2000Macro()
         {"secureSensors", QJsonArray{2}},
         {"secureActuators", QJsonArray{3, 4}}};
     Macro expected("020", "ENTREGA", "5", "ENT", 2, false);
-    expected.setForm(QByteArray("A<B").leftJustified(800, ' '));
+    expected.setForm(QByteArray("A<B?").leftJustified(800, 'x'));
     expected.setConfirmationText(QByteArray("OK").leftJustified(800, ' '));
     expected.setValidationInt(5);
     expected.setDimensions(QRect(1, 2, 130, 90));
