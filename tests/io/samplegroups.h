@@ -7,21 +7,19 @@
 
 class Group;
 
-// The groups the tests and the examples are made of.
+// The groups the tests are made of.
 namespace SampleGroups {
 
-// A terminal screen from its rows, each padded to 40 columns, the screen
-// padded to 20 rows; fails the program on a row too long.
-QByteArray screen(const QStringList& rows);
-
 // The group of examples/sample.mcx: a dozen macros of every type, laid out
-// in a grid, clean by the terminal's rules.
+// in a grid, clean by the terminal's rules. Needs the reference data of the
+// test environment, which names the anchor violation.
 std::unique_ptr<Group> sample();
-// The bytes of examples/legacy.mcr, built from the legacy record layout.
+// The bytes of examples/legacy.mcr, two macros in the legacy record layout.
 QByteArray legacySample();
-// Two macros with every field the .mcx format holds set to a value other
-// than its default.
-std::unique_ptr<Group> everyField();
+// A group of up to six macros whose every field takes any value its type
+// holds, the terminal's limits and the values the formats treat apart
+// coming up often; the same for the same seed.
+std::unique_ptr<Group> random(quint32 seed);
 
 // The violation timer flags of the sample reference data ("zor.ini").
 QStringList timerFlags();

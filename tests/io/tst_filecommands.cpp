@@ -1,0 +1,582 @@
+#include "app/anchorsettings.h"
+#include "groupvalues.h"
+#include "io/checkcommand.h"
+#include "io/convertcommand.h"
+#include "io/inputfile.h"
+#include "io/mcrwriter.h"
+#include "model/group.h"
+#include "model/groupcheck.h"
+#include "model/macro.h"
+#include "samplegroups.h"
+#include "support/messagerecorder.h"
+#include "support/testenvironment.h"
+#include "support/testfiles.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+#include <functional>
+#include <utility>
+
+#include <sys/stat.h>
+
+using ZorTest::contentsOf;
+using ZorTest::TestEnvironment;
+using ZorTest::writeFile;
+using Finding = GroupCheck::Finding;
+using Mutation = std::function<void(Group&)>;
+Q_DECLARE_METATYPE(Mutation)
+Q_DECLARE_METATYPE(QList<Finding>)
+
+namespace {
+
+const QString CannotOpen = QStringLiteral("Não foi possível abrir o arquivo");
+const QString CannotSave = QStringLiteral("Não foi possível salvar o arquivo ");
+
+using FileState = std::pair<QByteArray, QDateTime>;
+
+FileState stateOf(const QString& path)
+{
+    return {contentsOf(path), QFileInfo(path).lastModified()};
+}
+
+// What Group shows for a file of this version.
+QString versionMessage(int version)
+{
+    MessageRecorder recorder;
+    Group{QString(), QString()}.checkVersion(version);
+    return recorder.texts().value(0);
+}
+
+Macro& macro(Group& group, const char* sigla)
+{
+    Macro* found = group.findBySigla(QString::fromLatin1(sigla));
+    if (!found)
+        qFatal("no macro %s in the sample", sigla);
+    return *found;
+}
+
+// Runs the program with no display to fall back on, nor a runtime folder,
+// as under cron or in a bare container.
+bool runHeadless(QProcess& zor, const QStringList& arguments, const QString& folder,
+                 const QString& program = TestEnvironment::executable())
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+        environment.remove(name);
+    zor.setProcessEnvironment(environment);
+    zor.setWorkingDirectory(folder);
+    zor.start(program, arguments);
+    return zor.waitForFinished(60000);
+}
+
+QJsonArray filesOf(const QByteArray& json)
+{
+    return QJsonDocument::fromJson(json).object().value("files").toArray();
+}
+
+} // namespace
+
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void convert_data();
+    void convert();
+    void sameFileRefused();
+    void convertRoundTrip();
+    void rules_data();
+    void rules();
+    void reports_data();
+    void reports();
+    void executable_data();
+    void executable();
+    void withoutReferenceData();
+    void fullDiskSaysWhy();
+
+private:
+    QString input(const QString& name) const { return env->filePath("in/" + name); }
+    QString output(const QString& name) const { return env->filePath("out/" + name); }
+    std::unique_ptr<TestEnvironment> env;
+};
+
+void TestFileCommands::initTestCase()
+{
+    env = std::make_unique<TestEnvironment>();
+    QCOMPARE(ZorObject::anchorSettings().anchorViolationId(), 23);
+    QVERIFY(QDir(env->path()).mkpath("in"));
+    const QString examples = TestEnvironment::sourceDir() + "/examples/";
+    const QString data = TestEnvironment::testDataDir() + "/";
+    QVERIFY(QFile::copy(examples + "sample.mcx", input("sample.mcx")));
+    QVERIFY(QFile::copy(examples + "legacy.mcr", input("legacy.mcr")));
+    for (const char* name : {"version-2000.mcx", "no-creation-date.mcx", "not-json.mcx"})
+        QVERIFY(QFile::copy(data + name, input(name)));
+    const auto sample = SampleGroups::sample();
+    QVERIFY(sample->saveAs(input("stream.mcr")));
+    // A data stream cut in its first macro, legacy files cut in their
+    // header and with bytes after the last record.
+    writeFile(input("truncated.mcr"),
+              McrWriter::toBytes(*sample).left(
+                  McrWriter::toBytes(Group{sample->name(), sample->description()}).size() + 100));
+    const QByteArray legacy = SampleGroups::legacySample();
+    writeFile(input("short.mcr"), legacy.left(3));
+    writeFile(input("leftover.mcr"), legacy + QByteArray(100, 'x'));
+    // A radius that its 16 bits can't hold; a number used twice.
+    QByteArray unfit = contentsOf(input("sample.mcx"));
+    unfit.replace("\"raio\": 300", "\"raio\": 70000");
+    writeFile(input("unfit.mcx"), unfit);
+    macro(*sample, "ROT").setNum("30");
+    QVERIFY(sample->saveAs(input("broken.mcx")));
+    // Inputs that no group is: a FIFO with no writer and a file far larger
+    // than the largest group (sparse: it takes no room).
+    QCOMPARE(mkfifo(QFile::encodeName(input("fifo.mcx")).constData(), 0600), 0);
+    QFile huge(input("huge.mcr"));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(InputFile::MaxSize + 1));
+}
+
+void TestFileCommands::init()
+{
+    QDir(env->filePath("out")).removeRecursively();
+    QVERIFY(QDir(env->path()).mkpath("out"));
+}
+
+void TestFileCommands::convert_data()
+{
+    QTest::addColumn<QString>("in");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("failure"); // "%in" and "%out" stand for the paths
+
+    const auto row = [](const char* tag, const char* in, const char* out, const QString& failure) {
+        QTest::newRow(tag) << in << out << failure;
+    };
+    const QString notOpened = CannotOpen + " %in";
+    row("mcx to mcr", "sample.mcx", "copy.mcr", "");
+    row("legacy with bytes left over", "leftover.mcr", "leftover.mcr", "");
+    row("missing input", "absent.mcx", "x.mcx", notOpened);
+    row("structure error", "no-creation-date.mcx", "x.mcx", notOpened);
+    row("truncated stream", "truncated.mcr", "x.mcx", notOpened);
+    row("legacy shorter than its header", "short.mcr", "x.mcx", notOpened);
+    row("output folder missing", "sample.mcx", "missing/x.mcx", CannotSave + "%out");
+}
+
+// The command says what the reading said, then why it failed, if it did:
+// the reason on a second line.
+void TestFileCommands::convert()
+{
+    QFETCH(QString, in);
+    QFETCH(QString, out);
+    QFETCH(QString, failure);
+    const QString inPath = input(in);
+    const QString outPath = output(out);
+    failure.replace("%in", inPath).replace("%out", outPath);
+    const FileState before = stateOf(inPath);
+
+    QStringList expected;
+    {
+        MessageRecorder reading;
+        Group source{QString(), QString()};
+        const bool read = source.readFile(inPath);
+        expected = reading.texts();
+        if (read && failure.isEmpty()) {
+            for (const ReadNote& note : source.readNotes())
+                expected.append(note.text());
+        } else if (read) {
+            QVERIFY(!source.saveAs(outPath));
+        }
+        if (!failure.isEmpty())
+            expected.append(failure + (source.errorString().isEmpty() ? "" : "\n") +
+                            source.errorString());
+    }
+    MessageRecorder recorder;
+    QCOMPARE(ConvertCommand::run(inPath, outPath), failure.isEmpty() ? 0 : 1);
+    QCOMPARE(recorder.texts(), expected);
+    if (!failure.isEmpty())
+        QCOMPARE(recorder.messages.last().icon, UserMessage::Icon::Critical);
+    // The input is read, never rewritten; nothing but the output is left.
+    QVERIFY(stateOf(inPath) == before);
+    QCOMPARE(QDir(env->filePath("out")).entryList(QDir::Files),
+             failure.isEmpty() ? QStringList{out} : QStringList());
+}
+
+// The input is never written over, whatever the path that names it.
+void TestFileCommands::sameFileRefused()
+{
+    MessageRecorder recorder;
+    const QString copy = output("same.mcx");
+    QVERIFY(QFile::copy(input("version-2000.mcx"), copy));
+    const FileState before = stateOf(copy);
+    QCOMPARE(ConvertCommand::run(copy, env->filePath("out/../out/same.mcx")), 1);
+    QCOMPARE(recorder.texts(),
+             QStringList{"O arquivo de saída não pode ser o próprio arquivo de entrada: " +
+                         env->filePath("out/../out/same.mcx")});
+    QVERIFY(stateOf(copy) == before);
+}
+
+// Random groups through the program itself: .mcx to the data stream and
+// back, losing only what each format does not hold.
+void TestFileCommands::convertRoundTrip()
+{
+    for (const quint32 seed : {7u, 8u, 9u}) {
+        const auto expected = SampleGroups::random(seed);
+        QVERIFY(expected->saveAs(output("a.mcx")));
+        for (const auto& files :
+             {std::make_pair("a.mcx", "b.mcr"), std::make_pair("b.mcr", "c.mcx")}) {
+            QProcess zor;
+            QVERIFY(runHeadless(zor, {"--convert", output(files.first), output(files.second)},
+                                env->path()));
+            QCOMPARE(zor.readAllStandardError(), QByteArray());
+            QCOMPARE(zor.exitCode(), 0);
+        }
+        keepWhatMcxHolds(*expected);
+        keepWhatStreamHolds(*expected);
+        keepWhatMcxHolds(*expected);
+        Group converted{QString(), QString()};
+        QVERIFY(converted.readMcx(output("c.mcx")));
+        QCOMPARE(valuesOf(converted), valuesOf(*expected));
+    }
+}
+
+namespace {
+
+Mutation setFormRow(const char* sigla, int row, const QByteArray& text)
+{
+    return [=](Group& g) {
+        QByteArray form = macro(g, sigla).form();
+        form.replace(row * Macro::ScreenColumns, text.size(), text);
+        macro(g, sigla).setForm(form);
+    };
+}
+
+Mutation setFlow(const char* sigla, const QStringList& flow)
+{
+    return [=](Group& g) {
+        QList<quint16> numbers, positions;
+        for (const QString& next : flow) {
+            numbers.append(g.findBySigla(next) ? g.findBySigla(next)->num().toUShort() : 99);
+            positions.append(quint16(positions.size()));
+        }
+        macro(g, sigla).setFlow(flow);
+        macro(g, sigla).setFlowNum(numbers);
+        macro(g, sigla).setFlowPos(positions);
+    };
+}
+
+Mutation setViolations(const char* sigla, int count)
+{
+    return [=](Group& g) {
+        QList<quint8> ids;
+        for (int id = 1; id <= count; ++id)
+            ids.append(quint8(id));
+        // Unused legacy slots do not count.
+        ids.append(0);
+        macro(g, sigla).setViolation(ids);
+        macro(g, sigla).setViolationReactions(QVector<quint8>(ids.size(), 0).toList());
+        macro(g, sigla).setViolationTimers(QVector<quint16>(ids.size(), 0).toList());
+    };
+}
+
+Mutation both(const Mutation& first, const Mutation& second)
+{
+    return [=](Group& g) {
+        first(g);
+        second(g);
+    };
+}
+
+} // namespace
+
+void TestFileCommands::rules_data()
+{
+    QTest::addColumn<Mutation>("mutation");
+    QTest::addColumn<QList<Finding>>("expected");
+
+    const auto row = [](const char* name, const Mutation& mutation, const QList<Finding>& found) {
+        QTest::newRow(name) << mutation << found;
+    };
+    const QString refused =
+        "Caracteres não aceitos pelo terminal no formulário ou no texto de confirmação: ";
+    row("characters in a form", setFormRow("INI", 12, "TOTAL: R$ 10,00 & 5% #&"),
+        {{"characters", "INI", "1", refused + "&, #"}});
+    row("characters in a confirmation text",
+        [](Group& g) { macro(g, "MAN").setConfirmationText(QByteArray("PEDIDO @ OFICINA")); },
+        {{"characters", "MAN", "30", refused + "@"}});
+    const QString marker = "Marcador de campo malformado no formulário, linha %1.";
+    row("marker left open", setFormRow("ROT", 14, "OBS: [cccccccc"),
+        {{"field-markers", "ROT", "31", marker.arg(15)}});
+    row("accented name", [](Group& g) { macro(g, "MAN").setName("MANUTENÇÃO Ç"); },
+        {{"name-characters", "MAN", "30", "O nome contém caracteres não aceitos: Ç, Ã"}});
+    row("refused character in an acronym", [](Group& g) { macro(g, "ROT").setSigla("R#"); },
+        {{"name-characters", "R#", "31", "A sigla contém caracteres não aceitos: #"}});
+    const QString number = "O número %1 está fora do intervalo de 1 a 999.";
+    row("number 1000", [](Group& g) { macro(g, "ROT").setNum("1000"); },
+        {{"number-range", "ROT", "1000", number.arg(1000)}});
+    row("number 0", [](Group& g) { macro(g, "ROT").setNum("0"); },
+        {{"number-range", "ROT", "0", number.arg(0)}});
+    row("number as text", [](Group& g) { macro(g, "ROT").setNum("X"); },
+        {{"number-range", "ROT", "X", number.arg("X")}});
+    row("shortcut 250", [](Group& g) { macro(g, "ROT").setShortcut("250"); },
+        {{"shortcut-range", "ROT", "31", "O atalho 250 está fora do intervalo de 0 a 249."}});
+    row("shortcut -1", [](Group& g) { macro(g, "ROT").setShortcut("-1"); },
+        {{"shortcut-range", "ROT", "31", "O atalho -1 está fora do intervalo de 0 a 249."}});
+    row("anchor macro with a shortcut", [](Group& g) { macro(g, "DES").setShortcut("11"); },
+        {{"anchor-shortcut", "DES", "11",
+          "Macro com análise de âncora e atalho 11: uma macro com a violação de âncora não tem "
+          "atalho."}});
+    row("empty acronym", [](Group& g) { macro(g, "ROT").setSigla(""); },
+        {{"sigla", "", "31", "A sigla está vazia."}});
+    row("acronym of four", [](Group& g) { macro(g, "ROT").setSigla("ROTA"); },
+        {{"sigla", "ROTA", "31", "A sigla ROTA tem mais de 3 caracteres."}});
+    row("number twice", [](Group& g) { macro(g, "ROT").setNum("30"); },
+        {{"duplicate-number", "ROT", "30", "O número 30 já é usado pela macro MAN."}});
+    row("acronym twice", [](Group& g) { macro(g, "ROT").setSigla("MAN"); },
+        {{"duplicate-sigla", "MAN", "31", "A sigla MAN já é usada pela macro de número 30."}});
+    row("shortcut twice", [](Group& g) { macro(g, "ROT").setShortcut("30"); },
+        {{"duplicate-shortcut", "ROT", "31", "O atalho 30 já é usado pela macro MAN."}});
+    row("unknown next macro", setFlow("ROT", {"", "XYZ"}),
+        {{"unknown-flow", "ROT", "31", "A sigla XYZ da função F1 não existe no grupo."}});
+    const QStringList eleven{"INI", "REI", "REF", "DES", "ABS", "ENT",
+                             "COL", "AGD", "MAN", "FIM", "SOS"};
+    row("eleven next macros", setFlow("ROT", eleven),
+        {{"flow-count", "ROT", "31", "11 macros seguintes; o terminal aceita no máximo 10."}});
+    const QString sequence = "Macros com análise de âncora em sequência: %1.";
+    // Two pairs, one of them named in two slots: each pair once.
+    row("every anchor pair", both(setFlow("DES", {"REI", "AGD", "AGD"}), setFlow("AGD", {"DES"})),
+        {{"anchor-sequence", "DES", "11", sequence.arg("DES -> AGD")},
+         {"anchor-sequence", "AGD", "22", sequence.arg("AGD -> DES")}});
+    const QString outside =
+        "O raio de âncora de %1 m está fora dos limites permitidos (50 a 5000 m).";
+    row("radius below the minimum", [](Group& g) { macro(g, "DES").setRaio(49); },
+        {{"radius-range", "DES", "11", outside.arg(49)}});
+    row("radius above the maximum", [](Group& g) { macro(g, "AGD").setRaio(5001); },
+        {{"radius-range", "AGD", "22", outside.arg(5001)}});
+    row("21 violations", setViolations("ROT", 21),
+        {{"violation-count", "ROT", "31", "21 violações; o terminal aceita no máximo 20."}});
+    // Everything at the terminal's limits, and two macros without shortcut.
+    row("limits accepted",
+        both(both(setFlow("ROT", eleven.mid(0, 10)), setViolations("ROT", 20)),
+             [](Group& g) {
+                 macro(g, "ROT").setNum("999");
+                 macro(g, "INI").setShortcut("249");
+                 macro(g, "AGD").setShortcut("");
+                 macro(g, "DES").setRaio(50);
+                 macro(g, "AGD").setRaio(5000);
+             }),
+        {});
+}
+
+void TestFileCommands::rules()
+{
+    QFETCH(Mutation, mutation);
+    const auto group = SampleGroups::sample();
+    mutation(*group);
+    QTEST(GroupCheck(*group).findings(), "expected");
+}
+
+void TestFileCommands::reports_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QList<int>>("findings"); // -1: the file can't be read
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("clean groups") << QStringList{"sample.mcx", "legacy.mcr", "stream.mcr"}
+                                  << QList<int>{0, 0, 0} << 0;
+    QTest::newRow("finding, clean and read notes")
+        << QStringList{"broken.mcx", "sample.mcx", "leftover.mcr", "unfit.mcx"}
+        << QList<int>{1, 0, 1, 1} << 1;
+    QTest::newRow("missing") << QStringList{"absent.mcx"} << QList<int>{-1} << 2;
+    QTest::newRow("legacy shorter than its header")
+        << QStringList{"short.mcr"} << QList<int>{-1} << 2;
+    // A file that can't be read wins over findings.
+    QTest::newRow("broken and not JSON")
+        << QStringList{"broken.mcx", "not-json.mcx"} << QList<int>{1, -1} << 2;
+}
+
+// Each file's reading says what it says, prefixed with the file, and a file
+// that can't be read says so; the findings follow, one line or one JSON
+// object each.
+void TestFileCommands::reports()
+{
+    QFETCH(QStringList, names);
+    QFETCH(int, exitCode);
+
+    QStringList files, messages;
+    QList<FileState> states;
+    for (const QString& name : qAsConst(names)) {
+        files.append(input(name));
+        states.append(stateOf(files.last()));
+        MessageRecorder reading;
+        Group group{QString(), QString()};
+        const bool readable = group.readFile(files.last());
+        for (const QString& text : reading.texts())
+            messages.append(files.last() + ": " + text);
+        if (!readable) {
+            messages.append(files.last() + ": " + CannotOpen + "." +
+                            (group.errorString().isEmpty() ? "" : "\n") + group.errorString());
+        }
+    }
+    MessageRecorder recorder;
+    const QList<CheckCommand::FileReport> reports = CheckCommand::check(files);
+    QCOMPARE(recorder.texts(), messages);
+    QCOMPARE(CheckCommand::exitCode(reports), exitCode);
+    // Several files at once tell the same, in the order of the files.
+    recorder.clear();
+    const QList<CheckCommand::FileReport> together = CheckCommand::check(files, 4);
+    QCOMPARE(recorder.texts(), messages);
+    QCOMPARE(CheckCommand::json(together), CheckCommand::json(reports));
+    QList<int> counts;
+    QString text;
+    QJsonArray json;
+    for (const CheckCommand::FileReport& report : reports) {
+        counts.append(report.readable ? report.findings.size() : -1);
+        QJsonArray findings;
+        for (const Finding& f : report.findings) {
+            text += f.sigla.isEmpty() && f.num.isEmpty()
+                        ? QStringLiteral("%1: %2\n").arg(report.path, f.message)
+                        : QStringLiteral("%1: %2 (%3): %4\n")
+                              .arg(report.path, f.sigla, f.num, f.message);
+            findings.append(QJsonObject{
+                {"rule", f.rule}, {"sigla", f.sigla}, {"num", f.num}, {"message", f.message}});
+        }
+        json.append(QJsonObject{
+            {"file", report.path}, {"readable", report.readable}, {"findings", findings}});
+    }
+    QTEST(counts, "findings");
+    QCOMPARE(QString::fromLocal8Bit(CheckCommand::text(reports)), text);
+    QCOMPARE(filesOf(CheckCommand::json(reports)), json);
+    // What the reading found odd is a finding of its own, with no macro for
+    // the file as a whole.
+    if (names.contains("leftover.mcr")) {
+        QCOMPARE(reports.at(2).findings.at(0).rule, QStringLiteral("legacy-damage"));
+        QCOMPARE(reports.at(2).findings.at(0).sigla + reports.at(2).findings.at(0).num, QString());
+        QCOMPARE(reports.at(3).findings.at(0).rule, QStringLiteral("value-range"));
+        QCOMPARE(reports.at(3).findings.at(0).sigla, QStringLiteral("DES"));
+    }
+    for (int i = 0; i < files.size(); ++i)
+        QVERIFY(stateOf(files.at(i)) == states.at(i));
+}
+
+void TestFileCommands::executable_data()
+{
+    QTest::addColumn<QString>("arguments"); // "%in/" and "%out/" stand for the folders
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("standardOutput");
+    QTest::addColumn<QString>("standardError");
+
+    const auto row = [](const char* tag, const char* arguments, int status,
+                        const QString& standardOutput, const QString& standardError) {
+        QTest::newRow(tag) << arguments << status << standardOutput << standardError;
+    };
+    const QString line = "%in/broken.mcx: ROT (30): O número 30 já é usado pela macro MAN.\n";
+    const QString checkUsage = "zor --check FILE... [--format text|json] [--jobs N]";
+    const QString convertUsage = "zor --convert IN OUT";
+    const QString notRegular = "Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe).";
+    row("clean", "--check %in/sample.mcx", 0, "", "");
+    row("options after the files", "%in/sample.mcx %in/broken.mcx --check --format text", 1, line,
+        "");
+    row("json", "--check --format json %in/broken.mcx", 1, "json", "");
+    row("version warning", "--check %in/legacy.mcr", 0, "",
+        "%in/legacy.mcr: " + versionMessage(2000));
+    row("missing file", "--check %in/broken.mcx %in/nothing.mcx", 2, line,
+        "%in/nothing.mcx: " + CannotOpen + ".\nNo such file or directory");
+    row("a FIFO to check", "--check %in/fifo.mcx", 2, "", notRegular);
+    row("two at once", "--check --jobs 2 %in/broken.mcx %in/nothing.mcx", 2, line,
+        "%in/nothing.mcx: " + CannotOpen + ".\nNo such file or directory");
+    row("no file", "--check", 2, "", checkUsage);
+    row("no jobs", "--check --jobs 0 %in/sample.mcx", 2, "", checkUsage);
+    row("unknown format", "--check --format xml %in/sample.mcx", 2, "", checkUsage);
+    row("convert and arrange", "--convert %in/sample.mcx %out/a.mcx --arrange", 0, "", "");
+    row("convert, options after", "%in/legacy.mcr %out/l.mcr --convert", 0, "",
+        versionMessage(2000));
+    row("a device", "--convert /dev/zero %out/x.mcx", 1, "", notRegular);
+    row("far too large", "--convert %in/huge.mcr %out/x.mcx", 1, "",
+        "O arquivo tem 67108865 bytes; um grupo de macros não passa de 67108864 bytes.");
+    row("one file", "--convert %in/sample.mcx", 1, "", convertUsage);
+    row("three files", "--convert %in/sample.mcx %out/a.mcx %out/b.mcx", 1, "", convertUsage);
+}
+
+void TestFileCommands::executable()
+{
+    QFETCH(QString, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, standardOutput);
+    QFETCH(QString, standardError);
+
+    const QString in = env->filePath("in/");
+    const QString out = env->filePath("out/");
+    standardOutput.replace("%in/", in);
+    standardError.replace("%in/", in);
+    const FileState broken = stateOf(input("broken.mcx"));
+
+    QProcess zor;
+    QVERIFY(runHeadless(zor, arguments.replace("%in/", in).replace("%out/", out).split(' '),
+                        env->path()));
+    const QString errors = QString::fromLocal8Bit(zor.readAllStandardError());
+    const QByteArray printed = zor.readAllStandardOutput();
+    QCOMPARE(zor.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(zor.exitCode() == status, qPrintable(errors));
+    // Only the command's own messages, none of the toolkit's.
+    QVERIFY2(standardError.isEmpty() ? errors.isEmpty() : errors.contains(standardError),
+             qPrintable(errors));
+    if (standardOutput == "json")
+        QCOMPARE(filesOf(printed).at(0)["findings"].toArray().size(), 1);
+    else
+        QCOMPARE(QString::fromLocal8Bit(printed), standardOutput);
+    // A conversion writes its output, and nothing else.
+    const bool converts = arguments.contains("--convert") && status == 0;
+    QCOMPARE(QDir(out).entryList(QDir::Files),
+             converts ? QStringList{QFileInfo(arguments.section(' ', 1, 1)).fileName()}
+                      : QStringList());
+    QVERIFY(stateOf(input("broken.mcx")) == broken);
+}
+
+// Without the anchor violation of "zor.ini" (a copy of the program with no
+// data folder beside it, run elsewhere): legacy records fill their unused
+// violation slots with 0, which must not count as an anchor (INI -> FIM
+// would be an anchor sequence); a conversion goes on and says what is lost.
+void TestFileCommands::withoutReferenceData()
+{
+    const QString folder = env->filePath("bare");
+    QVERIFY(QDir(env->path()).mkpath("bare"));
+    const QString bare = folder + "/zor";
+    QVERIFY(QFile::copy(TestEnvironment::executable(), bare));
+    QProcess check;
+    QVERIFY(runHeadless(check, {"--check", input("legacy.mcr")}, folder, bare));
+    QCOMPARE(check.exitCode(), 0);
+    QCOMPARE(check.readAllStandardOutput(), QByteArray());
+    QProcess convert;
+    QVERIFY(
+        runHeadless(convert, {"--convert", input("sample.mcx"), output("bare.mcx")}, folder, bare));
+    QCOMPARE(convert.exitCode(), 0);
+    QVERIFY(QString::fromLocal8Bit(convert.readAllStandardError()).contains("zor.ini"));
+    QVERIFY(QFileInfo::exists(output("bare.mcx")));
+}
+
+// A write cut short by a full disk (here a file size limit) fails with the
+// system's reason and leaves nothing behind, whether the bytes went out in
+// one write or sat in a buffer until the end.
+void TestFileCommands::fullDiskSaysWhy()
+{
+    for (const char* name : {"sample.mcx", "legacy.mcr"}) {
+        QProcess zor;
+        QVERIFY(runHeadless(zor,
+                            {"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"",
+                             TestEnvironment::executable(), "--convert", input(name),
+                             output("full.mcx")},
+                            env->path(), "bash"));
+        const QString errors = QString::fromLocal8Bit(zor.readAllStandardError());
+        QVERIFY2(zor.exitCode() == 1, qPrintable(errors));
+        QVERIFY2(errors.contains(CannotSave + output("full.mcx") + "\nFile too large"),
+                 qPrintable(errors));
+        QCOMPARE(QDir(env->filePath("out")).entryList(QDir::Files), QStringList());
+    }
+}
+
+QTEST_GUILESS_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"
