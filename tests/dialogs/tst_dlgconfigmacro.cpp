@@ -66,6 +66,47 @@ int allowedReactions(const ReferenceLists& lists, int id)
     return allowed;
 }
 
+// Violations all over the list, with their times and reactions, and the
+// anchor's radius when it is one of them.
+void drawViolations(QRandomGenerator& random, const ReferenceLists& lists, Macro* macro)
+{
+    QList<quint8> violations;
+    QList<quint8> reactions;
+    QList<quint16> timers;
+    for (int id = 1; id <= lists.violations.size() && violations.size() < 20; ++id) {
+        if (random.bounded(3))
+            continue;
+        violations << id;
+        reactions << (random.bounded(256) & allowedReactions(lists, id));
+        const bool timed = lists.violationTimerFlags.value(id - 1) == QLatin1String("1");
+        timers << (timed ? (random.bounded(4) ? random.bounded(241) : 240) : 0);
+    }
+    macro->setViolation(violations);
+    macro->setViolationReactions(reactions);
+    macro->setViolationTimers(timers);
+    const AnchorSettings& anchor = ZorObject::anchorSettings();
+    const int span = anchor.maxRadius - anchor.minRadius() + 1;
+    macro->setRaio(violations.contains(anchorId()) ? anchor.minRadius() + random.bounded(span) : 0);
+}
+
+void drawNextMacros(QRandomGenerator& random, Macro* macro)
+{
+    QStringList flow;
+    QList<quint16> numbers;
+    QList<quint16> positions;
+    for (int slot = 0; slot < 10; ++slot) {
+        if (random.bounded(3))
+            continue;
+        const auto& next = Others[random.bounded(4)];
+        flow << next[1];
+        numbers << QByteArray(next[0]).toUShort();
+        positions << slot;
+    }
+    macro->setFlow(flow);
+    macro->setFlowNum(numbers);
+    macro->setFlowPos(positions);
+}
+
 // Fills a macro with values that the dialog shows and stores back as they
 // are: every field, any identifier of the lists, the limits.
 void drawMacro(QRandomGenerator& random, const ReferenceLists& lists, Macro* macro)
@@ -90,40 +131,11 @@ void drawMacro(QRandomGenerator& random, const ReferenceLists& lists, Macro* mac
             automation << id;
     }
     macro->setAutomation(automation);
-    QList<quint8> violations;
-    QList<quint8> reactions;
-    QList<quint16> timers;
-    for (int id = 1; id <= lists.violations.size() && violations.size() < 20; ++id) {
-        if (below(3))
-            continue;
-        violations << id;
-        reactions << (below(256) & allowedReactions(lists, id));
-        const bool timed = lists.violationTimerFlags.value(id - 1) == QLatin1String("1");
-        timers << (timed ? (below(4) ? below(241) : 240) : 0);
-    }
-    macro->setViolation(violations);
-    macro->setViolationReactions(reactions);
-    macro->setViolationTimers(timers);
-    const AnchorSettings& anchor = ZorObject::anchorSettings();
-    const bool anchored = violations.contains(anchorId());
-    const int span = anchor.maxRadius - anchor.minRadius() + 1;
-    macro->setRaio(anchored ? anchor.minRadius() + below(span) : 0);
+    drawViolations(random, lists, macro);
+    // A macro with anchor analysis has no shortcut.
     const QString shortcuts[] = {"", "0", "249", QString::number(1 + below(248))};
-    macro->setShortcut(anchored ? QString() : shortcuts[below(4)]);
-    QStringList flow;
-    QList<quint16> numbers;
-    QList<quint16> positions;
-    for (int slot = 0; slot < 10; ++slot) {
-        if (below(3))
-            continue;
-        const auto& next = Others[below(4)];
-        flow << next[1];
-        numbers << QByteArray(next[0]).toUShort();
-        positions << slot;
-    }
-    macro->setFlow(flow);
-    macro->setFlowNum(numbers);
-    macro->setFlowPos(positions);
+    macro->setShortcut(macro->violation().contains(anchorId()) ? QString() : shortcuts[below(4)]);
+    drawNextMacros(random, macro);
     macro->setSecureSensors({quint8(below(6)), 5});
     macro->setSecureActuators({quint8(below(5))});
 }
@@ -194,8 +206,9 @@ private slots:
         // pressed rather than OK ("validate").
         QTest::addColumn<QString>("edits");
         QTest::addColumn<QString>("answer"); // the button pressed in the box
-        QTest::addColumn<QString>(
-            "box"); // its title, text and buttons; "messenger": none, a message
+        // The box as title, text and buttons; "messenger" for a message
+        // passed to the messenger instead.
+        QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("focus"); // after a refusal
         QTest::addColumn<QString>("shown"); // fields corrected by a refusal
 

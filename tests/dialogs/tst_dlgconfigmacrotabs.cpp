@@ -1,5 +1,4 @@
 #include "configmacrofixture.h"
-#include "support/messagerecorder.h"
 #include "support/testenvironment.h"
 
 #include <QHelpEvent>
@@ -35,7 +34,6 @@ class TestDlgConfigMacroTabs : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<MessageRecorder> recorder;
 
 private slots:
     void initTestCase()
@@ -44,13 +42,7 @@ private slots:
         QVERIFY(env->isValid());
     }
 
-    void init() { recorder = std::make_unique<MessageRecorder>(); }
-
-    void cleanup()
-    {
-        closeAllModals();
-        recorder.reset();
-    }
+    void cleanup() { closeAllModals(); }
 
     // A row per entry of the lists, the reserved ones hidden; each violation
     // with its reactions, a time field when it is timed and a radius field

@@ -198,52 +198,31 @@ private slots:
         QCOMPARE(dialog.name() + dialog.sigla(), QStringLiteral("ACAOAC"));
     }
 
-    void checkAsksTheWindow_data()
+    void checkAndFinish_data()
     {
         QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<QString>("storedName");
-        QTest::newRow("all fields")
-            << QStringList{"12", "Parada_1 (km-2/b.)", "7", "P1"} << "PARADA_1 (KM-2/B.)";
-        QTest::newRow("shortcut 249") << QStringList{"999", "fim", "249", "FIM"} << "FIM";
-        QTest::newRow("shortcut 0") << QStringList{"1", "a", "0", "A"} << "A";
-        QTest::newRow("no shortcut") << QStringList{"1", "a", "", "A"} << "A";
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<bool>("ok");      // the window's answer to check()
+        QTest::addColumn<QString>("name"); // as stored
+        const QStringList all{"12", "Parada_1 (km-2/b.)", "7", "P1"};
+        QTest::newRow("accepted") << all << "btnInsert" << true << "PARADA_1 (KM-2/B.)";
+        QTest::newRow("refused by the window")
+            << QStringList{"999", "fim", "249", "FIM"} << "btnInsert" << false << "FIM";
+        QTest::newRow("shortcut 0")
+            << QStringList{"1", "a", "0", "A"} << "btnInsert" << true << "A";
+        QTest::newRow("no shortcut")
+            << QStringList{"1", "a", "", "A"} << "btnInsert" << true << "A";
+        QTest::newRow("cancelled") << all << "btnCancelar" << true << all.at(1);
     }
 
-    // With clean fields OK asks the window through check(), and stays open.
-    void checkAsksTheWindow()
+    // The window's order: connect check, exec, read the accessors. With clean
+    // fields OK asks the window through check(), whose answer ends the dialog.
+    void checkAndFinish()
     {
         QFETCH(QStringList, typed);
-        QFETCH(QString, storedName);
-
-        dlgNovaMacro dialog;
-        dialog.show();
-        fill(&dialog, typed, 4);
-        QSignalSpy check(&dialog, &dlgNovaMacro::check);
-        UnexpectedBoxes unexpected;
-        click(&dialog, "btnInsert");
-        QCOMPARE(unexpected.texts, QStringList());
-        QCOMPARE(check.count(), 1);
-        QCOMPARE(check.at(0), (QVariantList{typed.at(0), typed.at(2), typed.at(3)}));
-        QCOMPARE(dialog.name(), storedName);
-        QVERIFY(dialog.isVisible());
-    }
-
-    void finishEndsTheDialog_data()
-    {
-        QTest::addColumn<QString>("pressed");
-        QTest::addColumn<bool>("ok"); // the window's answer to check()
-        QTest::addColumn<int>("result");
-        QTest::newRow("accepted") << "btnInsert" << true << int(QDialog::Accepted);
-        QTest::newRow("refused") << "btnInsert" << false << int(QDialog::Rejected);
-        QTest::newRow("cancelled") << "btnCancelar" << true << int(QDialog::Rejected);
-    }
-
-    // The window's order: connect check, exec, read the accessors.
-    void finishEndsTheDialog()
-    {
         QFETCH(QString, pressed);
         QFETCH(bool, ok);
-        QFETCH(int, result);
+        QFETCH(QString, name);
 
         dlgNovaMacro dialog;
         QCOMPARE(dialog.macroType(), -1);
@@ -253,20 +232,20 @@ private slots:
                     asked << number << shortcut << sigla;
                     dialog.finish(ok);
                 });
-        answerNextModal([pressed](QWidget* modal) {
-            QTest::keyClicks(edit(modal, "edtNumber"), QStringLiteral("42"));
-            QTest::keyClicks(edit(modal, "edtName"), QStringLiteral("fim de viagem"));
-            QTest::keyClicks(edit(modal, "edtShortcut"), QStringLiteral("15"));
-            QTest::keyClicks(edit(modal, "edtSigla"), QStringLiteral("fv"));
-            modal->findChild<QComboBox*>()->setCurrentIndex(6);
+        QStringList boxes;
+        answerNextModal([&](QWidget* modal) {
+            fill(modal, typed, 6);
             modal->findChild<QRadioButton*>(QStringLiteral("rbInfo"))->click();
+            const UnexpectedBoxes unexpected;
             click(modal, qPrintable(pressed));
+            boxes = unexpected.texts;
         });
-        QCOMPARE(dialog.exec(), result);
         const bool inserted = pressed == QLatin1String("btnInsert");
-        QCOMPARE(asked, (inserted ? QStringList{"42", "15", "FV"} : QStringList()));
-        QCOMPARE(dialog.number() + dialog.name() + dialog.shortcut() + dialog.sigla(),
-                 QStringLiteral("42FIM DE VIAGEM15FV"));
+        QCOMPARE(dialog.exec(), inserted && ok ? int(QDialog::Accepted) : int(QDialog::Rejected));
+        QCOMPARE(boxes, QStringList());
+        QCOMPARE(asked, (inserted ? QStringList{typed[0], typed[2], typed[3]} : QStringList()));
+        const QStringList stored{dialog.number(), dialog.name(), dialog.shortcut(), dialog.sigla()};
+        QCOMPARE(stored, (QStringList{typed[0], name, typed[2], typed[3]}));
         QCOMPARE(dialog.macroType(), 5);
         QVERIFY(dialog.isInfo());
     }

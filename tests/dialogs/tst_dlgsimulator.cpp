@@ -72,6 +72,10 @@ private slots:
         QTest::keyClick(screen, Qt::Key_Space);
         QCOMPARE(dialog.session().screen().at(0).trimmed(), "ID [ABC] PIN [** ] OK [X]");
         QVERIFY(!child<QPushButton>(dialog, "btnF2")->isEnabled());
+        // A key the fields do not take goes on to the dialog.
+        QTest::keyClick(screen, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        dialog.show();
 
         child<QPushButton>(dialog, "btnSend")->click();
         const QListWidget* messages = child<QListWidget>(dialog, "lstMessages");

@@ -440,10 +440,12 @@ private slots:
         TabledEditor empty;
         empty.createMenu();
         QVERIFY(empty.contextMenu()->isEmpty());
+        press(&empty, "BracketLeft");
+        QVERIFY(!empty.contextMenu()->isVisible());
     }
 
-    // "[" opens the menu at the cell, counted from the host's corner (the
-    // parent's without one); the right button opens it where it was pressed.
+    // "[" opens the menu at the cell, counted from the host's corner; the
+    // right button opens it where it was pressed.
     void menuPlacement()
     {
         QWidget host;
@@ -458,19 +460,6 @@ private slots:
         menu->hide();
         QCOMPARE(editor->currentRow() * Columns + editor->currentColumn(), cell(3, 5));
         QCOMPARE(readAll(*editor), QByteArray(ScreenText::Size, 'z'));
-
-        QWidget window;
-        window.move(20, 10);
-        TabledEditor inWindow(&window);
-        window.show();
-        press(&inWindow, "BracketLeft");
-        QVERIFY(!inWindow.contextMenu()->isVisible());
-        inWindow.addCommand("Login", "[LLLLL]", "", 1, 7);
-        inWindow.createMenu();
-        inWindow.setCurrentCell(1, 2);
-        press(&inWindow, "BracketLeft");
-        QCOMPARE(inWindow.contextMenu()->pos(), QPoint(20 + 2 * 16, 10 + 1 * 16));
-        inWindow.contextMenu()->hide();
 
         editor->loadForm(fieldForm.constData(), fieldForm.size());
         const QPoint inField = editor->visualItemRect(editor->item(2, 12)).center();
