@@ -1,29 +1,28 @@
 #pragma once
 
+#include "app/anchorsettings.h"
 #include "app/referencedata.h"
 #include "app/referencelists.h"
+#include "app/zorobject.h"
 #include "dialogs/dlgconfigmacro.h"
-#include "formeditor/tablededitor.h"
+#include "formeditor/editorfixture.h"
 #include "model/group.h"
 #include "model/macro.h"
 #include "support/modalanswer.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <memory>
 
 namespace ZorTest {
 
-// The sample group of the configure dialog's tests, with the Portuguese
-// reference lists of the working folder's "zor.ini".
+// A group for the configure dialog, with the Portuguese reference lists of
+// the working folder's "zor.ini".
 class ConfigFixture
 {
 public:
@@ -42,15 +41,16 @@ public:
         return macro;
     }
 
-    std::unique_ptr<dlgConfigMacro> dialog(Macro* macro, QWidget* parent = nullptr)
+    // The one place that builds the dialog.
+    std::unique_ptr<dlgConfigMacro> dialog(Macro* macro)
     {
         return std::make_unique<dlgConfigMacro>(
             group.get(), macro, &lists.violations, &lists.violationTimerFlags,
             &lists.radiusViolations, &lists.reactions, &lists.automations, &lists.validations,
-            &lists.secureModeSensors, &lists.secureModeActuators, parent);
+            &lists.secureModeSensors, &lists.secureModeActuators);
     }
 
-    // A dialog shown and active, so that focus and keys behave as on screen.
+    // Shown and active, so that focus and keys behave as on screen.
     std::unique_ptr<dlgConfigMacro> shown(Macro* macro)
     {
         auto opened = dialog(macro);
@@ -88,19 +88,49 @@ inline QAbstractButton* button(const QWidget* dialog, const char* name)
     return child<QAbstractButton>(dialog, name);
 }
 
-inline QLineEdit* rowField(QTreeWidget* tree, int row, int column)
+// The identifiers of the reference lists count their entries from 1.
+inline QTreeWidgetItem* item(const QTreeWidget* tree, int id)
 {
-    return qobject_cast<QLineEdit*>(tree->itemWidget(tree->topLevelItem(row), column));
+    return tree->topLevelItem(id - 1);
 }
 
-inline QList<int> checkedRows(const QTreeWidget* tree)
+inline int idOf(const QStringList& list, const QString& part)
 {
-    QList<int> rows;
+    for (int i = 0; i < list.size(); ++i) {
+        if (list.at(i).contains(part))
+            return i + 1;
+    }
+    qWarning("no entry holds %s", qPrintable(part));
+    return 0;
+}
+
+inline int anchorId()
+{
+    return ZorObject::anchorSettings().anchorViolationId();
+}
+
+// The time (column 1) or radius (column 2) field of a violation.
+inline QLineEdit* field(const QTreeWidget* tree, int id, int column)
+{
+    return qobject_cast<QLineEdit*>(tree->itemWidget(item(tree, id), column));
+}
+
+inline QList<int> checkedIds(const QTreeWidget* tree)
+{
+    QList<int> ids;
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
         if (tree->topLevelItem(i)->checkState(0) == Qt::Checked)
-            rows.append(i);
+            ids.append(i + 1);
     }
-    return rows;
+    return ids;
+}
+
+// Watches the violations with neither time nor reaction.
+inline void watch(Macro* macro, const QList<quint8>& violations)
+{
+    macro->setViolation(violations);
+    macro->setViolationTimers(QVector<quint16>(violations.size(), 0).toList());
+    macro->setViolationReactions(QVector<quint8>(violations.size(), 0).toList());
 }
 
 // Clicks the check box of an item as the user does.
@@ -117,35 +147,14 @@ inline void clickCheckBox(QTreeWidget* tree, QTreeWidgetItem* item)
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, box.center());
 }
 
-// Every field of a macro as text, to tell whether a macro changed.
-inline QStringList describe(const Macro& macro)
+// Presses OK expecting no box at all; true when the dialog accepted.
+inline bool pressOk(QDialog* dialog)
 {
-    const auto numbers = [](const auto& list) {
-        QStringList texts;
-        for (const auto value : list)
-            texts.append(QString::number(value));
-        return texts.join(QLatin1Char(','));
-    };
-    return {macro.num(),
-            macro.name(),
-            macro.shortcut(),
-            macro.sigla(),
-            QString::number(macro.type()),
-            QString::number(macro.isSecurity()),
-            QString::fromLatin1(macro.form().toHex()),
-            QString::fromLatin1(macro.formFields().toHex()),
-            QString::fromLatin1(macro.confirmationText().toHex()),
-            QString::number(macro.validationInt()),
-            numbers(macro.automation()),
-            numbers(macro.violation()),
-            numbers(macro.violationReactions()),
-            numbers(macro.violationTimers()),
-            numbers(macro.secureSensors()),
-            numbers(macro.secureActuators()),
-            QString::number(macro.raio()),
-            macro.flow().join(QLatin1Char(',')),
-            numbers(macro.flowNum()),
-            numbers(macro.flowPos())};
+    UnexpectedBoxes unexpected;
+    QTest::mouseClick(button(dialog, "btnInsert"), Qt::LeftButton);
+    if (!unexpected.texts.isEmpty())
+        qWarning() << "unexpected boxes:" << unexpected.texts;
+    return unexpected.texts.isEmpty() && dialog->result() == QDialog::Accepted;
 }
 
 } // namespace ZorTest

@@ -1,20 +1,16 @@
 #include "app/sessionlanguage.h"
 #include "configmacrofixture.h"
-#include "formeditor/editorfixture.h"
-#include "support/modalanswer.h"
+#include "support/messagerecorder.h"
 #include "support/testenvironment.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
-#include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
-#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
@@ -23,32 +19,135 @@ using namespace ZorTest;
 
 namespace {
 
-const QString Legend = QStringLiteral("Caracteres aceitos: 0123456789abcdefghijklmnopqrstuvwxyz"
-                                      "ABCDEFGHIJKLMNOPQRSTUVWXYZ,.;:?![] _-/$%");
-const QString NotForInfo =
-    QStringLiteral("Estas propriedades não se aplicam para macros tipo 'Informação'");
+// Macros that a drawn macro may name as its next ones: number, acronym.
+const char* const Others[][2] = {{"996", "AB"}, {"997", "CD"}, {"998", "EF"}, {"999", "GH"}};
 
-QByteArray readCells(TabledEditor* editor)
+QString drawText(QRandomGenerator& random, const char* alphabet, int length)
 {
-    QByteArray text(ScreenText::Size, '\0');
-    editor->readForm(text.data(), text.size());
+    QString text;
+    while (text.size() < length)
+        text += QLatin1Char(alphabet[random.bounded(int(qstrlen(alphabet)))]);
     return text;
 }
 
-void retype(QLineEdit* field, const QString& keys)
+// A screen of text and well-formed field markers, with its field table.
+QByteArray drawScreen(QRandomGenerator& random, QByteArray* table)
 {
-    field->clear();
-    QTest::keyClicks(field, keys);
+    QByteArray text;
+    for (int row = 0; row < ScreenText::Rows; ++row) {
+        QByteArray line =
+            drawText(random, "  ABZabz0189,.;:?!_-/$%", ScreenText::Columns).toLatin1();
+        int col = random.bounded(30);
+        for (int marker = 0; marker < 2 && random.bounded(2) && col <= 37; ++marker) {
+            const int len = 3 + random.bounded(qMin(10, 40 - col) - 2);
+            line.replace(col, len,
+                         '[' + QByteArray(len - 2, "LlSsdcnfer"[random.bounded(10)]) + ']');
+            table->append(QByteArray(2, '\0') + char(row) + char(col) + char(len) + '\0');
+            col += len + random.bounded(5);
+        }
+        text += line;
+    }
+    table->append(QByteArray(240 - table->size(), '\0'));
+    return text;
 }
 
-void addIdentityRow(const char* tag, const char* number, const char* name, const char* shortcut,
-                    const char* sigla, bool badTag, const QString& message, const char* focus,
-                    const char* shownName, const char* shownSigla)
+// Reaction bits of a violation: the cabin's alert and alarm do not apply to
+// a combination vehicle.
+int allowedReactions(const ReferenceLists& lists, int id)
 {
-    QTest::newRow(tag) << QString::fromUtf8(number) << QString::fromUtf8(name)
-                       << QString::fromUtf8(shortcut) << QString::fromUtf8(sigla) << badTag
-                       << message << QString::fromLatin1(focus) << QString::fromUtf8(shownName)
-                       << QString::fromUtf8(shownSigla);
+    int allowed = 0xff;
+    const QString violation = lists.violations.at(id - 1);
+    for (int bit = 0; bit < 8; ++bit) {
+        const QString reaction = lists.reactions.value(bit);
+        if ((violation.contains("Bitrem") || violation.contains("Semi-trailer")) &&
+            (reaction.contains("(Alert)") || reaction.contains("(Alarm)")))
+            allowed &= ~(1 << bit);
+    }
+    return allowed;
+}
+
+// Violations all over the list, with their times and reactions, and the
+// anchor's radius when it is one of them.
+void drawViolations(QRandomGenerator& random, const ReferenceLists& lists, Macro* macro)
+{
+    QList<quint8> violations;
+    QList<quint8> reactions;
+    QList<quint16> timers;
+    for (int id = 1; id <= lists.violations.size() && violations.size() < 20; ++id) {
+        if (random.bounded(3))
+            continue;
+        violations << id;
+        reactions << (random.bounded(256) & allowedReactions(lists, id));
+        const bool timed = lists.violationTimerFlags.value(id - 1) == QLatin1String("1");
+        timers << (timed ? (random.bounded(4) ? random.bounded(241) : 240) : 0);
+    }
+    macro->setViolation(violations);
+    macro->setViolationReactions(reactions);
+    macro->setViolationTimers(timers);
+    const AnchorSettings& anchor = ZorObject::anchorSettings();
+    const int span = anchor.maxRadius - anchor.minRadius() + 1;
+    macro->setRaio(violations.contains(anchorId()) ? anchor.minRadius() + random.bounded(span) : 0);
+}
+
+void drawNextMacros(QRandomGenerator& random, Macro* macro)
+{
+    QStringList flow;
+    QList<quint16> numbers;
+    QList<quint16> positions;
+    for (int slot = 0; slot < 10; ++slot) {
+        if (random.bounded(3))
+            continue;
+        const auto& next = Others[random.bounded(4)];
+        flow << next[1];
+        numbers << QByteArray(next[0]).toUShort();
+        positions << slot;
+    }
+    macro->setFlow(flow);
+    macro->setFlowNum(numbers);
+    macro->setFlowPos(positions);
+}
+
+// Fills a macro with values that the dialog shows and stores back as they
+// are: every field, any identifier of the lists, the limits.
+void drawMacro(QRandomGenerator& random, const ReferenceLists& lists, Macro* macro)
+{
+    const auto below = [&random](int n) { return int(random.bounded(n)); };
+    macro->setNum(QString::number(1 + below(995)));
+    macro->setName("N" + drawText(random, "ABCXYZ0189 _-()/.", below(40)));
+    macro->setSigla("X" + drawText(random, "AZ09", below(3)));
+    macro->setType(below(10)); // from 7 on, the type of a damaged file
+    macro->setSecurity(below(2));
+    QByteArray table;
+    macro->setForm(drawScreen(random, &table));
+    macro->setFormFields(table);
+    QByteArray unused;
+    macro->setConfirmationText(drawScreen(random, &unused));
+    const bool login = macro->form().contains("[L") || macro->form().contains("[l");
+    const int loginBit = idOf(lists.validations, "Login") - 1;
+    macro->setValidationInt(quint16(below(1 << lists.validations.size()) | login << loginBit));
+    QList<quint8> automation;
+    for (int id = 1; id <= lists.automations.size(); ++id) {
+        if (below(2))
+            automation << id;
+    }
+    macro->setAutomation(automation);
+    drawViolations(random, lists, macro);
+    // A macro with anchor analysis has no shortcut.
+    const QString shortcuts[] = {"", "0", "249", QString::number(1 + below(248))};
+    macro->setShortcut(macro->violation().contains(anchorId()) ? QString() : shortcuts[below(4)]);
+    drawNextMacros(random, macro);
+    macro->setSecureSensors({quint8(below(6)), 5});
+    macro->setSecureActuators({quint8(below(5))});
+}
+
+// Unused cells of a form saved from the grid are NUL bytes.
+QByteArray withNuls(QByteArray text, QRandomGenerator& random)
+{
+    for (char& byte : text) {
+        if (byte == ' ' && random.bounded(2))
+            byte = '\0';
+    }
+    return text;
 }
 
 } // namespace
@@ -56,633 +155,431 @@ void addIdentityRow(const char* tag, const char* number, const char* name, const
 class TestDlgConfigMacro : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<TestEnvironment> env;
 
 private slots:
-    void initTestCase();
-    void cleanup();
-    void windowAndIdentityFields();
-    void tabsAndTheirWidgets();
-    void formCommands_data();
-    void formCommands();
-    void loadShowsTheMacro();
-    void okStoresIdentityAndForm();
-    void typeOutsideTheListIsKept();
-    void validateIdentity_data();
-    void validateIdentity();
-    void upperCaseWhileTyping();
-    void returnInALineEditDoesNotAccept_data();
-    void returnInALineEditDoesNotAccept();
-    void rejectLeavesTheMacroUntouched_data();
-    void rejectLeavesTheMacroUntouched();
-    void kindVisibility();
-    void cursorLabels();
-    void firstSizeShowsAWholeScreen_data();
-    void firstSizeShowsAWholeScreen();
-    void sizeIsRemembered();
-
-private:
-    std::unique_ptr<TestEnvironment> env;
-};
-
-void TestDlgConfigMacro::initTestCase()
-{
-    env = std::make_unique<TestEnvironment>();
-    QVERIFY(env->isValid());
-}
-
-void TestDlgConfigMacro::cleanup()
-{
-    closeAllModals();
-    QSettings().remove(QStringLiteral("dlgConfigMacro"));
-}
-
-void TestDlgConfigMacro::firstSizeShowsAWholeScreen_data()
-{
-    QTest::addColumn<QString>("language");
-    for (const char* code : {"pt", "en", "es", "fr", "de"})
-        QTest::newRow(code) << QString::fromLatin1(code);
-}
-
-void TestDlgConfigMacro::firstSizeShowsAWholeScreen()
-{
-    QFETCH(QString, language);
-    const SessionLanguage translation(language);
-    QVERIFY(language == QLatin1String("pt") || translation.isTranslated());
-    ConfigFixture fixture;
-    auto dialog = fixture.shown(fixture.add("10", "AB"));
-    auto* tabs = child<QTabWidget>(dialog.get(), "tabWidget");
-    QVERIFY2(tabs->tabBar()->sizeHint().width() <= tabs->tabBar()->width(),
-             qPrintable(QString("%1 > %2")
-                            .arg(tabs->tabBar()->sizeHint().width())
-                            .arg(tabs->tabBar()->width())));
-    for (const char* name : {"tedForm", "tedConfText"}) {
-        auto* grid = child<TabledEditor>(dialog.get(), name);
-        tabs->setCurrentWidget(grid->parentWidget());
-        QCoreApplication::processEvents();
-        QVERIFY2(!grid->horizontalScrollBar()->isVisible(), name);
-        QVERIFY2(!grid->verticalScrollBar()->isVisible(), name);
-    }
-}
-
-void TestDlgConfigMacro::sizeIsRemembered()
-{
-    ConfigFixture fixture;
-    Macro* macro = fixture.add("10", "AB");
-    QSize first;
+    void initTestCase()
     {
+        env = std::make_unique<TestEnvironment>();
+        QVERIFY(env->isValid());
+    }
+
+    void cleanup()
+    {
+        closeAllModals();
+        QSettings().remove(QStringLiteral("dlgConfigMacro"));
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("seed");
+        for (int seed = 1; seed <= 16; ++seed)
+            QTest::addRow("seed %d", seed) << seed;
+    }
+
+    // A macro shown and stored with OK comes back as it was, but for the NUL
+    // bytes of its form, which come back as blanks.
+    void roundTrip()
+    {
+        QFETCH(int, seed);
+        ConfigFixture fixture;
+        for (const auto& other : Others)
+            fixture.add(other[0], other[1]);
+        Macro* macro = fixture.add("1", "X");
+        QRandomGenerator random{quint32(seed)};
+        drawMacro(random, fixture.lists, macro);
+        const Macro expected = *macro;
+        macro->setForm(withNuls(macro->form(), random));
         auto dialog = fixture.shown(macro);
-        first = dialog->size();
-        dialog->resize(first + QSize(120, 80));
-        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        QVERIFY(pressOk(dialog.get()));
+        QVERIFY(macro->hasSameValues(expected));
+        QCOMPARE(dialog->number() + dialog->name() + dialog->sigla(),
+                 expected.num() + expected.name() + expected.sigla());
+        QCOMPARE(dialog->macroType(), expected.type() < 7 ? expected.type() : -1);
     }
-    QCOMPARE(fixture.dialog(macro)->size(), first + QSize(120, 80));
-}
 
-void TestDlgConfigMacro::windowAndIdentityFields()
-{
-    ConfigFixture fixture;
-    auto dialog = fixture.dialog(fixture.add("10", "AB"));
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Configurar Macro"));
-    QVERIFY(!(dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
-    dialog->show();
-    dialog->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-
-    auto* ok = child<QPushButton>(dialog.get(), "btnInsert");
-    auto* cancel = child<QPushButton>(dialog.get(), "btnCancelar");
-    QCOMPARE(ok->text(), QStringLiteral("&Ok"));
-    QVERIFY(ok->isDefault());
-    QVERIFY(!ok->icon().isNull());
-    QCOMPARE(cancel->text(), QStringLiteral("&Cancelar"));
-    QVERIFY(!cancel->icon().isNull());
-
-    const struct
+    void okAndValidar_data()
     {
-        const char* label;
-        const char* text;
-        const char* buddy;
-        int maxLength;
-    } fields[] = {{"label", "&Número", "edtNumber", 3},
-                  {"label_3", "No&me", "edtName", 40},
-                  {"label_4", "&Atalho", "edtShortcut", 3},
-                  {"label_2", "&Sigla", "edtSigla", 3}};
-    for (const auto& field : fields) {
-        auto* label = child<QLabel>(dialog.get(), field.label);
-        QCOMPARE(label->text(), QString::fromUtf8(field.text));
-        QCOMPARE(label->buddy(), edit(dialog.get(), field.buddy));
-        QCOMPARE(edit(dialog.get(), field.buddy)->maxLength(), field.maxLength);
-        QVERIFY(edit(dialog.get(), field.buddy)->inputMask().isEmpty());
+        // What the user changes, separated by ";": a field's text ("edtName=Café"),
+        // the anchor row checked ("anchor") and its radius ("radius=300"), a
+        // form with a broken field marker on line 3 ("brokenForm"), Validar
+        // pressed rather than OK ("validate").
+        QTest::addColumn<QString>("edits");
+        QTest::addColumn<QString>("answer"); // the button pressed in the box
+        // The box as title, text and buttons; "messenger" for a message
+        // passed to the messenger instead.
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("focus"); // after a refusal
+        QTest::addColumn<QString>("shown"); // fields corrected by a refusal
+
+        const auto row = [](const char* tag, const char* edits, const QString& answer,
+                            const QString& box, const char* focus = "", const char* shown = "") {
+            QTest::newRow(tag) << QString::fromUtf8(edits) << answer << box << focus << shown;
+        };
+        const QString error = QStringLiteral("Erro!|%1|OK");
+        const QString numberExists = QStringLiteral("O número da macro já existe.");
+        const QString numberZero = error.arg("O campo 'Numero' deve ser maior que zero.");
+        const QString nameAccents = QStringLiteral("\nO nome da macro não pode conter acentos!");
+        const QString below =
+            "O valor de 'Violação de Âncora'' é menor que o mínimo permitido (50).";
+        const QString above =
+            "O valor de 'Violação de Âncora' é maior que o máximo permitido (5000);";
+        const QString question =
+            QStringLiteral("Atenção!|A violação de âncora foi selecionada, ao "
+                           "confirmar essa ação, o atalho será excluído|Sim/Não");
+        const QString unknown = QStringLiteral("Atenção!|Sigla da função F3 não existe!|Ok");
+        const QString checked = QStringLiteral("Informação|Verificação concluída!|Ok");
+        row("unchanged", "", "", "");
+        row("duplicate number", "edtNumber=11", "OK", error.arg(numberExists), "edtNumber");
+        row("empty number", "edtNumber=", "OK", numberZero, "edtNumber");
+        row("number zero", "edtNumber=0", "OK", numberZero, "edtNumber");
+        row("broken form and empty acronym", "brokenForm;edtSigla=", "OK",
+            error.arg("Arquivo inválido, necessário ajuste da tag na linha\n3\nO campo 'Sigla' "
+                      "deve ser preenchido."),
+            "edtSigla");
+        row("duplicate number and acronym", "edtNumber=11;edtSigla=XY", "OK",
+            error.arg(numberExists + "\nA sigla da macro já existe."), "edtSigla");
+        row("accent replaces the duplicate acronym", "edtName=Café;edtSigla=XY", "OK",
+            error.arg(nameAccents), "edtName", "edtName=CAFE");
+        row("shortcut replaces the duplicate acronym", "edtShortcut=300;edtSigla=XY", "OK",
+            error.arg("\nO campo 'Atalho' deve ser maior que zero e menor que 249."),
+            "edtShortcut");
+        row("accented acronym", "edtName=entrega;edtSigla=Pé", "OK",
+            error.arg("\nA sigla não pode conter acentos!"), "edtSigla",
+            "edtName=ENTREGA;edtSigla=PE");
+        row("refused characters after a form fault", "brokenForm;edtName=Km: 5", "OK",
+            error.arg(nameAccents), "edtName", "edtName=KM 5");
+        // As the new-macro dialog refuses it.
+        row("empty name", "edtName=", "OK",
+            error.arg("O campo \"Nome\"' da macro deve ser preenchido!"), "edtName");
+        row("anchor: Não keeps the shortcut", "anchor;radius=300", "Não", question);
+        row("anchor: Sim drops the shortcut", "anchor;radius=300", "Sim", question);
+        row("anchor: shortcut range not checked", "edtShortcut=300;anchor;radius=300", "Sim",
+            question);
+        row("anchor: no question for 0", "edtShortcut=0;anchor;radius=300", "", "");
+        row("anchor: no question without shortcut", "edtShortcut=;anchor;radius=300", "", "");
+        row("radius 49", "edtShortcut=0;anchor;radius=49", "OK", error.arg(below));
+        row("no radius", "edtShortcut=0;anchor;radius=", "OK", error.arg(below));
+        row("radius 50", "edtShortcut=0;anchor;radius=50", "", "");
+        row("radius 5000", "edtShortcut=0;anchor;radius=5000", "", "");
+        row("radius 5001", "edtShortcut=0;anchor;radius=5001", "OK", error.arg(above));
+        row("radius 9999", "edtShortcut=0;anchor;radius=9999", "OK", error.arg(above));
+        row("radius after accents", "edtName=Ré;edtShortcut=0;anchor;radius=49", "OK",
+            error.arg(nameAccents + below), "edtName");
+        row("unknown acronym", "edtF1=PL;edtF3=ZZ;edtF5=YY", "Ok", unknown);
+        row("unknown acronym, Validar", "edtF1=PL;edtF3=ZZ;edtF5=YY;validate", "Ok", unknown);
+        row("nothing to check, Validar", "validate", "Ok", checked);
+        row("known acronym, Validar", "edtF1=AN;validate", "Ok", checked);
+        row("known acronym", "edtF1=AN", "", "");
+        // A macro with anchor analysis may not lead to another one.
+        row("anchor to anchor", "edtShortcut=0;anchor;radius=100;edtF0=PL;edtF1=AN", "",
+            "messenger");
+        row("anchor to anchor, Validar",
+            "edtShortcut=0;anchor;radius=100;edtF0=PL;edtF1=AN;validate", "", "messenger");
+        row("anchor to other", "edtShortcut=0;anchor;radius=100;edtF0=PL", "", "");
     }
-    auto* typeLabel = child<QLabel>(dialog.get(), "label_5");
-    auto* type = child<QComboBox>(dialog.get(), "cbxType");
-    QCOMPARE(typeLabel->text(), QStringLiteral("&Tipo"));
-    QCOMPARE(typeLabel->buddy(), type);
-    QStringList types;
-    for (int i = 0; i < type->count(); ++i)
-        types.append(type->itemText(i));
-    QCOMPARE(types, (QStringList{"Início de viagem", "Parada", "Operação", "Solicitação",
-                                 "Reinício de viagem", "Fim de viagem", "Especiais"}));
-    QCOMPARE(child<QRadioButton>(dialog.get(), "rbSecurity")->text(), QStringLiteral("Se&gurança"));
-    QCOMPARE(child<QRadioButton>(dialog.get(), "rbInfo")->text(), QStringLiteral("&Informação"));
 
-    // The mnemonic of a label moves the focus to its field.
-    QTest::keyClick(dialog.get(), Qt::Key_M, Qt::AltModifier);
-    QCOMPARE(dialog->focusWidget(), edit(dialog.get(), "edtName"));
-
-    // Number 1 to 999 and shortcut 0 to 249, digits only.
-    const struct
+    // One box gathers the faults of OK; a refused OK writes nothing to the
+    // macro and leaves the dialog open.
+    void okAndValidar()
     {
-        const char* field;
-        const char* typed;
-        const char* shown;
-    } typing[] = {{"edtNumber", "999", "999"},  {"edtNumber", "1a2", "12"},
-                  {"edtNumber", "-5", "5"},     {"edtShortcut", "249", "249"},
-                  {"edtShortcut", "250", "25"}, {"edtShortcut", "+7", "7"}};
-    for (const auto& row : typing) {
-        QLineEdit* field = edit(dialog.get(), row.field);
-        field->clear();
-        QTest::keyClicks(field, QString::fromLatin1(row.typed));
-        QCOMPARE(field->text(), QString::fromLatin1(row.shown));
-    }
-}
+        QFETCH(QString, edits);
+        QFETCH(QString, answer);
+        QFETCH(QString, box);
+        QFETCH(QString, focus);
+        QFETCH(QString, shown);
 
-void TestDlgConfigMacro::tabsAndTheirWidgets()
-{
-    ConfigFixture fixture;
-    auto dialog = fixture.dialog(fixture.add("10", "AB"));
-    auto* tabs = child<QTabWidget>(dialog.get(), "tabWidget");
-    QStringList names;
-    QStringList titles;
-    for (int i = 0; i < tabs->count(); ++i) {
-        names.append(tabs->widget(i)->objectName());
-        titles.append(tabs->tabText(i));
-    }
-    QCOMPARE(names, (QStringList{"tabForm", "tabValidation", "tabAutomation", "tabViolation",
-                                 "tabFlow", "tabConfirmation"}));
-    QCOMPARE(titles, (QStringList{"&Formulário", "&Validação", "A&utomação", "Vio&lação",
-                                  "Flu&xo Operacional ", "T&exto de Confirmação"}));
-    QCOMPARE(tabs->currentIndex(), 0);
+        const MessageRecorder recorder;
+        ConfigFixture fixture;
+        fixture.add("11", "XY");
+        watch(fixture.add("21", "AN"), {quint8(anchorId())});
+        fixture.add("22", "PL");
+        Macro* macro = fixture.add("10", "AB", "5");
+        if (edits.contains("brokenForm"))
+            macro->setForm(screen({{2, 4, "[abc"}}));
+        const Macro before = *macro;
+        auto dialog = fixture.shown(macro);
+        QTreeWidget* violations = tree(dialog.get(), "treeViolation");
+        QMap<QString, QString> typed{{"edtShortcut", "5"}};
+        for (const QString& change : edits.split(';', Qt::SkipEmptyParts)) {
+            const QString name = change.section('=', 0, 0);
+            typed[name] = change.section('=', 1);
+            if (name == QLatin1String("anchor"))
+                item(violations, anchorId())->setCheckState(0, Qt::Checked);
+            else if (name == QLatin1String("radius"))
+                field(violations, anchorId(), 2)->setText(typed[name]);
+            else if (name.startsWith(QLatin1String("edt")))
+                edit(dialog.get(), qPrintable(name))->setText(typed[name]);
+        }
+        auto* tabs = child<QTabWidget>(dialog.get(), "tabWidget");
+        tabs->setCurrentIndex(4);
+        button(dialog.get(), "btnCancelar")->setFocus();
 
-    QCOMPARE(child<QLabel>(dialog.get(), "lblLegend")->text(), Legend);
-    QCOMPARE(child<QLabel>(dialog.get(), "lblTextLegend")->text(), Legend);
-    for (const char* name : {"lblInfo", "lblInfo2", "lblInfo3", "lblInfo4"})
-        QCOMPARE(child<QLabel>(dialog.get(), name)->text(), NotForInfo);
-
-    // The secure mode is not offered.
-    auto* inner = child<QTabWidget>(dialog.get(), "tabAutomationIn");
-    QCOMPARE(inner->count(), 1);
-    QCOMPARE(inner->widget(0)->objectName(), QStringLiteral("tabActuation"));
-    QCOMPARE(inner->tabText(0), QStringLiteral("Atuação"));
-
-    auto* violations = tree(dialog.get(), "treeViolation");
-    QVERIFY(!violations->isHeaderHidden());
-    QCOMPARE(violations->headerItem()->text(0), QStringLiteral("Item para análise"));
-    QCOMPARE(violations->headerItem()->text(1), QStringLiteral("Tempo de análise (m:ss)"));
-    QCOMPARE(violations->headerItem()->text(2), QStringLiteral("Raio (m)"));
-    for (int column = 0; column < 3; ++column)
-        QCOMPARE(violations->header()->sectionResizeMode(column), QHeaderView::Stretch);
-
-    QCOMPARE(child<QGroupBox>(dialog.get(), "groupFlow")->title(),
-             QStringLiteral("Configuração de próximas macros permitidas"));
-    const char* const labels[] = {"lblF",   "lblF_2", "lblF_3", "lblF_4", "lblF_5",
-                                  "lblF_6", "lblF_7", "lblF_8", "lblF_9", "lblF_10"};
-    for (int slot = 0; slot < 10; ++slot) {
-        const QByteArray name = "edtF" + QByteArray::number(slot);
-        QLineEdit* field = edit(dialog.get(), name.constData());
-        QCOMPARE(field->maxLength(), 3);
-        QVERIFY(field->inputMask().isEmpty());
-        QCOMPARE(child<QLabel>(dialog.get(), labels[slot])->text(),
-                 QStringLiteral("F%1").arg(slot));
-    }
-    auto* validate = button(dialog.get(), "btnValidate");
-    QCOMPARE(validate->text(), QStringLiteral("Validar"));
-    QVERIFY(!validate->icon().isNull());
-}
-
-// The ten form commands in their menu, each with its marker: the fixed ones
-// are their tag, the others ask for a length starting at the default size.
-void TestDlgConfigMacro::formCommands_data()
-{
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<int>("askedSize");
-    QTest::addColumn<QByteArray>("marker");
-
-    QTest::newRow("Login") << "Login" << 0 << QByteArray("[LLLLL]");
-    QTest::newRow("Senha") << "Senha" << 0 << QByteArray("[SSSSS]");
-    QTest::newRow("Data") << "Data" << 0 << QByteArray("[dd/mm/aa]");
-    QTest::newRow("Hora") << "Hora" << 0 << QByteArray("[hh:mm]");
-    QTest::newRow("Data/Hora") << "Data/Hora" << 0 << QByteArray("[dd/mm/aa][hh:mm]");
-    QTest::newRow("Checagem") << "Checagem" << 0 << QByteArray("[e]");
-    QTest::newRow("Seleção") << "Seleção" << 0 << QByteArray("[r]");
-    QTest::newRow("Texto") << "Texto" << 12 << QByteArray("[cccccccccc]");
-    QTest::newRow("Numérico") << "Numérico" << 10 << QByteArray("[nnnnnnnn]");
-    QTest::newRow("Decimal") << "Decimal" << 10 << QByteArray("[ffffffff]");
-}
-
-void TestDlgConfigMacro::formCommands()
-{
-    QFETCH(QString, label);
-    QFETCH(int, askedSize);
-    QFETCH(QByteArray, marker);
-
-    ConfigFixture fixture;
-    auto dialog = fixture.shown(fixture.add("10", "AB"));
-    auto* form = child<TabledEditor>(dialog.get(), "tedForm");
-
-    QStringList menu;
-    const QList<QAction*> actions = form->contextMenu()->actions();
-    for (const QAction* action : actions) {
-        if (!action->isSeparator())
-            menu.append(action->text());
-    }
-    QCOMPARE(menu,
-             (QStringList{"Checagem", "Data", "Data/Hora", "Decimal", "Hora", "Login", "Numérico",
-                          "Seleção", "Senha", "Texto", "Obrigatório", "Opcional"}));
-    // The confirmation text has no commands.
-    QVERIFY(child<TabledEditor>(dialog.get(), "tedConfText")->contextMenu()->isEmpty());
-
-    int offered = 0;
-    if (askedSize > 0) {
-        answerNextModal([&offered](QWidget* modal) {
-            auto* input = qobject_cast<QInputDialog*>(modal);
-            if (!input) {
-                qobject_cast<QDialog*>(modal)->reject();
-                return;
-            }
-            offered = input->intValue();
-            input->accept();
-        });
-    }
-    form->setCurrentCell(4, 2);
-    menuAction(*form, label)->trigger();
-    QCOMPARE(offered, askedSize);
-    QCOMPARE(readCells(form).mid(4 * 40 + 2, marker.size()), marker);
-    QCOMPARE(form->fieldOptions().size(), 1);
-    QCOMPARE(form->fieldOptions().at(0).len, marker.size());
-}
-
-void TestDlgConfigMacro::loadShowsTheMacro()
-{
-    ConfigFixture fixture;
-    Macro* macro = fixture.add("12", "PT", "7", 3);
-    macro->setName(QStringLiteral("PARTIDA"));
-    QByteArray form = screen({{0, 0, "INICIO"}, {1, 3, "[LLLLL]"}});
-    form[799] = '\0'; // an unused cell of a form saved from the grid
-    macro->setForm(form);
-    macro->setConfirmationText(screen({{19, 30, "CONFIRMA"}}));
-
-    auto dialog = fixture.dialog(macro);
-    QCOMPARE(edit(dialog.get(), "edtNumber")->text(), QStringLiteral("12"));
-    QCOMPARE(edit(dialog.get(), "edtName")->text(), QStringLiteral("PARTIDA"));
-    QCOMPARE(edit(dialog.get(), "edtShortcut")->text(), QStringLiteral("7"));
-    QCOMPARE(edit(dialog.get(), "edtSigla")->text(), QStringLiteral("PT"));
-    QCOMPARE(child<QComboBox>(dialog.get(), "cbxType")->currentIndex(), 3);
-    QVERIFY(child<QRadioButton>(dialog.get(), "rbSecurity")->isChecked());
-    QCOMPARE(dialog->number(), QStringLiteral("12"));
-    QCOMPARE(dialog->name(), QStringLiteral("PARTIDA"));
-    QCOMPARE(dialog->sigla(), QStringLiteral("PT"));
-    QCOMPARE(dialog->macroType(), 3);
-
-    auto* formEditor = child<TabledEditor>(dialog.get(), "tedForm");
-    QByteArray expected = form;
-    expected[799] = ' ';
-    QCOMPARE(readCells(formEditor), expected);
-    QCOMPARE(formEditor->fieldOptions().size(), 1);
-    QCOMPARE(readCells(child<TabledEditor>(dialog.get(), "tedConfText")),
-             screen({{19, 30, "CONFIRMA"}}));
-
-    macro->setSecurity(false);
-    auto infoDialog = fixture.dialog(macro);
-    QVERIFY(child<QRadioButton>(infoDialog.get(), "rbInfo")->isChecked());
-}
-
-void TestDlgConfigMacro::okStoresIdentityAndForm()
-{
-    ConfigFixture fixture;
-    fixture.add("11", "XY");
-    Macro* macro = fixture.add("10", "AB", "5", 1);
-    macro->setSecureSensors({1, 3});
-    macro->setSecureActuators({2});
-
-    auto dialog = fixture.shown(macro);
-    retype(edit(dialog.get(), "edtNumber"), QStringLiteral("15"));
-    retype(edit(dialog.get(), "edtName"), QStringLiteral("entrega (b-2)"));
-    retype(edit(dialog.get(), "edtShortcut"), QStringLiteral("249"));
-    retype(edit(dialog.get(), "edtSigla"), QStringLiteral("en1"));
-    child<QComboBox>(dialog.get(), "cbxType")->setCurrentIndex(6);
-    QTest::mouseClick(child<QRadioButton>(dialog.get(), "rbInfo"), Qt::LeftButton);
-
-    auto* form = child<TabledEditor>(dialog.get(), "tedForm");
-    form->setFocus();
-    form->setCurrentCell(1, 2);
-    QTest::keyClicks(form, QStringLiteral("OLA"));
-    form->setCurrentCell(2, 5);
-    menuAction(*form, QStringLiteral("Data"))->trigger();
-    auto* confirmation = child<TabledEditor>(dialog.get(), "tedConfText");
-    confirmation->setCurrentCell(0, 0);
-    QTest::keyClicks(confirmation, QStringLiteral("OK?"));
-
-    UnexpectedBoxes unexpected;
-    QTest::mouseClick(button(dialog.get(), "btnInsert"), Qt::LeftButton);
-    QCOMPARE(unexpected.texts, QStringList());
-    QCOMPARE(dialog->result(), int(QDialog::Accepted));
-
-    QCOMPARE(macro->num(), QStringLiteral("15"));
-    QCOMPARE(macro->name(), QStringLiteral("ENTREGA (B-2)"));
-    QCOMPARE(macro->shortcut(), QStringLiteral("249"));
-    QCOMPARE(macro->sigla(), QStringLiteral("EN1"));
-    QCOMPARE(macro->type(), 6);
-    QVERIFY(!macro->isSecurity());
-    // The new macro's form was 800 spaces: every cell holds a character.
-    QCOMPARE(macro->form(), screen({{1, 2, "OLA"}, {2, 5, "[dd/mm/aa]"}}));
-    QByteArray fields(240, '\0');
-    fields.replace(0, 6, QByteArray("\x00\x00\x02\x05\x0a\x00", 6));
-    QCOMPARE(macro->formFields(), fields);
-    QCOMPARE(macro->confirmationText(), screen({{0, 0, "OK?"}}));
-    // Not offered by the dialog, kept.
-    QCOMPARE(macro->secureSensors(), (QList<quint8>{1, 3}));
-    QCOMPARE(macro->secureActuators(), (QList<quint8>{2}));
-}
-
-// A damaged file may hold a type the combo does not list.
-void TestDlgConfigMacro::typeOutsideTheListIsKept()
-{
-    ConfigFixture fixture;
-    Macro* macro = fixture.add("10", "AB", "0", 9);
-    auto dialog = fixture.shown(macro);
-    QCOMPARE(child<QComboBox>(dialog.get(), "cbxType")->currentIndex(), -1);
-    UnexpectedBoxes unexpected;
-    QTest::mouseClick(button(dialog.get(), "btnInsert"), Qt::LeftButton);
-    QCOMPARE(unexpected.texts, QStringList());
-    QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(macro->type(), 9);
-}
-
-void TestDlgConfigMacro::validateIdentity_data()
-{
-    QTest::addColumn<QString>("number");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("shortcut");
-    QTest::addColumn<QString>("sigla");
-    QTest::addColumn<bool>("badTag");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<QString>("shownName");
-    QTest::addColumn<QString>("shownSigla");
-
-    const QString tagFault = QStringLiteral("Arquivo inválido, necessário ajuste da tag na linha");
-    const QString numberExists = QStringLiteral("O número da macro já existe.");
-    const QString numberZero = QStringLiteral("O campo 'Numero' deve ser maior que zero.");
-    const QString nameAccents = QStringLiteral("\nO nome da macro não pode conter acentos!");
-    addIdentityRow("own number, no box", "10", "ENTREGA", "5", "AB", false, QString(), "",
-                   "ENTREGA", "AB");
-    addIdentityRow("duplicate number", "11", "ENTREGA", "5", "AB", false, numberExists, "edtNumber",
-                   "ENTREGA", "AB");
-    addIdentityRow("empty number", "", "ENTREGA", "5", "AB", false, numberZero, "edtNumber",
-                   "ENTREGA", "AB");
-    addIdentityRow("number zero", "0", "ENTREGA", "5", "AB", false, numberZero, "edtNumber",
-                   "ENTREGA", "AB");
-    addIdentityRow("tag on line 3 and empty sigla", "10", "ENTREGA", "5", "", true,
-                   tagFault + "\n3\nO campo 'Sigla' deve ser preenchido.", "edtSigla", "ENTREGA",
-                   "");
-    addIdentityRow("duplicate number and duplicate sigla", "11", "ENTREGA", "5", "XY", false,
-                   numberExists + "\nA sigla da macro já existe.", "edtSigla", "ENTREGA", "XY");
-    addIdentityRow("accent replaces the duplicate sigla", "10", "Café", "5", "XY", false,
-                   nameAccents, "edtName", "CAFE", "XY");
-    addIdentityRow("shortcut replaces the duplicate sigla", "10", "ENTREGA", "300", "XY", false,
-                   "\nO campo 'Atalho' deve ser maior que zero e menor que 249.", "edtShortcut",
-                   "ENTREGA", "XY");
-    addIdentityRow("accented sigla", "10", "entrega", "5", "Pé", false,
-                   "\nA sigla não pode conter acentos!", "edtSigla", "ENTREGA", "PE");
-    addIdentityRow("refused characters after the tag fault", "10", "Km: 5", "5", "AB", true,
-                   nameAccents, "edtName", "KM 5", "AB");
-    // As the new-macro dialog refuses it.
-    addIdentityRow("empty name", "10", "", "5", "AB", false,
-                   "O campo \"Nome\"' da macro deve ser preenchido!", "edtName", "", "AB");
-}
-
-// One box gathers the faults; a failed OK writes nothing to the macro.
-void TestDlgConfigMacro::validateIdentity()
-{
-    QFETCH(QString, number);
-    QFETCH(QString, name);
-    QFETCH(QString, shortcut);
-    QFETCH(QString, sigla);
-    QFETCH(bool, badTag);
-    QFETCH(QString, message);
-    QFETCH(QString, focus);
-    QFETCH(QString, shownName);
-    QFETCH(QString, shownSigla);
-
-    ConfigFixture fixture;
-    fixture.add("11", "XY");
-    Macro* macro = fixture.add("10", "AB", "5");
-    if (badTag)
-        macro->setForm(screen({{2, 4, "[abc"}}));
-    const QStringList before = describe(*macro);
-
-    auto dialog = fixture.shown(macro);
-    edit(dialog.get(), "edtNumber")->setText(number);
-    edit(dialog.get(), "edtName")->setText(name);
-    edit(dialog.get(), "edtShortcut")->setText(shortcut);
-    edit(dialog.get(), "edtSigla")->setText(sigla);
-    auto* tabs = child<QTabWidget>(dialog.get(), "tabWidget");
-    tabs->setCurrentIndex(4);
-    button(dialog.get(), "btnCancelar")->setFocus();
-
-    SeenBox seen;
-    if (!message.isEmpty())
-        answerBox(QStringLiteral("OK"), &seen);
-    UnexpectedBoxes unexpected;
-    QTest::mouseClick(button(dialog.get(), "btnInsert"), Qt::LeftButton);
-
-    if (message.isEmpty()) {
+        SeenBox seen;
+        if (!answer.isEmpty())
+            answerBox(answer, &seen);
+        UnexpectedBoxes unexpected;
+        const bool validate = typed.contains("validate");
+        QTest::mouseClick(button(dialog.get(), validate ? "btnValidate" : "btnInsert"),
+                          Qt::LeftButton);
         QCOMPARE(unexpected.texts, QStringList());
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        return;
+        const QStringList seenBox{seen.title, seen.text, seen.buttons.join('/')};
+        QCOMPARE(seen.shown                    ? seenBox.join('|')
+                 : recorder.messages.isEmpty() ? ""
+                                               : "messenger",
+                 box);
+        const bool accepted = box.isEmpty() || answer == QLatin1String("Sim");
+        QCOMPARE(dialog->result(), accepted ? int(QDialog::Accepted) : 0);
+        if (accepted) {
+            const bool anchor = typed.contains("anchor");
+            QCOMPARE(macro->shortcut(), anchor ? QString() : typed["edtShortcut"]);
+            QCOMPARE(macro->raio(), anchor ? typed["radius"].toUShort() : quint16(0));
+            QStringList flow;
+            for (int slot = 0; slot < 10; ++slot)
+                flow << typed.value("edtF" + QString::number(slot));
+            QCOMPARE(macro->flow(), flow.filter(QRegularExpression(".")));
+            return;
+        }
+        QVERIFY(dialog->isVisible());
+        QVERIFY(macro->hasSameValues(before));
+        if (!focus.isEmpty())
+            QCOMPARE(dialog->focusWidget()->objectName(), focus);
+        QCOMPARE(tabs->currentIndex(), typed.contains("brokenForm") ? 0 : 4);
+        for (const QString& field : shown.split(';', Qt::SkipEmptyParts))
+            QCOMPARE(edit(dialog.get(), qPrintable(field.section('=', 0, 0)))->text(),
+                     field.section('=', 1));
     }
-    QVERIFY(seen.shown);
-    QCOMPARE(unexpected.texts, QStringList());
-    QCOMPARE(seen.text, message);
-    QCOMPARE(seen.title, QStringLiteral("Erro!"));
-    QCOMPARE(seen.icon, QMessageBox::Warning);
-    QCOMPARE(seen.buttons.size(), 1);
-    QCOMPARE(dialog->focusWidget()->objectName(), focus);
-    QCOMPARE(tabs->currentIndex(), badTag ? 0 : 4);
-    QCOMPARE(edit(dialog.get(), "edtName")->text(), shownName);
-    QCOMPARE(edit(dialog.get(), "edtSigla")->text(), shownSigla);
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->result(), 0);
-    QCOMPARE(describe(*macro), before);
-}
 
-void TestDlgConfigMacro::upperCaseWhileTyping()
-{
-    ConfigFixture fixture;
-    auto dialog = fixture.shown(fixture.add("10", "AB"));
-    QLineEdit* name = edit(dialog.get(), "edtName");
-    name->clear();
-    QTest::keyClicks(name, QStringLiteral("parada"));
-    QCOMPARE(name->text(), QStringLiteral("PARADA"));
-    name->setCursorPosition(1);
-    QTest::keyClicks(name, QStringLiteral("x"));
-    QCOMPARE(name->text(), QStringLiteral("PXARADA"));
-    QCOMPARE(name->cursorPosition(), 2);
+    // Names and acronyms turn upper case as typed, where the cursor is;
+    // numbers take digits in their range.
+    void typing()
+    {
+        ConfigFixture fixture;
+        auto dialog = fixture.shown(fixture.add("10", "AB"));
+        const char* const typing[][3] = {
+            {"edtName", "parada", "PARADA"}, {"edtSigla", "p1x", "P1X"},
+            {"edtNumber", "1a2", "12"},      {"edtNumber", "-5", "5"},
+            {"edtShortcut", "250", "25"},    {"edtShortcut", "+7", "7"}};
+        for (const auto& row : typing) {
+            QLineEdit* field = edit(dialog.get(), row[0]);
+            field->clear();
+            QTest::keyClicks(field, QLatin1String(row[1]));
+            QCOMPARE(field->text(), QLatin1String(row[2]));
+        }
+        QLineEdit* name = edit(dialog.get(), "edtName");
+        name->setCursorPosition(1);
+        QTest::keyClicks(name, QStringLiteral("x"));
+        QCOMPARE(name->text(), QStringLiteral("PXARADA"));
+        QCOMPARE(name->cursorPosition(), 2);
 
-    QLineEdit* sigla = edit(dialog.get(), "edtSigla");
-    sigla->clear();
-    QTest::keyClicks(sigla, QStringLiteral("p1"));
-    QCOMPARE(sigla->text(), QStringLiteral("P1"));
-}
-
-void TestDlgConfigMacro::returnInALineEditDoesNotAccept_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<int>("key");
-    QTest::newRow("number, Return") << "edtNumber" << int(Qt::Key_Return);
-    QTest::newRow("name, Enter") << "edtName" << int(Qt::Key_Enter);
-    QTest::newRow("sigla, Return") << "edtSigla" << int(Qt::Key_Return);
-    QTest::newRow("next macro, Return") << "edtF0" << int(Qt::Key_Return);
-}
-
-void TestDlgConfigMacro::returnInALineEditDoesNotAccept()
-{
-    QFETCH(QString, field);
-    QFETCH(int, key);
-
-    ConfigFixture fixture;
-    Macro* macro = fixture.add("10", "AB");
-    const QStringList before = describe(*macro);
-    auto dialog = fixture.shown(macro);
-    if (field == QLatin1String("edtF0"))
         child<QTabWidget>(dialog.get(), "tabWidget")->setCurrentIndex(4);
-    QLineEdit* target = dialog->findChild<QLineEdit*>(field);
-    target->setFocus();
-    QCOMPARE(QApplication::focusWidget(), target);
-    QSignalSpy returned(target, &QLineEdit::returnPressed);
+        for (int slot = 0; slot < 10; ++slot) {
+            QLineEdit* next = edit(dialog.get(), ("edtF" + QByteArray::number(slot)).constData());
+            QTest::keyClicks(next, QStringLiteral("abcd"));
+            QCOMPARE(next->text(), QStringLiteral("ABC"));
+        }
+    }
 
-    UnexpectedBoxes unexpected;
-    QTest::keyClick(target, Qt::Key(key));
-    QCOMPARE(returned.count(), 1);
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->result(), 0);
-    QCOMPARE(unexpected.texts, QStringList());
-    QCOMPARE(describe(*macro), before);
-}
+    void onlyOkStores_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("key"); // 0: Cancelar clicked
+        QTest::newRow("Return in the number") << "edtNumber" << int(Qt::Key_Return);
+        QTest::newRow("Enter in the name") << "edtName" << int(Qt::Key_Enter);
+        QTest::newRow("Return in the acronym") << "edtSigla" << int(Qt::Key_Return);
+        QTest::newRow("Return in a next macro") << "edtF0" << int(Qt::Key_Return);
+        QTest::newRow("Escape") << "edtName" << int(Qt::Key_Escape);
+        QTest::newRow("Cancelar") << "edtName" << 0;
+    }
 
-void TestDlgConfigMacro::rejectLeavesTheMacroUntouched_data()
-{
-    QTest::addColumn<bool>("byEscape");
-    QTest::newRow("Cancelar") << false;
-    QTest::newRow("Escape") << true;
-}
+    // Return in a field neither closes nor stores; Escape and Cancelar close
+    // without storing what was changed.
+    void onlyOkStores()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, key);
 
-void TestDlgConfigMacro::rejectLeavesTheMacroUntouched()
-{
-    QFETCH(bool, byEscape);
+        ConfigFixture fixture;
+        for (const auto& other : Others)
+            fixture.add(other[0], other[1]);
+        Macro* macro = fixture.add("10", "XY", "5");
+        QRandomGenerator random(7);
+        drawMacro(random, fixture.lists, macro);
+        const Macro before = *macro;
+        auto dialog = fixture.shown(macro);
+        edit(dialog.get(), "edtNumber")->setText("20");
+        edit(dialog.get(), "edtShortcut")->setText("9");
+        edit(dialog.get(), "edtSigla")->setText("OU");
+        child<QComboBox>(dialog.get(), "cbxType")->setCurrentIndex(5);
+        child<QRadioButton>(dialog.get(), "rbInfo")->click();
+        child<TabledEditor>(dialog.get(), "tedForm")->setCurrentCell(0, 0);
+        QTest::keyClicks(child<TabledEditor>(dialog.get(), "tedForm"), QStringLiteral("ABC"));
+        for (const char* name : {"treeValidation", "treeAutomation", "treeViolation"})
+            item(tree(dialog.get(), name), 2)->setCheckState(0, Qt::Checked);
+        edit(dialog.get(), "edtF5")->setText("AB");
+        QLineEdit* target = edit(dialog.get(), qPrintable(field));
+        auto* tabs = child<QTabWidget>(dialog.get(), "tabWidget");
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->widget(i)->isAncestorOf(target))
+                tabs->setCurrentIndex(i);
+        }
+        target->setFocus();
+        QSignalSpy returned(target, &QLineEdit::returnPressed);
 
-    ConfigFixture fixture;
-    fixture.add("11", "XY");
-    Macro* macro = fixture.add("10", "AB", "5");
-    macro->setValidationInt(2);
-    macro->setAutomation({1});
-    macro->setViolation({1, 4});
-    macro->setViolationReactions({3, 0});
-    macro->setViolationTimers({75, 0});
-    macro->setFlow({"XY"});
-    macro->setFlowNum({11});
-    macro->setFlowPos({3});
-    const QStringList before = describe(*macro);
-
-    auto dialog = fixture.dialog(macro);
-    answerNextModal([byEscape](QWidget* modal) {
-        edit(modal, "edtNumber")->setText("20");
-        edit(modal, "edtShortcut")->setText("9");
-        edit(modal, "edtSigla")->setText("OU");
-        child<QComboBox>(modal, "cbxType")->setCurrentIndex(5);
-        child<QRadioButton>(modal, "rbInfo")->click();
-        auto* form = child<TabledEditor>(modal, "tedForm");
-        form->setCurrentCell(0, 0);
-        QTest::keyClicks(form, QStringLiteral("ABC"));
-        tree(modal, "treeValidation")->topLevelItem(0)->setCheckState(0, Qt::Checked);
-        tree(modal, "treeAutomation")->topLevelItem(3)->setCheckState(0, Qt::Checked);
-        tree(modal, "treeViolation")->topLevelItem(1)->setCheckState(0, Qt::Checked);
-        edit(modal, "edtF5")->setText("AB");
-        QLineEdit* name = edit(modal, "edtName");
-        name->setFocus();
-        QTest::keyClicks(name, QStringLiteral("X"));
-        if (byEscape)
-            QTest::keyClick(name, Qt::Key_Escape);
+        UnexpectedBoxes unexpected;
+        if (key)
+            QTest::keyClick(target, Qt::Key(key));
         else
-            QTest::mouseClick(button(modal, "btnCancelar"), Qt::LeftButton);
-    });
-    QCOMPARE(dialog->exec(), int(QDialog::Rejected));
-    QCOMPARE(describe(*macro), before);
-}
+            QTest::mouseClick(button(dialog.get(), "btnCancelar"), Qt::LeftButton);
+        const bool closes = key == 0 || key == Qt::Key_Escape;
+        QCOMPARE(returned.count(), closes ? 0 : 1);
+        QCOMPARE(dialog->isVisible(), !closes);
+        QCOMPARE(dialog->result(), closes ? int(QDialog::Rejected) : 0);
+        QCOMPARE(unexpected.texts, QStringList());
+        QVERIFY(macro->hasSameValues(before));
+    }
 
-void TestDlgConfigMacro::kindVisibility()
-{
-    ConfigFixture fixture;
-    Macro* macro = fixture.add("10", "AB");
-    auto dialog = fixture.shown(macro);
-    const QList<QWidget*> properties{tree(dialog.get(), "treeValidation"),
-                                     child<QTabWidget>(dialog.get(), "tabAutomationIn"),
-                                     tree(dialog.get(), "treeViolation"),
-                                     child<TabledEditor>(dialog.get(), "tedConfText"),
-                                     child<QLabel>(dialog.get(), "lblTextLegend"),
-                                     child<QLabel>(dialog.get(), "lblTextInfo")};
-    const QList<QWidget*> notices{
-        child<QLabel>(dialog.get(), "lblInfo"), child<QLabel>(dialog.get(), "lblInfo2"),
-        child<QLabel>(dialog.get(), "lblInfo3"), child<QLabel>(dialog.get(), "lblInfo4")};
-    const auto expectInfo = [&](bool info) {
-        for (const QWidget* widget : properties) {
-            if (widget->isHidden() != info)
-                return false;
+    // An information macro has none of the settings of the other tabs: they
+    // hide behind a notice, keeping their marks.
+    void kindVisibility()
+    {
+        ConfigFixture fixture;
+        Macro* macro = fixture.add("10", "AB");
+        auto dialog = fixture.shown(macro);
+        const auto shown = [](const QWidget* dialog) {
+            QString state;
+            for (const char* name : {"treeValidation", "tabAutomationIn", "treeViolation",
+                                     "tedConfText", "lblTextLegend", "lblTextInfo", "lblInfo",
+                                     "lblInfo2", "lblInfo3", "lblInfo4", "tedForm", "groupFlow"})
+                state += child<QWidget>(dialog, name)->isHidden() ? '-' : 'v';
+            return state;
+        };
+        QCOMPARE(shown(dialog.get()), QStringLiteral("vvvvvv----vv"));
+        item(tree(dialog.get(), "treeValidation"), 3)->setCheckState(0, Qt::Checked);
+        QTest::mouseClick(child<QRadioButton>(dialog.get(), "rbInfo"), Qt::LeftButton);
+        QCOMPARE(shown(dialog.get()), QStringLiteral("------vvvvvv"));
+        QCOMPARE(checkedIds(tree(dialog.get(), "treeValidation")), QList<int>{3});
+        QTest::mouseClick(child<QRadioButton>(dialog.get(), "rbSecurity"), Qt::LeftButton);
+        QCOMPARE(shown(dialog.get()), QStringLiteral("vvvvvv----vv"));
+
+        macro->setSecurity(false);
+        QCOMPARE(shown(fixture.dialog(macro).get()), QStringLiteral("------vvvvvv"));
+        // The form's tab first; no secure mode; no help button.
+        QCOMPARE(child<QTabWidget>(dialog.get(), "tabWidget")->currentIndex(), 0);
+        QCOMPARE(child<QTabWidget>(dialog.get(), "tabAutomationIn")->count(), 1);
+        QVERIFY(!(dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
+    }
+
+    // The labels under the grids follow their cursors; "[" opens the form's
+    // commands at the cursor, counted from the dialog's corner.
+    void cursorLabels()
+    {
+        ConfigFixture fixture;
+        auto dialog = fixture.shown(fixture.add("10", "AB"));
+        auto* form = child<TabledEditor>(dialog.get(), "tedForm");
+        auto* formInfo = child<QLabel>(dialog.get(), "lblFormInfo");
+        form->setCurrentCell(3, 4);
+        QCOMPARE(formInfo->text(), QStringLiteral("L: 3, C: 4"));
+        QTest::keyClick(form, Qt::Key_Down);
+        QCOMPARE(formInfo->text(), QStringLiteral("L: 4, C: 4"));
+        QTest::keyClick(form, Qt::Key_BracketLeft);
+        QCOMPARE(form->contextMenu()->pos(), dialog->pos() + QPoint(4 * 16, 4 * 16));
+        form->contextMenu()->hide();
+
+        child<TabledEditor>(dialog.get(), "tedConfText")->setCurrentCell(19, 39);
+        QCOMPARE(child<QLabel>(dialog.get(), "lblTextInfo")->text(),
+                 QStringLiteral("L: 19, C: 39"));
+        QCOMPARE(formInfo->text(), QStringLiteral("L: 4, C: 4"));
+    }
+
+    void formCommands_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("offered"); // the length asked for at first; 0: none asked
+        QTest::addColumn<QByteArray>("marker");
+
+        QTest::newRow("Login") << "Login" << 0 << QByteArray("[LLLLL]");
+        QTest::newRow("Senha") << "Senha" << 0 << QByteArray("[SSSSS]");
+        QTest::newRow("Data") << "Data" << 0 << QByteArray("[dd/mm/aa]");
+        QTest::newRow("Hora") << "Hora" << 0 << QByteArray("[hh:mm]");
+        QTest::newRow("Data/Hora") << "Data/Hora" << 0 << QByteArray("[dd/mm/aa][hh:mm]");
+        QTest::newRow("Checagem") << "Checagem" << 0 << QByteArray("[e]");
+        QTest::newRow("Seleção") << "Seleção" << 0 << QByteArray("[r]");
+        QTest::newRow("Texto") << "Texto" << 12 << QByteArray("[cccccccccc]");
+        QTest::newRow("Numérico") << "Numérico" << 10 << QByteArray("[nnnnnnnn]");
+        QTest::newRow("Decimal") << "Decimal" << 10 << QByteArray("[ffffffff]");
+    }
+
+    // The form's commands, each with its marker; the confirmation has none.
+    void formCommands()
+    {
+        QFETCH(QString, label);
+        QFETCH(int, offered);
+        QFETCH(QByteArray, marker);
+
+        ConfigFixture fixture;
+        auto dialog = fixture.shown(fixture.add("10", "AB"));
+        QVERIFY(child<TabledEditor>(dialog.get(), "tedConfText")->contextMenu()->isEmpty());
+        auto* form = child<TabledEditor>(dialog.get(), "tedForm");
+        int asked = 0;
+        if (offered > 0) {
+            answerNextModal([&asked](QWidget* modal) {
+                auto* input = qobject_cast<QInputDialog*>(modal);
+                if (!input)
+                    return qobject_cast<QDialog*>(modal)->reject();
+                asked = input->intValue();
+                input->accept();
+            });
         }
-        for (const QWidget* widget : notices) {
-            if (widget->isHidden() == info)
-                return false;
+        form->setCurrentCell(4, 2);
+        menuAction(*form, label)->trigger();
+        QCOMPARE(asked, offered);
+        QCOMPARE(readAll(*form).mid(4 * 40 + 2, marker.size() + 1), marker + ' ');
+    }
+
+    void firstSizeShowsAWholeScreen_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* code : {"pt", "en", "es", "fr", "de"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+
+    // The first time, the tab bar and both grids are shown whole.
+    void firstSizeShowsAWholeScreen()
+    {
+        QFETCH(QString, language);
+        const SessionLanguage translation(language);
+        QVERIFY(language == QLatin1String("pt") || translation.isTranslated());
+        ConfigFixture fixture;
+        auto dialog = fixture.shown(fixture.add("10", "AB"));
+        auto* tabs = child<QTabWidget>(dialog.get(), "tabWidget");
+        QVERIFY2(tabs->tabBar()->sizeHint().width() <= tabs->tabBar()->width(),
+                 qPrintable(QString("%1 > %2")
+                                .arg(tabs->tabBar()->sizeHint().width())
+                                .arg(tabs->tabBar()->width())));
+        for (const char* name : {"tedForm", "tedConfText"}) {
+            auto* grid = child<TabledEditor>(dialog.get(), name);
+            tabs->setCurrentWidget(grid->parentWidget());
+            QCoreApplication::processEvents();
+            QVERIFY2(!grid->horizontalScrollBar()->isVisible(), name);
+            QVERIFY2(!grid->verticalScrollBar()->isVisible(), name);
         }
-        return true;
-    };
-    QVERIFY(expectInfo(false));
-    tree(dialog.get(), "treeValidation")->topLevelItem(2)->setCheckState(0, Qt::Checked);
+    }
 
-    QTest::mouseClick(child<QRadioButton>(dialog.get(), "rbInfo"), Qt::LeftButton);
-    QVERIFY(expectInfo(true));
-    // The form and the flow are not affected, and nothing is cleared.
-    QVERIFY(!child<TabledEditor>(dialog.get(), "tedForm")->isHidden());
-    QVERIFY(!child<QGroupBox>(dialog.get(), "groupFlow")->isHidden());
-    QCOMPARE(tree(dialog.get(), "treeValidation")->topLevelItem(2)->checkState(0), Qt::Checked);
-
-    QTest::mouseClick(child<QRadioButton>(dialog.get(), "rbSecurity"), Qt::LeftButton);
-    QVERIFY(expectInfo(false));
-
-    macro->setSecurity(false);
-    auto infoDialog = fixture.dialog(macro);
-    for (const char* name : {"treeValidation", "treeViolation"})
-        QVERIFY(tree(infoDialog.get(), name)->isHidden());
-    QVERIFY(!child<QLabel>(infoDialog.get(), "lblInfo")->isHidden());
-}
-
-void TestDlgConfigMacro::cursorLabels()
-{
-    ConfigFixture fixture;
-    auto dialog = fixture.shown(fixture.add("10", "AB"));
-    auto* form = child<TabledEditor>(dialog.get(), "tedForm");
-    auto* formInfo = child<QLabel>(dialog.get(), "lblFormInfo");
-    form->setFocus();
-    form->setCurrentCell(3, 4);
-    QCOMPARE(formInfo->text(), QStringLiteral("L: 3, C: 4"));
-    QTest::keyClick(form, Qt::Key_Down);
-    QCOMPARE(formInfo->text(), QStringLiteral("L: 4, C: 4"));
-
-    auto* text = child<TabledEditor>(dialog.get(), "tedConfText");
-    auto* textInfo = child<QLabel>(dialog.get(), "lblTextInfo");
-    text->setCurrentCell(19, 39);
-    QCOMPARE(textInfo->text(), QStringLiteral("L: 19, C: 39"));
-    QCOMPARE(formInfo->text(), QStringLiteral("L: 4, C: 4"));
-}
+    void sizeIsRemembered()
+    {
+        ConfigFixture fixture;
+        Macro* macro = fixture.add("10", "AB");
+        QSize first;
+        {
+            auto dialog = fixture.shown(macro);
+            first = dialog->size();
+            dialog->resize(first + QSize(120, 80));
+            QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        }
+        QCOMPARE(fixture.dialog(macro)->size(), first + QSize(120, 80));
+    }
+};
 
 QTEST_MAIN(TestDlgConfigMacro)
 #include "tst_dlgconfigmacro.moc"

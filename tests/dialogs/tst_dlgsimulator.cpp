@@ -38,86 +38,81 @@ template <typename T> T* child(const QWidget& parent, const char* name)
 class TestDlgSimulator : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<ZorTest::TestEnvironment> env;
 
 private slots:
-    void initTestCase();
-    void drivesTheGroupFromTheKeyboard();
-    void simulateActionNeedsAGroup();
+    void initTestCase() { env = std::make_unique<ZorTest::TestEnvironment>(); }
 
-private:
-    std::unique_ptr<ZorTest::TestEnvironment> env;
+    void drivesTheGroupFromTheKeyboard()
+    {
+        Group group{QStringLiteral("G"), QString()};
+        auto* first = new Macro("1", "UM", "0", "UM", 2, false);
+        first->setForm(form("ID [LLL] PIN [sss] OK [e]"));
+        first->setFlow({"DOI"});
+        first->setFlowPos({2});
+        first->setFlowNum({2});
+        group.addMacro(first);
+        group.addMacro(new Macro("2", "DOIS", "0", "DOI", 2, true));
+        group.setModified(false);
+
+        dlgSimulator dialog(group);
+        dialog.show();
+        // Shortcuts need the active window.
+        QApplication::setActiveWindow(&dialog);
+        QTest::keyClicks(child<QLineEdit>(dialog, "edtMacro"), "1");
+        QTest::keyClick(child<QLineEdit>(dialog, "edtMacro"), Qt::Key_Return);
+        auto* screen = child<TerminalScreenView>(dialog, "screen");
+        QTest::keyClicks(screen, "AB#");
+        QVERIFY(child<QLabel>(dialog, "lblMessage")->text().contains("\"#\""));
+        QTest::keyClicks(screen, "C");
+        QVERIFY(child<QLabel>(dialog, "lblMessage")->text().isEmpty());
+        QTest::keyClick(screen, Qt::Key_Down);
+        QTest::keyClicks(screen, "12");
+        QTest::keyClick(screen, Qt::Key_Return);
+        QTest::keyClick(screen, Qt::Key_Space);
+        QCOMPARE(dialog.session().screen().at(0).trimmed(), "ID [ABC] PIN [** ] OK [X]");
+        QVERIFY(!child<QPushButton>(dialog, "btnF2")->isEnabled());
+        // A key the fields do not take goes on to the dialog.
+        QTest::keyClick(screen, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        dialog.show();
+
+        child<QPushButton>(dialog, "btnSend")->click();
+        const QListWidget* messages = child<QListWidget>(dialog, "lstMessages");
+        QCOMPARE(messages->count(), 1);
+        QCOMPARE(messages->item(0)->text(),
+                 R"({"macro": 1, "sigla": "UM", "fields": ["ABC", "12", "1"]})");
+        QCOMPARE(child<QPushButton>(dialog, "btnF2")->text(), "F2\nDOI");
+        QVERIFY(!child<QPushButton>(dialog, "btnF0")->isEnabled());
+        QTest::keyClick(&dialog, Qt::Key_2, Qt::ControlModifier);
+        // A shortcut clicks its button after a short animation.
+        QTRY_COMPARE(dialog.session().macro()->sigla, "DOI");
+        QVERIFY(!child<QPushButton>(dialog, "btnSend")->isEnabled());
+
+        QCOMPARE(group.macros().at(0)->form(), form("ID [LLL] PIN [sss] OK [e]"));
+        QVERIFY(!group.isModified());
+    }
+
+    void simulateActionNeedsAGroup()
+    {
+        MainWindow window;
+        QAction* simulate = child<QAction>(window, "actionSimulate");
+        QVERIFY(!simulate->isEnabled());
+        answerNextModal([](QWidget* modal) {
+            modal->findChild<QLineEdit*>(QStringLiteral("qleName"))->setText(QStringLiteral("G"));
+            modal->findChild<QPushButton*>(QStringLiteral("qpbOk"))->click();
+        });
+        child<QAction>(window, "actionNewGroup")->trigger();
+        QVERIFY(simulate->isEnabled());
+        QString opened;
+        answerNextModal([&opened](QWidget* modal) {
+            opened = QString::fromLatin1(modal->metaObject()->className());
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        simulate->trigger();
+        QCOMPARE(opened, "dlgSimulator");
+    }
 };
-
-void TestDlgSimulator::initTestCase()
-{
-    env = std::make_unique<ZorTest::TestEnvironment>();
-}
-
-void TestDlgSimulator::drivesTheGroupFromTheKeyboard()
-{
-    Group group{QStringLiteral("G"), QString()};
-    auto* first = new Macro("1", "UM", "0", "UM", 2, false);
-    first->setForm(form("ID [LLL] PIN [sss] OK [e]"));
-    first->setFlow({"DOI"});
-    first->setFlowPos({2});
-    first->setFlowNum({2});
-    group.addMacro(first);
-    group.addMacro(new Macro("2", "DOIS", "0", "DOI", 2, true));
-    group.setModified(false);
-
-    dlgSimulator dialog(group);
-    dialog.show();
-    // Shortcuts need the active window.
-    QApplication::setActiveWindow(&dialog);
-    QTest::keyClicks(child<QLineEdit>(dialog, "edtMacro"), "1");
-    QTest::keyClick(child<QLineEdit>(dialog, "edtMacro"), Qt::Key_Return);
-    auto* screen = child<TerminalScreenView>(dialog, "screen");
-    QTest::keyClicks(screen, "AB#");
-    QVERIFY(child<QLabel>(dialog, "lblMessage")->text().contains("\"#\""));
-    QTest::keyClicks(screen, "C");
-    QVERIFY(child<QLabel>(dialog, "lblMessage")->text().isEmpty());
-    QTest::keyClick(screen, Qt::Key_Down);
-    QTest::keyClicks(screen, "12");
-    QTest::keyClick(screen, Qt::Key_Return);
-    QTest::keyClick(screen, Qt::Key_Space);
-    QCOMPARE(dialog.session().screen().at(0).trimmed(), "ID [ABC] PIN [** ] OK [X]");
-    QVERIFY(!child<QPushButton>(dialog, "btnF2")->isEnabled());
-
-    child<QPushButton>(dialog, "btnSend")->click();
-    const QListWidget* messages = child<QListWidget>(dialog, "lstMessages");
-    QCOMPARE(messages->count(), 1);
-    QCOMPARE(messages->item(0)->text(),
-             R"({"macro": 1, "sigla": "UM", "fields": ["ABC", "12", "1"]})");
-    QCOMPARE(child<QPushButton>(dialog, "btnF2")->text(), "F2\nDOI");
-    QVERIFY(!child<QPushButton>(dialog, "btnF0")->isEnabled());
-    QTest::keyClick(&dialog, Qt::Key_2, Qt::ControlModifier);
-    // A shortcut clicks its button after a short animation.
-    QTRY_COMPARE(dialog.session().macro()->sigla, "DOI");
-    QVERIFY(!child<QPushButton>(dialog, "btnSend")->isEnabled());
-
-    QCOMPARE(group.macros().at(0)->form(), form("ID [LLL] PIN [sss] OK [e]"));
-    QVERIFY(!group.isModified());
-}
-
-void TestDlgSimulator::simulateActionNeedsAGroup()
-{
-    MainWindow window;
-    QAction* simulate = child<QAction>(window, "actionSimulate");
-    QVERIFY(!simulate->isEnabled());
-    answerNextModal([](QWidget* modal) {
-        modal->findChild<QLineEdit*>(QStringLiteral("qleName"))->setText(QStringLiteral("G"));
-        modal->findChild<QPushButton*>(QStringLiteral("qpbOk"))->click();
-    });
-    child<QAction>(window, "actionNewGroup")->trigger();
-    QVERIFY(simulate->isEnabled());
-    QString opened;
-    answerNextModal([&opened](QWidget* modal) {
-        opened = QString::fromLatin1(modal->metaObject()->className());
-        qobject_cast<QDialog*>(modal)->reject();
-    });
-    simulate->trigger();
-    QCOMPARE(opened, "dlgSimulator");
-}
 
 QTEST_MAIN(TestDlgSimulator)
 #include "tst_dlgsimulator.moc"

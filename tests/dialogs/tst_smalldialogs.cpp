@@ -26,24 +26,16 @@ QString text300()
     return text.left(300);
 }
 
-// Runs the dialog modally; `act` drives it once it is shown and must close it.
-int runModal(QDialog& dialog, const std::function<void(QDialog*)>& act)
+// Runs the dialog modally; act drives it once it is shown and must close it.
+int runModal(QDialog& dialog, const std::function<void(QWidget*)>& act)
 {
-    ZorTest::answerNextModal([act](QWidget* modal) { act(qobject_cast<QDialog*>(modal)); });
+    ZorTest::answerNextModal(act);
     return dialog.exec();
 }
 
-template <typename T> T* child(QWidget* dialog, const char* name)
+template <typename T> T* child(const QWidget* dialog, const char* name)
 {
     return dialog->findChild<T*>(QLatin1String(name));
-}
-
-QStringList readLines(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 const char* const DialogNames[] = {"dlgGroup", "dlgGroupDesc", "dlgAbout", "dlgNovaMacro"};
@@ -64,271 +56,175 @@ std::unique_ptr<QDialog> makeDialog(const QString& name)
 class TestSmallDialogs : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<ZorTest::TestEnvironment> env;
 
 private slots:
-    void initTestCase();
-    void descriptionRule_data();
-    void descriptionRule();
-    void descriptionWithinLimitIsKept_data();
-    void descriptionWithinLimitIsKept();
-    void groupDialogButtons();
-    void groupDescriptionDialog_data();
-    void groupDescriptionDialog();
-    void groupDescriptionReturnAccepts();
-    void aboutShowsVersion();
-    void windowFrames_data();
-    void windowFrames();
-    void constructionIsLogged();
-
-private:
-    std::unique_ptr<ZorTest::TestEnvironment> env;
-};
-
-void TestSmallDialogs::initTestCase()
-{
-    env = std::make_unique<ZorTest::TestEnvironment>();
-    QVERIFY(env->isValid());
-}
-
-// Both description fields keep the first 280 characters of longer input,
-// whether it is typed key by key or pasted at once.
-void TestSmallDialogs::descriptionRule_data()
-{
-    QTest::addColumn<bool>("groupDialog");
-    QTest::addColumn<bool>("paste");
-    QTest::newRow("dlgGroup typed") << true << false;
-    QTest::newRow("dlgGroup pasted") << true << true;
-    QTest::newRow("dlgGroupDesc typed") << false << false;
-    QTest::newRow("dlgGroupDesc pasted") << false << true;
-}
-
-void TestSmallDialogs::descriptionRule()
-{
-    QFETCH(bool, groupDialog);
-    QFETCH(bool, paste);
-    const QString input = text300();
-
-    std::unique_ptr<QDialog> dialog;
-    QWidget* field = nullptr;
-    std::function<QString()> fieldText;
-    if (groupDialog) {
-        auto* group = new dlgGroup;
-        dialog.reset(group);
-        auto* edit = child<QPlainTextEdit>(group, "qtextDescription");
-        field = edit;
-        fieldText = [edit] { return edit->toPlainText(); };
-    } else {
-        auto* description = new dlgGroupDesc(QString());
-        dialog.reset(description);
-        auto* edit = child<QLineEdit>(description, "edtDescription");
-        field = edit;
-        fieldText = [edit] { return edit->text(); };
+    void initTestCase()
+    {
+        env = std::make_unique<ZorTest::TestEnvironment>();
+        QVERIFY(env->isValid());
     }
-    QVERIFY(field);
-    dialog->show();
-    field->setFocus();
 
-    if (paste) {
-        QGuiApplication::clipboard()->setText(input);
-        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-    } else {
-        QTest::keyClicks(field, input);
+    void descriptionLimit_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("entered"); // typed, pasted or set
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("kept");
+
+        const QString x279(279, QLatin1Char('x'));
+        for (const char* dialog : {"dlgGroup", "dlgGroupDesc"}) {
+            const auto row = [dialog](const char* tag, const char* entered, const QString& input,
+                                      const QString& kept) {
+                QTest::addRow("%s %s", dialog, tag) << dialog << entered << input << kept;
+            };
+            row("typed", "typed", text300(), text300().left(280));
+            row("pasted", "pasted", text300(), text300().left(280));
+            row("multi-line", "set", "primeira linha\nsegunda linha",
+                "primeira linha\nsegunda linha");
+            row("280", "set", x279 + 'y', x279 + 'y');
+            row("281", "set", x279 + "yz", x279 + 'y');
+            row("line breaks count", "set", x279 + "\nz", x279 + '\n');
+            // A character outside the basic plane is two code units, never halved.
+            row("surrogate pair at the cut", "set", x279 + QString::fromUtf8("\xF0\x9F\x9A\x9A"),
+                x279);
+        }
     }
-    QCOMPARE(fieldText().size(), 280);
-    QCOMPARE(fieldText(), input.left(280));
-    if (groupDialog)
-        QCOMPARE(static_cast<dlgGroup*>(dialog.get())->description(), input.left(280));
-}
 
-void TestSmallDialogs::descriptionWithinLimitIsKept_data()
-{
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("expected");
+    // Both descriptions keep their first 280 characters, however they come.
+    void descriptionLimit()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, entered);
+        QFETCH(QString, input);
+        QFETCH(QString, kept);
 
-    const QString full(280, QLatin1Char('x'));
-    QTest::newRow("multi-line") << QStringLiteral("primeira linha\nsegunda linha")
-                                << QStringLiteral("primeira linha\nsegunda linha");
-    QTest::newRow("exactly 280") << full << full;
-    QTest::newRow("281 cut") << full + QLatin1Char('y') << full;
-    QTest::newRow("line breaks count") << QString(279, QLatin1Char('x')) + QStringLiteral("\nz")
-                                       << QString(279, QLatin1Char('x')) + QLatin1Char('\n');
-    // A character outside the basic plane is two code units; it is never halved.
-    QTest::newRow("surrogate pair at the cut")
-        << QString(279, QLatin1Char('x')) + QString::fromUtf8("\xF0\x9F\x9A\x9A")
-        << QString(279, QLatin1Char('x'));
-}
+        const std::unique_ptr<QDialog> window = makeDialog(dialog);
+        QWidget* field = window->findChild<QLineEdit*>(QStringLiteral("edtDescription"));
+        auto* group = qobject_cast<dlgGroup*>(window.get());
+        if (group)
+            field = child<QPlainTextEdit>(group, "qtextDescription");
+        window->show();
+        field->setFocus();
+        if (entered == QLatin1String("typed")) {
+            QTest::keyClicks(field, input);
+        } else if (entered == QLatin1String("pasted")) {
+            QGuiApplication::clipboard()->setText(input);
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        } else if (group) {
+            group->setDescription(input);
+        } else {
+            static_cast<QLineEdit*>(field)->setText(input);
+        }
+        QCOMPARE(group ? group->description() : static_cast<QLineEdit*>(field)->text(), kept);
+    }
 
-void TestSmallDialogs::descriptionWithinLimitIsKept()
-{
-    QFETCH(QString, input);
-    QFETCH(QString, expected);
+    // The name stops at 40 characters; an empty one is the caller's business.
+    // Descriptions set one after the other add up.
+    void groupDialog()
+    {
+        dlgGroup group;
+        group.show();
+        const QString typed = QStringLiteral("Grupo de macros da frota regional do sul 2024");
+        QTest::keyClicks(child<QLineEdit>(&group, "qleName"), typed);
+        QCOMPARE(group.name(), typed.left(40));
+        group.hide();
+        group.setName(QString());
+        const auto press = [](const char* name) {
+            return [name](QWidget* d) { child<QPushButton>(d, name)->click(); };
+        };
+        QCOMPARE(runModal(group, press("qpbOk")), int(QDialog::Accepted));
+        QCOMPARE(group.name(), QString());
 
-    dlgGroup group;
-    group.setDescription(input);
-    QCOMPARE(group.description(), expected);
+        QSignalSpy newGroup(&group, &dlgGroup::newGroup);
+        group.setName(QStringLiteral("FROTA"));
+        group.setDescription(QStringLiteral("Grupo "));
+        group.setDescription(QStringLiteral("da frota"));
+        QCOMPARE(runModal(group, press("qpbOk")), int(QDialog::Accepted));
+        QCOMPARE(group.name() + '|' + group.description(), QStringLiteral("FROTA|Grupo da frota"));
+        QCOMPARE(runModal(group, press("qpbCancel")), int(QDialog::Rejected));
+        QCOMPARE(newGroup.count(), 0);
+    }
 
-    dlgGroupDesc description(QString{});
-    auto* edit = child<QLineEdit>(&description, "edtDescription");
-    QVERIFY(edit);
-    edit->setText(input);
-    QCOMPARE(edit->text(), expected);
-}
+    void descriptionDialog_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("button"); // empty: Return pressed
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QStringList>("emitted");
+        QTest::newRow("new text") << "Nova descricao"
+                                  << "pushButton" << int(QDialog::Accepted)
+                                  << QStringList{"Nova descricao"};
+        QTest::newRow("unchanged")
+            << ""
+            << "pushButton" << int(QDialog::Accepted) << QStringList{"Descrição antiga"};
+        QTest::newRow("Return") << ""
+                                << "" << int(QDialog::Accepted) << QStringList{"Descrição antiga"};
+        QTest::newRow("cancel") << "Outra"
+                                << "pushButton_2" << int(QDialog::Rejected) << QStringList();
+    }
 
-void TestSmallDialogs::groupDialogButtons()
-{
-    dlgGroup group;
-    group.show();
-    auto* name = child<QLineEdit>(&group, "qleName");
-    QVERIFY(name);
-    const QString typed = QStringLiteral("Grupo de macros da frota regional do sul 2024");
-    QVERIFY(typed.size() > 40);
-    QTest::keyClicks(name, typed);
-    QCOMPARE(group.name(), typed.left(40));
+    // The description comes up selected, so that typing replaces it.
+    void descriptionDialog()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, button);
+        QFETCH(int, result);
+        QFETCH(QStringList, emitted);
 
-    // No check for emptiness: an empty name is the caller's business.
-    name->clear();
-    group.hide();
-    QCOMPARE(runModal(group, [](QDialog* d) { child<QPushButton>(d, "qpbOk")->click(); }),
-             int(QDialog::Accepted));
-    QCOMPARE(group.name(), QString());
-
-    QSignalSpy newGroup(&group, &dlgGroup::newGroup);
-    group.setName(QStringLiteral("FROTA"));
-    group.setDescription(QStringLiteral("Grupo "));
-    group.setDescription(QStringLiteral("da frota"));
-
-    QCOMPARE(runModal(group, [](QDialog* d) { child<QPushButton>(d, "qpbOk")->click(); }),
-             int(QDialog::Accepted));
-    QCOMPARE(group.name(), QStringLiteral("FROTA"));
-    QCOMPARE(group.description(), QStringLiteral("Grupo da frota"));
-    QCOMPARE(newGroup.count(), 0);
-
-    QCOMPARE(runModal(group, [](QDialog* d) { child<QPushButton>(d, "qpbCancel")->click(); }),
-             int(QDialog::Rejected));
-    QCOMPARE(newGroup.count(), 0);
-}
-
-void TestSmallDialogs::groupDescriptionDialog_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QStringList>("emitted");
-
-    QTest::newRow("ok with new text")
-        << QStringLiteral("Nova descricao") << "pushButton" << int(QDialog::Accepted)
-        << QStringList{QStringLiteral("Nova descricao")};
-    QTest::newRow("ok unchanged") << QString() << "pushButton" << int(QDialog::Accepted)
-                                  << QStringList{QStringLiteral("Descrição antiga")};
-    QTest::newRow("cancel") << QStringLiteral("Outra") << "pushButton_2" << int(QDialog::Rejected)
-                            << QStringList();
-}
-
-void TestSmallDialogs::groupDescriptionDialog()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, button);
-    QFETCH(int, result);
-    QFETCH(QStringList, emitted);
-
-    dlgGroupDesc dialog(QStringLiteral("Descrição antiga"));
-    QStringList received;
-    connect(&dialog, &dlgGroupDesc::newDescription, this,
-            [&received](const QString& text) { received.append(text); });
-
-    QString selectedAtStart;
-    const int answer = runModal(dialog, [&](QDialog* d) {
-        auto* edit = child<QLineEdit>(d, "edtDescription");
-        selectedAtStart = edit->selectedText();
-        // Typing replaces the selection, as the user expects of a prefilled field.
-        if (!typed.isEmpty())
+        dlgGroupDesc dialog(QStringLiteral("Descrição antiga"));
+        QStringList received;
+        connect(&dialog, &dlgGroupDesc::newDescription, this,
+                [&received](const QString& text) { received.append(text); });
+        QString selected;
+        const int answer = runModal(dialog, [&](QWidget* d) {
+            auto* edit = child<QLineEdit>(d, "edtDescription");
+            selected = edit->selectedText();
             QTest::keyClicks(edit, typed);
-        QTest::mouseClick(child<QPushButton>(d, qPrintable(button)), Qt::LeftButton);
-    });
-    QCOMPARE(selectedAtStart, QStringLiteral("Descrição antiga"));
-    QCOMPARE(answer, result);
-    QCOMPARE(received, emitted);
-}
-
-void TestSmallDialogs::groupDescriptionReturnAccepts()
-{
-    dlgGroupDesc dialog(QStringLiteral("abc"));
-    QSignalSpy spy(&dialog, &dlgGroupDesc::newDescription);
-    const int answer = runModal(dialog, [](QDialog* d) {
-        QTest::keyClick(child<QLineEdit>(d, "edtDescription"), Qt::Key_Return);
-    });
-    QCOMPARE(answer, int(QDialog::Accepted));
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("abc"));
-}
-
-void TestSmallDialogs::aboutShowsVersion()
-{
-    dlgAbout about;
-    auto* info = child<QLabel>(&about, "lblInfo");
-    QVERIFY(info);
-    QCOMPARE(info->text(), QStringLiteral("Zor - Quorvane\nVersão: 4.2.3 "));
-    QVERIFY(info->font().bold());
-
-    auto* logo = child<QLabel>(&about, "label_3");
-    QVERIFY(logo);
-    const QPixmap pixmap = logo->pixmap(Qt::ReturnByValue);
-    QVERIFY2(!pixmap.isNull(), "the logo resource is not registered");
-    QCOMPARE(pixmap.size(), QSize(191, 41));
-}
-
-void TestSmallDialogs::windowFrames_data()
-{
-    QTest::addColumn<QString>("dialog");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<bool>("fixed");
-
-    QTest::newRow("dlgGroup") << "dlgGroup" << QStringLiteral("Novo grupo de macros")
-                              << QSize(368, 280) << false;
-    QTest::newRow("dlgGroupDesc") << "dlgGroupDesc" << QStringLiteral("Descrição")
-                                  << QSize(259, 134) << true;
-    QTest::newRow("dlgAbout") << "dlgAbout" << QStringLiteral("Sobre o Zor - Quorvane")
-                              << QSize(439, 120) << true;
-    QTest::newRow("dlgNovaMacro") << "dlgNovaMacro" << QStringLiteral("Inclusão de nova macro")
-                                  << QSize(478, 174) << true;
-}
-
-void TestSmallDialogs::windowFrames()
-{
-    QFETCH(QString, dialog);
-    QFETCH(QString, title);
-    QFETCH(QSize, size);
-    QFETCH(bool, fixed);
-
-    const std::unique_ptr<QDialog> window = makeDialog(dialog);
-
-    QCOMPARE(window->objectName(), dialog);
-    QCOMPARE(window->windowTitle(), title);
-    QCOMPARE(window->size(), size);
-    QVERIFY(!(window->windowFlags() & Qt::WindowContextHelpButtonHint));
-    if (fixed) {
-        QCOMPARE(window->minimumSize(), size);
-        QCOMPARE(window->maximumSize(), size);
+            if (button.isEmpty())
+                QTest::keyClick(edit, Qt::Key_Return);
+            else
+                QTest::mouseClick(child<QPushButton>(d, qPrintable(button)), Qt::LeftButton);
+        });
+        QCOMPARE(selected, QStringLiteral("Descrição antiga"));
+        QCOMPARE(answer, result);
+        QCOMPARE(received, emitted);
     }
-}
 
-// Runs last: the log session stays on for the rest of the process.
-void TestSmallDialogs::constructionIsLogged()
-{
-    DebugLogger* logger = DebugLogger::instance();
-    logger->configure(QStringLiteral("logs"), QStringLiteral("debug.log"));
-    QVERIFY(logger->startSession());
+    void aboutShowsVersion()
+    {
+        dlgAbout about;
+        QCOMPARE(child<QLabel>(&about, "lblInfo")->text(),
+                 QStringLiteral("Zor - Quorvane\nVersão: 4.2.3 "));
+    }
 
-    for (const char* name : DialogNames)
-        makeDialog(QLatin1String(name));
+    // No help button; the description dialog can't be resized.
+    void windowFrames()
+    {
+        for (const char* name : DialogNames) {
+            const std::unique_ptr<QDialog> window = makeDialog(QLatin1String(name));
+            QVERIFY2(!(window->windowFlags() & Qt::WindowContextHelpButtonHint), name);
+        }
+        dlgGroupDesc description{QString()};
+        QCOMPARE(description.minimumSize(), description.size());
+        QCOMPARE(description.maximumSize(), description.size());
+    }
 
-    const QStringList lines = readLines(env->filePath(QStringLiteral("debug.log")));
-    QCOMPARE(lines.size(), 5);
-    for (int i = 0; i < 4; ++i)
-        QVERIFY(
-            lines.at(i + 1).endsWith(QStringLiteral(" - %1 - Constructor").arg(DialogNames[i])));
-}
+    // Runs last: the log session stays on for the rest of the process.
+    void constructionIsLogged()
+    {
+        DebugLogger* logger = DebugLogger::instance();
+        logger->configure(QStringLiteral("logs"), QStringLiteral("debug.log"));
+        QVERIFY(logger->startSession());
+        QStringList lines;
+        logger->setLineSink([&lines](const QString& line) { lines << line.section(" - ", 1); });
+        for (const char* name : DialogNames)
+            makeDialog(QLatin1String(name));
+        logger->setLineSink(nullptr);
+        QCOMPARE(lines, (QStringList{"dlgGroup - Constructor", "dlgGroupDesc - Constructor",
+                                     "dlgAbout - Constructor", "dlgNovaMacro - Constructor"}));
+    }
+};
 
 QTEST_MAIN(TestSmallDialogs)
 #include "tst_smalldialogs.moc"

@@ -29,28 +29,20 @@ inline QByteArray screen(std::initializer_list<Placed> placed, char blank = ' ')
     return bytes;
 }
 
-// A shown editor with the commands of the configure dialog registered.
-inline std::unique_ptr<TabledEditor> shownEditor(QWidget* parent = nullptr,
-                                                 bool withCommands = true)
+// A shown editor holding form, with fixed and sized commands in its menu.
+inline std::unique_ptr<TabledEditor> shownEditor(const QByteArray& form = QByteArray())
 {
-    auto editor = std::make_unique<TabledEditor>(parent);
-    if (withCommands) {
-        editor->addCommand("Login", "[LLLLL]", "", 1, 7);
-        editor->addCommand("Senha", "[SSSSS]", "", 1, 7);
-        editor->addCommand("Data", "[dd/mm/aa]", "", 1, 6);
-        editor->addCommand("Hora", "[hh:mm]", "", 1, 6);
-        editor->addCommand("Data/Hora", "[dd/mm/aa][hh:mm]", "", 1, 6);
-        editor->addCommand("Checagem", "[e]", "", 1, 6);
-        editor->addCommand(QStringLiteral("Seleção").toUtf8(), "[r]", "", 1, 6);
-        editor->addCommand("Texto", "[c]", "", 0, 12);
-        editor->addCommand(QStringLiteral("Numérico").toUtf8(), "[n]", "", 0, 10);
-        editor->addCommand("Decimal", "[f]", "", 0, 10);
-        editor->createMenu();
-    }
-    QWidget* window = parent ? parent->window() : editor.get();
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window))
-        qWarning("the editor's window was not exposed");
+    auto editor = std::make_unique<TabledEditor>();
+    editor->addCommand("Login", "[LLLLL]", "", 1, 7);
+    editor->addCommand("Data/Hora", "[dd/mm/aa][hh:mm]", "", 1, 6);
+    editor->addCommand("Checagem", "[e]", "", 1, 6);
+    editor->addCommand("Texto", "[c]", "", 0, 12);
+    editor->addCommand(QStringLiteral("Numérico").toUtf8(), "[n]", "", 0, 10);
+    editor->createMenu();
+    editor->loadForm(form.constData(), form.size());
+    editor->show();
+    if (!QTest::qWaitForWindowExposed(editor.get()))
+        qWarning("the editor was not exposed");
     return editor;
 }
 
@@ -61,6 +53,7 @@ inline QAction* menuAction(const TabledEditor& editor, const QString& text)
         if (action->text() == text)
             return action;
     }
+    qWarning("no menu entry %s", qPrintable(text));
     return nullptr;
 }
 
@@ -69,32 +62,6 @@ inline QByteArray readAll(TabledEditor& editor)
     QByteArray bytes(ScreenText::Size, 'x');
     editor.readForm(bytes.data(), bytes.size());
     return bytes;
-}
-
-// The texts of count cells from (row, col) on, row after row.
-inline QStringList cellTexts(const TabledEditor& editor, int row, int col, int count)
-{
-    QStringList texts;
-    for (int i = row * ScreenText::Columns + col; count-- > 0; ++i) {
-        const int index = i % ScreenText::Size;
-        texts << editor.item(index / ScreenText::Columns, index % ScreenText::Columns)->text();
-    }
-    return texts;
-}
-
-inline bool isFieldCell(const TabledEditor& editor, int row, int col)
-{
-    return editor.item(row, col)->flags() == Qt::ItemIsEnabled;
-}
-
-inline bool isTextCell(const TabledEditor& editor, int row, int col)
-{
-    return editor.item(row, col)->flags() == (Qt::ItemIsEditable | Qt::ItemIsEnabled);
-}
-
-inline QBrush highlightBrush()
-{
-    return QBrush(QColor(200, 255, 200, 127));
 }
 
 } // namespace ZorTest

@@ -1,50 +1,30 @@
 #include "editorfixture.h"
-#include "support/testenvironment.h"
 
 #include "app/debuglogger.h"
+#include "support/modalanswer.h"
+#include "support/testenvironment.h"
 
+#include <QInputDialog>
 #include <QLineEdit>
+#include <QMetaEnum>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <vector>
+
 using namespace ZorTest;
-
-// The grid itself: construction, typing, the cursor's movements and its
-// highlight, the menu and the mouse.
-class TestTabledEditor : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void construction();
-    void typing_data();
-    void typing();
-    void typedCellColours();
-    void keyTextIsNormalised();
-    void ignoredKeys_data();
-    void ignoredKeys();
-    void navigation_data();
-    void navigation();
-    void deleting_data();
-    void deleting();
-    void removingField_data();
-    void removingField();
-    void screenFullOfFields();
-    void highlight();
-    void menuOrder();
-    void bracketOpensMenu();
-    void bracketWithoutCommands();
-    void rightClick();
-    void loadingLogsMarkers();
-
-private:
-    std::unique_ptr<TestEnvironment> env;
-};
 
 namespace {
 
-// Fields used by the movement tests, with their (row, col, len).
+constexpr int Columns = ScreenText::Columns;
+
+int cell(int row, int col)
+{
+    return row * Columns + col;
+}
+
+// Six fields for the cursor to find its way around, on a screen of "z".
 const QByteArray fieldForm = screen({{0, 3, "[e]"},
                                      {2, 10, "[LLLLL]"},
                                      {3, 0, "[nnnn]"},
@@ -53,478 +33,577 @@ const QByteArray fieldForm = screen({{0, 3, "[e]"},
                                      {19, 8, "[r]"}},
                                     'z');
 
-const QByteArray filled(800, 'z');
-
-std::unique_ptr<TabledEditor> editorWith(const QByteArray& form)
+// Presses the words that name a Qt::Key without its prefix ("Right"), with
+// "Ctrl+" in front when held; types any other word.
+void press(QWidget* widget, const QString& keys)
 {
-    auto editor = shownEditor();
-    editor->loadForm(form.constData(), form.size());
-    return editor;
+    const QMetaEnum names = QMetaEnum::fromType<Qt::Key>();
+    for (QString word : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const bool ctrl = word.startsWith(QLatin1String("Ctrl+"));
+        if (ctrl)
+            word.remove(0, 5);
+        bool isKey = false;
+        const int key = names.keyToValue(("Key_" + word).toLatin1().constData(), &isKey);
+        if (isKey)
+            QTest::keyClick(widget, Qt::Key(key), ctrl ? Qt::ControlModifier : Qt::NoModifier);
+        else
+            QTest::keyClicks(widget, word);
+    }
+}
+
+QList<int> triples(const TabledEditor& editor)
+{
+    QList<int> values;
+    for (const TabledEditor::Option& option : editor.fieldOptions())
+        values << option.row << option.col << option.len;
+    return values;
+}
+
+// 'f' for the cells of fields, 't' for text cells.
+QByteArray cellKinds(const TabledEditor& editor)
+{
+    QByteArray kinds(ScreenText::Size, 't');
+    for (int i = 0; i < kinds.size(); ++i) {
+        if (!(editor.item(i / Columns, i % Columns)->flags() & Qt::ItemIsEditable))
+            kinds[i] = 'f';
+    }
+    return kinds;
+}
+
+// The cell kinds that fields, given as (row, col, len) triples, make.
+QByteArray kindsOf(const QList<int>& fields)
+{
+    QByteArray kinds(ScreenText::Size, 't');
+    for (int i = 0; i + 2 < fields.size(); i += 3)
+        kinds.replace(cell(fields[i], fields[i + 1]), fields[i + 2],
+                      QByteArray(fields[i + 2], 'f'));
+    return kinds;
+}
+
+// The cells' backgrounds: 'h' the cursor's lines, 'r' refused, '.' none.
+QByteArray backgrounds(const TabledEditor& editor)
+{
+    QByteArray map(ScreenText::Size, '?');
+    for (int i = 0; i < map.size(); ++i) {
+        const QBrush brush = editor.item(i / Columns, i % Columns)->background();
+        if (brush.style() == Qt::NoBrush)
+            map[i] = '.';
+        else if (brush == QBrush(Qt::red))
+            map[i] = 'r';
+        else if (brush == QBrush(QColor(200, 255, 200, 127)))
+            map[i] = 'h';
+    }
+    return map;
+}
+
+// The backgrounds with the cursor at (row, col) and refused cells elsewhere.
+QByteArray cross(int row, int col, std::initializer_list<int> refused = {})
+{
+    QByteArray map(ScreenText::Size, '.');
+    for (int i = 0; i < map.size(); ++i) {
+        if (i / Columns == row || i % Columns == col)
+            map[i] = 'h';
+    }
+    for (const int i : refused)
+        map[i] = 'r';
+    return map;
+}
+
+// Answers the length dialog with value (cancels it for 0), after noting what
+// it offered in seen; a refusal box that follows it is answered as well.
+void answerLengthDialog(int value, QString* seen, bool refusalFollows, SeenBox* refusal)
+{
+    answerNextModal([=](QWidget* modal) {
+        auto* dialog = qobject_cast<QInputDialog*>(modal);
+        if (!dialog)
+            return qWarning("the length dialog did not open");
+        *seen = QStringLiteral("%1|%2|%3|%4|%5|%6")
+                    .arg(dialog->windowTitle(), dialog->labelText())
+                    .arg(dialog->intValue())
+                    .arg(dialog->intMinimum())
+                    .arg(dialog->intMaximum())
+                    .arg(dialog->intStep());
+        if (refusalFollows)
+            answerBox(QString(), refusal);
+        if (value == 0)
+            return dialog->reject();
+        dialog->setIntValue(value);
+        dialog->accept();
+    });
 }
 
 } // namespace
 
-void TestTabledEditor::initTestCase()
+// The grid of a terminal screen: keys, fields, colours, the menu and the
+// bytes in and out.
+class TestTabledEditor : public QObject
 {
-    env = std::make_unique<TestEnvironment>();
-}
+    Q_OBJECT
+    std::unique_ptr<TestEnvironment> env;
 
-void TestTabledEditor::construction()
-{
-    TabledEditor editor(nullptr);
-    QCOMPARE(editor.rowCount(), 20);
-    QCOMPARE(editor.columnCount(), 40);
-    for (int row = 0; row < 20; ++row) {
-        for (int col = 0; col < 40; ++col) {
-            QVERIFY(editor.item(row, col));
-            QVERIFY(editor.item(row, col)->text().isEmpty());
-            QVERIFY(isTextCell(editor, row, col));
-        }
+private slots:
+    void initTestCase() { env = std::make_unique<TestEnvironment>(); }
+
+    void cleanup() { closeAllModals(); }
+
+    void keys_data()
+    {
+        QTest::addColumn<QByteArray>("form");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<int>("at");           // where the bytes of the form change
+        QTest::addColumn<QByteArray>("bytes"); // to these; a run of NUL bytes is a removed field
+
+        const QByteArray blank;
+        const QByteArray z(ScreenText::Size, 'z');
+        const QByteArray nul(1, '\0');
+        const auto row = [](const char* tag, const QByteArray& form, int start, const char* keys,
+                            int end, int at = 0, const QByteArray& bytes = QByteArray()) {
+            QTest::newRow(tag) << form << start << QString::fromLatin1(keys) << end << at << bytes;
+        };
+        row("letters and digits", z, cell(0, 0), "aB3", cell(0, 3), cell(0, 0), "aB3");
+        row("punctuation", z, cell(1, 0), "$%,.;:?!_-/ Space", cell(1, 12), cell(1, 0),
+            "$%,.;:?!_-/ ");
+        row("refused characters empty their cells", z, cell(4, 7), "a@b{c", cell(4, 12), cell(4, 7),
+            QByteArray("a\0b\0c", 5));
+        row("typing at a row end", z, cell(3, 39), "xy", cell(4, 1), cell(3, 39), "xy");
+        row("ignored keys", z, cell(5, 5), "AsciiTilde BracketRight Eacute F2 Enter Ctrl+C Ctrl+V",
+            cell(5, 5));
+        row("Backspace", z, cell(2, 5), "Backspace", cell(2, 4), cell(2, 4), nul);
+        row("Delete", z, cell(2, 5), "Delete", cell(2, 5), cell(2, 5), nul);
+        row("Return", blank, cell(3, 17), "Return", cell(4, 0));
+        row("Home", blank, cell(6, 20), "Home", cell(6, 0));
+        row("End", blank, cell(6, 20), "End", cell(6, 39));
+        row("PageUp", blank, cell(12, 8), "PageUp", cell(0, 8));
+        row("PageDown", blank, cell(2, 8), "PageDown", cell(19, 8));
+        row("Left", blank, cell(7, 7), "Left", cell(7, 6));
+        row("Left at a row start", blank, cell(8, 0), "Left", cell(7, 39));
+        row("Backspace at the first cell", blank, cell(0, 0), "Backspace", cell(19, 39));
+        row("Right", blank, cell(7, 7), "Right", cell(7, 8));
+        row("Right at the last cell", blank, cell(19, 39), "Right", cell(0, 0));
+        row("Up", blank, cell(7, 7), "Up", cell(6, 7));
+        row("Up on the first row", blank, cell(0, 4), "Up", cell(19, 4));
+        row("Down", blank, cell(7, 7), "Down", cell(8, 7));
+        row("Down on the last row", blank, cell(19, 4), "Down", cell(0, 4));
+        row("Shift, Caps Lock", blank, cell(7, 7), "Shift CapsLock", cell(7, 7));
+        row("Right past a field", fieldForm, cell(2, 9), "Right", cell(2, 17));
+        row("typing past a field", fieldForm, cell(2, 9), "x", cell(2, 17), cell(2, 9), "x");
+        row("Left over a field", fieldForm, cell(2, 17), "Left", cell(2, 9));
+        row("Home onto a field", fieldForm, cell(3, 20), "Home", cell(3, 6));
+        row("End onto a field", fieldForm, cell(4, 3), "End", cell(4, 33));
+        row("Right past a field ending its row", fieldForm, cell(4, 33), "Right", cell(5, 0));
+        row("Up over a field", fieldForm, cell(6, 14), "Up", cell(4, 14));
+        row("Down over a field", fieldForm, cell(4, 14), "Down", cell(6, 14));
+        row("PageDown onto a field", fieldForm, cell(1, 9), "PageDown", cell(19, 11));
+        row("Shift, Caps Lock on a field", fieldForm, cell(2, 12), "Shift CapsLock", cell(2, 12));
+        row("Backspace after a field", fieldForm, cell(2, 17), "Backspace", cell(2, 10),
+            cell(2, 10), QByteArray(7, '\0'));
+        row("Backspace after a field at a row start", fieldForm, cell(3, 6), "Backspace",
+            cell(3, 0), cell(3, 0), QByteArray(6, '\0'));
+        row("Backspace at a row start after a field ending it", fieldForm, cell(5, 0), "Backspace",
+            cell(4, 34), cell(4, 34), QByteArray(6, '\0'));
+        row("Delete in a field", fieldForm, cell(2, 13), "Delete", cell(2, 10), cell(2, 10),
+            QByteArray(7, '\0'));
     }
-    QCOMPARE(editor.currentRow(), 0);
-    QCOMPARE(editor.currentColumn(), 0);
-    QVERIFY(editor.fieldOptions().isEmpty());
-    QVERIFY(editor.contextMenu()->isEmpty());
-    QCOMPARE(readAll(editor), QByteArray(800, '\0'));
-}
 
-void TestTabledEditor::typing_data()
-{
-    QTest::addColumn<int>("startRow");
-    QTest::addColumn<int>("startCol");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<int>("endRow");
-    QTest::addColumn<int>("endCol");
-    QTest::addColumn<QStringList>("cells");
+    void keys()
+    {
+        QFETCH(QByteArray, form);
+        QFETCH(int, start);
+        QFETCH(QString, keys);
+        QFETCH(int, end);
+        QFETCH(int, at);
+        QFETCH(QByteArray, bytes);
 
-    QTest::newRow("letters and digits")
-        << 0 << 0 << "aB3" << 0 << 3 << QStringList{"a", "B", "3", "z"};
-    QTest::newRow("allowed punctuation")
-        << 1 << 0 << "$%,.;:?!_-/ " << 1 << 12
-        << QStringList{"$", "%", ",", ".", ";", ":", "?", "!", "_", "-", "/", " ", "z"};
-    QTest::newRow("refused key empties the cell and moves on")
-        << 4 << 7 << "#" << 4 << 8 << QStringList{"", "z"};
-    QTest::newRow("refused keys among letters")
-        << 4 << 7 << "a@b{c" << 4 << 12 << QStringList{"a", "", "b", "", "c", "z"};
-    QTest::newRow("end of a row") << 3 << 39 << "xy" << 4 << 1 << QStringList{"x", "y", "z"};
-    QTest::newRow("last cell wraps to the first")
-        << 19 << 39 << "x" << 0 << 0 << QStringList{"x", "z"};
-}
-
-void TestTabledEditor::typing()
-{
-    QFETCH(int, startRow);
-    QFETCH(int, startCol);
-    QFETCH(QString, keys);
-    QFETCH(int, endRow);
-    QFETCH(int, endCol);
-    QFETCH(QStringList, cells);
-
-    auto editor = editorWith(filled);
-    editor->setCurrentCell(startRow, startCol);
-    QTest::keyClicks(editor.get(), keys);
-    QCOMPARE(editor->currentRow(), endRow);
-    QCOMPARE(editor->currentColumn(), endCol);
-    QCOMPARE(cellTexts(*editor, startRow, startCol, cells.size()), cells);
-    QVERIFY(editor->findChildren<QLineEdit*>().isEmpty());
-}
-
-void TestTabledEditor::typedCellColours()
-{
-    auto editor = shownEditor();
-    editor->setCurrentCell(6, 3);
-    QTest::keyClick(editor.get(), Qt::Key_Q);
-    QTableWidgetItem* typed = editor->item(6, 3);
-    QCOMPARE(typed->text(), QStringLiteral("q"));
-    QCOMPARE(typed->foreground(), QBrush(Qt::black));
-    QVERIFY(isTextCell(*editor, 6, 3));
-    QCOMPARE(typed->background(), highlightBrush());
-    editor->setCurrentCell(10, 20);
-    QCOMPARE(typed->background().style(), Qt::NoBrush);
-    QCOMPARE(typed->text(), QStringLiteral("q"));
-}
-
-void TestTabledEditor::keyTextIsNormalised()
-{
-    auto editor = shownEditor();
-    // A composed key (a dead key, say) that reports the letter's key code
-    // with the accented text: the accent is dropped, the letter stays.
-    QTest::sendKeyEvent(QTest::Click, editor.get(), Qt::Key_E, QStringLiteral("é"), Qt::NoModifier);
-    QCOMPARE(editor->item(0, 0)->text(), QStringLiteral("e"));
-    QCOMPARE(editor->currentColumn(), 1);
-    QTest::sendKeyEvent(QTest::Click, editor.get(), Qt::Key_A, QStringLiteral("Ã"),
-                        Qt::ShiftModifier);
-    QCOMPARE(editor->item(0, 1)->text(), QStringLiteral("A"));
-    QCOMPARE(editor->currentColumn(), 2);
-}
-
-void TestTabledEditor::ignoredKeys_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("modifiers");
-
-    QTest::newRow("c cedilla") << int(Qt::Key_Ccedilla) << QStringLiteral("ç")
-                               << int(Qt::NoModifier);
-    QTest::newRow("e acute") << int(Qt::Key_Eacute) << QStringLiteral("é") << int(Qt::NoModifier);
-    QTest::newRow("tilde") << int(Qt::Key_AsciiTilde) << QStringLiteral("~") << int(Qt::NoModifier);
-    QTest::newRow("closing bracket")
-        << int(Qt::Key_BracketRight) << QStringLiteral("]") << int(Qt::NoModifier);
-    QTest::newRow("F2") << int(Qt::Key_F2) << QString() << int(Qt::NoModifier);
-    QTest::newRow("Enter of the keypad")
-        << int(Qt::Key_Enter) << QStringLiteral("\r") << int(Qt::KeypadModifier);
-    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << QStringLiteral("\x03") << int(Qt::ControlModifier);
-    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << QStringLiteral("\x16") << int(Qt::ControlModifier);
-}
-
-void TestTabledEditor::ignoredKeys()
-{
-    QFETCH(int, key);
-    QFETCH(QString, text);
-    QFETCH(int, modifiers);
-
-    auto editor = editorWith(filled);
-    editor->setCurrentCell(5, 5);
-    QSignalSpy info(editor.get(), &TabledEditor::showInfo);
-    QTest::sendKeyEvent(QTest::Click, editor.get(), Qt::Key(key), text,
-                        Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(editor->currentRow(), 5);
-    QCOMPARE(editor->currentColumn(), 5);
-    QVERIFY(info.isEmpty());
-    QCOMPARE(readAll(*editor), filled);
-    QVERIFY(editor->findChildren<QLineEdit*>().isEmpty());
-}
-
-void TestTabledEditor::navigation_data()
-{
-    QTest::addColumn<int>("startRow");
-    QTest::addColumn<int>("startCol");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("endRow");
-    QTest::addColumn<int>("endCol");
-    QTest::addColumn<bool>("fields"); // over fieldForm, whose fields the cursor skips
-
-    QTest::newRow("Return") << 3 << 17 << int(Qt::Key_Return) << 4 << 0 << false;
-    QTest::newRow("Return on the last row") << 19 << 5 << int(Qt::Key_Return) << 0 << 0 << false;
-    QTest::newRow("Home") << 6 << 20 << int(Qt::Key_Home) << 6 << 0 << false;
-    QTest::newRow("End") << 6 << 20 << int(Qt::Key_End) << 6 << 39 << false;
-    QTest::newRow("Page Up") << 12 << 8 << int(Qt::Key_PageUp) << 0 << 8 << false;
-    QTest::newRow("Page Down") << 2 << 8 << int(Qt::Key_PageDown) << 19 << 8 << false;
-    QTest::newRow("Left") << 7 << 7 << int(Qt::Key_Left) << 7 << 6 << false;
-    QTest::newRow("Left at the first cell") << 0 << 0 << int(Qt::Key_Left) << 19 << 39 << false;
-    QTest::newRow("Left at a row start") << 8 << 0 << int(Qt::Key_Left) << 7 << 39 << false;
-    QTest::newRow("Right") << 7 << 7 << int(Qt::Key_Right) << 7 << 8 << false;
-    QTest::newRow("Right at a row end") << 5 << 39 << int(Qt::Key_Right) << 6 << 0 << false;
-    QTest::newRow("Right at the last cell") << 19 << 39 << int(Qt::Key_Right) << 0 << 0 << false;
-    QTest::newRow("Up") << 7 << 7 << int(Qt::Key_Up) << 6 << 7 << false;
-    QTest::newRow("Up on the first row") << 0 << 4 << int(Qt::Key_Up) << 19 << 4 << false;
-    QTest::newRow("Down") << 7 << 7 << int(Qt::Key_Down) << 8 << 7 << false;
-    QTest::newRow("Down on the last row") << 19 << 4 << int(Qt::Key_Down) << 0 << 4 << false;
-    QTest::newRow("Backspace at the first cell")
-        << 0 << 0 << int(Qt::Key_Backspace) << 19 << 39 << false;
-    QTest::newRow("Delete") << 7 << 7 << int(Qt::Key_Delete) << 7 << 7 << false;
-    QTest::newRow("Shift") << 7 << 7 << int(Qt::Key_Shift) << 7 << 7 << false;
-    QTest::newRow("Caps Lock") << 7 << 7 << int(Qt::Key_CapsLock) << 7 << 7 << false;
-    QTest::newRow("Right jumps past a field") << 2 << 9 << int(Qt::Key_Right) << 2 << 17 << true;
-    QTest::newRow("typing jumps past a field") << 2 << 9 << int(Qt::Key_X) << 2 << 17 << true;
-    QTest::newRow("Left jumps back over a field") << 2 << 17 << int(Qt::Key_Left) << 2 << 9 << true;
-    QTest::newRow("Home onto a field") << 3 << 20 << int(Qt::Key_Home) << 3 << 6 << true;
-    QTest::newRow("Return onto a field") << 2 << 20 << int(Qt::Key_Return) << 3 << 6 << true;
-    QTest::newRow("End onto a field") << 4 << 3 << int(Qt::Key_End) << 4 << 33 << true;
-    QTest::newRow("Right past a field ending its row")
-        << 4 << 33 << int(Qt::Key_Right) << 5 << 0 << true;
-    QTest::newRow("Up over a field") << 6 << 14 << int(Qt::Key_Up) << 4 << 14 << true;
-    QTest::newRow("Down over a field") << 4 << 14 << int(Qt::Key_Down) << 6 << 14 << true;
-    QTest::newRow("Page Up onto a field") << 10 << 4 << int(Qt::Key_PageUp) << 0 << 6 << true;
-    QTest::newRow("Page Down onto a field") << 1 << 9 << int(Qt::Key_PageDown) << 19 << 11 << true;
-    QTest::newRow("Shift stays on a field") << 2 << 12 << int(Qt::Key_Shift) << 2 << 12 << true;
-    QTest::newRow("Caps Lock stays on a field")
-        << 2 << 12 << int(Qt::Key_CapsLock) << 2 << 12 << true;
-    QTest::newRow("Right from inside a field") << 2 << 12 << int(Qt::Key_Right) << 2 << 17 << true;
-}
-
-void TestTabledEditor::navigation()
-{
-    QFETCH(int, startRow);
-    QFETCH(int, startCol);
-    QFETCH(int, key);
-    QFETCH(int, endRow);
-    QFETCH(int, endCol);
-    QFETCH(bool, fields);
-
-    auto editor = fields ? editorWith(fieldForm) : shownEditor();
-    QCOMPARE(editor->fieldOptions().size(), fields ? 6 : 0);
-    editor->setCurrentCell(startRow, startCol);
-    QSignalSpy info(editor.get(), &TabledEditor::showInfo);
-    QSignalSpy removed(editor.get(), &TabledEditor::optionRemoved);
-    QTest::keyClick(editor.get(), Qt::Key(key));
-    QCOMPARE(editor->currentRow(), endRow);
-    QCOMPARE(editor->currentColumn(), endCol);
-    if (fields) {
-        QCOMPARE(editor->fieldOptions().size(), 6);
-        QVERIFY(removed.isEmpty());
-        QCOMPARE(cellTexts(*editor, 2, 10, 7).join(QString()), QStringLiteral("[LLLLL]"));
-    } else if (endRow != startRow || endCol != startCol) {
-        QVERIFY(!info.isEmpty());
-        QCOMPARE(info.last(), (QList<QVariant>{endRow, endCol}));
+        auto editor = shownEditor(form);
+        editor->setCurrentCell(start / Columns, start % Columns);
+        QSignalSpy removed(editor.get(), &TabledEditor::optionRemoved);
+        press(editor.get(), keys);
+        QCOMPARE(editor->currentRow() * Columns + editor->currentColumn(), end);
+        QCOMPARE(removed.size(), bytes.size() > 1 && bytes.count('\0') == bytes.size() ? 1 : 0);
+        QCOMPARE(editor->fieldOptions().size(), form.count('[') - removed.size());
+        QVERIFY(editor->findChildren<QLineEdit*>().isEmpty());
+        QByteArray expected = form.isEmpty() ? QByteArray(ScreenText::Size, '\0') : form;
+        QCOMPARE(readAll(*editor), expected.replace(at, bytes.size(), bytes));
     }
-}
 
-void TestTabledEditor::deleting_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("endCol");
-
-    QTest::newRow("Backspace clears the cell before") << int(Qt::Key_Backspace) << 4;
-    QTest::newRow("Delete clears the current cell") << int(Qt::Key_Delete) << 5;
-}
-
-void TestTabledEditor::deleting()
-{
-    QFETCH(int, key);
-    QFETCH(int, endCol);
-
-    auto editor = editorWith(filled);
-    editor->setCurrentCell(2, 5);
-    QTest::keyClick(editor.get(), Qt::Key(key));
-    QCOMPARE(editor->currentRow(), 2);
-    QCOMPARE(editor->currentColumn(), endCol);
-    QByteArray expected = filled;
-    expected[2 * 40 + endCol] = '\0';
-    QCOMPARE(readAll(*editor), expected);
-    QCOMPARE(editor->item(2, endCol)->foreground(), QBrush(Qt::black));
-    QVERIFY(editor->findChildren<QLineEdit*>().isEmpty());
-}
-
-void TestTabledEditor::removingField_data()
-{
-    QTest::addColumn<int>("startRow");
-    QTest::addColumn<int>("startCol");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("fieldRow");
-    QTest::addColumn<int>("fieldCol");
-    QTest::addColumn<int>("fieldLen");
-
-    QTest::newRow("Backspace just after a field")
-        << 2 << 17 << int(Qt::Key_Backspace) << 2 << 10 << 7;
-    QTest::newRow("Backspace after a field at a row start")
-        << 3 << 6 << int(Qt::Key_Backspace) << 3 << 0 << 4 + 2;
-    QTest::newRow("Backspace at a row start after a field ending the row")
-        << 5 << 0 << int(Qt::Key_Backspace) << 4 << 34 << 6;
-    QTest::newRow("Delete on a field cell") << 2 << 13 << int(Qt::Key_Delete) << 2 << 10 << 7;
-}
-
-void TestTabledEditor::removingField()
-{
-    QFETCH(int, startRow);
-    QFETCH(int, startCol);
-    QFETCH(int, key);
-    QFETCH(int, fieldRow);
-    QFETCH(int, fieldCol);
-    QFETCH(int, fieldLen);
-
-    auto editor = editorWith(fieldForm);
-    editor->setCurrentCell(startRow, startCol);
-    QSignalSpy removed(editor.get(), &TabledEditor::optionRemoved);
-    QTest::keyClick(editor.get(), Qt::Key(key));
-
-    QCOMPARE(removed.size(), 1);
-    QCOMPARE(removed.first(), (QList<QVariant>{fieldRow, fieldCol, fieldLen}));
-    QCOMPARE(editor->currentRow(), fieldRow);
-    QCOMPARE(editor->currentColumn(), fieldCol);
-    QCOMPARE(editor->fieldOptions().size(), 5);
-    for (const TabledEditor::Option& option : editor->fieldOptions())
-        QVERIFY(option.row != fieldRow || option.col != fieldCol);
-    for (int col = fieldCol; col < fieldCol + fieldLen; ++col) {
-        QVERIFY(editor->item(fieldRow, col)->text().isEmpty());
-        QVERIFY(isTextCell(*editor, fieldRow, col));
-        QCOMPARE(editor->item(fieldRow, col)->foreground(), QBrush(Qt::black));
+    void composedKeyLosesItsAccent()
+    {
+        auto editor = shownEditor();
+        QTest::sendKeyEvent(QTest::Click, editor.get(), Qt::Key_E, QStringLiteral("é"),
+                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, editor.get(), Qt::Key_A, QStringLiteral("Ã"),
+                            Qt::ShiftModifier);
+        QCOMPARE(editor->currentColumn(), 2);
+        QCOMPARE(readAll(*editor).left(3), QByteArray("eA\0", 3));
     }
-    // The cell beyond the field is untouched.
-    if (fieldCol + fieldLen < 40)
-        QCOMPARE(editor->item(fieldRow, fieldCol + fieldLen)->text(), QStringLiteral("z"));
-    QCOMPARE(ScreenText::checkFields(readAll(*editor).constData(), 800), 0);
-}
-
-void TestTabledEditor::screenFullOfFields()
-{
-    auto editor = shownEditor();
-    QByteArray full;
-    for (int row = 0; row < 20; ++row)
-        full += "[" + QByteArray(38, 'c') + "]";
-    editor->loadForm(full.constData(), full.size());
-    QCOMPARE(editor->fieldOptions().size(), 20);
 
     // No text cell to go to: the cursor stays instead of searching forever.
-    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up, Qt::Key_Return,
-                              Qt::Key_End, Qt::Key_PageDown}) {
-        QTest::keyClick(editor.get(), key);
-        QCOMPARE(editor->currentRow(), 0);
-        QCOMPARE(editor->currentColumn(), 0);
+    void screenFullOfFields()
+    {
+        QByteArray full;
+        for (int row = 0; row < ScreenText::Rows; ++row)
+            full += "[" + QByteArray(38, 'c') + "]";
+        auto editor = shownEditor(full);
+        QCOMPARE(editor->fieldOptions().size(), 20);
+        press(editor.get(), "Right Left Down Up Return End PageDown");
+        QCOMPARE(editor->currentRow() + editor->currentColumn(), 0);
+
+        editor->setCurrentCell(7, 20);
+        QSignalSpy removed(editor.get(), &TabledEditor::optionRemoved);
+        press(editor.get(), "Delete");
+        QCOMPARE(removed.size(), 1);
+        QCOMPARE(removed.first(), (QList<QVariant>{7, 0, 40}));
+        press(editor.get(), "Down End");
+        QCOMPARE(editor->currentRow(), 7);
+        QCOMPARE(editor->currentColumn(), 39);
     }
-    QCOMPARE(readAll(*editor), full);
 
-    editor->setCurrentCell(7, 20);
-    QSignalSpy removed(editor.get(), &TabledEditor::optionRemoved);
-    QTest::keyClick(editor.get(), Qt::Key_Delete);
-    QCOMPARE(removed.size(), 1);
-    QCOMPARE(removed.first(), (QList<QVariant>{7, 0, 40}));
-    QCOMPARE(editor->currentRow(), 7);
-    QCOMPARE(editor->currentColumn(), 0);
-    QTest::keyClick(editor.get(), Qt::Key_Down);
-    QCOMPARE(editor->currentRow(), 7);
-    QTest::keyClick(editor.get(), Qt::Key_End);
-    QCOMPARE(editor->currentColumn(), 39);
-}
+    void insertField_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<int>("length"); // typed in the length dialog: 0 cancels it, -1 none opens
+        QTest::addColumn<QByteArray>("marker");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<int>("end");
 
-void TestTabledEditor::highlight()
-{
-    auto editor = shownEditor();
-    const QByteArray form = screen({{5, 2, "#"}, {9, 7, "#"}});
-    editor->loadForm(form.constData(), form.size());
-    const QBrush red(Qt::red);
-    QCOMPARE(editor->item(5, 2)->background(), red);
-
-    QSignalSpy info(editor.get(), &TabledEditor::showInfo);
-    editor->setCurrentCell(5, 7);
-    QCOMPARE(info.size(), 1);
-    QCOMPARE(info.first(), (QList<QVariant>{5, 7}));
-    for (int col = 0; col < 40; ++col) {
-        if (col != 2)
-            QCOMPARE(editor->item(5, col)->background(), highlightBrush());
+        const QString endOfRow = QStringLiteral("O tamanho do campo ultrapassa o fim da linha...");
+        const QString overlap = QStringLiteral("Este campo não pode ser inserido nesta posição...");
+        const auto row = [](const char* tag, const QString& command, int at, int length,
+                            const QByteArray& marker, const QString& refusal, int end) {
+            QTest::newRow(tag) << command << at << length << marker << refusal << end;
+        };
+        const QString numeric = QStringLiteral("Numérico");
+        row("Login", "Login", cell(3, 5), -1, "[LLLLL]", "", cell(3, 12));
+        row("Data/Hora to the row end", "Data/Hora", cell(0, 23), -1, "[dd/mm/aa][hh:mm]", "",
+            cell(1, 0));
+        row("in the last cells", "Checagem", cell(19, 37), -1, "[e]", "", cell(0, 0));
+        row("Texto", "Texto", cell(8, 4), 10, "[cccccccc]", "", cell(8, 14));
+        row("shortest", numeric, cell(8, 0), 3, "[n]", "", cell(8, 3));
+        row("whole row", "Texto", cell(8, 0), 40, "[" + QByteArray(38, 'c') + "]", "", cell(9, 0));
+        row("length dialog cancelled", "Texto", cell(6, 2), 0, "", "", cell(6, 2));
+        // Row 2 holds "[LLLLL]" in columns 10 to 16.
+        row("17 cells at column 24", "Data/Hora", cell(2, 24), -1, "", endOfRow, cell(2, 24));
+        row("10 cells at column 31", "Texto", cell(2, 31), 10, "", endOfRow, cell(2, 31));
+        row("10 cells at column 30", "Texto", cell(2, 30), 10, "[cccccccc]", "", cell(3, 0));
+        row("end of row before overlap", "Login", cell(2, 38), -1, "", endOfRow, cell(2, 38));
+        row("overlapping the start", "Login", cell(2, 4), -1, "", overlap, cell(2, 4));
+        row("touching the start", "Login", cell(2, 3), -1, "[LLLLL]", "", cell(2, 17));
+        row("touching the end", "Login", cell(2, 17), -1, "[LLLLL]", "", cell(2, 24));
+        row("on the closing bracket", "Checagem", cell(2, 16), -1, "", overlap, cell(2, 16));
+        row("sized, overlapping", numeric, cell(2, 8), 3, "", overlap, cell(2, 8));
+        row("sized, touching", numeric, cell(2, 7), 3, "[n]", "", cell(2, 17));
     }
-    for (int row = 0; row < 20; ++row) {
-        if (row != 9)
-            QCOMPARE(editor->item(row, 7)->background(), highlightBrush());
+
+    void insertField()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, at);
+        QFETCH(int, length);
+        QFETCH(QByteArray, marker);
+        QFETCH(QString, refusal);
+        QFETCH(int, end);
+
+        auto editor = shownEditor(screen({{2, 10, "[LLLLL]"}}));
+        QByteArray expected = readAll(*editor);
+        const int row = at / Columns;
+        const int col = at % Columns;
+        editor->setCurrentCell(row, col);
+        QSignalSpy inserted(editor.get(), &TabledEditor::optionInserted);
+        QString lengthDialog;
+        SeenBox refused;
+        if (length >= 0)
+            answerLengthDialog(length, &lengthDialog, !refusal.isEmpty(), &refused);
+        else if (!refusal.isEmpty())
+            answerBox(QString(), &refused);
+        menuAction(*editor, command)->trigger();
+
+        if (length >= 0) {
+            QCOMPARE(lengthDialog, QStringLiteral("Tamanho do campo|Digite o tamanho do campo "
+                                                  "incluindo '[' e ']':|%1|3|40|1")
+                                       .arg(command == "Texto" ? 12 : 10));
+        }
+        QCOMPARE(refused.text, refusal);
+        QCOMPARE(refused.title, refusal.isEmpty() ? QString() : QStringLiteral("Inserir comando"));
+        QCOMPARE(editor->currentRow() * Columns + editor->currentColumn(), end);
+        QCOMPARE(inserted.size(), marker.isEmpty() ? 0 : 1);
+        if (!marker.isEmpty()) {
+            QCOMPARE(inserted.first(), (QList<QVariant>{row, col, marker.size()}));
+            QCOMPARE(triples(*editor).mid(3), (QList<int>{row, col, marker.size()}));
+            for (int i = col; i < col + marker.size(); ++i)
+                QCOMPARE(editor->item(row, i)->foreground(), QBrush(Qt::red));
+            QCOMPARE(cellKinds(*editor).mid(cell(row, col), marker.size()),
+                     QByteArray(marker.size(), 'f'));
+        }
+        QCOMPARE(readAll(*editor), expected.replace(at, marker.size(), marker));
     }
-    QCOMPARE(editor->item(5, 2)->background(), red);
-    QCOMPARE(editor->item(9, 7)->background(), red);
-    QCOMPARE(editor->item(6, 8)->background().style(), Qt::NoBrush);
-    QCOMPARE(editor->item(0, 0)->background().style(), Qt::NoBrush);
 
-    QTest::keyClick(editor.get(), Qt::Key_Down);
-    QCOMPARE(info.last(), (QList<QVariant>{6, 7}));
-    for (int col = 0; col < 40; ++col) {
-        if (col != 7 && col != 2)
-            QCOMPARE(editor->item(5, col)->background().style(), Qt::NoBrush);
-        QCOMPARE(editor->item(6, col)->background(), highlightBrush());
+    void obligatoryAndOptional()
+    {
+        const QByteArray form = screen({{1, 5, "[dd/mm/aa]"}, {4, 0, "[LLLLL]"}, {1, 20, "texto"}});
+        auto editor = shownEditor(form);
+        QAction* obligatory = menuAction(*editor, QStringLiteral("Obrigatório"));
+        QAction* optional = menuAction(*editor, QStringLiteral("Opcional"));
+        editor->setCurrentCell(1, 8);
+        obligatory->trigger();
+        editor->setCurrentCell(4, 6);
+        optional->trigger();
+        QCOMPARE(readAll(*editor),
+                 screen({{1, 5, "[DD/MM/AA]"}, {4, 0, "[lllll]"}, {1, 20, "texto"}}));
+        editor->setCurrentCell(1, 5);
+        editor->makeOptionNotObrigatory();
+        editor->setCurrentCell(4, 0);
+        editor->makeOptionObrigatory();
+        QCOMPARE(readAll(*editor), form);
+
+        // Outside a field nothing changes, not even text on a field's row.
+        for (const int at : {cell(1, 4), cell(1, 15), cell(1, 22), cell(4, 7)}) {
+            editor->setCurrentCell(at / Columns, at % Columns);
+            obligatory->trigger();
+            optional->trigger();
+        }
+        QCOMPARE(readAll(*editor), form);
     }
-    QCOMPARE(editor->item(5, 2)->background(), red);
-    QVERIFY(editor->selectedItems().isEmpty());
-}
 
-void TestTabledEditor::menuOrder()
-{
-    TabledEditor editor(nullptr);
-    editor.addCommand("Texto", "[c]", "", 0, 12);
-    editor.addCommand("Login", "[LLLLL]", "", 1, 7);
-    editor.addCommand(QStringLiteral("Seleção").toUtf8(), "[r]", "", 1, 6);
-    editor.addCommand("Senha", "[SSSSS]", "", 1, 7);
-    editor.addCommand("Login", "[XX]", "", 1, 4);
-    editor.addCommand("Data/Hora", "[dd/mm/aa][hh:mm]", "", 1, 6);
-    editor.addCommand("Data", "[dd/mm/aa]", "", 1, 6);
-    editor.createMenu();
+    // Refused characters show red, fields in red letters, and the cursor's row
+    // and column are highlighted.
+    void colours()
+    {
+        auto editor = shownEditor(screen({{5, 2, "#"}, {9, 7, "[a#b]"}}));
+        const int refusedText = cell(5, 2);
+        const int refusedInField = cell(9, 9);
+        QCOMPARE(backgrounds(*editor), cross(0, 0, {refusedText, refusedInField}));
+        for (int col = 7; col < 12; ++col) {
+            QCOMPARE(editor->item(9, col)->foreground(), QBrush(col == 9 ? Qt::white : Qt::red));
+        }
+        QSignalSpy info(editor.get(), &TabledEditor::showInfo);
+        editor->setCurrentCell(5, 7);
+        QCOMPARE(info.takeFirst(), (QList<QVariant>{5, 7}));
+        QCOMPARE(backgrounds(*editor), cross(5, 7, {refusedText, refusedInField}));
+        press(editor.get(), "Down");
+        QCOMPARE(backgrounds(*editor), cross(6, 7, {refusedText, refusedInField}));
+        QVERIFY(editor->selectedItems().isEmpty());
 
-    QStringList texts;
-    const QList<QAction*> actions = editor.contextMenu()->actions();
-    for (const QAction* action : actions) {
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        QVERIFY(action->shortcut().isEmpty());
+        // Typed over, a refused character loses its red; typed text is black.
+        editor->setCurrentCell(5, 2);
+        press(editor.get(), "k");
+        QCOMPARE(editor->item(5, 2)->foreground(), QBrush(Qt::black));
+        QCOMPARE(backgrounds(*editor), cross(5, 3, {refusedInField}));
+
+        // Reading out walks the cursor over every cell it reads.
+        info.clear();
+        QByteArray part(60, 'x');
+        editor->readForm(part.data(), 45);
+        QCOMPARE(part, QByteArray(45, ' ') + QByteArray(15, 'x'));
+        QCOMPARE(info.size(), 45);
+        QCOMPARE(info.first(), (QList<QVariant>{0, 0}));
+        QCOMPARE(info.last(), (QList<QVariant>{1, 4}));
+        QCOMPARE(backgrounds(*editor), cross(1, 4, {refusedInField}));
+        readAll(*editor);
+        QCOMPARE(info.size(), 45 + 800);
+        QCOMPARE(backgrounds(*editor), cross(19, 39, {refusedInField}));
+        press(editor.get(), "Right");
+        QCOMPARE(backgrounds(*editor), cross(0, 0, {refusedInField}));
     }
-    QCOMPARE(texts, (QStringList{"Data", "Data/Hora", "Login", QStringLiteral("Seleção"), "Senha",
-                                 "Texto", "-", QStringLiteral("Obrigatório"), "Opcional"}));
 
-    // Building again after more commands gives one menu, not two.
-    editor.addCommand("Hora", "[hh:mm]", "", 1, 6);
-    editor.createMenu();
-    QCOMPARE(editor.contextMenu()->actions().size(), texts.size() + 1);
+    void menu()
+    {
+        TabledEditor editor;
+        editor.addCommand("Texto", "[c]", "", 0, 12);
+        editor.addCommand("Login", "[LLLLL]", "", 1, 7);
+        editor.addCommand(QStringLiteral("Seleção").toLatin1(), "[r]", "", 1, 6);
+        editor.addCommand("Login", "[XX]", "", 1, 4);
+        editor.addCommand("Data", "[dd/mm/aa]", "", 1, 6);
+        QVERIFY(editor.contextMenu()->isEmpty());
+        editor.createMenu();
+        editor.createMenu();
+        QStringList texts;
+        const QList<QAction*> actions = editor.contextMenu()->actions();
+        for (const QAction* action : actions) {
+            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            QVERIFY(action->shortcut().isEmpty());
+        }
+        // Sorted by their bytes; a name given twice keeps its first tag.
+        QCOMPARE(texts.size(), 7);
+        QCOMPARE(texts.mid(0, 2), (QStringList{"Data", "Login"}));
+        QCOMPARE(texts.mid(3), (QStringList{"Texto", "-", "Obrigatório", "Opcional"}));
+        editor.setCurrentCell(1, 1);
+        menuAction(editor, "Login")->trigger();
+        // A name in Latin-1 is found by its bytes, not by its label.
+        editor.setCurrentCell(2, 2);
+        actions.at(2)->trigger();
+        editor.insertOption(); // not from an action: nothing to insert
+        QCOMPARE(triples(editor), (QList<int>{1, 1, 7, 2, 2, 3}));
 
-    TabledEditor empty(nullptr);
-    empty.createMenu();
-    QVERIFY(empty.contextMenu()->isEmpty());
-}
+        TabledEditor empty;
+        empty.createMenu();
+        QVERIFY(empty.contextMenu()->isEmpty());
+        press(&empty, "BracketLeft");
+        QVERIFY(!empty.contextMenu()->isVisible());
+    }
 
-void TestTabledEditor::bracketOpensMenu()
-{
-    QWidget host;
-    host.move(40, 30);
-    auto editor = editorWith(filled);
-    editor->setHost(&host);
-    editor->setCurrentCell(3, 5);
-    QSignalSpy info(editor.get(), &TabledEditor::showInfo);
+    // "[" opens the menu at the cell, counted from the host's corner; the
+    // right button opens it where it was pressed.
+    void menuPlacement()
+    {
+        QWidget host;
+        host.move(40, 30);
+        auto editor = shownEditor(QByteArray(ScreenText::Size, 'z'));
+        editor->setHost(&host);
+        editor->setCurrentCell(3, 5);
+        press(editor.get(), "BracketLeft");
+        QMenu* menu = editor->contextMenu();
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->pos(), QPoint(40 + 5 * 16, 30 + 3 * 16));
+        menu->hide();
+        QCOMPARE(editor->currentRow() * Columns + editor->currentColumn(), cell(3, 5));
+        QCOMPARE(readAll(*editor), QByteArray(ScreenText::Size, 'z'));
 
-    QTest::keyClick(editor.get(), Qt::Key_BracketLeft);
-    QMenu* menu = editor->contextMenu();
-    QVERIFY(menu->isVisible());
-    QCOMPARE(menu->pos(), host.pos() + QPoint(5 * 16, 3 * 16));
-    QCOMPARE(editor->currentRow(), 3);
-    QCOMPARE(editor->currentColumn(), 5);
-    QVERIFY(info.isEmpty());
-    menu->hide();
-    QCOMPARE(readAll(*editor), filled);
-}
+        editor->loadForm(fieldForm.constData(), fieldForm.size());
+        const QPoint inField = editor->visualItemRect(editor->item(2, 12)).center();
+        QTest::mouseClick(editor->viewport(), Qt::RightButton, Qt::NoModifier, inField);
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->pos(), editor->viewport()->mapToGlobal(inField));
+        menu->hide();
+        menuAction(*editor, QStringLiteral("Opcional"))->trigger();
+        QCOMPARE(readAll(*editor).mid(cell(2, 10), 7), QByteArray("[lllll]"));
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          editor->visualItemRect(editor->item(8, 8)).center());
+        QVERIFY(!menu->isVisible());
+    }
 
-void TestTabledEditor::bracketWithoutCommands()
-{
-    QWidget window;
-    window.move(20, 10);
-    auto editor = shownEditor(&window, false);
-    QTest::keyClick(editor.get(), Qt::Key_BracketLeft);
-    QVERIFY(!editor->contextMenu()->isVisible());
-    QCOMPARE(editor->currentColumn(), 0);
+    void loadAndRead_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QList<int>>("fields");
 
-    // Without a host the parent widget anchors the menu.
-    editor->addCommand("Login", "[LLLLL]", "", 1, 7);
-    editor->createMenu();
-    editor->setCurrentCell(1, 2);
-    QTest::keyClick(editor.get(), Qt::Key_BracketLeft);
-    QVERIFY(editor->contextMenu()->isVisible());
-    QCOMPARE(editor->contextMenu()->pos(), window.pos() + QPoint(2 * 16, 1 * 16));
-    editor->contextMenu()->hide();
-}
+        QTest::newRow("exported empty grid") << QByteArray(800, '\0') << 800 << QList<int>{};
+        QTest::newRow("text and fields")
+            << screen({{0, 0, "NOME: [LLLLL]  SENHA: [sssss]"},
+                       {2, 0, "DATA [dd/mm/aa][hh:mm]"},
+                       {19, 30, "[nnnnnnnn]"}})
+            << 800 << QList<int>{0, 6, 7, 0, 22, 7, 2, 5, 10, 2, 15, 7, 19, 30, 10};
+        QByteArray allBytes(800, ' ');
+        for (int i = 0; i < 256; ++i)
+            allBytes[i * 3] = char(i);
+        allBytes.replace('[', '(').replace(']', ')');
+        QTest::newRow("every byte value") << allBytes << 800 << QList<int>{};
+        QTest::newRow("unclosed marker ends with its row")
+            << screen({{2, 36, "[abc"}, {3, 0, "def]"}}) << 800 << QList<int>{2, 36, 4};
+        QTest::newRow("unclosed marker followed by another")
+            << screen({{5, 2, "[ab [cd]"}}) << 800 << QList<int>{5, 2, 8};
+        QTest::newRow("open in the last cell")
+            << screen({{19, 39, "["}}) << 800 << QList<int>{19, 39, 1};
+        QTest::newRow("closing alone") << screen({{4, 4, "]]"}}) << 800 << QList<int>{};
+        QTest::newRow("length cuts a marker")
+            << screen({{1, 2, "[LLLLL]"}}) << 45 << QList<int>{1, 2, 3};
+        QTest::newRow("length 1") << QByteArray("[") << 1 << QList<int>{0, 0, 1};
+        QTest::newRow("zero length") << screen({{0, 0, "[LLLLL]"}}) << 0 << QList<int>{};
+        QTest::newRow("negative length") << screen({{0, 0, "[LLLLL]"}}) << -1 << QList<int>{};
+        QTest::newRow("length above 800")
+            << screen({{19, 33, "[hh:mm]"}}) << 4096 << QList<int>{19, 33, 7};
+    }
 
-void TestTabledEditor::rightClick()
-{
-    auto editor = editorWith(fieldForm);
-    const QPoint inField = editor->visualItemRect(editor->item(2, 12)).center();
-    QTest::mouseClick(editor->viewport(), Qt::RightButton, Qt::NoModifier, inField);
-    QMenu* menu = editor->contextMenu();
-    QVERIFY(menu->isVisible());
-    QCOMPARE(menu->pos(), editor->viewport()->mapToGlobal(inField));
-    QCOMPARE(editor->currentRow(), 2);
-    QCOMPARE(editor->currentColumn(), 12);
-    menu->hide();
+    // The bytes come back as loaded (the rest NUL) and the fields as found.
+    void loadAndRead()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, length);
+        QFETCH(QList<int>, fields);
 
-    // The menu acts on the clicked field.
-    menuAction(*editor, QStringLiteral("Opcional"))->trigger();
-    QCOMPARE(cellTexts(*editor, 2, 10, 7).join(QString()), QStringLiteral("[lllll]"));
+        const int used = qBound(0, length, 800);
+        const std::vector<char> bytes(text.cbegin(), text.cbegin() + used);
+        auto editor = shownEditor(screen({{0, 0, "[e] #"}}));
+        editor->loadForm(bytes.data(), length);
+        QCOMPARE(triples(*editor), fields);
+        QCOMPARE(cellKinds(*editor), kindsOf(fields));
+        // The old form's refused "#" took its red along.
+        QVERIFY(backgrounds(*editor).at(4) != 'r');
+        QCOMPARE(readAll(*editor), text.left(used) + QByteArray(800 - used, '\0'));
+    }
 
-    const QPoint elsewhere = editor->visualItemRect(editor->item(8, 8)).center();
-    QTest::mouseClick(editor->viewport(), Qt::LeftButton, Qt::NoModifier, elsewhere);
-    QVERIFY(!menu->isVisible());
-    QCOMPARE(editor->currentRow(), 8);
-}
+    // Arbitrary bytes, heavy in brackets: the read-out gives them back, the
+    // fields lie within their rows without overlapping, and keys find their way.
+    void arbitraryForms()
+    {
+        auto editor = shownEditor();
+        QRandomGenerator random(20240607);
+        const QByteArray alphabet("[[[]]]  aZ9#\x00\xe9", 14);
+        for (int round = 0; round < 50; ++round) {
+            std::vector<char> text(800);
+            for (char& byte : text)
+                byte = random.bounded(4) == 0 ? char(random.bounded(256))
+                                              : alphabet.at(random.bounded(alphabet.size()));
+            editor->loadForm(text.data(), int(text.size()));
+            QCOMPARE(readAll(*editor), QByteArray(text.data(), int(text.size())));
 
-void TestTabledEditor::loadingLogsMarkers()
-{
-    DebugLogger* logger = DebugLogger::instance();
-    logger->configure(env->path(), env->filePath(QStringLiteral("debug.log")));
-    QVERIFY(logger->startSession());
-    QStringList lines;
-    logger->setLineSink([&lines](const QString& line) { lines << line; });
+            const QList<int> fields = triples(*editor);
+            int cells = 0;
+            for (int i = 0; i < fields.size(); i += 3) {
+                QVERIFY(fields[i + 2] >= 1 && fields[i + 1] + fields[i + 2] <= 40);
+                QCOMPARE(text[cell(fields[i], fields[i + 1])], '[');
+                cells += fields[i + 2];
+            }
+            QCOMPARE(cellKinds(*editor), kindsOf(fields));
+            QCOMPARE(cellKinds(*editor).count('f'), cells); // no two overlap
+            press(editor.get(), "Right Down Backspace Home PageDown Return Delete End Up a Left");
+            QVERIFY(editor->currentRow() >= 0 && editor->currentColumn() >= 0);
+        }
+    }
 
-    TabledEditor editor(nullptr);
-    const QByteArray form = screen({{2, 10, "[LLLLL]"}, {7, 36, "[abc"}});
-    editor.loadForm(form.constData(), form.size());
-    logger->setLineSink(nullptr);
+    void writeFieldTable_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("written");
 
-    QStringList texts;
-    for (const QString& line : qAsConst(lines))
-        texts << line.section(QStringLiteral(" - "), 1);
-    QCOMPARE(texts, (QStringList{"TabledEditor - Constructor", "TabledEditor - iRow:2 iCol:10",
-                                 "TabledEditor - { [LLLLL] }", "TabledEditor - iRow:7 iCol:36",
-                                 "TabledEditor - { [abc }"}));
-}
+        QTest::newRow("room for more") << 800 << true;
+        QTest::newRow("exact fit") << 18 << true;
+        QTest::newRow("one byte short") << 17 << false;
+        QTest::newRow("room for one record") << 6 << false;
+        QTest::newRow("negative size") << -6 << false;
+    }
+
+    // One record per field, in the order found: 0, 0, row, column, length in 16
+    // bits, low byte first; nothing at all when they don't fit.
+    void writeFieldTable()
+    {
+        QFETCH(int, size);
+        QFETCH(bool, written);
+
+        auto editor = shownEditor(
+            screen({{3, 0, "[" + QByteArray(38, 'c') + "]"}, {0, 9, "[e]"}, {19, 20, "[LLLLL]"}}));
+        std::vector<char> buffer(std::max(size, 0) + 1, '\x55');
+        QCOMPARE(editor->writeFieldTable(buffer.data(), size), written);
+        const QByteArray records("\0\0\x00\x09\x03\x00"
+                                 "\0\0\x03\x00\x28\x00"
+                                 "\0\0\x13\x14\x07\x00",
+                                 18);
+        QByteArray expected(int(buffer.size()), '\x55');
+        if (written)
+            expected.replace(0, 18, records);
+        QCOMPARE(QByteArray(buffer.data(), int(buffer.size())), expected);
+        QVERIFY(TabledEditor().writeFieldTable(buffer.data(), 0));
+    }
+
+    void loadingLogsMarkers()
+    {
+        DebugLogger* logger = DebugLogger::instance();
+        logger->configure(env->path(), env->filePath(QStringLiteral("debug.log")));
+        QVERIFY(logger->startSession());
+        QStringList lines;
+        logger->setLineSink([&lines](const QString& line) { lines << line.section(" - ", 1); });
+        TabledEditor editor;
+        const QByteArray form = screen({{2, 10, "[LLLLL]"}, {7, 36, "[abc"}});
+        editor.loadForm(form.constData(), form.size());
+        logger->setLineSink(nullptr);
+        QCOMPARE(lines, (QStringList{"TabledEditor - Constructor", "TabledEditor - iRow:2 iCol:10",
+                                     "TabledEditor - { [LLLLL] }", "TabledEditor - iRow:7 iCol:36",
+                                     "TabledEditor - { [abc }"}));
+    }
+};
 
 QTEST_MAIN(TestTabledEditor)
 #include "tst_tablededitor.moc"
