@@ -1,0 +1,279 @@
+#include "app/anchorsettings.h"
+#include "app/datafiles.h"
+#include "app/debuglogger.h"
+#include "app/referencedata.h"
+#include "app/zorobject.h"
+#include "support/messagerecorder.h"
+#include "support/testenvironment.h"
+#include "support/testfiles.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QtTest>
+
+using ZorTest::contentsOf;
+using ZorTest::writeFile;
+
+// Outside any namespace: the log names the class as written here.
+class ProbeBase : public ZorObject
+{
+};
+class Probe : public ProbeBase
+{
+};
+
+namespace {
+
+const QString Stamp = QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d - ");
+
+QStringList linesOf(const QString& path)
+{
+    return QString::fromUtf8(contentsOf(path)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+// The services every part of the program stands on: the data files, the
+// anchor settings and the debug log. The logger and the process-wide
+// settings live once per process: the cases run in order, and nothing
+// before them reads the settings or starts a session.
+class TestAppServices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void anchorSettingsFrom_data();
+    void anchorSettingsFrom();
+    void processWideAnchorSettings();
+    void referenceFileNameFor_data();
+    void referenceFileNameFor();
+    void readSection_data();
+    void readSection();
+    void loadReferenceData();
+    void locateLooksInWorkingDirectoryFirst();
+    void logSession();
+    void logLines();
+
+private:
+    std::unique_ptr<ZorTest::TestEnvironment> env;
+};
+
+void TestAppServices::initTestCase()
+{
+    env = std::make_unique<ZorTest::TestEnvironment>(false);
+    QVERIFY(env->isValid());
+}
+
+void TestAppServices::anchorSettingsFrom_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QList<int>>("values"); // identifier, default, minimum, maximum
+    QTest::addColumn<QStringList>("refused"); // "key=value:maximum", each told
+
+    QTest::newRow("sample") << QByteArray("[ancora]\n1=23\npadrao=100\nmin=50\nmax=5000\n")
+                            << QList<int>{23, 100, 50, 5000} << QStringList();
+    QTest::newRow("other section ignored")
+        << QByteArray("[violacao]\n1=A\npadrao=7\n[ancora]\n1=3\n") << QList<int>{3, 0, 0, 0}
+        << QStringList();
+    // A value that does not fit is refused as if the key were missing.
+    QTest::newRow("not numbers") << QByteArray("[ancora]\n1=x\npadrao=1e3\nmin=\nmax=-20\n")
+                                 << QList<int>{0, 0, 0, 0}
+                                 << QStringList{"padrao=1e3:65535", "1=x:255", "min=:65535",
+                                                "max=-20:65535"};
+    QTest::newRow("beyond their fields")
+        << QByteArray("[ancora]\n1=256\npadrao=65536\nmin=50\nmax=70000\n")
+        << QList<int>{0, 0, 50, 0}
+        << QStringList{"padrao=65536:65535", "1=256:255", "max=70000:65535"};
+    QTest::newRow("at their limits")
+        << QByteArray("[ancora]\n1=255\npadrao=65535\nmin=0\nmax=65535\n")
+        << QList<int>{255, 65535, 0, 65535} << QStringList();
+    QTest::newRow("empty file") << QByteArray("") << QList<int>{0, 0, 0, 0} << QStringList();
+    QTest::newRow("missing file") << QByteArray() << QList<int>{0, 0, 0, 0} << QStringList();
+}
+
+void TestAppServices::anchorSettingsFrom()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, refused);
+    // One file per row: QSettings caches a file it has read within the same second.
+    const QString path = env->filePath(QStringLiteral("anchor-%1.ini").arg(QTest::currentDataTag()));
+    if (!content.isNull())
+        writeFile(path, content);
+
+    const AnchorSettings settings = AnchorSettings::readFrom(path);
+    QTEST((QList<int>{settings.anchorViolationId(), settings.defaultRadius(),
+                      settings.minRadius(), settings.maxRadius}),
+          "values");
+    QStringList warnings;
+    for (const QString& entry : qAsConst(refused)) {
+        const QString value = entry.section('=', 1).section(':', 0, 0);
+        warnings.append(QStringLiteral("%1: o valor \"%2\" da chave \"%3\" da seção \"ancora\" "
+                                       "não é um número de 0 a %4 e foi ignorado.")
+                            .arg(path, value, entry.section('=', 0, 0), entry.section(':', 1)));
+    }
+    QCOMPARE(settings.warnings(), warnings);
+}
+
+void TestAppServices::processWideAnchorSettings()
+{
+    // Read from the working directory once, and what it refused told once.
+    writeFile(env->filePath(QStringLiteral("zor.ini")),
+              "[ancora]\n1=7\npadrao=120\nmin=40\nmax=70000\n");
+    MessageRecorder recorder;
+    const AnchorSettings& settings = ZorObject::anchorSettings();
+    QCOMPARE((QList<int>{settings.anchorViolationId(), settings.defaultRadius(),
+                         settings.minRadius(), settings.maxRadius}),
+             (QList<int>{7, 120, 40, 0}));
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages.first().icon, UserMessage::Icon::Warning);
+    QCOMPARE(recorder.texts(), settings.warnings());
+
+    writeFile(env->filePath(QStringLiteral("zor.ini")), "[ancora]\n1=5\nmax=x\n");
+    QCOMPARE(ZorObject::anchorSettings().anchorViolationId(), 7);
+    QCOMPARE(recorder.messages.size(), 1);
+}
+
+void TestAppServices::referenceFileNameFor_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("fileName");
+
+    QTest::newRow("pt") << "pt" << "zor.ini";
+    QTest::newRow("pt_BR") << "pt_BR" << "zor.ini";
+    QTest::newRow("en") << "en" << "zor-en.ini";
+    QTest::newRow("en_US") << "en_US" << "zor-en.ini";
+    QTest::newRow("es") << "es" << "zor-es.ini";
+    QTest::newRow("en and es") << "en_es" << "zor-es.ini";
+    QTest::newRow("de_DE") << "de_DE" << "zor-de.ini";
+    QTest::newRow("fr") << "fr" << "zor-fr.ini";
+    QTest::newRow("fr and de") << "fr_de" << "zor-de.ini";
+    QTest::newRow("upper case is no match") << "EN" << "zor.ini";
+    QTest::newRow("empty") << "" << "zor.ini";
+}
+
+void TestAppServices::referenceFileNameFor()
+{
+    QFETCH(QString, language);
+    QTEST(ReferenceData::fileNameFor(language), "fileName");
+}
+
+void TestAppServices::readSection_data()
+{
+    QTest::addColumn<QByteArray>("section");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("gaps and empty values")
+        << QByteArray("1=A\n2=\n3=C\n5=E\nx=D\n") << QStringList{"A", "C", "E"};
+    QTest::newRow("numeric order, not file order")
+        << QByteArray("10=ten\n2=two\n") << QStringList{"two", "ten"};
+    QTest::newRow("01 and 1 are one number") << QByteArray("01=first\n1=second\n")
+                                             << QStringList{"second"};
+    QTest::newRow("zero and negative skipped") << QByteArray("0=zero\n-1=minus\n1=one\n")
+                                               << QStringList{"one"};
+    QTest::newRow("huge key is only a number")
+        << QByteArray("1=one\n2000000000=far\n99999999999=overflow\n")
+        << QStringList{"one", "far"};
+    QTest::newRow("empty section") << QByteArray() << QStringList{};
+}
+
+void TestAppServices::readSection()
+{
+    QFETCH(QByteArray, section);
+    const QString path = env->filePath(QStringLiteral("section-%1.ini").arg(QTest::currentDataTag()));
+    writeFile(path, "[other]\n1=not this\n[violacao]\n" + section + "[after]\n7=nor this\n");
+    QSettings settings(path, QSettings::IniFormat);
+    QStringList list{QStringLiteral("stale")};
+    ReferenceData::readSection(settings, QStringLiteral("violacao"), &list);
+    QTEST(list, "expected");
+}
+
+void TestAppServices::loadReferenceData()
+{
+    // Each section into its own list.
+    ReferenceLists lists;
+    QVERIFY(ReferenceData::load(env->dataDir() + QStringLiteral("/zor.ini"), &lists));
+    QCOMPARE(lists.violations.size(), 26);
+    QCOMPARE(lists.violations.at(22), QStringLiteral("Violação de Âncora"));
+    QCOMPARE(lists.violationTimerFlags.size(), 26);
+    QCOMPARE(lists.radiusViolations, QStringList{QStringLiteral("23")});
+    QCOMPARE(lists.reactions.size(), 9);
+    QVERIFY(lists.automations.contains(QStringLiteral("(RESERVADO)")));
+    QCOMPARE(lists.validations.at(4), QStringLiteral("Login do motorista"));
+    QCOMPARE(lists.secureModeSensors.size(), 6);
+    QCOMPARE(lists.secureModeActuators.size(), 5);
+
+    // A file that can't be read keeps what the lists held.
+    lists.violations = QStringList{QStringLiteral("kept")};
+    QVERIFY(!ReferenceData::load(env->filePath(QStringLiteral("missing.ini")), &lists));
+    QVERIFY(!ReferenceData::load(env->path(), &lists)); // a folder is not a data file
+    QCOMPARE(lists.violations, QStringList{QStringLiteral("kept")});
+}
+
+void TestAppServices::locateLooksInWorkingDirectoryFirst()
+{
+    const QString name = QStringLiteral("zor-beside-test.ini");
+    QVERIFY(DataFiles::locate(name).isEmpty());
+    // Beside the executable: a "data" folder next to the test program.
+    QDir executableDir(QCoreApplication::applicationDirPath());
+    QVERIFY(executableDir.mkpath(QStringLiteral("data")));
+    const QString besideExecutable = executableDir.filePath(QStringLiteral("data/") + name);
+    writeFile(besideExecutable, "[violacao]\n1=x\n");
+    QCOMPARE(DataFiles::locate(name), besideExecutable);
+    writeFile(env->filePath(name), "[violacao]\n1=y\n");
+    QCOMPARE(QFileInfo(DataFiles::locate(name)).absoluteFilePath(),
+             QFileInfo(env->filePath(name)).absoluteFilePath());
+    QFile::remove(besideExecutable);
+}
+
+void TestAppServices::logSession()
+{
+    DebugLogger* logger = DebugLogger::instance();
+    logger->configure(QStringLiteral("logs"), QStringLiteral("debug.log"));
+    const QString log = env->filePath(QStringLiteral("debug.log"));
+    Probe probe;
+    // Silent before a session.
+    QVERIFY(!logger->isEnabled());
+    QVERIFY(logger->write(QStringLiteral("nothing")));
+    QVERIFY(!logger->log(QStringLiteral("nothing"), &probe));
+    QVERIFY(!QFile::exists(log));
+
+    writeFile(log, "stale line of an earlier run\n");
+    QVERIFY(logger->startSession());
+    QVERIFY(logger->isOpen() && logger->isEnabled());
+    QCOMPARE(linesOf(log).size(), 1);
+    QVERIFY2(QRegularExpression(Stamp + ">>>>>>>> Debug Session Started\\. <<<<<<<<$")
+                 .match(linesOf(log).first())
+                 .hasMatch(),
+             qPrintable(linesOf(log).first()));
+
+    // The most derived class of the object that writes.
+    QVERIFY(logger->log(QStringLiteral("Constructor"), &probe));
+    QVERIFY2(QRegularExpression(Stamp + "Probe - Constructor$").match(linesOf(log).last()).hasMatch(),
+             qPrintable(linesOf(log).last()));
+}
+
+void TestAppServices::logLines()
+{
+    DebugLogger* logger = DebugLogger::instance();
+    const QString log = env->filePath(QStringLiteral("debug.log"));
+    QStringList received;
+    logger->setLineSink([&received](const QString& line) { received.append(line); });
+    QVERIFY(logger->write(QStringLiteral("first")));
+    QVERIFY(logger->write(QStringLiteral("second")));
+    logger->setLineSink(nullptr);
+    QCOMPARE(received.size(), 2);
+    QVERIFY(received.at(0).endsWith(QStringLiteral(" - first")));
+    QCOMPARE(linesOf(log).last(), received.at(1));
+
+    // A file that can't be written loses that line only.
+    logger->configure(QStringLiteral("logs"), env->filePath(QStringLiteral("missing/dir/x.log")));
+    QVERIFY(!logger->write(QStringLiteral("lost")));
+    logger->configure(QStringLiteral("logs"), log);
+    QVERIFY(logger->write(QStringLiteral("kept")));
+    QVERIFY(linesOf(log).last().endsWith(QStringLiteral(" - kept")));
+}
+
+QTEST_GUILESS_MAIN(TestAppServices)
+#include "tst_appservices.moc"
