@@ -30,11 +30,6 @@ struct TsFile
     QString error;
 };
 
-QString keyOf(const QString& context, const QString& source, const QString& comment)
-{
-    return context + QLatin1Char('\x1f') + source + QLatin1Char('\x1f') + comment;
-}
-
 QString sourceOf(const QString& key)
 {
     return key.section(QLatin1Char('\x1f'), 1, 1);
@@ -42,12 +37,10 @@ QString sourceOf(const QString& key)
 
 TsFile readTs(const QString& path)
 {
-    TsFile ts;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ts.error = file.errorString();
-        return ts;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return {QString(), {}, file.errorString()};
+    TsFile ts;
     QXmlStreamReader xml(&file);
     QString context;
     QString source;
@@ -69,21 +62,14 @@ TsFile readTs(const QString& path)
         } else if (name == QLatin1String("comment")) {
             comment = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
-            Entry entry;
-            entry.type = xml.attributes().value(QLatin1String("type")).toString();
-            entry.translation = xml.readElementText();
-            ts.messages[keyOf(context, source, comment)] = entry;
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            ts.messages[context + QLatin1Char('\x1f') + source + QLatin1Char('\x1f') + comment] = {
+                xml.readElementText(), type};
         }
     }
     if (xml.hasError())
         ts.error = xml.errorString();
     return ts;
-}
-
-QString tsPath(const QString& language)
-{
-    return TestEnvironment::sourceDir() + QStringLiteral("/resources/translations/zor_") +
-           language + QStringLiteral(".ts");
 }
 
 QStringList matches(const QString& pattern, const QString& text)
@@ -130,11 +116,12 @@ QString faultOf(const QString& source, const QString& translation)
         QStringLiteral("^((Ctrl|Shift|Alt)\\+)*(Del|Esc|F\\d+|[A-Z])$"));
     if (keySequence.match(source).hasMatch() && translation != source)
         return QStringLiteral("key sequence translated");
-    const QStringList technical = matches(
-        QStringLiteral("\\((Ctrl[^)]*|Del|Esc)\\)|\\(\\*\\.[^)]*\\)|;;|<language>|--[a-z][a-z-]*|"
-                       "\\b(IN|OUT|FILE|text|json|PNG|SVG|MCX)\\b|zor\\.ini|\\.(mcr|mcx|png|svg)\\b|"
-                       "0123456789[^ ]*\\] _-/\\$%|F%1"),
-        source);
+    const QStringList technical =
+        matches(QStringLiteral(
+                    "\\((Ctrl[^)]*|Del|Esc)\\)|\\(\\*\\.[^)]*\\)|;;|<language>|--[a-z][a-z-]*|"
+                    "\\b(IN|OUT|FILE|text|json|PNG|SVG|MCX)\\b|zor\\.ini|\\.(mcr|mcx|png|svg)\\b|"
+                    "0123456789[^ ]*\\] _-/\\$%|F%1"),
+                source);
     for (const QString& token : technical) {
         if (translation.count(token) < technical.count(token))
             return QStringLiteral("technical text lost: ") + token;
@@ -165,7 +152,8 @@ private:
 void TestLanguageFiles::initTestCase()
 {
     for (const QString& language : Languages) {
-        TsFile ts = readTs(tsPath(language));
+        const TsFile ts = readTs(TestEnvironment::sourceDir() +
+                                 QStringLiteral("/resources/translations/zor_%1.ts").arg(language));
         QVERIFY2(ts.error.isEmpty(), qPrintable(language + QStringLiteral(": ") + ts.error));
         QVERIFY2(!ts.messages.empty(), qPrintable(language));
         files[language] = ts;
@@ -228,23 +216,25 @@ void TestLanguageFiles::faultsAreFound_data()
     QTest::addColumn<QString>("translation");
     QTest::addColumn<bool>("faulty");
 
-    QTest::newRow("good") << "Versão: %1" << "Version: %1" << false;
-    QTest::newRow("empty") << "Salvar" << "" << true;
-    QTest::newRow("lost placeholder") << "Versão: %1" << "Version" << true;
-    QTest::newRow("renumbered placeholder") << "L: %1, C: %2" << "L: %1, C: %1" << true;
-    QTest::newRow("lost trailing blank") << "Descrição: " << "Description:" << true;
-    QTest::newRow("lost leading break") << "\nA sigla" << "The acronym" << true;
-    QTest::newRow("extra line break") << "Salvar as alterações?" << "Save\nchanges?" << true;
-    QTest::newRow("lost mnemonic") << "Sa&ir" << "Exit" << true;
-    QTest::newRow("escaped ampersand") << "A && B" << "A && B" << false;
-    QTest::newRow("translated key") << "Ctrl+Shift+S" << "Strg+Umschalt+S" << true;
-    QTest::newRow("tool tip key") << "Deletar (Del)" << "Löschen (Entf)" << true;
-    QTest::newRow("filter") << "Arquivos (*.%1)" << "Files (.%1)" << true;
-    QTest::newRow("filters") << "A (*.a);;B (*.b)" << "A (*.a) B (*.b)" << true;
-    QTest::newRow("data file") << "O arquivo zor.ini" << "The data file" << true;
-    QTest::newRow("option name") << "Report of --check: text or json."
-                                 << "Bericht von --prüfen: Text oder JSON." << true;
-    QTest::newRow("value name") << "Convert IN to OUT" << "Wandelt EIN in AUS um" << true;
+    const auto row = [](const char* name, const char* source, const char* translation,
+                        bool faulty) { QTest::newRow(name) << source << translation << faulty; };
+    row("good", "Versão: %1", "Version: %1", false);
+    row("empty", "Salvar", "", true);
+    row("lost placeholder", "Versão: %1", "Version", true);
+    row("renumbered placeholder", "L: %1, C: %2", "L: %1, C: %1", true);
+    row("lost trailing blank", "Descrição: ", "Description:", true);
+    row("lost leading break", "\nA sigla", "The acronym", true);
+    row("extra line break", "Salvar as alterações?", "Save\nchanges?", true);
+    row("lost mnemonic", "Sa&ir", "Exit", true);
+    row("escaped ampersand", "A && B", "A && B", false);
+    row("translated key", "Ctrl+Shift+S", "Strg+Umschalt+S", true);
+    row("tool tip key", "Deletar (Del)", "Löschen (Entf)", true);
+    row("filter", "Arquivos (*.%1)", "Files (.%1)", true);
+    row("filters", "A (*.a);;B (*.b)", "A (*.a) B (*.b)", true);
+    row("data file", "O arquivo zor.ini", "The data file", true);
+    row("option name", "Report of --check: text or json.", "Bericht von --prüfen: Text oder JSON.",
+        true);
+    row("value name", "Convert IN to OUT", "Wandelt EIN in AUS um", true);
 }
 
 void TestLanguageFiles::faultsAreFound()
