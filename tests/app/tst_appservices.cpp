@@ -148,28 +148,17 @@ void TestAppServices::referenceFileNameFor_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("fileName");
 
-    QTest::newRow("pt") << "pt"
-                        << "zor.ini";
-    QTest::newRow("pt_BR") << "pt_BR"
-                           << "zor.ini";
-    QTest::newRow("en") << "en"
-                        << "zor-en.ini";
-    QTest::newRow("en_US") << "en_US"
-                           << "zor-en.ini";
-    QTest::newRow("es") << "es"
-                        << "zor-es.ini";
-    QTest::newRow("en and es") << "en_es"
-                               << "zor-es.ini";
-    QTest::newRow("de_DE") << "de_DE"
-                           << "zor-de.ini";
-    QTest::newRow("fr") << "fr"
-                        << "zor-fr.ini";
-    QTest::newRow("fr and de") << "fr_de"
-                               << "zor-de.ini";
-    QTest::newRow("upper case is no match") << "EN"
-                                            << "zor.ini";
-    QTest::newRow("empty") << ""
-                           << "zor.ini";
+    const auto row = [](const char* language, const char* fileName) {
+        QTest::newRow(language) << language << fileName;
+    };
+    row("pt_BR", "zor.ini");
+    row("en_US", "zor-en.ini");
+    row("es", "zor-es.ini");
+    row("en_es", "zor-es.ini"); // es before en
+    row("de_DE", "zor-de.ini");
+    row("fr", "zor-fr.ini");
+    row("fr_de", "zor-de.ini"); // de before fr
+    row("EN", "zor.ini");       // case matters
 }
 
 void TestAppServices::referenceFileNameFor()

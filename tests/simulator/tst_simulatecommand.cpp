@@ -73,7 +73,6 @@ void TestSimulateCommand::scriptLines_data()
     row("key F10", "next F10", "linha 1: \"next\" pede");
     row("open without number", "open", "linha 1: \"open\" pede");
     row("send with argument", "send now", "linha 1: \"send\" não leva");
-    row("unknown", "jump 3", "linha 1: passo desconhecido \"jump\"");
 }
 
 void TestSimulateCommand::scriptLines()
