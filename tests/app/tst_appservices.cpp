@@ -263,9 +263,10 @@ void TestAppServices::debugLog()
     QCOMPARE(textOf(received.at(0)), QStringLiteral("first"));
     QCOMPARE(linesOf(log).last(), received.at(1));
 
-    // A file that can't be written loses that line only.
+    // A file that can't be written loses that line only, and starts no session.
     logger->configure(QStringLiteral("logs"), env->filePath(QStringLiteral("missing/dir/x.log")));
     QVERIFY(!logger->write(QStringLiteral("lost")));
+    QVERIFY(!logger->startSession());
     logger->configure(QStringLiteral("logs"), log);
     QVERIFY(logger->write(QStringLiteral("kept")));
     QCOMPARE(textOf(linesOf(log).last()), QStringLiteral("kept"));
