@@ -1,144 +1,242 @@
+#include "app/sessionlanguage.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
+#include <QSettings>
 #include <QtTest>
 
 using ZorTest::TestEnvironment;
 
-// Runs the real executable, as a user would from a shell.
+namespace {
+
+const char* const NotStored = "(none)";
+
+QString fileToOpen()
+{
+    return QCoreApplication::translate("main", "File to open");
+}
+
+} // namespace
+
+// The start of a run: the language it speaks (-l against the remembered
+// language), and the real executable run from a shell where no display is.
 class TestEntry : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void versionAndHelp_data();
-    void versionAndHelp();
-    void debugModeWritesLog();
-    void noLogWithoutDebugMode();
+    void startCode_data();
+    void startCode();
+    void startTranslator_data();
+    void startTranslator();
+    void commandLine_data();
+    void commandLine();
+    void debugLog_data();
+    void debugLog();
 
 private:
-    QProcessEnvironment headless() const;
+    // Starts zor in folder with a home of its own, which remembers the
+    // language stored, and without any display variable.
+    void start(QProcess& zor, const QStringList& arguments, const QString& stored,
+               const QString& folder) const;
     std::unique_ptr<TestEnvironment> env;
 };
 
 void TestEntry::initTestCase()
 {
-    env = std::make_unique<TestEnvironment>(false);
+    env = std::make_unique<TestEnvironment>();
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zor"));
     QVERIFY(QFile::exists(TestEnvironment::executable()));
 }
 
-QProcessEnvironment TestEntry::headless() const
+void TestEntry::startCode_data()
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    return environment;
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<QString>("expected");
+
+    const auto row = [](const char* name, const char* stored, const char* commandLine,
+                        const char* expected) {
+        QTest::newRow(name) << stored << commandLine << expected;
+    };
+    row("first start", NotStored, "", "en");
+    row("-l on first start", NotStored, "es", "es");
+    row("-l of a language without translation", "de", "it", "it");
 }
 
-void TestEntry::versionAndHelp_data()
+void TestEntry::startCode()
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QStringList>("expected");
+    QFETCH(QString, stored);
+    QFETCH(QString, commandLine);
 
-    QTest::newRow("-v") << QStringList{"-v"} << QStringList{"4.2.3"};
-    QTest::newRow("--version") << QStringList{"--version"} << QStringList{"4.2.3"};
-    QTest::newRow("-h") << QStringList{"-h"}
-                        << QStringList{"Enable debug logs",
-                                       "-l, --locale <language>",
-                                       "Set application language to <language>.",
-                                       "File to open",
-                                       "-d",
-                                       "-v, --version",
-                                       "-h, --help"};
+    QSettings settings;
+    settings.clear();
+    if (stored != QLatin1String(NotStored))
+        settings.setValue(QStringLiteral("MainWindow/locale"), stored);
+    SessionLanguage::setCommandLineCode(commandLine);
+    QTEST(SessionLanguage::startCode(), "expected");
+    QCOMPARE(SessionLanguage::commandLineCode(), commandLine);
+    // The command line changes nothing that is remembered.
+    QCOMPARE(SessionLanguage::storedCode(),
+             stored == QLatin1String(NotStored) ? QStringLiteral("en") : stored);
 }
 
-void TestEntry::versionAndHelp()
+void TestEntry::startTranslator_data()
 {
-    QFETCH(QStringList, arguments);
-    QFETCH(QStringList, expected);
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("translated");
+    QTest::addColumn<QString>("expected");
 
-    // No display at all: these options must still answer.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    QProcess zor;
-    zor.setProcessEnvironment(environment);
-    zor.start(TestEnvironment::executable(), arguments);
-    QVERIFY(zor.waitForFinished(30000));
-    QCOMPARE(zor.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(zor.exitCode(), 0);
-    const QString output = QString::fromLocal8Bit(zor.readAllStandardOutput());
-    for (const QString& text : qAsConst(expected))
-        QVERIFY2(output.contains(text), qPrintable(output));
+    // The command-line texts are English in the sources: even Portuguese
+    // shows a translation.
+    QTest::newRow("pt") << "pt" << true << "Arquivo a abrir";
+    QTest::newRow("pt_BR") << "pt_BR" << true << "Arquivo a abrir";
+    QTest::newRow("en") << "en" << true << "File to open";
+    QTest::newRow("es") << "es" << true << "Archivo que se abrirá";
+    QTest::newRow("fr_CA") << "fr_CA" << true << "Fichier à ouvrir";
+    QTest::newRow("de") << "de" << true << "Zu öffnende Datei";
+    QTest::newRow("no translation") << "it" << false << "File to open";
+    QTest::newRow("empty") << "" << false << "File to open";
+    QTest::newRow("case matters") << "DE" << false << "File to open";
 }
 
-void TestEntry::debugModeWritesLog()
+void TestEntry::startTranslator()
 {
-    QDir folder(env->path());
-    folder.mkpath(QStringLiteral("debug-run"));
-    const QString workDir = folder.filePath(QStringLiteral("debug-run"));
-    QFile stale(workDir + QStringLiteral("/debug.log"));
-    QVERIFY(stale.open(QIODevice::WriteOnly));
-    stale.write("stale\nlines\n");
-    stale.close();
-
-    QProcess zor;
-    zor.setProcessEnvironment(headless());
-    zor.setWorkingDirectory(workDir);
-    zor.start(TestEnvironment::executable(), {QStringLiteral("-d")});
-    QVERIFY(zor.waitForStarted());
-
-    QStringList lines;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-            QFile log(workDir + QStringLiteral("/debug.log"));
-            if (!log.open(QIODevice::ReadOnly))
-                return false;
-            lines = QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
-            return lines.size() >= 2 && lines.join('\n').contains("MainWindow - Constructor") &&
-                   lines.join('\n').contains("GraphWidget - Constructor");
-        }(),
-        20000);
-    zor.kill();
-    zor.waitForFinished();
-
-    const QRegularExpression stamp(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d - "));
-    QVERIFY(stamp.match(lines.first()).hasMatch());
-    QVERIFY(lines.first().endsWith(QStringLiteral(" - >>>>>>>> Debug Session Started. <<<<<<<<")));
-    QVERIFY(!lines.contains(QStringLiteral("stale")));
-    // Later lines: the class of the object that wrote them, then its text.
-    const QRegularExpression objectLine(QStringLiteral("^\\S+ - \\S+ - \\S.*$"));
-    for (const QString& line : qAsConst(lines).mid(1))
-        QVERIFY2(stamp.match(line).hasMatch() && objectLine.match(line).hasMatch(),
-                 qPrintable(line));
+    QFETCH(QString, code);
+    SessionLanguage language(code);
+    QTEST(language.isTranslated(), "translated");
+    QTEST(fileToOpen(), "expected");
+    // Handed over to the window's translators, none stays underneath.
+    language.handOver();
+    QVERIFY(!language.isTranslated());
+    QCOMPARE(fileToOpen(), QStringLiteral("File to open"));
 }
 
-void TestEntry::noLogWithoutDebugMode()
+void TestEntry::start(QProcess& zor, const QStringList& arguments, const QString& stored,
+                      const QString& folder) const
 {
-    QDir folder(env->path());
-    folder.mkpath(QStringLiteral("plain-run"));
-    const QString workDir = folder.filePath(QStringLiteral("plain-run"));
-
-    // A platform named on the command line needs no display variable.
+    const QString home = env->filePath(QStringLiteral("home-") + stored);
+    QDir().mkpath(home + QStringLiteral("/config/Orvenda"));
+    ZorTest::writeFile(home + QStringLiteral("/config/Orvenda/Zor.conf"),
+                       stored == QLatin1String(NotStored)
+                           ? QByteArray()
+                           : "[MainWindow]\nlocale=" + stored.toUtf8() + "\n");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
-    QProcess zor;
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
     zor.setProcessEnvironment(environment);
-    zor.setWorkingDirectory(workDir);
-    zor.start(TestEnvironment::executable(),
-              {QStringLiteral("-platform"), QStringLiteral("offscreen")});
+    zor.setWorkingDirectory(folder);
+    zor.start(TestEnvironment::executable(), arguments);
+}
+
+void TestEntry::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("absent");
+
+    // Arguments split at blanks, expected texts at "|".
+    const auto row = [](const char* name, const char* arguments, const char* stored, int status,
+                        const QString& expected, const char* absent) {
+        QTest::newRow(name) << QString(arguments).split(' ') << stored << status
+                            << expected.split('|') << absent;
+    };
+    const QString german = QStringLiteral("Zu öffnende Datei");
+    row("-v", "-v", NotStored, 0, "4.2.3", "Usage");
+    row("--version", "--version", NotStored, 0, "4.2.3", "Usage");
+    row("-h on first start", "-h", NotStored, 0,
+        "Usage:|Options:|File to open|Enable debug logs|-l, --locale <language>|"
+        "Set application language to <language>.|-v, --version|-h, --help",
+        "Zu öffnende Datei");
+    row("-l fr", "-l fr -h", NotStored, 0,
+        "Fichier à ouvrir|Utilisation|Active les journaux de débogage", "File to open");
+    row("-l after -h", "-h --locale fr", NotStored, 0, "Fichier à ouvrir", "File to open");
+    row("--locale=de over stored fr", "--locale=de -h", "fr", 0,
+        german + "|Aufruf:", "Fichier à ouvrir");
+    row("stored de", "-h", "de", 0, german + "|Optionen:", "File to open");
+    // A platform named on the command line needs no display variable.
+    row("unknown option in French", "-platform offscreen -l fr --nonsense", NotStored, 1,
+        "Option inconnue", "Unknown option");
+    row("window without a display", "sample.mcx", NotStored, 1, "no display found", "");
+    // A script's messages do not depend on the language the window was left in.
+    row("convert keeps the built-in texts", "--convert missing.mcx out.mcx", "de", 1,
+        "Não foi possível abrir o arquivo missing.mcx", "Zu öffnende Datei");
+    row("convert with -l en", "-l en --convert missing.mcx out.mcx", "de", 1,
+        "Could not open the file missing.mcx", "Não foi possível");
+    row("check with -l de", "--check missing.mcx --locale de", NotStored, 2,
+        "missing.mcx: Die Datei konnte nicht geöffnet werden.", "Não foi possível");
+}
+
+void TestEntry::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, stored);
+    QFETCH(QString, absent);
+
+    QProcess zor;
+    start(zor, arguments, stored, env->path());
+    QVERIFY(zor.waitForFinished(60000));
+    QCOMPARE(zor.exitStatus(), QProcess::NormalExit);
+    const QString errors = QString::fromUtf8(zor.readAllStandardError());
+    const QString output = QString::fromUtf8(zor.readAllStandardOutput()) + errors;
+    QTEST(zor.exitCode(), "status");
+    // What succeeds says nothing on standard error.
+    QVERIFY2(zor.exitCode() != 0 || errors.isEmpty(), qPrintable(errors));
+    QFETCH(QStringList, expected);
+    for (const QString& text : qAsConst(expected))
+        QVERIFY2(output.contains(text), qPrintable(output));
+    QVERIFY2(absent.isEmpty() || !output.contains(absent), qPrintable(output));
+    QVERIFY(!QFile::exists(env->filePath(QStringLiteral("out.mcx"))));
+}
+
+void TestEntry::debugLog_data()
+{
+    QTest::addColumn<bool>("debug");
+    QTest::newRow("-d") << true;
+    QTest::newRow("no option") << false;
+}
+
+// The window started with and without the debug option: a log in the
+// working directory, truncated at the start, or none at all.
+void TestEntry::debugLog()
+{
+    QFETCH(bool, debug);
+    const QString folder = env->filePath(QTest::currentDataTag());
+    QVERIFY(QDir().mkpath(folder));
+    const QString log = folder + QStringLiteral("/debug.log");
+    if (debug)
+        ZorTest::writeFile(log, "stale\nlines\n");
+
+    QProcess zor;
+    QStringList arguments{QStringLiteral("-platform"), QStringLiteral("offscreen")};
+    if (debug)
+        arguments << QStringLiteral("-d");
+    start(zor, arguments, NotStored, folder);
     QVERIFY(zor.waitForStarted());
-    // Give it time to build and show its window.
-    QTest::qWait(1500);
+    // Without the option, time to build and show the window.
+    const bool logged = QTest::qWaitFor(
+        [&] { return ZorTest::contentsOf(log).contains(" - GraphWidget - Constructor"); },
+        debug ? 20000 : 1500);
     QCOMPARE(zor.state(), QProcess::Running);
     zor.kill();
     zor.waitForFinished();
-    QVERIFY(!QFile::exists(workDir + QStringLiteral("/debug.log")));
+    QCOMPARE(logged, debug);
+    if (!debug) {
+        QVERIFY(!QFile::exists(log));
+        return;
+    }
+    const QString lines = QString::fromUtf8(ZorTest::contentsOf(log));
+    QVERIFY2(lines.section('\n', 0, 0).endsWith(" - >>>>>>>> Debug Session Started. <<<<<<<<"),
+             qPrintable(lines));
+    QVERIFY2(lines.contains(" - MainWindow - Constructor\n"), qPrintable(lines));
 }
 
 QTEST_GUILESS_MAIN(TestEntry)

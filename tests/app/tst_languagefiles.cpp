@@ -8,8 +8,6 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-#include <map>
-
 using ZorTest::TestEnvironment;
 
 namespace {
@@ -28,14 +26,9 @@ struct Entry
 struct TsFile
 {
     QString language;
-    std::map<QString, Entry> messages;
+    QMap<QString, Entry> messages;
     QString error;
 };
-
-QString keyOf(const QString& context, const QString& source, const QString& comment)
-{
-    return context + QLatin1Char('\x1f') + source + QLatin1Char('\x1f') + comment;
-}
 
 QString sourceOf(const QString& key)
 {
@@ -44,12 +37,10 @@ QString sourceOf(const QString& key)
 
 TsFile readTs(const QString& path)
 {
-    TsFile ts;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ts.error = file.errorString();
-        return ts;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return {QString(), {}, file.errorString()};
+    TsFile ts;
     QXmlStreamReader xml(&file);
     QString context;
     QString source;
@@ -71,29 +62,14 @@ TsFile readTs(const QString& path)
         } else if (name == QLatin1String("comment")) {
             comment = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
-            Entry entry;
-            entry.type = xml.attributes().value(QLatin1String("type")).toString();
-            entry.translation = xml.readElementText();
-            ts.messages[keyOf(context, source, comment)] = entry;
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            ts.messages[context + QLatin1Char('\x1f') + source + QLatin1Char('\x1f') + comment] = {
+                xml.readElementText(), type};
         }
     }
     if (xml.hasError())
         ts.error = xml.errorString();
     return ts;
-}
-
-QString tsPath(const QString& language)
-{
-    return TestEnvironment::sourceDir() + QStringLiteral("/resources/translations/zor_") +
-           language + QStringLiteral(".ts");
-}
-
-QStringList keysOf(const TsFile& ts)
-{
-    QStringList keys;
-    for (const auto& message : ts.messages)
-        keys.append(message.first);
-    return keys;
 }
 
 QStringList matches(const QString& pattern, const QString& text)
@@ -112,11 +88,12 @@ int mnemonicCount(QString text)
     return text.count(QLatin1Char('&'));
 }
 
-QString edge(const QString& text, bool atEnd)
+// The blanks and line breaks around the text.
+QString edges(const QString& text)
 {
-    static const QRegularExpression leading(QStringLiteral("^\\s*"));
-    static const QRegularExpression trailing(QStringLiteral("\\s*$"));
-    return (atEnd ? trailing : leading).match(text).captured(0);
+    const QString core = text.trimmed();
+    const int at = text.indexOf(core);
+    return text.left(at) + QLatin1Char('|') + text.mid(at + core.size());
 }
 
 // The ways a translation can break the program or mislead: returns what is
@@ -127,8 +104,7 @@ QString faultOf(const QString& source, const QString& translation)
         return QStringLiteral("empty translation");
     if (matches(QStringLiteral("%\\d+"), source) != matches(QStringLiteral("%\\d+"), translation))
         return QStringLiteral("placeholders differ");
-    if (edge(source, false) != edge(translation, false) ||
-        edge(source, true) != edge(translation, true))
+    if (edges(source) != edges(translation))
         return QStringLiteral("leading or trailing blanks and line breaks differ");
     if (source.count(QLatin1Char('\n')) != translation.count(QLatin1Char('\n')))
         return QStringLiteral("number of line breaks differs");
@@ -140,18 +116,16 @@ QString faultOf(const QString& source, const QString& translation)
         QStringLiteral("^((Ctrl|Shift|Alt)\\+)*(Del|Esc|F\\d+|[A-Z])$"));
     if (keySequence.match(source).hasMatch() && translation != source)
         return QStringLiteral("key sequence translated");
-    const QStringList technical = matches(
-        QStringLiteral("\\((Ctrl[^)]*|Del|Esc)\\)|\\(\\*\\.[^)]*\\)|;;|<language>|--[a-z][a-z-]*|"
-                       "\\b(IN|OUT|FILE|text|json|PNG|SVG|MCX)\\b|zor\\.ini|\\.(mcr|mcx|png|svg)\\b|"
-                       "0123456789[^ ]*\\] _-/\\$%|F%1"),
-        source);
+    const QStringList technical =
+        matches(QStringLiteral(
+                    "\\((Ctrl[^)]*|Del|Esc)\\)|\\(\\*\\.[^)]*\\)|;;|<language>|--[a-z][a-z-]*|"
+                    "\\b(IN|OUT|FILE|text|json|PNG|SVG|MCX)\\b|zor\\.ini|\\.(mcr|mcx|png|svg)\\b|"
+                    "0123456789[^ ]*\\] _-/\\$%|F%1"),
+                source);
     for (const QString& token : technical) {
-        if (!translation.contains(token))
+        if (translation.count(token) < technical.count(token))
             return QStringLiteral("technical text lost: ") + token;
     }
-    if (matches(QStringLiteral(";;"), source).size() !=
-        matches(QStringLiteral(";;"), translation).size())
-        return QStringLiteral("file filters differ");
     return QString();
 }
 
@@ -167,19 +141,19 @@ private slots:
     void initTestCase();
     void everyFileIsFinishedAndSound_data();
     void everyFileIsFinishedAndSound();
-    void everyFileHoldsTheSameTexts();
     void filesMatchTheSources();
     void faultsAreFound_data();
     void faultsAreFound();
 
 private:
-    std::map<QString, TsFile> files;
+    QMap<QString, TsFile> files;
 };
 
 void TestLanguageFiles::initTestCase()
 {
     for (const QString& language : Languages) {
-        TsFile ts = readTs(tsPath(language));
+        const TsFile ts = readTs(TestEnvironment::sourceDir() +
+                                 QStringLiteral("/resources/translations/zor_%1.ts").arg(language));
         QVERIFY2(ts.error.isEmpty(), qPrintable(language + QStringLiteral(": ") + ts.error));
         QVERIFY2(!ts.messages.empty(), qPrintable(language));
         files[language] = ts;
@@ -196,25 +170,17 @@ void TestLanguageFiles::everyFileIsFinishedAndSound_data()
 void TestLanguageFiles::everyFileIsFinishedAndSound()
 {
     QFETCH(QString, language);
-    const TsFile& ts = files.at(language);
+    const TsFile ts = files.value(language);
     QVERIFY2(ts.language.startsWith(language), qPrintable(ts.language));
-    for (const auto& message : ts.messages) {
+    QCOMPARE(ts.messages.keys(), files.value(QStringLiteral("pt")).messages.keys());
+    for (auto message = ts.messages.cbegin(); message != ts.messages.cend(); ++message) {
         // "unfinished" is a text still to translate, "obsolete" or
         // "vanished" one the program no longer has.
-        QVERIFY2(message.second.type.isEmpty(),
-                 qPrintable(message.second.type + QStringLiteral(": ") + message.first));
-        const QString fault = faultOf(sourceOf(message.first), message.second.translation);
-        QVERIFY2(fault.isEmpty(),
-                 qPrintable(fault + QStringLiteral(": ") + sourceOf(message.first) +
-                            QStringLiteral(" -> ") + message.second.translation));
+        QVERIFY2(message->type.isEmpty(), qPrintable(message->type + ": " + message.key()));
+        const QString fault = faultOf(sourceOf(message.key()), message->translation);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault + ": " + sourceOf(message.key()) + " -> " +
+                                             message->translation));
     }
-}
-
-void TestLanguageFiles::everyFileHoldsTheSameTexts()
-{
-    const QStringList reference = keysOf(files.at(QStringLiteral("pt")));
-    for (const QString& language : Languages)
-        QCOMPARE(keysOf(files.at(language)), reference);
 }
 
 void TestLanguageFiles::filesMatchTheSources()
@@ -236,8 +202,8 @@ void TestLanguageFiles::filesMatchTheSources()
 
     const TsFile scanned = readTs(fresh);
     QVERIFY2(scanned.error.isEmpty(), qPrintable(scanned.error));
-    const QStringList sources = keysOf(scanned);
-    const QStringList translated = keysOf(files.at(QStringLiteral("pt")));
+    const QStringList sources = scanned.messages.keys();
+    const QStringList translated = files.value(QStringLiteral("pt")).messages.keys();
     for (const QString& key : sources)
         QVERIFY2(translated.contains(key), qPrintable(QStringLiteral("missing: ") + key));
     for (const QString& key : translated)
@@ -250,22 +216,25 @@ void TestLanguageFiles::faultsAreFound_data()
     QTest::addColumn<QString>("translation");
     QTest::addColumn<bool>("faulty");
 
-    QTest::newRow("good") << "Versão: %1" << "Version: %1" << false;
-    QTest::newRow("empty") << "Salvar" << "" << true;
-    QTest::newRow("lost placeholder") << "Versão: %1" << "Version" << true;
-    QTest::newRow("renumbered placeholder") << "L: %1, C: %2" << "L: %1, C: %1" << true;
-    QTest::newRow("lost trailing blank") << "Descrição: " << "Description:" << true;
-    QTest::newRow("lost leading break") << "\nA sigla" << "The acronym" << true;
-    QTest::newRow("extra line break") << "Salvar as alterações?" << "Save\nchanges?" << true;
-    QTest::newRow("lost mnemonic") << "Sa&ir" << "Exit" << true;
-    QTest::newRow("escaped ampersand") << "A && B" << "A && B" << false;
-    QTest::newRow("translated key") << "Ctrl+Shift+S" << "Strg+Umschalt+S" << true;
-    QTest::newRow("tool tip key") << "Deletar (Del)" << "Löschen (Entf)" << true;
-    QTest::newRow("filter") << "Arquivos (*.%1)" << "Files (.%1)" << true;
-    QTest::newRow("data file") << "O arquivo zor.ini" << "The data file" << true;
-    QTest::newRow("option name") << "Report of --check: text or json."
-                                 << "Bericht von --prüfen: Text oder JSON." << true;
-    QTest::newRow("value name") << "Convert IN to OUT" << "Wandelt EIN in AUS um" << true;
+    const auto row = [](const char* name, const char* source, const char* translation,
+                        bool faulty) { QTest::newRow(name) << source << translation << faulty; };
+    row("good", "Versão: %1", "Version: %1", false);
+    row("empty", "Salvar", "", true);
+    row("lost placeholder", "Versão: %1", "Version", true);
+    row("renumbered placeholder", "L: %1, C: %2", "L: %1, C: %1", true);
+    row("lost trailing blank", "Descrição: ", "Description:", true);
+    row("lost leading break", "\nA sigla", "The acronym", true);
+    row("extra line break", "Salvar as alterações?", "Save\nchanges?", true);
+    row("lost mnemonic", "Sa&ir", "Exit", true);
+    row("escaped ampersand", "A && B", "A && B", false);
+    row("translated key", "Ctrl+Shift+S", "Strg+Umschalt+S", true);
+    row("tool tip key", "Deletar (Del)", "Löschen (Entf)", true);
+    row("filter", "Arquivos (*.%1)", "Files (.%1)", true);
+    row("filters", "A (*.a);;B (*.b)", "A (*.a) B (*.b)", true);
+    row("data file", "O arquivo zor.ini", "The data file", true);
+    row("option name", "Report of --check: text or json.", "Bericht von --prüfen: Text oder JSON.",
+        true);
+    row("value name", "Convert IN to OUT", "Wandelt EIN in AUS um", true);
 }
 
 void TestLanguageFiles::faultsAreFound()
