@@ -9,11 +9,11 @@
 #include "support/messagerecorder.h"
 #include "support/modalanswer.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -95,37 +95,6 @@ QString saveButtonText(MainWindow& window)
     window.currentGroup()->setModified(false);
     return closed ? QString() : text;
 }
-
-// Changes a file for the length of a test and puts it back whatever happens.
-class RestoredFile
-{
-public:
-    explicit RestoredFile(const QString& path) : path(path)
-    {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            original = file.readAll();
-    }
-    ~RestoredFile() { write(original); }
-
-    bool replace(const QByteArray& before, const QByteArray& after)
-    {
-        QByteArray changed = original;
-        changed.replace(before, after);
-        return changed != original && write(changed);
-    }
-
-private:
-    bool write(const QByteArray& content) const
-    {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-               file.write(content) == content.size();
-    }
-
-    QString path;
-    QByteArray original;
-};
 
 // Counts the language changes that reach a widget.
 class LanguageChangeCounter : public QObject
@@ -328,8 +297,9 @@ void TestLanguages::activeLanguageChosenAgainDoesNothing()
     QCOMPARE(firstViolation(window), QStringLiteral("Excès de vitesse"));
 
     // A reload would read the changed file.
-    RestoredFile data(env->filePath(QStringLiteral("zor-fr.ini")));
-    QVERIFY(data.replace("1=Excès de vitesse", "1=Relu"));
+    const QString data = env->filePath(QStringLiteral("zor-fr.ini"));
+    const QByteArray original = ZorTest::contentsOf(data);
+    ZorTest::writeFile(data, QByteArray(original).replace("1=Excès de vitesse", "1=Relu"));
 
     LanguageChangeCounter counter(&window);
     action(window, QStringLiteral("actionFrence"))->trigger();
@@ -342,6 +312,7 @@ void TestLanguages::activeLanguageChosenAgainDoesNothing()
     // A real change to French does read it.
     action(window, QStringLiteral("actionDeutsche"))->trigger();
     action(window, QStringLiteral("actionFrence"))->trigger();
+    ZorTest::writeFile(data, original);
     QCOMPARE(firstViolation(window), QStringLiteral("Relu"));
 }
 

@@ -1,174 +1,86 @@
+#include "app/anchorsettings.h"
+#include "commands/groupdocument.h"
 #include "diagram/edge.h"
 #include "diagram/graphwidget.h"
 #include "diagram/node.h"
 #include "formeditor/tablededitor.h"
-#include "commands/groupdocument.h"
-#include "mainwindow/mainwindow.h"
 #include "model/group.h"
 #include "model/macro.h"
-#include "model/screentext.h"
 #include "support/canvascheck.h"
 #include "support/canvasdriver.h"
-#include "support/fakefiledialogs.h"
-#include "support/messagerecorder.h"
-#include "support/modalanswer.h"
-#include "support/testenvironment.h"
 #include "support/windowedits.h"
+#include "windowfixture.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QGraphicsScene>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSettings>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
+using ZorTest::answerNewMacro;
 using ZorTest::answerNextModal;
 using ZorTest::UnexpectedBoxes;
 
 namespace {
-
-QAction* action(const MainWindow& window, const char* name)
-{
-    return window.findChild<QAction*>(QLatin1String(name));
-}
 
 QLineEdit* edit(QWidget* dialog, const char* name)
 {
     return dialog->findChild<QLineEdit*>(QLatin1String(name));
 }
 
-QPushButton* button(QWidget* dialog, const char* name)
+void clickOk(QWidget* dialog)
 {
-    return dialog->findChild<QPushButton*>(QLatin1String(name));
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnInsert")), Qt::LeftButton);
 }
 
-// Answers the new-macro dialog with its fields and OK; when a report box
-// comes, records it and cancels the dialog.
-void answerNewMacro(const QString& number, const QString& name, const QString& shortcut,
-                    const QString& sigla, int typeIndex, ZorTest::SeenBox* report = nullptr)
+// The row of a violation, by its identifier.
+QTreeWidgetItem* violationRow(QWidget* dialog, int id)
 {
-    answerNextModal([=](QWidget* modal) {
-        QTest::keyClicks(edit(modal, "edtNumber"), number);
-        QTest::keyClicks(edit(modal, "edtName"), name);
-        QTest::keyClicks(edit(modal, "edtShortcut"), shortcut);
-        QTest::keyClicks(edit(modal, "edtSigla"), sigla);
-        modal->findChild<QComboBox*>(QStringLiteral("cbxType"))->setCurrentIndex(typeIndex);
-        if (report)
-            ZorTest::answerBox(QStringLiteral("OK"), report);
-        QTest::mouseClick(button(modal, "btnInsert"), Qt::LeftButton);
-        if (modal->isVisible())
-            QTest::mouseClick(button(modal, "btnCancelar"), Qt::LeftButton);
-    });
+    return dialog->findChild<QTreeWidget*>(QStringLiteral("treeViolation"))->topLevelItem(id - 1);
 }
 
-void newGroup(MainWindow& window, const QString& name)
+QLineEdit* violationField(QWidget* dialog, int id, int column)
 {
-    answerNextModal([=](QWidget* modal) {
-        edit(modal, "qleName")->setText(name);
-        button(modal, "qpbOk")->click();
-    });
-    action(window, "actionNewGroup")->trigger();
-}
-
-// A macro with its box, as the new-macro command makes it.
-Macro* addMacro(MainWindow& window, const QString& num, const QString& sigla,
-                const QString& shortcut = QStringLiteral("0"), const QStringList& flow = {})
-{
-    auto macro =
-        std::make_unique<Macro>(num, QStringLiteral("MACRO ") + sigla, shortcut, sigla, 2, false);
-    macro->setFlow(flow);
-    macro->setFlowNum(QList<quint16>(QVector<quint16>(flow.size(), 0).toList()));
-    QList<quint16> positions;
-    for (int i = 0; i < flow.size(); ++i)
-        positions.append(quint16(i));
-    macro->setFlowPos(positions);
-    return ZorTest::addMacro(window, std::move(macro));
-}
-
-void doubleClickBox(MainWindow& window, const QString& sigla)
-{
-    GraphWidget* canvas = window.canvas();
-    const QPoint onBox =
-        canvas->mapFromScene(canvas->findNode(sigla)->sceneBoundingRect().center());
-    QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, onBox);
-    QTest::mouseDClick(canvas->viewport(), Qt::LeftButton, {}, onBox);
+    auto* tree = dialog->findChild<QTreeWidget*>(QStringLiteral("treeViolation"));
+    return qobject_cast<QLineEdit*>(tree->itemWidget(violationRow(dialog, id), column));
 }
 
 // The acronyms the arrows leaving a box point at, as the scene holds them.
-QStringList arrowsFrom(const MainWindow& window, const QString& sigla)
+QStringList arrowsFrom(const GraphWidget& canvas, const QString& sigla)
 {
     QStringList targets;
-    const QList<QGraphicsItem*> items = window.canvas()->scene()->items();
-    for (QGraphicsItem* item : items) {
-        const auto* edge = qgraphicsitem_cast<Edge*>(item);
-        if (edge && edge->sourceNode() && edge->sourceNode()->sigla() == sigla)
+    const QList<Edge*> edges = canvas.findNode(sigla)->edges();
+    for (const Edge* edge : edges) {
+        if (edge->sourceNode()->sigla() == sigla)
             targets.append(edge->destNode()->sigla());
     }
     targets.sort();
     return targets;
 }
 
-QTreeWidgetItem* treeRow(QWidget* dialog, const char* tree, int row)
-{
-    return dialog->findChild<QTreeWidget*>(QLatin1String(tree))->topLevelItem(row);
-}
-
-void addUniquenessRow(const char* tag, const char* number, const char* shortcut, const char* sigla,
-                      const QString& report, const QString& storedShortcut)
-{
-    QTest::newRow(tag) << QString::fromLatin1(number) << QString::fromLatin1(shortcut)
-                       << QString::fromLatin1(sigla) << report << storedShortcut;
-}
-
 } // namespace
 
+// New macro and configure macro in the window, and a session of edits
+// undone and redone step by step against its saved copies.
 class TestMacroCommands : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { f.setUpOnce(); }
+    void init() { f.start(); }
+    void cleanup() { f.finish(); }
     void newMacroUniqueness_data();
     void newMacroUniqueness();
     void newMacroWithoutGroup();
     void configureRedrawsBoxAndArrows();
-    void createConfigureSaveAndReadBack();
     void everyStepUndoesToItsSave();
     void correctionUndoesToTheFile();
 
 private:
-    std::unique_ptr<ZorTest::TestEnvironment> env;
-    std::unique_ptr<MessageRecorder> recorder;
+    ZorTest::WindowFixture f;
 };
-
-void TestMacroCommands::initTestCase()
-{
-    env = std::make_unique<ZorTest::TestEnvironment>();
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
-    QCoreApplication::setApplicationName(QStringLiteral("Zor"));
-}
-
-void TestMacroCommands::init()
-{
-    QSettings settings;
-    settings.clear();
-    settings.setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
-    recorder = std::make_unique<MessageRecorder>();
-}
-
-void TestMacroCommands::cleanup()
-{
-    ZorTest::closeAllModals();
-    recorder.reset();
-}
 
 void TestMacroCommands::newMacroUniqueness_data()
 {
@@ -178,14 +90,12 @@ void TestMacroCommands::newMacroUniqueness_data()
     QTest::addColumn<QString>("report");
     QTest::addColumn<QString>("storedShortcut");
 
-    addUniquenessRow("number before acronym", "10", "7", "AB", "O número da macro já existe.",
-                     QString());
-    addUniquenessRow("shortcut before acronym", "12", "7", "AB", "O atalho da macro já existe.",
-                     QString());
-    addUniquenessRow("acronym", "12", "8", "AB", "A sigla da macro já existe.", QString());
-    addUniquenessRow("shortcut 0 is not looked up", "12", "0", "EF", QString(), "0");
-    addUniquenessRow("empty shortcut is stored as 0", "12", "", "EF", QString(), "0");
-    addUniquenessRow("free shortcut", "12", "8", "EF", QString(), "8");
+    QTest::newRow("number before acronym") << "10" << "7" << "AB" << "O número da macro já existe." << "";
+    QTest::newRow("shortcut before acronym") << "12" << "7" << "AB" << "O atalho da macro já existe." << "";
+    QTest::newRow("acronym") << "12" << "8" << "AB" << "A sigla da macro já existe." << "";
+    QTest::newRow("shortcut 0 is not looked up") << "12" << "0" << "EF" << "" << "0";
+    QTest::newRow("empty shortcut is stored as 0") << "12" << "" << "EF" << "" << "0";
+    QTest::newRow("free shortcut") << "12" << "8" << "EF" << "" << "8";
 }
 
 void TestMacroCommands::newMacroUniqueness()
@@ -194,137 +104,118 @@ void TestMacroCommands::newMacroUniqueness()
     QFETCH(QString, shortcut);
     QFETCH(QString, sigla);
     QFETCH(QString, report);
-    QFETCH(QString, storedShortcut);
 
-    MainWindow window;
-    window.show();
-    newGroup(window, QStringLiteral("Frota"));
-    addMacro(window, "10", "AB", "7");
-    addMacro(window, "11", "CD", "0");
-
+    f.newGroup(QStringLiteral("Frota"));
+    f.addMacro("10", "AB", {}, "7");
+    f.addMacro("11", "CD");
     ZorTest::SeenBox seen;
     answerNewMacro(number, QStringLiteral("nova"), shortcut, sigla, 2,
                    report.isEmpty() ? nullptr : &seen);
-    action(window, "actionNewMacro")->trigger();
+    f.action("actionNewMacro")->trigger();
 
-    Group* group = window.currentGroup();
+    Group* group = f.window->currentGroup();
     if (!report.isEmpty()) {
         QCOMPARE(seen.text, report);
         QCOMPARE(group->macroCount(), 2);
         return;
     }
-    QCOMPARE(group->macroCount(), 3);
     const Macro* macro = group->findBySigla(sigla);
-    QVERIFY(macro);
     QCOMPARE(macro->num(), number);
     QCOMPARE(macro->name(), QStringLiteral("NOVA"));
-    QCOMPARE(macro->shortcut(), storedShortcut);
+    QTEST(macro->shortcut(), "storedShortcut");
     QCOMPARE(macro->type(), 1);
     QVERIFY(macro->isSecurity());
     QCOMPARE(macro->raio(), quint16(100));
-    QVERIFY(window.canvas()->findNode(sigla));
+    QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), *group), QString());
     QVERIFY(group->isModified());
+    QCOMPARE(f.window->currentDocument()->undoStack()->undoText(), "Nova macro " + sigla);
 }
 
 void TestMacroCommands::newMacroWithoutGroup()
 {
-    MainWindow window;
-    window.show();
-    QVERIFY(!window.currentGroup());
+    QVERIFY(!f.window->currentGroup());
     answerNewMacro("5", "primeira", "", "pr", 1);
-    action(window, "actionNewMacro")->trigger();
-    QVERIFY(window.currentGroup());
-    QCOMPARE(window.currentGroup()->name(), QString());
-    QCOMPARE(window.currentGroup()->macroCount(), 1);
-    const Macro* macro = window.currentGroup()->findBySigla("PR");
-    QVERIFY(macro);
-    QCOMPARE(macro->position(), QPoint(180, 40));
-    QCOMPARE(window.canvas()->findNode("PR")->pos(), QPointF(180, 40));
-    QVERIFY(action(window, "actionSaveGroupAs")->isEnabled());
+    f.action("actionNewMacro")->trigger();
+    QCOMPARE(f.window->currentGroup()->name(), QString());
+    QCOMPARE(f.window->currentGroup()->macroCount(), 1);
+    QCOMPARE(f.window->currentGroup()->findBySigla("PR")->position(), QPoint(180, 40));
+    QVERIFY(f.action("actionSaveGroupAs")->isEnabled());
 }
 
 // Cancel changes nothing. Then flow [A, B] becomes [B, C]: the arrow to A
 // goes, B stays, C comes; the box shows the new texts and the colour of the
-// new type.
+// new type; the arrow into the macro stays.
 void TestMacroCommands::configureRedrawsBoxAndArrows()
 {
-    MainWindow window;
-    window.resize(1200, 800);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    newGroup(window, QStringLiteral("Frota"));
-    addMacro(window, "10", "A");
-    addMacro(window, "11", "B");
-    addMacro(window, "12", "C", "0", {"M"});
-    Macro* macro = addMacro(window, "20", "M", "0", {"A", "B"});
-    ZorTest::markSaved(window);
-    QCOMPARE(arrowsFrom(window, "M"), (QStringList{"A", "B"}));
+    f.newGroup(QStringLiteral("Frota"));
+    f.addMacro("10", "A");
+    f.addMacro("11", "B");
+    f.addMacro("12", "C", {"M"});
+    Macro* macro = f.addMacro("20", "M", {"A", "B"});
+    ZorTest::markSaved(*f.window);
+    const GraphWidget& canvas = *f.window->canvas();
 
     answerNextModal([](QWidget* modal) {
         edit(modal, "edtF0")->clear();
         edit(modal, "edtName")->setText(QStringLiteral("OUTRO"));
-        QTest::mouseClick(button(modal, "btnCancelar"), Qt::LeftButton);
+        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("btnCancelar")),
+                          Qt::LeftButton);
     });
-    doubleClickBox(window, "M");
-    QCOMPARE(macro->flow(), (QStringList{"A", "B"}));
+    f.doubleClickBox("M");
     QCOMPARE(macro->name(), QStringLiteral("MACRO M"));
-    QCOMPARE(arrowsFrom(window, "M"), (QStringList{"A", "B"}));
-    QCOMPARE(window.canvas()->findNode("M")->name(), QStringLiteral("MACRO M"));
+    QCOMPARE(arrowsFrom(canvas, "M"), (QStringList{"A", "B"}));
+    QCOMPARE(f.window->currentDocument()->undoStack()->count(), 4);
 
-    bool opened = false;
-    answerNextModal([&opened](QWidget* modal) {
-        opened = modal->objectName() == QLatin1String("dlgConfigMacro");
+    answerNextModal([](QWidget* modal) {
         QCOMPARE(edit(modal, "edtF0")->text(), QStringLiteral("A"));
-        QCOMPARE(edit(modal, "edtF1")->text(), QStringLiteral("B"));
         edit(modal, "edtF0")->setText(QStringLiteral("B"));
         edit(modal, "edtF1")->setText(QStringLiteral("C"));
         edit(modal, "edtName")->setText(QStringLiteral("MEIO"));
         edit(modal, "edtNumber")->setText(QStringLiteral("21"));
         modal->findChild<QComboBox*>(QStringLiteral("cbxType"))->setCurrentIndex(5);
-        QTest::mouseClick(button(modal, "btnInsert"), Qt::LeftButton);
+        clickOk(modal);
     });
     UnexpectedBoxes unexpected;
-    doubleClickBox(window, "M");
-    QVERIFY(opened);
+    f.doubleClickBox("M");
     QCOMPARE(unexpected.texts, QStringList());
-
     QCOMPARE(macro->flow(), (QStringList{"B", "C"}));
-    QCOMPARE(arrowsFrom(window, "M"), (QStringList{"B", "C"}));
-    // The arrow into the macro is not its to change.
-    QCOMPARE(arrowsFrom(window, "C"), QStringList{"M"});
-    const Node* box = window.canvas()->findNode("M");
+    QCOMPARE(arrowsFrom(canvas, "M"), (QStringList{"B", "C"}));
+    QCOMPARE(arrowsFrom(canvas, "C"), QStringList{"M"});
+    const Node* box = canvas.findNode("M");
     QCOMPARE(box->name(), QStringLiteral("MEIO"));
     QCOMPARE(box->num(), QStringLiteral("21"));
     QCOMPARE(box->color(), Macro::typeColor(5));
-    QCOMPARE(macro->num(), QStringLiteral("21"));
-    QVERIFY(window.currentGroup()->isModified());
-    QVERIFY(action(window, "actionSaveGroup")->isEnabled());
+    QVERIFY(f.action("actionSaveGroup")->isEnabled());
+    QCOMPARE(f.window->currentDocument()->undoStack()->undoText(),
+             QStringLiteral("Configurar macro M"));
 }
 
-// The whole road: two macros made with the new-macro dialog, one configured
-// on every tab, the group saved, and the file read back.
-void TestMacroCommands::createConfigureSaveAndReadBack()
+// Each step of a session saved as it stands: three new macros, one
+// configured on every tab, a box dragged, a macro deleted that another's flow
+// names. Undo walks back through the same files, byte for byte, redo forward
+// again, and the canvas shows the group at every point. The last file holds
+// what the dialog was given.
+void TestMacroCommands::everyStepUndoesToItsSave()
 {
-    FakeFileDialogs files;
-    const QString path = env->filePath(QStringLiteral("frota.mcx"));
-    files.answers << path;
-
-    MainWindow window;
-    window.resize(1200, 800);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    newGroup(window, QStringLiteral("Frota"));
+    UnexpectedBoxes unexpected;
+    f.newGroup(QStringLiteral("Frota"));
+    QList<QByteArray> steps{f.savedCopy()};
     answerNewMacro("10", "partida", "", "pt", 1);
-    action(window, "actionNewMacro")->trigger();
+    f.action("actionNewMacro")->trigger();
+    steps.append(f.savedCopy());
     answerNewMacro("11", "entrega", "12", "en", 3);
-    action(window, "actionNewMacro")->trigger();
-    QCOMPARE(window.currentGroup()->macroCount(), 2);
+    f.action("actionNewMacro")->trigger();
+    steps.append(f.savedCopy());
+    answerNewMacro("12", "fim", "", "fm", 6);
+    f.action("actionNewMacro")->trigger();
+    steps.append(f.savedCopy());
 
-    answerNextModal([](QWidget* modal) {
+    const int anchor = ZorObject::anchorSettings().anchorViolationId();
+    answerNextModal([anchor](QWidget* modal) {
         QLineEdit* name = edit(modal, "edtName");
         name->clear();
         QTest::keyClicks(name, QStringLiteral("partida inicial"));
-        QTest::keyClicks(edit(modal, "edtF3"), QStringLiteral("en"));
+        QTest::keyClicks(edit(modal, "edtF3"), QStringLiteral("fm"));
         auto* form = modal->findChild<TabledEditor*>(QStringLiteral("tedForm"));
         form->setCurrentCell(0, 0);
         QTest::keyClicks(form, QStringLiteral("NOME"));
@@ -336,146 +227,62 @@ void TestMacroCommands::createConfigureSaveAndReadBack()
         auto* text = modal->findChild<TabledEditor*>(QStringLiteral("tedConfText"));
         text->setCurrentCell(2, 3);
         QTest::keyClicks(text, QStringLiteral("OK"));
-        treeRow(modal, "treeValidation", 1)->setCheckState(0, Qt::Checked);
-        treeRow(modal, "treeAutomation", 0)->setCheckState(0, Qt::Checked);
-        treeRow(modal, "treeViolation", 0)->setCheckState(0, Qt::Checked);
-        treeRow(modal, "treeViolation", 0)->child(2)->setCheckState(0, Qt::Checked);
-        auto* violations = modal->findChild<QTreeWidget*>(QStringLiteral("treeViolation"));
-        auto* time =
-            qobject_cast<QLineEdit*>(violations->itemWidget(violations->topLevelItem(0), 1));
-        time->selectAll();
-        QTest::keyClicks(time, QStringLiteral("115"));
-        treeRow(modal, "treeViolation", 22)->setCheckState(0, Qt::Checked);
-        auto* radius =
-            qobject_cast<QLineEdit*>(violations->itemWidget(violations->topLevelItem(22), 2));
-        radius->setText(QStringLiteral("300"));
-        QTest::mouseClick(button(modal, "btnInsert"), Qt::LeftButton);
+        auto* automations = modal->findChild<QTreeWidget*>(QStringLiteral("treeAutomation"));
+        automations->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        violationRow(modal, 1)->setCheckState(0, Qt::Checked);
+        violationRow(modal, 1)->child(2)->setCheckState(0, Qt::Checked);
+        violationField(modal, 1, 1)->selectAll();
+        QTest::keyClicks(violationField(modal, 1, 1), QStringLiteral("115"));
+        violationRow(modal, anchor)->setCheckState(0, Qt::Checked);
+        violationField(modal, anchor, 2)->setText(QStringLiteral("300"));
+        clickOk(modal);
     });
-    UnexpectedBoxes unexpected;
-    doubleClickBox(window, "PT");
-    QCOMPARE(unexpected.texts, QStringList());
-    QCOMPARE(arrowsFrom(window, "PT"), QStringList{"EN"});
+    f.doubleClickBox("PT");
+    steps.append(f.savedCopy());
 
-    action(window, "actionSaveGroup")->trigger();
-    QCOMPARE(unexpected.texts.join('|'), QString());
-    QCOMPARE(recorder->texts(), QStringList());
-    QVERIFY(QFile::exists(path));
-    QCOMPARE(window.currentGroup()->filePath(), path);
-
-    Group loaded{QString(), QString()};
-    QVERIFY(loaded.loadMcx(path, window.referenceLists().violationTimerFlags));
-    QCOMPARE(loaded.macroCount(), 2);
-    const Macro* partida = loaded.findBySigla("PT");
-    QVERIFY(partida);
-    QCOMPARE(partida->num(), QStringLiteral("10"));
-    QCOMPARE(partida->name(), QStringLiteral("PARTIDA INICIAL"));
-    QCOMPARE(partida->shortcut(), QStringLiteral("0"));
-    QCOMPARE(partida->type(), 0);
-    QVERIFY(partida->isSecurity());
-    QByteArray form(ScreenText::Size, ' ');
-    form.replace(0, 4, "NOME");
-    form.replace(40, 7, "[LLLLL]");
-    QCOMPARE(partida->form(), form);
-    QByteArray confirmation(ScreenText::Size, ' ');
-    confirmation.replace(83, 2, "OK");
-    QCOMPARE(partida->confirmationText(), confirmation);
-    QCOMPARE(partida->validationInt(), quint16((1 << 1) | (1 << 4)));
-    QCOMPARE(partida->automation(), QList<quint8>{1});
-    QCOMPARE(partida->violation(), (QList<quint8>{1, 23}));
-    QCOMPARE(partida->violationTimers(), (QList<quint16>{75, 0}));
-    QCOMPARE(partida->violationReactions(), (QList<quint8>{0x04, 0}));
-    QCOMPARE(partida->raio(), quint16(300));
-    QCOMPARE(partida->flow(), QStringList{"EN"});
-    QCOMPARE(partida->flowNum(), QList<quint16>{11});
-    QCOMPARE(partida->flowPos(), QList<quint16>{3});
-
-    const Macro* entrega = loaded.findBySigla("EN");
-    QVERIFY(entrega);
-    QCOMPARE(entrega->num(), QStringLiteral("11"));
-    QCOMPARE(entrega->name(), QStringLiteral("ENTREGA"));
-    QCOMPARE(entrega->shortcut(), QStringLiteral("12"));
-    QCOMPARE(entrega->type(), 2);
-    QCOMPARE(entrega->raio(), quint16(100));
-}
-
-// A copy of the group as the writer saves it, to a file of its own.
-QByteArray savedCopy(const MainWindow& window, const QString& path)
-{
-    if (!window.currentGroup()->saveAs(path))
-        return QByteArray();
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Each step of a session saved as it stands; undo walks back through the
-// same files, byte for byte, and redo forward again. The canvas shows the
-// group at every point.
-void TestMacroCommands::everyStepUndoesToItsSave()
-{
-    MainWindow window;
-    window.resize(1200, 800);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    UnexpectedBoxes unexpected;
-    newGroup(window, QStringLiteral("Frota"));
-    const QString copy = env->filePath(QStringLiteral("copia.mcx"));
-    QList<QByteArray> steps{savedCopy(window, copy)};
-    const auto step = [&] { steps.append(savedCopy(window, copy)); };
-
-    answerNewMacro("10", "partida", "", "pt", 1);
-    action(window, "actionNewMacro")->trigger();
-    step();
-    answerNewMacro("11", "entrega", "12", "en", 3);
-    action(window, "actionNewMacro")->trigger();
-    step();
-    answerNewMacro("12", "fim", "", "fm", 6);
-    action(window, "actionNewMacro")->trigger();
-    step();
-
-    answerNextModal([](QWidget* modal) {
-        auto* form = modal->findChild<TabledEditor*>(QStringLiteral("tedForm"));
-        form->setCurrentCell(0, 0);
-        QTest::keyClicks(form, QStringLiteral("NOME"));
-        treeRow(modal, "treeViolation", 0)->setCheckState(0, Qt::Checked);
-        auto* violations = modal->findChild<QTreeWidget*>(QStringLiteral("treeViolation"));
-        auto* time =
-            qobject_cast<QLineEdit*>(violations->itemWidget(violations->topLevelItem(0), 1));
-        time->selectAll();
-        QTest::keyClicks(time, QStringLiteral("130"));
-        QTest::keyClicks(edit(modal, "edtF0"), QStringLiteral("fm"));
-        QTest::mouseClick(button(modal, "btnInsert"), Qt::LeftButton);
-    });
-    doubleClickBox(window, "PT");
-    step();
-
-    ZorTest::CanvasDriver driver(window.canvas());
-    const QPointF centre = window.canvas()->findNode("EN")->sceneBoundingRect().center();
+    ZorTest::CanvasDriver driver(f.window->canvas());
+    const QPointF centre = f.window->canvas()->findNode("EN")->sceneBoundingRect().center();
     driver.drag(centre, centre + QPointF(40, 130));
-    step();
-
-    driver.click(window.canvas()->findNode("FM")->sceneBoundingRect().center());
-    action(window, "actionDelete")->trigger();
-    QCOMPARE(window.currentGroup()->findBySigla("PT")->flow(), QStringList());
-    step();
+    steps.append(f.savedCopy());
+    driver.click(f.window->canvas()->findNode("FM")->sceneBoundingRect().center());
+    f.action("actionDelete")->trigger();
+    QCOMPARE(f.window->currentGroup()->findBySigla("PT")->flow(), QStringList());
+    steps.append(f.savedCopy());
     QCOMPARE(unexpected.texts, QStringList());
     QCOMPARE(steps.size(), 7);
     for (int i = 1; i < steps.size(); ++i)
         QVERIFY2(!steps.at(i).isEmpty() && steps.at(i) != steps.at(i - 1), qPrintable(QString::number(i)));
 
+    // The configured macro as the file holds it.
+    Group saved{QString(), QString()};
+    QVERIFY(saved.readFile(f.env->filePath(QStringLiteral("copia.mcx"))));
+    const Macro* partida = saved.findBySigla("PT");
+    QCOMPARE(partida->name(), QStringLiteral("PARTIDA INICIAL"));
+    QCOMPARE(partida->form().left(47), QByteArray("NOME") + QByteArray(36, ' ') + "[LLLLL]");
+    QCOMPARE(partida->confirmationText().mid(83, 2), QByteArray("OK"));
+    QCOMPARE(partida->validationInt(), quint16(1 << 4)); // the login field's validation
+    QCOMPARE(partida->automation(), QList<quint8>{1});
+    QCOMPARE(partida->violation(), (QList<quint8>{1, quint8(anchor)}));
+    QCOMPARE(partida->violationTimers(), (QList<quint16>{75, 0}));
+    QCOMPARE(partida->violationReactions(), (QList<quint8>{0x04, 0}));
+    QCOMPARE(partida->raio(), quint16(300));
+
     for (int i = steps.size() - 2; i >= 0; --i) {
-        action(window, "actionUndo")->trigger();
-        QCOMPARE(savedCopy(window, copy), steps.at(i));
-        QCOMPARE(ZorTest::canvasDifference(*window.canvas(), *window.currentGroup()), QString());
+        f.action("actionUndo")->trigger();
+        QCOMPARE(f.savedCopy(), steps.at(i));
+        QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), *f.window->currentGroup()),
+                 QString());
     }
-    QVERIFY(!action(window, "actionUndo")->isEnabled());
+    QVERIFY(!f.action("actionUndo")->isEnabled());
     for (int i = 1; i < steps.size(); ++i) {
-        QVERIFY(action(window, "actionRedo")->text().contains(
-            window.currentDocument()->undoStack()->redoText()));
-        action(window, "actionRedo")->trigger();
-        QCOMPARE(savedCopy(window, copy), steps.at(i));
-        QCOMPARE(ZorTest::canvasDifference(*window.canvas(), *window.currentGroup()), QString());
+        QVERIFY(f.action("actionRedo")->text().contains(
+            f.window->currentDocument()->undoStack()->redoText()));
+        f.action("actionRedo")->trigger();
+        QCOMPARE(f.savedCopy(), steps.at(i));
+        QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), *f.window->currentGroup()),
+                 QString());
     }
-    QVERIFY(!action(window, "actionRedo")->isEnabled());
+    QVERIFY(!f.action("actionRedo")->isEnabled());
 }
 
 // The correction offered when a file is opened: undone, a save writes what
@@ -488,26 +295,19 @@ void TestMacroCommands::correctionUndoesToTheFile()
     form.replace(0, 9, "PESO & KG");
     macro->setForm(form);
     group.addMacro(macro);
-    const QString path = env->filePath(QStringLiteral("corrigir.mcx"));
+    const QString path = f.env->filePath(QStringLiteral("corrigir.mcx"));
     QVERIFY(group.saveAs(path));
 
-    MainWindow window;
-    window.show();
-    FakeFileDialogs files;
-    files.answers << path;
     ZorTest::answerBox(QStringLiteral("Sim"), nullptr, [] { ZorTest::answerBox("OK"); });
-    action(window, "actionLoadGroup")->trigger();
-    const QString copy = env->filePath(QStringLiteral("copia.mcx"));
-    const QByteArray corrected = savedCopy(window, copy);
+    f.open(path);
+    const QByteArray corrected = f.savedCopy();
     QVERIFY(corrected.contains("PESO E KG"));
-    QVERIFY(window.currentGroup()->isModified());
-    QVERIFY(action(window, "actionSaveGroup")->isEnabled());
-
-    action(window, "actionUndo")->trigger();
-    QVERIFY(!window.currentGroup()->isModified());
-    QVERIFY(savedCopy(window, copy).contains("PESO & KG"));
-    action(window, "actionRedo")->trigger();
-    QCOMPARE(savedCopy(window, copy), corrected);
+    QVERIFY(f.action("actionSaveGroup")->isEnabled());
+    f.action("actionUndo")->trigger();
+    QVERIFY(!f.window->currentGroup()->isModified());
+    QVERIFY(f.savedCopy().contains("PESO & KG"));
+    f.action("actionRedo")->trigger();
+    QCOMPARE(f.savedCopy(), corrected);
 }
 
 QTEST_MAIN(TestMacroCommands)

@@ -3,15 +3,13 @@
 #include "commands/groupdocument.h"
 #include "diagram/graphwidget.h"
 #include "diagram/node.h"
-#include "mainwindow/mainwindow.h"
+#include "io/samplegroups.h"
+#include "mainwindow/differencesdock.h"
 #include "model/group.h"
 #include "model/macro.h"
-#include "support/messagerecorder.h"
-#include "support/modalanswer.h"
-#include "support/testenvironment.h"
 #include "support/windowedits.h"
+#include "windowfixture.h"
 
-#include <QAction>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
@@ -20,117 +18,53 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
-#include <QStatusBar>
+#include <QTreeWidget>
 #include <QtTest>
 
 using ZorTest::answerBox;
-using ZorTest::SeenBox;
 using ZorTest::answerNextModal;
+using ZorTest::SeenBox;
 
 namespace {
 
-QAction* action(const MainWindow& window, const char* name)
+QByteArray screen(const QByteArray& start, char fill = ' ')
 {
-    return window.findChild<QAction*>(QLatin1String(name));
-}
-
-QStringList infoLines(const MainWindow& window)
-{
-    QStringList lines;
-    const auto* list = window.findChild<QListWidget*>(QStringLiteral("lstMacroInfos"));
-    for (int i = 0; i < list->count(); ++i)
-        lines.append(list->item(i)->text());
-    return lines;
-}
-
-QList<QLabel*> statusLabels(const MainWindow& window)
-{
-    QList<QLabel*> labels;
-    const QList<QLabel*> all = window.statusBar()->findChildren<QLabel*>(
-        QString(), Qt::FindDirectChildrenOnly);
-    for (QLabel* label : all)
-        labels.append(label);
-    return labels;
-}
-
-// Answers the group dialog with a name and a description.
-void answerGroupDialog(const QString& name, const QString& description = QString())
-{
-    answerNextModal([=](QWidget* modal) {
-        modal->findChild<QLineEdit*>(QStringLiteral("qleName"))->setText(name);
-        if (!description.isEmpty()) {
-            auto* edit = modal->findChild<QWidget*>(QStringLiteral("qtextDescription"));
-            QMetaObject::invokeMethod(edit, "setPlainText", Q_ARG(QString, description));
-        }
-        modal->findChild<QPushButton*>(QStringLiteral("qpbOk"))->click();
-    });
-}
-
-// Adds a box and its macro through the group and the canvas, as the
-// new-macro command does.
-void addMacro(MainWindow& window, const QString& num, const QString& sigla, int type = 2)
-{
-    ZorTest::addMacro(window, std::make_unique<Macro>(num, QStringLiteral("MACRO ") + sigla,
-                                                      QStringLiteral("0"), sigla, type, false));
-}
-
-// Shows the window, large enough for the boxes, with a new empty group.
-bool showWithGroup(MainWindow& window)
-{
-    window.resize(1000, 700);
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        return false;
-    answerGroupDialog(QStringLiteral("Frota"));
-    action(window, "actionNewGroup")->trigger();
-    return window.currentGroup() != nullptr;
+    return start + QByteArray(Macro::ScreenSize - start.size(), fill);
 }
 
 } // namespace
 
+// The window itself: its settings, actions, docks and status bar, the checks
+// it runs before a save, and the differences dock.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { f.setUpOnce(); }
+    void init() { f.start(); }
+    void cleanup() { f.finish(); }
     void firstStartUsesDefaults();
     void actionStates();
-    void informationDock();
+    void informationDockAndDescription();
     void statusLabelsAndDeleteFollowTheCanvas();
     void f12ShowsDevComments();
-    void descriptionDialogFromInformationList();
     void settingsWrittenOnlyByAcceptedClose();
     void missingDataFileWarnsAtStart();
     void debugModeShowsDebugDock();
+    void correctionAccepted_data();
+    void correctionAccepted();
+    void refusedCharactersOfEveryMacro();
+    void declinedCorrectionStopsTheSave();
+    void markerFaultNamesTheLastMacro();
+    void differencesListedAndTheirBoxesMarked();
 
 private:
-    std::unique_ptr<ZorTest::TestEnvironment> env;
-    std::unique_ptr<MessageRecorder> recorder;
+    Macro* addScreens(const QString& num, const QString& name, const QByteArray& form,
+                      const QByteArray& confirmation = screen(""));
+
+    ZorTest::WindowFixture f;
 };
-
-void TestMainWindow::initTestCase()
-{
-    env = std::make_unique<ZorTest::TestEnvironment>();
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
-    QCoreApplication::setApplicationName(QStringLiteral("Zor"));
-}
-
-void TestMainWindow::init()
-{
-    QSettings().clear();
-    // The tests compare the program's own (Portuguese) texts.
-    QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
-    recorder = std::make_unique<MessageRecorder>();
-}
-
-void TestMainWindow::cleanup()
-{
-    ZorTest::closeAllModals();
-    recorder.reset();
-}
 
 void TestMainWindow::firstStartUsesDefaults()
 {
@@ -143,171 +77,66 @@ void TestMainWindow::firstStartUsesDefaults()
     QCOMPARE(window.centralWidget(), window.canvas());
     // The English data file was read.
     QCOMPARE(window.referenceLists().violations.first(), QStringLiteral("Speeding"));
-    QVERIFY(!action(window, "actionDebug")->isVisible());
+    QVERIFY(!window.findChild<QAction*>(QStringLiteral("actionDebug"))->isVisible());
     QVERIFY(!window.findChild<QDockWidget*>(QStringLiteral("dockDebugInfo"))->isVisible());
 }
 
 void TestMainWindow::actionStates()
 {
-    MainWindow window;
-    window.show();
     const char* const groupActions[] = {"actionSelectAll", "actionSaveGroup",
                                         "actionSaveGroupAs", "actionCloseGroup",
                                         "actionDelete", "actionZoomMinus", "actionZoomPlus"};
+    const auto enabled = [this](std::initializer_list<const char*> names) {
+        QString states;
+        for (const char* name : names)
+            states += f.action(name)->isEnabled() ? '1' : '0';
+        return states;
+    };
+    QCOMPARE(enabled({"actionSelectAll", "actionSaveGroup", "actionSaveGroupAs",
+                      "actionCloseGroup", "actionDelete", "actionZoomMinus", "actionZoomPlus",
+                      "actionNewMacro", "actionLoadGroup"}),
+             QStringLiteral("000000011"));
+
+    f.newGroup(QStringLiteral("Frota"));
+    // Save as and close only; the rest needs macros, Save a change.
+    QCOMPARE(enabled({"actionSelectAll", "actionSaveGroup", "actionSaveGroupAs",
+                      "actionCloseGroup", "actionDelete", "actionZoomMinus", "actionZoomPlus"}),
+             QStringLiteral("0011000"));
+
+    ZorTest::answerNewMacro("10", "entrega", "", "ent", 3);
+    f.action("actionNewMacro")->trigger();
+    QCOMPARE(f.window->currentGroup()->macroCount(), 1);
     for (const char* name : groupActions)
-        QVERIFY2(!action(window, name)->isEnabled(), name);
-    QVERIFY(action(window, "actionNewMacro")->isEnabled());
-    QVERIFY(action(window, "actionLoadGroup")->isEnabled());
+        QVERIFY2(f.action(name)->isEnabled(), name);
+    QVERIFY(f.action("actionSelecao")->isChecked());
 
-    answerGroupDialog(QStringLiteral("Frota"));
-    action(window, "actionNewGroup")->trigger();
-    QVERIFY(window.currentGroup());
-    QVERIFY(action(window, "actionSaveGroupAs")->isEnabled());
-    QVERIFY(action(window, "actionCloseGroup")->isEnabled());
-    QVERIFY(!action(window, "actionSaveGroup")->isEnabled());
-    for (const char* name : {"actionSelectAll", "actionDelete", "actionZoomMinus",
-                             "actionZoomPlus"})
-        QVERIFY2(!action(window, name)->isEnabled(), name);
-
-    answerNextModal([](QWidget* modal) {
-        modal->findChild<QLineEdit*>(QStringLiteral("edtNumber"))->setText("10");
-        modal->findChild<QLineEdit*>(QStringLiteral("edtName"))->setText("ENTREGA");
-        modal->findChild<QLineEdit*>(QStringLiteral("edtSigla"))->setText("ENT");
-        QMetaObject::invokeMethod(modal->findChild<QWidget*>(QStringLiteral("cbxType")),
-                                  "setCurrentIndex", Q_ARG(int, 3));
-        modal->findChild<QPushButton*>(QStringLiteral("btnInsert"))->click();
-    });
-    action(window, "actionNewMacro")->trigger();
-    QCOMPARE(window.currentGroup()->macroCount(), 1);
+    ZorTest::markSaved(*f.window);
+    QVERIFY(!f.action("actionSaveGroup")->isEnabled());
+    f.action("actionCloseGroup")->trigger(); // not modified: no prompt
+    QVERIFY(!f.window->currentGroup());
     for (const char* name : groupActions)
-        QVERIFY2(action(window, name)->isEnabled(), name);
-    QVERIFY(action(window, "actionSelecao")->isChecked());
-
-    window.currentGroup()->setModified(false);
-    action(window, "actionZoomPlus")->trigger(); // any command refreshes the states
-    action(window, "actionCloseGroup")->trigger(); // not modified: no prompt
-    QVERIFY(!window.currentGroup());
-    for (const char* name : groupActions)
-        QVERIFY2(!action(window, name)->isEnabled(), name);
+        QVERIFY2(!f.action(name)->isEnabled(), name);
 }
 
-void TestMainWindow::informationDock()
+// The three lines of the group, and the description dialog a click on them
+// opens: OK changes the description through an undoable command, Cancelar
+// changes nothing, and without a group no dialog opens.
+void TestMainWindow::informationDockAndDescription()
 {
-    MainWindow window;
-    QCOMPARE(infoLines(window), (QStringList{"Grupo de Macros: sem grupo", "Data de Criação: ",
-                                             "Descrição: (sem descrição)"}));
+    QCOMPARE(f.infoLines(), (QStringList{"Grupo de Macros: sem grupo", "Data de Criação: ",
+                                         "Descrição: (sem descrição)"}));
+    auto* list = f.child<QListWidget>("lstMacroInfos");
+    const auto click = [&](int row) {
+        QMetaObject::invokeMethod(f.window.get(), "on_lstMacroInfos_clicked",
+                                  Q_ARG(QModelIndex, list->model()->index(row, 0)));
+    };
+    click(0); // an open dialog would block here
 
-    answerGroupDialog(QStringLiteral("Frota Sul"), QStringLiteral("Entregas do sul"));
-    action(window, "actionNewGroup")->trigger();
-    const QStringList lines = infoLines(window);
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines.at(0), QStringLiteral("Grupo de Macros: Frota Sul"));
-    QCOMPARE(lines.at(1),
-             QStringLiteral("Data de Criação: ") + window.currentGroup()->creationDate());
-    QCOMPARE(lines.at(2), QStringLiteral("Descrição: Entregas do sul"));
-}
-
-void TestMainWindow::statusLabelsAndDeleteFollowTheCanvas()
-{
-    MainWindow window;
-    window.show();
-    QTest::keyRelease(&window, Qt::Key_Delete); // no group: nothing to do
-    QVERIFY(showWithGroup(window));
-    const QList<QLabel*> labels = statusLabels(window);
-    QCOMPARE(labels.size(), 7);
-    QCOMPARE(labels.at(5)->text(), QStringLiteral("100%"));
-
-    addMacro(window, "10", "ENT");
-    addMacro(window, "11", "COL");
-    ZorTest::markSaved(window);
-
-    GraphWidget* canvas = window.canvas();
-    QWidget* viewport = canvas->viewport();
-    const Node* box = canvas->findNode(QStringLiteral("ENT"));
-    QVERIFY(box);
-    const QPoint onBox = canvas->mapFromScene(box->sceneBoundingRect().center());
-
-    QVERIFY(!action(window, "actionSaveGroup")->isEnabled());
-    QTest::mousePress(viewport, Qt::LeftButton, {}, onBox);
-    QCOMPARE(labels.at(6)->text(), QStringLiteral("(%1,%2)").arg(onBox.x()).arg(onBox.y()));
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, onBox);
-    // A click that moved nothing is no edit.
-    QVERIFY(!window.currentGroup()->isModified());
-    QVERIFY(!action(window, "actionSaveGroup")->isEnabled());
-    const QPoint mapped = canvas->mapFromScene(QPointF(onBox));
-    QCOMPARE(labels.at(1)->text(), QStringLiteral("(%1,%2)").arg(mapped.x()).arg(mapped.y()));
-    // The box's bounding rectangle: 121 x 81 and the pen's width.
-    QCOMPARE(labels.at(2)->text(), QStringLiteral("82 x 122"));
-    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));
-    // A renaming and renumbering shows at once, and so does its undo.
-    Macro* ent = window.currentGroup()->findBySigla("ENT");
-    Macro renamed(*ent);
-    renamed.setName("ENTREGA");
-    renamed.setNum("12");
-    window.currentDocument()->push(
-        new ConfigureMacroCommand(*window.currentDocument(), ent, *ent, renamed));
-    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT ENTREGA 12"));
-    action(window, "actionUndo")->trigger();
-    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));
-
-    action(window, "actionSelectAll")->trigger();
-    QCOMPARE(labels.at(3)->text(), QStringLiteral("2 objetos selecionados"));
-
-    action(window, "actionZoomPlus")->trigger();
-    QCOMPARE(labels.at(5)->text(), QStringLiteral("110%"));
-    action(window, "actionZoomMinus")->trigger();
-    action(window, "actionZoomMinus")->trigger();
-    QCOMPARE(labels.at(5)->text(), QStringLiteral("90%"));
-    QVERIFY(labels.at(0)->text().isEmpty());
-    QCOMPARE(labels.at(4)->text(), QStringLiteral("Nenhum problema"));
-
-    // Delete removes the selected boxes only.
-    const QPoint onCol =
-        canvas->mapFromScene(canvas->findNode("COL")->sceneBoundingRect().center());
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, onCol);
-    QCOMPARE(labels.at(3)->text(), QStringLiteral("COL MACRO COL 11"));
-    QTest::keyRelease(&window, Qt::Key_Delete);
-    QCOMPARE(window.currentGroup()->macroCount(), 1);
-    QVERIFY(!window.currentGroup()->findBySigla("COL"));
-    QVERIFY(!canvas->findNode("COL"));
-    QVERIFY(canvas->findNode("ENT"));
-    // The status bar forgets the deleted macro, and shows it again with its
-    // box when the deletion is undone.
-    QCOMPARE(labels.at(3)->text(), QString());
-    action(window, "actionUndo")->trigger();
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, onCol);
-    QCOMPARE(labels.at(3)->text(), QStringLiteral("COL MACRO COL 11"));
-    // What shows as selected is what Delete removes.
-    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, onBox);
-    QCOMPARE(labels.at(3)->text(), QStringLiteral("2 objetos selecionados"));
-    action(window, "actionDelete")->trigger();
-    QCOMPARE(window.currentGroup()->macroCount(), 0);
-    QVERIFY(canvas->nodes().isEmpty());
-}
-
-void TestMainWindow::f12ShowsDevComments()
-{
-    MainWindow window;
-    window.show();
-    SeenBox seen;
-    answerBox(QStringLiteral("OK"), &seen);
-    QTest::keyClick(&window, Qt::Key_F12);
-    QCOMPARE(seen.title, QStringLiteral("Dev Comments"));
-    QCOMPARE(seen.text, QStringLiteral("Last updated - 16/Abr/2018"));
-}
-
-void TestMainWindow::descriptionDialogFromInformationList()
-{
-    MainWindow window;
-    window.show();
-    auto* list = window.findChild<QListWidget*>(QStringLiteral("lstMacroInfos"));
-    // Without a group a click opens nothing (an open dialog would block here).
-    QMetaObject::invokeMethod(&window, "on_lstMacroInfos_clicked",
-                              Q_ARG(QModelIndex, list->model()->index(0, 0)));
-
-    answerGroupDialog(QStringLiteral("Frota"), QStringLiteral("antes"));
-    action(window, "actionNewGroup")->trigger();
-    window.currentGroup()->setModified(false);
+    f.newGroup(QStringLiteral("Frota Sul"), QStringLiteral("antes"));
+    Group* group = f.window->currentGroup();
+    QCOMPARE(f.infoLines(),
+             (QStringList{"Grupo de Macros: Frota Sul",
+                          "Data de Criação: " + group->creationDate(), "Descrição: antes"}));
 
     answerNextModal([](QWidget* modal) {
         auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("edtDescription"));
@@ -315,63 +144,130 @@ void TestMainWindow::descriptionDialogFromInformationList()
         edit->setText(QStringLiteral("depois"));
         modal->findChild<QPushButton*>(QStringLiteral("pushButton"))->click();
     });
-    QMetaObject::invokeMethod(&window, "on_lstMacroInfos_clicked",
-                              Q_ARG(QModelIndex, list->model()->index(2, 0)));
-    QCOMPARE(window.currentGroup()->description(), QStringLiteral("depois"));
-    QVERIFY(window.currentGroup()->isModified());
-    QCOMPARE(infoLines(window).at(2), QStringLiteral("Descrição: depois"));
+    click(2);
+    QCOMPARE(group->description(), QStringLiteral("depois"));
+    QVERIFY(group->isModified());
+    QCOMPARE(f.infoLines().at(2), QStringLiteral("Descrição: depois"));
+    f.action("actionUndo")->trigger();
+    QCOMPARE(f.infoLines().at(2), QStringLiteral("Descrição: antes"));
+    QVERIFY(!group->isModified());
 
-    window.currentGroup()->setModified(false);
     answerNextModal([](QWidget* modal) {
         modal->findChild<QLineEdit*>(QStringLiteral("edtDescription"))->setText("outra");
         modal->findChild<QPushButton*>(QStringLiteral("pushButton_2"))->click();
     });
-    QMetaObject::invokeMethod(&window, "on_lstMacroInfos_clicked",
-                              Q_ARG(QModelIndex, list->model()->index(0, 0)));
-    QCOMPARE(window.currentGroup()->description(), QStringLiteral("depois"));
-    QVERIFY(!window.currentGroup()->isModified());
+    click(0);
+    QCOMPARE(group->description(), QStringLiteral("antes"));
+    QVERIFY(!group->isModified());
+}
+
+void TestMainWindow::statusLabelsAndDeleteFollowTheCanvas()
+{
+    QTest::keyRelease(f.window.get(), Qt::Key_Delete); // no group: nothing to do
+    f.newGroup(QStringLiteral("Frota"));
+    const QList<QLabel*> labels = f.statusLabels();
+    QCOMPARE(labels.size(), 7);
+    QCOMPARE(labels.at(5)->text(), QStringLiteral("100%"));
+    f.addMacro("10", "ENT");
+    f.addMacro("11", "COL");
+    ZorTest::markSaved(*f.window);
+
+    GraphWidget* canvas = f.window->canvas();
+    QWidget* viewport = canvas->viewport();
+    const auto centreOf = [canvas](const char* sigla) {
+        return canvas->mapFromScene(canvas->findNode(sigla)->sceneBoundingRect().center());
+    };
+    const QPoint onBox = centreOf("ENT");
+    QTest::mousePress(viewport, Qt::LeftButton, {}, onBox);
+    QCOMPARE(labels.at(6)->text(), QStringLiteral("(%1,%2)").arg(onBox.x()).arg(onBox.y()));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, onBox);
+    // A click that moved nothing is no edit.
+    QVERIFY(!f.window->currentGroup()->isModified());
+    QVERIFY(!f.action("actionSaveGroup")->isEnabled());
+    const QPoint mapped = canvas->mapFromScene(QPointF(onBox));
+    QCOMPARE(labels.at(1)->text(), QStringLiteral("(%1,%2)").arg(mapped.x()).arg(mapped.y()));
+    // The box's bounding rectangle: 121 x 81 and the pen's width.
+    QCOMPARE(labels.at(2)->text(), QStringLiteral("82 x 122"));
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));
+    // A renaming and renumbering shows at once, and so does its undo.
+    GroupDocument& document = *f.window->currentDocument();
+    Macro* ent = f.window->currentGroup()->findBySigla("ENT");
+    Macro renamed(*ent);
+    renamed.setName("ENTREGA");
+    renamed.setNum("12");
+    document.push(new ConfigureMacroCommand(document, ent, *ent, renamed));
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT ENTREGA 12"));
+    f.action("actionUndo")->trigger();
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));
+
+    f.action("actionSelectAll")->trigger();
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("2 objetos selecionados"));
+    f.action("actionZoomPlus")->trigger();
+    QCOMPARE(labels.at(5)->text(), QStringLiteral("110%"));
+    f.action("actionZoomMinus")->trigger();
+    f.action("actionZoomMinus")->trigger();
+    QCOMPARE(labels.at(5)->text(), QStringLiteral("90%"));
+    QVERIFY(labels.at(0)->text().isEmpty());
+    QCOMPARE(labels.at(4)->text(), QStringLiteral("Nenhum problema"));
+
+    // The Delete key removes the selected box only; the status bar forgets
+    // it, and shows it again when the deletion is undone.
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, centreOf("COL"));
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("COL MACRO COL 11"));
+    QTest::keyRelease(f.window.get(), Qt::Key_Delete);
+    QCOMPARE(f.window->currentGroup()->macroCount(), 1);
+    QVERIFY(!f.window->currentGroup()->findBySigla("COL"));
+    QVERIFY(!canvas->findNode("COL"));
+    QCOMPARE(labels.at(3)->text(), QString());
+    f.action("actionUndo")->trigger();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, centreOf("COL"));
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("COL MACRO COL 11"));
+    // What shows as selected is what Delete removes.
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, onBox);
+    QCOMPARE(labels.at(3)->text(), QStringLiteral("2 objetos selecionados"));
+    f.action("actionDelete")->trigger();
+    QCOMPARE(f.window->currentGroup()->macroCount(), 0);
+    QVERIFY(canvas->nodes().isEmpty());
+}
+
+void TestMainWindow::f12ShowsDevComments()
+{
+    SeenBox seen;
+    answerBox(QStringLiteral("OK"), &seen);
+    QTest::keyClick(f.window.get(), Qt::Key_F12);
+    QCOMPARE(seen.title, QStringLiteral("Dev Comments"));
+    QCOMPARE(seen.text, QStringLiteral("Last updated - 16/Abr/2018"));
 }
 
 void TestMainWindow::settingsWrittenOnlyByAcceptedClose()
 {
-    {
-        MainWindow window;
-        window.show();
-        window.resize(900, 700);
-        window.move(120, 90);
-        QVERIFY(!QSettings().contains(QStringLiteral("MainWindow/size")));
+    f.window->resize(900, 700);
+    f.window->move(120, 90);
+    QVERIFY(!QSettings().contains(QStringLiteral("MainWindow/size")));
+    // A modified group and Cancel in the prompt: the window stays, nothing written.
+    f.newGroup(QStringLiteral("Frota"));
+    f.window->currentGroup()->setModified(true);
+    answerBox(QStringLiteral("Cancelar"));
+    QVERIFY(!f.window->close());
+    QVERIFY(f.window->isVisible());
+    QVERIFY(!QSettings().contains(QStringLiteral("MainWindow/size")));
 
-        // A modified group and Cancel in the prompt: the window stays, nothing written.
-        answerGroupDialog(QStringLiteral("Frota"));
-        action(window, "actionNewGroup")->trigger();
-        window.currentGroup()->setModified(true);
-        answerBox(QStringLiteral("Cancelar"));
-        QVERIFY(!window.close());
-        QVERIFY(window.isVisible());
-        QVERIFY(!QSettings().contains(QStringLiteral("MainWindow/size")));
-
-        answerBox(QStringLiteral("Descartar"));
-        QVERIFY(window.close());
-        QSettings settings;
-        QCOMPARE(settings.value(QStringLiteral("MainWindow/size")).toSize(), QSize(900, 700));
-        QCOMPARE(settings.value(QStringLiteral("MainWindow/locale")).toString(),
-                 QStringLiteral("pt"));
-        QVERIFY(settings.contains(QStringLiteral("MainWindow/pos")));
-    }
-    QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
+    answerBox(QStringLiteral("Descartar"));
+    QVERIFY(f.window->close());
+    QSettings settings;
+    QCOMPARE(settings.value(QStringLiteral("MainWindow/size")).toSize(), QSize(900, 700));
+    QCOMPARE(settings.value(QStringLiteral("MainWindow/locale")).toString(), QStringLiteral("pt"));
+    QVERIFY(settings.contains(QStringLiteral("MainWindow/pos")));
     MainWindow again;
     QCOMPARE(again.size(), QSize(900, 700));
-    QCOMPARE(again.language(), QStringLiteral("pt"));
     QCOMPARE(again.referenceLists().violations.first(), QStringLiteral("Excesso de velocidade"));
 }
 
 void TestMainWindow::missingDataFileWarnsAtStart()
 {
     QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("fr"));
-    const QString path = env->filePath(QStringLiteral("zor-fr.ini"));
-    const QString aside = path + QStringLiteral(".aside");
-    QVERIFY(QFile::rename(path, aside));
-
+    const QString path = f.env->filePath(QStringLiteral("zor-fr.ini"));
+    QVERIFY(QFile::rename(path, path + QStringLiteral(".aside")));
     QStringList texts;
     auto record = [&texts](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -387,7 +283,7 @@ void TestMainWindow::missingDataFileWarnsAtStart()
         MainWindow window;
         QVERIFY(window.referenceLists().violations.isEmpty());
     }
-    QFile::rename(aside, path);
+    QFile::rename(path + QStringLiteral(".aside"), path);
     // The first warning comes before the window applies its language, the
     // second after (the entry's own translator would speak French for both).
     QCOMPARE(texts,
@@ -398,10 +294,10 @@ void TestMainWindow::missingDataFileWarnsAtStart()
 void TestMainWindow::debugModeShowsDebugDock()
 {
     DebugLogger::setDebugMode(true);
-    DebugLogger::instance()->configure(QStringLiteral("logs"), env->filePath("debug.log"));
+    DebugLogger::instance()->configure(QStringLiteral("logs"), f.env->filePath("debug.log"));
     MainWindow window;
     window.show();
-    QVERIFY(action(window, "actionDebug")->isVisible());
+    QVERIFY(window.findChild<QAction*>(QStringLiteral("actionDebug"))->isVisible());
     auto* dock = window.findChild<QDockWidget*>(QStringLiteral("dockDebugInfo"));
     QVERIFY(dock->isVisible());
     auto* list = window.findChild<QListWidget*>(QStringLiteral("lstDebugInfo"));
@@ -411,11 +307,160 @@ void TestMainWindow::debugModeShowsDebugDock()
     QVERIFY2(lines.join('\n').contains(QStringLiteral("MainWindow - Constructor")),
              qPrintable(lines.join('\n')));
     QVERIFY(lines.join('\n').contains(QStringLiteral("GraphWidget - Constructor")));
-
-    action(window, "actionDebug")->trigger(); // unchecks: hides the dock
+    window.findChild<QAction*>(QStringLiteral("actionDebug"))->trigger();
     QVERIFY(!dock->isVisible());
     DebugLogger::instance()->setLineSink(nullptr);
     DebugLogger::setDebugMode(false);
+}
+
+Macro* TestMainWindow::addScreens(const QString& num, const QString& name,
+                                  const QByteArray& form, const QByteArray& confirmation)
+{
+    if (!f.window->currentGroup())
+        f.newGroup(QStringLiteral("Frota"));
+    auto macro =
+        std::make_unique<Macro>(num, name, QStringLiteral("0"), QStringLiteral("S") + num, 2, false);
+    macro->setForm(form);
+    macro->setConfirmationText(confirmation);
+    return ZorTest::addMacro(*f.window, std::move(macro));
+}
+
+void TestMainWindow::correctionAccepted_data()
+{
+    QTest::addColumn<QByteArray>("form");
+    QTest::addColumn<QString>("characters");
+    QTest::addColumn<QByteArray>("corrected");
+
+    QTest::newRow("ampersand") << screen("R$ 10,00 & 5%") << "&" << screen("R$ 10,00 E 5%");
+    QTest::newRow("latin-1 word") << screen("A\xc7\xc3O") << QString::fromUtf8("Ç, Ã")
+                                  << screen("A--O");
+}
+
+// The box that offers the correction, and the correction as an undoable
+// edit.
+void TestMainWindow::correctionAccepted()
+{
+    QFETCH(QByteArray, form);
+    QFETCH(QString, characters);
+    QFETCH(QByteArray, corrected);
+
+    f.newGroup(QStringLiteral("Frota"));
+    QVERIFY(f.window->isMacroFormValid()); // no macros: no box, or the test would block
+    Macro* macro = addScreens("1", "ENTREGA", form);
+    ZorTest::markSaved(*f.window);
+    SeenBox question;
+    SeenBox done;
+    answerBox(QStringLiteral("Sim"), &question,
+              [&done] { answerBox(QStringLiteral("OK"), &done); });
+    QVERIFY(f.window->isMacroFormValid());
+
+    QCOMPARE(question.title, QStringLiteral("Caracteres Incompatíveis"));
+    QCOMPARE(question.text,
+             QStringLiteral("Foram encontrados os seguintes caracteres não autorizados:\n\n") +
+                 characters + QStringLiteral("\n\nnas seguintes macros:\n\nENTREGA ( ") +
+                 QString(characters).replace(QStringLiteral(", "), QStringLiteral(" ,  ")) +
+                 QStringLiteral(" )"));
+    QCOMPARE(question.informative, QStringLiteral("Deseja realizar a correção automática?"));
+    QCOMPARE(question.buttons.size(), 2);
+    QVERIFY(question.buttons.contains(QStringLiteral("Sim")));
+    QVERIFY(question.buttons.contains(QStringLiteral("Não")));
+    QCOMPARE(done.title, QStringLiteral("Sucesso"));
+    QCOMPARE(done.text, QStringLiteral("Ajustes concluídos com sucesso"));
+    QCOMPARE(macro->form(), corrected);
+    // The correction changed bytes of the group: an edit like any other.
+    QVERIFY(f.window->currentGroup()->isModified());
+    f.action("actionUndo")->trigger();
+    QCOMPARE(macro->form(), form);
+    QVERIFY(!f.window->currentGroup()->isModified());
+}
+
+void TestMainWindow::refusedCharactersOfEveryMacro()
+{
+    addScreens("1", "COLETA", screen("A@B"));
+    // A configured macro's form holds NUL bytes in its empty cells; the
+    // confirmation text after them is checked too.
+    addScreens("2", "ENTREGA", screen("OK", '\0'), screen("NOTA #1"));
+    addScreens("3", "LIMPA", screen("NOTA [nnnnnn] PESO 10,5 KG"));
+    SeenBox question;
+    answerBox(QStringLiteral("Não"), &question);
+    QVERIFY(!f.window->isMacroFormValid());
+    QVERIFY(question.text.contains(QStringLiteral("não autorizados:\n\n@, #\n\n")));
+    QVERIFY(question.text.endsWith(
+        QStringLiteral("nas seguintes macros:\n\nCOLETA ( @ )\nENTREGA ( # )")));
+}
+
+void TestMainWindow::declinedCorrectionStopsTheSave()
+{
+    const QString never = f.env->filePath(QStringLiteral("never.mcx"));
+    f.dialogs->answers << never;
+    Macro* macro = addScreens("1", "COLETA", screen("A&B"));
+    SeenBox question;
+    answerBox(QStringLiteral("Não"), &question);
+    f.action("actionSaveGroup")->trigger();
+    QCOMPARE(question.title, QStringLiteral("Caracteres Incompatíveis"));
+    QVERIFY(f.dialogs->requests.isEmpty());
+    QCOMPARE(macro->form(), screen("A&B"));
+    QVERIFY(f.window->currentGroup()->isModified());
+    QVERIFY(!QFile::exists(never));
+}
+
+void TestMainWindow::markerFaultNamesTheLastMacro()
+{
+    QByteArray badRow2 = screen("");
+    badRow2.replace(40, 4, "[ab ");
+    QByteArray badRow3 = screen("");
+    badRow3.replace(80, 3, "]x[");
+    addScreens("1", "PRIMEIRA", badRow2);
+    addScreens("2", "BOA", screen("[LLLLL]"));
+    addScreens("3", "ULTIMA", badRow3);
+    SeenBox error;
+    answerBox(QStringLiteral("OK"), &error);
+    QVERIFY(!f.window->isMacroFormValid());
+    QCOMPARE(error.title, QStringLiteral("Erro!"));
+    QCOMPARE(error.text,
+             QStringLiteral("Arquivo inválido, necessário ajuste da tag na linha\n3 - ULTIMA"));
+}
+
+// The open group against another version of it: one row per macro that
+// differs, a click marking its box; an unreadable file changes nothing.
+void TestMainWindow::differencesListedAndTheirBoxesMarked()
+{
+    QVERIFY(SampleGroups::sample()->saveAs(f.env->filePath("open.mcx")));
+    const std::unique_ptr<Group> other = SampleGroups::sample();
+    other->findBySigla("MAN")->setName("PEDIDO DE MANUTENCAO");
+    other->addMacro(new Macro("60", "ANTIGA", "60", "ANT", 2, false));
+    QVERIFY(other->saveAs(f.env->filePath("other.mcx")));
+    f.open(f.env->filePath("open.mcx"));
+    auto* dock = f.window->findChild<DifferencesDock*>("dockDifferences");
+
+    SeenBox seen;
+    answerBox(QString(), &seen);
+    f.dialogs->answers << f.env->filePath("missing.mcx");
+    f.action("actionCompareWith")->trigger();
+    QCOMPARE(seen.text, "Não foi possível abrir o arquivo " + f.env->filePath("missing.mcx"));
+    QVERIFY(!dock->isVisible());
+
+    f.dialogs->answers << f.env->filePath("other.mcx");
+    f.action("actionCompareWith")->trigger();
+    QVERIFY(dock->isVisible());
+    auto* tree = dock->findChild<QTreeWidget*>("treeDifferences");
+    QCOMPARE(tree->topLevelItemCount(), 2);
+    QTreeWidgetItem* man = tree->topLevelItem(0);
+    QCOMPARE(man->text(0), QString("MAN (30) SOLICITACAO DE MANUTENCAO"));
+    QCOMPARE(man->child(0)->text(0),
+             QString("nome: \"PEDIDO DE MANUTENCAO\" -> \"SOLICITACAO DE MANUTENCAO\""));
+    QCOMPARE(tree->topLevelItem(1)->child(0)->text(0), QString("macro removida: ANTIGA"));
+
+    GraphWidget* canvas = f.window->canvas();
+    canvas->findNode("INI")->setMarked(true);
+    emit tree->itemClicked(man->child(0), 0);
+    QCOMPARE(canvas->scene()->selectedItems(), QList<QGraphicsItem*>{canvas->findNode("MAN")});
+    QCOMPARE(canvas->currentNode(), canvas->findNode("MAN"));
+    // A removed macro has no box to mark: the mark stays where it was.
+    emit tree->itemActivated(tree->topLevelItem(1), 0);
+    QCOMPARE(canvas->currentNode(), canvas->findNode("MAN"));
+    f.action("actionCloseGroup")->trigger();
+    QCOMPARE(tree->topLevelItemCount(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)

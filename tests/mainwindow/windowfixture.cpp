@@ -1,0 +1,177 @@
+#include "windowfixture.h"
+
+#include "diagram/graphwidget.h"
+#include "diagram/node.h"
+#include "model/group.h"
+#include "model/macro.h"
+#include "support/windowedits.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QtTest>
+
+namespace ZorTest {
+
+void WindowFixture::setUpOnce()
+{
+    env = std::make_unique<TestEnvironment>();
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zor"));
+}
+
+void WindowFixture::start()
+{
+    QSettings().clear();
+    QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
+    QFile::remove(QDir::tempPath() + QStringLiteral("/zortmp.ini"));
+    recorder = std::make_unique<MessageRecorder>();
+    dialogs = std::make_unique<FakeFileDialogs>();
+    window = std::make_unique<MainWindow>();
+    window->resize(1200, 800);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void WindowFixture::finish()
+{
+    closeAllModals();
+    if (window && window->currentGroup())
+        window->currentGroup()->setModified(false);
+    window.reset();
+    dialogs.reset();
+    recorder.reset();
+}
+
+QAction* WindowFixture::action(const char* name) const
+{
+    return window->findChild<QAction*>(QLatin1String(name));
+}
+
+void WindowFixture::newGroup(const QString& name, const QString& description)
+{
+    answerGroupDialog(name, nullptr, {}, description);
+    action("actionNewGroup")->trigger();
+}
+
+Macro* WindowFixture::addMacro(const QString& num, const QString& sigla, const QStringList& flow,
+                               const QString& shortcut)
+{
+    auto macro =
+        std::make_unique<Macro>(num, QStringLiteral("MACRO ") + sigla, shortcut, sigla, 2, false);
+    QList<quint16> numbers;
+    QList<quint16> positions;
+    for (int i = 0; i < flow.size(); ++i) {
+        numbers.append(0);
+        positions.append(quint16(i));
+    }
+    macro->setFlow(flow);
+    macro->setFlowNum(numbers);
+    macro->setFlowPos(positions);
+    return ZorTest::addMacro(*window, std::move(macro));
+}
+
+void WindowFixture::open(const QString& path)
+{
+    dialogs->answers << path;
+    action("actionLoadGroup")->trigger();
+}
+
+QString WindowFixture::copyExample(const QString& example, const QString& name) const
+{
+    const QString target = env->filePath(name);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QFile::remove(target);
+    if (!QFile::copy(TestEnvironment::sourceDir() + QStringLiteral("/examples/") + example,
+                     target))
+        return QString();
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    return target;
+}
+
+void WindowFixture::doubleClickBox(const QString& sigla)
+{
+    GraphWidget* canvas = window->canvas();
+    canvas->centerOn(canvas->findNode(sigla));
+    const QPoint onBox =
+        canvas->mapFromScene(canvas->findNode(sigla)->sceneBoundingRect().center());
+    QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, onBox);
+    QTest::mouseDClick(canvas->viewport(), Qt::LeftButton, {}, onBox);
+}
+
+QStringList WindowFixture::infoLines() const
+{
+    QStringList lines;
+    const auto* list = child<QListWidget>("lstMacroInfos");
+    for (int i = 0; i < list->count(); ++i)
+        lines.append(list->item(i)->text());
+    return lines;
+}
+
+QList<QLabel*> WindowFixture::statusLabels() const
+{
+    return window->statusBar()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+QByteArray WindowFixture::savedCopy() const
+{
+    const QString path = env->filePath(QStringLiteral("copia.mcx"));
+    if (!window->currentGroup()->saveAs(path))
+        return QByteArray();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void answerGroupDialog(const QString& name, QString* offered, std::function<void()> next,
+                       const QString& description)
+{
+    answerNextModal([=](QWidget* modal) {
+        auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("qleName"));
+        QVERIFY(edit);
+        if (offered)
+            *offered = edit->text();
+        if (next)
+            next();
+        if (name.isNull()) {
+            modal->findChild<QPushButton*>(QStringLiteral("qpbCancel"))->click();
+            return;
+        }
+        edit->setText(name);
+        if (!description.isEmpty())
+            modal->findChild<QPlainTextEdit*>(QStringLiteral("qtextDescription"))
+                ->setPlainText(description);
+        modal->findChild<QPushButton*>(QStringLiteral("qpbOk"))->click();
+    });
+}
+
+void answerNewMacro(const QString& number, const QString& name, const QString& shortcut,
+                    const QString& sigla, int typeIndex, SeenBox* report)
+{
+    answerNextModal([=](QWidget* modal) {
+        const auto edit = [modal](const char* field) {
+            return modal->findChild<QLineEdit*>(QLatin1String(field));
+        };
+        QTest::keyClicks(edit("edtNumber"), number);
+        QTest::keyClicks(edit("edtName"), name);
+        QTest::keyClicks(edit("edtShortcut"), shortcut);
+        QTest::keyClicks(edit("edtSigla"), sigla);
+        modal->findChild<QComboBox*>(QStringLiteral("cbxType"))->setCurrentIndex(typeIndex);
+        if (report)
+            answerBox(QStringLiteral("OK"), report);
+        const auto button = [modal](const char* name) {
+            return modal->findChild<QPushButton*>(QLatin1String(name));
+        };
+        QTest::mouseClick(button("btnInsert"), Qt::LeftButton);
+        if (modal->isVisible())
+            QTest::mouseClick(button("btnCancelar"), Qt::LeftButton);
+    });
+}
+
+} // namespace ZorTest

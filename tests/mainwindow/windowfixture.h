@@ -1,0 +1,73 @@
+#pragma once
+
+#include "mainwindow/mainwindow.h"
+#include "support/fakefiledialogs.h"
+#include "support/messagerecorder.h"
+#include "support/modalanswer.h"
+#include "support/testenvironment.h"
+
+#include <QAction>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class Macro;
+
+namespace ZorTest {
+
+// What the tests of the window share: a private working folder with the
+// reference data, the window's settings in Portuguese (the program's own
+// texts), the message boxes of the layers below recorded, the file dialogs
+// answered from a queue, and a shown window.
+class WindowFixture
+{
+public:
+    // Once per test program, from initTestCase.
+    void setUpOnce();
+    // Before each test, from init: a fresh recorder, dialogs and window.
+    void start();
+    // After each test, from cleanup: the window goes without asking.
+    void finish();
+
+    QAction* action(const char* name) const;
+    template <class T> T* child(const char* name) const
+    {
+        return window->findChild<T*>(QLatin1String(name));
+    }
+    // "Novo grupo" with that name (and description).
+    void newGroup(const QString& name, const QString& description = QString());
+    // A macro through the new-macro command, its next macros given.
+    Macro* addMacro(const QString& num, const QString& sigla, const QStringList& flow = {},
+                    const QString& shortcut = QStringLiteral("0"));
+    // "Carregar grupo" answering path.
+    void open(const QString& path);
+    // A copy of a file of examples/ in the working folder, writable.
+    QString copyExample(const QString& example, const QString& name) const;
+    // Press, release, double click, release on the box.
+    void doubleClickBox(const QString& sigla);
+    // The texts of the information list and of the status bar's labels.
+    QStringList infoLines() const;
+    QList<QLabel*> statusLabels() const;
+    // A copy of the open group as the writer saves it.
+    QByteArray savedCopy() const;
+
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<MessageRecorder> recorder;
+    std::unique_ptr<FakeFileDialogs> dialogs;
+    std::unique_ptr<MainWindow> window;
+};
+
+// Answers the group dialog: accepts it with that name (and description), or
+// rejects it when name is null; records the name it offered; then, when
+// given, queues the answer of what follows.
+void answerGroupDialog(const QString& name, QString* offered = nullptr,
+                       std::function<void()> next = {}, const QString& description = QString());
+
+// Answers the new-macro dialog with its fields and OK; when a report box
+// comes, records it and cancels the dialog.
+void answerNewMacro(const QString& number, const QString& name, const QString& shortcut,
+                    const QString& sigla, int typeIndex, SeenBox* report = nullptr);
+
+} // namespace ZorTest
