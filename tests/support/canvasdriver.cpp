@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollBar>
+#include <QWindow>
 #include <QtTest>
 
 namespace ZorTest {
@@ -82,6 +84,17 @@ void CanvasDriver::doubleClickEvent(const QPointF& scenePos, Qt::MouseButtons bu
 void CanvasDriver::paint()
 {
     m_canvas->viewport()->repaint();
+}
+
+QImage CanvasDriver::shown() const
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    const QRect area = m_canvas->viewport()->geometry();
+    return m_canvas->windowHandle()
+        ->screen()
+        ->grabWindow(m_canvas->winId(), area.x(), area.y(), area.width(), area.height())
+        .toImage();
 }
 
 } // namespace ZorTest

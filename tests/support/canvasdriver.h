@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPoint>
 #include <QPointF>
 #include <Qt>
@@ -40,6 +41,9 @@ public:
     void doubleClickEvent(const QPointF& scenePos, Qt::MouseButtons buttons = Qt::LeftButton);
     // Paints the viewport now, as the event loop would.
     void paint();
+    // What the screen shows of the viewport once the pending repaints are
+    // done: only what the toolkit chose to repaint is new.
+    QImage shown() const;
 
 private:
     std::unique_ptr<GraphWidget> m_own;

@@ -1,0 +1,554 @@
+#include "diagram/edge.h"
+#include "diagram/graphwidget.h"
+#include "diagram/node.h"
+#include "diagram/sizegripitem.h"
+#include "support/canvasdriver.h"
+
+#include <QGraphicsScene>
+#include <QtTest>
+
+using Handle = SizeGripItem::HandleItem;
+
+namespace {
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+bool onBorder(const QRectF& rect, const QPointF& p)
+{
+    const qreal e = 1e-6;
+    const bool inX = p.x() >= rect.left() - e && p.x() <= rect.right() + e;
+    const bool inY = p.y() >= rect.top() - e && p.y() <= rect.bottom() + e;
+    const bool onSide = qAbs(p.x() - rect.left()) < e || qAbs(p.x() - rect.right()) < e;
+    const bool onTopOrBottom = qAbs(p.y() - rect.top()) < e || qAbs(p.y() - rect.bottom()) < e;
+    return (onSide && inY) || (onTopOrBottom && inX);
+}
+
+// Distance of p from the infinite line through a and b.
+qreal distanceFromLine(const QPointF& a, const QPointF& b, const QPointF& p)
+{
+    const QLineF line(a, b);
+    return qAbs(line.dx() * (a.y() - p.y()) - (a.x() - p.x()) * line.dy()) / line.length();
+}
+
+QPointF centre(const QGraphicsItem* item)
+{
+    return item->sceneBoundingRect().center();
+}
+
+} // namespace
+
+// The boxes, arrows and resize handles of a shown canvas.
+class TestCanvasItems : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void textLines_data();
+    void textLines();
+    void dragSnapsToTheGrid_data();
+    void dragSnapsToTheGrid();
+    void markingColoursOutgoingArrows();
+    void markShowsTheHandlesAtOnce();
+
+    void boxesSideBySide();
+    void endPointsOnTheBorders_data();
+    void endPointsOnTheBorders();
+    void closeCentresDrawNothing_data();
+    void closeCentresDrawNothing();
+    void arrowToItselfIsALoop();
+    void arrowFollowsItsBoxesAndIsDashedOverOthers();
+    void arrowUnderTheMouse();
+
+    void handleMoves_data();
+    void handleMoves();
+    void mouseDragResizesOnlyTheBox_data();
+    void mouseDragResizesOnlyTheBox();
+    void handlesCatchUpWithOutsideRect();
+    void noHandleLeftOnTheScreen_data();
+    void noHandleLeftOnTheScreen();
+
+private:
+    Node* load(const QString& sigla, const QPoint& pos, const QSize& size = QSize(121, 81));
+    Edge* link(const QString& from, const QString& to);
+    static Handle* handle(const Node* node, int flags);
+
+    std::unique_ptr<ZorTest::CanvasDriver> driver;
+    GraphWidget* canvas = nullptr;
+};
+
+void TestCanvasItems::init()
+{
+    driver = std::make_unique<ZorTest::CanvasDriver>();
+    canvas = driver->canvas();
+    QVERIFY(driver->show());
+}
+
+void TestCanvasItems::cleanup()
+{
+    driver.reset();
+    canvas = nullptr;
+}
+
+Node* TestCanvasItems::load(const QString& sigla, const QPoint& pos, const QSize& size)
+{
+    canvas->loadSquare(sigla, "1", "NOME", 2, pos, size.width(), size.height());
+    return canvas->nodes().constLast();
+}
+
+Edge* TestCanvasItems::link(const QString& from, const QString& to)
+{
+    canvas->addEdge(from, to);
+    return canvas->findNode(from)->edgeTo(to);
+}
+
+Handle* TestCanvasItems::handle(const Node* node, int flags)
+{
+    for (Handle* item : node->grip()->handleItems()) {
+        if (item->positionFlags() == flags)
+            return item;
+    }
+    return nullptr;
+}
+
+void TestCanvasItems::textLines_data()
+{
+    QTest::addColumn<QString>("sigla");
+    QTest::addColumn<QString>("num");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("cut"); // the box shows the name cut short
+
+    QTest::newRow("filled") << "INI" << QString("12") << "PARADA" << false;
+    QTest::newRow("long name") << "MAN" << QString("30") << "SOLICITACAO DE MANUTENCAO PREVENTIVA"
+                               << true;
+    QTest::newRow("empty") << QString() << QString() << QString() << false;
+}
+
+void TestCanvasItems::textLines()
+{
+    QFETCH(QString, sigla);
+    QFETCH(QString, num);
+    QFETCH(QString, name);
+    QFETCH(bool, cut);
+
+    Node node(canvas, QRectF(0, 0, 121, 81));
+    node.setSigla(sigla);
+    node.setNum(num);
+    node.setName(name);
+    QCOMPARE(node.text(), sigla + '\n' + num + '\n' + name);
+    QCOMPARE(node.toolTip(), QString("%1 %2 - %3").arg(num, sigla, name));
+    const QString shown = node.shownName(canvas->font());
+    QCOMPARE(shown != name, cut);
+    QCOMPARE(shown.endsWith(QChar(0x2026)), cut);
+    QVERIFY(QFontMetricsF(canvas->font()).horizontalAdvance(shown) <= node.rect().width());
+}
+
+void TestCanvasItems::dragSnapsToTheGrid_data()
+{
+    QTest::addColumn<bool>("grid");
+    QTest::addColumn<QPointF>("target");
+    QTest::addColumn<QPointF>("expected");
+
+    QTest::newRow("grid on") << true << QPointF(27, 43) << QPointF(20, 40);
+    QTest::newRow("grid on, negative") << true << QPointF(-13, 5) << QPointF(-10, 0);
+    QTest::newRow("grid on, on the grid") << true << QPointF(250, 90) << QPointF(250, 90);
+    QTest::newRow("grid off") << false << QPointF(27, 43) << QPointF(27, 43);
+    QTest::newRow("grid off, negative") << false << QPointF(-13, 5) << QPointF(-13, 5);
+}
+
+void TestCanvasItems::dragSnapsToTheGrid()
+{
+    QFETCH(bool, grid);
+    QFETCH(QPointF, target);
+
+    canvas->showGrid(grid);
+    // A stored position is taken as it is, even with the grid on.
+    Node* node = load("A", QPoint(183, 47), QSize(200, 60));
+    QCOMPARE(node->pos(), QPointF(183, 47));
+    QCOMPARE(node->rect(), QRectF(0, 0, 200, 60));
+    const QPointF grab = centre(node);
+    driver->drag(grab, grab + target - node->pos());
+    QTEST(node->pos(), "expected");
+}
+
+void TestCanvasItems::markingColoursOutgoingArrows()
+{
+    const QColor red(255, 0, 0);
+    const QColor black(0, 0, 0);
+    Node* a = load("A", QPoint(100, 100));
+    Node* b = load("B", QPoint(400, 100));
+    load("C", QPoint(100, 400));
+    const Edge* out = link("A", "B");
+    const Edge* in = link("C", "A");
+    QCOMPARE(out->zValue(), -1.0);
+    PaintCounter counter(canvas->viewport());
+    const auto runEvents = [] {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    };
+
+    a->setMarked(true);
+    runEvents();
+    QVERIFY(counter.count > 0);
+    QCOMPARE(out->color(), red);
+    QCOMPARE(out->zValue(), 1.0);
+    // An arrow that only arrives at the marked box stays as it was.
+    QCOMPARE(in->color(), black);
+    QCOMPARE(in->zValue(), -1.0);
+    // The boxes recolour their arrows while painting: no endless repaints.
+    counter.count = 0;
+    runEvents();
+    QCOMPARE(counter.count, 0);
+
+    // Marked at both ends: the destination leaves it to the source.
+    b->setMarked(true);
+    driver->paint();
+    QCOMPARE(out->color(), red);
+    QCOMPARE(out->zValue(), 1.0);
+
+    a->setMarked(false);
+    driver->paint();
+    QCOMPARE(out->color(), black);
+    QCOMPARE(out->zValue(), -1.0);
+}
+
+void TestCanvasItems::markShowsTheHandlesAtOnce()
+{
+    Node* node = load("A", QPoint(100, 100));
+    const Handle* corner = handle(node, Handle::TopLeft);
+    // A point of the corner handle outside the box, off the grid's dots.
+    const QPointF outside = node->scenePos() + QPointF(-2, -2);
+    const auto colourAt = [&](const QPointF& scenePos) {
+        return canvas->viewport()->grab().toImage().pixelColor(driver->toView(scenePos));
+    };
+    const QColor blank = colourAt(outside);
+    // Unmarked, a handle paints nothing, and tells the view so.
+    QVERIFY(corner->flags() & QGraphicsItem::ItemHasNoContents);
+
+    node->setMarked(true);
+    QVERIFY(node->isSelected());
+    // Before any repaint.
+    QCOMPARE(corner->brush(), QBrush(Qt::lightGray));
+    QCOMPARE(corner->pen().style(), Qt::SolidLine);
+    QVERIFY(!(corner->flags() & QGraphicsItem::ItemHasNoContents));
+    QCOMPARE(colourAt(outside), QColor(Qt::lightGray));
+
+    node->setMarked(false);
+    QVERIFY(!node->isSelected());
+    QCOMPARE(corner->brush().style(), Qt::NoBrush);
+    QVERIFY(corner->flags() & QGraphicsItem::ItemHasNoContents);
+    QCOMPARE(colourAt(outside), blank);
+}
+
+void TestCanvasItems::boxesSideBySide()
+{
+    load("A", QPoint(0, 0));
+    load("B", QPoint(180, 0));
+    const Edge* edge = link("A", "B");
+    QCOMPARE(edge->zValue(), -1.0);
+
+    // From the right side of A to the left side of B (the outer edge of the
+    // boxes' one-unit border), at the height of the centres.
+    QCOMPARE(edge->sourcePoint(), QPointF(121.5, 40.5));
+    QCOMPARE(edge->destPoint(), QPointF(179.5, 40.5));
+
+    // A head 10 long with sides 30 degrees off the line.
+    const qreal back = 179.5 - 10 * std::cos(M_PI / 6);
+    QCOMPARE(edge->arrowHead(), QPolygonF({{179.5, 40.5}, {back, 45.5}, {back, 35.5}}));
+}
+
+void TestCanvasItems::endPointsOnTheBorders_data()
+{
+    QTest::addColumn<QPoint>("destPos");
+    QTest::addColumn<QSize>("destSize");
+
+    const QSize box(121, 81);
+    QTest::newRow("right") << QPoint(1300, 1000) << box;
+    QTest::newRow("left") << QPoint(700, 1000) << box;
+    QTest::newRow("below") << QPoint(1000, 1300) << box;
+    QTest::newRow("above") << QPoint(1000, 700) << box;
+    QTest::newRow("down right") << QPoint(1250, 1200) << box;
+    QTest::newRow("up left") << QPoint(800, 850) << box;
+    QTest::newRow("steep, tall box") << QPoint(1030, 1400) << QSize(60, 300);
+    QTest::newRow("wide box above") << QPoint(600, 500) << QSize(900, 50);
+}
+
+void TestCanvasItems::endPointsOnTheBorders()
+{
+    QFETCH(QPoint, destPos);
+    QFETCH(QSize, destSize);
+
+    const Node* source = load("A", QPoint(1000, 1000));
+    const Node* dest = load("B", destPos, destSize);
+    const Edge* edge = link("A", "B");
+    const QPointF from = centre(source);
+    const QPointF to = centre(dest);
+
+    QVERIFY(onBorder(source->sceneBoundingRect(), edge->sourcePoint()));
+    QVERIFY(onBorder(dest->sceneBoundingRect(), edge->destPoint()));
+    QVERIFY(distanceFromLine(from, to, edge->sourcePoint()) < 1e-6);
+    QVERIFY(distanceFromLine(from, to, edge->destPoint()) < 1e-6);
+    // The arrow runs from the source toward the destination.
+    QVERIFY(QLineF(from, edge->sourcePoint()).length() < QLineF(from, edge->destPoint()).length());
+
+    // The bounding rectangle holds the line and the head.
+    const QRectF bounds = edge->boundingRect();
+    QCOMPARE(
+        bounds,
+        QRectF(edge->sourcePoint(), edge->destPoint()).normalized().adjusted(-5.5, -5.5, 5.5, 5.5));
+    for (const QPointF& corner : edge->arrowHead())
+        QVERIFY(bounds.contains(corner));
+}
+
+void TestCanvasItems::closeCentresDrawNothing_data()
+{
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<bool>("drawn");
+
+    QTest::newRow("same centre") << QPoint(0, 0) << false;
+    QTest::newRow("20 apart") << QPoint(0, 20) << false;
+    QTest::newRow("12, 16 apart") << QPoint(12, 16) << false;
+    QTest::newRow("21 apart") << QPoint(21, 0) << true;
+}
+
+void TestCanvasItems::closeCentresDrawNothing()
+{
+    QFETCH(QPoint, offset);
+    QFETCH(bool, drawn);
+
+    // Boxes small enough to stand apart at these distances.
+    const Node* source = load("A", QPoint(500, 500), QSize(9, 9));
+    load("B", QPoint(500, 500) + offset, QSize(9, 9));
+    const Edge* edge = link("A", "B");
+    QCOMPARE(edge->sourcePoint() != edge->destPoint(), drawn);
+    QCOMPARE(edge->arrowHead().isEmpty(), !drawn);
+    if (!drawn)
+        QCOMPARE(edge->sourcePoint(), centre(source));
+}
+
+void TestCanvasItems::arrowToItselfIsALoop()
+{
+    Node* node = load("A", QPoint(300, 300));
+    const Edge* edge = link("A", "A");
+    QVERIFY(edge->isLoop());
+    // From the top side to the right side, near the top right corner.
+    const QRectF box = node->sceneBoundingRect();
+    QCOMPARE(edge->sourcePoint(), QPointF(box.right() - 24, box.top()));
+    QCOMPARE(edge->destPoint(), QPointF(box.right(), box.top() + 24));
+    // The head ends on the box, pointing into it, from the loop outside.
+    const QPolygonF head = edge->arrowHead();
+    QCOMPARE(head.size(), 3);
+    QCOMPARE(head.at(0), edge->destPoint());
+    QVERIFY(head.at(1).x() > box.right() && head.at(2).x() > box.right());
+    QVERIFY(edge->boundingRect().top() < box.top() - 20);
+    QVERIFY(edge->boundingRect().right() > box.right() + 20);
+    QVERIFY(!edge->isPassing());
+}
+
+void TestCanvasItems::arrowFollowsItsBoxesAndIsDashedOverOthers()
+{
+    const Node* a = load("A", QPoint(100, 100));
+    load("C", QPoint(400, 100));
+    Node* b = load("B", QPoint(700, 100));
+    const Edge* over = link("A", "B");
+    const Edge* beside = link("A", "C");
+    QVERIFY(over->isPassing());
+    QVERIFY(!beside->isPassing());
+    // Over the boxes, under the arrows of a marked box.
+    QVERIFY(over->zValue() > 0 && over->zValue() < 1);
+    QCOMPARE(beside->zValue(), -1.0);
+
+    // B moved down: the arrow runs clear of C and back behind the boxes.
+    driver->drag(centre(b), centre(b) + QPointF(0, 300));
+    QCOMPARE(b->pos(), QPointF(700, 400));
+    QVERIFY(onBorder(b->sceneBoundingRect(), over->destPoint()));
+    QVERIFY(onBorder(a->sceneBoundingRect(), over->sourcePoint()));
+    QVERIFY(over->destPoint().y() > 300);
+    QVERIFY(!over->isPassing());
+    QCOMPARE(over->zValue(), -1.0);
+}
+
+void TestCanvasItems::arrowUnderTheMouse()
+{
+    load("ENT", QPoint(100, 100));
+    Node* middle = load("C", QPoint(400, 100));
+    load("AGD", QPoint(700, 100));
+    const Edge* edge = link("ENT", "AGD");
+    const auto moveTo = [this](const QPointF& scenePos) {
+        // The scene finds what lies under the mouse from the global position.
+        const QPoint at = driver->toView(scenePos);
+        QMouseEvent move(QEvent::MouseMove, at, at, canvas->viewport()->mapToGlobal(at),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas->viewport(), &move);
+    };
+    // Between the boxes, a little off the line, the arrow stands out.
+    moveTo(QPointF(310, 143));
+    QVERIFY(edge->isHovered());
+    QCOMPARE(edge->toolTip(), QString("ENT \u2192 AGD"));
+    QCOMPARE(edge->zValue(), 2.0);
+    moveTo(QPointF(310, 160));
+    QVERIFY(!edge->isHovered());
+    // Back where an arrow passing under C lies: above the box.
+    QCOMPARE(edge->zValue(), 0.5);
+
+    // Clicks pass through the arrow: on the empty canvas to the canvas...
+    QSignalSpy clicks(canvas, &GraphWidget::newMouseClick);
+    driver->click(QPointF(300, 140));
+    QCOMPARE(clicks.count(), 1);
+    QVERIFY(canvas->scene()->selectedItems().isEmpty());
+    // ...and over a box to the box.
+    driver->click(QPointF(450, 140));
+    QCOMPARE(canvas->scene()->selectedItems(), QList<QGraphicsItem*>{middle});
+}
+
+void TestCanvasItems::handleMoves_data()
+{
+    QTest::addColumn<bool>("grid");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QPointF>("target");
+    QTest::addColumn<QRectF>("rect");
+
+    QTest::newRow("right, below the minimum")
+        << true << int(Handle::Right) << QPointF(20, 39.5) << QRectF(0, 0, 40, 81);
+    QTest::newRow("left, below the minimum")
+        << false << int(Handle::Left) << QPointF(110, 39.5) << QRectF(81, 0, 40, 81);
+    QTest::newRow("top, below the minimum")
+        << false << int(Handle::Top) << QPointF(59.5, 70) << QRectF(0, 41, 121, 40);
+    QTest::newRow("bottom, below the minimum")
+        << true << int(Handle::Bottom) << QPointF(59.5, 10) << QRectF(0, 0, 121, 40);
+    QTest::newRow("top moves only up and down")
+        << true << int(Handle::Top) << QPointF(89.5, -20) << QRectF(0, -20, 121, 101);
+    QTest::newRow("right moves only sideways")
+        << false << int(Handle::Right) << QPointF(150, 200) << QRectF(0, 0, 150, 81);
+    QTest::newRow("bottom right, grid off")
+        << false << int(Handle::BottomRight) << QPointF(187, 93) << QRectF(0, 0, 187, 93);
+    QTest::newRow("top left, grid on, negative")
+        << true << int(Handle::TopLeft) << QPointF(-13, -27) << QRectF(-10, -20, 131, 101);
+    // Only the integer remainder goes: the fraction stays.
+    QTest::newRow("top left, grid on, fractional")
+        << true << int(Handle::TopLeft) << QPointF(-13.5, 12.5) << QRectF(-10.5, 10.5, 131.5, 70.5);
+    QTest::newRow("bottom left, past the far corner")
+        << false << int(Handle::BottomLeft) << QPointF(300, -50) << QRectF(81, 0, 40, 40);
+}
+
+void TestCanvasItems::handleMoves()
+{
+    QFETCH(bool, grid);
+    QFETCH(int, flags);
+    QFETCH(QPointF, target);
+    QFETCH(QRectF, rect);
+
+    canvas->showGrid(grid);
+    Node* node = load("A", QPoint(500, 500));
+    load("B", QPoint(1000, 500));
+    const Edge* edge = link("A", "B");
+    handle(node, flags)->setPos(target);
+    QCOMPARE(node->rect(), rect);
+    QCOMPARE(node->grip()->rect(), rect);
+    QCOMPARE(node->pos(), QPointF(500, 500));
+    QCOMPARE(handle(node, Handle::TopLeft)->pos(), rect.topLeft());
+    QCOMPARE(handle(node, Handle::BottomRight)->pos(), rect.bottomRight());
+    // The arrow keeps touching the resized box.
+    QVERIFY(onBorder(node->sceneBoundingRect(), edge->sourcePoint()));
+}
+
+void TestCanvasItems::mouseDragResizesOnlyTheBox_data()
+{
+    QTest::addColumn<int>("way"); // 1: after select all, 2: Shift held, box marked
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QPointF>("grab"); // from the handle's place
+    QTest::addColumn<QPointF>("move");
+    QTest::addColumn<QRectF>("rect");
+
+    // Local (187, 93), snapped to the grid.
+    const int corner = Handle::BottomRight;
+    const QRectF wider(0, 0, 180, 90);
+    QTest::newRow("unmarked box") << 0 << corner << QPointF() << QPointF(66, 12) << wider;
+    QTest::newRow("after select all") << 1 << corner << QPointF() << QPointF(66, 12) << wider;
+    QTest::newRow("shift, box marked") << 2 << corner << QPointF() << QPointF(66, 12) << wider;
+    // The corner handle sticks out of an unmarked box: taken there as well.
+    QTest::newRow("outer part of a corner") << 0 << int(Handle::TopLeft) << QPointF(-2, -2)
+                                            << QPointF(-30, -20) << QRectF(-30, -20, 151, 101);
+}
+
+void TestCanvasItems::mouseDragResizesOnlyTheBox()
+{
+    QFETCH(int, way);
+    QFETCH(int, flags);
+    QFETCH(QPointF, grab);
+    QFETCH(QPointF, move);
+    Node* node = load("A", QPoint(100, 100));
+    Node* other = load("B", QPoint(500, 100));
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    if (way == 1) {
+        canvas->toggleSelectAll();
+    } else if (way == 2) {
+        driver->click(centre(node));
+        other->setMarked(true);
+        modifiers = Qt::ShiftModifier;
+    }
+
+    const QPointF from = handle(node, flags)->scenePos() + grab;
+    driver->drag(from, from + move, modifiers);
+    QTEST(node->rect(), "rect");
+    QCOMPARE(node->pos(), QPointF(100, 100));
+    QCOMPARE(other->pos(), QPointF(500, 100));
+    QCOMPARE(other->rect(), QRectF(0, 0, 121, 81));
+}
+
+void TestCanvasItems::handlesCatchUpWithOutsideRect()
+{
+    Node* node = load("A", QPoint(100, 100));
+    node->setRect(0, 0, 200, 100);
+    // The box's next even-numbered paint brings the handles along; a side's
+    // handle stands one unit short of its middle.
+    driver->paint();
+    driver->paint();
+    QCOMPARE(node->grip()->rect(), QRectF(0, 0, 200, 100));
+    QCOMPARE(handle(node, Handle::BottomRight)->pos(), QPointF(200, 100));
+    QCOMPARE(handle(node, Handle::Right)->pos(), QPointF(200, 49));
+    QCOMPARE(handle(node, Handle::Bottom)->pos(), QPointF(99, 100));
+}
+
+void TestCanvasItems::noHandleLeftOnTheScreen_data()
+{
+    // Clicks after the first box was marked.
+    QTest::addColumn<QVector<QPointF>>("clicks");
+    QTest::newRow("beside the box") << QVector<QPointF>{{400, 300}};
+    QTest::newRow("on another box") << QVector<QPointF>{{360, 140}};
+    QTest::newRow("back to the first box") << QVector<QPointF>{{360, 140}, {160, 140}};
+}
+
+void TestCanvasItems::noHandleLeftOnTheScreen()
+{
+    QFETCH(QVector<QPointF>, clicks);
+    load("A", QPoint(100, 100));
+    load("B", QPoint(300, 100));
+    driver->click(QPointF(160, 140));
+    for (const QPointF& at : qAsConst(clicks)) {
+        driver->shown();
+        driver->click(at);
+    }
+    const QImage shown = driver->shown();
+    driver->paint();
+    QCOMPARE(driver->shown(), shown);
+}
+
+QTEST_MAIN(TestCanvasItems)
+#include "tst_canvasitems.moc"
