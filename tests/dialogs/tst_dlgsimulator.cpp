@@ -76,6 +76,7 @@ private slots:
         QTest::keyClick(screen, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
         dialog.show();
+        QApplication::setActiveWindow(&dialog);
 
         child<QPushButton>(dialog, "btnSend")->click();
         const QListWidget* messages = child<QListWidget>(dialog, "lstMessages");

@@ -491,7 +491,7 @@ void TestFileCommands::executable_data()
     row("no file", "--check", 2, "", checkUsage);
     row("no jobs", "--check --jobs 0 %in/sample.mcx", 2, "", checkUsage);
     row("unknown format", "--check --format xml %in/sample.mcx", 2, "", checkUsage);
-    row("convert and arrange", "--convert %in/sample.mcx %out/a.mcx --arrange", 0, "", "");
+    row("convert and arrange", "%in/sample.mcx %out/a.mcx --convert --arrange", 0, "", "");
     row("convert, options after", "%in/legacy.mcr %out/l.mcr --convert", 0, "",
         versionMessage(2000));
     row("a device", "--convert /dev/zero %out/x.mcx", 1, "", notRegular);

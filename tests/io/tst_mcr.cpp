@@ -21,11 +21,6 @@ namespace {
 
 using Fields = QList<QPair<int, QByteArray>>;
 
-QByteArray blanks(int count)
-{
-    return QByteArray(count, ' ');
-}
-
 template <typename T> QByteArray littleEndian(T value)
 {
     QByteArray bytes(sizeof(T), '\0');
