@@ -59,20 +59,20 @@
 <context>
     <name>ConvertCommand</name>
     <message>
-        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
-        <translation>Die Ausgabedatei darf nicht die Eingabedatei selbst sein: </translation>
-    </message>
-    <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>Die Datei konnte nicht geöffnet werden: </translation>
-    </message>
-    <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>Die Datei konnte nicht gespeichert werden: </translation>
-    </message>
-    <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>Die Ankerverletzung aus &quot;zor.ini&quot; fehlt im Arbeitsordner: Ankerradien werden nicht konvertiert.</translation>
+    </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: %1</source>
+        <translation>Die Ausgabedatei darf nicht die Eingabedatei selbst sein: %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>Die Datei konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -301,32 +301,32 @@
 <context>
     <name>ExportImageCommand</name>
     <message>
-        <source>Escala inválida (use um número maior que zero): </source>
-        <translation>Ungültiger Maßstab (eine Zahl größer als null angeben): </translation>
-    </message>
-    <message>
-        <source>Formato de imagem não suportado (use .png ou .svg): </source>
-        <translation>Nicht unterstütztes Bildformat (.png oder .svg verwenden): </translation>
-    </message>
-    <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>Die Datei konnte nicht geöffnet werden: </translation>
-    </message>
-    <message>
         <source>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</source>
         <translation>Das Bild hätte %1 x %2 Pixel; höchstens %3 je Seite sind möglich.</translation>
     </message>
     <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>Die Datei konnte nicht gespeichert werden: </translation>
-    </message>
-    <message>
-        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
-        <translation>Die Ausgabedatei darf nicht die Eingabedatei selbst sein: </translation>
-    </message>
-    <message>
         <source>A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.</source>
         <translation>Das Bild hätte %1 x %2 Pixel; höchstens %3 Pixel insgesamt sind möglich.</translation>
+    </message>
+    <message>
+        <source>Escala inválida (use um número maior que zero): %1</source>
+        <translation>Ungültiger Maßstab (eine Zahl größer als null angeben): %1</translation>
+    </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: %1</source>
+        <translation>Die Ausgabedatei darf nicht die Eingabedatei selbst sein: %1</translation>
+    </message>
+    <message>
+        <source>Formato de imagem não suportado (use .png ou .svg): %1</source>
+        <translation>Nicht unterstütztes Bildformat (.png oder .svg verwenden): %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>Die Datei konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -478,10 +478,6 @@
         <translation>Makros mit Ankeranalyse dürfen nicht aufeinander folgen. Bitte lesen Sie im Handbuch nach und überprüfen Sie die Reihenfolge der Makros.</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Makro</translation>
-    </message>
-    <message>
         <source>Atenção!</source>
         <translation>Achtung</translation>
     </message>
@@ -498,16 +494,20 @@
         <translation>Die Datei wurde mit einer neueren Version von Zor erstellt und kann nicht unterstützte Funktionen enthalten. Die neueste Version von Zor gibt es auf der Website von Orvenda (</translation>
     </message>
     <message>
-        <source>Formato do arquivo inválido (</source>
-        <translation>Ungültiges Dateiformat (</translation>
-    </message>
-    <message>
         <source>(e mais %1)</source>
         <translation>(und %1 weitere)</translation>
     </message>
     <message>
         <source>O arquivo %1 está danificado; foi lido assim mesmo:</source>
         <translation>Die Datei %1 ist beschädigt; sie wurde trotzdem gelesen:</translation>
+    </message>
+    <message>
+        <source>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros. (Macro %1-&gt;%2)</source>
+        <translation>Makros mit Ankeranalyse dürfen nicht aufeinander folgen. Bitte lesen Sie im Handbuch nach und überprüfen Sie die Reihenfolge der Makros. (Makro %1-&gt;%2)</translation>
+    </message>
+    <message>
+        <source>Formato do arquivo inválido (%1).</source>
+        <translation>Ungültiges Dateiformat (%1).</translation>
     </message>
 </context>
 <context>
@@ -849,22 +849,6 @@
         <translation>(keine Beschreibung)</translation>
     </message>
     <message>
-        <source>Grupo de Macros: </source>
-        <translation>Makrogruppe: </translation>
-    </message>
-    <message>
-        <source>Data de Criação: </source>
-        <translation>Erstellt am: </translation>
-    </message>
-    <message>
-        <source>Descrição: </source>
-        <translation>Beschreibung: </translation>
-    </message>
-    <message>
-        <source> objetos selecionados</source>
-        <translation> Objekte ausgewählt</translation>
-    </message>
-    <message>
         <source>Atenção!</source>
         <translation>Achtung</translation>
     </message>
@@ -891,10 +875,6 @@ estas alterações?</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>Die Datei konnte nicht geöffnet werden: </translation>
-    </message>
-    <message>
         <source>Salvar como</source>
         <translation>Speichern unter</translation>
     </message>
@@ -905,10 +885,6 @@ estas alterações?</source>
     <message>
         <source>Erro!</source>
         <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>Die Datei konnte nicht gespeichert werden: </translation>
     </message>
     <message>
         <source>Esta versão do Zor irá salvar o arquivo no formato MCX. O arquivo original será mantido, porém as alterações serão salvas no novo formato.</source>
@@ -1129,6 +1105,30 @@ estas alterações?</source>
     <message>
         <source>Ctrl+L</source>
         <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Grupo de Macros: %1</source>
+        <translation>Makrogruppe: %1</translation>
+    </message>
+    <message>
+        <source>Data de Criação: %1</source>
+        <translation>Erstellt am: %1</translation>
+    </message>
+    <message>
+        <source>Descrição: %1</source>
+        <translation>Beschreibung: %1</translation>
+    </message>
+    <message>
+        <source>%1 objetos selecionados</source>
+        <translation>%1 Objekte ausgewählt</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>Die Datei konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>

@@ -59,20 +59,20 @@
 <context>
     <name>ConvertCommand</name>
     <message>
-        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
-        <translation>The output file cannot be the input file itself: </translation>
-    </message>
-    <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>Could not open the file </translation>
-    </message>
-    <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>Could not save the file </translation>
-    </message>
-    <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>The anchor violation of &quot;zor.ini&quot; is missing from the working folder: anchor radii will not be converted.</translation>
+    </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: %1</source>
+        <translation>The output file cannot be the input file itself: %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Could not open the file %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>Could not save the file %1</translation>
     </message>
 </context>
 <context>
@@ -301,32 +301,32 @@
 <context>
     <name>ExportImageCommand</name>
     <message>
-        <source>Escala inválida (use um número maior que zero): </source>
-        <translation>Invalid scale (use a number greater than zero): </translation>
-    </message>
-    <message>
-        <source>Formato de imagem não suportado (use .png ou .svg): </source>
-        <translation>Unsupported image format (use .png or .svg): </translation>
-    </message>
-    <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>Could not open the file </translation>
-    </message>
-    <message>
         <source>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</source>
         <translation>The image would be %1 x %2 pixels; the maximum is %3 on each side.</translation>
     </message>
     <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>Could not save the file </translation>
-    </message>
-    <message>
-        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
-        <translation>The output file cannot be the input file itself: </translation>
-    </message>
-    <message>
         <source>A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.</source>
         <translation>The picture would have %1 x %2 pixels; the maximum is %3 pixels in all.</translation>
+    </message>
+    <message>
+        <source>Escala inválida (use um número maior que zero): %1</source>
+        <translation>Invalid scale (use a number greater than zero): %1</translation>
+    </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: %1</source>
+        <translation>The output file cannot be the input file itself: %1</translation>
+    </message>
+    <message>
+        <source>Formato de imagem não suportado (use .png ou .svg): %1</source>
+        <translation>Unsupported image format (use .png or .svg): %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Could not open the file %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>Could not save the file %1</translation>
     </message>
 </context>
 <context>
@@ -478,10 +478,6 @@
         <translation>Macros with anchor analysis cannot follow one another. Please see the manual and review the sequence of the macros.</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Macro</translation>
-    </message>
-    <message>
         <source>Atenção!</source>
         <translation>Warning</translation>
     </message>
@@ -498,16 +494,20 @@
         <translation>The file was created with a newer version of Zor and may contain features that are not supported. Download the latest version of Zor from the Orvenda website (</translation>
     </message>
     <message>
-        <source>Formato do arquivo inválido (</source>
-        <translation>Invalid file format (</translation>
-    </message>
-    <message>
         <source>(e mais %1)</source>
         <translation>(and %1 more)</translation>
     </message>
     <message>
         <source>O arquivo %1 está danificado; foi lido assim mesmo:</source>
         <translation>The file %1 is damaged; it was read all the same:</translation>
+    </message>
+    <message>
+        <source>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros. (Macro %1-&gt;%2)</source>
+        <translation>Macros with anchor analysis cannot follow one another. Please see the manual and review the sequence of the macros. (Macro %1-&gt;%2)</translation>
+    </message>
+    <message>
+        <source>Formato do arquivo inválido (%1).</source>
+        <translation>Invalid file format (%1).</translation>
     </message>
 </context>
 <context>
@@ -849,22 +849,6 @@
         <translation>(no description)</translation>
     </message>
     <message>
-        <source>Grupo de Macros: </source>
-        <translation>Macro group: </translation>
-    </message>
-    <message>
-        <source>Data de Criação: </source>
-        <translation>Created on: </translation>
-    </message>
-    <message>
-        <source>Descrição: </source>
-        <translation>Description: </translation>
-    </message>
-    <message>
-        <source> objetos selecionados</source>
-        <translation> objects selected</translation>
-    </message>
-    <message>
         <source>Atenção!</source>
         <translation>Warning</translation>
     </message>
@@ -891,10 +875,6 @@ these changes?</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>Could not open the file </translation>
-    </message>
-    <message>
         <source>Salvar como</source>
         <translation>Save As</translation>
     </message>
@@ -905,10 +885,6 @@ these changes?</translation>
     <message>
         <source>Erro!</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>Could not save the file </translation>
     </message>
     <message>
         <source>Esta versão do Zor irá salvar o arquivo no formato MCX. O arquivo original será mantido, porém as alterações serão salvas no novo formato.</source>
@@ -1129,6 +1105,30 @@ these changes?</translation>
     <message>
         <source>Ctrl+L</source>
         <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Grupo de Macros: %1</source>
+        <translation>Macro group: %1</translation>
+    </message>
+    <message>
+        <source>Data de Criação: %1</source>
+        <translation>Created on: %1</translation>
+    </message>
+    <message>
+        <source>Descrição: %1</source>
+        <translation>Description: %1</translation>
+    </message>
+    <message>
+        <source>%1 objetos selecionados</source>
+        <translation>%1 objects selected</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Could not open the file %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>Could not save the file %1</translation>
     </message>
 </context>
 <context>

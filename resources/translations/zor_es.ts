@@ -59,20 +59,20 @@
 <context>
     <name>ConvertCommand</name>
     <message>
-        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
-        <translation>El archivo de salida no puede ser el propio archivo de entrada: </translation>
-    </message>
-    <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>No se pudo abrir el archivo </translation>
-    </message>
-    <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>No se pudo guardar el archivo </translation>
-    </message>
-    <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>Falta la violación de ancla de &quot;zor.ini&quot; en la carpeta de trabajo: los radios de ancla no se convertirán.</translation>
+    </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: %1</source>
+        <translation>El archivo de salida no puede ser el propio archivo de entrada: %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>No se pudo abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>No se pudo guardar el archivo %1</translation>
     </message>
 </context>
 <context>
@@ -301,32 +301,32 @@
 <context>
     <name>ExportImageCommand</name>
     <message>
-        <source>Escala inválida (use um número maior que zero): </source>
-        <translation>Escala no válida (use un número mayor que cero): </translation>
-    </message>
-    <message>
-        <source>Formato de imagem não suportado (use .png ou .svg): </source>
-        <translation>Formato de imagen no admitido (use .png o .svg): </translation>
-    </message>
-    <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>No se pudo abrir el archivo </translation>
-    </message>
-    <message>
         <source>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</source>
         <translation>La imagen tendría %1 x %2 píxeles; el máximo es %3 por lado.</translation>
     </message>
     <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>No se pudo guardar el archivo </translation>
-    </message>
-    <message>
-        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
-        <translation>El archivo de salida no puede ser el propio archivo de entrada: </translation>
-    </message>
-    <message>
         <source>A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.</source>
         <translation>La imagen tendría %1 x %2 píxeles; el máximo es %3 píxeles en total.</translation>
+    </message>
+    <message>
+        <source>Escala inválida (use um número maior que zero): %1</source>
+        <translation>Escala no válida (use un número mayor que cero): %1</translation>
+    </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: %1</source>
+        <translation>El archivo de salida no puede ser el propio archivo de entrada: %1</translation>
+    </message>
+    <message>
+        <source>Formato de imagem não suportado (use .png ou .svg): %1</source>
+        <translation>Formato de imagen no admitido (use .png o .svg): %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>No se pudo abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>No se pudo guardar el archivo %1</translation>
     </message>
 </context>
 <context>
@@ -478,10 +478,6 @@
         <translation>No se pueden encadenar macros con análisis de ancla. Consulte el manual y revise la secuencia de las macros.</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Macro</translation>
-    </message>
-    <message>
         <source>Atenção!</source>
         <translation>Atención</translation>
     </message>
@@ -498,16 +494,20 @@
         <translation>El archivo se creó con una versión más reciente de Zor y puede contener funciones no compatibles. Descargue la última versión de Zor en el sitio web de Orvenda (</translation>
     </message>
     <message>
-        <source>Formato do arquivo inválido (</source>
-        <translation>Formato de archivo no válido (</translation>
-    </message>
-    <message>
         <source>(e mais %1)</source>
         <translation>(y %1 más)</translation>
     </message>
     <message>
         <source>O arquivo %1 está danificado; foi lido assim mesmo:</source>
         <translation>El archivo %1 está dañado; se ha leído de todos modos:</translation>
+    </message>
+    <message>
+        <source>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros. (Macro %1-&gt;%2)</source>
+        <translation>No se pueden encadenar macros con análisis de ancla. Consulte el manual y revise la secuencia de las macros. (Macro %1-&gt;%2)</translation>
+    </message>
+    <message>
+        <source>Formato do arquivo inválido (%1).</source>
+        <translation>Formato de archivo no válido (%1).</translation>
     </message>
 </context>
 <context>
@@ -849,22 +849,6 @@
         <translation>(sin descripción)</translation>
     </message>
     <message>
-        <source>Grupo de Macros: </source>
-        <translation>Grupo de macros: </translation>
-    </message>
-    <message>
-        <source>Data de Criação: </source>
-        <translation>Fecha de creación: </translation>
-    </message>
-    <message>
-        <source>Descrição: </source>
-        <translation>Descripción: </translation>
-    </message>
-    <message>
-        <source> objetos selecionados</source>
-        <translation> objetos seleccionados</translation>
-    </message>
-    <message>
         <source>Atenção!</source>
         <translation>Atención</translation>
     </message>
@@ -891,10 +875,6 @@ estos cambios?</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>No se pudo abrir el archivo </translation>
-    </message>
-    <message>
         <source>Salvar como</source>
         <translation>Guardar como</translation>
     </message>
@@ -905,10 +885,6 @@ estos cambios?</translation>
     <message>
         <source>Erro!</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>No se pudo guardar el archivo </translation>
     </message>
     <message>
         <source>Esta versão do Zor irá salvar o arquivo no formato MCX. O arquivo original será mantido, porém as alterações serão salvas no novo formato.</source>
@@ -1129,6 +1105,30 @@ estos cambios?</translation>
     <message>
         <source>Ctrl+L</source>
         <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Grupo de Macros: %1</source>
+        <translation>Grupo de macros: %1</translation>
+    </message>
+    <message>
+        <source>Data de Criação: %1</source>
+        <translation>Fecha de creación: %1</translation>
+    </message>
+    <message>
+        <source>Descrição: %1</source>
+        <translation>Descripción: %1</translation>
+    </message>
+    <message>
+        <source>%1 objetos selecionados</source>
+        <translation>%1 objetos seleccionados</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>No se pudo abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>No se pudo guardar el archivo %1</translation>
     </message>
 </context>
 <context>

@@ -31,7 +31,7 @@
     </message>
     <message>
         <source>A organização das caixas foi descartada: o grupo mudou enquanto ela era calculada.</source>
-        <translation>L’organisation des boîtes a été abandonnée : le groupe a changé pendant son calcul.</translation>
+        <translation>L’organisation des boîtes a été abandonnée&#xa0;: le groupe a changé pendant son calcul.</translation>
     </message>
     <message>
         <source>As caixas já estão organizadas.</source>
@@ -59,20 +59,20 @@
 <context>
     <name>ConvertCommand</name>
     <message>
-        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
-        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>Impossible d’ouvrir le fichier </translation>
-    </message>
-    <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>Impossible d’enregistrer le fichier </translation>
-    </message>
-    <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>La violation d’ancre de &quot;zor.ini&quot; est absente du dossier de travail&#xa0;: les rayons d’ancre ne seront pas convertis.</translation>
+    </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: %1</source>
+        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même : %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Impossible d’ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>Impossible d’enregistrer le fichier %1</translation>
     </message>
 </context>
 <context>
@@ -301,32 +301,32 @@
 <context>
     <name>ExportImageCommand</name>
     <message>
-        <source>Escala inválida (use um número maior que zero): </source>
-        <translation>Échelle non valide (utilisez un nombre supérieur à zéro)&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Formato de imagem não suportado (use .png ou .svg): </source>
-        <translation>Format d’image non pris en charge (utilisez .png ou .svg)&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>Impossible d’ouvrir le fichier </translation>
-    </message>
-    <message>
         <source>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</source>
         <translation>L’image ferait %1 x %2 pixels&#xa0;; le maximum est de %3 par côté.</translation>
     </message>
     <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>Impossible d’enregistrer le fichier </translation>
-    </message>
-    <message>
-        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
-        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même&#xa0;: </translation>
-    </message>
-    <message>
         <source>A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.</source>
         <translation>L’image aurait %1 x %2 pixels&#xa0;; le maximum est de %3 pixels au total.</translation>
+    </message>
+    <message>
+        <source>Escala inválida (use um número maior que zero): %1</source>
+        <translation>Échelle non valide (utilisez un nombre supérieur à zéro) : %1</translation>
+    </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: %1</source>
+        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même : %1</translation>
+    </message>
+    <message>
+        <source>Formato de imagem não suportado (use .png ou .svg): %1</source>
+        <translation>Format d’image non pris en charge (utilisez .png ou .svg) : %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Impossible d’ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>Impossible d’enregistrer le fichier %1</translation>
     </message>
 </context>
 <context>
@@ -478,10 +478,6 @@
         <translation>Des macros avec analyse d’ancre ne peuvent pas se suivre. Veuillez consulter le manuel et revoir l’enchaînement des macros.</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Macro</translation>
-    </message>
-    <message>
         <source>Atenção!</source>
         <translation>Attention</translation>
     </message>
@@ -498,16 +494,20 @@
         <translation>Le fichier a été créé avec une version plus récente de Zor et peut contenir des fonctions non prises en charge. Téléchargez la dernière version de Zor sur le site d’Orvenda (</translation>
     </message>
     <message>
-        <source>Formato do arquivo inválido (</source>
-        <translation>Format de fichier non valide (</translation>
-    </message>
-    <message>
         <source>(e mais %1)</source>
         <translation>(et %1 de plus)</translation>
     </message>
     <message>
         <source>O arquivo %1 está danificado; foi lido assim mesmo:</source>
         <translation>Le fichier %1 est endommagé&#xa0;; il a été lu malgré tout&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros. (Macro %1-&gt;%2)</source>
+        <translation>Des macros avec analyse d’ancre ne peuvent pas se suivre. Veuillez consulter le manuel et revoir l’enchaînement des macros. (Macro %1-&gt;%2)</translation>
+    </message>
+    <message>
+        <source>Formato do arquivo inválido (%1).</source>
+        <translation>Format de fichier non valide (%1).</translation>
     </message>
 </context>
 <context>
@@ -849,22 +849,6 @@
         <translation>(aucune description)</translation>
     </message>
     <message>
-        <source>Grupo de Macros: </source>
-        <translation>Groupe de macros&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Data de Criação: </source>
-        <translation>Date de création&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Descrição: </source>
-        <translation>Description&#xa0;: </translation>
-    </message>
-    <message>
-        <source> objetos selecionados</source>
-        <translation> objets sélectionnés</translation>
-    </message>
-    <message>
         <source>Atenção!</source>
         <translation>Attention</translation>
     </message>
@@ -891,10 +875,6 @@ ces modifications&#xa0;?</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>Impossible d’ouvrir le fichier </translation>
-    </message>
-    <message>
         <source>Salvar como</source>
         <translation>Enregistrer sous</translation>
     </message>
@@ -905,10 +885,6 @@ ces modifications&#xa0;?</translation>
     <message>
         <source>Erro!</source>
         <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>Impossible d’enregistrer le fichier </translation>
     </message>
     <message>
         <source>Esta versão do Zor irá salvar o arquivo no formato MCX. O arquivo original será mantido, porém as alterações serão salvas no novo formato.</source>
@@ -1124,11 +1100,35 @@ ces modifications&#xa0;?</translation>
     </message>
     <message>
         <source>Organizar as caixas pelo fluxo, de cima para baixo; com caixas selecionadas, só elas (Ctrl+L)</source>
-        <translation>Organiser les boîtes selon le flux, de haut en bas ; avec des boîtes sélectionnées, seulement celles-ci (Ctrl+L)</translation>
+        <translation>Organiser les boîtes selon le flux, de haut en bas&#xa0;; avec des boîtes sélectionnées, seulement celles-ci (Ctrl+L)</translation>
     </message>
     <message>
         <source>Ctrl+L</source>
         <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Grupo de Macros: %1</source>
+        <translation>Groupe de macros : %1</translation>
+    </message>
+    <message>
+        <source>Data de Criação: %1</source>
+        <translation>Date de création : %1</translation>
+    </message>
+    <message>
+        <source>Descrição: %1</source>
+        <translation>Description : %1</translation>
+    </message>
+    <message>
+        <source>%1 objetos selecionados</source>
+        <translation>%1 objets sélectionnés</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Impossible d’ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>Impossible d’enregistrer le fichier %1</translation>
     </message>
 </context>
 <context>
@@ -2212,7 +2212,7 @@ Le champ «&#xa0;Touche&#xa0;» doit être supérieur à zéro et inférieur à 
     </message>
     <message>
         <source>With --convert or --export-image: lay the boxes out by their flow first, top to bottom.</source>
-        <translation>Avec --convert ou --export-image : organise d’abord les boîtes selon le flux, de haut en bas.</translation>
+        <translation>Avec --convert ou --export-image&#xa0;: organise d’abord les boîtes selon le flux, de haut en bas.</translation>
     </message>
     <message>
         <source>With --check: how many files are read and checked at once (default: one per processor core).</source>

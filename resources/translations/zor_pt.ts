@@ -59,20 +59,20 @@
 <context>
     <name>ConvertCommand</name>
     <message>
-        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
-        <translation>O arquivo de saída não pode ser o próprio arquivo de entrada: </translation>
-    </message>
-    <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>Não foi possível abrir o arquivo </translation>
-    </message>
-    <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>Não foi possível salvar o arquivo </translation>
-    </message>
-    <message>
         <source>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</source>
         <translation>Sem a violação de âncora de &quot;zor.ini&quot; na pasta de trabalho: os raios de âncora não serão convertidos.</translation>
+    </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: %1</source>
+        <translation>O arquivo de saída não pode ser o próprio arquivo de entrada: %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Não foi possível abrir o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>Não foi possível salvar o arquivo %1</translation>
     </message>
 </context>
 <context>
@@ -301,32 +301,32 @@
 <context>
     <name>ExportImageCommand</name>
     <message>
-        <source>Escala inválida (use um número maior que zero): </source>
-        <translation>Escala inválida (use um número maior que zero): </translation>
-    </message>
-    <message>
-        <source>Formato de imagem não suportado (use .png ou .svg): </source>
-        <translation>Formato de imagem não suportado (use .png ou .svg): </translation>
-    </message>
-    <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>Não foi possível abrir o arquivo </translation>
-    </message>
-    <message>
         <source>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</source>
         <translation>A imagem teria %1 x %2 pixels; o máximo é %3 de cada lado.</translation>
     </message>
     <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>Não foi possível salvar o arquivo </translation>
-    </message>
-    <message>
-        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: </source>
-        <translation>O arquivo de saída não pode ser o próprio arquivo de entrada: </translation>
-    </message>
-    <message>
         <source>A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.</source>
         <translation>A imagem teria %1 x %2 pixels; o máximo é %3 pixels ao todo.</translation>
+    </message>
+    <message>
+        <source>Escala inválida (use um número maior que zero): %1</source>
+        <translation>Escala inválida (use um número maior que zero): %1</translation>
+    </message>
+    <message>
+        <source>O arquivo de saída não pode ser o próprio arquivo de entrada: %1</source>
+        <translation>O arquivo de saída não pode ser o próprio arquivo de entrada: %1</translation>
+    </message>
+    <message>
+        <source>Formato de imagem não suportado (use .png ou .svg): %1</source>
+        <translation>Formato de imagem não suportado (use .png ou .svg): %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Não foi possível abrir o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>Não foi possível salvar o arquivo %1</translation>
     </message>
 </context>
 <context>
@@ -478,10 +478,6 @@
         <translation>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros.</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>Macro</translation>
-    </message>
-    <message>
         <source>Atenção!</source>
         <translation>Atenção!</translation>
     </message>
@@ -498,16 +494,20 @@
         <translation>O arquivo foi gerado em uma versão mais nova do Zor  e pode conter funcionalidades não suportadas. Faça o download da versão mais recente do Zor na página da Orvenda (</translation>
     </message>
     <message>
-        <source>Formato do arquivo inválido (</source>
-        <translation>Formato do arquivo inválido (</translation>
-    </message>
-    <message>
         <source>(e mais %1)</source>
         <translation>(e mais %1)</translation>
     </message>
     <message>
         <source>O arquivo %1 está danificado; foi lido assim mesmo:</source>
         <translation>O arquivo %1 está danificado; foi lido assim mesmo:</translation>
+    </message>
+    <message>
+        <source>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros. (Macro %1-&gt;%2)</source>
+        <translation>Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte o manual e revise o sequenciamento das macros. (Macro %1-&gt;%2)</translation>
+    </message>
+    <message>
+        <source>Formato do arquivo inválido (%1).</source>
+        <translation>Formato do arquivo inválido (%1).</translation>
     </message>
 </context>
 <context>
@@ -849,22 +849,6 @@
         <translation>(sem descrição)</translation>
     </message>
     <message>
-        <source>Grupo de Macros: </source>
-        <translation>Grupo de Macros: </translation>
-    </message>
-    <message>
-        <source>Data de Criação: </source>
-        <translation>Data de Criação: </translation>
-    </message>
-    <message>
-        <source>Descrição: </source>
-        <translation>Descrição: </translation>
-    </message>
-    <message>
-        <source> objetos selecionados</source>
-        <translation> objetos selecionados</translation>
-    </message>
-    <message>
         <source>Atenção!</source>
         <translation>Atenção!</translation>
     </message>
@@ -891,10 +875,6 @@ estas alterações?</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Não foi possível abrir o arquivo </source>
-        <translation>Não foi possível abrir o arquivo </translation>
-    </message>
-    <message>
         <source>Salvar como</source>
         <translation>Salvar como</translation>
     </message>
@@ -905,10 +885,6 @@ estas alterações?</translation>
     <message>
         <source>Erro!</source>
         <translation>Erro!</translation>
-    </message>
-    <message>
-        <source>Não foi possível salvar o arquivo </source>
-        <translation>Não foi possível salvar o arquivo </translation>
     </message>
     <message>
         <source>Esta versão do Zor irá salvar o arquivo no formato MCX. O arquivo original será mantido, porém as alterações serão salvas no novo formato.</source>
@@ -1129,6 +1105,30 @@ estas alterações?</translation>
     <message>
         <source>Ctrl+L</source>
         <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Grupo de Macros: %1</source>
+        <translation>Grupo de Macros: %1</translation>
+    </message>
+    <message>
+        <source>Data de Criação: %1</source>
+        <translation>Data de Criação: %1</translation>
+    </message>
+    <message>
+        <source>Descrição: %1</source>
+        <translation>Descrição: %1</translation>
+    </message>
+    <message>
+        <source>%1 objetos selecionados</source>
+        <translation>%1 objetos selecionados</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo %1</source>
+        <translation>Não foi possível abrir o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o arquivo %1</source>
+        <translation>Não foi possível salvar o arquivo %1</translation>
     </message>
 </context>
 <context>

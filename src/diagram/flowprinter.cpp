@@ -1,6 +1,6 @@
 #include "flowprinter.h"
 
-#include "exportimagecommand.h"
+#include "cli/exportimagecommand.h"
 #include "graphwidget.h"
 #include "groupdiagram.h"
 #include "model/group.h"

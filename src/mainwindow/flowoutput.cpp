@@ -1,6 +1,6 @@
 #include "flowoutput.h"
 
-#include "diagram/exportimagecommand.h"
+#include "cli/exportimagecommand.h"
 #include "diagram/flowprinter.h"
 #include "filedialogs.h"
 #include "model/group.h"

@@ -311,9 +311,9 @@ void MainWindow::updateInfoDock()
     const QString date = group ? group->creationDate() : QString();
     const QString description = group ? group->description() : tr("(sem descrição)");
     ui->lstMacroInfos->clear();
-    ui->lstMacroInfos->addItem(tr("Grupo de Macros: ") + name);
-    ui->lstMacroInfos->addItem(tr("Data de Criação: ") + date);
-    ui->lstMacroInfos->addItem(tr("Descrição: ") + description);
+    ui->lstMacroInfos->addItem(tr("Grupo de Macros: %1").arg(name));
+    ui->lstMacroInfos->addItem(tr("Data de Criação: %1").arg(date));
+    ui->lstMacroInfos->addItem(tr("Descrição: %1").arg(description));
 }
 
 void MainWindow::onNewPosition(const QPoint& position, const QRectF& rect, const QString& sigla,
@@ -342,8 +342,7 @@ void MainWindow::showSelection()
 {
     const QList<Macro*> selected = document ? graph->selectedMacros() : QList<Macro*>();
     if (selected.size() > 1) {
-        statusLabels[DescriptionLabel]->setText(QString::number(selected.size()) +
-                                                tr(" objetos selecionados"));
+        statusLabels[DescriptionLabel]->setText(tr("%1 objetos selecionados").arg(selected.size()));
         return;
     }
     const Node* node = selected.isEmpty() ? nullptr : graph->nodeFor(selected.constFirst());
@@ -738,7 +737,7 @@ bool MainWindow::openFile(const QString& path)
         updateInfoDock();
         updateActions();
         QMessageBox box(QMessageBox::Critical, QString(),
-                        tr("Não foi possível abrir o arquivo ") + path, QMessageBox::Ok);
+                        tr("Não foi possível abrir o arquivo %1").arg(path), QMessageBox::Ok);
         box.exec();
         return false;
     }
@@ -768,7 +767,7 @@ bool MainWindow::recover(std::unique_ptr<RecoveryCopy> copy)
     createGroup(QString(), QString());
     if (!copy->read(*group())) {
         QMessageBox box(QMessageBox::Critical, QString(),
-                        tr("Não foi possível abrir o arquivo ") + copy->groupPath(),
+                        tr("Não foi possível abrir o arquivo %1").arg(copy->groupPath()),
                         QMessageBox::Ok);
         box.exec();
         return false;
@@ -843,7 +842,7 @@ void MainWindow::reportSaveFailure(const QString& path)
     // The system's reason, when there is one, on a second line.
     const QString reason = document ? group()->errorString() : QString();
     QMessageBox box(QMessageBox::Critical, tr("Erro!"),
-                    tr("Não foi possível salvar o arquivo ") + path +
+                    tr("Não foi possível salvar o arquivo %1").arg(path) +
                         (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason),
                     QMessageBox::Ok, this);
     box.exec();

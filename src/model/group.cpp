@@ -269,9 +269,8 @@ void Group::showAnchorSequenceError(const QString& from, const QString& next) co
 {
     showAnchorSequenceMessage(
         tr("Não é possível criar macros seguidas com a análise de Âncoras, por favor consulte "
-           "o manual e revise o sequenciamento das macros.") +
-        QStringLiteral(" (") + tr("Macro") + QLatin1Char(' ') + from + QStringLiteral("->") + next +
-        QStringLiteral(")"));
+           "o manual e revise o sequenciamento das macros. (Macro %1->%2)")
+            .arg(from, next));
 }
 
 void Group::showAnchorSequenceMessage(const QString& text) const
@@ -377,7 +376,7 @@ void Group::showInvalidFormat(const QString& key) const
 {
     UserMessage message;
     message.icon = UserMessage::Icon::Warning;
-    message.text = tr("Formato do arquivo inválido (") + key + QStringLiteral(").");
+    message.text = tr("Formato do arquivo inválido (%1).").arg(key);
     Messenger::current().show(message);
 }
 

@@ -1,6 +1,6 @@
-#include "diagram/exportimagecommand.h"
+#include "cli/exportimagecommand.h"
 #include "diagram/flowprinter.h"
-#include "io/convertcommand.h"
+#include "cli/convertcommand.h"
 #include "model/group.h"
 #include "model/macro.h"
 #include "support/messagerecorder.h"

@@ -1,9 +1,9 @@
 #include "checkcommand.h"
 
-#include "app/anchorsettings.h"
 #include "app/filemessenger.h"
 #include "app/messagebuffer.h"
 #include "app/messenger.h"
+#include "commandoutput.h"
 #include "model/group.h"
 
 #include <QJsonArray>
@@ -15,7 +15,6 @@
 #include <QVector>
 #include <QWaitCondition>
 
-#include <cstdio>
 #include <optional>
 
 bool CheckCommand::parseFormat(const QString& name, Format* format)
@@ -30,12 +29,6 @@ bool CheckCommand::parseFormat(const QString& name, Format* format)
 }
 
 namespace {
-
-void print(const QByteArray& text)
-{
-    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-    std::fflush(stdout);
-}
 
 // The reports of the files, filled by the workers in any order and taken
 // in the order of the files.
@@ -78,10 +71,10 @@ int CheckCommand::run(const QStringList& files, Format format, int jobs)
         // Line by line, each file's findings as soon as it is read, beside
         // the messages of its reading.
         if (format == Format::Text)
-            print(text({report}));
+            CommandOutput::print(text({report}));
     });
     if (format == Format::Json)
-        print(json(reports));
+        CommandOutput::print(json(reports));
     return exitCode(reports);
 }
 
@@ -161,17 +154,6 @@ void CheckCommand::tell(const FileReport& report)
         Messenger::current().show(message);
 }
 
-void CheckCommand::warnWithoutAnchorSettings()
-{
-    if (Group::anchorSettings().anchorViolationId() != 0)
-        return;
-    UserMessage message;
-    message.icon = UserMessage::Icon::Warning;
-    message.text = tr("Sem a violação de âncora de \"zor.ini\" na pasta de trabalho: a sequência "
-                      "e o raio das macros com análise de âncora não serão verificados.");
-    Messenger::current().show(message);
-}
-
 QByteArray CheckCommand::text(const QList<FileReport>& reports)
 {
     QString lines;
@@ -218,4 +200,11 @@ int CheckCommand::exitCode(const QList<FileReport>& reports)
             code = FindingsFound;
     }
     return code;
+}
+
+void CheckCommand::warnWithoutAnchorSettings()
+{
+    CommandOutput::warnWithoutAnchorSettings(
+        tr("Sem a violação de âncora de \"zor.ini\" na pasta de trabalho: a sequência "
+           "e o raio das macros com análise de âncora não serão verificados."));
 }

@@ -68,6 +68,4 @@ private:
     static QByteArray svg(const GraphWidget& graph, const QSizeF& area, double scale,
                           const QString& title);
     static QByteArray sizeInPixels(const QByteArray& svg, const QSize& pixels);
-    // The reason, when there is one, goes on a second line.
-    static int fail(const QString& text, const QString& reason = QString());
 };

@@ -2,14 +2,14 @@
 #include "app/sessionlanguage.h"
 #include "app/version.h"
 #include "app/zorobject.h"
-#include "compare/diffcommand.h"
-#include "diagram/exportimagecommand.h"
-#include "io/checkcommand.h"
-#include "io/convertcommand.h"
+#include "cli/checkcommand.h"
+#include "cli/convertcommand.h"
+#include "cli/diffcommand.h"
+#include "cli/exportimagecommand.h"
+#include "cli/simulatecommand.h"
 #include "mainwindow/firstpaintreport.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/messageboxmessenger.h"
-#include "simulator/simulatecommand.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -163,8 +163,7 @@ void setUpParser(QCommandLineParser& parser, const Options& options)
     for (const QCommandLineOption* option :
          {&options.convert, &options.check, &options.jobs, &options.diff, &options.layout,
           &options.format, &options.exportImage, &options.scale, &options.arrange,
-          &options.simulate,
-          &options.script})
+          &options.simulate, &options.script})
         parser.addOption(*option);
 }
 

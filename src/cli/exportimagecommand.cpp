@@ -1,13 +1,13 @@
 #include "exportimagecommand.h"
 
-#include "app/messenger.h"
-#include "edge.h"
-#include "graphwidget.h"
-#include "groupdiagram.h"
+#include "commandoutput.h"
+#include "diagram/edge.h"
+#include "diagram/graphwidget.h"
+#include "diagram/groupdiagram.h"
+#include "diagram/node.h"
 #include "io/filesaver.h"
 #include "layout/grouparrangement.h"
 #include "model/group.h"
-#include "node.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -33,15 +33,20 @@ int ExportImageCommand::run(const QString& input, const QString& output, const Q
 {
     double factor = 1.0;
     if (!parseScale(scale, &factor))
-        return fail(tr("Escala inválida (use um número maior que zero): ") + scale);
+        return CommandOutput::fail(
+            Failure, tr("Escala inválida (use um número maior que zero): %1").arg(scale));
     if (FileSaver::isSameFile(input, output))
-        return fail(tr("O arquivo de saída não pode ser o próprio arquivo de entrada: ") + output);
+        return CommandOutput::fail(
+            Failure,
+            tr("O arquivo de saída não pode ser o próprio arquivo de entrada: %1").arg(output));
     if (!isSupported(output))
-        return fail(tr("Formato de imagem não suportado (use .png ou .svg): ") + output);
+        return CommandOutput::fail(
+            Failure, tr("Formato de imagem não suportado (use .png ou .svg): %1").arg(output));
 
     Group group{QString(), QString()};
     if (!group.readFile(input))
-        return fail(tr("Não foi possível abrir o arquivo ") + input, group.errorString());
+        return CommandOutput::fail(Failure, tr("Não foi possível abrir o arquivo %1").arg(input),
+                                   group.errorString());
     // Only the copy in memory moves: IN stays as it is.
     if (arrange)
         GroupArrangement::arrangeAll(group, GroupArrangement::GridStep);
@@ -51,7 +56,8 @@ int ExportImageCommand::run(const QString& input, const QString& output, const Q
 bool ExportImageCommand::write(const Group& group, const QString& output, double factor)
 {
     if (!isSupported(output)) {
-        fail(tr("Formato de imagem não suportado (use .png ou .svg): ") + output);
+        CommandOutput::fail(
+            Failure, tr("Formato de imagem não suportado (use .png ou .svg): %1").arg(output));
         return false;
     }
 
@@ -62,14 +68,15 @@ bool ExportImageCommand::write(const Group& group, const QString& output, double
     const QSizeF area = sceneArea(*graph.scene());
     const QString tooLarge = checkSize(pixelSize(area, factor));
     if (!tooLarge.isEmpty()) {
-        fail(tooLarge);
+        CommandOutput::fail(Failure, tooLarge);
         return false;
     }
     const QByteArray picture =
         isSvg(output) ? svg(graph, area, factor, group.name()) : png(graph, area, factor);
     QString reason;
     if (picture.isEmpty() || !FileSaver::save(output, picture, &reason)) {
-        fail(tr("Não foi possível salvar o arquivo ") + output, reason);
+        CommandOutput::fail(Failure, tr("Não foi possível salvar o arquivo %1").arg(output),
+                            reason);
         return false;
     }
     return true;
@@ -222,13 +229,4 @@ QByteArray ExportImageCommand::sizeInPixels(const QByteArray& svg, const QSize& 
         match.capturedStart(), match.capturedLength(),
         QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(pixels.width()).arg(pixels.height()));
     return text.toUtf8();
-}
-
-int ExportImageCommand::fail(const QString& text, const QString& reason)
-{
-    UserMessage message;
-    message.icon = UserMessage::Icon::Critical;
-    message.text = reason.isEmpty() ? text : text + QLatin1Char('\n') + reason;
-    Messenger::current().show(message);
-    return Failure;
 }

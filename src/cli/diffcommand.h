@@ -1,6 +1,6 @@
 #pragma once
 
-#include "io/checkcommand.h"
+#include "cli/checkcommand.h"
 
 #include <QCoreApplication>
 #include <QString>

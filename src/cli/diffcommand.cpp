@@ -3,14 +3,12 @@
 #include "app/anchorsettings.h"
 #include "app/datafiles.h"
 #include "app/filemessenger.h"
-#include "app/messenger.h"
 #include "app/referencedata.h"
-#include "differencejson.h"
-#include "differencetext.h"
-#include "groupcomparer.h"
+#include "commandoutput.h"
+#include "compare/differencejson.h"
+#include "compare/differencetext.h"
+#include "compare/groupcomparer.h"
 #include "model/group.h"
-
-#include <cstdio>
 
 int DiffCommand::run(const QString& oldPath, const QString& newPath, const Options& options)
 {
@@ -32,8 +30,7 @@ int DiffCommand::run(const QString& oldPath, const QString& newPath, const Optio
     const QByteArray output = options.format == CheckCommand::Format::Json
                                   ? DifferenceJson(lists).document(difference, oldPath, newPath)
                                   : DifferenceText(lists).report(difference).toLocal8Bit();
-    std::fwrite(output.constData(), 1, size_t(output.size()), stdout);
-    std::fflush(stdout);
+    CommandOutput::print(output);
     return difference.isEmpty() ? Same : Different;
 }
 
@@ -43,12 +40,9 @@ ReferenceLists DiffCommand::referenceLists(const QString& language)
     const QString fileName = ReferenceData::fileNameFor(language);
     if (ReferenceData::load(DataFiles::locate(fileName), &lists))
         return lists;
-    UserMessage message;
-    message.icon = UserMessage::Icon::Warning;
-    message.text = tr("Sem o arquivo de dados %1: violações, reações e as outras listas aparecem "
-                      "pelo número.")
-                       .arg(fileName);
-    Messenger::current().show(message);
+    CommandOutput::warn(tr("Sem o arquivo de dados %1: violações, reações e as outras listas "
+                           "aparecem pelo número.")
+                            .arg(fileName));
     return lists;
 }
 
@@ -57,9 +51,6 @@ bool DiffCommand::readGroup(const QString& path, Group& group)
     const FileMessenger messenger(path);
     if (group.readFile(path))
         return true;
-    UserMessage message;
-    message.icon = UserMessage::Icon::Critical;
-    message.text = tr("Não foi possível abrir o arquivo.");
-    Messenger::current().show(message);
+    CommandOutput::fail(CannotCompare, tr("Não foi possível abrir o arquivo."));
     return false;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "simulationscript.h"
+#include "simulator/simulationscript.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -30,6 +30,4 @@ private:
     // Why the step was refused, empty when it was accepted.
     static QString perform(TerminalSession& session, const SimulationScript::Step& step);
     static QString fillField(TerminalSession& session, int field, const QString& text);
-    static void print(const QByteArray& line);
-    static int fail(const QString& text);
 };

@@ -1,27 +1,36 @@
 #include "simulatecommand.h"
 
-#include "app/messenger.h"
+#include "commandoutput.h"
 #include "model/group.h"
-#include "terminalsession.h"
+#include "simulator/terminalsession.h"
 
 #include <QFile>
 
-#include <cstdio>
-
 using Step = SimulationScript::Step;
+
+namespace {
+
+void printLine(const QByteArray& line)
+{
+    CommandOutput::print(line + '\n');
+}
+
+} // namespace
 
 int SimulateCommand::run(const QString& groupPath, const QString& scriptPath)
 {
     Group group{QString(), QString()};
     if (!group.readFile(groupPath))
-        return fail(tr("Não foi possível abrir o arquivo %1").arg(groupPath));
+        return CommandOutput::fail(CannotRun,
+                                   tr("Não foi possível abrir o arquivo %1").arg(groupPath));
     QString script;
     if (!readScript(scriptPath, &script))
-        return fail(tr("Não foi possível ler o roteiro %1").arg(scriptPath));
+        return CommandOutput::fail(CannotRun,
+                                   tr("Não foi possível ler o roteiro %1").arg(scriptPath));
     QList<Step> steps;
     QString error;
     if (!SimulationScript::parse(script, &steps, &error))
-        return fail(QStringLiteral("%1: %2").arg(scriptPath, error));
+        return CommandOutput::fail(CannotRun, QStringLiteral("%1: %2").arg(scriptPath, error));
 
     TerminalSession session(group);
     int code = Accepted;
@@ -30,7 +39,7 @@ int SimulateCommand::run(const QString& groupPath, const QString& scriptPath)
         if (refusal.isEmpty())
             continue;
         // "error: " stays as it is in every language, for scripts to look for.
-        print("error: " + tr("linha %1: %2").arg(step.line).arg(refusal).toLocal8Bit());
+        printLine("error: " + tr("linha %1: %2").arg(step.line).arg(refusal).toLocal8Bit());
         code = Refused;
     }
     return code;
@@ -55,7 +64,7 @@ QString SimulateCommand::perform(TerminalSession& session, const Step& step)
     case Step::Action::Send: {
         const QString refusal = session.send();
         if (refusal.isEmpty())
-            print(session.sentMessages().constLast().jsonLine());
+            printLine(session.sentMessages().constLast().jsonLine());
         return refusal;
     }
     case Step::Action::Next:
@@ -64,7 +73,7 @@ QString SimulateCommand::perform(TerminalSession& session, const Step& step)
         return session.back();
     case Step::Action::Screen:
         for (const QString& row : session.screen())
-            print(row.toLocal8Bit());
+            printLine(row.toLocal8Bit());
         return QString();
     }
     return QString();
@@ -81,20 +90,4 @@ QString SimulateCommand::fillField(TerminalSession& session, int field, const QS
     return tr("campo %1 (%2): escreva on ou off")
         .arg(field + 1)
         .arg(TerminalField::kindName(fields.at(field).kind()));
-}
-
-void SimulateCommand::print(const QByteArray& line)
-{
-    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
-
-int SimulateCommand::fail(const QString& text)
-{
-    UserMessage message;
-    message.icon = UserMessage::Icon::Critical;
-    message.text = text;
-    Messenger::current().show(message);
-    return CannotRun;
 }

@@ -18,10 +18,4 @@ public:
     enum ExitCode { Success = 0, Failure = 1 };
 
     static int run(const QString& input, const QString& output, bool arrange = false);
-
-private:
-    // The reason, when there is one, goes on a second line.
-    static int fail(const QString& text, const QString& reason = QString());
-    static void warn(const QString& text);
-    static void warnWithoutAnchorSettings();
 };
