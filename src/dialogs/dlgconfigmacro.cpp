@@ -50,29 +50,18 @@ void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, cons
 
 } // namespace
 
-dlgConfigMacro::dlgConfigMacro(Group* group, Macro* macro, QStringList* violations,
-                               QStringList* violationTimerFlags, QStringList* radiusViolations,
-                               QStringList* reactions, QStringList* automations,
-                               QStringList* validations, QStringList* secureModeSensors,
-                               QStringList* secureModeActuators, QWidget* parent)
-    : QDialog(parent), ui(new Ui::dlgConfigMacro), group(group), macro(macro),
-      violations(violations), violationTimerFlags(violationTimerFlags),
-      radiusViolations(radiusViolations), reactions(reactions), automations(automations),
-      validations(validations)
+dlgConfigMacro::dlgConfigMacro(Group* group, Macro* macro, const ReferenceLists& lists,
+                               QWidget* parent)
+    : QDialog(parent), ui(new Ui::dlgConfigMacro), group(group), macro(macro), lists(lists)
 {
-    // The secure mode is not offered; the macro's sensors and actuators are
-    // left as they are.
-    Q_UNUSED(secureModeSensors)
-    Q_UNUSED(secureModeActuators)
-
     ui->setupUi(this);
     logConstruction();
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     ui->tabWidget->setCurrentIndex(0);
 
     validationTab = new ValidationTab(ui->treeValidation, this);
-    validationTab->build(validations);
-    ReferenceTree::addRows(ui->treeAutomation, automations);
+    validationTab->build(&lists.validations);
+    ReferenceTree::addRows(ui->treeAutomation, &lists.automations);
     ui->tabAutomationIn->removeTab(ui->tabAutomationIn->indexOf(ui->tabSecure));
 
     ui->edtNumber->setValidator(new DigitIntValidator(1, 999, ui->edtNumber));
@@ -198,12 +187,12 @@ void dlgConfigMacro::loadMacro()
     for (const quint8 action : actions)
         ReferenceTree::checkRow(ui->treeAutomation, int(action) - 1);
 
-    ViolationTab::Lists lists;
-    lists.violations = violations;
-    lists.timerFlags = violationTimerFlags;
-    lists.radiusViolations = radiusViolations;
-    lists.reactions = reactions;
-    violationTab->build(lists, *macro);
+    ViolationTab::Lists violationLists;
+    violationLists.violations = &lists.violations;
+    violationLists.timerFlags = &lists.violationTimerFlags;
+    violationLists.radiusViolations = &lists.radiusViolations;
+    violationLists.reactions = &lists.reactions;
+    violationTab->build(violationLists, *macro);
 
     loadNextMacros();
 }

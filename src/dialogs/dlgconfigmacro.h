@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/referencelists.h"
 #include "app/zorobject.h"
 
 #include <QDialog>
@@ -30,12 +31,9 @@ class dlgConfigMacro : public QDialog, private ZorObject
 
 public:
     // The lists are the main window's reference data; they must outlive the
-    // dialog. The secure-mode lists are accepted for the calling convention:
-    // the dialog offers no secure-mode page and keeps the macro's values.
-    dlgConfigMacro(Group* group, Macro* macro, QStringList* violations,
-                   QStringList* violationTimerFlags, QStringList* radiusViolations,
-                   QStringList* reactions, QStringList* automations, QStringList* validations,
-                   QStringList* secureModeSensors, QStringList* secureModeActuators,
+    // dialog. The dialog offers no secure-mode page and keeps the macro's
+    // sensors and actuators as they are.
+    dlgConfigMacro(Group* group, Macro* macro, const ReferenceLists& lists,
                    QWidget* parent = nullptr);
     ~dlgConfigMacro() override;
 
@@ -103,12 +101,7 @@ private:
     std::unique_ptr<Ui::dlgConfigMacro> ui;
     Group* group;
     Macro* macro;
-    QStringList* violations;
-    QStringList* violationTimerFlags;
-    QStringList* radiusViolations;
-    QStringList* reactions;
-    QStringList* automations;
-    QStringList* validations;
+    const ReferenceLists& lists;
     QList<QLineEdit*> nextMacroEdits;
     ValidationTab* validationTab = nullptr;
     ViolationTab* violationTab = nullptr;

@@ -1154,10 +1154,7 @@ void MainWindow::showFinding(Macro* macro, const QString& rule)
 void MainWindow::configureMacro(Macro* macro)
 {
     const Macro before(*macro);
-    dlgConfigMacro dialog(group(), macro, &lists.violations, &lists.violationTimerFlags,
-                          &lists.radiusViolations, &lists.reactions, &lists.automations,
-                          &lists.validations, &lists.secureModeSensors, &lists.secureModeActuators,
-                          this);
+    dlgConfigMacro dialog(group(), macro, lists, this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     const Macro after(*macro);
     *macro = before;

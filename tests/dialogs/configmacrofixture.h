@@ -44,10 +44,7 @@ public:
     // The one place that builds the dialog.
     std::unique_ptr<dlgConfigMacro> dialog(Macro* macro)
     {
-        return std::make_unique<dlgConfigMacro>(
-            group.get(), macro, &lists.violations, &lists.violationTimerFlags,
-            &lists.radiusViolations, &lists.reactions, &lists.automations, &lists.validations,
-            &lists.secureModeSensors, &lists.secureModeActuators);
+        return std::make_unique<dlgConfigMacro>(group.get(), macro, lists);
     }
 
     // Shown and active, so that focus and keys behave as on screen.

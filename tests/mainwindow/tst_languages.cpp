@@ -436,10 +436,7 @@ void TestLanguages::mnemonicsAreUnique()
                             QStringLiteral("ENT"), 2, false);
     group.addMacro(macro);
     ReferenceLists lists;
-    dlgConfigMacro configure(&group, macro, &lists.violations, &lists.violationTimerFlags,
-                             &lists.radiusViolations, &lists.reactions, &lists.automations,
-                             &lists.validations, &lists.secureModeSensors,
-                             &lists.secureModeActuators, nullptr);
+    dlgConfigMacro configure(&group, macro, lists);
     const QStringList configureTexts = dialogTexts(configure);
     QVERIFY(configureTexts.size() > 10);
     repeated += repeatedMnemonics(configureTexts);
