@@ -1,10 +1,9 @@
 #include "exportimagecommand.h"
 
 #include "commandoutput.h"
-#include "diagram/edge.h"
+#include "diagram/flowdrawing.h"
 #include "diagram/graphwidget.h"
 #include "diagram/groupdiagram.h"
-#include "diagram/node.h"
 #include "io/filesaver.h"
 #include "layout/grouparrangement.h"
 #include "model/group.h"
@@ -65,7 +64,7 @@ bool ExportImageCommand::write(const Group& group, const QString& output, double
     graph.showGrid(false);
     GroupDiagram::build(graph, group);
 
-    const QSizeF area = sceneArea(*graph.scene());
+    const QSizeF area = FlowDrawing::sceneArea(*graph.scene());
     const QString tooLarge = checkSize(pixelSize(area, factor));
     if (!tooLarge.isEmpty()) {
         CommandOutput::fail(Failure, tooLarge);
@@ -97,26 +96,6 @@ QString ExportImageCommand::checkSize(const QSize& pixels)
             .arg(MaxPixels);
     }
     return QString();
-}
-
-QSizeF ExportImageCommand::sceneArea(const QGraphicsScene& scene)
-{
-    const QRectF bounds = flowBounds(scene);
-    return QSizeF(qMax(qreal(0), bounds.right()) + Margin,
-                  qMax(qreal(0), bounds.bottom()) + Margin);
-}
-
-QRectF ExportImageCommand::flowBounds(const QGraphicsScene& scene)
-{
-    // Only what is drawn counts: the boxes and the arrows, not the hidden
-    // handles of the boxes.
-    QRectF bounds;
-    const QList<QGraphicsItem*> items = scene.items();
-    for (const QGraphicsItem* item : items) {
-        if (item->type() == Node::Type || item->type() == Edge::Type)
-            bounds |= item->sceneBoundingRect();
-    }
-    return bounds;
 }
 
 QSize ExportImageCommand::pixelSize(const QSizeF& area, double scale)
@@ -151,19 +130,10 @@ bool ExportImageCommand::isSvg(const QString& output)
     return QFileInfo(output).suffix().toLower() == QLatin1String("svg");
 }
 
-void ExportImageCommand::preparePainter(QPainter& painter, const GraphWidget& graph)
-{
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    // The boxes write their text in the painter's font.
-    QFont font = graph.font();
-    font.setPixelSize(FontPixelSize);
-    painter.setFont(font);
-}
-
 void ExportImageCommand::draw(QPainter& painter, const GraphWidget& graph, const QSizeF& area,
                               double scale)
 {
-    preparePainter(painter, graph);
+    FlowDrawing::preparePainter(painter, graph);
     painter.scale(scale, scale);
     const QRectF sceneRect(QPointF(0, 0), area);
     painter.fillRect(sceneRect, Qt::white);

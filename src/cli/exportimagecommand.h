@@ -1,14 +1,12 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QRectF>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
 
 class GraphWidget;
 class Group;
-class QGraphicsScene;
 class QPainter;
 
 // "zor --export-image IN OUT [--scale F] [--arrange]": draws the flow
@@ -27,16 +25,11 @@ class ExportImageCommand
 public:
     enum ExitCode { Success = 0, Failure = 1 };
 
-    // Scene units of blank beyond the lowest and rightmost item.
-    static constexpr int Margin = 20;
     // Largest side of a picture, in pixels.
     static constexpr int MaxSide = 32767;
     // Largest picture, in pixels: 400 MB of colour, far beyond the whole
     // scene at three pixels per unit.
     static constexpr qint64 MaxPixels = 100000000;
-    // The boxes' text at the size the editor shows it on a common desktop
-    // (10 points at 96 dots per inch), whatever the platform of the run.
-    static constexpr int FontPixelSize = 13;
     // The resolution the pictures declare: a document places them at their
     // size in pixels, as a screen shows them.
     static constexpr int DotsPerInch = 96;
@@ -48,13 +41,6 @@ public:
     // after saying why, when it can't be written.
     static bool write(const Group& group, const QString& output, double scale = 1.0);
 
-    // The part of the scene the picture covers, in scene units, from (0, 0).
-    static QSizeF sceneArea(const QGraphicsScene& scene);
-    // What the boxes and the arrows cover, wherever they lie.
-    static QRectF flowBounds(const QGraphicsScene& scene);
-    // The painter's hints and font, for the diagram to look as it does in
-    // the pictures.
-    static void preparePainter(QPainter& painter, const GraphWidget& graph);
     // The picture's size in pixels for that area and scale.
     static QSize pixelSize(const QSizeF& area, double scale);
 

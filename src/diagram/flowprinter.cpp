@@ -1,6 +1,6 @@
 #include "flowprinter.h"
 
-#include "cli/exportimagecommand.h"
+#include "flowdrawing.h"
 #include "graphwidget.h"
 #include "groupdiagram.h"
 #include "model/group.h"
@@ -62,15 +62,15 @@ void FlowPrinter::paint(QPainter& painter, const QRectF& page, const Group& grou
     GraphWidget graph;
     graph.showGrid(false);
     GroupDiagram::build(graph, group);
-    const QRectF bounds = ExportImageCommand::flowBounds(*graph.scene());
+    const QRectF bounds = FlowDrawing::flowBounds(*graph.scene());
     if (bounds.isEmpty())
         return;
     const qreal top = header.bottom() + HeaderGap * lineHeight;
     const QRectF area(page.left(), top, page.width(), page.bottom() - top);
-    const qreal margin = ExportImageCommand::Margin;
+    const qreal margin = FlowDrawing::Margin;
     const QRectF source = bounds.adjusted(-margin, -margin, margin, margin);
     const qreal scale = qMin(area.width() / source.width(), area.height() / source.height());
-    ExportImageCommand::preparePainter(painter, graph);
+    FlowDrawing::preparePainter(painter, graph);
     graph.scene()->render(&painter, QRectF(area.topLeft(), source.size() * scale), source,
                           Qt::KeepAspectRatio);
 }
