@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>O arquivo de saída não pode ser o próprio arquivo de entrada: %1</source>
-        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même : %1</translation>
+        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même&#xa0;: %1</translation>
     </message>
     <message>
         <source>Não foi possível abrir o arquivo %1</source>
@@ -310,15 +310,15 @@
     </message>
     <message>
         <source>Escala inválida (use um número maior que zero): %1</source>
-        <translation>Échelle non valide (utilisez un nombre supérieur à zéro) : %1</translation>
+        <translation>Échelle non valide (utilisez un nombre supérieur à zéro)&#xa0;: %1</translation>
     </message>
     <message>
         <source>O arquivo de saída não pode ser o próprio arquivo de entrada: %1</source>
-        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même : %1</translation>
+        <translation>Le fichier de sortie ne peut pas être le fichier d’entrée lui-même&#xa0;: %1</translation>
     </message>
     <message>
         <source>Formato de imagem não suportado (use .png ou .svg): %1</source>
-        <translation>Format d’image non pris en charge (utilisez .png ou .svg) : %1</translation>
+        <translation>Format d’image non pris en charge (utilisez .png ou .svg)&#xa0;: %1</translation>
     </message>
     <message>
         <source>Não foi possível abrir o arquivo %1</source>
@@ -1108,15 +1108,15 @@ ces modifications&#xa0;?</translation>
     </message>
     <message>
         <source>Grupo de Macros: %1</source>
-        <translation>Groupe de macros : %1</translation>
+        <translation>Groupe de macros&#xa0;: %1</translation>
     </message>
     <message>
         <source>Data de Criação: %1</source>
-        <translation>Date de création : %1</translation>
+        <translation>Date de création&#xa0;: %1</translation>
     </message>
     <message>
         <source>Descrição: %1</source>
-        <translation>Description : %1</translation>
+        <translation>Description&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 objetos selecionados</source>
