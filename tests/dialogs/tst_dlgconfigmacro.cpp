@@ -418,8 +418,7 @@ private slots:
         row("radius after accents", "edtName=Ré;edtShortcut=0;anchor;radius=49", "OK",
             error.arg(nameAccents + below), "edtName");
         row("unknown acronym", "edtF1=PL;edtF3=ZZ;edtF5=YY", "Ok", unknown);
-        row("nothing to check, Validar", "validate", "Ok",
-            "Informação|Verificação concluída!|Ok");
+        row("nothing to check, Validar", "validate", "Ok", "Informação|Verificação concluída!|Ok");
         row("known acronym", "edtF1=AN", "", "");
         // A macro with anchor analysis may not lead to another one.
         row("anchor to anchor", "edtShortcut=0;anchor;radius=100;edtF0=PL;edtF1=AN", "",

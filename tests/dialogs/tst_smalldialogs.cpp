@@ -152,16 +152,15 @@ private slots:
         QTest::addColumn<QString>("button"); // empty: Return pressed
         QTest::addColumn<int>("result");
         QTest::addColumn<QStringList>("emitted");
-        QTest::newRow("new text") << "Nova descricao"
-                                  << "pushButton" << int(QDialog::Accepted)
-                                  << QStringList{"Nova descricao"};
-        QTest::newRow("unchanged")
-            << ""
-            << "pushButton" << int(QDialog::Accepted) << QStringList{"Descrição antiga"};
-        QTest::newRow("Return") << ""
-                                << "" << int(QDialog::Accepted) << QStringList{"Descrição antiga"};
-        QTest::newRow("cancel") << "Outra"
-                                << "pushButton_2" << int(QDialog::Rejected) << QStringList();
+        const auto row = [](const char* tag, const char* typed, const char* button, int result,
+                            const QStringList& emitted) {
+            QTest::newRow(tag) << QString(typed) << QString(button) << result << emitted;
+        };
+        const int accepted = QDialog::Accepted;
+        row("new text", "Nova descricao", "pushButton", accepted, {"Nova descricao"});
+        row("unchanged", "", "pushButton", accepted, {"Descrição antiga"});
+        row("Return", "", "", accepted, {"Descrição antiga"});
+        row("cancel", "Outra", "pushButton_2", QDialog::Rejected, {});
     }
 
     // The description comes up selected, so that typing replaces it.

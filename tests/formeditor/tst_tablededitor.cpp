@@ -120,8 +120,8 @@ void answerLengthDialog(int value, QStringList* seen, bool refusalFollows, SeenB
     answerNextModal([=](QWidget* modal) {
         auto* dialog = qobject_cast<QInputDialog*>(modal);
         *seen = QStringList{dialog->windowTitle(), dialog->labelText()};
-        for (const int number : {dialog->intValue(), dialog->intMinimum(), dialog->intMaximum(),
-                                 dialog->intStep()})
+        for (const int number :
+             {dialog->intValue(), dialog->intMinimum(), dialog->intMaximum(), dialog->intStep()})
             *seen << QString::number(number);
         if (refusalFollows)
             answerBox(QString(), refusal);
@@ -545,10 +545,11 @@ private slots:
         QCOMPARE(editor->writeFieldTable(buffer.data(), size), written);
         QByteArray expected(int(buffer.size()), '\x55');
         if (written)
-            expected.replace(0, 18, QByteArray("\0\0\x00\x09\x03\x00"
-                                               "\0\0\x03\x00\x28\x00"
-                                               "\0\0\x13\x14\x07\x00",
-                                               18));
+            expected.replace(0, 18,
+                             QByteArray("\0\0\x00\x09\x03\x00"
+                                        "\0\0\x03\x00\x28\x00"
+                                        "\0\0\x13\x14\x07\x00",
+                                        18));
         QCOMPARE(QByteArray(buffer.data(), int(buffer.size())), expected);
         QVERIFY(TabledEditor().writeFieldTable(buffer.data(), 0));
     }
