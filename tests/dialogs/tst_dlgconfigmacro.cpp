@@ -382,7 +382,6 @@ private slots:
             QStringLiteral("Atenção!|A violação de âncora foi selecionada, ao "
                            "confirmar essa ação, o atalho será excluído|Sim/Não");
         const QString unknown = QStringLiteral("Atenção!|Sigla da função F3 não existe!|Ok");
-        row("unchanged", "", "", "");
         row("duplicate number", "edtNumber=11", "OK", error.arg(numberExists), "edtNumber");
         row("number zero", "edtNumber=0", "OK",
             error.arg("O campo 'Numero' deve ser maior que zero."), "edtNumber");
@@ -418,7 +417,6 @@ private slots:
             error.arg(nameAccents + below), "edtName");
         row("unknown acronym", "edtF1=PL;edtF3=ZZ;edtF5=YY", "Ok", unknown);
         row("nothing to check, Validar", "validate", "Ok", "Informação|Verificação concluída!|Ok");
-        row("known acronym", "edtF1=AN", "", "");
         // A macro with anchor analysis may not lead to another one.
         row("anchor to anchor", "edtShortcut=0;anchor;radius=100;edtF0=PL;edtF1=AN", "",
             "messenger");

@@ -265,11 +265,9 @@ private slots:
             QTest::newRow(tag) << command << at << length << marker << refusal << end;
         };
         const QString numeric = QStringLiteral("Numérico");
-        row("Login", "Login", cell(3, 5), -1, "[LLLLL]", "", cell(3, 12));
         row("Data/Hora to the row end", "Data/Hora", cell(0, 23), -1, "[dd/mm/aa][hh:mm]", "",
             cell(1, 0));
         row("in the last cells", "Checagem", cell(19, 37), -1, "[e]", "", cell(0, 0));
-        row("Texto", "Texto", cell(8, 4), 10, "[cccccccc]", "", cell(8, 14));
         row("shortest", numeric, cell(8, 0), 3, "[n]", "", cell(8, 3));
         row("whole row", "Texto", cell(8, 0), 40, "[" + QByteArray(38, 'c') + "]", "", cell(9, 0));
         row("length dialog cancelled", "Texto", cell(6, 2), 0, "", "", cell(6, 2));
@@ -526,7 +524,6 @@ private slots:
     {
         QTest::addColumn<int>("size");
         QTest::addColumn<bool>("written");
-        QTest::newRow("room for more") << 800 << true;
         QTest::newRow("exact fit") << 18 << true;
         QTest::newRow("one byte short") << 17 << false;
         QTest::newRow("negative size") << -6 << false;
