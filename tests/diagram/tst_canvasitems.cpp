@@ -1,13 +1,24 @@
+#include "commands/configuremacrocommand.h"
+#include "commands/groupdocument.h"
+#include "diagram/boxtext.h"
 #include "diagram/edge.h"
 #include "diagram/graphwidget.h"
+#include "diagram/groupdiagram.h"
 #include "diagram/node.h"
 #include "diagram/sizegripitem.h"
+#include "model/group.h"
+#include "model/macro.h"
 #include "support/canvasdriver.h"
 
 #include <QGraphicsScene>
+#include <QPainter>
 #include <QtTest>
 
+#include <functional>
+
 using Handle = SizeGripItem::HandleItem;
+using Step = std::function<void(GroupDocument&, ZorTest::CanvasDriver&)>;
+Q_DECLARE_METATYPE(Step)
 
 namespace {
 
@@ -49,9 +60,71 @@ QPointF centre(const QGraphicsItem* item)
     return item->sceneBoundingRect().center();
 }
 
+// Boxes on a grid of 4 x 3, 200 apart; each box followed by its right and
+// lower neighbours, and the first by the last, an arrow under other boxes.
+std::unique_ptr<Group> gridGroup()
+{
+    auto group = std::make_unique<Group>(QString(), QString());
+    const auto siglaOf = [](int i) { return QStringLiteral("B%1").arg(i); };
+    for (int i = 0; i < 12; ++i) {
+        auto* macro = new Macro(QString::number(i + 1), QStringLiteral("MACRO %1").arg(i + 1), "0",
+                                siglaOf(i), i % 7, false);
+        macro->setPosition(QPoint(60 + 200 * (i % 4), 60 + 200 * (i / 4)));
+        macro->setDimensions(GraphWidget::newBoxRect());
+        QStringList flow;
+        if (i % 4 != 3)
+            flow.append(siglaOf(i + 1));
+        if (i < 8)
+            flow.append(siglaOf(i + 4));
+        if (i == 0)
+            flow.append(siglaOf(11));
+        macro->setFlow(flow);
+        group->addMacro(macro);
+    }
+    return group;
+}
+
+void settle()
+{
+    // The scene reports its changes from the event loop, the view then asks
+    // for a paint, and a paint may colour arrows that ask for another.
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+// Clicks, one after the other, on the boxes of the given indexes; -1 on the
+// empty canvas.
+Step clicks(const QList<int>& boxes)
+{
+    return [boxes](GroupDocument& document, ZorTest::CanvasDriver& driver) {
+        for (int box : boxes) {
+            const QList<Macro*> macros = document.group().macros();
+            driver.click(box < 0 ? QPointF(230, 220)
+                                 : centre(driver.canvas()->nodeFor(macros.at(box))));
+            settle();
+        }
+    };
+}
+
+QImage drawn(const QRectF& rect, qreal scale, const std::function<void(QPainter&)>& draw)
+{
+    QImage image(200, 160, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(7.3, 5.6);
+    painter.scale(scale, scale);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(QColor(255, 255, 0));
+    painter.drawRect(rect);
+    draw(painter);
+    return image;
+}
+
 } // namespace
 
-// The boxes, arrows and resize handles of a shown canvas.
+// The boxes, arrows and resize handles of a shown canvas, and what it
+// repaints.
 class TestCanvasItems : public QObject
 {
     Q_OBJECT
@@ -81,8 +154,10 @@ private slots:
     void mouseDragResizesOnlyTheBox_data();
     void mouseDragResizesOnlyTheBox();
     void handlesCatchUpWithOutsideRect();
-    void noHandleLeftOnTheScreen_data();
-    void noHandleLeftOnTheScreen();
+    void boxTextDrawsAsTheToolkit_data();
+    void boxTextDrawsAsTheToolkit();
+    void repaintsWhatChanged_data();
+    void repaintsWhatChanged();
 
 private:
     Node* load(const QString& sigla, const QPoint& pos, const QSize& size = QSize(121, 81));
@@ -91,6 +166,7 @@ private:
 
     std::unique_ptr<ZorTest::CanvasDriver> driver;
     GraphWidget* canvas = nullptr;
+    std::unique_ptr<GroupDocument> document;
 };
 
 void TestCanvasItems::init()
@@ -102,6 +178,9 @@ void TestCanvasItems::init()
 
 void TestCanvasItems::cleanup()
 {
+    canvas->setDocument(nullptr);
+    canvas->clearAll();
+    document.reset();
     driver.reset();
     canvas = nullptr;
 }
@@ -198,13 +277,8 @@ void TestCanvasItems::markingColoursOutgoingArrows()
     const Edge* in = link("C", "A");
     QCOMPARE(out->zValue(), -1.0);
     PaintCounter counter(canvas->viewport());
-    const auto runEvents = [] {
-        for (int i = 0; i < 5; ++i)
-            QCoreApplication::processEvents();
-    };
-
     a->setMarked(true);
-    runEvents();
+    settle();
     QVERIFY(counter.count > 0);
     QCOMPARE(out->color(), red);
     QCOMPARE(out->zValue(), 1.0);
@@ -213,7 +287,7 @@ void TestCanvasItems::markingColoursOutgoingArrows()
     QCOMPARE(in->zValue(), -1.0);
     // The boxes recolour their arrows while painting: no endless repaints.
     counter.count = 0;
-    runEvents();
+    settle();
     QCOMPARE(counter.count, 0);
 
     // Marked at both ends: the destination leaves it to the source.
@@ -424,27 +498,22 @@ void TestCanvasItems::handleMoves_data()
     QTest::addColumn<QPointF>("target");
     QTest::addColumn<QRectF>("rect");
 
-    QTest::newRow("right, below the minimum")
-        << true << int(Handle::Right) << QPointF(20, 39.5) << QRectF(0, 0, 40, 81);
-    QTest::newRow("left, below the minimum")
-        << false << int(Handle::Left) << QPointF(110, 39.5) << QRectF(81, 0, 40, 81);
-    QTest::newRow("top, below the minimum")
-        << false << int(Handle::Top) << QPointF(59.5, 70) << QRectF(0, 41, 121, 40);
-    QTest::newRow("bottom, below the minimum")
-        << true << int(Handle::Bottom) << QPointF(59.5, 10) << QRectF(0, 0, 121, 40);
-    QTest::newRow("top moves only up and down")
-        << true << int(Handle::Top) << QPointF(89.5, -20) << QRectF(0, -20, 121, 101);
-    QTest::newRow("right moves only sideways")
-        << false << int(Handle::Right) << QPointF(150, 200) << QRectF(0, 0, 150, 81);
-    QTest::newRow("bottom right, grid off")
-        << false << int(Handle::BottomRight) << QPointF(187, 93) << QRectF(0, 0, 187, 93);
-    QTest::newRow("top left, grid on, negative")
-        << true << int(Handle::TopLeft) << QPointF(-13, -27) << QRectF(-10, -20, 131, 101);
+    const auto row = [](const char* name, bool grid, int flags, QPointF target, QRectF rect) {
+        QTest::newRow(name) << grid << flags << target << rect;
+    };
+    row("right, below the minimum", true, Handle::Right, {20, 39.5}, {0, 0, 40, 81});
+    row("left, below the minimum", false, Handle::Left, {110, 39.5}, {81, 0, 40, 81});
+    row("top, below the minimum", false, Handle::Top, {59.5, 70}, {0, 41, 121, 40});
+    row("bottom, below the minimum", true, Handle::Bottom, {59.5, 10}, {0, 0, 121, 40});
+    row("top moves only up and down", true, Handle::Top, {89.5, -20}, {0, -20, 121, 101});
+    row("right moves only sideways", false, Handle::Right, {150, 200}, {0, 0, 150, 81});
+    row("bottom right, grid off", false, Handle::BottomRight, {187, 93}, {0, 0, 187, 93});
+    row("top left, grid on, negative", true, Handle::TopLeft, {-13, -27}, {-10, -20, 131, 101});
     // Only the integer remainder goes: the fraction stays.
-    QTest::newRow("top left, grid on, fractional")
-        << true << int(Handle::TopLeft) << QPointF(-13.5, 12.5) << QRectF(-10.5, 10.5, 131.5, 70.5);
-    QTest::newRow("bottom left, past the far corner")
-        << false << int(Handle::BottomLeft) << QPointF(300, -50) << QRectF(81, 0, 40, 40);
+    row("top left, grid on, fractional", true, Handle::TopLeft, {-13.5, 12.5},
+        {-10.5, 10.5, 131.5, 70.5});
+    row("bottom left, past the far corner", false, Handle::BottomLeft, {300, -50},
+        {81, 0, 40, 40});
 }
 
 void TestCanvasItems::handleMoves()
@@ -526,28 +595,86 @@ void TestCanvasItems::handlesCatchUpWithOutsideRect()
     QCOMPARE(handle(node, Handle::Bottom)->pos(), QPointF(99, 100));
 }
 
-void TestCanvasItems::noHandleLeftOnTheScreen_data()
+// A box's text, laid out once, must look exactly as the toolkit's centred
+// drawText draws it, whatever the box, the text and the zoom.
+void TestCanvasItems::boxTextDrawsAsTheToolkit_data()
 {
-    // Clicks after the first box was marked.
-    QTest::addColumn<QVector<QPointF>>("clicks");
-    QTest::newRow("beside the box") << QVector<QPointF>{{400, 300}};
-    QTest::newRow("on another box") << QVector<QPointF>{{360, 140}};
-    QTest::newRow("back to the first box") << QVector<QPointF>{{360, 140}, {160, 140}};
+    QTest::addColumn<QRectF>("rect");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qreal>("scale");
+
+    const QString lines = QStringLiteral("ABC\n123\nMACRO 123");
+    QTest::newRow("box") << QRectF(10, 10, 121, 81) << lines << 1.0;
+    QTest::newRow("zoomed out") << QRectF(10, 10, 121, 81) << lines << 0.9;
+    QTest::newRow("smallest zoom") << QRectF(10, 10, 121, 81) << lines << 0.3;
+    QTest::newRow("zoomed in") << QRectF(10.5, 10, 101, 61) << lines << 1.7;
+    QTest::newRow("too low for the lines") << QRectF(10, 10, 121, 25) << lines << 1.0;
+    QTest::newRow("too narrow") << QRectF(10, 10, 40, 81) << lines << 1.1;
+    QTest::newRow("empty line") << QRectF(10, 10, 121, 81) << QStringLiteral("A\n\nB") << 1.0;
+    QTest::newRow("tab and return")
+        << QRectF(10, 10, 121, 81) << QStringLiteral("A\tB\nC\rD\n E ") << 1.0;
 }
 
-void TestCanvasItems::noHandleLeftOnTheScreen()
+void TestCanvasItems::boxTextDrawsAsTheToolkit()
 {
-    QFETCH(QVector<QPointF>, clicks);
-    load("A", QPoint(100, 100));
-    load("B", QPoint(300, 100));
-    driver->click(QPointF(160, 140));
-    for (const QPointF& at : qAsConst(clicks)) {
-        driver->shown();
-        driver->click(at);
+    QFETCH(QRectF, rect);
+    QFETCH(QString, text);
+    QFETCH(qreal, scale);
+    const QImage expected = drawn(rect, scale, [&](QPainter& painter) {
+        painter.drawText(rect, Qt::AlignCenter, text);
+    });
+    BoxText boxText;
+    for (int paint = 0; paint < 2; ++paint) {
+        const QImage actual =
+            drawn(rect, scale, [&](QPainter& painter) { boxText.draw(&painter, rect, text); });
+        QCOMPARE(actual, expected);
     }
-    const QImage shown = driver->shown();
-    driver->paint();
-    QCOMPARE(driver->shown(), shown);
+}
+
+// The canvas repaints only what changed: what the screen shows after each
+// change must be what painting it whole shows.
+void TestCanvasItems::repaintsWhatChanged_data()
+{
+    QTest::addColumn<Step>("step");
+
+    // Compared while the mouse is still down: the release repaints all.
+    QTest::newRow("drag") << Step([](GroupDocument& document, ZorTest::CanvasDriver& driver) {
+        const QPointF from = centre(driver.canvas()->nodeFor(document.group().macros().at(5)));
+        driver.press(from);
+        settle();
+        for (int step = 1; step <= 6; ++step) {
+            driver.moveTo(from + QPointF(17 * step, 9 * step));
+            settle();
+        }
+    });
+    QTest::newRow("mark, then beside the box") << clicks({1, -1});
+    QTest::newRow("mark, then another box") << clicks({1, 6});
+    QTest::newRow("mark, another, back to the first") << clicks({1, 6, 1});
+    QTest::newRow("configure and undo") << Step([](GroupDocument& document, auto&) {
+        const QList<Macro*> macros = document.group().macros();
+        Macro after(*macros.at(2));
+        after.setName(QStringLiteral("OUTRO NOME"));
+        after.setType(5);
+        after.setFlow({QStringLiteral("B9")});
+        document.push(new ConfigureMacroCommand(document, macros.at(2), *macros.at(2), after));
+        settle();
+        document.undoStack()->undo();
+    });
+}
+
+void TestCanvasItems::repaintsWhatChanged()
+{
+    QFETCH(Step, step);
+    document = std::make_unique<GroupDocument>(gridGroup());
+    canvas->setDocument(document.get());
+    GroupDiagram::build(*canvas, document->group());
+    settle();
+
+    step(*document, *driver);
+    settle();
+    const QImage painted = canvas->viewport()->grab().toImage();
+    QCOMPARE(driver->shown().convertToFormat(QImage::Format_RGB32),
+             painted.convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(TestCanvasItems)
