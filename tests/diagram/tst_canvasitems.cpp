@@ -512,8 +512,7 @@ void TestCanvasItems::handleMoves_data()
     // Only the integer remainder goes: the fraction stays.
     row("top left, grid on, fractional", true, Handle::TopLeft, {-13.5, 12.5},
         {-10.5, 10.5, 131.5, 70.5});
-    row("bottom left, past the far corner", false, Handle::BottomLeft, {300, -50},
-        {81, 0, 40, 40});
+    row("bottom left, past the far corner", false, Handle::BottomLeft, {300, -50}, {81, 0, 40, 40});
 }
 
 void TestCanvasItems::handleMoves()
@@ -620,9 +619,8 @@ void TestCanvasItems::boxTextDrawsAsTheToolkit()
     QFETCH(QRectF, rect);
     QFETCH(QString, text);
     QFETCH(qreal, scale);
-    const QImage expected = drawn(rect, scale, [&](QPainter& painter) {
-        painter.drawText(rect, Qt::AlignCenter, text);
-    });
+    const QImage expected = drawn(
+        rect, scale, [&](QPainter& painter) { painter.drawText(rect, Qt::AlignCenter, text); });
     BoxText boxText;
     for (int paint = 0; paint < 2; ++paint) {
         const QImage actual =

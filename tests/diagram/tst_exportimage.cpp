@@ -101,9 +101,9 @@ void verifyArrowsAndBlanks(const QImage& image)
     QVERIFY(allWhite(image, QRect(250, 405, 41, 71)));
     // Two pixels out from the corners and the middles of the sides of ROT
     // (300, 400, 201 x 81), which no arrow touches.
-    for (const QPoint& point : {QPoint(298, 398), QPoint(400, 398), QPoint(503, 398),
-                                QPoint(298, 440), QPoint(503, 440), QPoint(298, 483),
-                                QPoint(400, 483), QPoint(503, 483)})
+    for (const QPoint& point :
+         {QPoint(298, 398), QPoint(400, 398), QPoint(503, 398), QPoint(298, 440), QPoint(503, 440),
+          QPoint(298, 483), QPoint(400, 483), QPoint(503, 483)})
         QVERIFY(isWhite(image.pixel(point)));
 }
 
@@ -161,7 +161,7 @@ void TestExportImage::exports_data()
     QTest::addColumn<QString>("in");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("scale");
-    QTest::addColumn<QSize>("size"); // empty when refused
+    QTest::addColumn<QSize>("size");      // empty when refused
     QTest::addColumn<QString>("message"); // "%in" and "%out" stand for the paths
 
     const auto row = [](const char* name, const char* in, const char* out, const char* scale,
@@ -234,8 +234,8 @@ void TestExportImage::exports()
     QVERIFY(group.readFile(inPath));
     if (out.endsWith(".svg")) {
         QCOMPARE(QSvgRenderer(outPath).viewBox(), QRect(QPoint(), size));
-        QVERIFY(contentsOf(outPath).contains(
-            "<title>" + group.name().toHtmlEscaped().toUtf8() + "</title>"));
+        QVERIFY(contentsOf(outPath).contains("<title>" + group.name().toHtmlEscaped().toUtf8() +
+                                             "</title>"));
     }
     const QImage image = picture(outPath);
     QCOMPARE(image.size(), size);

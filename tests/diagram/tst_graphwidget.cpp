@@ -89,8 +89,8 @@ void TestGraphWidget::cleanup()
 
 Node* TestGraphWidget::load(const QString& sigla, const QPoint& pos)
 {
-    canvas->loadSquare(sigla, QStringLiteral("N") + sigla, QStringLiteral("MACRO ") + sigla, 2,
-                       pos, 121, 81);
+    canvas->loadSquare(sigla, QStringLiteral("N") + sigla, QStringLiteral("MACRO ") + sigla, 2, pos,
+                       121, 81);
     return canvas->nodes().constLast();
 }
 
