@@ -15,14 +15,6 @@
 using ZorTest::contentsOf;
 using ZorTest::writeFile;
 
-// Outside any namespace: the log names the class as written here.
-class ProbeBase : public ZorObject
-{
-};
-class Probe : public ProbeBase
-{
-};
-
 namespace {
 
 // The text of a log line after its time stamp; the whole line when it has none.
@@ -236,7 +228,7 @@ void TestAppServices::debugLog()
     DebugLogger* logger = DebugLogger::instance();
     logger->configure(QStringLiteral("logs"), QStringLiteral("debug.log"));
     const QString log = env->filePath(QStringLiteral("debug.log"));
-    Probe probe;
+    const ZorObject probe;
     // Silent before a session.
     QVERIFY(!logger->isEnabled());
     QVERIFY(logger->write(QStringLiteral("nothing")));
@@ -250,18 +242,15 @@ void TestAppServices::debugLog()
     QCOMPARE(textOf(linesOf(log).first()),
              QStringLiteral(">>>>>>>> Debug Session Started. <<<<<<<<"));
 
-    // The most derived class of the object that writes.
-    QVERIFY(logger->log(QStringLiteral("Constructor"), &probe));
-    QCOMPARE(textOf(linesOf(log).last()), QStringLiteral("Probe - Constructor"));
-
+    // The sink sees each line as the file gets it.
     QStringList received;
     logger->setLineSink([&received](const QString& line) { received.append(line); });
     QVERIFY(logger->write(QStringLiteral("first")));
-    QVERIFY(logger->write(QStringLiteral("second")));
     logger->setLineSink(nullptr);
-    QCOMPARE(received.size(), 2);
+    QVERIFY(logger->write(QStringLiteral("second")));
+    QCOMPARE(received.size(), 1);
     QCOMPARE(textOf(received.at(0)), QStringLiteral("first"));
-    QCOMPARE(linesOf(log).last(), received.at(1));
+    QCOMPARE(linesOf(log).at(1), received.at(0));
 
     // A file that can't be written loses that line only, and starts no session.
     logger->configure(QStringLiteral("logs"), env->filePath(QStringLiteral("missing/dir/x.log")));
