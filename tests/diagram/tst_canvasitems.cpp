@@ -126,34 +126,490 @@ class TestCanvasItems : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        driver = std::make_unique<ZorTest::CanvasDriver>();
+        canvas = driver->canvas();
+        QVERIFY(driver->show());
+    }
 
-    void textLines_data();
-    void textLines();
-    void dragSnapsToTheGrid_data();
-    void dragSnapsToTheGrid();
-    void markingColoursOutgoingArrows();
-    void markShowsTheHandlesAtOnce();
+    void cleanup()
+    {
+        canvas->setDocument(nullptr);
+        canvas->clearAll();
+        document.reset();
+        driver.reset();
+        canvas = nullptr;
+    }
 
-    void boxesSideBySide();
-    void endPointsOnTheBorders_data();
-    void endPointsOnTheBorders();
-    void closeCentresDrawNothing_data();
-    void closeCentresDrawNothing();
-    void arrowToItselfIsALoop();
-    void arrowFollowsItsBoxesAndIsDashedOverOthers();
-    void arrowUnderTheMouse();
+    void textLines_data()
+    {
+        QTest::addColumn<QString>("sigla");
+        QTest::addColumn<QString>("num");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("cut"); // the box shows the name cut short
 
-    void handleMoves_data();
-    void handleMoves();
-    void mouseDragResizesOnlyTheBox_data();
-    void mouseDragResizesOnlyTheBox();
-    void handlesCatchUpWithOutsideRect();
-    void boxTextDrawsAsTheToolkit_data();
-    void boxTextDrawsAsTheToolkit();
-    void repaintsWhatChanged_data();
-    void repaintsWhatChanged();
+        QTest::newRow("filled") << "INI" << QString("12") << "PARADA" << false;
+        QTest::newRow("long name")
+            << "MAN" << QString("30") << "SOLICITACAO DE MANUTENCAO PREVENTIVA" << true;
+        QTest::newRow("empty") << QString() << QString() << QString() << false;
+    }
+
+    void textLines()
+    {
+        QFETCH(QString, sigla);
+        QFETCH(QString, num);
+        QFETCH(QString, name);
+        QFETCH(bool, cut);
+
+        Node node(canvas, QRectF(0, 0, 121, 81));
+        node.setSigla(sigla);
+        node.setNum(num);
+        node.setName(name);
+        QCOMPARE(node.text(), sigla + '\n' + num + '\n' + name);
+        QCOMPARE(node.toolTip(), QString("%1 %2 - %3").arg(num, sigla, name));
+        const QString shown = node.shownName(canvas->font());
+        QCOMPARE(shown != name, cut);
+        QCOMPARE(shown.endsWith(QChar(0x2026)), cut);
+        QVERIFY(QFontMetricsF(canvas->font()).horizontalAdvance(shown) <= node.rect().width());
+    }
+
+    void dragSnapsToTheGrid_data()
+    {
+        QTest::addColumn<bool>("grid");
+        QTest::addColumn<QPointF>("target");
+        QTest::addColumn<QPointF>("expected");
+
+        QTest::newRow("grid on") << true << QPointF(27, 43) << QPointF(20, 40);
+        QTest::newRow("grid on, negative") << true << QPointF(-13, 5) << QPointF(-10, 0);
+        QTest::newRow("grid on, on the grid") << true << QPointF(250, 90) << QPointF(250, 90);
+        QTest::newRow("grid off") << false << QPointF(27, 43) << QPointF(27, 43);
+        QTest::newRow("grid off, negative") << false << QPointF(-13, 5) << QPointF(-13, 5);
+    }
+
+    void dragSnapsToTheGrid()
+    {
+        QFETCH(bool, grid);
+        QFETCH(QPointF, target);
+
+        canvas->showGrid(grid);
+        // A stored position is taken as it is, even with the grid on.
+        Node* node = load("A", QPoint(183, 47), QSize(200, 60));
+        QCOMPARE(node->pos(), QPointF(183, 47));
+        QCOMPARE(node->rect(), QRectF(0, 0, 200, 60));
+        const QPointF grab = centre(node);
+        driver->drag(grab, grab + target - node->pos());
+        QTEST(node->pos(), "expected");
+    }
+
+    void markingColoursOutgoingArrows()
+    {
+        const QColor red(255, 0, 0);
+        const QColor black(0, 0, 0);
+        Node* a = load("A", QPoint(100, 100));
+        Node* b = load("B", QPoint(400, 100));
+        load("C", QPoint(100, 400));
+        const Edge* out = link("A", "B");
+        const Edge* in = link("C", "A");
+        QCOMPARE(out->zValue(), -1.0);
+        PaintCounter counter(canvas->viewport());
+        a->setMarked(true);
+        settle();
+        QVERIFY(counter.count > 0);
+        QCOMPARE(out->color(), red);
+        QCOMPARE(out->zValue(), 1.0);
+        // An arrow that only arrives at the marked box stays as it was.
+        QCOMPARE(in->color(), black);
+        QCOMPARE(in->zValue(), -1.0);
+        // The boxes recolour their arrows while painting: no endless repaints.
+        counter.count = 0;
+        settle();
+        QCOMPARE(counter.count, 0);
+
+        // Marked at both ends: the destination leaves it to the source.
+        b->setMarked(true);
+        driver->paint();
+        QCOMPARE(out->color(), red);
+        QCOMPARE(out->zValue(), 1.0);
+
+        a->setMarked(false);
+        driver->paint();
+        QCOMPARE(out->color(), black);
+        QCOMPARE(out->zValue(), -1.0);
+    }
+
+    void markShowsTheHandlesAtOnce()
+    {
+        Node* node = load("A", QPoint(100, 100));
+        const Handle* corner = handle(node, Handle::TopLeft);
+        // A point of the corner handle outside the box, off the grid's dots.
+        const QPointF outside = node->scenePos() + QPointF(-2, -2);
+        const auto colourAt = [&](const QPointF& scenePos) {
+            return canvas->viewport()->grab().toImage().pixelColor(driver->toView(scenePos));
+        };
+        const QColor blank = colourAt(outside);
+        // Unmarked, a handle paints nothing, and tells the view so.
+        QVERIFY(corner->flags() & QGraphicsItem::ItemHasNoContents);
+
+        node->setMarked(true);
+        // Before any repaint.
+        QCOMPARE(corner->brush(), QBrush(Qt::lightGray));
+        QCOMPARE(corner->pen().style(), Qt::SolidLine);
+        QVERIFY(!(corner->flags() & QGraphicsItem::ItemHasNoContents));
+        QCOMPARE(colourAt(outside), QColor(Qt::lightGray));
+
+        node->setMarked(false);
+        QCOMPARE(corner->brush().style(), Qt::NoBrush);
+        QVERIFY(corner->flags() & QGraphicsItem::ItemHasNoContents);
+        QCOMPARE(colourAt(outside), blank);
+    }
+
+    void boxesSideBySide()
+    {
+        load("A", QPoint(0, 0));
+        load("B", QPoint(180, 0));
+        const Edge* edge = link("A", "B");
+        QCOMPARE(edge->zValue(), -1.0);
+
+        // From the right side of A to the left side of B (the outer edge of the
+        // boxes' one-unit border), at the height of the centres.
+        QCOMPARE(edge->sourcePoint(), QPointF(121.5, 40.5));
+        QCOMPARE(edge->destPoint(), QPointF(179.5, 40.5));
+
+        // A head 10 long with sides 30 degrees off the line.
+        const qreal back = 179.5 - 10 * std::cos(M_PI / 6);
+        QCOMPARE(edge->arrowHead(), QPolygonF({{179.5, 40.5}, {back, 45.5}, {back, 35.5}}));
+    }
+
+    void endPointsOnTheBorders_data()
+    {
+        QTest::addColumn<QPoint>("destPos");
+        QTest::addColumn<QSize>("destSize");
+
+        const QSize box(121, 81);
+        QTest::newRow("right") << QPoint(1300, 1000) << box;
+        QTest::newRow("left") << QPoint(700, 1000) << box;
+        QTest::newRow("below") << QPoint(1000, 1300) << box;
+        QTest::newRow("above") << QPoint(1000, 700) << box;
+        QTest::newRow("down right") << QPoint(1250, 1200) << box;
+        QTest::newRow("up left") << QPoint(800, 850) << box;
+        QTest::newRow("steep, tall box") << QPoint(1030, 1400) << QSize(60, 300);
+        QTest::newRow("wide box above") << QPoint(600, 500) << QSize(900, 50);
+    }
+
+    void endPointsOnTheBorders()
+    {
+        QFETCH(QPoint, destPos);
+        QFETCH(QSize, destSize);
+
+        const Node* source = load("A", QPoint(1000, 1000));
+        const Node* dest = load("B", destPos, destSize);
+        const Edge* edge = link("A", "B");
+        const QPointF from = centre(source);
+        const QPointF to = centre(dest);
+
+        QVERIFY(onBorder(source->sceneBoundingRect(), edge->sourcePoint()));
+        QVERIFY(onBorder(dest->sceneBoundingRect(), edge->destPoint()));
+        QVERIFY(distanceFromLine(from, to, edge->sourcePoint()) < 1e-6);
+        QVERIFY(distanceFromLine(from, to, edge->destPoint()) < 1e-6);
+        // The arrow runs from the source toward the destination.
+        QVERIFY(QLineF(from, edge->sourcePoint()).length() <
+                QLineF(from, edge->destPoint()).length());
+
+        // The bounding rectangle holds the line and the head.
+        const QRectF bounds = edge->boundingRect();
+        QCOMPARE(bounds, QRectF(edge->sourcePoint(), edge->destPoint())
+                             .normalized()
+                             .adjusted(-5.5, -5.5, 5.5, 5.5));
+        for (const QPointF& corner : edge->arrowHead())
+            QVERIFY(bounds.contains(corner));
+    }
+
+    void closeCentresDrawNothing_data()
+    {
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<bool>("drawn");
+
+        QTest::newRow("same centre") << QPoint(0, 0) << false;
+        QTest::newRow("20 apart") << QPoint(0, 20) << false;
+        QTest::newRow("12, 16 apart") << QPoint(12, 16) << false;
+        QTest::newRow("21 apart") << QPoint(21, 0) << true;
+    }
+
+    void closeCentresDrawNothing()
+    {
+        QFETCH(QPoint, offset);
+        QFETCH(bool, drawn);
+
+        // Boxes small enough to stand apart at these distances.
+        const Node* source = load("A", QPoint(500, 500), QSize(9, 9));
+        load("B", QPoint(500, 500) + offset, QSize(9, 9));
+        const Edge* edge = link("A", "B");
+        QCOMPARE(edge->sourcePoint() != edge->destPoint(), drawn);
+        QCOMPARE(edge->arrowHead().isEmpty(), !drawn);
+        if (!drawn)
+            QCOMPARE(edge->sourcePoint(), centre(source));
+    }
+
+    void arrowToItselfIsALoop()
+    {
+        Node* node = load("A", QPoint(300, 300));
+        const Edge* edge = link("A", "A");
+        QVERIFY(edge->isLoop());
+        // From the top side to the right side, near the top right corner.
+        const QRectF box = node->sceneBoundingRect();
+        QCOMPARE(edge->sourcePoint(), QPointF(box.right() - 24, box.top()));
+        QCOMPARE(edge->destPoint(), QPointF(box.right(), box.top() + 24));
+        // The head ends on the box, pointing into it, from the loop outside.
+        const QPolygonF head = edge->arrowHead();
+        QCOMPARE(head.size(), 3);
+        QCOMPARE(head.at(0), edge->destPoint());
+        QVERIFY(head.at(1).x() > box.right() && head.at(2).x() > box.right());
+        QVERIFY(edge->boundingRect().top() < box.top() - 20);
+        QVERIFY(edge->boundingRect().right() > box.right() + 20);
+        QVERIFY(!edge->isPassing());
+    }
+
+    void arrowFollowsItsBoxesAndIsDashedOverOthers()
+    {
+        const Node* a = load("A", QPoint(100, 100));
+        load("C", QPoint(400, 100));
+        Node* b = load("B", QPoint(700, 100));
+        const Edge* over = link("A", "B");
+        const Edge* beside = link("A", "C");
+        QVERIFY(over->isPassing());
+        QVERIFY(!beside->isPassing());
+        // Over the boxes, under the arrows of a marked box.
+        QVERIFY(over->zValue() > 0 && over->zValue() < 1);
+        QCOMPARE(beside->zValue(), -1.0);
+
+        // B moved down: the arrow runs clear of C and back behind the boxes.
+        driver->drag(centre(b), centre(b) + QPointF(0, 300));
+        QCOMPARE(b->pos(), QPointF(700, 400));
+        QVERIFY(onBorder(b->sceneBoundingRect(), over->destPoint()));
+        QVERIFY(onBorder(a->sceneBoundingRect(), over->sourcePoint()));
+        QVERIFY(over->destPoint().y() > 300);
+        QVERIFY(!over->isPassing());
+        QCOMPARE(over->zValue(), -1.0);
+    }
+
+    void arrowUnderTheMouse()
+    {
+        load("ENT", QPoint(100, 100));
+        Node* middle = load("C", QPoint(400, 100));
+        load("AGD", QPoint(700, 100));
+        const Edge* edge = link("ENT", "AGD");
+        const auto moveTo = [this](const QPointF& scenePos) {
+            // The scene finds what lies under the mouse from the global position.
+            const QPoint at = driver->toView(scenePos);
+            QMouseEvent move(QEvent::MouseMove, at, at, canvas->viewport()->mapToGlobal(at),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(canvas->viewport(), &move);
+        };
+        // Between the boxes, a little off the line, the arrow stands out.
+        moveTo(QPointF(310, 143));
+        QVERIFY(edge->isHovered());
+        QCOMPARE(edge->toolTip(), QString("ENT \u2192 AGD"));
+        QCOMPARE(edge->zValue(), 2.0);
+        moveTo(QPointF(310, 160));
+        QVERIFY(!edge->isHovered());
+        // Back where an arrow passing under C lies: above the box.
+        QCOMPARE(edge->zValue(), 0.5);
+
+        // Clicks pass through the arrow: on the empty canvas to the canvas...
+        QSignalSpy clicks(canvas, &GraphWidget::newMouseClick);
+        driver->click(QPointF(300, 140));
+        QCOMPARE(clicks.count(), 1);
+        QVERIFY(canvas->scene()->selectedItems().isEmpty());
+        // ...and over a box to the box.
+        driver->click(QPointF(450, 140));
+        QCOMPARE(canvas->scene()->selectedItems(), QList<QGraphicsItem*>{middle});
+    }
+
+    void handleMoves_data()
+    {
+        QTest::addColumn<bool>("grid");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QPointF>("target");
+        QTest::addColumn<QRectF>("rect");
+
+        const auto row = [](const char* name, bool grid, int flags, QPointF target, QRectF rect) {
+            QTest::newRow(name) << grid << flags << target << rect;
+        };
+        row("right, below the minimum", true, Handle::Right, {20, 39.5}, {0, 0, 40, 81});
+        row("left, below the minimum", false, Handle::Left, {110, 39.5}, {81, 0, 40, 81});
+        row("top, below the minimum", false, Handle::Top, {59.5, 70}, {0, 41, 121, 40});
+        row("bottom, below the minimum", true, Handle::Bottom, {59.5, 10}, {0, 0, 121, 40});
+        row("top moves only up and down", true, Handle::Top, {89.5, -20}, {0, -20, 121, 101});
+        row("right moves only sideways", false, Handle::Right, {150, 200}, {0, 0, 150, 81});
+        row("bottom right, grid off", false, Handle::BottomRight, {187, 93}, {0, 0, 187, 93});
+        row("top left, grid on, negative", true, Handle::TopLeft, {-13, -27}, {-10, -20, 131, 101});
+        // Only the integer remainder goes: the fraction stays.
+        row("top left, grid on, fractional", true, Handle::TopLeft, {-13.5, 12.5},
+            {-10.5, 10.5, 131.5, 70.5});
+        row("bottom left, past the far corner", false, Handle::BottomLeft, {300, -50},
+            {81, 0, 40, 40});
+    }
+
+    void handleMoves()
+    {
+        QFETCH(bool, grid);
+        QFETCH(int, flags);
+        QFETCH(QPointF, target);
+        QFETCH(QRectF, rect);
+
+        canvas->showGrid(grid);
+        Node* node = load("A", QPoint(500, 500));
+        load("B", QPoint(1000, 500));
+        const Edge* edge = link("A", "B");
+        handle(node, flags)->setPos(target);
+        QCOMPARE(node->rect(), rect);
+        QCOMPARE(node->grip()->rect(), rect);
+        QCOMPARE(node->pos(), QPointF(500, 500));
+        QCOMPARE(handle(node, Handle::TopLeft)->pos(), rect.topLeft());
+        QCOMPARE(handle(node, Handle::BottomRight)->pos(), rect.bottomRight());
+        // The arrow keeps touching the resized box.
+        QVERIFY(onBorder(node->sceneBoundingRect(), edge->sourcePoint()));
+    }
+
+    void mouseDragResizesOnlyTheBox_data()
+    {
+        QTest::addColumn<int>("way"); // 1: after select all, 2: Shift held, box marked
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QPointF>("grab"); // from the handle's place
+        QTest::addColumn<QPointF>("move");
+        QTest::addColumn<QRectF>("rect");
+
+        // Local (187, 93), snapped to the grid.
+        const int corner = Handle::BottomRight;
+        const QRectF wider(0, 0, 180, 90);
+        QTest::newRow("unmarked box") << 0 << corner << QPointF() << QPointF(66, 12) << wider;
+        QTest::newRow("after select all") << 1 << corner << QPointF() << QPointF(66, 12) << wider;
+        QTest::newRow("shift, box marked") << 2 << corner << QPointF() << QPointF(66, 12) << wider;
+        // The corner handle sticks out of an unmarked box: taken there as well.
+        QTest::newRow("outer part of a corner") << 0 << int(Handle::TopLeft) << QPointF(-2, -2)
+                                                << QPointF(-30, -20) << QRectF(-30, -20, 151, 101);
+    }
+
+    void mouseDragResizesOnlyTheBox()
+    {
+        QFETCH(int, way);
+        QFETCH(int, flags);
+        QFETCH(QPointF, grab);
+        QFETCH(QPointF, move);
+        Node* node = load("A", QPoint(100, 100));
+        Node* other = load("B", QPoint(500, 100));
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+        if (way == 1) {
+            canvas->toggleSelectAll();
+        } else if (way == 2) {
+            driver->click(centre(node));
+            other->setMarked(true);
+            modifiers = Qt::ShiftModifier;
+        }
+
+        const QPointF from = handle(node, flags)->scenePos() + grab;
+        driver->drag(from, from + move, modifiers);
+        QTEST(node->rect(), "rect");
+        QCOMPARE(node->pos(), QPointF(100, 100));
+        QCOMPARE(other->pos(), QPointF(500, 100));
+        QCOMPARE(other->rect(), QRectF(0, 0, 121, 81));
+    }
+
+    void handlesCatchUpWithOutsideRect()
+    {
+        Node* node = load("A", QPoint(100, 100));
+        node->setRect(0, 0, 200, 100);
+        // The box's next even-numbered paint brings the handles along; a side's
+        // handle stands one unit short of its middle.
+        driver->paint();
+        driver->paint();
+        QCOMPARE(node->grip()->rect(), QRectF(0, 0, 200, 100));
+        QCOMPARE(handle(node, Handle::BottomRight)->pos(), QPointF(200, 100));
+        QCOMPARE(handle(node, Handle::Right)->pos(), QPointF(200, 49));
+        QCOMPARE(handle(node, Handle::Bottom)->pos(), QPointF(99, 100));
+    }
+
+    // A box's text, laid out once, must look exactly as the toolkit's centred
+    // drawText draws it, whatever the box, the text and the zoom.
+    void boxTextDrawsAsTheToolkit_data()
+    {
+        QTest::addColumn<QRectF>("rect");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qreal>("scale");
+
+        const QString lines = QStringLiteral("ABC\n123\nMACRO 123");
+        QTest::newRow("box") << QRectF(10, 10, 121, 81) << lines << 1.0;
+        QTest::newRow("zoomed out") << QRectF(10, 10, 121, 81) << lines << 0.9;
+        QTest::newRow("smallest zoom") << QRectF(10, 10, 121, 81) << lines << 0.3;
+        QTest::newRow("zoomed in") << QRectF(10.5, 10, 101, 61) << lines << 1.7;
+        QTest::newRow("too low for the lines") << QRectF(10, 10, 121, 25) << lines << 1.0;
+        QTest::newRow("too narrow") << QRectF(10, 10, 40, 81) << lines << 1.1;
+        QTest::newRow("empty line") << QRectF(10, 10, 121, 81) << QStringLiteral("A\n\nB") << 1.0;
+        QTest::newRow("tab and return")
+            << QRectF(10, 10, 121, 81) << QStringLiteral("A\tB\nC\rD\n E ") << 1.0;
+    }
+
+    void boxTextDrawsAsTheToolkit()
+    {
+        QFETCH(QRectF, rect);
+        QFETCH(QString, text);
+        QFETCH(qreal, scale);
+        const QImage expected = drawn(
+            rect, scale, [&](QPainter& painter) { painter.drawText(rect, Qt::AlignCenter, text); });
+        BoxText boxText;
+        for (int paint = 0; paint < 2; ++paint) {
+            const QImage actual =
+                drawn(rect, scale, [&](QPainter& painter) { boxText.draw(&painter, rect, text); });
+            QCOMPARE(actual, expected);
+        }
+    }
+
+    // The canvas repaints only what changed: what the screen shows after each
+    // change must be what painting it whole shows.
+    void repaintsWhatChanged_data()
+    {
+        QTest::addColumn<Step>("step");
+
+        // Compared while the mouse is still down: the release repaints all.
+        QTest::newRow("drag") << Step([](GroupDocument& document, ZorTest::CanvasDriver& driver) {
+            const QPointF from = centre(driver.canvas()->nodeFor(document.group().macros().at(5)));
+            driver.press(from);
+            settle();
+            for (int step = 1; step <= 6; ++step) {
+                driver.moveTo(from + QPointF(17 * step, 9 * step));
+                settle();
+            }
+        });
+        QTest::newRow("mark, then beside the box") << clicks({1, -1});
+        QTest::newRow("mark, then another box") << clicks({1, 6});
+        QTest::newRow("mark, another, back to the first") << clicks({1, 6, 1});
+        QTest::newRow("configure and undo") << Step([](GroupDocument& document, auto&) {
+            const QList<Macro*> macros = document.group().macros();
+            Macro after(*macros.at(2));
+            after.setName(QStringLiteral("OUTRO NOME"));
+            after.setType(5);
+            after.setFlow({QStringLiteral("B9")});
+            document.push(new ConfigureMacroCommand(document, macros.at(2), *macros.at(2), after));
+            settle();
+            document.undoStack()->undo();
+        });
+    }
+
+    void repaintsWhatChanged()
+    {
+        QFETCH(Step, step);
+        document = std::make_unique<GroupDocument>(gridGroup());
+        canvas->setDocument(document.get());
+        GroupDiagram::build(*canvas, document->group());
+        settle();
+
+        step(*document, *driver);
+        settle();
+        const QImage painted = canvas->viewport()->grab().toImage();
+        QCOMPARE(driver->shown().convertToFormat(QImage::Format_RGB32),
+                 painted.convertToFormat(QImage::Format_RGB32));
+    }
 
 private:
     Node* load(const QString& sigla, const QPoint& pos, const QSize& size = QSize(121, 81));
@@ -164,22 +620,6 @@ private:
     GraphWidget* canvas = nullptr;
     std::unique_ptr<GroupDocument> document;
 };
-
-void TestCanvasItems::init()
-{
-    driver = std::make_unique<ZorTest::CanvasDriver>();
-    canvas = driver->canvas();
-    QVERIFY(driver->show());
-}
-
-void TestCanvasItems::cleanup()
-{
-    canvas->setDocument(nullptr);
-    canvas->clearAll();
-    document.reset();
-    driver.reset();
-    canvas = nullptr;
-}
 
 Node* TestCanvasItems::load(const QString& sigla, const QPoint& pos, const QSize& size)
 {
@@ -200,473 +640,6 @@ Handle* TestCanvasItems::handle(const Node* node, int flags)
             return item;
     }
     return nullptr;
-}
-
-void TestCanvasItems::textLines_data()
-{
-    QTest::addColumn<QString>("sigla");
-    QTest::addColumn<QString>("num");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("cut"); // the box shows the name cut short
-
-    QTest::newRow("filled") << "INI" << QString("12") << "PARADA" << false;
-    QTest::newRow("long name") << "MAN" << QString("30") << "SOLICITACAO DE MANUTENCAO PREVENTIVA"
-                               << true;
-    QTest::newRow("empty") << QString() << QString() << QString() << false;
-}
-
-void TestCanvasItems::textLines()
-{
-    QFETCH(QString, sigla);
-    QFETCH(QString, num);
-    QFETCH(QString, name);
-    QFETCH(bool, cut);
-
-    Node node(canvas, QRectF(0, 0, 121, 81));
-    node.setSigla(sigla);
-    node.setNum(num);
-    node.setName(name);
-    QCOMPARE(node.text(), sigla + '\n' + num + '\n' + name);
-    QCOMPARE(node.toolTip(), QString("%1 %2 - %3").arg(num, sigla, name));
-    const QString shown = node.shownName(canvas->font());
-    QCOMPARE(shown != name, cut);
-    QCOMPARE(shown.endsWith(QChar(0x2026)), cut);
-    QVERIFY(QFontMetricsF(canvas->font()).horizontalAdvance(shown) <= node.rect().width());
-}
-
-void TestCanvasItems::dragSnapsToTheGrid_data()
-{
-    QTest::addColumn<bool>("grid");
-    QTest::addColumn<QPointF>("target");
-    QTest::addColumn<QPointF>("expected");
-
-    QTest::newRow("grid on") << true << QPointF(27, 43) << QPointF(20, 40);
-    QTest::newRow("grid on, negative") << true << QPointF(-13, 5) << QPointF(-10, 0);
-    QTest::newRow("grid on, on the grid") << true << QPointF(250, 90) << QPointF(250, 90);
-    QTest::newRow("grid off") << false << QPointF(27, 43) << QPointF(27, 43);
-    QTest::newRow("grid off, negative") << false << QPointF(-13, 5) << QPointF(-13, 5);
-}
-
-void TestCanvasItems::dragSnapsToTheGrid()
-{
-    QFETCH(bool, grid);
-    QFETCH(QPointF, target);
-
-    canvas->showGrid(grid);
-    // A stored position is taken as it is, even with the grid on.
-    Node* node = load("A", QPoint(183, 47), QSize(200, 60));
-    QCOMPARE(node->pos(), QPointF(183, 47));
-    QCOMPARE(node->rect(), QRectF(0, 0, 200, 60));
-    const QPointF grab = centre(node);
-    driver->drag(grab, grab + target - node->pos());
-    QTEST(node->pos(), "expected");
-}
-
-void TestCanvasItems::markingColoursOutgoingArrows()
-{
-    const QColor red(255, 0, 0);
-    const QColor black(0, 0, 0);
-    Node* a = load("A", QPoint(100, 100));
-    Node* b = load("B", QPoint(400, 100));
-    load("C", QPoint(100, 400));
-    const Edge* out = link("A", "B");
-    const Edge* in = link("C", "A");
-    QCOMPARE(out->zValue(), -1.0);
-    PaintCounter counter(canvas->viewport());
-    a->setMarked(true);
-    settle();
-    QVERIFY(counter.count > 0);
-    QCOMPARE(out->color(), red);
-    QCOMPARE(out->zValue(), 1.0);
-    // An arrow that only arrives at the marked box stays as it was.
-    QCOMPARE(in->color(), black);
-    QCOMPARE(in->zValue(), -1.0);
-    // The boxes recolour their arrows while painting: no endless repaints.
-    counter.count = 0;
-    settle();
-    QCOMPARE(counter.count, 0);
-
-    // Marked at both ends: the destination leaves it to the source.
-    b->setMarked(true);
-    driver->paint();
-    QCOMPARE(out->color(), red);
-    QCOMPARE(out->zValue(), 1.0);
-
-    a->setMarked(false);
-    driver->paint();
-    QCOMPARE(out->color(), black);
-    QCOMPARE(out->zValue(), -1.0);
-}
-
-void TestCanvasItems::markShowsTheHandlesAtOnce()
-{
-    Node* node = load("A", QPoint(100, 100));
-    const Handle* corner = handle(node, Handle::TopLeft);
-    // A point of the corner handle outside the box, off the grid's dots.
-    const QPointF outside = node->scenePos() + QPointF(-2, -2);
-    const auto colourAt = [&](const QPointF& scenePos) {
-        return canvas->viewport()->grab().toImage().pixelColor(driver->toView(scenePos));
-    };
-    const QColor blank = colourAt(outside);
-    // Unmarked, a handle paints nothing, and tells the view so.
-    QVERIFY(corner->flags() & QGraphicsItem::ItemHasNoContents);
-
-    node->setMarked(true);
-    // Before any repaint.
-    QCOMPARE(corner->brush(), QBrush(Qt::lightGray));
-    QCOMPARE(corner->pen().style(), Qt::SolidLine);
-    QVERIFY(!(corner->flags() & QGraphicsItem::ItemHasNoContents));
-    QCOMPARE(colourAt(outside), QColor(Qt::lightGray));
-
-    node->setMarked(false);
-    QCOMPARE(corner->brush().style(), Qt::NoBrush);
-    QVERIFY(corner->flags() & QGraphicsItem::ItemHasNoContents);
-    QCOMPARE(colourAt(outside), blank);
-}
-
-void TestCanvasItems::boxesSideBySide()
-{
-    load("A", QPoint(0, 0));
-    load("B", QPoint(180, 0));
-    const Edge* edge = link("A", "B");
-    QCOMPARE(edge->zValue(), -1.0);
-
-    // From the right side of A to the left side of B (the outer edge of the
-    // boxes' one-unit border), at the height of the centres.
-    QCOMPARE(edge->sourcePoint(), QPointF(121.5, 40.5));
-    QCOMPARE(edge->destPoint(), QPointF(179.5, 40.5));
-
-    // A head 10 long with sides 30 degrees off the line.
-    const qreal back = 179.5 - 10 * std::cos(M_PI / 6);
-    QCOMPARE(edge->arrowHead(), QPolygonF({{179.5, 40.5}, {back, 45.5}, {back, 35.5}}));
-}
-
-void TestCanvasItems::endPointsOnTheBorders_data()
-{
-    QTest::addColumn<QPoint>("destPos");
-    QTest::addColumn<QSize>("destSize");
-
-    const QSize box(121, 81);
-    QTest::newRow("right") << QPoint(1300, 1000) << box;
-    QTest::newRow("left") << QPoint(700, 1000) << box;
-    QTest::newRow("below") << QPoint(1000, 1300) << box;
-    QTest::newRow("above") << QPoint(1000, 700) << box;
-    QTest::newRow("down right") << QPoint(1250, 1200) << box;
-    QTest::newRow("up left") << QPoint(800, 850) << box;
-    QTest::newRow("steep, tall box") << QPoint(1030, 1400) << QSize(60, 300);
-    QTest::newRow("wide box above") << QPoint(600, 500) << QSize(900, 50);
-}
-
-void TestCanvasItems::endPointsOnTheBorders()
-{
-    QFETCH(QPoint, destPos);
-    QFETCH(QSize, destSize);
-
-    const Node* source = load("A", QPoint(1000, 1000));
-    const Node* dest = load("B", destPos, destSize);
-    const Edge* edge = link("A", "B");
-    const QPointF from = centre(source);
-    const QPointF to = centre(dest);
-
-    QVERIFY(onBorder(source->sceneBoundingRect(), edge->sourcePoint()));
-    QVERIFY(onBorder(dest->sceneBoundingRect(), edge->destPoint()));
-    QVERIFY(distanceFromLine(from, to, edge->sourcePoint()) < 1e-6);
-    QVERIFY(distanceFromLine(from, to, edge->destPoint()) < 1e-6);
-    // The arrow runs from the source toward the destination.
-    QVERIFY(QLineF(from, edge->sourcePoint()).length() < QLineF(from, edge->destPoint()).length());
-
-    // The bounding rectangle holds the line and the head.
-    const QRectF bounds = edge->boundingRect();
-    QCOMPARE(
-        bounds,
-        QRectF(edge->sourcePoint(), edge->destPoint()).normalized().adjusted(-5.5, -5.5, 5.5, 5.5));
-    for (const QPointF& corner : edge->arrowHead())
-        QVERIFY(bounds.contains(corner));
-}
-
-void TestCanvasItems::closeCentresDrawNothing_data()
-{
-    QTest::addColumn<QPoint>("offset");
-    QTest::addColumn<bool>("drawn");
-
-    QTest::newRow("same centre") << QPoint(0, 0) << false;
-    QTest::newRow("20 apart") << QPoint(0, 20) << false;
-    QTest::newRow("12, 16 apart") << QPoint(12, 16) << false;
-    QTest::newRow("21 apart") << QPoint(21, 0) << true;
-}
-
-void TestCanvasItems::closeCentresDrawNothing()
-{
-    QFETCH(QPoint, offset);
-    QFETCH(bool, drawn);
-
-    // Boxes small enough to stand apart at these distances.
-    const Node* source = load("A", QPoint(500, 500), QSize(9, 9));
-    load("B", QPoint(500, 500) + offset, QSize(9, 9));
-    const Edge* edge = link("A", "B");
-    QCOMPARE(edge->sourcePoint() != edge->destPoint(), drawn);
-    QCOMPARE(edge->arrowHead().isEmpty(), !drawn);
-    if (!drawn)
-        QCOMPARE(edge->sourcePoint(), centre(source));
-}
-
-void TestCanvasItems::arrowToItselfIsALoop()
-{
-    Node* node = load("A", QPoint(300, 300));
-    const Edge* edge = link("A", "A");
-    QVERIFY(edge->isLoop());
-    // From the top side to the right side, near the top right corner.
-    const QRectF box = node->sceneBoundingRect();
-    QCOMPARE(edge->sourcePoint(), QPointF(box.right() - 24, box.top()));
-    QCOMPARE(edge->destPoint(), QPointF(box.right(), box.top() + 24));
-    // The head ends on the box, pointing into it, from the loop outside.
-    const QPolygonF head = edge->arrowHead();
-    QCOMPARE(head.size(), 3);
-    QCOMPARE(head.at(0), edge->destPoint());
-    QVERIFY(head.at(1).x() > box.right() && head.at(2).x() > box.right());
-    QVERIFY(edge->boundingRect().top() < box.top() - 20);
-    QVERIFY(edge->boundingRect().right() > box.right() + 20);
-    QVERIFY(!edge->isPassing());
-}
-
-void TestCanvasItems::arrowFollowsItsBoxesAndIsDashedOverOthers()
-{
-    const Node* a = load("A", QPoint(100, 100));
-    load("C", QPoint(400, 100));
-    Node* b = load("B", QPoint(700, 100));
-    const Edge* over = link("A", "B");
-    const Edge* beside = link("A", "C");
-    QVERIFY(over->isPassing());
-    QVERIFY(!beside->isPassing());
-    // Over the boxes, under the arrows of a marked box.
-    QVERIFY(over->zValue() > 0 && over->zValue() < 1);
-    QCOMPARE(beside->zValue(), -1.0);
-
-    // B moved down: the arrow runs clear of C and back behind the boxes.
-    driver->drag(centre(b), centre(b) + QPointF(0, 300));
-    QCOMPARE(b->pos(), QPointF(700, 400));
-    QVERIFY(onBorder(b->sceneBoundingRect(), over->destPoint()));
-    QVERIFY(onBorder(a->sceneBoundingRect(), over->sourcePoint()));
-    QVERIFY(over->destPoint().y() > 300);
-    QVERIFY(!over->isPassing());
-    QCOMPARE(over->zValue(), -1.0);
-}
-
-void TestCanvasItems::arrowUnderTheMouse()
-{
-    load("ENT", QPoint(100, 100));
-    Node* middle = load("C", QPoint(400, 100));
-    load("AGD", QPoint(700, 100));
-    const Edge* edge = link("ENT", "AGD");
-    const auto moveTo = [this](const QPointF& scenePos) {
-        // The scene finds what lies under the mouse from the global position.
-        const QPoint at = driver->toView(scenePos);
-        QMouseEvent move(QEvent::MouseMove, at, at, canvas->viewport()->mapToGlobal(at),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(canvas->viewport(), &move);
-    };
-    // Between the boxes, a little off the line, the arrow stands out.
-    moveTo(QPointF(310, 143));
-    QVERIFY(edge->isHovered());
-    QCOMPARE(edge->toolTip(), QString("ENT \u2192 AGD"));
-    QCOMPARE(edge->zValue(), 2.0);
-    moveTo(QPointF(310, 160));
-    QVERIFY(!edge->isHovered());
-    // Back where an arrow passing under C lies: above the box.
-    QCOMPARE(edge->zValue(), 0.5);
-
-    // Clicks pass through the arrow: on the empty canvas to the canvas...
-    QSignalSpy clicks(canvas, &GraphWidget::newMouseClick);
-    driver->click(QPointF(300, 140));
-    QCOMPARE(clicks.count(), 1);
-    QVERIFY(canvas->scene()->selectedItems().isEmpty());
-    // ...and over a box to the box.
-    driver->click(QPointF(450, 140));
-    QCOMPARE(canvas->scene()->selectedItems(), QList<QGraphicsItem*>{middle});
-}
-
-void TestCanvasItems::handleMoves_data()
-{
-    QTest::addColumn<bool>("grid");
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<QPointF>("target");
-    QTest::addColumn<QRectF>("rect");
-
-    const auto row = [](const char* name, bool grid, int flags, QPointF target, QRectF rect) {
-        QTest::newRow(name) << grid << flags << target << rect;
-    };
-    row("right, below the minimum", true, Handle::Right, {20, 39.5}, {0, 0, 40, 81});
-    row("left, below the minimum", false, Handle::Left, {110, 39.5}, {81, 0, 40, 81});
-    row("top, below the minimum", false, Handle::Top, {59.5, 70}, {0, 41, 121, 40});
-    row("bottom, below the minimum", true, Handle::Bottom, {59.5, 10}, {0, 0, 121, 40});
-    row("top moves only up and down", true, Handle::Top, {89.5, -20}, {0, -20, 121, 101});
-    row("right moves only sideways", false, Handle::Right, {150, 200}, {0, 0, 150, 81});
-    row("bottom right, grid off", false, Handle::BottomRight, {187, 93}, {0, 0, 187, 93});
-    row("top left, grid on, negative", true, Handle::TopLeft, {-13, -27}, {-10, -20, 131, 101});
-    // Only the integer remainder goes: the fraction stays.
-    row("top left, grid on, fractional", true, Handle::TopLeft, {-13.5, 12.5},
-        {-10.5, 10.5, 131.5, 70.5});
-    row("bottom left, past the far corner", false, Handle::BottomLeft, {300, -50}, {81, 0, 40, 40});
-}
-
-void TestCanvasItems::handleMoves()
-{
-    QFETCH(bool, grid);
-    QFETCH(int, flags);
-    QFETCH(QPointF, target);
-    QFETCH(QRectF, rect);
-
-    canvas->showGrid(grid);
-    Node* node = load("A", QPoint(500, 500));
-    load("B", QPoint(1000, 500));
-    const Edge* edge = link("A", "B");
-    handle(node, flags)->setPos(target);
-    QCOMPARE(node->rect(), rect);
-    QCOMPARE(node->grip()->rect(), rect);
-    QCOMPARE(node->pos(), QPointF(500, 500));
-    QCOMPARE(handle(node, Handle::TopLeft)->pos(), rect.topLeft());
-    QCOMPARE(handle(node, Handle::BottomRight)->pos(), rect.bottomRight());
-    // The arrow keeps touching the resized box.
-    QVERIFY(onBorder(node->sceneBoundingRect(), edge->sourcePoint()));
-}
-
-void TestCanvasItems::mouseDragResizesOnlyTheBox_data()
-{
-    QTest::addColumn<int>("way"); // 1: after select all, 2: Shift held, box marked
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<QPointF>("grab"); // from the handle's place
-    QTest::addColumn<QPointF>("move");
-    QTest::addColumn<QRectF>("rect");
-
-    // Local (187, 93), snapped to the grid.
-    const int corner = Handle::BottomRight;
-    const QRectF wider(0, 0, 180, 90);
-    QTest::newRow("unmarked box") << 0 << corner << QPointF() << QPointF(66, 12) << wider;
-    QTest::newRow("after select all") << 1 << corner << QPointF() << QPointF(66, 12) << wider;
-    QTest::newRow("shift, box marked") << 2 << corner << QPointF() << QPointF(66, 12) << wider;
-    // The corner handle sticks out of an unmarked box: taken there as well.
-    QTest::newRow("outer part of a corner") << 0 << int(Handle::TopLeft) << QPointF(-2, -2)
-                                            << QPointF(-30, -20) << QRectF(-30, -20, 151, 101);
-}
-
-void TestCanvasItems::mouseDragResizesOnlyTheBox()
-{
-    QFETCH(int, way);
-    QFETCH(int, flags);
-    QFETCH(QPointF, grab);
-    QFETCH(QPointF, move);
-    Node* node = load("A", QPoint(100, 100));
-    Node* other = load("B", QPoint(500, 100));
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-    if (way == 1) {
-        canvas->toggleSelectAll();
-    } else if (way == 2) {
-        driver->click(centre(node));
-        other->setMarked(true);
-        modifiers = Qt::ShiftModifier;
-    }
-
-    const QPointF from = handle(node, flags)->scenePos() + grab;
-    driver->drag(from, from + move, modifiers);
-    QTEST(node->rect(), "rect");
-    QCOMPARE(node->pos(), QPointF(100, 100));
-    QCOMPARE(other->pos(), QPointF(500, 100));
-    QCOMPARE(other->rect(), QRectF(0, 0, 121, 81));
-}
-
-void TestCanvasItems::handlesCatchUpWithOutsideRect()
-{
-    Node* node = load("A", QPoint(100, 100));
-    node->setRect(0, 0, 200, 100);
-    // The box's next even-numbered paint brings the handles along; a side's
-    // handle stands one unit short of its middle.
-    driver->paint();
-    driver->paint();
-    QCOMPARE(node->grip()->rect(), QRectF(0, 0, 200, 100));
-    QCOMPARE(handle(node, Handle::BottomRight)->pos(), QPointF(200, 100));
-    QCOMPARE(handle(node, Handle::Right)->pos(), QPointF(200, 49));
-    QCOMPARE(handle(node, Handle::Bottom)->pos(), QPointF(99, 100));
-}
-
-// A box's text, laid out once, must look exactly as the toolkit's centred
-// drawText draws it, whatever the box, the text and the zoom.
-void TestCanvasItems::boxTextDrawsAsTheToolkit_data()
-{
-    QTest::addColumn<QRectF>("rect");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qreal>("scale");
-
-    const QString lines = QStringLiteral("ABC\n123\nMACRO 123");
-    QTest::newRow("box") << QRectF(10, 10, 121, 81) << lines << 1.0;
-    QTest::newRow("zoomed out") << QRectF(10, 10, 121, 81) << lines << 0.9;
-    QTest::newRow("smallest zoom") << QRectF(10, 10, 121, 81) << lines << 0.3;
-    QTest::newRow("zoomed in") << QRectF(10.5, 10, 101, 61) << lines << 1.7;
-    QTest::newRow("too low for the lines") << QRectF(10, 10, 121, 25) << lines << 1.0;
-    QTest::newRow("too narrow") << QRectF(10, 10, 40, 81) << lines << 1.1;
-    QTest::newRow("empty line") << QRectF(10, 10, 121, 81) << QStringLiteral("A\n\nB") << 1.0;
-    QTest::newRow("tab and return")
-        << QRectF(10, 10, 121, 81) << QStringLiteral("A\tB\nC\rD\n E ") << 1.0;
-}
-
-void TestCanvasItems::boxTextDrawsAsTheToolkit()
-{
-    QFETCH(QRectF, rect);
-    QFETCH(QString, text);
-    QFETCH(qreal, scale);
-    const QImage expected = drawn(
-        rect, scale, [&](QPainter& painter) { painter.drawText(rect, Qt::AlignCenter, text); });
-    BoxText boxText;
-    for (int paint = 0; paint < 2; ++paint) {
-        const QImage actual =
-            drawn(rect, scale, [&](QPainter& painter) { boxText.draw(&painter, rect, text); });
-        QCOMPARE(actual, expected);
-    }
-}
-
-// The canvas repaints only what changed: what the screen shows after each
-// change must be what painting it whole shows.
-void TestCanvasItems::repaintsWhatChanged_data()
-{
-    QTest::addColumn<Step>("step");
-
-    // Compared while the mouse is still down: the release repaints all.
-    QTest::newRow("drag") << Step([](GroupDocument& document, ZorTest::CanvasDriver& driver) {
-        const QPointF from = centre(driver.canvas()->nodeFor(document.group().macros().at(5)));
-        driver.press(from);
-        settle();
-        for (int step = 1; step <= 6; ++step) {
-            driver.moveTo(from + QPointF(17 * step, 9 * step));
-            settle();
-        }
-    });
-    QTest::newRow("mark, then beside the box") << clicks({1, -1});
-    QTest::newRow("mark, then another box") << clicks({1, 6});
-    QTest::newRow("mark, another, back to the first") << clicks({1, 6, 1});
-    QTest::newRow("configure and undo") << Step([](GroupDocument& document, auto&) {
-        const QList<Macro*> macros = document.group().macros();
-        Macro after(*macros.at(2));
-        after.setName(QStringLiteral("OUTRO NOME"));
-        after.setType(5);
-        after.setFlow({QStringLiteral("B9")});
-        document.push(new ConfigureMacroCommand(document, macros.at(2), *macros.at(2), after));
-        settle();
-        document.undoStack()->undo();
-    });
-}
-
-void TestCanvasItems::repaintsWhatChanged()
-{
-    QFETCH(Step, step);
-    document = std::make_unique<GroupDocument>(gridGroup());
-    canvas->setDocument(document.get());
-    GroupDiagram::build(*canvas, document->group());
-    settle();
-
-    step(*document, *driver);
-    settle();
-    const QImage painted = canvas->viewport()->grab().toImage();
-    QCOMPARE(driver->shown().convertToFormat(QImage::Format_RGB32),
-             painted.convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(TestCanvasItems)
