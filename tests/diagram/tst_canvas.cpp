@@ -1000,53 +1000,49 @@ private slots:
     }
 
 private:
-    Node* load(const QString& sigla, const QPoint& pos, const QSize& size = QSize(121, 81));
-    Edge* link(const QString& from, const QString& to);
-    static Handle* handle(const Node* node, int flags);
+    Node* load(const QString& sigla, const QPoint& pos, const QSize& size = QSize(121, 81))
+    {
+        canvas->loadSquare(sigla, "1", "NOME", 2, pos, size.width(), size.height());
+        return canvas->nodes().constLast();
+    }
+
+    Edge* link(const QString& from, const QString& to)
+    {
+        canvas->addEdge(from, to);
+        return canvas->findNode(from)->edgeTo(to);
+    }
+
+    static Handle* handle(const Node* node, int flags)
+    {
+        for (Handle* item : node->grip()->handleItems()) {
+            if (item->positionFlags() == flags)
+                return item;
+        }
+        return nullptr;
+    }
+
     // A document of boxes A, B, C... side by side, 300 apart from (100, 100),
     // shown by the canvas.
-    QList<Node*> showDocument(const QString& siglas);
+    QList<Node*> showDocument(const QString& siglas)
+    {
+        auto group = std::make_unique<Group>(QString(), QString());
+        for (int i = 0; i < siglas.size(); ++i) {
+            auto* macro =
+                new Macro(QString::number(i + 1), "MACRO", "0", siglas.mid(i, 1), 2, false);
+            macro->setPosition(QPoint(100 + 300 * i, 100));
+            macro->setDimensions(GraphWidget::newBoxRect());
+            group->addMacro(macro);
+        }
+        document = std::make_unique<GroupDocument>(std::move(group));
+        canvas->setDocument(document.get());
+        GroupDiagram::build(*canvas, document->group());
+        return canvas->nodes();
+    }
 
     std::unique_ptr<ZorTest::CanvasDriver> driver;
     GraphWidget* canvas = nullptr;
     std::unique_ptr<GroupDocument> document;
 };
-
-Node* TestCanvas::load(const QString& sigla, const QPoint& pos, const QSize& size)
-{
-    canvas->loadSquare(sigla, "1", "NOME", 2, pos, size.width(), size.height());
-    return canvas->nodes().constLast();
-}
-
-Edge* TestCanvas::link(const QString& from, const QString& to)
-{
-    canvas->addEdge(from, to);
-    return canvas->findNode(from)->edgeTo(to);
-}
-
-Handle* TestCanvas::handle(const Node* node, int flags)
-{
-    for (Handle* item : node->grip()->handleItems()) {
-        if (item->positionFlags() == flags)
-            return item;
-    }
-    return nullptr;
-}
-
-QList<Node*> TestCanvas::showDocument(const QString& siglas)
-{
-    auto group = std::make_unique<Group>(QString(), QString());
-    for (int i = 0; i < siglas.size(); ++i) {
-        auto* macro = new Macro(QString::number(i + 1), "MACRO", "0", siglas.mid(i, 1), 2, false);
-        macro->setPosition(QPoint(100 + 300 * i, 100));
-        macro->setDimensions(GraphWidget::newBoxRect());
-        group->addMacro(macro);
-    }
-    document = std::make_unique<GroupDocument>(std::move(group));
-    canvas->setDocument(document.get());
-    GroupDiagram::build(*canvas, document->group());
-    return canvas->nodes();
-}
 
 QTEST_MAIN(TestCanvas)
 #include "tst_canvas.moc"

@@ -107,12 +107,195 @@ class TestExportImage : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void exports_data();
-    void exports();
-    void arrangedAsConverted();
-    void printsOnePage();
+    void initTestCase()
+    {
+        env = std::make_unique<TestEnvironment>();
+        QVERIFY(QDir(env->path()).mkpath("in"));
+        QVERIFY(QFile::copy(TestEnvironment::sourceDir() + "/examples/sample.mcx",
+                            input("sample.mcx")));
+        sample = std::make_unique<Group>(QString(), QString());
+        QVERIFY(sample->readFile(input("sample.mcx")));
+        QCOMPARE(sample->macroCount(), 12);
+        QVERIFY(QFile::link(input("sample.mcx"), input("link.png")));
+        // Only the margin; a name that XML must escape in the SVG title.
+        QVERIFY(Group(QStringLiteral("VAZIO & <NOVO>"), QString()).saveAs(input("empty.mcx")));
+    }
+
+    void init()
+    {
+        QDir(env->filePath("out")).removeRecursively();
+        QVERIFY(QDir(env->path()).mkpath("out"));
+    }
+
+    void exports_data()
+    {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<QSize>("size");      // empty when refused
+        QTest::addColumn<QString>("message"); // "%in" and "%out" stand for the paths
+        QTest::addColumn<bool>("byZor");      // run by the executable, where no display is
+
+        const auto row = [](const char* name, const char* in, const char* out, const char* scale,
+                            const QSize& size, const QString& message = QString(),
+                            bool byZor = false) {
+            QTest::newRow(name) << in << out << scale << size << message << byZor;
+        };
+        const char* const sample = "sample.mcx";
+        const char* const png = "sample.png";
+        row("one pixel per unit", sample, png, "", SampleSize);
+        row("scale 1", sample, png, "1", SampleSize);
+        row("scale 2", sample, png, "2", QSize(2083, 1003));
+        row("scale 0.5", sample, png, "0.5", QSize(521, 251));
+        row("svg", sample, "sample.svg", "", SampleSize);
+        row("empty group", "empty.mcx", "empty.png", "", QSize(20, 20));
+        row("empty group, svg", "empty.mcx", "empty.svg", "", QSize(20, 20));
+        row("zor, svg", sample, "sample.svg", "", SampleSize, "", true);
+        row("zor, scaled", sample, png, "2", QSize(2083, 1003), "", true);
+        row("zor, one file", sample, "", "", QSize(), "zor --export-image IN OUT [--scale F]",
+            true);
+
+        const QString badFormat = "Formato de imagem não suportado (use .png ou .svg): %out";
+        const QString unsaved = "Não foi possível salvar o arquivo %out";
+        const QString noSuchFile = "\nNo such file or directory";
+        const QString itself = "O arquivo de saída não pode ser o próprio arquivo de entrada: %out";
+        const QString badScale = "Escala inválida (use um número maior que zero): ";
+        row("jpeg", sample, "sample.jpg", "", QSize(), badFormat);
+        row("no suffix", sample, "sample", "", QSize(), badFormat);
+        row("missing group", "absent.mcx", png, "", QSize(),
+            "Não foi possível abrir o arquivo %in" + noSuchFile);
+        row("missing folder", sample, "missing/sample.png", "", QSize(), unsaved + noSuchFile);
+        row("missing folder, svg", sample, "missing/sample.svg", "", QSize(), unsaved + noSuchFile);
+        row("the group itself", sample, "../in/sample.mcx", "", QSize(), itself);
+        row("a link to the group", sample, "../in/link.png", "", QSize(), itself);
+        row("a FIFO", sample, "fifo.png", "", QSize(),
+            unsaved + "\nNão é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não "
+                      "será substituído.");
+        row("scale 0", sample, png, "0", QSize(), badScale + "0");
+        row("negative scale", sample, png, "-1", QSize(), badScale + "-1");
+        row("scale not a number", sample, png, "big", QSize(), badScale + "big");
+        row("infinite scale", sample, png, "inf", QSize(), badScale + "inf");
+        row("too large", sample, png, "40", QSize(),
+            "A imagem teria 41660 x 20060 pixels; o máximo é 32767 de cada lado.");
+        row("too many pixels", sample, png, "20", QSize(),
+            "A imagem teria 20830 x 10030 pixels; o máximo é 100000000 pixels ao todo.");
+    }
+
+    void exports()
+    {
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        QFETCH(QString, scale);
+        QFETCH(QSize, size);
+        QFETCH(QString, message);
+        QFETCH(bool, byZor);
+        const QString inPath = input(in);
+        const QString outPath = output(out);
+        message.replace("%in", inPath).replace("%out", outPath);
+        const QByteArray before = contentsOf(input("sample.mcx"));
+        if (out == "fifo.png")
+            QCOMPARE(mkfifo(QFile::encodeName(outPath).constData(), 0600), 0);
+
+        if (byZor) {
+            // Options after the files.
+            QStringList arguments{inPath, outPath, "--export-image"};
+            if (out.isEmpty())
+                arguments.removeAt(1);
+            if (!scale.isEmpty())
+                arguments << "--scale" << scale;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+                environment.remove(name);
+            QProcess zor;
+            zor.setProcessEnvironment(environment);
+            zor.start(TestEnvironment::executable(), arguments);
+            QVERIFY(zor.waitForFinished(60000));
+            const QString errors = QString::fromLocal8Bit(zor.readAllStandardError());
+            QVERIFY2(zor.exitStatus() == QProcess::NormalExit &&
+                         zor.exitCode() == (size.isEmpty() ? 1 : 0),
+                     qPrintable(errors));
+            QVERIFY2(message.isEmpty() ? errors.isEmpty() : errors.contains(message),
+                     qPrintable(errors));
+        } else {
+            MessageRecorder recorder;
+            QCOMPARE(ExportImageCommand::run(inPath, outPath, scale), size.isEmpty() ? 1 : 0);
+            QCOMPARE(recorder.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+            if (size.isEmpty())
+                QCOMPARE(recorder.messages.first().icon, UserMessage::Icon::Critical);
+        }
+        // The group file is read, never rewritten.
+        QCOMPARE(contentsOf(input("sample.mcx")), before);
+        const QStringList written =
+            QDir(env->filePath("out")).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(written.size(), size.isEmpty() ? 0 : 1);
+        if (size.isEmpty())
+            return;
+        Group group{QString(), QString()};
+        QVERIFY(group.readFile(inPath));
+        if (out.endsWith(".svg")) {
+            QCOMPARE(QSvgRenderer(outPath).viewBox(), QRect(QPoint(), size));
+            QVERIFY(contentsOf(outPath).contains("<title>" + group.name().toHtmlEscaped().toUtf8() +
+                                                 "</title>"));
+        }
+        const QImage image = picture(outPath);
+        QCOMPARE(image.size(), size);
+        const double factor = scale.isEmpty() ? 1.0 : scale.toDouble();
+        verifyBoxes(image, group, factor);
+        // The white ground is part of the picture, the margin beyond the boxes blank.
+        QCOMPARE(image.pixel(5, 5), qRgba(255, 255, 255, 255));
+        QVERIFY(isWhite(image.pixel(size.width() - 1, size.height() - 1)));
+        if (group.macroCount() == 0)
+            QVERIFY(allWhite(image, image.rect()));
+        else if (factor == 1.0)
+            verifyArrowsAndBlanks(image);
+    }
+
+    void arrangedAsConverted()
+    {
+        // The picture of the group arranged in memory is the picture of the
+        // group arranged into a file; the group's own file stays as it was.
+        const QByteArray before = contentsOf(input("sample.mcx"));
+        MessageRecorder recorder;
+        QCOMPARE(ExportImageCommand::run(input("sample.mcx"), output("arranged.png"), "", true), 0);
+        QCOMPARE(contentsOf(input("sample.mcx")), before);
+        QCOMPARE(ConvertCommand::run(input("sample.mcx"), output("arranged.mcx"), true), 0);
+        QCOMPARE(ExportImageCommand::run(output("arranged.mcx"), output("converted.png")), 0);
+        QCOMPARE(recorder.texts(), QStringList());
+
+        const QImage arranged(output("arranged.png"));
+        QVERIFY(!arranged.isNull());
+        QVERIFY(arranged.size() != SampleSize);
+        QCOMPARE(arranged, QImage(output("converted.png")));
+    }
+
+    // The PDF printer of the print dialog: one page, with the flow drawn on it.
+    void printsOnePage()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(output("flow.pdf"));
+        FlowPrinter::setUp(printer, *sample);
+        QVERIFY(FlowPrinter::print(printer, *sample, QDate(2024, 5, 13)));
+        const QByteArray pdf = contentsOf(output("flow.pdf"));
+        QCOMPARE(
+            pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/"), 1);
+
+        // The sample, wider than the page, fills it across below the header.
+        QImage page(1188, 840, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        {
+            QPainter painter(&page);
+            FlowPrinter::paint(painter, page.rect(), *sample, QDate(2024, 5, 13));
+        }
+        QRect flow;
+        for (int y = page.height() / 4; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                if (!isWhite(page.pixel(x, y)))
+                    flow |= QRect(x, y, 1, 1);
+            }
+        }
+        QVERIFY2(flow.width() > 0.9 * page.width(), qPrintable(QString::number(flow.width())));
+    }
 
 private:
     QString input(const QString& name) const { return env->filePath("in/" + name); }
@@ -120,194 +303,6 @@ private:
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<Group> sample;
 };
-
-void TestExportImage::initTestCase()
-{
-    env = std::make_unique<TestEnvironment>();
-    QVERIFY(QDir(env->path()).mkpath("in"));
-    QVERIFY(
-        QFile::copy(TestEnvironment::sourceDir() + "/examples/sample.mcx", input("sample.mcx")));
-    sample = std::make_unique<Group>(QString(), QString());
-    QVERIFY(sample->readFile(input("sample.mcx")));
-    QCOMPARE(sample->macroCount(), 12);
-    QVERIFY(QFile::link(input("sample.mcx"), input("link.png")));
-    // Only the margin; a name that XML must escape in the SVG title.
-    QVERIFY(Group(QStringLiteral("VAZIO & <NOVO>"), QString()).saveAs(input("empty.mcx")));
-}
-
-void TestExportImage::init()
-{
-    QDir(env->filePath("out")).removeRecursively();
-    QVERIFY(QDir(env->path()).mkpath("out"));
-}
-
-void TestExportImage::exports_data()
-{
-    QTest::addColumn<QString>("in");
-    QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("scale");
-    QTest::addColumn<QSize>("size");      // empty when refused
-    QTest::addColumn<QString>("message"); // "%in" and "%out" stand for the paths
-    QTest::addColumn<bool>("byZor");      // run by the executable, where no display is
-
-    const auto row = [](const char* name, const char* in, const char* out, const char* scale,
-                        const QSize& size, const QString& message = QString(), bool byZor = false) {
-        QTest::newRow(name) << in << out << scale << size << message << byZor;
-    };
-    const char* const sample = "sample.mcx";
-    const char* const png = "sample.png";
-    row("one pixel per unit", sample, png, "", SampleSize);
-    row("scale 1", sample, png, "1", SampleSize);
-    row("scale 2", sample, png, "2", QSize(2083, 1003));
-    row("scale 0.5", sample, png, "0.5", QSize(521, 251));
-    row("svg", sample, "sample.svg", "", SampleSize);
-    row("empty group", "empty.mcx", "empty.png", "", QSize(20, 20));
-    row("empty group, svg", "empty.mcx", "empty.svg", "", QSize(20, 20));
-    row("zor, svg", sample, "sample.svg", "", SampleSize, "", true);
-    row("zor, scaled", sample, png, "2", QSize(2083, 1003), "", true);
-    row("zor, one file", sample, "", "", QSize(), "zor --export-image IN OUT [--scale F]", true);
-
-    const QString badFormat = "Formato de imagem não suportado (use .png ou .svg): %out";
-    const QString unsaved = "Não foi possível salvar o arquivo %out";
-    const QString noSuchFile = "\nNo such file or directory";
-    const QString itself = "O arquivo de saída não pode ser o próprio arquivo de entrada: %out";
-    const QString badScale = "Escala inválida (use um número maior que zero): ";
-    row("jpeg", sample, "sample.jpg", "", QSize(), badFormat);
-    row("no suffix", sample, "sample", "", QSize(), badFormat);
-    row("missing group", "absent.mcx", png, "", QSize(),
-        "Não foi possível abrir o arquivo %in" + noSuchFile);
-    row("missing folder", sample, "missing/sample.png", "", QSize(), unsaved + noSuchFile);
-    row("missing folder, svg", sample, "missing/sample.svg", "", QSize(), unsaved + noSuchFile);
-    row("the group itself", sample, "../in/sample.mcx", "", QSize(), itself);
-    row("a link to the group", sample, "../in/link.png", "", QSize(), itself);
-    row("a FIFO", sample, "fifo.png", "", QSize(),
-        unsaved + "\nNão é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não "
-                  "será substituído.");
-    row("scale 0", sample, png, "0", QSize(), badScale + "0");
-    row("negative scale", sample, png, "-1", QSize(), badScale + "-1");
-    row("scale not a number", sample, png, "big", QSize(), badScale + "big");
-    row("infinite scale", sample, png, "inf", QSize(), badScale + "inf");
-    row("too large", sample, png, "40", QSize(),
-        "A imagem teria 41660 x 20060 pixels; o máximo é 32767 de cada lado.");
-    row("too many pixels", sample, png, "20", QSize(),
-        "A imagem teria 20830 x 10030 pixels; o máximo é 100000000 pixels ao todo.");
-}
-
-void TestExportImage::exports()
-{
-    QFETCH(QString, in);
-    QFETCH(QString, out);
-    QFETCH(QString, scale);
-    QFETCH(QSize, size);
-    QFETCH(QString, message);
-    QFETCH(bool, byZor);
-    const QString inPath = input(in);
-    const QString outPath = output(out);
-    message.replace("%in", inPath).replace("%out", outPath);
-    const QByteArray before = contentsOf(input("sample.mcx"));
-    if (out == "fifo.png")
-        QCOMPARE(mkfifo(QFile::encodeName(outPath).constData(), 0600), 0);
-
-    if (byZor) {
-        // Options after the files.
-        QStringList arguments{inPath, outPath, "--export-image"};
-        if (out.isEmpty())
-            arguments.removeAt(1);
-        if (!scale.isEmpty())
-            arguments << "--scale" << scale;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(name);
-        QProcess zor;
-        zor.setProcessEnvironment(environment);
-        zor.start(TestEnvironment::executable(), arguments);
-        QVERIFY(zor.waitForFinished(60000));
-        const QString errors = QString::fromLocal8Bit(zor.readAllStandardError());
-        QVERIFY2(zor.exitStatus() == QProcess::NormalExit &&
-                     zor.exitCode() == (size.isEmpty() ? 1 : 0),
-                 qPrintable(errors));
-        QVERIFY2(message.isEmpty() ? errors.isEmpty() : errors.contains(message),
-                 qPrintable(errors));
-    } else {
-        MessageRecorder recorder;
-        QCOMPARE(ExportImageCommand::run(inPath, outPath, scale), size.isEmpty() ? 1 : 0);
-        QCOMPARE(recorder.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-        if (size.isEmpty())
-            QCOMPARE(recorder.messages.first().icon, UserMessage::Icon::Critical);
-    }
-    // The group file is read, never rewritten.
-    QCOMPARE(contentsOf(input("sample.mcx")), before);
-    const QStringList written =
-        QDir(env->filePath("out")).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-    QCOMPARE(written.size(), size.isEmpty() ? 0 : 1);
-    if (size.isEmpty())
-        return;
-    Group group{QString(), QString()};
-    QVERIFY(group.readFile(inPath));
-    if (out.endsWith(".svg")) {
-        QCOMPARE(QSvgRenderer(outPath).viewBox(), QRect(QPoint(), size));
-        QVERIFY(contentsOf(outPath).contains("<title>" + group.name().toHtmlEscaped().toUtf8() +
-                                             "</title>"));
-    }
-    const QImage image = picture(outPath);
-    QCOMPARE(image.size(), size);
-    const double factor = scale.isEmpty() ? 1.0 : scale.toDouble();
-    verifyBoxes(image, group, factor);
-    // The white ground is part of the picture, the margin beyond the boxes blank.
-    QCOMPARE(image.pixel(5, 5), qRgba(255, 255, 255, 255));
-    QVERIFY(isWhite(image.pixel(size.width() - 1, size.height() - 1)));
-    if (group.macroCount() == 0)
-        QVERIFY(allWhite(image, image.rect()));
-    else if (factor == 1.0)
-        verifyArrowsAndBlanks(image);
-}
-
-void TestExportImage::arrangedAsConverted()
-{
-    // The picture of the group arranged in memory is the picture of the
-    // group arranged into a file; the group's own file stays as it was.
-    const QByteArray before = contentsOf(input("sample.mcx"));
-    MessageRecorder recorder;
-    QCOMPARE(ExportImageCommand::run(input("sample.mcx"), output("arranged.png"), "", true), 0);
-    QCOMPARE(contentsOf(input("sample.mcx")), before);
-    QCOMPARE(ConvertCommand::run(input("sample.mcx"), output("arranged.mcx"), true), 0);
-    QCOMPARE(ExportImageCommand::run(output("arranged.mcx"), output("converted.png")), 0);
-    QCOMPARE(recorder.texts(), QStringList());
-
-    const QImage arranged(output("arranged.png"));
-    QVERIFY(!arranged.isNull());
-    QVERIFY(arranged.size() != SampleSize);
-    QCOMPARE(arranged, QImage(output("converted.png")));
-}
-
-// The PDF printer of the print dialog: one page, with the flow drawn on it.
-void TestExportImage::printsOnePage()
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(output("flow.pdf"));
-    FlowPrinter::setUp(printer, *sample);
-    QVERIFY(FlowPrinter::print(printer, *sample, QDate(2024, 5, 13)));
-    const QByteArray pdf = contentsOf(output("flow.pdf"));
-    QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/"),
-             1);
-
-    // The sample, wider than the page, fills it across below the header.
-    QImage page(1188, 840, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    {
-        QPainter painter(&page);
-        FlowPrinter::paint(painter, page.rect(), *sample, QDate(2024, 5, 13));
-    }
-    QRect flow;
-    for (int y = page.height() / 4; y < page.height(); ++y) {
-        for (int x = 0; x < page.width(); ++x) {
-            if (!isWhite(page.pixel(x, y)))
-                flow |= QRect(x, y, 1, 1);
-        }
-    }
-    QVERIFY2(flow.width() > 0.9 * page.width(), qPrintable(QString::number(flow.width())));
-}
 
 QTEST_MAIN(TestExportImage)
 #include "tst_exportimage.moc"

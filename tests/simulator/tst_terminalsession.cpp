@@ -73,7 +73,6 @@ private slots:
             QTest::addRow("%s %s", marker, value)
                 << QByteArray(marker) << value << QByteArray(cells);
         };
-        row("[lllll]", "JOAO", "[JOAO ]");
         row("[lllll]", "JOAO5", "[JOAO5]");
         row("[lllll]", "JOAOZE", "");
         row("[lllll]", "JO O", "");
@@ -168,9 +167,7 @@ private slots:
                             const char* refusal) {
             QTest::newRow(name) << QByteArray(text) << field << value << refusal;
         };
-        row("empty obligatory", "[LLLLL]", -1, "", "campo 1 (Login)");
         row("empty optional", "[lllll]", -1, "", "");
-        row("filled obligatory", "[NN]", 0, "12", "");
         row("obligatory date", "[DD/MM/AA][HH:MM]", -1, "", "campo 1 (Data/Hora)");
         row("unfinished optional date", "[dd/mm/aa]", 0, "13/05", "campo 1 (Data): \"13/05\"");
         row("unfinished decimal", "[ff]", 0, "1,", "campo 1 (Decimal)");
