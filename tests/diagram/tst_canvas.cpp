@@ -267,8 +267,10 @@ private slots:
         turn(Qt::ControlModifier, 2);
         QCOMPARE(qRound(canvas->scaleFactor() * 100), 120);
         QVERIFY((QPointF(canvas->mapFromScene(under)) - mouse).manhattanLength() <= 2);
+        turn(Qt::ControlModifier, -20);
+        QCOMPARE(qRound(canvas->scaleFactor() * 100), 30);
         turn(Qt::NoModifier, 1);
-        QCOMPARE(qRound(canvas->scaleFactor() * 100), 120);
+        QCOMPARE(qRound(canvas->scaleFactor() * 100), 30);
     }
 
     void fitToWindow_data()
