@@ -114,6 +114,7 @@ Step clicks(const QList<int>& boxes)
     };
 }
 
+// A box at an odd offset and zoom, over a ground of its own, and what draw adds.
 QImage drawn(const QRectF& rect, qreal scale, const std::function<void(QPainter&)>& draw)
 {
     QImage image(200, 160, QImage::Format_ARGB32_Premultiplied);
