@@ -15,14 +15,6 @@
 using ZorTest::contentsOf;
 using ZorTest::writeFile;
 
-// Outside any namespace: the log names the class as written here.
-class ProbeBase : public ZorObject
-{
-};
-class Probe : public ProbeBase
-{
-};
-
 namespace {
 
 // The text of a log line after its time stamp; the whole line when it has none.
@@ -57,220 +49,209 @@ class TestAppServices : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void anchorSettingsFrom_data();
-    void anchorSettingsFrom();
-    void processWideAnchorSettings();
-    void referenceFileNameFor_data();
-    void referenceFileNameFor();
-    void readSection_data();
-    void readSection();
-    void loadReferenceData();
-    void locateLooksInWorkingDirectoryFirst();
-    void debugLog();
+    void initTestCase()
+    {
+        env = std::make_unique<ZorTest::TestEnvironment>(false);
+        QVERIFY(env->isValid());
+    }
+
+    void anchorSettingsFrom_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QList<int>>("values");
+        QTest::addColumn<QStringList>("refused"); // "key=value:maximum", each told
+
+        // Content null for a missing file; refused values separated by "|".
+        const auto row = [](const char* name, const char* content, const QList<int>& values,
+                            const char* refused) {
+            QTest::newRow(name) << QByteArray(content) << values
+                                << QString(refused).split('|', Qt::SkipEmptyParts);
+        };
+        row("sample", "[ancora]\n1=23\npadrao=100\nmin=50\nmax=5000\n", {23, 100, 50, 5000}, "");
+        row("other section ignored", "[violacao]\n1=A\npadrao=7\n[ancora]\n1=3\n", {3, 0, 0, 0},
+            "");
+        // A value that does not fit is refused as if the key were missing.
+        row("not numbers", "[ancora]\n1=x\npadrao=1e3\nmin=\nmax=-20\n", {0, 0, 0, 0},
+            "padrao=1e3:65535|1=x:255|min=:65535|max=-20:65535");
+        row("beyond their fields", "[ancora]\n1=256\npadrao=65536\nmin=50\nmax=70000\n",
+            {0, 0, 50, 0}, "padrao=65536:65535|1=256:255|max=70000:65535");
+        row("at their limits", "[ancora]\n1=255\npadrao=65535\nmin=0\nmax=65535\n",
+            {255, 65535, 0, 65535}, "");
+        row("empty file", "", {0, 0, 0, 0}, "");
+        row("missing file", nullptr, {0, 0, 0, 0}, "");
+    }
+
+    void anchorSettingsFrom()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, refused);
+        // One file per row: QSettings caches a file it has read within the same second.
+        const QString path =
+            env->filePath(QStringLiteral("anchor-%1.ini").arg(QTest::currentDataTag()));
+        if (!content.isNull())
+            writeFile(path, content);
+
+        const AnchorSettings settings = AnchorSettings::readFrom(path);
+        QTEST(valuesOf(settings), "values");
+        QStringList warnings;
+        for (const QString& entry : qAsConst(refused)) {
+            const QString value = entry.section('=', 1).section(':', 0, 0);
+            warnings.append(QStringLiteral("%1: o valor \"%2\" da chave \"%3\" da seção \"ancora\" "
+                                           "não é um número de 0 a %4 e foi ignorado.")
+                                .arg(path, value, entry.section('=', 0, 0), entry.section(':', 1)));
+        }
+        QCOMPARE(settings.warnings(), warnings);
+    }
+
+    void processWideAnchorSettings()
+    {
+        // Read from the working directory once, and what it refused told once.
+        writeFile(env->filePath(QStringLiteral("zor.ini")),
+                  "[ancora]\n1=7\npadrao=120\nmin=40\nmax=70000\n");
+        MessageRecorder recorder;
+        const AnchorSettings& settings = ZorObject::anchorSettings();
+        QCOMPARE(valuesOf(settings), (QList<int>{7, 120, 40, 0}));
+        QCOMPARE(recorder.messages.size(), 1);
+        QCOMPARE(recorder.messages.first().icon, UserMessage::Icon::Warning);
+        QCOMPARE(recorder.texts(), settings.warnings());
+
+        writeFile(env->filePath(QStringLiteral("zor.ini")), "[ancora]\n1=5\nmax=x\n");
+        QCOMPARE(ZorObject::anchorSettings().anchorViolationId(), 7);
+        QCOMPARE(recorder.messages.size(), 1);
+    }
+
+    void referenceFileNameFor_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("fileName");
+
+        const auto row = [](const char* language, const char* fileName) {
+            QTest::newRow(language) << language << fileName;
+        };
+        row("pt_BR", "zor.ini");
+        row("en_US", "zor-en.ini");
+        row("es", "zor-es.ini");
+        row("en_es", "zor-es.ini"); // es before en
+        row("de_DE", "zor-de.ini");
+        row("fr", "zor-fr.ini");
+        row("fr_de", "zor-de.ini"); // de before fr
+        row("EN", "zor.ini");       // case matters
+    }
+
+    void referenceFileNameFor()
+    {
+        QFETCH(QString, language);
+        QTEST(ReferenceData::fileNameFor(language), "fileName");
+    }
+
+    void readSection_data()
+    {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QStringList>("expected");
+
+        const auto row = [](const char* name, const char* section, const char* expected) {
+            QTest::newRow(name) << QByteArray(section)
+                                << QString(expected).split(',', Qt::SkipEmptyParts);
+        };
+        row("gaps and empty values", "1=A\n2=\n3=C\n5=E\nx=D\n", "A,C,E");
+        row("numeric order, not file order", "10=ten\n2=two\n", "two,ten");
+        row("01 and 1 are one number", "01=first\n1=second\n", "second");
+        row("zero and negative skipped", "0=zero\n-1=minus\n1=one\n", "one");
+        row("huge key is only a number", "1=one\n2000000000=far\n99999999999=overflow\n",
+            "one,far");
+        row("empty section", "", "");
+    }
+
+    void readSection()
+    {
+        QFETCH(QByteArray, section);
+        const QString path =
+            env->filePath(QStringLiteral("section-%1.ini").arg(QTest::currentDataTag()));
+        writeFile(path, "[other]\n1=not this\n[violacao]\n" + section + "[after]\n7=nor this\n");
+        QSettings settings(path, QSettings::IniFormat);
+        QStringList list{QStringLiteral("stale")};
+        ReferenceData::readSection(settings, QStringLiteral("violacao"), &list);
+        QTEST(list, "expected");
+    }
+
+    void loadReferenceData()
+    {
+        // Each section into its own list.
+        ReferenceLists lists;
+        QVERIFY(ReferenceData::load(env->dataDir() + QStringLiteral("/zor.ini"), &lists));
+        QCOMPARE(
+            (QList<int>{lists.violations.size(), lists.violationTimerFlags.size(),
+                        lists.reactions.size(), lists.automations.size(), lists.validations.size(),
+                        lists.secureModeSensors.size(), lists.secureModeActuators.size()}),
+            (QList<int>{26, 26, 9, 8, 7, 6, 5}));
+        QCOMPARE(lists.radiusViolations, QStringList{QStringLiteral("23")});
+        QCOMPARE(lists.violations.at(22), QStringLiteral("Violação de Âncora"));
+
+        // A file that can't be read keeps what the lists held.
+        lists.violations = QStringList{QStringLiteral("kept")};
+        QVERIFY(!ReferenceData::load(env->filePath(QStringLiteral("missing.ini")), &lists));
+        QVERIFY(!ReferenceData::load(env->path(), &lists)); // a folder is not a data file
+        QCOMPARE(lists.violations, QStringList{QStringLiteral("kept")});
+    }
+
+    void locateLooksInWorkingDirectoryFirst()
+    {
+        const QString name = QStringLiteral("zor-beside-test.ini");
+        QVERIFY(DataFiles::locate(name).isEmpty());
+        // Beside the executable: a "data" folder next to the test program.
+        QDir executableDir(QCoreApplication::applicationDirPath());
+        QVERIFY(executableDir.mkpath(QStringLiteral("data")));
+        const QString besideExecutable = executableDir.filePath(QStringLiteral("data/") + name);
+        writeFile(besideExecutable, "[violacao]\n1=x\n");
+        QCOMPARE(DataFiles::locate(name), besideExecutable);
+        writeFile(env->filePath(name), "[violacao]\n1=y\n");
+        QCOMPARE(QFileInfo(DataFiles::locate(name)).absoluteFilePath(),
+                 QFileInfo(env->filePath(name)).absoluteFilePath());
+        QFile::remove(besideExecutable);
+    }
+
+    void debugLog()
+    {
+        DebugLogger* logger = DebugLogger::instance();
+        logger->configure(QStringLiteral("logs"), QStringLiteral("debug.log"));
+        const QString log = env->filePath(QStringLiteral("debug.log"));
+        const ZorObject probe;
+        // Silent before a session.
+        QVERIFY(!logger->isEnabled());
+        QVERIFY(logger->write(QStringLiteral("nothing")));
+        QVERIFY(!logger->log(QStringLiteral("nothing"), &probe));
+        QVERIFY(!QFile::exists(log));
+
+        writeFile(log, "stale line of an earlier run\n");
+        QVERIFY(logger->startSession());
+        QVERIFY(logger->isOpen() && logger->isEnabled());
+        QCOMPARE(linesOf(log).size(), 1);
+        QCOMPARE(textOf(linesOf(log).first()),
+                 QStringLiteral(">>>>>>>> Debug Session Started. <<<<<<<<"));
+
+        // The sink sees each line as the file gets it.
+        QStringList received;
+        logger->setLineSink([&received](const QString& line) { received.append(line); });
+        QVERIFY(logger->write(QStringLiteral("first")));
+        logger->setLineSink(nullptr);
+        QVERIFY(logger->write(QStringLiteral("second")));
+        QCOMPARE(received.size(), 1);
+        QCOMPARE(textOf(received.at(0)), QStringLiteral("first"));
+        QCOMPARE(linesOf(log).at(1), received.at(0));
+
+        // A file that can't be written loses that line only, and starts no session.
+        logger->configure(QStringLiteral("logs"),
+                          env->filePath(QStringLiteral("missing/dir/x.log")));
+        QVERIFY(!logger->write(QStringLiteral("lost")));
+        QVERIFY(!logger->startSession());
+        logger->configure(QStringLiteral("logs"), log);
+        QVERIFY(logger->write(QStringLiteral("kept")));
+        QCOMPARE(textOf(linesOf(log).last()), QStringLiteral("kept"));
+    }
 
 private:
     std::unique_ptr<ZorTest::TestEnvironment> env;
 };
-
-void TestAppServices::initTestCase()
-{
-    env = std::make_unique<ZorTest::TestEnvironment>(false);
-    QVERIFY(env->isValid());
-}
-
-void TestAppServices::anchorSettingsFrom_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QList<int>>("values");
-    QTest::addColumn<QStringList>("refused"); // "key=value:maximum", each told
-
-    // Content null for a missing file; refused values separated by "|".
-    const auto row = [](const char* name, const char* content, const QList<int>& values,
-                        const char* refused) {
-        QTest::newRow(name) << QByteArray(content) << values
-                            << QString(refused).split('|', Qt::SkipEmptyParts);
-    };
-    row("sample", "[ancora]\n1=23\npadrao=100\nmin=50\nmax=5000\n", {23, 100, 50, 5000}, "");
-    row("other section ignored", "[violacao]\n1=A\npadrao=7\n[ancora]\n1=3\n", {3, 0, 0, 0}, "");
-    // A value that does not fit is refused as if the key were missing.
-    row("not numbers", "[ancora]\n1=x\npadrao=1e3\nmin=\nmax=-20\n", {0, 0, 0, 0},
-        "padrao=1e3:65535|1=x:255|min=:65535|max=-20:65535");
-    row("beyond their fields", "[ancora]\n1=256\npadrao=65536\nmin=50\nmax=70000\n", {0, 0, 50, 0},
-        "padrao=65536:65535|1=256:255|max=70000:65535");
-    row("at their limits", "[ancora]\n1=255\npadrao=65535\nmin=0\nmax=65535\n",
-        {255, 65535, 0, 65535}, "");
-    row("empty file", "", {0, 0, 0, 0}, "");
-    row("missing file", nullptr, {0, 0, 0, 0}, "");
-}
-
-void TestAppServices::anchorSettingsFrom()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QStringList, refused);
-    // One file per row: QSettings caches a file it has read within the same second.
-    const QString path =
-        env->filePath(QStringLiteral("anchor-%1.ini").arg(QTest::currentDataTag()));
-    if (!content.isNull())
-        writeFile(path, content);
-
-    const AnchorSettings settings = AnchorSettings::readFrom(path);
-    QTEST(valuesOf(settings), "values");
-    QStringList warnings;
-    for (const QString& entry : qAsConst(refused)) {
-        const QString value = entry.section('=', 1).section(':', 0, 0);
-        warnings.append(QStringLiteral("%1: o valor \"%2\" da chave \"%3\" da seção \"ancora\" "
-                                       "não é um número de 0 a %4 e foi ignorado.")
-                            .arg(path, value, entry.section('=', 0, 0), entry.section(':', 1)));
-    }
-    QCOMPARE(settings.warnings(), warnings);
-}
-
-void TestAppServices::processWideAnchorSettings()
-{
-    // Read from the working directory once, and what it refused told once.
-    writeFile(env->filePath(QStringLiteral("zor.ini")),
-              "[ancora]\n1=7\npadrao=120\nmin=40\nmax=70000\n");
-    MessageRecorder recorder;
-    const AnchorSettings& settings = ZorObject::anchorSettings();
-    QCOMPARE(valuesOf(settings), (QList<int>{7, 120, 40, 0}));
-    QCOMPARE(recorder.messages.size(), 1);
-    QCOMPARE(recorder.messages.first().icon, UserMessage::Icon::Warning);
-    QCOMPARE(recorder.texts(), settings.warnings());
-
-    writeFile(env->filePath(QStringLiteral("zor.ini")), "[ancora]\n1=5\nmax=x\n");
-    QCOMPARE(ZorObject::anchorSettings().anchorViolationId(), 7);
-    QCOMPARE(recorder.messages.size(), 1);
-}
-
-void TestAppServices::referenceFileNameFor_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("fileName");
-
-    const auto row = [](const char* language, const char* fileName) {
-        QTest::newRow(language) << language << fileName;
-    };
-    row("pt_BR", "zor.ini");
-    row("en_US", "zor-en.ini");
-    row("es", "zor-es.ini");
-    row("en_es", "zor-es.ini"); // es before en
-    row("de_DE", "zor-de.ini");
-    row("fr", "zor-fr.ini");
-    row("fr_de", "zor-de.ini"); // de before fr
-    row("EN", "zor.ini");       // case matters
-}
-
-void TestAppServices::referenceFileNameFor()
-{
-    QFETCH(QString, language);
-    QTEST(ReferenceData::fileNameFor(language), "fileName");
-}
-
-void TestAppServices::readSection_data()
-{
-    QTest::addColumn<QByteArray>("section");
-    QTest::addColumn<QStringList>("expected");
-
-    const auto row = [](const char* name, const char* section, const char* expected) {
-        QTest::newRow(name) << QByteArray(section)
-                            << QString(expected).split(',', Qt::SkipEmptyParts);
-    };
-    row("gaps and empty values", "1=A\n2=\n3=C\n5=E\nx=D\n", "A,C,E");
-    row("numeric order, not file order", "10=ten\n2=two\n", "two,ten");
-    row("01 and 1 are one number", "01=first\n1=second\n", "second");
-    row("zero and negative skipped", "0=zero\n-1=minus\n1=one\n", "one");
-    row("huge key is only a number", "1=one\n2000000000=far\n99999999999=overflow\n", "one,far");
-    row("empty section", "", "");
-}
-
-void TestAppServices::readSection()
-{
-    QFETCH(QByteArray, section);
-    const QString path =
-        env->filePath(QStringLiteral("section-%1.ini").arg(QTest::currentDataTag()));
-    writeFile(path, "[other]\n1=not this\n[violacao]\n" + section + "[after]\n7=nor this\n");
-    QSettings settings(path, QSettings::IniFormat);
-    QStringList list{QStringLiteral("stale")};
-    ReferenceData::readSection(settings, QStringLiteral("violacao"), &list);
-    QTEST(list, "expected");
-}
-
-void TestAppServices::loadReferenceData()
-{
-    // Each section into its own list.
-    ReferenceLists lists;
-    QVERIFY(ReferenceData::load(env->dataDir() + QStringLiteral("/zor.ini"), &lists));
-    QCOMPARE((QList<int>{lists.violations.size(), lists.violationTimerFlags.size(),
-                         lists.reactions.size(), lists.automations.size(), lists.validations.size(),
-                         lists.secureModeSensors.size(), lists.secureModeActuators.size()}),
-             (QList<int>{26, 26, 9, 8, 7, 6, 5}));
-    QCOMPARE(lists.radiusViolations, QStringList{QStringLiteral("23")});
-    QCOMPARE(lists.violations.at(22), QStringLiteral("Violação de Âncora"));
-
-    // A file that can't be read keeps what the lists held.
-    lists.violations = QStringList{QStringLiteral("kept")};
-    QVERIFY(!ReferenceData::load(env->filePath(QStringLiteral("missing.ini")), &lists));
-    QVERIFY(!ReferenceData::load(env->path(), &lists)); // a folder is not a data file
-    QCOMPARE(lists.violations, QStringList{QStringLiteral("kept")});
-}
-
-void TestAppServices::locateLooksInWorkingDirectoryFirst()
-{
-    const QString name = QStringLiteral("zor-beside-test.ini");
-    QVERIFY(DataFiles::locate(name).isEmpty());
-    // Beside the executable: a "data" folder next to the test program.
-    QDir executableDir(QCoreApplication::applicationDirPath());
-    QVERIFY(executableDir.mkpath(QStringLiteral("data")));
-    const QString besideExecutable = executableDir.filePath(QStringLiteral("data/") + name);
-    writeFile(besideExecutable, "[violacao]\n1=x\n");
-    QCOMPARE(DataFiles::locate(name), besideExecutable);
-    writeFile(env->filePath(name), "[violacao]\n1=y\n");
-    QCOMPARE(QFileInfo(DataFiles::locate(name)).absoluteFilePath(),
-             QFileInfo(env->filePath(name)).absoluteFilePath());
-    QFile::remove(besideExecutable);
-}
-
-void TestAppServices::debugLog()
-{
-    DebugLogger* logger = DebugLogger::instance();
-    logger->configure(QStringLiteral("logs"), QStringLiteral("debug.log"));
-    const QString log = env->filePath(QStringLiteral("debug.log"));
-    Probe probe;
-    // Silent before a session.
-    QVERIFY(!logger->isEnabled());
-    QVERIFY(logger->write(QStringLiteral("nothing")));
-    QVERIFY(!logger->log(QStringLiteral("nothing"), &probe));
-    QVERIFY(!QFile::exists(log));
-
-    writeFile(log, "stale line of an earlier run\n");
-    QVERIFY(logger->startSession());
-    QVERIFY(logger->isOpen() && logger->isEnabled());
-    QCOMPARE(linesOf(log).size(), 1);
-    QCOMPARE(textOf(linesOf(log).first()),
-             QStringLiteral(">>>>>>>> Debug Session Started. <<<<<<<<"));
-
-    // The most derived class of the object that writes.
-    QVERIFY(logger->log(QStringLiteral("Constructor"), &probe));
-    QCOMPARE(textOf(linesOf(log).last()), QStringLiteral("Probe - Constructor"));
-
-    QStringList received;
-    logger->setLineSink([&received](const QString& line) { received.append(line); });
-    QVERIFY(logger->write(QStringLiteral("first")));
-    QVERIFY(logger->write(QStringLiteral("second")));
-    logger->setLineSink(nullptr);
-    QCOMPARE(received.size(), 2);
-    QCOMPARE(textOf(received.at(0)), QStringLiteral("first"));
-    QCOMPARE(linesOf(log).last(), received.at(1));
-
-    // A file that can't be written loses that line only, and starts no session.
-    logger->configure(QStringLiteral("logs"), env->filePath(QStringLiteral("missing/dir/x.log")));
-    QVERIFY(!logger->write(QStringLiteral("lost")));
-    QVERIFY(!logger->startSession());
-    logger->configure(QStringLiteral("logs"), log);
-    QVERIFY(logger->write(QStringLiteral("kept")));
-    QCOMPARE(textOf(linesOf(log).last()), QStringLiteral("kept"));
-}
 
 QTEST_GUILESS_MAIN(TestAppServices)
 #include "tst_appservices.moc"

@@ -27,15 +27,178 @@ class TestEntry : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void startCode_data();
-    void startCode();
-    void startTranslator_data();
-    void startTranslator();
-    void commandLine_data();
-    void commandLine();
-    void debugLog_data();
-    void debugLog();
+    void initTestCase()
+    {
+        env = std::make_unique<TestEnvironment>();
+        QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
+        QCoreApplication::setApplicationName(QStringLiteral("Zor"));
+        QVERIFY(QFile::exists(TestEnvironment::executable()));
+    }
+
+    void startCode_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("expected");
+
+        const auto row = [](const char* name, const char* stored, const char* commandLine,
+                            const char* expected) {
+            QTest::newRow(name) << stored << commandLine << expected;
+        };
+        row("first start", NotStored, "", "en");
+        row("-l on first start", NotStored, "es", "es");
+        row("-l of a language without translation", "de", "it", "it");
+    }
+
+    void startCode()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, commandLine);
+
+        QSettings settings;
+        settings.clear();
+        if (stored != QLatin1String(NotStored))
+            settings.setValue(QStringLiteral("MainWindow/locale"), stored);
+        SessionLanguage::setCommandLineCode(commandLine);
+        QTEST(SessionLanguage::startCode(), "expected");
+        QCOMPARE(SessionLanguage::commandLineCode(), commandLine);
+        // The command line changes nothing that is remembered.
+        QCOMPARE(SessionLanguage::storedCode(),
+                 stored == QLatin1String(NotStored) ? QStringLiteral("en") : stored);
+    }
+
+    void startTranslator_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("translated");
+        QTest::addColumn<QString>("expected");
+
+        // The command-line texts are English in the sources: even Portuguese
+        // shows a translation.
+        QTest::newRow("pt") << "pt" << true << "Arquivo a abrir";
+        QTest::newRow("pt_BR") << "pt_BR" << true << "Arquivo a abrir";
+        QTest::newRow("en") << "en" << true << "File to open";
+        QTest::newRow("es") << "es" << true << "Archivo que se abrirá";
+        QTest::newRow("de") << "de" << true << "Zu öffnende Datei";
+        QTest::newRow("no translation") << "it" << false << "File to open";
+        QTest::newRow("empty") << "" << false << "File to open";
+        QTest::newRow("case matters") << "DE" << false << "File to open";
+    }
+
+    void startTranslator()
+    {
+        QFETCH(QString, code);
+        SessionLanguage language(code);
+        QTEST(language.isTranslated(), "translated");
+        QTEST(fileToOpen(), "expected");
+        // Handed over to the window's translators, none stays underneath.
+        language.handOver();
+        QVERIFY(!language.isTranslated());
+        QCOMPARE(fileToOpen(), QStringLiteral("File to open"));
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("absent");
+
+        // Arguments split at blanks, expected texts at "|".
+        const auto row = [](const char* name, const char* arguments, const char* stored, int status,
+                            const QString& expected, const char* absent) {
+            QTest::newRow(name) << QString(arguments).split(' ') << stored << status
+                                << expected.split('|') << absent;
+        };
+        const QString german = QStringLiteral("Zu öffnende Datei");
+        row("-v", "-v", NotStored, 0, "4.2.3", "Usage");
+        row("--version", "--version", NotStored, 0, "4.2.3", "Usage");
+        row("-h on first start", "-h", NotStored, 0,
+            "Usage:|Options:|File to open|Enable debug logs|-l, --locale <language>|"
+            "Set application language to <language>.|-v, --version|-h, --help",
+            "Zu öffnende Datei");
+        row("-l fr", "-l fr -h", NotStored, 0,
+            "Fichier à ouvrir|Utilisation|Active les journaux de débogage", "File to open");
+        row("-l after -h", "-h --locale fr", NotStored, 0, "Fichier à ouvrir", "File to open");
+        row("--locale=de over stored fr", "--locale=de -h", "fr", 0,
+            german + "|Aufruf:", "Fichier à ouvrir");
+        row("stored de", "-h", "de", 0, german + "|Optionen:", "File to open");
+        // A platform named on the command line needs no display variable.
+        row("unknown option in French", "-platform offscreen -l fr --nonsense", NotStored, 1,
+            "Option inconnue", "Unknown option");
+        row("window without a display", "sample.mcx", NotStored, 1, "no display found", "");
+        // A script's messages do not depend on the language the window was left in.
+        row("convert keeps the built-in texts", "--convert missing.mcx out.mcx", "de", 1,
+            "Não foi possível abrir o arquivo missing.mcx", "Zu öffnende Datei");
+        row("convert with -l en", "-l en --convert missing.mcx out.mcx", "de", 1,
+            "Could not open the file missing.mcx", "Não foi possível");
+        row("check with -l de", "--check missing.mcx --locale de", NotStored, 2,
+            "missing.mcx: Die Datei konnte nicht geöffnet werden.", "Não foi possível");
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, stored);
+        QFETCH(QString, absent);
+
+        QProcess zor;
+        start(zor, arguments, stored, env->path());
+        QVERIFY(zor.waitForFinished(60000));
+        QCOMPARE(zor.exitStatus(), QProcess::NormalExit);
+        const QString errors = QString::fromUtf8(zor.readAllStandardError());
+        const QString output = QString::fromUtf8(zor.readAllStandardOutput()) + errors;
+        QTEST(zor.exitCode(), "status");
+        // What succeeds says nothing on standard error.
+        QVERIFY2(zor.exitCode() != 0 || errors.isEmpty(), qPrintable(errors));
+        QFETCH(QStringList, expected);
+        for (const QString& text : qAsConst(expected))
+            QVERIFY2(output.contains(text), qPrintable(output));
+        QVERIFY2(absent.isEmpty() || !output.contains(absent), qPrintable(output));
+        QVERIFY(!QFile::exists(env->filePath(QStringLiteral("out.mcx"))));
+    }
+
+    void debugLog_data()
+    {
+        QTest::addColumn<bool>("debug");
+        QTest::newRow("-d") << true;
+        QTest::newRow("no option") << false;
+    }
+
+    // The window started with and without the debug option: a log in the
+    // working directory, truncated at the start, or none at all.
+    void debugLog()
+    {
+        QFETCH(bool, debug);
+        const QString folder = env->filePath(QTest::currentDataTag());
+        QVERIFY(QDir().mkpath(folder));
+        const QString log = folder + QStringLiteral("/debug.log");
+        if (debug)
+            ZorTest::writeFile(log, "stale\nlines\n");
+
+        QProcess zor;
+        QStringList arguments{QStringLiteral("-platform"), QStringLiteral("offscreen")};
+        if (debug)
+            arguments << QStringLiteral("-d");
+        start(zor, arguments, NotStored, folder);
+        QVERIFY(zor.waitForStarted());
+        // Without the option, time to build and show the window.
+        const bool logged = QTest::qWaitFor(
+            [&] { return ZorTest::contentsOf(log).contains(" - GraphWidget - Constructor"); },
+            debug ? 20000 : 1500);
+        QCOMPARE(zor.state(), QProcess::Running);
+        zor.kill();
+        zor.waitForFinished();
+        QCOMPARE(logged, debug);
+        if (!debug) {
+            QVERIFY(!QFile::exists(log));
+            return;
+        }
+        const QString lines = QString::fromUtf8(ZorTest::contentsOf(log));
+        QVERIFY2(lines.section('\n', 0, 0).endsWith(" - >>>>>>>> Debug Session Started. <<<<<<<<"),
+                 qPrintable(lines));
+    }
 
 private:
     // Starts zor in folder with a home of its own, which remembers the
@@ -44,77 +207,6 @@ private:
                const QString& folder) const;
     std::unique_ptr<TestEnvironment> env;
 };
-
-void TestEntry::initTestCase()
-{
-    env = std::make_unique<TestEnvironment>();
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
-    QCoreApplication::setApplicationName(QStringLiteral("Zor"));
-    QVERIFY(QFile::exists(TestEnvironment::executable()));
-}
-
-void TestEntry::startCode_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("commandLine");
-    QTest::addColumn<QString>("expected");
-
-    const auto row = [](const char* name, const char* stored, const char* commandLine,
-                        const char* expected) {
-        QTest::newRow(name) << stored << commandLine << expected;
-    };
-    row("first start", NotStored, "", "en");
-    row("-l on first start", NotStored, "es", "es");
-    row("-l of a language without translation", "de", "it", "it");
-}
-
-void TestEntry::startCode()
-{
-    QFETCH(QString, stored);
-    QFETCH(QString, commandLine);
-
-    QSettings settings;
-    settings.clear();
-    if (stored != QLatin1String(NotStored))
-        settings.setValue(QStringLiteral("MainWindow/locale"), stored);
-    SessionLanguage::setCommandLineCode(commandLine);
-    QTEST(SessionLanguage::startCode(), "expected");
-    QCOMPARE(SessionLanguage::commandLineCode(), commandLine);
-    // The command line changes nothing that is remembered.
-    QCOMPARE(SessionLanguage::storedCode(),
-             stored == QLatin1String(NotStored) ? QStringLiteral("en") : stored);
-}
-
-void TestEntry::startTranslator_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<bool>("translated");
-    QTest::addColumn<QString>("expected");
-
-    // The command-line texts are English in the sources: even Portuguese
-    // shows a translation.
-    QTest::newRow("pt") << "pt" << true << "Arquivo a abrir";
-    QTest::newRow("pt_BR") << "pt_BR" << true << "Arquivo a abrir";
-    QTest::newRow("en") << "en" << true << "File to open";
-    QTest::newRow("es") << "es" << true << "Archivo que se abrirá";
-    QTest::newRow("fr_CA") << "fr_CA" << true << "Fichier à ouvrir";
-    QTest::newRow("de") << "de" << true << "Zu öffnende Datei";
-    QTest::newRow("no translation") << "it" << false << "File to open";
-    QTest::newRow("empty") << "" << false << "File to open";
-    QTest::newRow("case matters") << "DE" << false << "File to open";
-}
-
-void TestEntry::startTranslator()
-{
-    QFETCH(QString, code);
-    SessionLanguage language(code);
-    QTEST(language.isTranslated(), "translated");
-    QTEST(fileToOpen(), "expected");
-    // Handed over to the window's translators, none stays underneath.
-    language.handOver();
-    QVERIFY(!language.isTranslated());
-    QCOMPARE(fileToOpen(), QStringLiteral("File to open"));
-}
 
 void TestEntry::start(QProcess& zor, const QStringList& arguments, const QString& stored,
                       const QString& folder) const
@@ -133,110 +225,6 @@ void TestEntry::start(QProcess& zor, const QStringList& arguments, const QString
     zor.setProcessEnvironment(environment);
     zor.setWorkingDirectory(folder);
     zor.start(TestEnvironment::executable(), arguments);
-}
-
-void TestEntry::commandLine_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<QString>("absent");
-
-    // Arguments split at blanks, expected texts at "|".
-    const auto row = [](const char* name, const char* arguments, const char* stored, int status,
-                        const QString& expected, const char* absent) {
-        QTest::newRow(name) << QString(arguments).split(' ') << stored << status
-                            << expected.split('|') << absent;
-    };
-    const QString german = QStringLiteral("Zu öffnende Datei");
-    row("-v", "-v", NotStored, 0, "4.2.3", "Usage");
-    row("--version", "--version", NotStored, 0, "4.2.3", "Usage");
-    row("-h on first start", "-h", NotStored, 0,
-        "Usage:|Options:|File to open|Enable debug logs|-l, --locale <language>|"
-        "Set application language to <language>.|-v, --version|-h, --help",
-        "Zu öffnende Datei");
-    row("-l fr", "-l fr -h", NotStored, 0,
-        "Fichier à ouvrir|Utilisation|Active les journaux de débogage", "File to open");
-    row("-l after -h", "-h --locale fr", NotStored, 0, "Fichier à ouvrir", "File to open");
-    row("--locale=de over stored fr", "--locale=de -h", "fr", 0,
-        german + "|Aufruf:", "Fichier à ouvrir");
-    row("stored de", "-h", "de", 0, german + "|Optionen:", "File to open");
-    // A platform named on the command line needs no display variable.
-    row("unknown option in French", "-platform offscreen -l fr --nonsense", NotStored, 1,
-        "Option inconnue", "Unknown option");
-    row("window without a display", "sample.mcx", NotStored, 1, "no display found", "");
-    // A script's messages do not depend on the language the window was left in.
-    row("convert keeps the built-in texts", "--convert missing.mcx out.mcx", "de", 1,
-        "Não foi possível abrir o arquivo missing.mcx", "Zu öffnende Datei");
-    row("convert with -l en", "-l en --convert missing.mcx out.mcx", "de", 1,
-        "Could not open the file missing.mcx", "Não foi possível");
-    row("check with -l de", "--check missing.mcx --locale de", NotStored, 2,
-        "missing.mcx: Die Datei konnte nicht geöffnet werden.", "Não foi possível");
-}
-
-void TestEntry::commandLine()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, stored);
-    QFETCH(QString, absent);
-
-    QProcess zor;
-    start(zor, arguments, stored, env->path());
-    QVERIFY(zor.waitForFinished(60000));
-    QCOMPARE(zor.exitStatus(), QProcess::NormalExit);
-    const QString errors = QString::fromUtf8(zor.readAllStandardError());
-    const QString output = QString::fromUtf8(zor.readAllStandardOutput()) + errors;
-    QTEST(zor.exitCode(), "status");
-    // What succeeds says nothing on standard error.
-    QVERIFY2(zor.exitCode() != 0 || errors.isEmpty(), qPrintable(errors));
-    QFETCH(QStringList, expected);
-    for (const QString& text : qAsConst(expected))
-        QVERIFY2(output.contains(text), qPrintable(output));
-    QVERIFY2(absent.isEmpty() || !output.contains(absent), qPrintable(output));
-    QVERIFY(!QFile::exists(env->filePath(QStringLiteral("out.mcx"))));
-}
-
-void TestEntry::debugLog_data()
-{
-    QTest::addColumn<bool>("debug");
-    QTest::newRow("-d") << true;
-    QTest::newRow("no option") << false;
-}
-
-// The window started with and without the debug option: a log in the
-// working directory, truncated at the start, or none at all.
-void TestEntry::debugLog()
-{
-    QFETCH(bool, debug);
-    const QString folder = env->filePath(QTest::currentDataTag());
-    QVERIFY(QDir().mkpath(folder));
-    const QString log = folder + QStringLiteral("/debug.log");
-    if (debug)
-        ZorTest::writeFile(log, "stale\nlines\n");
-
-    QProcess zor;
-    QStringList arguments{QStringLiteral("-platform"), QStringLiteral("offscreen")};
-    if (debug)
-        arguments << QStringLiteral("-d");
-    start(zor, arguments, NotStored, folder);
-    QVERIFY(zor.waitForStarted());
-    // Without the option, time to build and show the window.
-    const bool logged = QTest::qWaitFor(
-        [&] { return ZorTest::contentsOf(log).contains(" - GraphWidget - Constructor"); },
-        debug ? 20000 : 1500);
-    QCOMPARE(zor.state(), QProcess::Running);
-    zor.kill();
-    zor.waitForFinished();
-    QCOMPARE(logged, debug);
-    if (!debug) {
-        QVERIFY(!QFile::exists(log));
-        return;
-    }
-    const QString lines = QString::fromUtf8(ZorTest::contentsOf(log));
-    QVERIFY2(lines.section('\n', 0, 0).endsWith(" - >>>>>>>> Debug Session Started. <<<<<<<<"),
-             qPrintable(lines));
-    QVERIFY2(lines.contains(" - MainWindow - Constructor\n"), qPrintable(lines));
 }
 
 QTEST_GUILESS_MAIN(TestEntry)

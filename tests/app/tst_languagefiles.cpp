@@ -15,18 +15,13 @@ namespace {
 const QStringList Languages = {QStringLiteral("pt"), QStringLiteral("en"), QStringLiteral("es"),
                                QStringLiteral("fr"), QStringLiteral("de")};
 
-struct Entry
-{
-    QString translation;
-    QString type; // "unfinished", "obsolete", "vanished" or empty
-};
-
 // One translation file: its target language and its messages, keyed by
-// context, source and disambiguating comment.
+// context, source and disambiguating comment: each a translation and its
+// type ("unfinished", "obsolete", "vanished" or empty).
 struct TsFile
 {
     QString language;
-    QMap<QString, Entry> messages;
+    QMap<QString, QPair<QString, QString>> messages;
     QString error;
 };
 
@@ -42,9 +37,7 @@ TsFile readTs(const QString& path)
         return {QString(), {}, file.errorString()};
     TsFile ts;
     QXmlStreamReader xml(&file);
-    QString context;
-    QString source;
-    QString comment;
+    QString context, source, comment;
     while (!xml.atEnd()) {
         xml.readNext();
         if (!xml.isStartElement())
@@ -138,111 +131,96 @@ class TestLanguageFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void everyFileIsFinishedAndSound_data();
-    void everyFileIsFinishedAndSound();
-    void filesMatchTheSources();
-    void faultsAreFound_data();
-    void faultsAreFound();
+    void initTestCase()
+    {
+        for (const QString& language : Languages) {
+            const TsFile ts =
+                readTs(TestEnvironment::sourceDir() +
+                       QStringLiteral("/resources/translations/zor_%1.ts").arg(language));
+            QVERIFY2(ts.error.isEmpty(), qPrintable(language + QStringLiteral(": ") + ts.error));
+            QVERIFY2(!ts.messages.empty(), qPrintable(language));
+            files[language] = ts;
+        }
+    }
+
+    void everyFileIsFinishedAndSound_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : Languages)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void everyFileIsFinishedAndSound()
+    {
+        QFETCH(QString, language);
+        const TsFile ts = files.value(language);
+        QVERIFY2(ts.language.startsWith(language), qPrintable(ts.language));
+        QCOMPARE(ts.messages.keys(), files.value(QStringLiteral("pt")).messages.keys());
+        for (auto message = ts.messages.cbegin(); message != ts.messages.cend(); ++message) {
+            // "unfinished" is a text still to translate, "obsolete" or
+            // "vanished" one the program no longer has.
+            QVERIFY2(message->second.isEmpty(), qPrintable(message->second + ": " + message.key()));
+            const QString fault = faultOf(sourceOf(message.key()), message->first);
+            QVERIFY2(fault.isEmpty(),
+                     qPrintable(fault + ": " + sourceOf(message.key()) + " -> " + message->first));
+        }
+    }
+
+    void filesMatchTheSources()
+    {
+        // A fresh scan of the sources gives exactly the texts of the files: none
+        // missing (the program would show it untranslated), none left over.
+        const QString lupdate = QStringLiteral(ZOR_LUPDATE);
+        if (!QFile::exists(lupdate))
+            QSKIP("lupdate is not installed");
+        QTemporaryDir scratch;
+        QVERIFY(scratch.isValid());
+        const QString fresh = scratch.filePath(QStringLiteral("fresh.ts"));
+        QProcess process;
+        process.start(lupdate, {QStringLiteral("-silent"), QStringLiteral("-locations"),
+                                QStringLiteral("none"), TestEnvironment::sourceDir() + "/src",
+                                QStringLiteral("-ts"), fresh});
+        QVERIFY(process.waitForFinished(120000));
+        QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+
+        const TsFile scanned = readTs(fresh);
+        QVERIFY2(scanned.error.isEmpty(), qPrintable(scanned.error));
+        const QStringList sources = scanned.messages.keys();
+        const QStringList translated = files.value(QStringLiteral("pt")).messages.keys();
+        for (const QString& key : sources)
+            QVERIFY2(translated.contains(key), qPrintable(QStringLiteral("missing: ") + key));
+        for (const QString& key : translated)
+            QVERIFY2(sources.contains(key), qPrintable(QStringLiteral("obsolete: ") + key));
+    }
+
+    void faultsAreFound_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<bool>("faulty");
+
+        const auto row = [](const char* name, const char* source, const char* translation,
+                            bool faulty) {
+            QTest::newRow(name) << source << translation << faulty;
+        };
+        row("good", "Versão: %1", "Version: %1", false);
+        row("empty", "Salvar", "", true);
+        row("lost placeholder", "Versão: %1", "Version", true);
+        row("lost mnemonic", "Sa&ir", "Exit", true);
+        row("option name", "Report of --check: text or json.",
+            "Bericht von --prüfen: Text oder JSON.", true);
+    }
+
+    void faultsAreFound()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, translation);
+        QTEST(!faultOf(source, translation).isEmpty(), "faulty");
+    }
 
 private:
     QMap<QString, TsFile> files;
 };
-
-void TestLanguageFiles::initTestCase()
-{
-    for (const QString& language : Languages) {
-        const TsFile ts = readTs(TestEnvironment::sourceDir() +
-                                 QStringLiteral("/resources/translations/zor_%1.ts").arg(language));
-        QVERIFY2(ts.error.isEmpty(), qPrintable(language + QStringLiteral(": ") + ts.error));
-        QVERIFY2(!ts.messages.empty(), qPrintable(language));
-        files[language] = ts;
-    }
-}
-
-void TestLanguageFiles::everyFileIsFinishedAndSound_data()
-{
-    QTest::addColumn<QString>("language");
-    for (const QString& language : Languages)
-        QTest::newRow(qPrintable(language)) << language;
-}
-
-void TestLanguageFiles::everyFileIsFinishedAndSound()
-{
-    QFETCH(QString, language);
-    const TsFile ts = files.value(language);
-    QVERIFY2(ts.language.startsWith(language), qPrintable(ts.language));
-    QCOMPARE(ts.messages.keys(), files.value(QStringLiteral("pt")).messages.keys());
-    for (auto message = ts.messages.cbegin(); message != ts.messages.cend(); ++message) {
-        // "unfinished" is a text still to translate, "obsolete" or
-        // "vanished" one the program no longer has.
-        QVERIFY2(message->type.isEmpty(), qPrintable(message->type + ": " + message.key()));
-        const QString fault = faultOf(sourceOf(message.key()), message->translation);
-        QVERIFY2(fault.isEmpty(), qPrintable(fault + ": " + sourceOf(message.key()) + " -> " +
-                                             message->translation));
-    }
-}
-
-void TestLanguageFiles::filesMatchTheSources()
-{
-    // A fresh scan of the sources gives exactly the texts of the files: none
-    // missing (the program would show it untranslated), none left over.
-    const QString lupdate = QStringLiteral(ZOR_LUPDATE);
-    if (!QFile::exists(lupdate))
-        QSKIP("lupdate is not installed");
-    QTemporaryDir scratch;
-    QVERIFY(scratch.isValid());
-    const QString fresh = scratch.filePath(QStringLiteral("fresh.ts"));
-    QProcess process;
-    process.start(lupdate,
-                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                   TestEnvironment::sourceDir() + "/src", QStringLiteral("-ts"), fresh});
-    QVERIFY(process.waitForFinished(120000));
-    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
-
-    const TsFile scanned = readTs(fresh);
-    QVERIFY2(scanned.error.isEmpty(), qPrintable(scanned.error));
-    const QStringList sources = scanned.messages.keys();
-    const QStringList translated = files.value(QStringLiteral("pt")).messages.keys();
-    for (const QString& key : sources)
-        QVERIFY2(translated.contains(key), qPrintable(QStringLiteral("missing: ") + key));
-    for (const QString& key : translated)
-        QVERIFY2(sources.contains(key), qPrintable(QStringLiteral("obsolete: ") + key));
-}
-
-void TestLanguageFiles::faultsAreFound_data()
-{
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("translation");
-    QTest::addColumn<bool>("faulty");
-
-    const auto row = [](const char* name, const char* source, const char* translation,
-                        bool faulty) { QTest::newRow(name) << source << translation << faulty; };
-    row("good", "Versão: %1", "Version: %1", false);
-    row("empty", "Salvar", "", true);
-    row("lost placeholder", "Versão: %1", "Version", true);
-    row("renumbered placeholder", "L: %1, C: %2", "L: %1, C: %1", true);
-    row("lost trailing blank", "Descrição: ", "Description:", true);
-    row("lost leading break", "\nA sigla", "The acronym", true);
-    row("extra line break", "Salvar as alterações?", "Save\nchanges?", true);
-    row("lost mnemonic", "Sa&ir", "Exit", true);
-    row("escaped ampersand", "A && B", "A && B", false);
-    row("translated key", "Ctrl+Shift+S", "Strg+Umschalt+S", true);
-    row("tool tip key", "Deletar (Del)", "Löschen (Entf)", true);
-    row("filter", "Arquivos (*.%1)", "Files (.%1)", true);
-    row("filters", "A (*.a);;B (*.b)", "A (*.a) B (*.b)", true);
-    row("data file", "O arquivo zor.ini", "The data file", true);
-    row("option name", "Report of --check: text or json.", "Bericht von --prüfen: Text oder JSON.",
-        true);
-    row("value name", "Convert IN to OUT", "Wandelt EIN in AUS um", true);
-}
-
-void TestLanguageFiles::faultsAreFound()
-{
-    QFETCH(QString, source);
-    QFETCH(QString, translation);
-    QTEST(!faultOf(source, translation).isEmpty(), "faulty");
-}
 
 QTEST_GUILESS_MAIN(TestLanguageFiles)
 #include "tst_languagefiles.moc"

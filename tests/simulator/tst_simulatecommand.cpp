@@ -2,159 +2,131 @@
 #include "support/testenvironment.h"
 #include "support/testfiles.h"
 
-#include <QProcess>
 #include <QtTest>
-
-#include <memory>
 
 using Step = SimulationScript::Step;
 using ZorTest::contentsOf;
 using ZorTest::TestEnvironment;
-
-namespace {
-
-QString sample()
-{
-    return TestEnvironment::sourceDir() + "/examples/sample.mcx";
-}
-
-} // namespace
 
 class TestSimulateCommand : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void scriptLines_data();
-    void scriptLines();
-    void runs_data();
-    void runs();
+    void initTestCase()
+    {
+        env = std::make_unique<TestEnvironment>();
+        QVERIFY(QFile::copy(sample, env->filePath("sample.mcx")));
+    }
+
+    void scriptLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        // The step as "action number text", or the start of the error.
+        QTest::addColumn<QString>("parsed");
+
+        const auto row = [](const char* name, const char* line, const char* parsed) {
+            QTest::newRow(name) << line << parsed;
+        };
+        row("field text", "field 3   A B  ", "1 3 A B");
+        row("field emptied", "field 2", "1 2 ");
+        row("lower-case key", "next f3", "3 3 ");
+        row("open", "  open 40", "0 40 ");
+        row("comment", "# open x", "");
+        row("field 0", "field 0 X", "linha 1: \"field\" pede");
+        row("key F10", "next F10", "linha 1: \"next\" pede");
+        row("open without number", "open", "linha 1: \"open\" pede");
+        row("send with argument", "send now", "linha 1: \"send\" não leva");
+    }
+
+    void scriptLines()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, parsed);
+
+        QList<Step> steps;
+        QString error;
+        if (!SimulationScript::parse(line, &steps, &error)) {
+            QVERIFY2(!parsed.isEmpty() && error.startsWith(parsed), qPrintable(error));
+            return;
+        }
+        QString shown;
+        for (const Step& step : steps)
+            shown =
+                QStringLiteral("%1 %2 %3").arg(int(step.action)).arg(step.number).arg(step.text);
+        QCOMPARE(shown, parsed);
+    }
+
+    void runs_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("errors");
+
+        // Arguments split at blanks; no errors expected where errors is empty.
+        const auto row = [](const char* name, const char* arguments, const QByteArray& script,
+                            int status, const QString& output, const char* errors) {
+            QTest::newRow(name) << QString(arguments).split(' ') << script << status << output
+                                << errors;
+        };
+        // A whole trip, line by line: the start screen, a filled form, its
+        // message, the confirmation, the next macro and its message.
+        const QString data = TestEnvironment::testDataDir() + "/simulate/";
+        row("sample trip", "--simulate sample.mcx", contentsOf(data + "sample.steps"), 0,
+            contentsOf(data + "sample.out"), "");
+        const QByteArray refused = "open 1\nsend\nfield 7 X\n\nback\nback\n";
+        row("refused steps go on", "--simulate sample.mcx", refused, 1,
+            "error: linha 2: campo 1 (Login): obrigatório, está vazio\n"
+            "error: linha 3: não há campo 7 nesta tela (campos: 6)\n"
+            "error: linha 6: já está na tela inicial\n",
+            "");
+        row("unreadable group", "--simulate missing.mcx", refused, 2, "",
+            "Não foi possível abrir o arquivo missing.mcx");
+        row("unreadable script", "--simulate sample.mcx --script none", QByteArray(), 2, "",
+            "Não foi possível ler o roteiro none");
+        row("not a step", "--simulate sample.mcx", "send\nsned\n", 2, "",
+            "linha 2: passo desconhecido \"sned\"");
+        row("no script", "--simulate sample.mcx", QByteArray(), 2, "",
+            "zor --simulate GROUP --script STEPS");
+    }
+
+    void runs()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, script);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QFETCH(QString, errors);
+
+        if (!script.isEmpty()) {
+            ZorTest::writeFile(env->filePath("steps"), script);
+            arguments << "--script" << env->filePath("steps");
+        }
+        // With no display, in the test's folder.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        QProcess zor;
+        zor.setProcessEnvironment(environment);
+        zor.setWorkingDirectory(env->path());
+        zor.start(TestEnvironment::executable(), arguments);
+        QVERIFY(zor.waitForFinished(60000) && zor.exitStatus() == QProcess::NormalExit);
+        const QString standardError = QString::fromLocal8Bit(zor.readAllStandardError());
+        QVERIFY2(zor.exitCode() == status, qPrintable(standardError));
+        QVERIFY2(errors.isEmpty() ? standardError.isEmpty() : standardError.contains(errors),
+                 qPrintable(standardError));
+        const QStringList lines = QString::fromLocal8Bit(zor.readAllStandardOutput()).split('\n');
+        QCOMPARE(lines, output.split('\n'));
+        // The simulator never writes the group.
+        QCOMPARE(contentsOf(env->filePath("sample.mcx")), contentsOf(sample));
+    }
 
 private:
-    // Runs zor with no display, in the test's folder.
-    bool run(QProcess& zor, const QStringList& arguments) const;
-
     std::unique_ptr<TestEnvironment> env;
+    const QString sample = TestEnvironment::sourceDir() + "/examples/sample.mcx";
 };
-
-void TestSimulateCommand::initTestCase()
-{
-    env = std::make_unique<TestEnvironment>();
-    QVERIFY(QFile::copy(sample(), env->filePath("sample.mcx")));
-}
-
-bool TestSimulateCommand::run(QProcess& zor, const QStringList& arguments) const
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(name);
-    zor.setProcessEnvironment(environment);
-    zor.setWorkingDirectory(env->path());
-    zor.start(TestEnvironment::executable(), arguments);
-    return zor.waitForFinished(60000) && zor.exitStatus() == QProcess::NormalExit;
-}
-
-void TestSimulateCommand::scriptLines_data()
-{
-    QTest::addColumn<QString>("line");
-    // The step as "action number text", or the start of the error.
-    QTest::addColumn<QString>("parsed");
-
-    const auto row = [](const char* name, const char* line, const char* parsed) {
-        QTest::newRow(name) << line << parsed;
-    };
-    row("field text", "field 3   A B  ", "1 3 A B");
-    row("field emptied", "field 2", "1 2 ");
-    row("lower-case key", "next f3", "3 3 ");
-    row("open", "  open 40", "0 40 ");
-    row("comment", "# open x", "");
-    row("field 0", "field 0 X", "linha 1: \"field\" pede");
-    row("key F10", "next F10", "linha 1: \"next\" pede");
-    row("open without number", "open", "linha 1: \"open\" pede");
-    row("send with argument", "send now", "linha 1: \"send\" não leva");
-}
-
-void TestSimulateCommand::scriptLines()
-{
-    QFETCH(QString, line);
-    QFETCH(QString, parsed);
-
-    QList<Step> steps;
-    QString error;
-    if (!SimulationScript::parse(line, &steps, &error)) {
-        QVERIFY2(!parsed.isEmpty() && error.startsWith(parsed), qPrintable(error));
-        return;
-    }
-    QString shown;
-    for (const Step& step : steps)
-        shown = QStringLiteral("%1 %2 %3").arg(int(step.action)).arg(step.number).arg(step.text);
-    QCOMPARE(shown, parsed);
-}
-
-void TestSimulateCommand::runs_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("script");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<QString>("errors");
-
-    // Arguments split at blanks; no errors expected where errors is empty.
-    const auto row = [](const char* name, const char* arguments, const QByteArray& script,
-                        int status, const QString& output, const char* errors) {
-        QTest::newRow(name) << QString(arguments).split(' ') << script << status << output
-                            << errors;
-    };
-    // A whole trip, line by line: the start screen, a filled form, its
-    // message, the confirmation, the next macro and its message.
-    const QString data = TestEnvironment::testDataDir() + "/simulate/";
-    row("sample trip", "--simulate sample.mcx", contentsOf(data + "sample.steps"), 0,
-        contentsOf(data + "sample.out"), "");
-    const QByteArray refused = "open 1\nsend\nfield 7 X\n\nback\nback\n";
-    row("refused steps go on", "--simulate sample.mcx", refused, 1,
-        "error: linha 2: campo 1 (Login): obrigatório, está vazio\n"
-        "error: linha 3: não há campo 7 nesta tela (campos: 6)\n"
-        "error: linha 6: já está na tela inicial\n",
-        "");
-    row("in English", "-l en --simulate sample.mcx", refused, 1,
-        "error: line 2: field 1 (Login): obligatory, it is empty\n"
-        "error: line 3: there is no field 7 on this screen (fields: 6)\n"
-        "error: line 6: already on the start screen\n",
-        "");
-    row("unreadable group", "--simulate missing.mcx", refused, 2, "",
-        "Não foi possível abrir o arquivo missing.mcx");
-    row("unreadable script", "--simulate sample.mcx --script none", QByteArray(), 2, "",
-        "Não foi possível ler o roteiro none");
-    row("not a step", "--simulate sample.mcx", "send\nsned\n", 2, "",
-        "linha 2: passo desconhecido \"sned\"");
-    row("no script", "--simulate sample.mcx", QByteArray(), 2, "",
-        "zor --simulate GROUP --script STEPS");
-}
-
-void TestSimulateCommand::runs()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QByteArray, script);
-    QFETCH(int, status);
-    QFETCH(QString, output);
-    QFETCH(QString, errors);
-
-    if (!script.isEmpty()) {
-        ZorTest::writeFile(env->filePath("steps"), script);
-        arguments << "--script" << env->filePath("steps");
-    }
-    QProcess zor;
-    QVERIFY(run(zor, arguments));
-    const QString standardError = QString::fromLocal8Bit(zor.readAllStandardError());
-    QVERIFY2(zor.exitCode() == status, qPrintable(standardError));
-    QVERIFY2(errors.isEmpty() ? standardError.isEmpty() : standardError.contains(errors),
-             qPrintable(standardError));
-    const QStringList lines = QString::fromLocal8Bit(zor.readAllStandardOutput()).split('\n');
-    QCOMPARE(lines, output.split('\n'));
-    // The simulator never writes the group.
-    QCOMPARE(contentsOf(env->filePath("sample.mcx")), contentsOf(sample()));
-}
 
 QTEST_GUILESS_MAIN(TestSimulateCommand)
 #include "tst_simulatecommand.moc"

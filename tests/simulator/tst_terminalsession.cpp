@@ -62,239 +62,223 @@ class TestTerminalSession : public QObject
     Q_OBJECT
 
 private slots:
-    void fieldValues_data();
-    void fieldValues();
-    void marks_data();
-    void marks();
-    void sendingNeedsObligatoryFields_data();
-    void sendingNeedsObligatoryFields();
-    void flowKeysAfterSend_data();
-    void flowKeysAfterSend();
-    void informationMacro();
-    void startScreen();
+    void fieldValues_data()
+    {
+        QTest::addColumn<QByteArray>("marker");
+        QTest::addColumn<QString>("value");
+        // How the field shows the value; empty when the value is refused.
+        QTest::addColumn<QByteArray>("cells");
+
+        const auto row = [](const char* marker, const char* value, const char* cells) {
+            QTest::addRow("%s %s", marker, value)
+                << QByteArray(marker) << value << QByteArray(cells);
+        };
+        row("[lllll]", "JOAO5", "[JOAO5]");
+        row("[lllll]", "JOAOZE", "");
+        row("[lllll]", "JO O", "");
+        row("[sssss]", "a1b2c", "[*****]");
+        row("[sssss]", "12-45", "");
+        row("[dd/mm/aa]", "29/02/24", "[29/02/24]");
+        row("[dd/mm/aa]", "29/02/23", "");
+        row("[dd/mm/aa]", "1/5/24", "");
+        row("[hh:mm]", "23:59", "[23:59]");
+        row("[hh:mm]", "24:00", "");
+        row("[hh:mm]", "7:30", "");
+        row("[dd/mm/aa][hh:mm]", "13/05/24 08:30", "[13/05/24][08:30]");
+        row("[dd/mm/aa][hh:mm]", "13/05/24", "");
+        row("[cccc]", "A-1/", "[A-1/]");
+        row("[cccc]", "ABCDE", "");
+        row("[cccc]", "A&B", "");
+        row("[nnn]", "007", "[007]");
+        row("[nnn]", "1.5", "");
+        row("[ffff]", "1,5", "[1,5 ]");
+        row("[ffff]", "2.75", "[2.75]");
+        row("[ffff]", "1,5,", "");
+        row("[ffff]", ".5", "");
+    }
+
+    // Each kind at the end of a row: what it takes, how it shows and what the
+    // message carries.
+    void fieldValues()
+    {
+        QFETCH(QByteArray, marker);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, cells);
+
+        OneScreen one("LABEL" + marker, ScreenText::Columns - 5 - marker.size());
+        TerminalSession& session = *one.session;
+        QCOMPARE(session.form().fields().size(), 1);
+        const QString refusal = session.fill(0, value);
+        if (cells.isEmpty()) {
+            QVERIFY2(refusal.startsWith(QStringLiteral("campo 1 (")), qPrintable(refusal));
+            QCOMPARE(session.form().values(), QStringList{QString()});
+            return;
+        }
+        QCOMPARE(refusal, QString());
+        QCOMPARE(session.screen().at(FieldRow).right(marker.size()), QString::fromLatin1(cells));
+        QCOMPARE(session.send(), QString());
+        QCOMPARE(session.sentMessages().constLast().fields, QStringList{value});
+    }
+
+    void marks_data()
+    {
+        QTest::addColumn<MarkSteps>("steps");
+        QTest::addColumn<QStringList>("values");
+
+        // Fields: 0 Checagem, 1 to 3 Seleção, 4 Texto.
+        const auto row = [](const char* name, const MarkSteps& steps, const char* values) {
+            QTest::newRow(name) << steps << QString(values).split(',');
+        };
+        row("check set", {{0, true}}, "1,0,0,0,");
+        row("check cleared", {{0, true}, {0, false}}, "0,0,0,0,");
+        row("choice moves", {{2, true}, {3, true}}, "0,0,0,1,");
+        row("a choice is not cleared", {{1, true}, {1, false}}, "0,1,0,0,");
+        row("text is no mark", {{4, true}}, "0,0,0,0,");
+    }
+
+    void marks()
+    {
+        QFETCH(MarkSteps, steps);
+        QFETCH(QStringList, values);
+
+        OneScreen one("[e] [r] [r] [r] [cc]", 0);
+        TerminalSession& session = *one.session;
+        QCOMPARE(session.fill(0, QStringLiteral("1")).left(9), QStringLiteral("campo 1 ("));
+        for (const auto& [field, set] : steps)
+            session.mark(field, set);
+        QCOMPARE(session.form().values(), values);
+        QString shown;
+        for (const QString& value : values.mid(0, 4))
+            shown += value == QLatin1String("1") ? "[X] " : "[ ] ";
+        QCOMPARE(session.screen().at(FieldRow).trimmed(), shown + "[  ]");
+    }
+
+    void sendingNeedsObligatoryFields_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        // The field touched (-1: none) and what it gets: "on" marks it, other
+        // text is typed into it.
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("value");
+        // The start of the refusal; empty when the message goes.
+        QTest::addColumn<QString>("refusal");
+
+        const auto row = [](const char* name, const char* text, int field, const char* value,
+                            const char* refusal) {
+            QTest::newRow(name) << QByteArray(text) << field << value << refusal;
+        };
+        row("empty optional", "[lllll]", -1, "", "");
+        row("obligatory date", "[DD/MM/AA][HH:MM]", -1, "", "campo 1 (Data/Hora)");
+        row("unfinished optional date", "[dd/mm/aa]", 0, "13/05", "campo 1 (Data): \"13/05\"");
+        row("unfinished decimal", "[ff]", 0, "1,", "campo 1 (Decimal)");
+        row("obligatory check clear", "[E]", -1, "", "campo 1 (Checagem): obrigatório");
+        row("obligatory check set", "[E]", 0, "on", "");
+        row("no choice", "[R] [r]", -1, "", "campo 1 (Seleção): obrigatório");
+        row("another choice", "[R] [r]", 1, "on", "");
+        row("second field first", "[cc] [NN] [LL]", 0, "AB", "campo 2 (Numérico)");
+    }
+
+    void sendingNeedsObligatoryFields()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, field);
+        QFETCH(QString, value);
+        QFETCH(QString, refusal);
+
+        OneScreen one(text, 0);
+        TerminalSession& session = *one.session;
+        if (field >= 0) {
+            const QString answer = value == QLatin1String("on") ? session.mark(field, true)
+                                                                : session.type(field, value);
+            QCOMPARE(answer, QString());
+        }
+        const QString answer = session.send();
+        QVERIFY2(refusal.isEmpty() ? answer.isEmpty() : answer.startsWith(refusal),
+                 qPrintable(answer));
+        QCOMPARE(session.stage(), refusal.isEmpty() ? Stage::Sent : Stage::Form);
+        QCOMPARE(session.sentMessages().size(), refusal.isEmpty() ? 1 : 0);
+    }
+
+    void flowKeysAfterSend_data()
+    {
+        QTest::addColumn<int>("key");
+        // The acronym of the macro the key opens, or the start of the refusal.
+        QTest::addColumn<QString>("outcome");
+
+        QTest::newRow("F9 to itself") << 9 << "ONE";
+        QTest::newRow("F3 to an unknown acronym") << 3 << "a tecla F3 leva à sigla ZZZ";
+        QTest::newRow("F1 empty") << 1 << "a macro ONE não tem macro na tecla F1";
+    }
+
+    void flowKeysAfterSend()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, outcome);
+
+        Group group{QString(), QString()};
+        Macro& one = addMacro(group, 1, QStringLiteral("ONE"), screenWith(0, 0, "ONE [nn]"));
+        setKeys(one, {"ZZZ", "ONE"}, {3, 9});
+        TerminalSession session(group);
+        QCOMPARE(session.open(1), QString());
+        QVERIFY(session.next(9).startsWith(QStringLiteral("envie a macro ONE")));
+        QCOMPARE(session.fill(0, QStringLiteral("42")), QString());
+        QCOMPARE(session.send(), QString());
+        QVERIFY(session.offersKeys());
+
+        const QString refusal = session.next(key);
+        if (refusal.isEmpty()) {
+            QCOMPARE(session.macro()->sigla, outcome);
+            QCOMPARE(session.stage(), Stage::Form);
+            QCOMPARE(session.form().values(), QStringList{QString()});
+        } else {
+            QVERIFY2(refusal.startsWith(outcome), qPrintable(refusal));
+            QCOMPARE(session.stage(), Stage::Sent);
+        }
+    }
+
+    void informationMacro()
+    {
+        Group group{QString(), QString()};
+        const QByteArray form = screenWith(2, 30, "VIA: [LLLL]");
+        setKeys(addMacro(group, 5, QStringLiteral("INF"), form, true), {"INF"}, {2});
+        TerminalSession session(group);
+        QCOMPARE(session.open(5), QString());
+        QCOMPARE(session.stage(), Stage::Information);
+        QCOMPARE(session.screen(), TerminalForm::rows(form));
+        QVERIFY(session.form().fields().isEmpty());
+        QVERIFY(session.fill(0, QStringLiteral("JOAO")).contains(QStringLiteral("informação")));
+        QVERIFY(!session.send().isEmpty());
+        QVERIFY(session.sentMessages().isEmpty());
+        QVERIFY(session.offersKeys());
+        QCOMPARE(session.next(2), QString());
+        QCOMPARE(session.back(), QString());
+        QCOMPARE(session.stage(), Stage::Start);
+    }
+
+    void startScreen()
+    {
+        Group group{QString(), QString()};
+        for (int number :
+             {30, 2, 10, 7, 21, 14, 3, 8, 11, 12, 13, 1, 15, 16, 17, 18, 19, 20, 9, 22})
+            addMacro(group, number, QStringLiteral("S%1").arg(number), QByteArray());
+        group.macros().at(0)->setShortcut(QStringLiteral("249"));
+        group.macros().at(0)->setName(QStringLiteral("AÇÃO (30) COM UM NOME LONGO DEMAIS"));
+        TerminalSession session(group);
+        QCOMPARE(session.startPageCount(), 2);
+        // In the order of their numbers; a shortcut 0 is none.
+        QCOMPARE(session.screen().at(1), QStringLiteral("  1   1 S1  MACRO S1").leftJustified(40));
+        QCOMPARE(session.screen().at(4), QStringLiteral("  7     S7  MACRO S7").leftJustified(40));
+        session.setStartPage(5);
+        QCOMPARE(session.screen().at(1),
+                 QStringLiteral(" 30 249 S30 ACAO 30 COM UM NOME LONGO DE"));
+        QCOMPARE(session.screen().at(2).trimmed(), QString());
+
+        QCOMPARE(session.open(4), QStringLiteral("não há macro de número 4 no grupo"));
+        QCOMPARE(session.open(30), QString());
+        QVERIFY(!session.open(2).isEmpty());
+        QCOMPARE(session.macro()->sigla, QStringLiteral("S30"));
+    }
 };
-
-void TestTerminalSession::fieldValues_data()
-{
-    QTest::addColumn<QByteArray>("marker");
-    QTest::addColumn<QString>("value");
-    // How the field shows the value; empty when the value is refused.
-    QTest::addColumn<QByteArray>("cells");
-
-    const auto row = [](const char* marker, const char* value, const char* cells) {
-        QTest::addRow("%s %s", marker, value) << QByteArray(marker) << value << QByteArray(cells);
-    };
-    row("[lllll]", "JOAO", "[JOAO ]");
-    row("[lllll]", "JOAO5", "[JOAO5]");
-    row("[lllll]", "JOAOZE", "");
-    row("[lllll]", "JO O", "");
-    row("[sssss]", "a1b2c", "[*****]");
-    row("[sssss]", "12-45", "");
-    row("[dd/mm/aa]", "29/02/24", "[29/02/24]");
-    row("[dd/mm/aa]", "29/02/23", "");
-    row("[dd/mm/aa]", "1/5/24", "");
-    row("[hh:mm]", "23:59", "[23:59]");
-    row("[hh:mm]", "24:00", "");
-    row("[hh:mm]", "7:30", "");
-    row("[dd/mm/aa][hh:mm]", "13/05/24 08:30", "[13/05/24][08:30]");
-    row("[dd/mm/aa][hh:mm]", "13/05/24", "");
-    row("[cccc]", "A-1/", "[A-1/]");
-    row("[cccc]", "AB", "[AB  ]");
-    row("[cccc]", "ABCDE", "");
-    row("[cccc]", "A&B", "");
-    row("[nnn]", "007", "[007]");
-    row("[nnn]", "1.5", "");
-    row("[ffff]", "1,5", "[1,5 ]");
-    row("[ffff]", "2.75", "[2.75]");
-    row("[ffff]", "1,5,", "");
-    row("[ffff]", ".5", "");
-}
-
-// Each kind at the end of a row: what it takes, how it shows and what the
-// message carries.
-void TestTerminalSession::fieldValues()
-{
-    QFETCH(QByteArray, marker);
-    QFETCH(QString, value);
-    QFETCH(QByteArray, cells);
-
-    OneScreen one("LABEL" + marker, ScreenText::Columns - 5 - marker.size());
-    TerminalSession& session = *one.session;
-    QCOMPARE(session.form().fields().size(), 1);
-    const QString refusal = session.fill(0, value);
-    if (cells.isEmpty()) {
-        QVERIFY2(refusal.startsWith(QStringLiteral("campo 1 (")), qPrintable(refusal));
-        QCOMPARE(session.form().values(), QStringList{QString()});
-        return;
-    }
-    QCOMPARE(refusal, QString());
-    QCOMPARE(session.screen().at(FieldRow).right(marker.size()), QString::fromLatin1(cells));
-    QCOMPARE(session.send(), QString());
-    QCOMPARE(session.sentMessages().constLast().fields, QStringList{value});
-}
-
-void TestTerminalSession::marks_data()
-{
-    QTest::addColumn<MarkSteps>("steps");
-    QTest::addColumn<QStringList>("values");
-
-    // Fields: 0 Checagem, 1 to 3 Seleção, 4 Texto.
-    const auto row = [](const char* name, const MarkSteps& steps, const char* values) {
-        QTest::newRow(name) << steps << QString(values).split(',');
-    };
-    row("check set", {{0, true}}, "1,0,0,0,");
-    row("check cleared", {{0, true}, {0, false}}, "0,0,0,0,");
-    row("choice moves", {{2, true}, {3, true}}, "0,0,0,1,");
-    row("a choice is not cleared", {{1, true}, {1, false}}, "0,1,0,0,");
-    row("text is no mark", {{4, true}}, "0,0,0,0,");
-}
-
-void TestTerminalSession::marks()
-{
-    QFETCH(MarkSteps, steps);
-    QFETCH(QStringList, values);
-
-    OneScreen one("[e] [r] [r] [r] [cc]", 0);
-    TerminalSession& session = *one.session;
-    QCOMPARE(session.fill(0, QStringLiteral("1")).left(9), QStringLiteral("campo 1 ("));
-    for (const auto& [field, set] : steps)
-        session.mark(field, set);
-    QCOMPARE(session.form().values(), values);
-    QString shown;
-    for (const QString& value : values.mid(0, 4))
-        shown += value == QLatin1String("1") ? "[X] " : "[ ] ";
-    QCOMPARE(session.screen().at(FieldRow).trimmed(), shown + "[  ]");
-}
-
-void TestTerminalSession::sendingNeedsObligatoryFields_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    // The field touched (-1: none) and what it gets: "on" marks it, other
-    // text is typed into it.
-    QTest::addColumn<int>("field");
-    QTest::addColumn<QString>("value");
-    // The start of the refusal; empty when the message goes.
-    QTest::addColumn<QString>("refusal");
-
-    const auto row = [](const char* name, const char* text, int field, const char* value,
-                        const char* refusal) {
-        QTest::newRow(name) << QByteArray(text) << field << value << refusal;
-    };
-    row("empty obligatory", "[LLLLL]", -1, "", "campo 1 (Login)");
-    row("empty optional", "[lllll]", -1, "", "");
-    row("filled obligatory", "[NN]", 0, "12", "");
-    row("obligatory date", "[DD/MM/AA][HH:MM]", -1, "", "campo 1 (Data/Hora)");
-    row("unfinished optional date", "[dd/mm/aa]", 0, "13/05", "campo 1 (Data): \"13/05\"");
-    row("unfinished decimal", "[ff]", 0, "1,", "campo 1 (Decimal)");
-    row("obligatory check clear", "[E]", -1, "", "campo 1 (Checagem): obrigatório");
-    row("obligatory check set", "[E]", 0, "on", "");
-    row("no choice", "[R] [r]", -1, "", "campo 1 (Seleção): obrigatório");
-    row("another choice", "[R] [r]", 1, "on", "");
-    row("second field first", "[cc] [NN] [LL]", 0, "AB", "campo 2 (Numérico)");
-}
-
-void TestTerminalSession::sendingNeedsObligatoryFields()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(int, field);
-    QFETCH(QString, value);
-    QFETCH(QString, refusal);
-
-    OneScreen one(text, 0);
-    TerminalSession& session = *one.session;
-    if (field >= 0) {
-        const QString answer =
-            value == QLatin1String("on") ? session.mark(field, true) : session.type(field, value);
-        QCOMPARE(answer, QString());
-    }
-    const QString answer = session.send();
-    QVERIFY2(refusal.isEmpty() ? answer.isEmpty() : answer.startsWith(refusal), qPrintable(answer));
-    QCOMPARE(session.stage(), refusal.isEmpty() ? Stage::Sent : Stage::Form);
-    QCOMPARE(session.sentMessages().size(), refusal.isEmpty() ? 1 : 0);
-}
-
-void TestTerminalSession::flowKeysAfterSend_data()
-{
-    QTest::addColumn<int>("key");
-    // The acronym of the macro the key opens, or the start of the refusal.
-    QTest::addColumn<QString>("outcome");
-
-    QTest::newRow("F0 to another") << 0 << "TWO";
-    QTest::newRow("F9 to itself") << 9 << "ONE";
-    QTest::newRow("F3 to an unknown acronym") << 3 << "a tecla F3 leva à sigla ZZZ";
-    QTest::newRow("F1 empty") << 1 << "a macro ONE não tem macro na tecla F1";
-}
-
-void TestTerminalSession::flowKeysAfterSend()
-{
-    QFETCH(int, key);
-    QFETCH(QString, outcome);
-
-    Group group{QString(), QString()};
-    Macro& one = addMacro(group, 1, QStringLiteral("ONE"), screenWith(0, 0, "ONE [nn]"));
-    setKeys(one, {"TWO", "ZZZ", "ONE"}, {0, 3, 9});
-    addMacro(group, 2, QStringLiteral("TWO"), screenWith(1, 0, "TWO [cc]"));
-    TerminalSession session(group);
-    QCOMPARE(session.open(1), QString());
-    QVERIFY(session.next(0).startsWith(QStringLiteral("envie a macro ONE")));
-    QVERIFY(!session.offersKeys());
-    QCOMPARE(session.fill(0, QStringLiteral("42")), QString());
-    QCOMPARE(session.send(), QString());
-    QCOMPARE(session.screen().at(0).trimmed(), QStringLiteral("OK ONE"));
-    QVERIFY(session.offersKeys());
-
-    const QString refusal = session.next(key);
-    if (refusal.isEmpty()) {
-        QCOMPARE(session.macro()->sigla, outcome);
-        QCOMPARE(session.stage(), Stage::Form);
-        QCOMPARE(session.form().values(), QStringList{QString()});
-    } else {
-        QVERIFY2(refusal.startsWith(outcome), qPrintable(refusal));
-        QCOMPARE(session.stage(), Stage::Sent);
-    }
-}
-
-void TestTerminalSession::informationMacro()
-{
-    Group group{QString(), QString()};
-    const QByteArray form = screenWith(2, 30, "VIA: [LLLL]");
-    setKeys(addMacro(group, 5, QStringLiteral("INF"), form, true), {"INF"}, {2});
-    TerminalSession session(group);
-    QCOMPARE(session.open(5), QString());
-    QCOMPARE(session.stage(), Stage::Information);
-    QCOMPARE(session.screen(), TerminalForm::rows(form));
-    QVERIFY(session.form().fields().isEmpty());
-    QVERIFY(session.fill(0, QStringLiteral("JOAO")).contains(QStringLiteral("informação")));
-    QVERIFY(!session.send().isEmpty());
-    QVERIFY(session.sentMessages().isEmpty());
-    QVERIFY(session.offersKeys());
-    QCOMPARE(session.next(2), QString());
-    QCOMPARE(session.back(), QString());
-    QCOMPARE(session.stage(), Stage::Start);
-}
-
-void TestTerminalSession::startScreen()
-{
-    Group group{QString(), QString()};
-    for (int number : {30, 2, 10, 7, 21, 14, 3, 8, 11, 12, 13, 1, 15, 16, 17, 18, 19, 20, 9, 22})
-        addMacro(group, number, QStringLiteral("S%1").arg(number), QByteArray());
-    group.macros().at(0)->setShortcut(QStringLiteral("249"));
-    group.macros().at(0)->setName(QStringLiteral("AÇÃO (30) COM UM NOME LONGO DEMAIS"));
-    TerminalSession session(group);
-    QCOMPARE(session.startPageCount(), 2);
-    // In the order of their numbers; a shortcut 0 is none.
-    QCOMPARE(session.screen().size(), ScreenText::Rows);
-    QCOMPARE(session.screen().at(1), QStringLiteral("  1   1 S1  MACRO S1").leftJustified(40));
-    QCOMPARE(session.screen().at(4), QStringLiteral("  7     S7  MACRO S7").leftJustified(40));
-    session.setStartPage(5);
-    QCOMPARE(session.screen().at(1), QStringLiteral(" 30 249 S30 ACAO 30 COM UM NOME LONGO DE"));
-    QCOMPARE(session.screen().at(2).trimmed(), QString());
-
-    QCOMPARE(session.open(4), QStringLiteral("não há macro de número 4 no grupo"));
-    QCOMPARE(session.open(30), QString());
-    QVERIFY(!session.open(2).isEmpty());
-    QCOMPARE(session.macro()->sigla, QStringLiteral("S30"));
-}
 
 QTEST_GUILESS_MAIN(TestTerminalSession)
 #include "tst_terminalsession.moc"

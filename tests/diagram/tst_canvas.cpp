@@ -1,0 +1,1040 @@
+#include "commands/configuremacrocommand.h"
+#include "commands/groupdocument.h"
+#include "commands/moveboxescommand.h"
+#include "diagram/boxtext.h"
+#include "diagram/edge.h"
+#include "diagram/graphwidget.h"
+#include "diagram/groupdiagram.h"
+#include "diagram/node.h"
+#include "diagram/sizegripitem.h"
+#include "model/group.h"
+#include "model/macro.h"
+#include "support/canvasdriver.h"
+
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <QtTest>
+
+#include <algorithm>
+#include <functional>
+
+using Handle = SizeGripItem::HandleItem;
+using Step = std::function<void(GroupDocument&, ZorTest::CanvasDriver&)>;
+Q_DECLARE_METATYPE(Step)
+
+namespace {
+
+QStringList firstArguments(const QSignalSpy& spy)
+{
+    QStringList values;
+    for (const QList<QVariant>& call : spy)
+        values.append(call.at(0).toString());
+    return values;
+}
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+bool onBorder(const QRectF& rect, const QPointF& p)
+{
+    const qreal e = 1e-6;
+    return rect.adjusted(-e, -e, e, e).contains(p) && !rect.adjusted(e, e, -e, -e).contains(p);
+}
+
+// Distance of p from the infinite line through a and b.
+qreal distanceFromLine(const QPointF& a, const QPointF& b, const QPointF& p)
+{
+    const QLineF line(a, b);
+    return qAbs(line.dx() * (a.y() - p.y()) - (a.x() - p.x()) * line.dy()) / line.length();
+}
+
+QPointF centre(const QGraphicsItem* item)
+{
+    return item->sceneBoundingRect().center();
+}
+
+// Boxes on a grid of 4 x 3, 200 apart; each box followed by its right and
+// lower neighbours, and the first by the last, an arrow under other boxes.
+std::unique_ptr<Group> gridGroup()
+{
+    auto group = std::make_unique<Group>(QString(), QString());
+    const auto siglaOf = [](int i) { return QStringLiteral("B%1").arg(i); };
+    for (int i = 0; i < 12; ++i) {
+        auto* macro = new Macro(QString::number(i + 1), QStringLiteral("MACRO %1").arg(i + 1), "0",
+                                siglaOf(i), i % 7, false);
+        macro->setPosition(QPoint(60 + 200 * (i % 4), 60 + 200 * (i / 4)));
+        macro->setDimensions(GraphWidget::newBoxRect());
+        QStringList flow;
+        if (i % 4 != 3)
+            flow.append(siglaOf(i + 1));
+        if (i < 8)
+            flow.append(siglaOf(i + 4));
+        if (i == 0)
+            flow.append(siglaOf(11));
+        macro->setFlow(flow);
+        group->addMacro(macro);
+    }
+    return group;
+}
+
+void settle()
+{
+    // The scene reports its changes from the event loop, the view then asks
+    // for a paint, and a paint may colour arrows that ask for another.
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+// Clicks, one after the other, on the boxes of the given indexes; -1 on the
+// empty canvas.
+Step clicks(const QList<int>& boxes)
+{
+    return [boxes](GroupDocument& document, ZorTest::CanvasDriver& driver) {
+        for (int box : boxes) {
+            const QList<Macro*> macros = document.group().macros();
+            driver.click(box < 0 ? QPointF(230, 220)
+                                 : centre(driver.canvas()->nodeFor(macros.at(box))));
+            settle();
+        }
+    };
+}
+
+// A box at an odd offset and zoom, over a ground of its own, and what draw adds.
+QImage drawn(const QRectF& rect, qreal scale, const std::function<void(QPainter&)>& draw)
+{
+    QImage image(200, 160, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(7.3, 5.6);
+    painter.scale(scale, scale);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(QColor(255, 255, 0));
+    painter.drawRect(rect);
+    draw(painter);
+    return image;
+}
+
+} // namespace
+
+// A shown canvas. The view: where boxes go, how they are found, zoom,
+// selection by mouse and keyboard. Its items: boxes, arrows and resize
+// handles. What it paints and repaints.
+class TestCanvas : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        driver = std::make_unique<ZorTest::CanvasDriver>();
+        canvas = driver->canvas();
+        QVERIFY(driver->show());
+    }
+
+    void cleanup()
+    {
+        canvas->setDocument(nullptr);
+        canvas->clearAll();
+        document.reset();
+        driver.reset();
+        canvas = nullptr;
+    }
+
+    void newBoxGoesRightOfTheLast()
+    {
+        Group group{QString(), QString()};
+        QCOMPARE(GraphWidget::newBoxPosition(group), QPoint(180, 40));
+        auto* last = new Macro("1", "PRIMEIRA", "0", "A", 2, false);
+        last->setPosition(QPoint(55, -20));
+        group.addMacro(last);
+        QCOMPARE(GraphWidget::newBoxPosition(group), QPoint(235, -20));
+    }
+
+    void findNodeTakesTheTopmost()
+    {
+        Node* lower = load("A", QPoint(100, 100));
+        Node* upper = load("A", QPoint(110, 110));
+        load("B", QPoint(400, 100));
+        QCOMPARE(canvas->findNode("A"), upper);
+        QCOMPARE(canvas->findNode("X"), nullptr);
+        canvas->addEdge("B", "A");
+        QCOMPARE(upper->edges().size(), 1);
+        QVERIFY(lower->edges().isEmpty());
+        lower->setZValue(1.0);
+        QCOMPARE(canvas->findNode("A"), lower);
+
+        // A box renamed directly is found under its new acronym only.
+        lower->setSigla("C");
+        QCOMPARE(canvas->findNode("C"), lower);
+        QCOMPARE(canvas->findNode("A"), upper);
+    }
+
+    void arrowsAddedAndRemoved()
+    {
+        Node* a = load("A", QPoint(100, 100));
+        Node* b = load("B", QPoint(400, 100));
+        load("b", QPoint(400, 400));
+        canvas->addEdge("A", "X");
+        canvas->addEdge("X", "A");
+        QVERIFY(a->edges().isEmpty());
+
+        for (const char* to : {"b", "B", "B", "A"})
+            canvas->addEdge("A", to);
+        QCOMPARE(a->edges().size(), 5); // the arrow to itself twice
+        QCOMPARE(b->edges().size(), 2);
+        const Edge* toB = a->edgeTo("B");
+        QCOMPARE(toB, a->edges().at(1));
+        QCOMPARE(toB->sourceNode(), a);
+        QCOMPARE(toB->destNode(), b);
+        QCOMPARE(a->edgeTo("b"), a->edges().at(0));
+
+        canvas->removeEdge("A", "C");
+        canvas->removeEdge("B", "A"); // B holds arrows, but as their destination
+        canvas->removeEdge("X", "B");
+        QCOMPARE(a->edges().size(), 5);
+        canvas->removeEdge("A", "B");
+        QCOMPARE(a->edges().size(), 4);
+        QCOMPARE(b->edges().size(), 1);
+        canvas->removeEdge("A", "A");
+        QCOMPARE(a->edges().size(), 2);
+        QCOMPARE(a->edgeTo("A"), nullptr);
+    }
+
+    void zoomOutStopsAfterSevenSteps()
+    {
+        QSignalSpy zooms(canvas, &GraphWidget::zoom);
+        for (int i = 0; i < 10; ++i)
+            canvas->zoomOut();
+
+        QCOMPARE(firstArguments(zooms), QStringList({"90", "80", "70", "60", "50", "40", "30"}));
+        // Seven single-precision steps: just below 0.3.
+        const double expected = 1.0 + 7 * double(-0.1f);
+        QCOMPARE(canvas->scaleFactor(), expected);
+        QCOMPARE(canvas->transform().m11(), expected);
+        QCOMPARE(canvas->transform().m22(), expected);
+
+        canvas->zoomIn();
+        QCOMPARE(zooms.last().at(0).toInt(), 40);
+        canvas->zoomOut();
+        QCOMPARE(zooms.count(), 9);
+        canvas->zoomOut();
+        QCOMPARE(zooms.count(), 9);
+    }
+
+    void zoomInHasNoLimitAndCentresTheSelectedBox()
+    {
+        Node* node = load("A", QPoint(1500, 1500));
+        node->setMarked(true);
+        QSignalSpy zooms(canvas, &GraphWidget::zoom);
+        for (int i = 1; i <= 40; ++i) {
+            canvas->zoomIn();
+            // Within the pixel that whole scroll steps allow.
+            const QPointF offset = QPointF(canvas->mapFromScene(centre(node))) -
+                                   QRectF(canvas->viewport()->rect()).center();
+            QVERIFY2(qAbs(offset.x()) <= 1.5 && qAbs(offset.y()) <= 1.5,
+                     qPrintable(
+                         QString("step %1: off by %2, %3").arg(i).arg(offset.x()).arg(offset.y())));
+        }
+        QCOMPARE(zooms.count(), 40);
+        QCOMPARE(zooms.last().at(0).toInt(), 500);
+    }
+
+    void ctrlWheelZoomsAroundTheMouse()
+    {
+        const QPoint mouse(300, 200);
+        const QPointF under = canvas->mapToScene(mouse);
+        const auto turn = [&](Qt::KeyboardModifiers modifiers, int notches) {
+            QWheelEvent event(mouse, canvas->viewport()->mapToGlobal(mouse), QPoint(),
+                              QPoint(0, 120 * notches), Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(canvas->viewport(), &event);
+        };
+        turn(Qt::ControlModifier, 2);
+        QCOMPARE(qRound(canvas->scaleFactor() * 100), 120);
+        QVERIFY((QPointF(canvas->mapFromScene(under)) - mouse).manhattanLength() <= 2);
+        turn(Qt::ControlModifier, -20);
+        QCOMPARE(qRound(canvas->scaleFactor() * 100), 30);
+        turn(Qt::NoModifier, 1);
+        QCOMPARE(qRound(canvas->scaleFactor() * 100), 30);
+    }
+
+    void fitToWindow_data()
+    {
+        QTest::addColumn<QString>("siglas");
+        QTest::addColumn<int>("percent");
+
+        // The 800 x 600 canvas holds two boxes 300 apart at zoom 1.
+        QTest::newRow("small flow: zoom 1") << "AB" << 100;
+        QTest::newRow("wide flow") << "ABCD" << 75;
+        QTest::newRow("wider than the smallest zoom") << "ABCDEFGHIJKL" << 30;
+    }
+
+    void fitToWindow()
+    {
+        QFETCH(QString, siglas);
+        const QList<Node*> nodes = showDocument(siglas);
+        canvas->zoomIn();
+        canvas->fitToWindow();
+        QTEST(qRound(canvas->scaleFactor() * 100), "percent");
+        const QRectF shown = canvas->mapToScene(canvas->viewport()->rect()).boundingRect();
+        const QRectF flow =
+            nodes.constFirst()->sceneBoundingRect() | nodes.constLast()->sceneBoundingRect();
+        QCOMPARE(shown.contains(flow), siglas.size() < 12);
+
+        canvas->zoomToActualSize();
+        QCOMPARE(canvas->scaleFactor(), 1.0);
+    }
+
+    void tabWalksTheBoxes_data()
+    {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("none, Tab") << "" << false << "A";
+        QTest::newRow("A, Tab") << "A" << false << "B";
+        QTest::newRow("last, Tab wraps") << "C" << false << "A";
+        QTest::newRow("none, Shift+Tab") << "" << true << "C";
+        QTest::newRow("first, Shift+Tab wraps") << "A" << true << "C";
+    }
+
+    void tabWalksTheBoxes()
+    {
+        QFETCH(QString, selected);
+        QFETCH(bool, backwards);
+        showDocument("ABC");
+        if (!selected.isEmpty())
+            canvas->findNode(selected)->setMarked(true);
+        QTest::keyClick(canvas, backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                        backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        const QList<Macro*> macros = canvas->selectedMacros();
+        QCOMPARE(macros.size(), 1);
+        QTEST(macros.constFirst()->sigla(), "expected");
+    }
+
+    void sceneHoldsEveryBox()
+    {
+        showDocument("AB");
+        Macro* a = document->group().macros().constFirst();
+        const QRect size = GraphWidget::newBoxRect();
+        document->push(new MoveBoxesCommand(*document, {{a, a->position(), size}},
+                                            {{a, QPoint(-500, -300), size}},
+                                            MoveBoxesCommand::Source::Drag));
+        QVERIFY(canvas->sceneRect().contains(canvas->nodeFor(a)->sceneBoundingRect()));
+        canvas->showTopLeft();
+        QVERIFY(canvas->mapToScene(canvas->viewport()->rect())
+                    .boundingRect()
+                    .contains(canvas->nodeFor(a)->sceneBoundingRect()));
+        document->undoStack()->undo();
+        QCOMPARE(canvas->sceneRect(), QRectF(0, 0, GraphWidget::SceneSize, GraphWidget::SceneSize));
+    }
+
+    void pressAndReleaseSignals()
+    {
+        Node* node = load("A", QPoint(100, 100));
+        canvas->horizontalScrollBar()->setValue(40);
+        canvas->verticalScrollBar()->setValue(30);
+        QSignalSpy clicks(canvas, &GraphWidget::newMouseClick);
+        QSignalSpy positions(canvas, &GraphWidget::newPosition);
+
+        const QPointF inside(160, 150);
+        const QPoint viewPos = driver->toView(inside);
+        driver->press(inside);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(clicks.at(0).at(0).toPoint(), viewPos);
+        QCOMPARE(positions.count(), 0);
+
+        driver->release(inside);
+        QCOMPARE(positions.count(), 1);
+        // The viewport position taken as a scene point and mapped back to the
+        // view: not the click's own view position once the view is scrolled.
+        const QPoint expected = canvas->mapFromScene(QPointF(viewPos));
+        QVERIFY(expected != viewPos);
+        QCOMPARE(positions.takeFirst().at(0).toPoint(), expected);
+        QCOMPARE(canvas->currentNode(), node);
+
+        // A click on the empty canvas selects nothing, so no position follows.
+        driver->click(QPointF(600, 400));
+        QCOMPARE(clicks.count(), 2);
+        QCOMPARE(positions.count(), 0);
+    }
+
+    void selectionFollowsClicks()
+    {
+        const QList<Node*> boxes = showDocument("AB");
+        const QPointF a = centre(boxes.at(0));
+        const QPointF b = centre(boxes.at(1));
+        QSignalSpy counts(canvas, &GraphWidget::selectedItems);
+        // What shows as selected is the scene's selection, and the count says so.
+        const auto selected = [&] {
+            QString marks;
+            for (const Node* node : boxes) {
+                if (node->isMarked() != node->isSelected())
+                    return QStringLiteral("mark differs from selection");
+                marks += node->isMarked() ? node->sigla() : QString();
+            }
+            if (counts.isEmpty() || counts.last().at(0).toInt() != marks.size())
+                return QStringLiteral("count differs");
+            return marks;
+        };
+
+        driver->click(a);
+        QCOMPARE(selected(), QString("A"));
+        driver->click(b);
+        QCOMPARE(selected(), QString("B"));
+        driver->click(a, Qt::ControlModifier);
+        QCOMPARE(selected(), QString("AB"));
+        driver->click(b, Qt::ControlModifier);
+        QCOMPARE(selected(), QString("A"));
+        driver->click(b, Qt::ShiftModifier);
+        QCOMPARE(selected(), QString("AB"));
+        driver->click(b, Qt::ShiftModifier);
+        QCOMPARE(selected(), QString("AB"));
+        driver->click(QPointF(700, 600));
+        QCOMPARE(selected(), QString());
+        // A rubber band from the empty canvas around both boxes.
+        driver->press(QPointF(50, 50));
+        driver->moveTo(QPointF(300, 150));
+        driver->moveTo(QPointF(600, 250));
+        driver->release(QPointF(600, 250));
+        QCOMPARE(selected(), QString("AB"));
+        // Within a multiple selection a press starts a drag and keeps the marks.
+        driver->press(a);
+        QCOMPARE(selected(), QString("AB"));
+        driver->release(a);
+    }
+
+    void doubleClick_data()
+    {
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<bool>("wholeSequence"); // press, release, double click, release
+        QTest::addColumn<bool>("edits");
+
+        const auto row = [](const char* name, const QStringList& selected, int buttons,
+                            bool wholeSequence, bool edits) {
+            QTest::newRow(name) << selected << buttons << wholeSequence << edits;
+        };
+        row("one selected", {"A"}, Qt::LeftButton, false, true);
+        row("none selected", {}, Qt::LeftButton, false, false);
+        row("two selected", {"A", "B"}, Qt::LeftButton, false, false);
+        row("right button", {"A"}, Qt::RightButton, false, false);
+        row("both buttons", {"A"}, Qt::LeftButton | Qt::RightButton, false, false);
+        row("whole sequence", {}, Qt::LeftButton, true, true);
+    }
+
+    void doubleClick()
+    {
+        QFETCH(QStringList, selected);
+        QFETCH(int, buttons);
+        QFETCH(bool, wholeSequence);
+        QFETCH(bool, edits);
+
+        Node* a = showDocument("AB").constFirst();
+        for (const QString& sigla : selected)
+            canvas->findNode(sigla)->setMarked(true);
+        QSignalSpy edit(canvas, &GraphWidget::editShape);
+
+        if (wholeSequence)
+            driver->doubleClick(centre(a));
+        else
+            driver->doubleClickEvent(centre(a), Qt::MouseButtons(buttons));
+        QCOMPARE(firstArguments(edit), edits ? QStringList{"1"} : QStringList());
+        QCOMPARE(canvas->currentNode(), edits ? a : nullptr);
+    }
+
+    void selectAllAndClearAll()
+    {
+        showDocument("ABC");
+        QSignalSpy counts(canvas, &GraphWidget::selectedItems);
+        const auto markedCount = [this] {
+            return int(std::count_if(canvas->nodes().begin(), canvas->nodes().end(),
+                                     [](const Node* node) { return node->isMarked(); }));
+        };
+
+        canvas->toggleSelectAll();
+        QCOMPARE(counts.takeFirst().at(0).toInt(), 3);
+        QCOMPARE(markedCount(), 3);
+        canvas->toggleSelectAll();
+        QCOMPARE(counts.takeFirst().at(0).toInt(), 0);
+        QCOMPARE(markedCount(), 0);
+
+        canvas->toggleSelectAll();
+        QCOMPARE(counts.takeFirst().at(0).toInt(), 3);
+        canvas->unselectAll();
+        QCOMPARE(counts.takeFirst().at(0).toInt(), 0);
+        QCOMPARE(markedCount(), 0);
+        // The toggle remembers its own state: its next turn deselects.
+        canvas->toggleSelectAll();
+        QCOMPARE(counts.takeFirst().at(0).toInt(), 0);
+
+        // Cleared, the canvas starts afresh: its next turn selects.
+        canvas->toggleSelectAll();
+        canvas->addEdge("A", "B");
+        canvas->clearAll();
+        QVERIFY(canvas->scene()->items().isEmpty());
+        QCOMPARE(canvas->findNode("A"), nullptr);
+        load("X", QPoint(180, 40));
+        canvas->toggleSelectAll();
+        QCOMPARE(markedCount(), 1);
+    }
+
+    void renderedCanvas()
+    {
+        Node* a = load("A", QPoint(100, 100));
+        load("B", QPoint(400, 100));
+        canvas->addEdge("A", "B");
+        a->setMarked(true);
+        // The first paint colours the arrows; the second shows them.
+        driver->paint();
+        driver->paint();
+        const QImage image = canvas->viewport()->grab().toImage();
+        // A marked box keeps the colour of its type; its arrow is red, halfway
+        // between the boxes.
+        QCOMPARE(QColor(image.pixel(driver->toView(a->pos() + QPointF(10, 10)))),
+                 QColor(255, 255, 0));
+        const QColor arrow = image.pixel(driver->toView(QPointF(300, 140)));
+        QVERIFY2(arrow.red() > 150 && arrow.green() < 100, qPrintable(arrow.name()));
+
+        // A dot of the grid, in an empty area, shows and goes at once.
+        const auto gridShown = [this] {
+            const QImage shown = driver->shown();
+            const QPoint at = driver->toView(QPointF(600, 400));
+            int darkest = 255;
+            for (int i = 0; i < 9; ++i)
+                darkest = qMin(darkest, qGray(shown.pixel(at + QPoint(i / 3 - 1, i % 3 - 1))));
+            return darkest < 160;
+        };
+        QVERIFY(gridShown());
+        canvas->showGrid(false);
+        QVERIFY(!gridShown());
+        canvas->showGrid(true);
+        QVERIFY(gridShown());
+    }
+
+    void textLines_data()
+    {
+        QTest::addColumn<QString>("sigla");
+        QTest::addColumn<QString>("num");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("cut"); // the box shows the name cut short
+
+        QTest::newRow("filled") << "INI" << QString("12") << "PARADA" << false;
+        QTest::newRow("long name")
+            << "MAN" << QString("30") << "SOLICITACAO DE MANUTENCAO PREVENTIVA" << true;
+        QTest::newRow("empty") << QString() << QString() << QString() << false;
+    }
+
+    void textLines()
+    {
+        QFETCH(QString, sigla);
+        QFETCH(QString, num);
+        QFETCH(QString, name);
+        QFETCH(bool, cut);
+
+        Node node(canvas, QRectF(0, 0, 121, 81));
+        node.setSigla(sigla);
+        node.setNum(num);
+        node.setName(name);
+        QCOMPARE(node.toolTip(), QString("%1 %2 - %3").arg(num, sigla, name));
+        const QString shown = node.shownName(canvas->font());
+        QCOMPARE(shown != name, cut);
+        QCOMPARE(shown.endsWith(QChar(0x2026)), cut);
+        QVERIFY(QFontMetricsF(canvas->font()).horizontalAdvance(shown) <= node.rect().width());
+    }
+
+    void dragSnapsToTheGrid_data()
+    {
+        QTest::addColumn<bool>("grid");
+        QTest::addColumn<QPointF>("target");
+        QTest::addColumn<QPointF>("expected");
+
+        QTest::newRow("grid on") << true << QPointF(27, 43) << QPointF(20, 40);
+        QTest::newRow("grid on, negative") << true << QPointF(-13, 5) << QPointF(-10, 0);
+        QTest::newRow("grid on, on the grid") << true << QPointF(250, 90) << QPointF(250, 90);
+        QTest::newRow("grid off") << false << QPointF(27, 43) << QPointF(27, 43);
+    }
+
+    void dragSnapsToTheGrid()
+    {
+        QFETCH(bool, grid);
+        QFETCH(QPointF, target);
+
+        canvas->showGrid(grid);
+        // A stored position is taken as it is, even with the grid on.
+        Node* node = load("A", QPoint(183, 47), QSize(200, 60));
+        QCOMPARE(node->pos(), QPointF(183, 47));
+        QCOMPARE(node->rect(), QRectF(0, 0, 200, 60));
+        const QPointF grab = centre(node);
+        driver->drag(grab, grab + target - node->pos());
+        QTEST(node->pos(), "expected");
+    }
+
+    void markingColoursOutgoingArrows()
+    {
+        const QColor red(255, 0, 0);
+        const QColor black(0, 0, 0);
+        Node* a = load("A", QPoint(100, 100));
+        Node* b = load("B", QPoint(400, 100));
+        load("C", QPoint(100, 400));
+        const Edge* out = link("A", "B");
+        const Edge* in = link("C", "A");
+        QCOMPARE(out->zValue(), -1.0);
+        PaintCounter counter(canvas->viewport());
+        a->setMarked(true);
+        settle();
+        QVERIFY(counter.count > 0);
+        QCOMPARE(out->color(), red);
+        QCOMPARE(out->zValue(), 1.0);
+        // An arrow that only arrives at the marked box stays as it was.
+        QCOMPARE(in->color(), black);
+        QCOMPARE(in->zValue(), -1.0);
+        // The boxes recolour their arrows while painting: no endless repaints.
+        counter.count = 0;
+        settle();
+        QCOMPARE(counter.count, 0);
+
+        // Marked at both ends: the destination leaves it to the source.
+        b->setMarked(true);
+        driver->paint();
+        QCOMPARE(out->color(), red);
+        QCOMPARE(out->zValue(), 1.0);
+
+        a->setMarked(false);
+        driver->paint();
+        QCOMPARE(out->color(), black);
+        QCOMPARE(out->zValue(), -1.0);
+    }
+
+    void markShowsTheHandlesAtOnce()
+    {
+        Node* node = load("A", QPoint(100, 100));
+        const Handle* corner = handle(node, Handle::TopLeft);
+        // A point of the corner handle outside the box, off the grid's dots.
+        const QPointF outside = node->scenePos() + QPointF(-2, -2);
+        const auto colourAt = [&](const QPointF& scenePos) {
+            return canvas->viewport()->grab().toImage().pixelColor(driver->toView(scenePos));
+        };
+        const QColor blank = colourAt(outside);
+        // Unmarked, a handle paints nothing, and tells the view so.
+        QVERIFY(corner->flags() & QGraphicsItem::ItemHasNoContents);
+
+        node->setMarked(true);
+        QVERIFY(!(corner->flags() & QGraphicsItem::ItemHasNoContents));
+        QCOMPARE(colourAt(outside), QColor(Qt::lightGray));
+
+        node->setMarked(false);
+        QVERIFY(corner->flags() & QGraphicsItem::ItemHasNoContents);
+        QCOMPARE(colourAt(outside), blank);
+    }
+
+    void boxesSideBySide()
+    {
+        load("A", QPoint(0, 0));
+        load("B", QPoint(180, 0));
+        const Edge* edge = link("A", "B");
+        QCOMPARE(edge->zValue(), -1.0);
+
+        // From the right side of A to the left side of B (the outer edge of the
+        // boxes' one-unit border), at the height of the centres.
+        QCOMPARE(edge->sourcePoint(), QPointF(121.5, 40.5));
+        QCOMPARE(edge->destPoint(), QPointF(179.5, 40.5));
+
+        // A head 10 long with sides 30 degrees off the line.
+        const qreal back = 179.5 - 10 * std::cos(M_PI / 6);
+        QCOMPARE(edge->arrowHead(), QPolygonF({{179.5, 40.5}, {back, 45.5}, {back, 35.5}}));
+    }
+
+    void endPointsOnTheBorders_data()
+    {
+        QTest::addColumn<QPoint>("destPos");
+        QTest::addColumn<QSize>("destSize");
+
+        const QSize box(121, 81);
+        QTest::newRow("right") << QPoint(1300, 1000) << box;
+        QTest::newRow("left") << QPoint(700, 1000) << box;
+        QTest::newRow("below") << QPoint(1000, 1300) << box;
+        QTest::newRow("above") << QPoint(1000, 700) << box;
+        QTest::newRow("down right") << QPoint(1250, 1200) << box;
+        QTest::newRow("up left") << QPoint(800, 850) << box;
+        QTest::newRow("steep, tall box") << QPoint(1030, 1400) << QSize(60, 300);
+        QTest::newRow("wide box above") << QPoint(600, 500) << QSize(900, 50);
+    }
+
+    void endPointsOnTheBorders()
+    {
+        QFETCH(QPoint, destPos);
+        QFETCH(QSize, destSize);
+
+        const Node* source = load("A", QPoint(1000, 1000));
+        const Node* dest = load("B", destPos, destSize);
+        const Edge* edge = link("A", "B");
+        const QPointF from = centre(source);
+        const QPointF to = centre(dest);
+
+        QVERIFY(onBorder(source->sceneBoundingRect(), edge->sourcePoint()));
+        QVERIFY(onBorder(dest->sceneBoundingRect(), edge->destPoint()));
+        QVERIFY(distanceFromLine(from, to, edge->sourcePoint()) < 1e-6);
+        QVERIFY(distanceFromLine(from, to, edge->destPoint()) < 1e-6);
+        // The arrow runs from the source toward the destination.
+        QVERIFY(QLineF(from, edge->sourcePoint()).length() <
+                QLineF(from, edge->destPoint()).length());
+
+        // The bounding rectangle holds the line and the head.
+        const QRectF bounds = edge->boundingRect();
+        QCOMPARE(bounds, QRectF(edge->sourcePoint(), edge->destPoint())
+                             .normalized()
+                             .adjusted(-5.5, -5.5, 5.5, 5.5));
+        for (const QPointF& corner : edge->arrowHead())
+            QVERIFY(bounds.contains(corner));
+    }
+
+    void closeCentresDrawNothing_data()
+    {
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<bool>("drawn");
+
+        QTest::newRow("same centre") << QPoint(0, 0) << false;
+        QTest::newRow("20 apart") << QPoint(0, 20) << false;
+        QTest::newRow("12, 16 apart") << QPoint(12, 16) << false;
+        QTest::newRow("21 apart") << QPoint(21, 0) << true;
+    }
+
+    void closeCentresDrawNothing()
+    {
+        QFETCH(QPoint, offset);
+        QFETCH(bool, drawn);
+
+        // Boxes small enough to stand apart at these distances.
+        const Node* source = load("A", QPoint(500, 500), QSize(9, 9));
+        load("B", QPoint(500, 500) + offset, QSize(9, 9));
+        const Edge* edge = link("A", "B");
+        QCOMPARE(edge->sourcePoint() != edge->destPoint(), drawn);
+        QCOMPARE(edge->arrowHead().isEmpty(), !drawn);
+        if (!drawn)
+            QCOMPARE(edge->sourcePoint(), centre(source));
+    }
+
+    void arrowToItselfIsALoop()
+    {
+        Node* node = load("A", QPoint(300, 300));
+        const Edge* edge = link("A", "A");
+        QVERIFY(edge->isLoop());
+        // From the top side to the right side, near the top right corner.
+        const QRectF box = node->sceneBoundingRect();
+        QCOMPARE(edge->sourcePoint(), QPointF(box.right() - 24, box.top()));
+        QCOMPARE(edge->destPoint(), QPointF(box.right(), box.top() + 24));
+        // The head ends on the box, pointing into it, from the loop outside.
+        const QPolygonF head = edge->arrowHead();
+        QCOMPARE(head.size(), 3);
+        QCOMPARE(head.at(0), edge->destPoint());
+        QVERIFY(head.at(1).x() > box.right() && head.at(2).x() > box.right());
+        QVERIFY(edge->boundingRect().top() < box.top() - 20);
+        QVERIFY(edge->boundingRect().right() > box.right() + 20);
+        QVERIFY(!edge->isPassing());
+    }
+
+    void arrowFollowsItsBoxesAndIsDashedOverOthers()
+    {
+        const Node* a = load("A", QPoint(100, 100));
+        load("C", QPoint(400, 100));
+        Node* b = load("B", QPoint(700, 100));
+        const Edge* over = link("A", "B");
+        const Edge* beside = link("A", "C");
+        QVERIFY(over->isPassing());
+        QVERIFY(!beside->isPassing());
+        // Over the boxes, under the arrows of a marked box.
+        QVERIFY(over->zValue() > 0 && over->zValue() < 1);
+        QCOMPARE(beside->zValue(), -1.0);
+
+        // B moved down: the arrow runs clear of C and back behind the boxes.
+        driver->drag(centre(b), centre(b) + QPointF(0, 300));
+        QCOMPARE(b->pos(), QPointF(700, 400));
+        QVERIFY(onBorder(b->sceneBoundingRect(), over->destPoint()));
+        QVERIFY(onBorder(a->sceneBoundingRect(), over->sourcePoint()));
+        QVERIFY(over->destPoint().y() > 300);
+        QVERIFY(!over->isPassing());
+        QCOMPARE(over->zValue(), -1.0);
+    }
+
+    void arrowUnderTheMouse()
+    {
+        load("ENT", QPoint(100, 100));
+        Node* middle = load("C", QPoint(400, 100));
+        load("AGD", QPoint(700, 100));
+        const Edge* edge = link("ENT", "AGD");
+        const auto moveTo = [this](const QPointF& scenePos) {
+            // The scene finds what lies under the mouse from the global position.
+            const QPoint at = driver->toView(scenePos);
+            QMouseEvent move(QEvent::MouseMove, at, at, canvas->viewport()->mapToGlobal(at),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(canvas->viewport(), &move);
+        };
+        // Between the boxes, a little off the line, the arrow stands out.
+        moveTo(QPointF(310, 143));
+        QVERIFY(edge->isHovered());
+        QCOMPARE(edge->toolTip(), QString("ENT \u2192 AGD"));
+        QCOMPARE(edge->zValue(), 2.0);
+        moveTo(QPointF(310, 160));
+        QVERIFY(!edge->isHovered());
+        // Back where an arrow passing under C lies: above the box.
+        QCOMPARE(edge->zValue(), 0.5);
+
+        // Clicks pass through the arrow: on the empty canvas to the canvas...
+        QSignalSpy clicks(canvas, &GraphWidget::newMouseClick);
+        driver->click(QPointF(300, 140));
+        QCOMPARE(clicks.count(), 1);
+        QVERIFY(canvas->scene()->selectedItems().isEmpty());
+        // ...and over a box to the box.
+        driver->click(QPointF(450, 140));
+        QCOMPARE(canvas->scene()->selectedItems(), QList<QGraphicsItem*>{middle});
+    }
+
+    void handleMoves_data()
+    {
+        QTest::addColumn<bool>("grid");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QPointF>("target");
+        QTest::addColumn<QRectF>("rect");
+
+        const auto row = [](const char* name, bool grid, int flags, QPointF target, QRectF rect) {
+            QTest::newRow(name) << grid << flags << target << rect;
+        };
+        row("right, below the minimum", true, Handle::Right, {20, 39.5}, {0, 0, 40, 81});
+        row("left, below the minimum", false, Handle::Left, {110, 39.5}, {81, 0, 40, 81});
+        row("top, below the minimum", false, Handle::Top, {59.5, 70}, {0, 41, 121, 40});
+        row("bottom, below the minimum", true, Handle::Bottom, {59.5, 10}, {0, 0, 121, 40});
+        row("top moves only up and down", true, Handle::Top, {89.5, -20}, {0, -20, 121, 101});
+        row("right moves only sideways", false, Handle::Right, {150, 200}, {0, 0, 150, 81});
+        row("bottom right, grid off", false, Handle::BottomRight, {187, 93}, {0, 0, 187, 93});
+        row("top left, grid on, negative", true, Handle::TopLeft, {-13, -27}, {-10, -20, 131, 101});
+        // Only the integer remainder goes: the fraction stays.
+        row("top left, grid on, fractional", true, Handle::TopLeft, {-13.5, 12.5},
+            {-10.5, 10.5, 131.5, 70.5});
+        row("bottom left, past the far corner", false, Handle::BottomLeft, {300, -50},
+            {81, 0, 40, 40});
+    }
+
+    void handleMoves()
+    {
+        QFETCH(bool, grid);
+        QFETCH(int, flags);
+        QFETCH(QPointF, target);
+        QFETCH(QRectF, rect);
+
+        canvas->showGrid(grid);
+        Node* node = load("A", QPoint(500, 500));
+        load("B", QPoint(1000, 500));
+        const Edge* edge = link("A", "B");
+        handle(node, flags)->setPos(target);
+        QCOMPARE(node->rect(), rect);
+        QCOMPARE(node->grip()->rect(), rect);
+        QCOMPARE(node->pos(), QPointF(500, 500));
+        QCOMPARE(handle(node, Handle::TopLeft)->pos(), rect.topLeft());
+        QCOMPARE(handle(node, Handle::BottomRight)->pos(), rect.bottomRight());
+        // The arrow keeps touching the resized box.
+        QVERIFY(onBorder(node->sceneBoundingRect(), edge->sourcePoint()));
+    }
+
+    void mouseDragResizesOnlyTheBox_data()
+    {
+        QTest::addColumn<int>("way"); // 1: after select all, 2: Shift held, box marked
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QPointF>("grab"); // from the handle's place
+        QTest::addColumn<QPointF>("move");
+        QTest::addColumn<QRectF>("rect");
+
+        // Local (187, 93), snapped to the grid.
+        const int corner = Handle::BottomRight;
+        const QRectF wider(0, 0, 180, 90);
+        QTest::newRow("unmarked box") << 0 << corner << QPointF() << QPointF(66, 12) << wider;
+        QTest::newRow("after select all") << 1 << corner << QPointF() << QPointF(66, 12) << wider;
+        QTest::newRow("shift, box marked") << 2 << corner << QPointF() << QPointF(66, 12) << wider;
+        // The corner handle sticks out of an unmarked box: taken there as well.
+        QTest::newRow("outer part of a corner") << 0 << int(Handle::TopLeft) << QPointF(-2, -2)
+                                                << QPointF(-30, -20) << QRectF(-30, -20, 151, 101);
+    }
+
+    void mouseDragResizesOnlyTheBox()
+    {
+        QFETCH(int, way);
+        QFETCH(int, flags);
+        QFETCH(QPointF, grab);
+        QFETCH(QPointF, move);
+        Node* node = load("A", QPoint(100, 100));
+        Node* other = load("B", QPoint(500, 100));
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+        if (way == 1) {
+            canvas->toggleSelectAll();
+        } else if (way == 2) {
+            driver->click(centre(node));
+            other->setMarked(true);
+            modifiers = Qt::ShiftModifier;
+        }
+
+        const QPointF from = handle(node, flags)->scenePos() + grab;
+        driver->drag(from, from + move, modifiers);
+        QTEST(node->rect(), "rect");
+        QCOMPARE(node->pos(), QPointF(100, 100));
+        QCOMPARE(other->pos(), QPointF(500, 100));
+        QCOMPARE(other->rect(), QRectF(0, 0, 121, 81));
+    }
+
+    void handlesCatchUpWithOutsideRect()
+    {
+        Node* node = load("A", QPoint(100, 100));
+        node->setRect(0, 0, 200, 100);
+        // The box's next even-numbered paint brings the handles along; a side's
+        // handle stands one unit short of its middle.
+        driver->paint();
+        driver->paint();
+        QCOMPARE(node->grip()->rect(), QRectF(0, 0, 200, 100));
+        QCOMPARE(handle(node, Handle::BottomRight)->pos(), QPointF(200, 100));
+        QCOMPARE(handle(node, Handle::Right)->pos(), QPointF(200, 49));
+        QCOMPARE(handle(node, Handle::Bottom)->pos(), QPointF(99, 100));
+    }
+
+    // A box's text, laid out once, must look exactly as the toolkit's centred
+    // drawText draws it, whatever the box, the text and the zoom.
+    void boxTextDrawsAsTheToolkit_data()
+    {
+        QTest::addColumn<QRectF>("rect");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qreal>("scale");
+
+        const QString lines = QStringLiteral("ABC\n123\nMACRO 123");
+        QTest::newRow("box") << QRectF(10, 10, 121, 81) << lines << 1.0;
+        QTest::newRow("zoomed out") << QRectF(10, 10, 121, 81) << lines << 0.9;
+        QTest::newRow("smallest zoom") << QRectF(10, 10, 121, 81) << lines << 0.3;
+        QTest::newRow("zoomed in") << QRectF(10.5, 10, 101, 61) << lines << 1.7;
+        QTest::newRow("too low for the lines") << QRectF(10, 10, 121, 25) << lines << 1.0;
+        QTest::newRow("too narrow") << QRectF(10, 10, 40, 81) << lines << 1.1;
+        QTest::newRow("empty line") << QRectF(10, 10, 121, 81) << QStringLiteral("A\n\nB") << 1.0;
+        QTest::newRow("tab and return")
+            << QRectF(10, 10, 121, 81) << QStringLiteral("A\tB\nC\rD\n E ") << 1.0;
+    }
+
+    void boxTextDrawsAsTheToolkit()
+    {
+        QFETCH(QRectF, rect);
+        QFETCH(QString, text);
+        QFETCH(qreal, scale);
+        const QImage expected = drawn(
+            rect, scale, [&](QPainter& painter) { painter.drawText(rect, Qt::AlignCenter, text); });
+        BoxText boxText;
+        for (int paint = 0; paint < 2; ++paint) {
+            const QImage actual =
+                drawn(rect, scale, [&](QPainter& painter) { boxText.draw(&painter, rect, text); });
+            QCOMPARE(actual, expected);
+        }
+    }
+
+    // The canvas repaints only what changed: what the screen shows after each
+    // change must be what painting it whole shows.
+    void repaintsWhatChanged_data()
+    {
+        QTest::addColumn<Step>("step");
+
+        // Compared while the mouse is still down: the release repaints all.
+        QTest::newRow("drag") << Step([](GroupDocument& document, ZorTest::CanvasDriver& driver) {
+            const QPointF from = centre(driver.canvas()->nodeFor(document.group().macros().at(5)));
+            driver.press(from);
+            settle();
+            for (int step = 1; step <= 6; ++step) {
+                driver.moveTo(from + QPointF(17 * step, 9 * step));
+                settle();
+            }
+        });
+        QTest::newRow("mark, then beside the box") << clicks({1, -1});
+        QTest::newRow("mark, then another box") << clicks({1, 6});
+        QTest::newRow("mark, another, back to the first") << clicks({1, 6, 1});
+        QTest::newRow("configure and undo") << Step([](GroupDocument& document, auto&) {
+            const QList<Macro*> macros = document.group().macros();
+            Macro after(*macros.at(2));
+            after.setName(QStringLiteral("OUTRO NOME"));
+            after.setType(5);
+            after.setFlow({QStringLiteral("B9")});
+            document.push(new ConfigureMacroCommand(document, macros.at(2), *macros.at(2), after));
+            settle();
+            document.undoStack()->undo();
+        });
+    }
+
+    void repaintsWhatChanged()
+    {
+        QFETCH(Step, step);
+        document = std::make_unique<GroupDocument>(gridGroup());
+        canvas->setDocument(document.get());
+        GroupDiagram::build(*canvas, document->group());
+        settle();
+
+        step(*document, *driver);
+        settle();
+        const QImage painted = canvas->viewport()->grab().toImage();
+        QCOMPARE(driver->shown().convertToFormat(QImage::Format_RGB32),
+                 painted.convertToFormat(QImage::Format_RGB32));
+    }
+
+private:
+    Node* load(const QString& sigla, const QPoint& pos, const QSize& size = QSize(121, 81))
+    {
+        canvas->loadSquare(sigla, "1", "NOME", 2, pos, size.width(), size.height());
+        return canvas->nodes().constLast();
+    }
+
+    Edge* link(const QString& from, const QString& to)
+    {
+        canvas->addEdge(from, to);
+        return canvas->findNode(from)->edgeTo(to);
+    }
+
+    static Handle* handle(const Node* node, int flags)
+    {
+        for (Handle* item : node->grip()->handleItems()) {
+            if (item->positionFlags() == flags)
+                return item;
+        }
+        return nullptr;
+    }
+
+    // A document of boxes A, B, C... side by side, 300 apart from (100, 100),
+    // shown by the canvas.
+    QList<Node*> showDocument(const QString& siglas)
+    {
+        auto group = std::make_unique<Group>(QString(), QString());
+        for (int i = 0; i < siglas.size(); ++i) {
+            auto* macro =
+                new Macro(QString::number(i + 1), "MACRO", "0", siglas.mid(i, 1), 2, false);
+            macro->setPosition(QPoint(100 + 300 * i, 100));
+            macro->setDimensions(GraphWidget::newBoxRect());
+            group->addMacro(macro);
+        }
+        document = std::make_unique<GroupDocument>(std::move(group));
+        canvas->setDocument(document.get());
+        GroupDiagram::build(*canvas, document->group());
+        return canvas->nodes();
+    }
+
+    std::unique_ptr<ZorTest::CanvasDriver> driver;
+    GraphWidget* canvas = nullptr;
+    std::unique_ptr<GroupDocument> document;
+};
+
+QTEST_MAIN(TestCanvas)
+#include "tst_canvas.moc"
