@@ -10,6 +10,7 @@
 #include "model/group.h"
 #include "model/macro.h"
 #include "support/canvasdriver.h"
+#include "support/flowgroup.h"
 
 #include <QGraphicsScene>
 #include <QPainter>
@@ -70,6 +71,24 @@ QPointF centre(const QGraphicsItem* item)
 
 // Boxes on a grid of 4 x 3, 200 apart; each box followed by its right and
 // lower neighbours, and the first by the last, an arrow under other boxes.
+int largestDifference(const QImage& first, const QImage& second)
+{
+    const QImage a = first.convertToFormat(QImage::Format_RGB32);
+    const QImage b = second.convertToFormat(QImage::Format_RGB32);
+    if (a.size() != b.size())
+        return 255;
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = std::max({largest, qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)),
+                                qAbs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return largest;
+}
+
 std::unique_ptr<Group> gridGroup()
 {
     auto group = std::make_unique<Group>(QString(), QString());
@@ -949,22 +968,28 @@ private slots:
     // change must be what painting it whole shows.
     void repaintsWhatChanged_data()
     {
+        QTest::addColumn<bool>("inRow"); // the boxes in one row, arrows passing under them
         QTest::addColumn<Step>("step");
 
         // Compared while the mouse is still down: the release repaints all.
-        QTest::newRow("drag") << Step([](GroupDocument& document, ZorTest::CanvasDriver& driver) {
-            const QPointF from = centre(driver.canvas()->nodeFor(document.group().macros().at(5)));
-            driver.press(from);
-            settle();
-            for (int step = 1; step <= 6; ++step) {
-                driver.moveTo(from + QPointF(17 * step, 9 * step));
+        const auto drag = [](int box) {
+            return Step([box](GroupDocument& document, ZorTest::CanvasDriver& driver) {
+                const QPointF from =
+                    centre(driver.canvas()->nodeFor(document.group().macros().at(box)));
+                driver.press(from);
                 settle();
-            }
-        });
-        QTest::newRow("mark, then beside the box") << clicks({1, -1});
-        QTest::newRow("mark, then another box") << clicks({1, 6});
-        QTest::newRow("mark, another, back to the first") << clicks({1, 6, 1});
-        QTest::newRow("configure and undo") << Step([](GroupDocument& document, auto&) {
+                for (int step = 1; step <= 6; ++step) {
+                    driver.moveTo(from + QPointF(17 * step, 9 * step));
+                    settle();
+                }
+            });
+        };
+        QTest::newRow("drag") << false << drag(5);
+        QTest::newRow("drag across dashed arrows") << true << drag(1);
+        QTest::newRow("mark, then beside the box") << false << clicks({1, -1});
+        QTest::newRow("mark, then another box") << false << clicks({1, 6});
+        QTest::newRow("mark, another, back to the first") << false << clicks({1, 6, 1});
+        QTest::newRow("configure and undo") << false << Step([](GroupDocument& document, auto&) {
             const QList<Macro*> macros = document.group().macros();
             Macro after(*macros.at(2));
             after.setName(QStringLiteral("OUTRO NOME"));
@@ -978,8 +1003,9 @@ private slots:
 
     void repaintsWhatChanged()
     {
+        QFETCH(bool, inRow);
         QFETCH(Step, step);
-        document = std::make_unique<GroupDocument>(gridGroup());
+        document = std::make_unique<GroupDocument>(inRow ? ZorTest::flowGroup(6, 3) : gridGroup());
         canvas->setDocument(document.get());
         GroupDiagram::build(*canvas, document->group());
         settle();
@@ -987,8 +1013,9 @@ private slots:
         step(*document, *driver);
         settle();
         const QImage painted = canvas->viewport()->grab().toImage();
-        QCOMPARE(driver->shown().convertToFormat(QImage::Format_RGB32),
-                 painted.convertToFormat(QImage::Format_RGB32));
+        // A line clipped by a partial repaint may shade a pixel one level
+        // apart; anything left behind or drawn twice is far more.
+        QVERIFY(largestDifference(driver->shown(), painted) <= 2);
     }
 
 private:
