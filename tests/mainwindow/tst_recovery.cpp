@@ -1,17 +1,12 @@
 #include "io/mcxwriter.h"
-#include "mainwindow/mainwindow.h"
 #include "model/group.h"
 #include "model/macro.h"
 #include "recovery/recoverycopy.h"
-#include "support/fakefiledialogs.h"
-#include "support/modalanswer.h"
-#include "support/testenvironment.h"
 #include "support/testfiles.h"
 #include "support/windowedits.h"
+#include "windowfixture.h"
 
-#include <QAction>
 #include <QProcess>
-#include <QSettings>
 #include <QtTest>
 
 using ZorTest::answerBox;
@@ -50,7 +45,7 @@ class TestRecovery : public QObject
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
+    void cleanup() { f.finish(); }
     void killedEditorsWorkIsOffered_data();
     void killedEditorsWorkIsOffered();
     void copyOnlyWhileUnsaved_data();
@@ -60,52 +55,31 @@ private slots:
     void saveAsksBeforeOverwritingChangeOnDisk();
 
 private:
-    QString sampleCopy(const QString& name) const;
+    QString sampleCopy(const QString& name) const
+    {
+        return f.copyExample(QStringLiteral("sample.mcx"), name);
+    }
     void startEditor(QProcess& editor, const QStringList& arguments);
-    void open(const QString& path);
+    void open(const QString& path) { f.open(path); }
 
-    std::unique_ptr<ZorTest::TestEnvironment> env;
-    std::unique_ptr<FakeFileDialogs> dialogs;
-    std::unique_ptr<MainWindow> window;
+    ZorTest::WindowFixture f;
 };
 
 void TestRecovery::initTestCase()
 {
-    env = std::make_unique<ZorTest::TestEnvironment>();
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
-    QCoreApplication::setApplicationName(QStringLiteral("Zor"));
-    QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
-    QSettings().setValue(QStringLiteral("recovery/interval"), 1);
+    f.setUpOnce();
+    f.settings.insert(QStringLiteral("recovery/interval"), 1);
 }
 
 void TestRecovery::init()
 {
     QDir(RecoveryCopy::folder()).removeRecursively();
-    dialogs = std::make_unique<FakeFileDialogs>();
-    window = std::make_unique<MainWindow>();
-    window->show();
-}
-
-void TestRecovery::cleanup()
-{
-    ZorTest::closeAllModals();
-    window.reset();
-    dialogs.reset();
-}
-
-QString TestRecovery::sampleCopy(const QString& name) const
-{
-    const QString path = env->filePath(name);
-    QFile::remove(path);
-    QFile::copy(ZorTest::TestEnvironment::sourceDir() + QStringLiteral("/examples/sample.mcx"),
-                path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    return path;
+    f.start();
 }
 
 void TestRecovery::startEditor(QProcess& editor, const QStringList& arguments)
 {
-    editor.setWorkingDirectory(env->path());
+    editor.setWorkingDirectory(f.env->path());
     editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     editor.start(QStringLiteral(ZOR_RECOVERY_CHILD), arguments);
     QVERIFY(editor.waitForStarted(Patience));
@@ -113,12 +87,6 @@ void TestRecovery::startEditor(QProcess& editor, const QStringList& arguments)
     while (!said.contains("ready") && editor.waitForReadyRead(120000))
         said += editor.readAllStandardOutput();
     QVERIFY2(said.contains("ready"), said.constData());
-}
-
-void TestRecovery::open(const QString& path)
-{
-    dialogs->answers << path;
-    trigger(*window, "actionLoadGroup");
 }
 
 void TestRecovery::killedEditorsWorkIsOffered_data()
@@ -133,7 +101,7 @@ void TestRecovery::killedEditorsWorkIsOffered()
 {
     QFETCH(QString, answer);
     const QString path = sampleCopy(QStringLiteral("killed.mcx"));
-    const QString held = env->filePath(QStringLiteral("held.mcx"));
+    const QString held = f.env->filePath(QStringLiteral("held.mcx"));
     QProcess editor;
     startEditor(editor, {path, held});
     QVERIFY2(RecoveryCopy::takeOrphans().empty(), "the copy of a running editor is its own");
@@ -141,7 +109,7 @@ void TestRecovery::killedEditorsWorkIsOffered()
     answerBox(QStringLiteral("Cancelar"), &warning);
     open(path);
     QVERIFY(warning.text.contains(QStringLiteral("já está aberto em outro Zor")));
-    QVERIFY(!window->currentGroup());
+    QVERIFY(!f.window->currentGroup());
     editor.kill();
     QVERIFY(editor.waitForFinished(Patience));
     const QByteArray onDisk = contentsOf(path);
@@ -160,7 +128,7 @@ void TestRecovery::killedEditorsWorkIsOffered()
         QVERIFY(!next.currentGroup());
         answerBox(QStringLiteral("Recuperar"));
         open(path);
-        recovered = window.get();
+        recovered = f.window.get();
     } else if (answer == QStringLiteral("Descartar")) {
         QVERIFY(!next.currentGroup());
         return;
@@ -187,17 +155,16 @@ void TestRecovery::copyOnlyWhileUnsaved()
 {
     QFETCH(QString, end);
     QFETCH(bool, asks);
-    QDir().mkpath(env->filePath(QStringLiteral("own")));
     const QString path = sampleCopy(QStringLiteral("own/g.mcx"));
     open(path);
-    addMacro(*window);
+    addMacro(*f.window);
     QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, Patience);
-    QCOMPARE(QDir(env->filePath(QStringLiteral("own"))).entryList(QDir::Files),
+    QCOMPARE(QDir(f.env->filePath(QStringLiteral("own"))).entryList(QDir::Files),
              QStringList{QStringLiteral("g.mcx")});
 
     if (asks)
         answerBox(QStringLiteral("Descartar"));
-    trigger(*window, qPrintable(end));
+    trigger(*f.window, qPrintable(end));
     QVERIFY(copies().isEmpty());
     // Two intervals with nothing unsaved: nothing written.
     QTest::qWait(2500);
@@ -209,15 +176,15 @@ void TestRecovery::changeOnDiskOffersReload()
     const QString path = sampleCopy(QStringLiteral("reload.mcx"));
     open(path);
     // Watched still after the window's own save replaced the file.
-    addMacro(*window);
-    trigger(*window, "actionSaveGroup");
+    addMacro(*f.window);
+    trigger(*f.window, "actionSaveGroup");
     SeenBox offer;
     answerBox(QStringLiteral("Recarregar"), &offer, {}, Patience);
     Group other(QStringLiteral("Outro"), QString());
     QVERIFY(McxWriter::write(other, path));
     QTRY_VERIFY_WITH_TIMEOUT(offer.shown, Patience);
     QCOMPARE(offer.text, QStringLiteral("O arquivo %1 foi alterado por outro programa.").arg(path));
-    QTRY_COMPARE_WITH_TIMEOUT(window->currentGroup()->name(), QStringLiteral("Outro"), Patience);
+    QTRY_COMPARE_WITH_TIMEOUT(f.window->currentGroup()->name(), QStringLiteral("Outro"), Patience);
 }
 
 void TestRecovery::saveAsksBeforeOverwritingChangeOnDisk_data()
@@ -234,13 +201,13 @@ void TestRecovery::saveAsksBeforeOverwritingChangeOnDisk()
     QFETCH(bool, written);
     const QString path = sampleCopy(QStringLiteral("overwrite.mcx"));
     open(path);
-    addMacro(*window);
+    addMacro(*f.window);
     {
         // The rewrite after the load and each save are the window's own.
         ZorTest::UnexpectedBoxes boxes;
         for (const char* action :
              {"actionSaveGroup", "actionUndo", "actionSaveGroup", "actionRedo"})
-            trigger(*window, action);
+            trigger(*f.window, action);
         QVERIFY(boxes.texts.isEmpty());
     }
     Group other(QStringLiteral("Outro"), QString());
@@ -249,10 +216,10 @@ void TestRecovery::saveAsksBeforeOverwritingChangeOnDisk()
 
     SeenBox question;
     answerBox(answer, &question);
-    trigger(*window, "actionSaveGroup");
+    trigger(*f.window, "actionSaveGroup");
     QVERIFY(question.text.contains(QStringLiteral("foi alterado por outro programa depois")));
     QCOMPARE(contentsOf(path) != theirs, written);
-    QCOMPARE(window->currentGroup()->isModified(), !written);
+    QCOMPARE(f.window->currentGroup()->isModified(), !written);
 }
 
 QTEST_MAIN(TestRecovery)

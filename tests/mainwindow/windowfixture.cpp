@@ -31,13 +31,23 @@ void WindowFixture::start()
 {
     QSettings().clear();
     QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
+    for (auto setting = settings.cbegin(); setting != settings.cend(); ++setting)
+        QSettings().setValue(setting.key(), setting.value());
     QFile::remove(QDir::tempPath() + QStringLiteral("/zortmp.ini"));
     recorder = std::make_unique<MessageRecorder>();
     dialogs = std::make_unique<FakeFileDialogs>();
+    restart();
+}
+
+void WindowFixture::restart()
+{
+    if (window)
+        QVERIFY(window->close());
     window = std::make_unique<MainWindow>();
     window->resize(1200, 800);
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 
 void WindowFixture::finish()
