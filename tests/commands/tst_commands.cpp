@@ -56,7 +56,7 @@ class TestCommands : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { env = std::make_unique<ZorTest::TestEnvironment>(); }
     void init();
     void cleanup();
 
@@ -66,7 +66,6 @@ private slots:
     void dragIsOneCommand();
     void keyboardMovesMerge();
     void modifiedFollowsTheStack();
-    void unsavedWithoutEdits();
     void sharedAcronymKeepsItsEntries();
 
 private:
@@ -82,11 +81,6 @@ private:
     std::unique_ptr<ZorTest::CanvasDriver> driver;
     std::unique_ptr<GroupDocument> document;
 };
-
-void TestCommands::initTestCase()
-{
-    env = std::make_unique<ZorTest::TestEnvironment>();
-}
 
 // A flows to B and C, B to A, C to A and to itself; D stands alone.
 void TestCommands::init()
@@ -233,8 +227,6 @@ void TestCommands::undoAndRedo()
         QVERIFY(State(document->group()) == after);
         QCOMPARE(canvasDifference(), QString());
     }
-    if (edit == Edit::Correct)
-        QCOMPARE(macro("A")->form().left(3), QByteArray("AEB"));
 }
 
 void TestCommands::dragIsOneCommand_data()
@@ -342,15 +334,12 @@ void TestCommands::modifiedFollowsTheStack()
     apply(Edit::Move);
     document->undoStack()->undo();
     QVERIFY(document->group().isModified());
-}
 
-// A group recovered after a crash differs from its file with nothing on the
-// stack: undoing back to where it started does not make it saved.
-void TestCommands::unsavedWithoutEdits()
-{
-    QSignalSpy changes(document.get(), &GroupDocument::modifiedChanged);
+    // A group recovered after a crash differs from its file with nothing on
+    // the stack: undoing back to where it started does not make it saved.
+    document->markSaved();
+    changes.clear();
     document->markUnsaved();
-    QVERIFY(document->isModified());
     apply(Edit::Header);
     document->undoStack()->undo();
     QVERIFY(document->isModified());
@@ -363,11 +352,9 @@ void TestCommands::unsavedWithoutEdits()
 // still find the other, so they keep their entries and their arrows.
 void TestCommands::sharedAcronymKeepsItsEntries()
 {
-    Macro* twin = add("B", {}, QPoint(700, 100));
-    driver->canvas()->setDocument(nullptr);
-    driver->canvas()->clearAll();
-    driver->canvas()->setDocument(document.get());
-    GroupDiagram::build(*driver->canvas(), document->group());
+    auto added = std::make_unique<Macro>("5", "GEMEA", "0", "B", 2, false);
+    Macro* twin = added.get();
+    document->push(new AddMacroCommand(*document, std::move(added)));
 
     document->push(new DeleteMacrosCommand(*document, {document->group().macros().at(1)}));
     QCOMPARE(macro("A")->flow(), (QStringList{"B", "C"}));
