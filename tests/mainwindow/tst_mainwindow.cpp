@@ -268,7 +268,7 @@ void TestMainWindow::debugModeShowsDebugDock()
     QVERIFY(dock->isVisible());
     // The log's lines reach the dock too.
     auto* list = window.findChild<QListWidget*>(QStringLiteral("lstDebugInfo"));
-    QVERIFY(!list->findItems(QStringLiteral("MainWindow - Constructor"), Qt::MatchContains).empty());
+    QVERIFY(!list->findItems("MainWindow - Constructor", Qt::MatchContains).isEmpty());
     window.findChild<QAction*>(QStringLiteral("actionDebug"))->trigger();
     QVERIFY(!dock->isVisible());
     DebugLogger::instance()->setLineSink(nullptr);

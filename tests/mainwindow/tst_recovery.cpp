@@ -18,19 +18,9 @@ namespace {
 // A notification from the file system may take its time on a busy machine.
 constexpr int Patience = 30000;
 
-void trigger(const MainWindow& window, const char* action)
-{
-    window.findChild<QAction*>(QLatin1String(action))->trigger();
-}
-
 QStringList copies()
 {
     return QDir(RecoveryCopy::folder()).entryList({QStringLiteral("*.mcx")}, QDir::Files);
-}
-
-void addMacro(MainWindow& window)
-{
-    ZorTest::addMacro(window, std::make_unique<Macro>("88", "NOVA", "0", "NVA", 2, false));
 }
 
 } // namespace
@@ -55,12 +45,7 @@ private slots:
     void saveAsksBeforeOverwritingChangeOnDisk();
 
 private:
-    QString sampleCopy(const QString& name) const
-    {
-        return f.copyExample(QStringLiteral("sample.mcx"), name);
-    }
     void startEditor(QProcess& editor, const QStringList& arguments);
-    void open(const QString& path) { f.open(path); }
 
     ZorTest::WindowFixture f;
 };
@@ -100,14 +85,14 @@ void TestRecovery::killedEditorsWorkIsOffered_data()
 void TestRecovery::killedEditorsWorkIsOffered()
 {
     QFETCH(QString, answer);
-    const QString path = sampleCopy(QStringLiteral("killed.mcx"));
+    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("killed.mcx"));
     const QString held = f.env->filePath(QStringLiteral("held.mcx"));
     QProcess editor;
     startEditor(editor, {path, held});
     QVERIFY2(RecoveryCopy::takeOrphans().empty(), "the copy of a running editor is its own");
     SeenBox warning;
     answerBox(QStringLiteral("Cancelar"), &warning);
-    open(path);
+    f.open(path);
     QVERIFY(warning.text.contains(QStringLiteral("já está aberto em outro Zor")));
     QVERIFY(!f.window->currentGroup());
     editor.kill();
@@ -127,7 +112,7 @@ void TestRecovery::killedEditorsWorkIsOffered()
         // Kept, and offered again when another window opens the file.
         QVERIFY(!next.currentGroup());
         answerBox(QStringLiteral("Recuperar"));
-        open(path);
+        f.open(path);
         recovered = f.window.get();
     } else if (answer == QStringLiteral("Descartar")) {
         QVERIFY(!next.currentGroup());
@@ -136,7 +121,7 @@ void TestRecovery::killedEditorsWorkIsOffered()
     QVERIFY(recovered->currentGroup()->isModified());
     QCOMPARE(recovered->currentGroup()->filePath(), path);
     QCOMPARE(contentsOf(path), onDisk);
-    trigger(*recovered, "actionSaveGroup");
+    recovered->findChild<QAction*>("actionSaveGroup")->trigger();
     QCOMPARE(contentsOf(path), contentsOf(held));
     QVERIFY(copies().isEmpty());
 }
@@ -155,16 +140,16 @@ void TestRecovery::copyOnlyWhileUnsaved()
 {
     QFETCH(QString, end);
     QFETCH(bool, asks);
-    const QString path = sampleCopy(QStringLiteral("own/g.mcx"));
-    open(path);
-    addMacro(*f.window);
+    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("own/g.mcx"));
+    f.open(path);
+    f.addMacro("88", "NVA");
     QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, Patience);
     QCOMPARE(QDir(f.env->filePath(QStringLiteral("own"))).entryList(QDir::Files),
              QStringList{QStringLiteral("g.mcx")});
 
     if (asks)
         answerBox(QStringLiteral("Descartar"));
-    trigger(*f.window, qPrintable(end));
+    f.action(qPrintable(end))->trigger();
     QVERIFY(copies().isEmpty());
     // Two intervals with nothing unsaved: nothing written.
     QTest::qWait(2500);
@@ -173,11 +158,11 @@ void TestRecovery::copyOnlyWhileUnsaved()
 
 void TestRecovery::changeOnDiskOffersReload()
 {
-    const QString path = sampleCopy(QStringLiteral("reload.mcx"));
-    open(path);
+    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("reload.mcx"));
+    f.open(path);
     // Watched still after the window's own save replaced the file.
-    addMacro(*f.window);
-    trigger(*f.window, "actionSaveGroup");
+    f.addMacro("88", "NVA");
+    f.action("actionSaveGroup")->trigger();
     SeenBox offer;
     answerBox(QStringLiteral("Recarregar"), &offer, {}, Patience);
     Group other(QStringLiteral("Outro"), QString());
@@ -199,15 +184,15 @@ void TestRecovery::saveAsksBeforeOverwritingChangeOnDisk()
 {
     QFETCH(QString, answer);
     QFETCH(bool, written);
-    const QString path = sampleCopy(QStringLiteral("overwrite.mcx"));
-    open(path);
-    addMacro(*f.window);
+    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("over.mcx"));
+    f.open(path);
+    f.addMacro("88", "NVA");
     {
         // The rewrite after the load and each save are the window's own.
         ZorTest::UnexpectedBoxes boxes;
         for (const char* action :
              {"actionSaveGroup", "actionUndo", "actionSaveGroup", "actionRedo"})
-            trigger(*f.window, action);
+            f.action(action)->trigger();
         QVERIFY(boxes.texts.isEmpty());
     }
     Group other(QStringLiteral("Outro"), QString());
@@ -216,7 +201,7 @@ void TestRecovery::saveAsksBeforeOverwritingChangeOnDisk()
 
     SeenBox question;
     answerBox(answer, &question);
-    trigger(*f.window, "actionSaveGroup");
+    f.action("actionSaveGroup")->trigger();
     QVERIFY(question.text.contains(QStringLiteral("foi alterado por outro programa depois")));
     QCOMPARE(contentsOf(path) != theirs, written);
     QCOMPARE(f.window->currentGroup()->isModified(), !written);

@@ -76,14 +76,11 @@ Macro* WindowFixture::addMacro(const QString& num, const QString& sigla, const Q
 {
     auto macro =
         std::make_unique<Macro>(num, QStringLiteral("MACRO ") + sigla, shortcut, sigla, 2, false);
-    QList<quint16> numbers;
     QList<quint16> positions;
-    for (int i = 0; i < flow.size(); ++i) {
-        numbers.append(0);
+    for (int i = 0; i < flow.size(); ++i)
         positions.append(quint16(i));
-    }
     macro->setFlow(flow);
-    macro->setFlowNum(numbers);
+    macro->setFlowNum(QVector<quint16>(flow.size(), 0).toList());
     macro->setFlowPos(positions);
     return ZorTest::addMacro(*window, std::move(macro));
 }
