@@ -127,9 +127,7 @@ void TestWindowTools::dockRowsAreTheCommandLineFindings()
 
     open("faults.mcx");
     QCOMPARE(dockRows(), expected);
-    const auto labels =
-        f.window->statusBar()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
-    QCOMPARE(labels.at(4)->text(), QString("%1 problemas").arg(expected.size()));
+    QCOMPARE(f.statusLabels().at(4)->text(), QString("%1 problemas").arg(expected.size()));
     QVERIFY(!f.window->currentGroup()->isModified());
 
     open("sample.mcx");
@@ -176,14 +174,10 @@ void TestWindowTools::activatingAFinding_data()
     QTest::addColumn<QString>("sigla");
     QTest::addColumn<bool>("configures");
 
-    QTest::newRow("unknown next macro") << "unknown-flow"
-                                        << "COL" << false;
-    QTest::newRow("duplicate shortcut") << "duplicate-shortcut"
-                                        << "ENT" << false;
-    QTest::newRow("refused character") << "characters"
-                                       << "INI" << true;
-    QTest::newRow("field marker") << "field-markers"
-                                  << "REI" << true;
+    QTest::newRow("unknown next macro") << "unknown-flow" << "COL" << false;
+    QTest::newRow("duplicate shortcut") << "duplicate-shortcut" << "ENT" << false;
+    QTest::newRow("refused character") << "characters" << "INI" << true;
+    QTest::newRow("field marker") << "field-markers" << "REI" << true;
 }
 
 void TestWindowTools::activatingAFinding()
@@ -263,8 +257,7 @@ void TestWindowTools::recentGroupsNewestFirstAcrossARestart()
     }
     // A save as puts its file first.
     f.dialogs->answers = QStringList{paths.at(9)};
-    ZorTest::answerNextModal(
-        [](QWidget* modal) { modal->findChild<QPushButton*>("qpbOk")->click(); });
+    ZorTest::answerGroupDialog(QStringLiteral("Frota"));
     f.action("actionSaveGroupAs")->trigger();
     const auto choose = [this](const QString& path) {
         for (QAction* action : f.child<RecentFilesMenu>("menuRecentFiles")->actions()) {
