@@ -60,11 +60,6 @@ void WindowFixture::finish()
     recorder.reset();
 }
 
-QAction* WindowFixture::action(const char* name) const
-{
-    return window->findChild<QAction*>(QLatin1String(name));
-}
-
 void WindowFixture::newGroup(const QString& name, const QString& description)
 {
     answerGroupDialog(name, nullptr, {}, description);

@@ -35,11 +35,11 @@ public:
     // After each test, from cleanup: the window goes without asking.
     void finish();
 
-    QAction* action(const char* name) const;
     template <class T> T* child(const char* name) const
     {
         return window->findChild<T*>(QLatin1String(name));
     }
+    QAction* action(const char* name) const { return child<QAction>(name); }
     // "Novo grupo" with that name (and description).
     void newGroup(const QString& name, const QString& description = QString());
     // A macro through the new-macro command, its next macros given.
