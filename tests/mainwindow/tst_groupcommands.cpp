@@ -275,9 +275,10 @@ void TestGroupCommands::saveAsThatWritesNothingChangesNothing()
     QFETCH(bool, cancelled);
     f.open(f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("c.mcx")));
     Group* group = f.window->currentGroup();
-    const QString path = group->filePath();
-    const QString name = group->name();
-    const QString date = group->creationDate();
+    const auto header = [group] {
+        return QStringList{group->filePath(), group->name(), group->creationDate()};
+    };
+    const QStringList before = header();
     const QString impossible = f.env->filePath(QStringLiteral("zor.ini/inside.mcx"));
     f.dialogs->answers << (cancelled ? QString() : impossible);
     SeenBox failure;
@@ -291,9 +292,7 @@ void TestGroupCommands::saveAsThatWritesNothingChangesNothing()
         QCOMPARE(failure.icon, QMessageBox::Critical);
         QCOMPARE(failure.text, CannotSave + impossible + "\nNot a directory");
     }
-    QCOMPARE(group->filePath(), path);
-    QCOMPARE(group->name(), name);
-    QCOMPARE(group->creationDate(), date);
+    QCOMPARE(header(), before);
     QVERIFY(!group->isModified());
     QCOMPARE(f.window->currentDocument()->undoStack()->count(), 0);
 }

@@ -57,8 +57,6 @@ private slots:
     void differencesListedAndTheirBoxesMarked();
 
 private:
-    Macro* addScreens(const QString& num, const QString& name, const QByteArray& form);
-
     ZorTest::WindowFixture f;
 };
 
@@ -272,17 +270,6 @@ void TestMainWindow::debugModeShowsDebugDock()
     DebugLogger::setDebugMode(false);
 }
 
-Macro* TestMainWindow::addScreens(const QString& num, const QString& name,
-                                  const QByteArray& form)
-{
-    if (!f.window->currentGroup())
-        f.newGroup(QStringLiteral("Frota"));
-    auto macro =
-        std::make_unique<Macro>(num, name, QStringLiteral("0"), QStringLiteral("S") + num, 2, false);
-    macro->setForm(form);
-    return ZorTest::addMacro(*f.window, std::move(macro));
-}
-
 void TestMainWindow::refusedCharactersQuestion_data()
 {
     QTest::addColumn<QString>("answer");
@@ -298,9 +285,11 @@ void TestMainWindow::refusedCharactersQuestion()
     const bool yes = answer == QLatin1String("Sim");
     f.newGroup(QStringLiteral("Frota"));
     QVERIFY(f.window->isMacroFormValid()); // no macros: no box, or the test would block
-    const Macro* coleta = addScreens("1", "COLETA", screen("A@B"));
-    const Macro* entrega = addScreens("2", "ENTREGA", screen("1 & 2 @ 3"));
-    addScreens("3", "LIMPA", screen("NOTA [nnnnnn] PESO 10,5 KG"));
+    Macro* coleta = f.addMacro("1", "COL");
+    Macro* entrega = f.addMacro("2", "ENT");
+    coleta->setForm(screen("A@B"));
+    entrega->setForm(screen("1 & 2 @ 3"));
+    f.addMacro("3", "LIM")->setForm(screen("NOTA [nnnnnn] PESO 10,5 KG"));
     ZorTest::markSaved(*f.window);
     SeenBox question;
     SeenBox done;
@@ -316,7 +305,7 @@ void TestMainWindow::refusedCharactersQuestion()
     QCOMPARE(question.title, QStringLiteral("Caracteres Incompatíveis"));
     QCOMPARE(question.text, QStringLiteral("Foram encontrados os seguintes caracteres não "
                                            "autorizados:\n\n@, &\n\nnas seguintes macros:\n\n"
-                                           "COLETA ( @ )\nENTREGA ( & ,  @ )"));
+                                           "MACRO COL ( @ )\nMACRO ENT ( & ,  @ )"));
     QCOMPARE(question.informative, QStringLiteral("Deseja realizar a correção automática?"));
     QCOMPARE(question.buttons.size(), 2);
     QCOMPARE(done.text, yes ? QStringLiteral("Ajustes concluídos com sucesso") : QString());
@@ -333,19 +322,16 @@ void TestMainWindow::refusedCharactersQuestion()
 
 void TestMainWindow::markerFaultNamesTheLastMacro()
 {
-    QByteArray badRow2 = screen("");
-    badRow2.replace(40, 4, "[ab ");
-    QByteArray badRow3 = screen("");
-    badRow3.replace(80, 3, "]x[");
-    addScreens("1", "PRIMEIRA", badRow2);
-    addScreens("2", "BOA", screen("[LLLLL]"));
-    addScreens("3", "ULTIMA", badRow3);
+    f.newGroup(QStringLiteral("Frota"));
+    f.addMacro("1", "PRI")->setForm(screen(QByteArray(40, ' ') + "[ab")); // on row 2
+    f.addMacro("2", "BOA")->setForm(screen("[LLLLL]"));
+    f.addMacro("3", "ULT")->setForm(screen(QByteArray(80, ' ') + "]x["));
     SeenBox error;
     answerBox(QStringLiteral("OK"), &error);
     QVERIFY(!f.window->isMacroFormValid());
     QCOMPARE(error.title, QStringLiteral("Erro!"));
     QCOMPARE(error.text,
-             QStringLiteral("Arquivo inválido, necessário ajuste da tag na linha\n3 - ULTIMA"));
+             QStringLiteral("Arquivo inválido, necessário ajuste da tag na linha\n3 - MACRO ULT"));
 }
 
 // The open group against another version of it: one row per macro that
