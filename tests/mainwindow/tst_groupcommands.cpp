@@ -57,9 +57,8 @@ private slots:
     void saveOfUnnamedGroupGoesThroughGroupDialog();
     void saveOfLegacyFileShowsNoticeThenSaveAs();
     void saveInPlaceClearsModified();
-    void failedSaveKeepsEditsAndSaysSo();
-    void saveAsThatWritesNothingChangesNothing_data();
-    void saveAsThatWritesNothingChangesNothing();
+    void saveThatWritesNothingChangesNothing_data();
+    void saveThatWritesNothingChangesNothing();
     void saveRefusesAnchorSequence();
     void promptAnswers_data();
     void promptAnswers();
@@ -242,59 +241,57 @@ void TestGroupCommands::saveInPlaceClearsModified()
     QVERIFY(contentsOf(path).contains("\"alterada\""));
 }
 
-void TestGroupCommands::failedSaveKeepsEditsAndSaysSo()
+void TestGroupCommands::saveThatWritesNothingChangesNothing_data()
 {
-    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("gone/g.mcx"));
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("writes"); // false: the file dialog is cancelled
+    QTest::newRow("save, write failed") << "actionSaveGroup" << true;
+    QTest::newRow("save as, dialog cancelled") << "actionSaveGroupAs" << false;
+    QTest::newRow("save as, write failed") << "actionSaveGroupAs" << true;
+}
+
+// The edits stay; name, description and creation date change only with the
+// file written, so that the next Save writes the old ones into the original.
+void TestGroupCommands::saveThatWritesNothingChangesNothing()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, writes);
+    const bool saveAs = action == QLatin1String("actionSaveGroupAs");
+    const QString row = QString::fromLatin1(QTest::currentDataTag());
+    const QString path = f.copyExample(QStringLiteral("sample.mcx"), row + "/g.mcx");
+    const QString folder = f.env->filePath(row);
     f.open(path);
-    f.window->currentGroup()->setModified(true);
-    // The folder is replaced by a plain file: the save can't write there.
-    QVERIFY(QDir(f.env->filePath(QStringLiteral("gone"))).removeRecursively());
-    ZorTest::writeFile(f.env->filePath(QStringLiteral("gone")), QByteArray());
-
-    SeenBox failure;
-    answerBox(QStringLiteral("OK"), &failure);
-    f.action("actionSaveGroup")->trigger();
-    QCOMPARE(failure.icon, QMessageBox::Critical);
-    // The system's reason on a second line.
-    QCOMPARE(failure.text, CannotSave + path + "\nNot a directory");
-    QVERIFY(f.window->currentGroup()->isModified());
-    QVERIFY(f.action("actionSaveGroup")->isEnabled());
-}
-
-void TestGroupCommands::saveAsThatWritesNothingChangesNothing_data()
-{
-    QTest::addColumn<bool>("cancelled"); // at the file dialog; otherwise the write fails
-    QTest::newRow("file dialog cancelled") << true;
-    QTest::newRow("write failed") << false;
-}
-
-// Name, description and creation date change only with the file written:
-// the next Save writes the old ones into the original file.
-void TestGroupCommands::saveAsThatWritesNothingChangesNothing()
-{
-    QFETCH(bool, cancelled);
-    f.open(f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("c.mcx")));
     Group* group = f.window->currentGroup();
+    f.addMacro("88", "NVA"); // the edit a save would keep
     const auto header = [group] {
         return QStringList{group->filePath(), group->name(), group->creationDate()};
     };
     const QStringList before = header();
-    const QString impossible = f.env->filePath(QStringLiteral("zor.ini/inside.mcx"));
-    f.dialogs->answers << (cancelled ? QString() : impossible);
+    QString target = path;
     SeenBox failure;
-    answerGroupDialog(QStringLiteral("Outro nome"), nullptr, [&failure, cancelled] {
-        if (!cancelled)
+    const auto failed = [&failure, writes] {
+        if (writes)
             answerBox(QStringLiteral("OK"), &failure);
-    });
-    QTest::qWait(1100); // a new creation date would differ by now
-    f.action("actionSaveGroupAs")->trigger();
-    if (!cancelled) {
-        QCOMPARE(failure.icon, QMessageBox::Critical);
-        QCOMPARE(failure.text, CannotSave + impossible + "\nNot a directory");
+    };
+    if (saveAs) {
+        target = f.env->filePath(QStringLiteral("zor.ini/inside.mcx"));
+        f.dialogs->answers << (writes ? target : QString());
+        answerGroupDialog(QStringLiteral("Outro nome"), nullptr, failed);
+        QTest::qWait(1100); // a new creation date would differ by now
+    } else {
+        // The folder is replaced by a plain file: the save can't write there.
+        QVERIFY(QDir(folder).removeRecursively());
+        ZorTest::writeFile(folder, QByteArray());
+        failed();
     }
+    f.action(qPrintable(action))->trigger();
+    // The system's reason on a second line.
+    QCOMPARE(failure.text, writes ? CannotSave + target + "\nNot a directory" : QString());
+    QCOMPARE(failure.icon, writes ? QMessageBox::Critical : QMessageBox::NoIcon);
     QCOMPARE(header(), before);
-    QVERIFY(!group->isModified());
-    QCOMPARE(f.window->currentDocument()->undoStack()->count(), 0);
+    QVERIFY(group->isModified());
+    QVERIFY(f.action("actionSaveGroup")->isEnabled());
+    QCOMPARE(f.window->currentDocument()->undoStack()->count(), 1);
 }
 
 void TestGroupCommands::saveRefusesAnchorSequence()
