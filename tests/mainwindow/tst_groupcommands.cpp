@@ -177,10 +177,11 @@ void TestGroupCommands::saveOfUnnamedGroupGoesThroughGroupDialog()
     QSettings temp(tempIni(), QSettings::IniFormat);
     temp.setValue(QStringLiteral("lastdir"), f.env->path());
     temp.sync();
-    // A new macro with no group open makes an unnamed group.
+    // A new macro with no group open makes an unnamed group, its box first.
     ZorTest::answerNewMacro("7", "parada", "", "par", 2);
     f.action("actionNewMacro")->trigger();
     QCOMPARE(f.window->currentGroup()->macroCount(), 1);
+    QCOMPARE(f.window->currentGroup()->findBySigla("PAR")->position(), QPoint(180, 40));
 
     const QString target = f.env->filePath(QStringLiteral("Frota.mcx"));
     f.dialogs->answers << target;

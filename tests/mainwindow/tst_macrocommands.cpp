@@ -43,7 +43,6 @@ private slots:
     void cleanup() { f.finish(); }
     void newMacroUniqueness_data();
     void newMacroUniqueness();
-    void newMacroWithoutGroup();
     void configureRedrawsBoxAndArrows();
     void everyStepUndoesToItsSave();
     void correctionUndoesToTheFile();
@@ -97,19 +96,7 @@ void TestMacroCommands::newMacroUniqueness()
     QVERIFY(macro->isSecurity());
     QCOMPARE(macro->raio(), quint16(100));
     QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), *group), QString());
-    QVERIFY(group->isModified());
     QCOMPARE(f.window->currentDocument()->undoStack()->undoText(), "Nova macro " + sigla);
-}
-
-void TestMacroCommands::newMacroWithoutGroup()
-{
-    QVERIFY(!f.window->currentGroup());
-    answerNewMacro("5", "primeira", "", "pr", 1);
-    f.action("actionNewMacro")->trigger();
-    QCOMPARE(f.window->currentGroup()->name(), QString());
-    QCOMPARE(f.window->currentGroup()->macroCount(), 1);
-    QCOMPARE(f.window->currentGroup()->findBySigla("PR")->position(), QPoint(180, 40));
-    QVERIFY(f.action("actionSaveGroupAs")->isEnabled());
 }
 
 // Cancel changes nothing. Then flow [A, B] becomes [B, C]: the arrow to A
