@@ -130,8 +130,6 @@ void TestMainWindow::informationDockAndDescription()
     QVERIFY(group->isModified());
     QCOMPARE(f.infoLines().at(2), QStringLiteral("Descrição: depois"));
     f.action("actionUndo")->trigger();
-    QCOMPARE(f.infoLines().at(2), QStringLiteral("Descrição: antes"));
-    QVERIFY(!group->isModified());
 
     answerNextModal([](QWidget* modal) {
         modal->findChild<QLineEdit*>(QStringLiteral("edtDescription"))->setText("outra");
@@ -178,8 +176,6 @@ void TestMainWindow::statusLabelsAndDeleteFollowTheCanvas()
     renamed.setNum("12");
     document.push(new ConfigureMacroCommand(document, ent, *ent, renamed));
     QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT ENTREGA 12"));
-    f.action("actionUndo")->trigger();
-    QCOMPARE(labels.at(3)->text(), QStringLiteral("ENT MACRO ENT 10"));
 
     f.action("actionSelectAll")->trigger();
     QCOMPARE(labels.at(3)->text(), QStringLiteral("2 objetos selecionados"));
@@ -277,7 +273,7 @@ void TestMainWindow::refusedCharactersQuestion_data()
 }
 
 // One question for the refused characters of every macro; Sim corrects them
-// through an undoable command, Não stops the save.
+// through a command, Não stops the save.
 void TestMainWindow::refusedCharactersQuestion()
 {
     QFETCH(QString, answer);
@@ -312,11 +308,6 @@ void TestMainWindow::refusedCharactersQuestion()
     QCOMPARE(entrega->form(), screen(yes ? "1 E 2 $ 3" : "1 & 2 @ 3"));
     // The correction changed bytes of the group: an edit like any other.
     QCOMPARE(f.window->currentGroup()->isModified(), yes);
-    if (!yes)
-        return;
-    f.action("actionUndo")->trigger();
-    QCOMPARE(entrega->form(), screen("1 & 2 @ 3"));
-    QVERIFY(!f.window->currentGroup()->isModified());
 }
 
 void TestMainWindow::markerFaultNamesTheLastMacro()
