@@ -297,8 +297,8 @@ void TestWindowTools::exportDrawsWhatTheCommandLineDraws()
 
     QProcess command;
     command.setWorkingDirectory(f.env->path());
-    command.start(TestEnvironment::executable(),
-                  {"--export-image", f.env->filePath("sample.mcx"), f.env->filePath("command.png")});
+    command.start(TestEnvironment::executable(), {"--export-image", f.env->filePath("sample.mcx"),
+                                                  f.env->filePath("command.png")});
     QVERIFY(command.waitForFinished(30000));
     QCOMPARE(command.exitCode(), 0);
     QCOMPARE(fromWindow, QImage(f.env->filePath("command.png")));

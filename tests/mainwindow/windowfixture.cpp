@@ -91,8 +91,7 @@ QString WindowFixture::copyExample(const QString& example, const QString& name) 
     const QString target = env->filePath(name);
     QDir().mkpath(QFileInfo(target).absolutePath());
     QFile::remove(target);
-    if (!QFile::copy(TestEnvironment::sourceDir() + QStringLiteral("/examples/") + example,
-                     target))
+    if (!QFile::copy(TestEnvironment::sourceDir() + QStringLiteral("/examples/") + example, target))
         return QString();
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     return target;
