@@ -4,7 +4,6 @@
 
 #include "commands/groupdocument.h"
 #include "commands/groupheadercommand.h"
-#include "commands/moveboxescommand.h"
 #include "io/mcxwriter.h"
 #include "mainwindow/mainwindow.h"
 #include "model/group.h"
@@ -24,10 +23,6 @@ static void edit(MainWindow& window)
 {
     ZorTest::addMacro(window, std::make_unique<Macro>("77", "QUEDA", "0", "QDA", 1, false));
     GroupDocument& document = *window.currentDocument();
-    Macro* first = document.group().macros().first();
-    const BoxPlacement from{first, first->position(), first->dimensions()};
-    const BoxPlacement to{first, first->position() + QPoint(40, 20), first->dimensions()};
-    document.push(new MoveBoxesCommand(document, {from}, {to}, MoveBoxesCommand::Source::Drag));
     document.push(new GroupHeaderCommand(document, {"Antes da queda", "", "2024/05/06 07:08:09"}));
 }
 

@@ -1,17 +1,12 @@
 #include "io/mcxwriter.h"
-#include "mainwindow/mainwindow.h"
 #include "model/group.h"
 #include "model/macro.h"
 #include "recovery/recoverycopy.h"
-#include "support/fakefiledialogs.h"
-#include "support/modalanswer.h"
-#include "support/testenvironment.h"
 #include "support/testfiles.h"
 #include "support/windowedits.h"
+#include "windowfixture.h"
 
-#include <QAction>
 #include <QProcess>
-#include <QSettings>
 #include <QtTest>
 
 using ZorTest::answerBox;
@@ -23,19 +18,9 @@ namespace {
 // A notification from the file system may take its time on a busy machine.
 constexpr int Patience = 30000;
 
-void trigger(const MainWindow& window, const char* action)
-{
-    window.findChild<QAction*>(QLatin1String(action))->trigger();
-}
-
 QStringList copies()
 {
     return QDir(RecoveryCopy::folder()).entryList({QStringLiteral("*.mcx")}, QDir::Files);
-}
-
-void addMacro(MainWindow& window)
-{
-    ZorTest::addMacro(window, std::make_unique<Macro>("88", "NOVA", "0", "NVA", 2, false));
 }
 
 } // namespace
@@ -50,7 +35,7 @@ class TestRecovery : public QObject
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
+    void cleanup() { f.finish(); }
     void killedEditorsWorkIsOffered_data();
     void killedEditorsWorkIsOffered();
     void copyOnlyWhileUnsaved_data();
@@ -60,52 +45,26 @@ private slots:
     void saveAsksBeforeOverwritingChangeOnDisk();
 
 private:
-    QString sampleCopy(const QString& name) const;
     void startEditor(QProcess& editor, const QStringList& arguments);
-    void open(const QString& path);
 
-    std::unique_ptr<ZorTest::TestEnvironment> env;
-    std::unique_ptr<FakeFileDialogs> dialogs;
-    std::unique_ptr<MainWindow> window;
+    ZorTest::WindowFixture f;
 };
 
 void TestRecovery::initTestCase()
 {
-    env = std::make_unique<ZorTest::TestEnvironment>();
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
-    QCoreApplication::setApplicationName(QStringLiteral("Zor"));
-    QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
-    QSettings().setValue(QStringLiteral("recovery/interval"), 1);
+    f.setUpOnce();
+    f.settings.insert(QStringLiteral("recovery/interval"), 1);
 }
 
 void TestRecovery::init()
 {
     QDir(RecoveryCopy::folder()).removeRecursively();
-    dialogs = std::make_unique<FakeFileDialogs>();
-    window = std::make_unique<MainWindow>();
-    window->show();
-}
-
-void TestRecovery::cleanup()
-{
-    ZorTest::closeAllModals();
-    window.reset();
-    dialogs.reset();
-}
-
-QString TestRecovery::sampleCopy(const QString& name) const
-{
-    const QString path = env->filePath(name);
-    QFile::remove(path);
-    QFile::copy(ZorTest::TestEnvironment::sourceDir() + QStringLiteral("/examples/sample.mcx"),
-                path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    return path;
+    f.start();
 }
 
 void TestRecovery::startEditor(QProcess& editor, const QStringList& arguments)
 {
-    editor.setWorkingDirectory(env->path());
+    editor.setWorkingDirectory(f.env->path());
     editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     editor.start(QStringLiteral(ZOR_RECOVERY_CHILD), arguments);
     QVERIFY(editor.waitForStarted(Patience));
@@ -113,12 +72,6 @@ void TestRecovery::startEditor(QProcess& editor, const QStringList& arguments)
     while (!said.contains("ready") && editor.waitForReadyRead(120000))
         said += editor.readAllStandardOutput();
     QVERIFY2(said.contains("ready"), said.constData());
-}
-
-void TestRecovery::open(const QString& path)
-{
-    dialogs->answers << path;
-    trigger(*window, "actionLoadGroup");
 }
 
 void TestRecovery::killedEditorsWorkIsOffered_data()
@@ -132,16 +85,16 @@ void TestRecovery::killedEditorsWorkIsOffered_data()
 void TestRecovery::killedEditorsWorkIsOffered()
 {
     QFETCH(QString, answer);
-    const QString path = sampleCopy(QStringLiteral("killed.mcx"));
-    const QString held = env->filePath(QStringLiteral("held.mcx"));
+    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("killed.mcx"));
+    const QString held = f.env->filePath(QStringLiteral("held.mcx"));
     QProcess editor;
     startEditor(editor, {path, held});
     QVERIFY2(RecoveryCopy::takeOrphans().empty(), "the copy of a running editor is its own");
     SeenBox warning;
     answerBox(QStringLiteral("Cancelar"), &warning);
-    open(path);
+    f.open(path);
     QVERIFY(warning.text.contains(QStringLiteral("já está aberto em outro Zor")));
-    QVERIFY(!window->currentGroup());
+    QVERIFY(!f.window->currentGroup());
     editor.kill();
     QVERIFY(editor.waitForFinished(Patience));
     const QByteArray onDisk = contentsOf(path);
@@ -159,8 +112,8 @@ void TestRecovery::killedEditorsWorkIsOffered()
         // Kept, and offered again when another window opens the file.
         QVERIFY(!next.currentGroup());
         answerBox(QStringLiteral("Recuperar"));
-        open(path);
-        recovered = window.get();
+        f.open(path);
+        recovered = f.window.get();
     } else if (answer == QStringLiteral("Descartar")) {
         QVERIFY(!next.currentGroup());
         return;
@@ -168,7 +121,7 @@ void TestRecovery::killedEditorsWorkIsOffered()
     QVERIFY(recovered->currentGroup()->isModified());
     QCOMPARE(recovered->currentGroup()->filePath(), path);
     QCOMPARE(contentsOf(path), onDisk);
-    trigger(*recovered, "actionSaveGroup");
+    recovered->findChild<QAction*>("actionSaveGroup")->trigger();
     QCOMPARE(contentsOf(path), contentsOf(held));
     QVERIFY(copies().isEmpty());
 }
@@ -187,17 +140,16 @@ void TestRecovery::copyOnlyWhileUnsaved()
 {
     QFETCH(QString, end);
     QFETCH(bool, asks);
-    QDir().mkpath(env->filePath(QStringLiteral("own")));
-    const QString path = sampleCopy(QStringLiteral("own/g.mcx"));
-    open(path);
-    addMacro(*window);
+    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("own/g.mcx"));
+    f.open(path);
+    f.addMacro("88", "NVA");
     QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, Patience);
-    QCOMPARE(QDir(env->filePath(QStringLiteral("own"))).entryList(QDir::Files),
+    QCOMPARE(QDir(f.env->filePath(QStringLiteral("own"))).entryList(QDir::Files),
              QStringList{QStringLiteral("g.mcx")});
 
     if (asks)
         answerBox(QStringLiteral("Descartar"));
-    trigger(*window, qPrintable(end));
+    f.action(qPrintable(end))->trigger();
     QVERIFY(copies().isEmpty());
     // Two intervals with nothing unsaved: nothing written.
     QTest::qWait(2500);
@@ -206,18 +158,18 @@ void TestRecovery::copyOnlyWhileUnsaved()
 
 void TestRecovery::changeOnDiskOffersReload()
 {
-    const QString path = sampleCopy(QStringLiteral("reload.mcx"));
-    open(path);
+    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("reload.mcx"));
+    f.open(path);
     // Watched still after the window's own save replaced the file.
-    addMacro(*window);
-    trigger(*window, "actionSaveGroup");
+    f.addMacro("88", "NVA");
+    f.action("actionSaveGroup")->trigger();
     SeenBox offer;
     answerBox(QStringLiteral("Recarregar"), &offer, {}, Patience);
     Group other(QStringLiteral("Outro"), QString());
     QVERIFY(McxWriter::write(other, path));
     QTRY_VERIFY_WITH_TIMEOUT(offer.shown, Patience);
     QCOMPARE(offer.text, QStringLiteral("O arquivo %1 foi alterado por outro programa.").arg(path));
-    QTRY_COMPARE_WITH_TIMEOUT(window->currentGroup()->name(), QStringLiteral("Outro"), Patience);
+    QTRY_COMPARE_WITH_TIMEOUT(f.window->currentGroup()->name(), QStringLiteral("Outro"), Patience);
 }
 
 void TestRecovery::saveAsksBeforeOverwritingChangeOnDisk_data()
@@ -232,15 +184,15 @@ void TestRecovery::saveAsksBeforeOverwritingChangeOnDisk()
 {
     QFETCH(QString, answer);
     QFETCH(bool, written);
-    const QString path = sampleCopy(QStringLiteral("overwrite.mcx"));
-    open(path);
-    addMacro(*window);
+    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("over.mcx"));
+    f.open(path);
+    f.addMacro("88", "NVA");
     {
         // The rewrite after the load and each save are the window's own.
         ZorTest::UnexpectedBoxes boxes;
         for (const char* action :
              {"actionSaveGroup", "actionUndo", "actionSaveGroup", "actionRedo"})
-            trigger(*window, action);
+            f.action(action)->trigger();
         QVERIFY(boxes.texts.isEmpty());
     }
     Group other(QStringLiteral("Outro"), QString());
@@ -249,10 +201,10 @@ void TestRecovery::saveAsksBeforeOverwritingChangeOnDisk()
 
     SeenBox question;
     answerBox(answer, &question);
-    trigger(*window, "actionSaveGroup");
+    f.action("actionSaveGroup")->trigger();
     QVERIFY(question.text.contains(QStringLiteral("foi alterado por outro programa depois")));
     QCOMPARE(contentsOf(path) != theirs, written);
-    QCOMPARE(window->currentGroup()->isModified(), !written);
+    QCOMPARE(f.window->currentGroup()->isModified(), !written);
 }
 
 QTEST_MAIN(TestRecovery)

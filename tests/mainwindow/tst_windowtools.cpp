@@ -3,17 +3,12 @@
 #include "diagram/node.h"
 #include "io/samplegroups.h"
 #include "mainwindow/findfield.h"
-#include "mainwindow/mainwindow.h"
 #include "mainwindow/recentfilesmenu.h"
 #include "mainwindow/verificationdock.h"
 #include "model/group.h"
 #include "model/macro.h"
-#include "support/fakefiledialogs.h"
-#include "support/messagerecorder.h"
-#include "support/modalanswer.h"
-#include "support/testenvironment.h"
+#include "windowfixture.h"
 
-#include <QAction>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -38,10 +33,10 @@ class TestWindowTools : public QObject
 
 private slots:
     void initTestCase();
-    void init();
-    void cleanup();
+    void init() { f.start(); }
+    void cleanup() { f.finish(); }
     void dockRowsAreTheCommandLineFindings();
-    void dockFollowsEditsUndoAndRedo();
+    void dockFollowsEdits();
     void activatingAFinding_data();
     void activatingAFinding();
     void dockSwitchedFromTheOptionsMenu();
@@ -54,29 +49,18 @@ private:
     // Opens through "Carregar grupo"; faults.mcx asks to correct its
     // characters, and is told no.
     void open(const QString& name);
-    template <class T> T* child(const char* name) const
-    {
-        return window->findChild<T*>(QLatin1String(name));
-    }
-    VerificationDock* dock() const { return child<VerificationDock>("dockVerification"); }
+    VerificationDock* dock() const { return f.child<VerificationDock>("dockVerification"); }
     QStringList dockRows() const;
     // The acronym of the one selected box, when it is in the view.
     QString shown() const;
 
-    std::unique_ptr<TestEnvironment> env;
-    MessageRecorder recorder;
-    FakeFileDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
+    ZorTest::WindowFixture f;
 };
 
 void TestWindowTools::initTestCase()
 {
-    env = std::make_unique<TestEnvironment>();
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
-    QCoreApplication::setApplicationName(QStringLiteral("Zor"));
-    QSettings().clear();
-    QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
-    QVERIFY(SampleGroups::sample()->saveAs(env->filePath("sample.mcx")));
+    f.setUpOnce();
+    QVERIFY(SampleGroups::sample()->saveAs(f.env->filePath("sample.mcx")));
     // Six rules broken, at six macros.
     const std::unique_ptr<Group> group = SampleGroups::sample();
     Macro* ini = group->findBySigla("INI");
@@ -90,32 +74,14 @@ void TestWindowTools::initTestCase()
     col->setFlow(col->flow() << "XYZ");
     col->setFlowNum(col->flowNum() << 0);
     col->setFlowPos(col->flowPos() << 9);
-    QVERIFY(group->saveAs(env->filePath("faults.mcx")));
-}
-
-void TestWindowTools::init()
-{
-    window = std::make_unique<MainWindow>();
-    window->resize(1200, 800);
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-}
-
-void TestWindowTools::cleanup()
-{
-    ZorTest::closeAllModals();
-    if (window->currentDocument())
-        window->currentDocument()->markSaved();
-    window.reset();
+    QVERIFY(group->saveAs(f.env->filePath("faults.mcx")));
 }
 
 void TestWindowTools::open(const QString& name)
 {
-    dialogs.answers = QStringList{env->filePath(name)};
     if (name == QLatin1String("faults.mcx"))
         ZorTest::answerBox(QStringLiteral("Não"));
-    child<QAction>("actionLoadGroup")->trigger();
+    f.open(f.env->filePath(name));
 }
 
 QStringList TestWindowTools::dockRows() const
@@ -128,10 +94,10 @@ QStringList TestWindowTools::dockRows() const
 
 QString TestWindowTools::shown() const
 {
-    const QList<Macro*> selected = window->canvas()->selectedMacros();
+    const QList<Macro*> selected = f.window->canvas()->selectedMacros();
     if (selected.size() != 1)
         return QStringLiteral("%1 selected").arg(selected.size());
-    GraphWidget* canvas = window->canvas();
+    GraphWidget* canvas = f.window->canvas();
     const QRectF view = canvas->mapToScene(canvas->viewport()->rect()).boundingRect();
     if (!view.contains(canvas->nodeFor(selected.constFirst())->sceneBoundingRect()))
         return QStringLiteral("out of view");
@@ -141,9 +107,9 @@ QString TestWindowTools::shown() const
 void TestWindowTools::dockRowsAreTheCommandLineFindings()
 {
     QProcess check;
-    check.setWorkingDirectory(env->path());
+    check.setWorkingDirectory(f.env->path());
     check.start(TestEnvironment::executable(),
-                {"--check", "--format", "json", env->filePath("faults.mcx")});
+                {"--check", "--format", "json", f.env->filePath("faults.mcx")});
     QVERIFY(check.waitForFinished(30000));
     const QJsonArray files =
         QJsonDocument::fromJson(check.readAllStandardOutput()).object().value("files").toArray();
@@ -161,10 +127,8 @@ void TestWindowTools::dockRowsAreTheCommandLineFindings()
 
     open("faults.mcx");
     QCOMPARE(dockRows(), expected);
-    const auto labels =
-        window->statusBar()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
-    QCOMPARE(labels.at(4)->text(), QString("%1 problemas").arg(expected.size()));
-    QVERIFY(!window->currentGroup()->isModified());
+    QCOMPARE(f.statusLabels().at(4)->text(), QString("%1 problemas").arg(expected.size()));
+    QVERIFY(!f.window->currentGroup()->isModified());
 
     open("sample.mcx");
     QVERIFY(dock()->findings().isEmpty());
@@ -172,8 +136,8 @@ void TestWindowTools::dockRowsAreTheCommandLineFindings()
              QString("O grupo não tem problemas."));
 }
 
-// A fix made in the configure dialog, undone and done again; a deletion.
-void TestWindowTools::dockFollowsEditsUndoAndRedo()
+// A fix made in the configure dialog; a deletion.
+void TestWindowTools::dockFollowsEdits()
 {
     open("faults.mcx");
     const int before = dock()->findings().size();
@@ -188,19 +152,14 @@ void TestWindowTools::dockFollowsEditsUndoAndRedo()
         QTest::keyClicks(shortcut, "150");
         QTest::mouseClick(modal->findChild<QPushButton*>("btnInsert"), Qt::LeftButton);
     });
-    window->canvas()->showMacro(window->currentGroup()->findBySigla("ENT"));
-    QTest::keyClick(window->canvas(), Qt::Key_Return);
+    f.window->canvas()->showMacro(f.window->currentGroup()->findBySigla("ENT"));
+    QTest::keyClick(f.window->canvas(), Qt::Key_Return);
     QVERIFY(dock()->isRefreshPending());
     QTRY_COMPARE(count("duplicate-shortcut"), 0);
     QCOMPARE(dock()->findings().size(), before - 1);
 
-    child<QAction>("actionUndo")->trigger();
-    QTRY_COMPARE(count("duplicate-shortcut"), 1);
-    child<QAction>("actionRedo")->trigger();
-    QTRY_COMPARE(count("duplicate-shortcut"), 0);
-
-    window->canvas()->showMacro(window->currentGroup()->findBySigla("COL"));
-    child<QAction>("actionDelete")->trigger();
+    f.window->canvas()->showMacro(f.window->currentGroup()->findBySigla("COL"));
+    f.action("actionDelete")->trigger();
     QTRY_COMPARE(count("unknown-flow"), 0);
 }
 
@@ -210,14 +169,10 @@ void TestWindowTools::activatingAFinding_data()
     QTest::addColumn<QString>("sigla");
     QTest::addColumn<bool>("configures");
 
-    QTest::newRow("unknown next macro") << "unknown-flow"
-                                        << "COL" << false;
-    QTest::newRow("duplicate shortcut") << "duplicate-shortcut"
-                                        << "ENT" << false;
-    QTest::newRow("refused character") << "characters"
-                                       << "INI" << true;
-    QTest::newRow("field marker") << "field-markers"
-                                  << "REI" << true;
+    QTest::newRow("unknown next macro") << "unknown-flow" << "COL" << false;
+    QTest::newRow("duplicate shortcut") << "duplicate-shortcut" << "ENT" << false;
+    QTest::newRow("refused character") << "characters" << "INI" << true;
+    QTest::newRow("field marker") << "field-markers" << "REI" << true;
 }
 
 void TestWindowTools::activatingAFinding()
@@ -244,18 +199,17 @@ void TestWindowTools::activatingAFinding()
     *waiting = false;
     QTEST(*opened == QLatin1String("dlgConfigMacro"), "configures");
     QTEST(shown(), "sigla");
-    QVERIFY(!window->currentGroup()->isModified());
+    QVERIFY(!f.window->currentGroup()->isModified());
 }
 
 void TestWindowTools::dockSwitchedFromTheOptionsMenu()
 {
     QVERIFY(dock()->isVisible());
-    child<QAction>("actionVerification")->trigger();
+    f.action("actionVerification")->trigger();
     // Remembered by the close.
-    QVERIFY(window->close());
-    init();
-    QVERIFY(!dock()->isVisible() && !child<QAction>("actionVerification")->isChecked());
-    child<QAction>("actionVerification")->trigger();
+    f.restart();
+    QVERIFY(!dock()->isVisible() && !f.action("actionVerification")->isChecked());
+    f.action("actionVerification")->trigger();
     QVERIFY(dock()->isVisible());
 }
 
@@ -263,26 +217,26 @@ void TestWindowTools::findCyclesThroughTheMatches()
 {
     open("sample.mcx");
     // Down and right: the matches must be brought into the view.
-    window->canvas()->zoomIn();
-    window->canvas()->zoomIn();
-    auto* field = child<FindField>("edtFind");
-    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+    f.window->canvas()->zoomIn();
+    f.window->canvas()->zoomIn();
+    auto* field = f.child<FindField>("edtFind");
+    QTest::keyClick(f.window.get(), Qt::Key_F, Qt::ControlModifier);
     QVERIFY(field->hasFocus());
     QTest::keyClicks(field, "en");
     // ABASTECIMENTO, ENTREGA, MANUTENCAO, EMERGENCIA, then round again.
     QStringList seen{shown()};
     for (int i = 0; i < 4; ++i) {
-        QTest::keyClick(i % 2 ? window.get() : static_cast<QWidget*>(field),
+        QTest::keyClick(i % 2 ? f.window.get() : static_cast<QWidget*>(field),
                         i % 2 ? Qt::Key_F3 : Qt::Key_Return);
         seen.append(shown());
     }
-    QTest::keyClick(window.get(), Qt::Key_F3, Qt::ShiftModifier);
+    QTest::keyClick(f.window.get(), Qt::Key_F3, Qt::ShiftModifier);
     seen.append(shown());
     QCOMPARE(seen, (QStringList{"ABS", "ENT", "MAN", "SOS", "ABS", "SOS"}));
 
     QTest::keyClicks(field, "x");
     QVERIFY(field->hasNoMatch());
-    QCOMPARE(window->statusBar()->currentMessage(), QString("Nenhuma macro encontrada"));
+    QCOMPARE(f.window->statusBar()->currentMessage(), QString("Nenhuma macro encontrada"));
     QTest::keyClick(field, Qt::Key_Backspace);
     QVERIFY(!field->hasNoMatch());
 }
@@ -291,18 +245,17 @@ void TestWindowTools::recentGroupsNewestFirstAcrossARestart()
 {
     QStringList paths;
     for (int i = 1; i <= 10; ++i) {
-        paths.append(env->filePath(QString("g%1.mcx").arg(i)));
-        QVERIFY(QFile::copy(env->filePath("sample.mcx"), paths.last()));
+        paths.append(f.env->filePath(QString("g%1.mcx").arg(i)));
+        QVERIFY(QFile::copy(f.env->filePath("sample.mcx"), paths.last()));
         if (i < 10)
             open(QFileInfo(paths.last()).fileName());
     }
     // A save as puts its file first.
-    dialogs.answers = QStringList{paths.at(9)};
-    ZorTest::answerNextModal(
-        [](QWidget* modal) { modal->findChild<QPushButton*>("qpbOk")->click(); });
-    child<QAction>("actionSaveGroupAs")->trigger();
+    f.dialogs->answers = QStringList{paths.at(9)};
+    ZorTest::answerGroupDialog(QStringLiteral("Frota"));
+    f.action("actionSaveGroupAs")->trigger();
     const auto choose = [this](const QString& path) {
-        for (QAction* action : child<RecentFilesMenu>("menuRecentFiles")->actions()) {
+        for (QAction* action : f.child<RecentFilesMenu>("menuRecentFiles")->actions()) {
             if (action->toolTip() == QDir::toNativeSeparators(path))
                 action->trigger();
         }
@@ -310,11 +263,10 @@ void TestWindowTools::recentGroupsNewestFirstAcrossARestart()
     };
     // An entry chosen again goes to the top.
     choose(paths.at(4));
-    QCOMPARE(window->currentGroup()->filePath(), paths.at(4));
+    QCOMPARE(f.window->currentGroup()->filePath(), paths.at(4));
 
-    cleanup();
-    init();
-    auto* menu = child<RecentFilesMenu>("menuRecentFiles");
+    f.restart();
+    auto* menu = f.child<RecentFilesMenu>("menuRecentFiles");
     QCOMPARE(menu->files(), (QStringList{paths.at(4), paths.at(9), paths.at(8), paths.at(7),
                                          paths.at(6), paths.at(5), paths.at(3), paths.at(2)}));
     QCOMPARE(menu->actions().first()->text(), QString("&1 g5.mcx"));
@@ -326,8 +278,8 @@ void TestWindowTools::recentGroupsNewestFirstAcrossARestart()
     QCOMPARE(seen.text,
              QString("O arquivo %1 não existe mais e foi retirado da lista.").arg(paths.at(9)));
     QVERIFY(!menu->files().contains(paths.at(9)));
-    QCOMPARE(window->currentGroup(), nullptr);
-    child<QAction>("actionClearRecentFiles")->trigger();
+    QCOMPARE(f.window->currentGroup(), nullptr);
+    f.action("actionClearRecentFiles")->trigger();
     QCoreApplication::processEvents();
     QVERIFY(QSettings().value("MainWindow/recentFiles").toStringList().isEmpty());
 }
@@ -336,20 +288,20 @@ void TestWindowTools::exportDrawsWhatTheCommandLineDraws()
 {
     open("sample.mcx");
     // Without a suffix: a PNG picture.
-    dialogs.answers = QStringList{env->filePath("window")};
-    child<QAction>("actionExportImage")->trigger();
-    QCOMPARE(dialogs.requests.constLast().filter,
+    f.dialogs->answers = QStringList{f.env->filePath("window")};
+    f.action("actionExportImage")->trigger();
+    QCOMPARE(f.dialogs->requests.constLast().filter,
              QString("Imagem PNG (*.png);;Imagem SVG (*.svg)"));
-    const QImage fromWindow(env->filePath("window.png"));
+    const QImage fromWindow(f.env->filePath("window.png"));
     QVERIFY(!fromWindow.isNull());
 
     QProcess command;
-    command.setWorkingDirectory(env->path());
-    command.start(TestEnvironment::executable(),
-                  {"--export-image", env->filePath("sample.mcx"), env->filePath("command.png")});
+    command.setWorkingDirectory(f.env->path());
+    command.start(TestEnvironment::executable(), {"--export-image", f.env->filePath("sample.mcx"),
+                                                  f.env->filePath("command.png")});
     QVERIFY(command.waitForFinished(30000));
     QCOMPARE(command.exitCode(), 0);
-    QCOMPARE(fromWindow, QImage(env->filePath("command.png")));
+    QCOMPARE(fromWindow, QImage(f.env->filePath("command.png")));
 }
 
 void TestWindowTools::printPreviewIsLandscape()
@@ -362,7 +314,7 @@ void TestWindowTools::printPreviewIsLandscape()
         orientation = preview->printer()->pageLayout().orientation();
         preview->reject();
     });
-    child<QAction>("actionPrint")->trigger();
+    f.action("actionPrint")->trigger();
     QCOMPARE(orientation, QPageLayout::Landscape);
 }
 

@@ -31,13 +31,23 @@ void WindowFixture::start()
 {
     QSettings().clear();
     QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
+    for (auto setting = settings.cbegin(); setting != settings.cend(); ++setting)
+        QSettings().setValue(setting.key(), setting.value());
     QFile::remove(QDir::tempPath() + QStringLiteral("/zortmp.ini"));
     recorder = std::make_unique<MessageRecorder>();
     dialogs = std::make_unique<FakeFileDialogs>();
+    restart();
+}
+
+void WindowFixture::restart()
+{
+    if (window)
+        QVERIFY(window->close());
     window = std::make_unique<MainWindow>();
     window->resize(1200, 800);
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 
 void WindowFixture::finish()
@@ -48,11 +58,6 @@ void WindowFixture::finish()
     window.reset();
     dialogs.reset();
     recorder.reset();
-}
-
-QAction* WindowFixture::action(const char* name) const
-{
-    return window->findChild<QAction*>(QLatin1String(name));
 }
 
 void WindowFixture::newGroup(const QString& name, const QString& description)
@@ -66,14 +71,11 @@ Macro* WindowFixture::addMacro(const QString& num, const QString& sigla, const Q
 {
     auto macro =
         std::make_unique<Macro>(num, QStringLiteral("MACRO ") + sigla, shortcut, sigla, 2, false);
-    QList<quint16> numbers;
     QList<quint16> positions;
-    for (int i = 0; i < flow.size(); ++i) {
-        numbers.append(0);
+    for (int i = 0; i < flow.size(); ++i)
         positions.append(quint16(i));
-    }
     macro->setFlow(flow);
-    macro->setFlowNum(numbers);
+    macro->setFlowNum(QVector<quint16>(flow.size(), 0).toList());
     macro->setFlowPos(positions);
     return ZorTest::addMacro(*window, std::move(macro));
 }
@@ -89,8 +91,7 @@ QString WindowFixture::copyExample(const QString& example, const QString& name) 
     const QString target = env->filePath(name);
     QDir().mkpath(QFileInfo(target).absolutePath());
     QFile::remove(target);
-    if (!QFile::copy(TestEnvironment::sourceDir() + QStringLiteral("/examples/") + example,
-                     target))
+    if (!QFile::copy(TestEnvironment::sourceDir() + QStringLiteral("/examples/") + example, target))
         return QString();
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     return target;

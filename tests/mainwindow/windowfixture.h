@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QStringList>
+#include <QVariantMap>
 
 #include <functional>
 #include <memory>
@@ -26,16 +27,19 @@ class WindowFixture
 public:
     // Once per test program, from initTestCase.
     void setUpOnce();
-    // Before each test, from init: a fresh recorder, dialogs and window.
+    // Before each test, from init: a fresh recorder, dialogs and window, the
+    // settings given below stored for it.
     void start();
+    // The window closed, its settings written, and a new one shown.
+    void restart();
     // After each test, from cleanup: the window goes without asking.
     void finish();
 
-    QAction* action(const char* name) const;
     template <class T> T* child(const char* name) const
     {
         return window->findChild<T*>(QLatin1String(name));
     }
+    QAction* action(const char* name) const { return child<QAction>(name); }
     // "Novo grupo" with that name (and description).
     void newGroup(const QString& name, const QString& description = QString());
     // A macro through the new-macro command, its next macros given.
@@ -53,6 +57,7 @@ public:
     // A copy of the open group as the writer saves it.
     QByteArray savedCopy() const;
 
+    QVariantMap settings;
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<MessageRecorder> recorder;
     std::unique_ptr<FakeFileDialogs> dialogs;
