@@ -21,3 +21,4 @@ if [ "${ZOR_SKIP_SANITIZERS:-0}" != 1 ]; then
     (cd build-asan && ctest --output-on-failure -j"$jobs")
 fi
 echo "All tests passed."
+scripts/test-ratio.sh
