@@ -1,6 +1,7 @@
 #include "io/samplegroups.h"
 #include "layout/flowcrossings.h"
 #include "layout/flowlayout.h"
+#include "layout/graphvizlayout.h"
 #include "layout/grouparrangement.h"
 #include "layout/layeredlayout.h"
 #include "model/group.h"
@@ -32,7 +33,8 @@ private slots:
     void selectionKeepsClearOfTheRest();
     void passingArrows_data();
     void passingArrows();
-    void layeredFlowRunsDownwards();
+    void flowRunsDownwards_data();
+    void flowRunsDownwards();
     void cancelStopsTheLayout();
 };
 
@@ -149,15 +151,25 @@ void TestArrangement::passingArrows()
     QCOMPARE(FlowCrossings::countPassingArrows(group), passing);
 }
 
-void TestArrangement::layeredFlowRunsDownwards()
+void TestArrangement::flowRunsDownwards_data()
 {
+    QTest::addColumn<bool>("graphviz");
+    QTest::newRow("layered") << false;
+    QTest::newRow("graphviz") << true;
+}
+
+void TestArrangement::flowRunsDownwards()
+{
+    QFETCH(bool, graphviz);
     // 0 -> 1 -> 2 -> 0 and 0 -> 3: the link back to the first box is the one
     // turned round; every other box stands below the box it follows.
     LayoutGraph graph;
     graph.sizes.fill(QSizeF(121, 81), 4);
     graph.links = {{0, 1}, {1, 2}, {2, 0}, {0, 3}, {1, 1}, {0, 1}};
     QVector<QPointF> centres;
-    QVERIFY(LayeredLayout(graph).run(&centres));
+    QVERIFY(graphviz ? GraphvizLayout::run(graph, GraphvizLayout::Effort::Full, LayoutSpacing(),
+                                           &centres)
+                     : LayeredLayout(graph).run(&centres));
     QVERIFY(centres.at(1).y() > centres.at(0).y());
     QVERIFY(centres.at(2).y() > centres.at(1).y());
     QVERIFY(centres.at(3).y() > centres.at(0).y());
