@@ -87,7 +87,8 @@ QByteArray spaced(const QByteArray& json, QRandomGenerator& random, Places& plac
     for (int i = 0; i < json.size(); ++i) {
         const char c = json.at(i);
         if (inString) {
-            places.inString.append(out.size());
+            if ((uchar(c) & 0xc0) != 0x80) // not within a character
+                places.inString.append(out.size());
             inString = c != '"';
             if (c == '\\')
                 out += json.at(i++);

@@ -113,23 +113,17 @@ void TestMcx::roundTrip()
     QCOMPARE(saved,
              QJsonDocument(McxWriter::toJsonObject(*original)).toJson(QJsonDocument::Compact));
 
-    MessageRecorder recorder;
-    Group read{QString(), QString()};
-    QVERIFY(read.readMcx(file));
-    QCOMPARE(valuesOf(read), valuesOf(*expected));
-    QCOMPARE(read.version(), 2100);
-    QVERIFY(!read.isModified());
-    QVERIFY(read.readNotes().isEmpty());
-    QCOMPARE(contentsOf(file), saved);
-
-    // The editor's load reads the same and rewrites the file as the toolkit
+    // The editor's load reads it back and rewrites the file as the toolkit
     // indents it, less the timers that no analysis time uses: none without
     // the reference list.
+    MessageRecorder recorder;
     for (const QStringList& flags : {QStringList(), SampleGroups::timerFlags()}) {
         Group loaded{QString(), QString()};
         QVERIFY(loaded.loadMcx(file, flags));
         QCOMPARE(loaded.filePath(), file);
         QCOMPARE(valuesOf(loaded), valuesOf(*expected));
+        QCOMPARE(loaded.version(), 2100);
+        QVERIFY(!loaded.isModified() && loaded.readNotes().isEmpty());
         const QByteArray rewritten = contentsOf(file);
         QCOMPARE(rewritten, QJsonDocument::fromJson(rewritten).toJson(QJsonDocument::Indented));
         dropUnusedTimers(*expected, flags);
