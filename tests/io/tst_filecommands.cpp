@@ -242,12 +242,35 @@ void TestFileCommands::convertRoundTrip()
 
 namespace {
 
+void setFlow(const Group& group, Macro& macro, const QStringList& flow)
+{
+    QList<quint16> numbers, positions;
+    for (const QString& next : flow) {
+        numbers.append(group.findBySigla(next) ? group.findBySigla(next)->num().toUShort() : 99);
+        positions.append(quint16(positions.size()));
+    }
+    macro.setFlow(flow);
+    macro.setFlowNum(numbers);
+    macro.setFlowPos(positions);
+}
+
+void setViolations(Macro& macro, int count)
+{
+    QList<quint8> ids;
+    for (int id = 1; id <= count; ++id)
+        ids.append(quint8(id));
+    ids.append(0);
+    macro.setViolation(ids);
+    macro.setViolationReactions(QVector<quint8>(ids.size(), 0).toList());
+    macro.setViolationTimers(QVector<quint16>(ids.size(), 0).toList());
+}
+
 // Changes the sample by "SIG field value" lines: field is num, name, shortcut,
 // sigla, raio, confirmation, form (a row, then its text), flow (acronyms,
 // "-" for an empty slot) or violations (a count, then an unused slot).
 void change(Group& group, const QString& changes)
 {
-    for (const QString& line : changes.split('\n', Qt::SkipEmptyParts)) {
+    for (const QString& line : changes.split('\n')) {
         Macro& m = macro(group, qPrintable(line.section(' ', 0, 0)));
         const QString field = line.section(' ', 1, 1);
         const QString value = line.section(' ', 2);
@@ -267,27 +290,12 @@ void change(Group& group, const QString& changes)
         else if (field == "form")
             m.setForm(m.form().replace(value.section(' ', 0, 0).toInt() * Macro::ScreenColumns,
                                        text.size(), text));
-        QList<quint16> numbers, positions;
-        QList<quint8> ids;
-        if (field == "flow") {
-            const QStringList flow =
-                value.split(' ').replaceInStrings(QRegularExpression("^-$"), "");
-            for (const QString& next : flow) {
-                numbers.append(group.findBySigla(next) ? group.findBySigla(next)->num().toUShort()
-                                                       : 99);
-                positions.append(quint16(positions.size()));
-            }
-            m.setFlow(flow);
-            m.setFlowNum(numbers);
-            m.setFlowPos(positions);
-        } else if (field == "violations") {
-            for (int id = 1; id <= value.toInt(); ++id)
-                ids.append(quint8(id));
-            ids.append(0);
-            m.setViolation(ids);
-            m.setViolationReactions(QVector<quint8>(ids.size(), 0).toList());
-            m.setViolationTimers(QVector<quint16>(ids.size(), 0).toList());
-        }
+        else if (field == "flow")
+            setFlow(group, m, value.split(' ').replaceInStrings(QRegularExpression("^-$"), ""));
+        else if (field == "violations")
+            setViolations(m, value.toInt());
+        else
+            qFatal("no field %s", qPrintable(field));
     }
 }
 

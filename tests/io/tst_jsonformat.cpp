@@ -23,9 +23,11 @@
 
 namespace {
 
-// Any JSON value the toolkit writes in a way the one-pass re-layout must
-// take: keys of plain ASCII, integers below 10^15, text without lone
-// surrogates.
+constexpr int AnObject = 4;
+
+// Any JSON value (of the kind given, a case below) the toolkit writes in a
+// way the one-pass re-layout must take: keys of plain ASCII, integers below
+// 10^15, text without lone surrogates.
 QJsonValue anyJson(QRandomGenerator& random, int level, int kind = -1)
 {
     static const int ranges[][2] = {{0, 0x20},       {0x20, 0x7f},      {0x7f, 0x800},
@@ -53,8 +55,8 @@ QJsonValue anyJson(QRandomGenerator& random, int level, int kind = -1)
             text += QString::fromUcs4(&point, 1);
         }
         return text;
-    case 4:
-    case 5:
+    case AnObject:
+    case AnObject + 1:
         for (int i = random.bounded(6); i > 0; --i) {
             QString key;
             for (int length = random.bounded(5); length > 0; --length)
@@ -313,7 +315,7 @@ void TestJsonFormat::reindent()
 {
     QFETCH(quint32, seed);
     QRandomGenerator random(seed);
-    const QJsonDocument root(anyJson(random, 0, 4).toObject());
+    const QJsonDocument root(anyJson(random, 0, AnObject).toObject());
     Places places;
     const QByteArray own =
         spaced(root.toJson(random.bounded(2) ? QJsonDocument::Compact : QJsonDocument::Indented),

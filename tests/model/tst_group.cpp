@@ -54,7 +54,6 @@ private slots:
     void initTestCase();
     void macroDefaults();
     void macroQueries();
-    void screenSetters();
     void typeColors();
     void header();
     void sameValues();
@@ -109,22 +108,6 @@ void TestGroup::macroQueries()
                            macro.hasReaction(1, 8),  macro.hasReaction(0, 32),
                            macro.hasReaction(1, 39), macro.hasReaction(2, 0)};
     QCOMPARE(bits, (QList<bool>{true, false, true, true, false, true, true, false}));
-}
-
-void TestGroup::screenSetters()
-{
-    // From a fixed-size legacy record, "<" and NUL bytes are blanks; a form
-    // from the grid keeps its NUL cells; a confirmation text has none.
-    const QByteArray buffer = QByteArray("A<B").leftJustified(800, '\0');
-    Macro macro("1", "", "", "", 0, false);
-    macro.setForm(buffer.constData(), buffer.size());
-    QCOMPARE(macro.form(), QByteArray("A B").leftJustified(800, ' '));
-    macro.setForm(buffer);
-    QCOMPARE(macro.form(), buffer);
-    macro.setConfirmationText(buffer.constData(), buffer.size());
-    QCOMPARE(macro.confirmationText(), QByteArray("A<B").leftJustified(800, ' '));
-    macro.setConfirmationText(buffer.left(2));
-    QCOMPARE(macro.confirmationText(), QByteArray("A<"));
 }
 
 void TestGroup::typeColors()
