@@ -41,14 +41,6 @@ FileState stateOf(const QString& path)
     return {contentsOf(path), QFileInfo(path).lastModified()};
 }
 
-// What Group shows for a file of this version.
-QString versionMessage(int version)
-{
-    MessageRecorder recorder;
-    Group{QString(), QString()}.checkVersion(version);
-    return recorder.texts().value(0);
-}
-
 Macro& macro(Group& group, const char* sigla)
 {
     Macro* found = group.findBySigla(QString::fromLatin1(sigla));

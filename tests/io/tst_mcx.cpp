@@ -49,14 +49,6 @@ QByteArray documentWith(const QJsonObject& macro, const QJsonValue& version = 21
         .toJson(QJsonDocument::Compact);
 }
 
-// What Group shows for a file of this version.
-QString versionMessage(int version)
-{
-    MessageRecorder recorder;
-    Group{QString(), QString()}.checkVersion(version);
-    return recorder.texts().value(0);
-}
-
 } // namespace
 
 class TestMcx : public QObject
