@@ -2,6 +2,7 @@
 
 #include "model/group.h"
 #include "model/macro.h"
+#include "support/messagerecorder.h"
 
 #include <QDebug>
 
@@ -144,4 +145,11 @@ void dropUnusedTimers(Group& group, const QStringList& timerFlags)
         }
         macro->setViolationTimers(timers);
     }
+}
+
+QString versionMessage(int version)
+{
+    MessageRecorder recorder;
+    Group{QString(), QString()}.checkVersion(version);
+    return recorder.texts().value(0);
 }

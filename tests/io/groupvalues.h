@@ -21,3 +21,5 @@ void keepWhatStreamHolds(Group& group);
 // What the editor's load of an .mcx file leaves in it: the timer of 1 of a
 // violation without analysis time is dropped, and reads back as 0.
 void dropUnusedTimers(Group& group, const QStringList& timerFlags);
+// What Group shows for a file of this version, if anything.
+QString versionMessage(int version);

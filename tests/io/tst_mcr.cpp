@@ -1,4 +1,3 @@
-#include "app/anchorsettings.h"
 #include "groupvalues.h"
 #include "io/mcrreader.h"
 #include "io/mcrwriter.h"
@@ -65,16 +64,13 @@ void verifyDamageTold(const Group& group, const MessageRecorder& recorder, const
     for (const ReadNote& note : group.readNotes())
         texts.append(note.text());
     QCOMPARE(texts, notes);
-    const QStringList told = recorder.texts().filter("está danificado; foi lido assim mesmo:");
-    QCOMPARE(told.size(), notes.isEmpty() ? 0 : 1);
-    if (!notes.isEmpty()) {
-        const QStringList shown =
-            notes.mid(0, 10) +
-            (notes.size() > 10 ? QStringList{QStringLiteral("(e mais %1)").arg(notes.size() - 10)}
-                               : QStringList());
-        QCOMPARE(told.first(), "O arquivo " + group.filePath() +
-                                   " está danificado; foi lido assim mesmo:\n" + shown.join('\n'));
-    }
+    QStringList shown = notes.mid(0, 10);
+    if (notes.size() > 10)
+        shown.append(QStringLiteral("(e mais %1)").arg(notes.size() - 10));
+    const QString told = "O arquivo " + group.filePath() +
+                         " está danificado; foi lido assim mesmo:\n" + shown.join('\n');
+    QCOMPARE(recorder.texts().filter("está danificado"),
+             notes.isEmpty() ? QStringList() : QStringList{told});
 }
 
 } // namespace
@@ -107,7 +103,6 @@ private:
 void TestMcr::initTestCase()
 {
     env = std::make_unique<TestEnvironment>();
-    QCOMPARE(ZorObject::anchorSettings().defaultRadius(), 100);
 }
 
 // Every field of the record layout, and the bytes the reader skips.
@@ -189,8 +184,6 @@ void TestMcr::legacyTexts_data()
     QTest::addColumn<QStringList>("notes");
 
     const QByteArray n40(40, 'N');
-    QTest::newRow("plain") << QByteArrayList{"\6COLETA", "\3COL", "G", "D"}
-                           << QStringList{"COLETA", "COL", "G", "D"} << QStringList();
     QTest::newRow("shorter lengths") << QByteArrayList{"\3COLETA", "\1COL", "G", "D"}
                                      << QStringList{"COL", "C", "G", "D"} << QStringList();
     QTest::newRow("lengths beyond the fields")
@@ -352,7 +345,6 @@ void TestMcr::dataStreamDamaged_data()
     const int size = McrWriter::toBytes(*group).size();
     const int headerSize = McrWriter::toBytes(Group{group->name(), group->description()}).size();
     QTest::newRow("last byte missing") << size - 1 << false;
-    QTest::newRow("half") << size / 2 << false;
     QTest::newRow("first macro cut") << headerSize + 10 << false;
     QTest::newRow("into the header") << 20 << true;
 }

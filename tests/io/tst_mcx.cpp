@@ -1,4 +1,3 @@
-#include "app/anchorsettings.h"
 #include "groupvalues.h"
 #include "io/mcxreader.h"
 #include "io/mcxstructurecheck.h"
@@ -50,14 +49,6 @@ QByteArray documentWith(const QJsonObject& macro, const QJsonValue& version = 21
         .toJson(QJsonDocument::Compact);
 }
 
-// What Group shows for a file of this version.
-QString versionMessage(int version)
-{
-    MessageRecorder recorder;
-    Group{QString(), QString()}.checkVersion(version);
-    return recorder.texts().value(0);
-}
-
 } // namespace
 
 class TestMcx : public QObject
@@ -88,8 +79,6 @@ private:
 void TestMcx::initTestCase()
 {
     env = std::make_unique<TestEnvironment>();
-    QCOMPARE(ZorObject::anchorSettings().anchorViolationId(), 23);
-    QCOMPARE(ZorObject::anchorSettings().defaultRadius(), 100);
 }
 
 void TestMcx::roundTrip_data()
@@ -110,30 +99,23 @@ void TestMcx::roundTrip()
     keepWhatMcxHolds(*expected);
     const QString file = path("roundtrip.mcx");
     QVERIFY(original->saveAs(file));
-    QCOMPARE(original->version(), 2100);
     QVERIFY(!original->isModified());
     // Written straight, as the toolkit writes the document of the macros.
     const QByteArray saved = contentsOf(file);
     QCOMPARE(saved,
              QJsonDocument(McxWriter::toJsonObject(*original)).toJson(QJsonDocument::Compact));
 
-    MessageRecorder recorder;
-    Group read{QString(), QString()};
-    QVERIFY(read.readMcx(file));
-    QCOMPARE(valuesOf(read), valuesOf(*expected));
-    QCOMPARE(read.version(), 2100);
-    QVERIFY(!read.isModified());
-    QVERIFY(read.readNotes().isEmpty());
-    QCOMPARE(contentsOf(file), saved);
-
-    // The editor's load reads the same and rewrites the file as the toolkit
+    // The editor's load reads it back and rewrites the file as the toolkit
     // indents it, less the timers that no analysis time uses: none without
     // the reference list.
+    MessageRecorder recorder;
     for (const QStringList& flags : {QStringList(), SampleGroups::timerFlags()}) {
         Group loaded{QString(), QString()};
         QVERIFY(loaded.loadMcx(file, flags));
         QCOMPARE(loaded.filePath(), file);
         QCOMPARE(valuesOf(loaded), valuesOf(*expected));
+        QCOMPARE(loaded.version(), 2100);
+        QVERIFY(!loaded.isModified() && loaded.readNotes().isEmpty());
         const QByteArray rewritten = contentsOf(file);
         QCOMPARE(rewritten, QJsonDocument::fromJson(rewritten).toJson(QJsonDocument::Indented));
         dropUnusedTimers(*expected, flags);
@@ -436,9 +418,6 @@ void TestMcx::failedSaveKeepsOldFile_data()
     const QString notRegular =
         "Não é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não será substituído.";
     QTest::newRow("read-only file") << "old-readonly.mcx" << readOnly;
-    QTest::newRow("read-only file, .mcr") << "old-readonly.mcr" << readOnly;
-    QTest::newRow("missing folder") << "missing/folder/group.mcx"
-                                    << "No such file or directory";
     QTest::newRow("a folder") << "folder.mcx" << notRegular;
     QTest::newRow("a FIFO, .mcr") << "fifo.mcr" << notRegular;
 }
@@ -448,13 +427,13 @@ void TestMcx::failedSaveKeepsOldFile()
     QFETCH(QString, target);
 
     const QString file = path(target);
-    const bool readOnly = target.startsWith("old-readonly");
+    const bool readOnly = target == "old-readonly.mcx";
     if (readOnly) {
         writeFile(file, "old contents");
         QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
     } else if (target == "folder.mcx") {
         QVERIFY(QDir(env->path()).mkpath(target));
-    } else if (target.startsWith("fifo")) {
+    } else {
         QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
     }
 

@@ -30,13 +30,6 @@ Macro* makeMacro(const QString& num, const QString& sigla, bool anchor = false,
     return macro;
 }
 
-QStringList consoleMessages;
-
-void recordMessage(QtMsgType, const QMessageLogContext&, const QString& text)
-{
-    consoleMessages.append(text);
-}
-
 // One box for every macro, or none while its rectangle is null.
 class FakeDiagram : public FlowDiagram
 {
@@ -61,7 +54,6 @@ private slots:
     void initTestCase();
     void macroDefaults();
     void macroQueries();
-    void screenSetters();
     void typeColors();
     void header();
     void sameValues();
@@ -118,30 +110,14 @@ void TestGroup::macroQueries()
     QCOMPARE(bits, (QList<bool>{true, false, true, true, false, true, true, false}));
 }
 
-void TestGroup::screenSetters()
-{
-    // From a fixed-size legacy record, "<" and NUL bytes are blanks; a form
-    // from the grid keeps its NUL cells; a confirmation text has none.
-    const QByteArray buffer = QByteArray("A<B").leftJustified(800, '\0');
-    Macro macro("1", "", "", "", 0, false);
-    macro.setForm(buffer.constData(), buffer.size());
-    QCOMPARE(macro.form(), QByteArray("A B").leftJustified(800, ' '));
-    macro.setForm(buffer);
-    QCOMPARE(macro.form(), buffer);
-    macro.setConfirmationText(buffer.constData(), buffer.size());
-    QCOMPARE(macro.confirmationText(), QByteArray("A<B").leftJustified(800, ' '));
-    macro.setConfirmationText(buffer.left(2));
-    QCOMPARE(macro.confirmationText(), QByteArray("A<"));
-}
-
 void TestGroup::typeColors()
 {
-    const QList<QColor> colors{{192, 220, 192}, {128, 128, 0}, {255, 255, 0}, {0, 128, 0},
-                               {153, 153, 153}, {0, 128, 128}, Qt::white};
-    for (int type = 0; type < colors.size(); ++type)
-        QCOMPARE(Macro::typeColor(type), colors.at(type));
-    QCOMPARE(Macro::typeColor(7), colors.first());
-    QCOMPARE(Macro::typeColor(-1), colors.first());
+    // Types out of range take the colour of type 0.
+    const QList<QColor> colors{{192, 220, 192}, {192, 220, 192}, {128, 128, 0},
+                               {255, 255, 0},   {0, 128, 0},     {153, 153, 153},
+                               {0, 128, 128},   Qt::white,       {192, 220, 192}};
+    for (int type = -1; type <= 7; ++type)
+        QCOMPARE(Macro::typeColor(type), colors.at(type + 1));
 }
 
 // The description keeps 280 characters; a value the group already holds
@@ -257,12 +233,7 @@ void TestGroup::updateFlowNumbers()
     QCOMPARE(source->flowNum(), (QList<quint16>{12, 0, 44, 1}));
 
     target->setNum(QStringLiteral("15"));
-    // Its lines go to the debug log only, never to the console.
-    const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
-    const bool changed = group.updateFlowNumbers();
-    qInstallMessageHandler(previous);
-    QVERIFY(changed);
-    QCOMPARE(consoleMessages, QStringList());
+    QVERIFY(group.updateFlowNumbers());
     // The entry without a macro keeps its number; the empty one is skipped.
     QCOMPARE(source->flowNum(), (QList<quint16>{15, 0, 44, 1}));
 
