@@ -69,8 +69,6 @@ QPointF centre(const QGraphicsItem* item)
     return item->sceneBoundingRect().center();
 }
 
-// Boxes on a grid of 4 x 3, 200 apart; each box followed by its right and
-// lower neighbours, and the first by the last, an arrow under other boxes.
 int largestDifference(const QImage& first, const QImage& second)
 {
     const QImage a = first.convertToFormat(QImage::Format_RGB32);
@@ -89,6 +87,8 @@ int largestDifference(const QImage& first, const QImage& second)
     return largest;
 }
 
+// Boxes on a grid of 4 x 3, 200 apart; each box followed by its right and
+// lower neighbours, and the first by the last, an arrow under other boxes.
 std::unique_ptr<Group> gridGroup()
 {
     auto group = std::make_unique<Group>(QString(), QString());
@@ -245,8 +245,7 @@ private slots:
         // Seven single-precision steps: just below 0.3.
         const double expected = 1.0 + 7 * double(-0.1f);
         QCOMPARE(canvas->scaleFactor(), expected);
-        QCOMPARE(canvas->transform().m11(), expected);
-        QCOMPARE(canvas->transform().m22(), expected);
+        QCOMPARE(canvas->transform(), QTransform::fromScale(expected, expected));
 
         canvas->zoomIn();
         QCOMPARE(zooms.last().at(0).toInt(), 40);
@@ -413,20 +412,17 @@ private slots:
             return marks;
         };
 
-        driver->click(a);
-        QCOMPARE(selected(), QString("A"));
-        driver->click(b);
-        QCOMPARE(selected(), QString("B"));
-        driver->click(a, Qt::ControlModifier);
-        QCOMPARE(selected(), QString("AB"));
-        driver->click(b, Qt::ControlModifier);
-        QCOMPARE(selected(), QString("A"));
-        driver->click(b, Qt::ShiftModifier);
-        QCOMPARE(selected(), QString("AB"));
-        driver->click(b, Qt::ShiftModifier);
-        QCOMPARE(selected(), QString("AB"));
-        driver->click(QPointF(700, 600));
-        QCOMPARE(selected(), QString());
+        const auto clickAt = [&](const QPointF& at, Qt::KeyboardModifiers modifiers = {}) {
+            driver->click(at, modifiers);
+            return selected();
+        };
+        QCOMPARE(clickAt(a), QString("A"));
+        QCOMPARE(clickAt(b), QString("B"));
+        QCOMPARE(clickAt(a, Qt::ControlModifier), QString("AB"));
+        QCOMPARE(clickAt(b, Qt::ControlModifier), QString("A"));
+        QCOMPARE(clickAt(b, Qt::ShiftModifier), QString("AB"));
+        QCOMPARE(clickAt(b, Qt::ShiftModifier), QString("AB"));
+        QCOMPARE(clickAt(QPointF(700, 600)), QString());
         // A rubber band from the empty canvas around both boxes.
         driver->press(QPointF(50, 50));
         driver->moveTo(QPointF(300, 150));
@@ -486,22 +482,22 @@ private slots:
             return int(std::count_if(canvas->nodes().begin(), canvas->nodes().end(),
                                      [](const Node* node) { return node->isMarked(); }));
         };
+        // The boxes marked, when the count told agrees.
+        const auto marked = [&] {
+            return counts.takeFirst().at(0).toInt() == markedCount() ? markedCount() : -1;
+        };
 
         canvas->toggleSelectAll();
-        QCOMPARE(counts.takeFirst().at(0).toInt(), 3);
-        QCOMPARE(markedCount(), 3);
+        QCOMPARE(marked(), 3);
         canvas->toggleSelectAll();
-        QCOMPARE(counts.takeFirst().at(0).toInt(), 0);
-        QCOMPARE(markedCount(), 0);
-
+        QCOMPARE(marked(), 0);
         canvas->toggleSelectAll();
-        QCOMPARE(counts.takeFirst().at(0).toInt(), 3);
+        QCOMPARE(marked(), 3);
         canvas->unselectAll();
-        QCOMPARE(counts.takeFirst().at(0).toInt(), 0);
-        QCOMPARE(markedCount(), 0);
+        QCOMPARE(marked(), 0);
         // The toggle remembers its own state: its next turn deselects.
         canvas->toggleSelectAll();
-        QCOMPARE(counts.takeFirst().at(0).toInt(), 0);
+        QCOMPARE(marked(), 0);
 
         // Cleared, the canvas starts afresh: its next turn selects.
         canvas->toggleSelectAll();
@@ -607,23 +603,26 @@ private slots:
 
     void markingColoursOutgoingArrows()
     {
-        const QColor red(255, 0, 0);
-        const QColor black(0, 0, 0);
+        // Red and above the boxes, or black and behind them.
+        const auto red = [](const Edge* edge) {
+            return edge->color() == QColor(Qt::red) && edge->zValue() == 1.0;
+        };
+        const auto black = [](const Edge* edge) {
+            return edge->color() == QColor(Qt::black) && edge->zValue() == -1.0;
+        };
         Node* a = load("A", QPoint(100, 100));
         Node* b = load("B", QPoint(400, 100));
         load("C", QPoint(100, 400));
         const Edge* out = link("A", "B");
         const Edge* in = link("C", "A");
-        QCOMPARE(out->zValue(), -1.0);
+        QVERIFY(black(out));
         PaintCounter counter(canvas->viewport());
         a->setMarked(true);
         settle();
         QVERIFY(counter.count > 0);
-        QCOMPARE(out->color(), red);
-        QCOMPARE(out->zValue(), 1.0);
+        QVERIFY(red(out));
         // An arrow that only arrives at the marked box stays as it was.
-        QCOMPARE(in->color(), black);
-        QCOMPARE(in->zValue(), -1.0);
+        QVERIFY(black(in));
         // The boxes recolour their arrows while painting: no endless repaints.
         counter.count = 0;
         settle();
@@ -632,13 +631,10 @@ private slots:
         // Marked at both ends: the destination leaves it to the source.
         b->setMarked(true);
         driver->paint();
-        QCOMPARE(out->color(), red);
-        QCOMPARE(out->zValue(), 1.0);
-
+        QVERIFY(red(out));
         a->setMarked(false);
         driver->paint();
-        QCOMPARE(out->color(), black);
-        QCOMPARE(out->zValue(), -1.0);
+        QVERIFY(black(out));
     }
 
     void markShowsTheHandlesAtOnce()
@@ -684,28 +680,46 @@ private slots:
     {
         QTest::addColumn<QPoint>("destPos");
         QTest::addColumn<QSize>("destSize");
+        QTest::addColumn<QSize>("sourceSize");
 
-        const QSize box(121, 81);
-        QTest::newRow("right") << QPoint(1300, 1000) << box;
-        QTest::newRow("left") << QPoint(700, 1000) << box;
-        QTest::newRow("below") << QPoint(1000, 1300) << box;
-        QTest::newRow("above") << QPoint(1000, 700) << box;
-        QTest::newRow("down right") << QPoint(1250, 1200) << box;
-        QTest::newRow("up left") << QPoint(800, 850) << box;
-        QTest::newRow("steep, tall box") << QPoint(1030, 1400) << QSize(60, 300);
-        QTest::newRow("wide box above") << QPoint(600, 500) << QSize(900, 50);
+        const auto row = [](const char* name, QPoint destPos, QSize destSize = {121, 81},
+                            QSize sourceSize = {121, 81}) {
+            QTest::newRow(name) << destPos << destSize << sourceSize;
+        };
+        row("right", {1300, 1000});
+        row("left", {700, 1000});
+        row("below", {1000, 1300});
+        row("above", {1000, 700});
+        row("down right", {1250, 1200});
+        row("up left", {800, 850});
+        row("steep, tall box", {1030, 1400}, {60, 300});
+        row("wide box above", {600, 500}, {900, 50});
+        // Boxes small enough to stand apart at these distances: centres up to
+        // 20 apart draw nothing.
+        const QSize small(9, 9);
+        row("same centre", {1000, 1000}, small, small);
+        row("20 apart", {1000, 1020}, small, small);
+        row("12, 16 apart", {1012, 1016}, small, small);
+        row("21 apart", {1021, 1000}, small, small);
     }
 
     void endPointsOnTheBorders()
     {
         QFETCH(QPoint, destPos);
         QFETCH(QSize, destSize);
+        QFETCH(QSize, sourceSize);
 
-        const Node* source = load("A", QPoint(1000, 1000));
+        const Node* source = load("A", QPoint(1000, 1000), sourceSize);
         const Node* dest = load("B", destPos, destSize);
         const Edge* edge = link("A", "B");
         const QPointF from = centre(source);
         const QPointF to = centre(dest);
+        if (QLineF(from, to).length() <= 20) {
+            QCOMPARE(edge->sourcePoint(), from);
+            QCOMPARE(edge->destPoint(), from);
+            QVERIFY(edge->arrowHead().isEmpty());
+            return;
+        }
 
         QVERIFY(onBorder(source->sceneBoundingRect(), edge->sourcePoint()));
         QVERIFY(onBorder(dest->sceneBoundingRect(), edge->destPoint()));
@@ -722,32 +736,6 @@ private slots:
                              .adjusted(-5.5, -5.5, 5.5, 5.5));
         for (const QPointF& corner : edge->arrowHead())
             QVERIFY(bounds.contains(corner));
-    }
-
-    void closeCentresDrawNothing_data()
-    {
-        QTest::addColumn<QPoint>("offset");
-        QTest::addColumn<bool>("drawn");
-
-        QTest::newRow("same centre") << QPoint(0, 0) << false;
-        QTest::newRow("20 apart") << QPoint(0, 20) << false;
-        QTest::newRow("12, 16 apart") << QPoint(12, 16) << false;
-        QTest::newRow("21 apart") << QPoint(21, 0) << true;
-    }
-
-    void closeCentresDrawNothing()
-    {
-        QFETCH(QPoint, offset);
-        QFETCH(bool, drawn);
-
-        // Boxes small enough to stand apart at these distances.
-        const Node* source = load("A", QPoint(500, 500), QSize(9, 9));
-        load("B", QPoint(500, 500) + offset, QSize(9, 9));
-        const Edge* edge = link("A", "B");
-        QCOMPARE(edge->sourcePoint() != edge->destPoint(), drawn);
-        QCOMPARE(edge->arrowHead().isEmpty(), !drawn);
-        if (!drawn)
-            QCOMPARE(edge->sourcePoint(), centre(source));
     }
 
     void arrowToItselfIsALoop()
@@ -937,16 +925,16 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<qreal>("scale");
 
+        const QRectF box(10, 10, 121, 81);
         const QString lines = QStringLiteral("ABC\n123\nMACRO 123");
-        QTest::newRow("box") << QRectF(10, 10, 121, 81) << lines << 1.0;
-        QTest::newRow("zoomed out") << QRectF(10, 10, 121, 81) << lines << 0.9;
-        QTest::newRow("smallest zoom") << QRectF(10, 10, 121, 81) << lines << 0.3;
+        QTest::newRow("box") << box << lines << 1.0;
+        QTest::newRow("zoomed out") << box << lines << 0.9;
+        QTest::newRow("smallest zoom") << box << lines << 0.3;
         QTest::newRow("zoomed in") << QRectF(10.5, 10, 101, 61) << lines << 1.7;
         QTest::newRow("too low for the lines") << QRectF(10, 10, 121, 25) << lines << 1.0;
         QTest::newRow("too narrow") << QRectF(10, 10, 40, 81) << lines << 1.1;
-        QTest::newRow("empty line") << QRectF(10, 10, 121, 81) << QStringLiteral("A\n\nB") << 1.0;
-        QTest::newRow("tab and return")
-            << QRectF(10, 10, 121, 81) << QStringLiteral("A\tB\nC\rD\n E ") << 1.0;
+        QTest::newRow("empty line") << box << QStringLiteral("A\n\nB") << 1.0;
+        QTest::newRow("tab and return") << box << QStringLiteral("A\tB\nC\rD\n E ") << 1.0;
     }
 
     void boxTextDrawsAsTheToolkit()
