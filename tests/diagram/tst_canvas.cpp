@@ -569,8 +569,7 @@ private slots:
         node.setName(name);
         QCOMPARE(node.toolTip(), QString("%1 %2 - %3").arg(num, sigla, name));
         const QString shown = node.shownName(canvas->font());
-        QCOMPARE(shown != name, cut);
-        QCOMPARE(shown.endsWith(QChar(0x2026)), cut);
+        QVERIFY2(cut ? shown.endsWith(QChar(0x2026)) : shown == name, qPrintable(shown));
         QVERIFY(QFontMetricsF(canvas->font()).horizontalAdvance(shown) <= node.rect().width());
     }
 
@@ -595,7 +594,6 @@ private slots:
         // A stored position is taken as it is, even with the grid on.
         Node* node = load("A", QPoint(183, 47), QSize(200, 60));
         QCOMPARE(node->pos(), QPointF(183, 47));
-        QCOMPARE(node->rect(), QRectF(0, 0, 200, 60));
         const QPointF grab = centre(node);
         driver->drag(grab, grab + target - node->pos());
         QTEST(node->pos(), "expected");
@@ -659,23 +657,6 @@ private slots:
         QCOMPARE(colourAt(outside), blank);
     }
 
-    void boxesSideBySide()
-    {
-        load("A", QPoint(0, 0));
-        load("B", QPoint(180, 0));
-        const Edge* edge = link("A", "B");
-        QCOMPARE(edge->zValue(), -1.0);
-
-        // From the right side of A to the left side of B (the outer edge of the
-        // boxes' one-unit border), at the height of the centres.
-        QCOMPARE(edge->sourcePoint(), QPointF(121.5, 40.5));
-        QCOMPARE(edge->destPoint(), QPointF(179.5, 40.5));
-
-        // A head 10 long with sides 30 degrees off the line.
-        const qreal back = 179.5 - 10 * std::cos(M_PI / 6);
-        QCOMPARE(edge->arrowHead(), QPolygonF({{179.5, 40.5}, {back, 45.5}, {back, 35.5}}));
-    }
-
     void endPointsOnTheBorders_data()
     {
         QTest::addColumn<QPoint>("destPos");
@@ -687,6 +668,7 @@ private slots:
             QTest::newRow(name) << destPos << destSize << sourceSize;
         };
         row("right", {1300, 1000});
+        row("side by side", {1180, 1000});
         row("left", {700, 1000});
         row("below", {1000, 1300});
         row("above", {1000, 700});
@@ -734,8 +716,18 @@ private slots:
         QCOMPARE(bounds, QRectF(edge->sourcePoint(), edge->destPoint())
                              .normalized()
                              .adjusted(-5.5, -5.5, 5.5, 5.5));
-        for (const QPointF& corner : edge->arrowHead())
+        // A head 10 long, its sides 30 degrees off the line on either side.
+        const QPolygonF head = edge->arrowHead();
+        const QLineF back(edge->destPoint(), edge->sourcePoint());
+        QCOMPARE(head.size(), 3);
+        QCOMPARE(head.at(0), back.p1());
+        QVERIFY(head.at(1) != head.at(2));
+        for (const QPointF& corner : {head.at(1), head.at(2)}) {
+            const QLineF side(back.p1(), corner);
+            QVERIFY(qAbs(side.length() - 10) < 1e-6);
+            QVERIFY(qAbs(qMin(back.angleTo(side), side.angleTo(back)) - 30) < 1e-6);
             QVERIFY(bounds.contains(corner));
+        }
     }
 
     void arrowToItselfIsALoop()
@@ -775,7 +767,6 @@ private slots:
         QCOMPARE(b->pos(), QPointF(700, 400));
         QVERIFY(onBorder(b->sceneBoundingRect(), over->destPoint()));
         QVERIFY(onBorder(a->sceneBoundingRect(), over->sourcePoint()));
-        QVERIFY(over->destPoint().y() > 300);
         QVERIFY(!over->isPassing());
         QCOMPARE(over->zValue(), -1.0);
     }
