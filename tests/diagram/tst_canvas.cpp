@@ -581,7 +581,6 @@ private slots:
 
         QTest::newRow("grid on") << true << QPointF(27, 43) << QPointF(20, 40);
         QTest::newRow("grid on, negative") << true << QPointF(-13, 5) << QPointF(-10, 0);
-        QTest::newRow("grid on, on the grid") << true << QPointF(250, 90) << QPointF(250, 90);
         QTest::newRow("grid off") << false << QPointF(27, 43) << QPointF(27, 43);
     }
 
@@ -667,7 +666,6 @@ private slots:
                             QSize sourceSize = {121, 81}) {
             QTest::newRow(name) << destPos << destSize << sourceSize;
         };
-        row("right", {1300, 1000});
         row("side by side", {1180, 1000});
         row("left", {700, 1000});
         row("below", {1000, 1300});
