@@ -110,8 +110,9 @@ private slots:
         MessageRecorder recorder;
         const AnchorSettings& settings = ZorObject::anchorSettings();
         QCOMPARE(valuesOf(settings), (QList<int>{7, 120, 40, 0}));
-        QCOMPARE(recorder.texts(), settings.warnings());
+        QCOMPARE(recorder.messages.size(), 1);
         QCOMPARE(recorder.messages.first().icon, UserMessage::Icon::Warning);
+        QCOMPARE(recorder.texts(), settings.warnings());
 
         writeFile(env->filePath(QStringLiteral("zor.ini")), "[ancora]\n1=5\nmax=x\n");
         QCOMPARE(ZorObject::anchorSettings().anchorViolationId(), 7);
