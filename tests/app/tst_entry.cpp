@@ -113,7 +113,6 @@ private slots:
         };
         const QString german = QStringLiteral("Zu öffnende Datei");
         row("-v", "-v", NotStored, 0, "4.2.3", "Usage");
-        row("--version", "--version", NotStored, 0, "4.2.3", "Usage");
         row("-h on first start", "-h", NotStored, 0,
             "Usage:|Options:|File to open|Enable debug logs|-l, --locale <language>|"
             "Set application language to <language>.|-v, --version|-h, --help",
