@@ -136,7 +136,6 @@ private slots:
         row("scale 2", sample, png, "2", QSize(2083, 1003));
         row("scale 0.5", sample, png, "0.5", QSize(521, 251));
         row("svg", sample, "sample.svg", "", SampleSize);
-        row("empty group", "empty.mcx", "empty.png", "", QSize(20, 20));
         row("empty group, svg", "empty.mcx", "empty.svg", "", QSize(20, 20));
         row("zor, svg, scaled", sample, "sample.svg", "2", QSize(2083, 1003), "", true);
         row("zor, one file", sample, "", "", QSize(), "zor --export-image IN OUT [--scale F]",
