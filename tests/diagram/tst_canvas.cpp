@@ -567,31 +567,6 @@ private slots:
         QVERIFY(QFontMetricsF(canvas->font()).horizontalAdvance(shown) <= node.rect().width());
     }
 
-    void dragSnapsToTheGrid_data()
-    {
-        QTest::addColumn<bool>("grid");
-        QTest::addColumn<QPointF>("target");
-        QTest::addColumn<QPointF>("expected");
-
-        QTest::newRow("grid on") << true << QPointF(27, 43) << QPointF(20, 40);
-        QTest::newRow("grid on, negative") << true << QPointF(-13, 5) << QPointF(-10, 0);
-        QTest::newRow("grid off") << false << QPointF(27, 43) << QPointF(27, 43);
-    }
-
-    void dragSnapsToTheGrid()
-    {
-        QFETCH(bool, grid);
-        QFETCH(QPointF, target);
-
-        canvas->showGrid(grid);
-        // A stored position is taken as it is, even with the grid on.
-        Node* node = load("A", QPoint(183, 47), QSize(200, 60));
-        QCOMPARE(node->pos(), QPointF(183, 47));
-        const QPointF grab = centre(node);
-        driver->drag(grab, grab + target - node->pos());
-        QTEST(node->pos(), "expected");
-    }
-
     void markingColoursOutgoingArrows()
     {
         // Red and above the boxes, or black and behind them.
@@ -842,33 +817,49 @@ private slots:
         QVERIFY(onBorder(node->sceneBoundingRect(), edge->sourcePoint()));
     }
 
-    void mouseDragResizesOnlyTheBox_data()
+    // A box dragged by the mouse, either whole or by a handle; the other box
+    // stays as it is.
+    void mouseDrags_data()
     {
-        QTest::addColumn<int>("way"); // 1: after select all, 2: Shift held, box marked
-        QTest::addColumn<int>("flags");
+        QTest::addColumn<bool>("grid");
+        QTest::addColumn<int>("way");      // 1: after select all, 2: Shift held, box marked
+        QTest::addColumn<int>("flags");    // the handle taken; 0: the box, at its centre
         QTest::addColumn<QPointF>("grab"); // from the handle's place
         QTest::addColumn<QPointF>("move");
-        QTest::addColumn<QRectF>("rect");
+        QTest::addColumn<QRectF>("box"); // where the box ends, in the scene
 
-        // Local (187, 93), snapped to the grid.
+        const auto row = [](const char* name, bool grid, int way, int flags, QPointF grab,
+                            QPointF move, QRectF box) {
+            QTest::newRow(name) << grid << way << flags << grab << move << box;
+        };
+        // Moved from (183, 47): its corner snaps to the grid.
+        row("moved, grid on", true, 0, 0, {}, {-156, -4}, {20, 40, 200, 60});
+        row("moved, grid on, negative", true, 0, 0, {}, {-196, -42}, {-10, 0, 200, 60});
+        row("moved, grid off", false, 0, 0, {}, {-156, -4}, {27, 43, 200, 60});
+        // Resized, it stays where it is; its corner, local (266, 72), snaps.
         const int corner = Handle::BottomRight;
-        const QRectF wider(0, 0, 180, 90);
-        QTest::newRow("unmarked box") << 0 << corner << QPointF() << QPointF(66, 12) << wider;
-        QTest::newRow("after select all") << 1 << corner << QPointF() << QPointF(66, 12) << wider;
-        QTest::newRow("shift, box marked") << 2 << corner << QPointF() << QPointF(66, 12) << wider;
+        const QRectF wider(183, 47, 260, 70);
+        row("unmarked box", true, 0, corner, {}, {66, 12}, wider);
+        row("after select all", true, 1, corner, {}, {66, 12}, wider);
+        row("shift, box marked", true, 2, corner, {}, {66, 12}, wider);
         // The corner handle sticks out of an unmarked box: taken there as well.
-        QTest::newRow("outer part of a corner") << 0 << int(Handle::TopLeft) << QPointF(-2, -2)
-                                                << QPointF(-30, -20) << QRectF(-30, -20, 151, 101);
+        row("outer part of a corner", true, 0, Handle::TopLeft, {-2, -2}, {-30, -20},
+            {153, 27, 230, 80});
     }
 
-    void mouseDragResizesOnlyTheBox()
+    void mouseDrags()
     {
+        QFETCH(bool, grid);
         QFETCH(int, way);
         QFETCH(int, flags);
         QFETCH(QPointF, grab);
         QFETCH(QPointF, move);
-        Node* node = load("A", QPoint(100, 100));
+
+        canvas->showGrid(grid);
+        Node* node = load("A", QPoint(183, 47), QSize(200, 60));
         Node* other = load("B", QPoint(500, 100));
+        // A stored position is taken as it is, even with the grid on.
+        QCOMPARE(node->pos(), QPointF(183, 47));
         Qt::KeyboardModifiers modifiers = Qt::NoModifier;
         if (way == 1) {
             canvas->toggleSelectAll();
@@ -878,10 +869,9 @@ private slots:
             modifiers = Qt::ShiftModifier;
         }
 
-        const QPointF from = handle(node, flags)->scenePos() + grab;
+        const QPointF from = (flags ? handle(node, flags)->scenePos() : centre(node)) + grab;
         driver->drag(from, from + move, modifiers);
-        QTEST(node->rect(), "rect");
-        QCOMPARE(node->pos(), QPointF(100, 100));
+        QTEST(node->rect().translated(node->pos()), "box");
         QCOMPARE(other->pos(), QPointF(500, 100));
         QCOMPARE(other->rect(), QRectF(0, 0, 121, 81));
     }
