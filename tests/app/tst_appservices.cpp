@@ -22,8 +22,7 @@ QString textOf(const QString& line)
 {
     static const QRegularExpression stamp(
         QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d - "));
-    const QRegularExpressionMatch match = stamp.match(line);
-    return match.hasMatch() ? line.mid(match.capturedLength()) : line;
+    return QString(line).remove(stamp);
 }
 
 QStringList linesOf(const QString& path)

@@ -113,7 +113,6 @@ private slots:
         };
         const QString german = QStringLiteral("Zu öffnende Datei");
         row("-v", "-v", NotStored, 0, "4.2.3", "Usage");
-        row("--version", "--version", NotStored, 0, "4.2.3", "Usage");
         row("-h on first start", "-h", NotStored, 0,
             "Usage:|Options:|File to open|Enable debug logs|-l, --locale <language>|"
             "Set application language to <language>.|-v, --version|-h, --help",
@@ -204,28 +203,26 @@ private:
     // Starts zor in folder with a home of its own, which remembers the
     // language stored, and without any display variable.
     void start(QProcess& zor, const QStringList& arguments, const QString& stored,
-               const QString& folder) const;
+               const QString& folder) const
+    {
+        const QString home = env->filePath(QStringLiteral("home-") + stored);
+        QDir().mkpath(home + QStringLiteral("/config/Orvenda"));
+        ZorTest::writeFile(home + QStringLiteral("/config/Orvenda/Zor.conf"),
+                           stored == QLatin1String(NotStored)
+                               ? QByteArray()
+                               : "[MainWindow]\nlocale=" + stored.toUtf8() + "\n");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("HOME"), home);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+        zor.setProcessEnvironment(environment);
+        zor.setWorkingDirectory(folder);
+        zor.start(TestEnvironment::executable(), arguments);
+    }
+
     std::unique_ptr<TestEnvironment> env;
 };
-
-void TestEntry::start(QProcess& zor, const QStringList& arguments, const QString& stored,
-                      const QString& folder) const
-{
-    const QString home = env->filePath(QStringLiteral("home-") + stored);
-    QDir().mkpath(home + QStringLiteral("/config/Orvenda"));
-    ZorTest::writeFile(home + QStringLiteral("/config/Orvenda/Zor.conf"),
-                       stored == QLatin1String(NotStored)
-                           ? QByteArray()
-                           : "[MainWindow]\nlocale=" + stored.toUtf8() + "\n");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("HOME"), home);
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-    zor.setProcessEnvironment(environment);
-    zor.setWorkingDirectory(folder);
-    zor.start(TestEnvironment::executable(), arguments);
-}
 
 QTEST_GUILESS_MAIN(TestEntry)
 #include "tst_entry.moc"

@@ -39,8 +39,7 @@ TsFile readTs(const QString& path)
     QXmlStreamReader xml(&file);
     QString context, source, comment;
     while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const QStringRef name = xml.name();
         if (name == QLatin1String("TS")) {
@@ -185,37 +184,7 @@ private slots:
 
         const TsFile scanned = readTs(fresh);
         QVERIFY2(scanned.error.isEmpty(), qPrintable(scanned.error));
-        const QStringList sources = scanned.messages.keys();
-        const QStringList translated = files.value(QStringLiteral("pt")).messages.keys();
-        for (const QString& key : sources)
-            QVERIFY2(translated.contains(key), qPrintable(QStringLiteral("missing: ") + key));
-        for (const QString& key : translated)
-            QVERIFY2(sources.contains(key), qPrintable(QStringLiteral("obsolete: ") + key));
-    }
-
-    void faultsAreFound_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("translation");
-        QTest::addColumn<bool>("faulty");
-
-        const auto row = [](const char* name, const char* source, const char* translation,
-                            bool faulty) {
-            QTest::newRow(name) << source << translation << faulty;
-        };
-        row("good", "Versão: %1", "Version: %1", false);
-        row("empty", "Salvar", "", true);
-        row("lost placeholder", "Versão: %1", "Version", true);
-        row("lost mnemonic", "Sa&ir", "Exit", true);
-        row("option name", "Report of --check: text or json.",
-            "Bericht von --prüfen: Text oder JSON.", true);
-    }
-
-    void faultsAreFound()
-    {
-        QFETCH(QString, source);
-        QFETCH(QString, translation);
-        QTEST(!faultOf(source, translation).isEmpty(), "faulty");
+        QCOMPARE(scanned.messages.keys(), files.value(QStringLiteral("pt")).messages.keys());
     }
 
 private:
