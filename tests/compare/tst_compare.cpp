@@ -6,6 +6,7 @@
 #include "io/samplegroups.h"
 #include "model/group.h"
 #include "model/macro.h"
+#include "support/headlessrun.h"
 #include "support/messagerecorder.h"
 #include "support/testenvironment.h"
 #include "support/testfiles.h"
@@ -285,15 +286,10 @@ void TestCompare::executable()
     QFETCH(QString, errors);
     const QByteArray before = ZorTest::contentsOf(file("changed.mcx"));
 
-    QProcess zor;
-    zor.setWorkingDirectory(env->path());
-    zor.start(TestEnvironment::executable(), arguments);
-    QVERIFY(zor.waitForFinished(60000));
-    const QString standardError = QString::fromLocal8Bit(zor.readAllStandardError());
-    QVERIFY2(zor.exitCode() == status, qPrintable(standardError));
-    QVERIFY2(errors.isEmpty() ? standardError.isEmpty() : standardError.contains(errors),
-             qPrintable(standardError));
-    QCOMPARE(QString::fromLocal8Bit(zor.readAllStandardOutput()), output);
+    const ZorTest::HeadlessRun zor(arguments, env->path());
+    QVERIFY2(zor.finished && zor.exitCode == status, qPrintable(zor.errors));
+    QVERIFY2(zor.says(errors), qPrintable(zor.errors));
+    QCOMPARE(QString::fromLocal8Bit(zor.output), output);
     QCOMPARE(ZorTest::contentsOf(file("changed.mcx")), before);
 }
 

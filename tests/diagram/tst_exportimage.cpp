@@ -3,6 +3,7 @@
 #include "diagram/flowprinter.h"
 #include "model/group.h"
 #include "model/macro.h"
+#include "support/headlessrun.h"
 #include "support/messagerecorder.h"
 #include "support/testenvironment.h"
 #include "support/testfiles.h"
@@ -189,19 +190,10 @@ private slots:
                 arguments.removeAt(1);
             if (!scale.isEmpty())
                 arguments << "--scale" << scale;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-                environment.remove(name);
-            QProcess zor;
-            zor.setProcessEnvironment(environment);
-            zor.start(TestEnvironment::executable(), arguments);
-            QVERIFY(zor.waitForFinished(60000));
-            const QString errors = QString::fromLocal8Bit(zor.readAllStandardError());
-            QVERIFY2(zor.exitStatus() == QProcess::NormalExit &&
-                         zor.exitCode() == (size.isEmpty() ? 1 : 0),
-                     qPrintable(errors));
-            QVERIFY2(message.isEmpty() ? errors.isEmpty() : errors.contains(message),
-                     qPrintable(errors));
+            const ZorTest::HeadlessRun zor(arguments, env->path());
+            QVERIFY2(zor.finished && zor.exitCode == (size.isEmpty() ? 1 : 0),
+                     qPrintable(zor.errors));
+            QVERIFY2(zor.says(message), qPrintable(zor.errors));
         } else {
             MessageRecorder recorder;
             QCOMPARE(ExportImageCommand::run(inPath, outPath, scale), size.isEmpty() ? 1 : 0);

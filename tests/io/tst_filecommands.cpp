@@ -1,13 +1,14 @@
 #include "app/anchorsettings.h"
-#include "groupvalues.h"
 #include "cli/checkcommand.h"
 #include "cli/convertcommand.h"
+#include "groupvalues.h"
 #include "io/inputfile.h"
 #include "io/mcrwriter.h"
 #include "model/group.h"
 #include "model/groupcheck.h"
 #include "model/macro.h"
 #include "samplegroups.h"
+#include "support/headlessrun.h"
 #include "support/messagerecorder.h"
 #include "support/testenvironment.h"
 #include "support/testfiles.h"
@@ -16,7 +17,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
 #include <utility>
@@ -24,6 +24,7 @@
 #include <sys/stat.h>
 
 using ZorTest::contentsOf;
+using ZorTest::HeadlessRun;
 using ZorTest::TestEnvironment;
 using ZorTest::writeFile;
 using Finding = GroupCheck::Finding;
@@ -47,20 +48,6 @@ Macro& macro(Group& group, const char* sigla)
     if (!found)
         qFatal("no macro %s in the sample", sigla);
     return *found;
-}
-
-// Runs the program with no display to fall back on, nor a runtime folder,
-// as under cron or in a bare container.
-bool runHeadless(QProcess& zor, const QStringList& arguments, const QString& folder,
-                 const QString& program = TestEnvironment::executable())
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
-        environment.remove(name);
-    zor.setProcessEnvironment(environment);
-    zor.setWorkingDirectory(folder);
-    zor.start(program, arguments);
-    return zor.waitForFinished(60000);
 }
 
 QJsonArray filesOf(const QByteArray& json)
@@ -217,11 +204,10 @@ void TestFileCommands::convertRoundTrip()
         QVERIFY(expected->saveAs(output("a.mcx")));
         for (const auto& files :
              {std::make_pair("a.mcx", "b.mcr"), std::make_pair("b.mcr", "c.mcx")}) {
-            QProcess zor;
-            QVERIFY(runHeadless(zor, {"--convert", output(files.first), output(files.second)},
-                                env->path()));
-            QCOMPARE(zor.readAllStandardError(), QByteArray());
-            QCOMPARE(zor.exitCode(), 0);
+            const HeadlessRun zor({"--convert", output(files.first), output(files.second)},
+                                  env->path());
+            QVERIFY(zor.finished && zor.says(""));
+            QCOMPARE(zor.exitCode, 0);
         }
         keepWhatMcxHolds(*expected);
         keepWhatStreamHolds(*expected);
@@ -498,20 +484,16 @@ void TestFileCommands::executable()
     standardError.replace("%in/", in);
     const FileState broken = stateOf(input("broken.mcx"));
 
-    QProcess zor;
-    QVERIFY(runHeadless(zor, arguments.replace("%in/", in).replace("%out/", out).split(' '),
-                        env->path()));
-    const QString errors = QString::fromLocal8Bit(zor.readAllStandardError());
-    const QByteArray printed = zor.readAllStandardOutput();
-    QCOMPARE(zor.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(zor.exitCode() == status, qPrintable(errors));
+    const HeadlessRun zor(arguments.replace("%in/", in).replace("%out/", out).split(' '),
+                          env->path());
+    QVERIFY(zor.finished);
+    QVERIFY2(zor.exitCode == status, qPrintable(zor.errors));
     // Only the command's own messages, none of the toolkit's.
-    QVERIFY2(standardError.isEmpty() ? errors.isEmpty() : errors.contains(standardError),
-             qPrintable(errors));
+    QVERIFY2(zor.says(standardError), qPrintable(zor.errors));
     if (standardOutput == "json")
-        QCOMPARE(filesOf(printed).at(0)["findings"].toArray().size(), 1);
+        QCOMPARE(filesOf(zor.output).at(0)["findings"].toArray().size(), 1);
     else
-        QCOMPARE(QString::fromLocal8Bit(printed), standardOutput);
+        QCOMPARE(QString::fromLocal8Bit(zor.output), standardOutput);
     // A conversion writes its output, and nothing else.
     const bool converts = arguments.contains("--convert") && status == 0;
     QCOMPARE(QDir(out).entryList(QDir::Files),
@@ -530,15 +512,10 @@ void TestFileCommands::withoutReferenceData()
     QVERIFY(QDir(env->path()).mkpath("bare"));
     const QString bare = folder + "/zor";
     QVERIFY(QFile::copy(TestEnvironment::executable(), bare));
-    QProcess check;
-    QVERIFY(runHeadless(check, {"--check", input("legacy.mcr")}, folder, bare));
-    QCOMPARE(check.exitCode(), 0);
-    QCOMPARE(check.readAllStandardOutput(), QByteArray());
-    QProcess convert;
-    QVERIFY(
-        runHeadless(convert, {"--convert", input("sample.mcx"), output("bare.mcx")}, folder, bare));
-    QCOMPARE(convert.exitCode(), 0);
-    QVERIFY(QString::fromLocal8Bit(convert.readAllStandardError()).contains("zor.ini"));
+    const HeadlessRun check({"--check", input("legacy.mcr")}, folder, bare);
+    QVERIFY(check.finished && check.exitCode == 0 && check.output.isEmpty());
+    const HeadlessRun convert({"--convert", input("sample.mcx"), output("bare.mcx")}, folder, bare);
+    QVERIFY(convert.finished && convert.exitCode == 0 && convert.errors.contains("zor.ini"));
     QVERIFY(QFileInfo::exists(output("bare.mcx")));
 }
 
@@ -548,16 +525,13 @@ void TestFileCommands::withoutReferenceData()
 void TestFileCommands::fullDiskSaysWhy()
 {
     for (const char* name : {"sample.mcx", "legacy.mcr"}) {
-        QProcess zor;
-        QVERIFY(runHeadless(zor,
-                            {"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"",
-                             TestEnvironment::executable(), "--convert", input(name),
-                             output("full.mcx")},
-                            env->path(), "bash"));
-        const QString errors = QString::fromLocal8Bit(zor.readAllStandardError());
-        QVERIFY2(zor.exitCode() == 1, qPrintable(errors));
-        QVERIFY2(errors.contains(CannotSave + output("full.mcx") + "\nFile too large"),
-                 qPrintable(errors));
+        const HeadlessRun zor({"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"",
+                               TestEnvironment::executable(), "--convert", input(name),
+                               output("full.mcx")},
+                              env->path(), "bash");
+        QVERIFY2(zor.finished && zor.exitCode == 1, qPrintable(zor.errors));
+        QVERIFY2(zor.says(CannotSave + output("full.mcx") + "\nFile too large"),
+                 qPrintable(zor.errors));
         QCOMPARE(QDir(env->filePath("out")).entryList(QDir::Files), QStringList());
     }
 }

@@ -1,4 +1,5 @@
 #include "simulator/simulationscript.h"
+#include "support/headlessrun.h"
 #include "support/testenvironment.h"
 #include "support/testfiles.h"
 
@@ -105,20 +106,10 @@ private slots:
             arguments << "--script" << env->filePath("steps");
         }
         // With no display, in the test's folder.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(name);
-        QProcess zor;
-        zor.setProcessEnvironment(environment);
-        zor.setWorkingDirectory(env->path());
-        zor.start(TestEnvironment::executable(), arguments);
-        QVERIFY(zor.waitForFinished(60000) && zor.exitStatus() == QProcess::NormalExit);
-        const QString standardError = QString::fromLocal8Bit(zor.readAllStandardError());
-        QVERIFY2(zor.exitCode() == status, qPrintable(standardError));
-        QVERIFY2(errors.isEmpty() ? standardError.isEmpty() : standardError.contains(errors),
-                 qPrintable(standardError));
-        const QStringList lines = QString::fromLocal8Bit(zor.readAllStandardOutput()).split('\n');
-        QCOMPARE(lines, output.split('\n'));
+        const ZorTest::HeadlessRun zor(arguments, env->path());
+        QVERIFY2(zor.finished && zor.exitCode == status, qPrintable(zor.errors));
+        QVERIFY2(zor.says(errors), qPrintable(zor.errors));
+        QCOMPARE(QString::fromLocal8Bit(zor.output).split('\n'), output.split('\n'));
         // The simulator never writes the group.
         QCOMPARE(contentsOf(env->filePath("sample.mcx")), contentsOf(sample));
     }
