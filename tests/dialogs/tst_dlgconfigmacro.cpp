@@ -46,11 +46,6 @@ QLineEdit* edit(const QWidget* dialog, const char* name)
     return child<QLineEdit>(dialog, name);
 }
 
-QTreeWidget* tree(const QWidget* dialog, const char* name)
-{
-    return child<QTreeWidget>(dialog, name);
-}
-
 // Brings the tab holding the named widget to the front.
 void showTab(QWidget* dialog, const char* name)
 {
@@ -59,6 +54,13 @@ void showTab(QWidget* dialog, const char* name)
         if (tabs->widget(i)->isAncestorOf(child<QWidget>(dialog, name)))
             tabs->setCurrentIndex(i);
     }
+}
+
+// The named tree, its tab brought to the front.
+QTreeWidget* tree(QWidget* dialog, const char* name)
+{
+    showTab(dialog, name);
+    return child<QTreeWidget>(dialog, name);
 }
 
 // The identifiers of the reference lists count their entries from 1.
@@ -561,6 +563,10 @@ private slots:
             return state;
         };
         QCOMPARE(visible(dialog.get()), QStringLiteral("v-vv"));
+        // The form's tab first; no secure mode; no help button.
+        QCOMPARE(child<QTabWidget>(dialog.get(), "tabWidget")->currentIndex(), 0);
+        QCOMPARE(child<QTabWidget>(dialog.get(), "tabAutomationIn")->count(), 1);
+        QVERIFY(!(dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
         item(tree(dialog.get(), "treeValidation"), 3)->setCheckState(0, Qt::Checked);
         QTest::mouseClick(child<QRadioButton>(dialog.get(), "rbInfo"), Qt::LeftButton);
         QCOMPARE(visible(dialog.get()), QStringLiteral("-vvv"));
@@ -570,10 +576,6 @@ private slots:
 
         macro->setSecurity(false);
         QCOMPARE(visible(hidden(macro).get()), QStringLiteral("-vvv"));
-        // The form's tab first; no secure mode; no help button.
-        QCOMPARE(child<QTabWidget>(dialog.get(), "tabWidget")->currentIndex(), 0);
-        QCOMPARE(child<QTabWidget>(dialog.get(), "tabAutomationIn")->count(), 1);
-        QVERIFY(!(dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
     }
 
     // The labels under the grids follow their cursors; "[" opens the form's
@@ -717,7 +719,6 @@ private slots:
         Macro* macro = add("10", "AB");
         macro->setValidationInt((1 << 1) | (1 << 4));
         auto dialog = shown(macro);
-        showTab(dialog.get(), "treeValidation");
         QTreeWidget* validations = tree(dialog.get(), "treeValidation");
         const QList<int> all = rowIds(validations, true);
         QCOMPARE(all.size(), lists.validations.size());
@@ -804,7 +805,6 @@ private slots:
         Macro* macro = add("10", "AB");
         watch(macro, {2});
         auto dialog = shown(macro);
-        showTab(dialog.get(), "treeViolation");
         QLineEdit* time = field(tree(dialog.get(), "treeViolation"), 2, 1);
         time->setFocus();
         time->selectAll();
@@ -854,7 +854,6 @@ private slots:
         QFETCH(bool, bySpace);
 
         auto dialog = shown(add("10", "AB", "0"));
-        showTab(dialog.get(), "treeViolation");
         QTreeWidget* violations = tree(dialog.get(), "treeViolation");
         QList<int> kept;
         for (int id = 1; id <= 18; ++id) {
@@ -893,7 +892,6 @@ private slots:
         Macro* macro = add("10", "AB");
         watch(macro, {quint8(timed)});
         auto dialog = shown(macro);
-        showTab(dialog.get(), "treeViolation");
         QTreeWidget* violations = tree(dialog.get(), "treeViolation");
         violations->setFocus();
         QTreeWidgetItem* row = item(violations, timed);
@@ -925,7 +923,6 @@ private slots:
     void cutNamesShowInToolTips()
     {
         auto dialog = shown(add("10", "AB"));
-        showTab(dialog.get(), "treeViolation");
         QTreeWidget* violations = tree(dialog.get(), "treeViolation");
         QTreeWidgetItem* longest = violations->topLevelItem(0);
         for (int i = 1; i < violations->topLevelItemCount(); ++i) {
@@ -957,7 +954,6 @@ private slots:
     {
         Macro* macro = add("10", "AB", "5");
         auto dialog = shown(macro);
-        showTab(dialog.get(), "treeViolation");
         QTreeWidget* violations = tree(dialog.get(), "treeViolation");
         QLineEdit* shortcut = edit(dialog.get(), "edtShortcut");
         QLineEdit* radius = field(violations, anchorId(), 2);

@@ -239,55 +239,46 @@ private slots:
     {
         // Number, name, shortcut and acronym, then the window's report if it
         // answers rather than OK.
-        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QStringList>("corrected"); // name and acronym
         QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("corrected"); // name and acronym; empty: as typed
 
-        const auto row = [](const char* tag, const QStringList& typed, int type,
-                            const QString& message, const QStringList& corrected,
-                            const char* focus) {
-            QTest::newRow(tag) << typed << type << message << corrected << focus;
+        const auto row = [](const char* tag, const QString& typed, int type, const QString& message,
+                            const char* focus, const char* corrected = "") {
+            QTest::newRow(tag) << typed << type << message << focus << corrected;
         };
         const QString number = QStringLiteral("O campo \"Número\" da macro deve ser preenchido!");
         const QString name = QStringLiteral("O campo \"Nome\"' da macro deve ser preenchido!");
         const QString sigla = QStringLiteral("O campo \"Sigla\" da macro deve ser preenchido!");
-        const QString nameAccents = QStringLiteral("O nome da macro não pode conter acentos!");
+        const QString accents = QStringLiteral("O nome da macro não pode conter acentos!");
         const QString shortcut =
             QStringLiteral("\nO campo 'Atalho' deve ser maior que zero e menor que 249.");
-        const QStringList partida{"PARTIDA", "PT"};
-        row("number", {"", "PARTIDA", "", "PT"}, 1, number, partida, "edtNumber");
-        row("number first", {"", "", "", ""}, 0, number, {"", ""}, "edtNumber");
-        row("name", {"10", "", "", "PT"}, 1, name, {"", "PT"}, "edtName");
-        row("name before acronym", {"10", "", "", ""}, 0, name, {"", ""}, "edtName");
-        row("acronym", {"10", "PARTIDA", "", ""}, 1, sigla, {"PARTIDA", ""}, "edtSigla");
-        row("acronym before type", {"10", "PARTIDA", "", ""}, 0, sigla, {"PARTIDA", ""},
-            "edtSigla");
-        row("type", {"10", "PARTIDA", "", "PT"}, 0, "Deve ser definido o tipo da macro!", partida,
-            "cbxType");
-        row("empty number, accented name", {"", "Café", "", "CF"}, 1, nameAccents, {"CAFE", "CF"},
-            "edtNumber");
-        row("missing type, accented name", {"10", "Ação", "", "AC"}, 0, nameAccents, {"ACAO", "AC"},
-            "edtName");
-        row("accented acronym after accented name", {"10", "Início", "", "Pé"}, 1,
-            "A sigla não pode conter acentos!", {"INICIO", "PE"}, "edtSigla");
-        row("comma and exclamation mark", {"10", "Pare, já!", "", "PJ"}, 3, nameAccents,
-            {"PARE JA", "PJ"}, "edtName");
-        row("other refused characters", {"10", "Km: 5 * 2 = 10", "", "KM"}, 3, nameAccents,
-            {"KM 5  2  10", "KM"}, "edtName");
-        row("shortcut after accents", {"10", "Ré", "300", "ré"}, 1, shortcut, {"RE", "RE"},
-            "edtShortcut");
-        row("empty acronym, shortcut out of range", {"10", "Ok", "999", ""}, 1, shortcut,
-            {"OK", ""}, "edtSigla");
+        row("number", "|PARTIDA||PT", 1, number, "edtNumber");
+        row("number first", "|||", 0, number, "edtNumber");
+        row("name", "10|||PT", 1, name, "edtName");
+        row("name before acronym", "10|||", 0, name, "edtName");
+        row("acronym", "10|PARTIDA||", 1, sigla, "edtSigla");
+        row("acronym before type", "10|PARTIDA||", 0, sigla, "edtSigla");
+        row("type", "10|PARTIDA||PT", 0, "Deve ser definido o tipo da macro!", "cbxType");
+        row("empty number, accented name", "|Café||CF", 1, accents, "edtNumber", "CAFE|CF");
+        row("missing type, accented name", "10|Ação||AC", 0, accents, "edtName", "ACAO|AC");
+        row("accented name and acronym", "10|Início||Pé", 1, "A sigla não pode conter acentos!",
+            "edtSigla", "INICIO|PE");
+        row("comma and exclamation mark", "10|Pare, já!||PJ", 3, accents, "edtName", "PARE JA|PJ");
+        row("other refused characters", "10|Km: 5 * 2 = 1||KM", 3, accents, "edtName",
+            "KM 5  2  1|KM");
+        row("shortcut after accents", "10|Ré|300|ré", 1, shortcut, "edtShortcut", "RE|RE");
+        row("empty acronym, shortcut out of range", "10|Ok|999|", 1, shortcut, "edtSigla", "OK|");
         for (const char* wrong : {"250", "-1", "x"})
-            row(wrong, {"10", "PARTIDA", wrong, "PT"}, 1, shortcut, partida, "edtShortcut");
-        row("number exists", {"10", "PARTIDA", "5", "PT", "reportNumberExists"}, 1,
-            "O número da macro já existe.", partida, "edtNumber");
-        row("shortcut exists", {"10", "PARTIDA", "5", "PT", "reportShortcutExists"}, 1,
-            "O atalho da macro já existe.", partida, "edtShortcut");
-        row("acronym exists", {"10", "PARTIDA", "5", "PT", "reportSiglaExists"}, 1,
-            "A sigla da macro já existe.", partida, "edtSigla");
+            row(wrong, QString("10|PARTIDA|%1|PT").arg(wrong), 1, shortcut, "edtShortcut");
+        const QString report = "10|PARTIDA|5|PT|report";
+        row("number exists", report + "NumberExists", 1, "O número da macro já existe.",
+            "edtNumber");
+        row("shortcut exists", report + "ShortcutExists", 1, "O atalho da macro já existe.",
+            "edtShortcut");
+        row("acronym exists", report + "SiglaExists", 1, "A sigla da macro já existe.", "edtSigla");
     }
 
     // The first missing entry is reported; each failing check of the texts
@@ -298,28 +289,29 @@ private slots:
     // leave the dialog open for the correction.
     void refused()
     {
-        QFETCH(QStringList, typed);
+        QFETCH(QString, typed);
         QFETCH(int, type);
         QFETCH(QString, message);
-        QFETCH(QStringList, corrected);
         QFETCH(QString, focus);
+        QFETCH(QString, corrected);
 
+        const QStringList texts = typed.split('|');
         dlgNovaMacro dialog;
         dialog.show();
-        fill(&dialog, typed, type);
+        fill(&dialog, texts, type);
         dialog.findChild<QComboBox*>()->setFocus();
         QSignalSpy check(&dialog, &dlgNovaMacro::check);
         SeenBox seen;
         answerBox(QStringLiteral("OK"), &seen);
-        if (typed.size() > 4)
-            QVERIFY(QMetaObject::invokeMethod(&dialog, qPrintable(typed.at(4))));
+        if (texts.size() > 4)
+            QVERIFY(QMetaObject::invokeMethod(&dialog, qPrintable(texts.at(4))));
         else
             click(&dialog, "btnInsert");
         QCOMPARE(seen.text, message);
         QCOMPARE(seen.title, QStringLiteral("Erro!"));
         QCOMPARE(seen.icon, QMessageBox::Warning);
-        QCOMPARE(edit(&dialog, "edtName")->text(), corrected.at(0));
-        QCOMPARE(edit(&dialog, "edtSigla")->text(), corrected.at(1));
+        QCOMPARE(edit(&dialog, "edtName")->text() + '|' + edit(&dialog, "edtSigla")->text(),
+                 corrected.isEmpty() ? texts.at(1) + '|' + texts.at(3) : corrected);
         QCOMPARE(dialog.focusWidget()->objectName(), focus);
         QCOMPARE(check.count(), 0);
         QVERIFY(dialog.isVisible());
