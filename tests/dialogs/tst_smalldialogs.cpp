@@ -135,7 +135,6 @@ private slots:
         QFETCH(QString, dialog);
         QFETCH(QString, entered);
         QFETCH(QString, input);
-        QFETCH(QString, kept);
 
         const std::unique_ptr<QDialog> window = makeDialog(dialog);
         QWidget* field = window->findChild<QLineEdit*>(QStringLiteral("edtDescription"));
@@ -154,7 +153,7 @@ private slots:
         } else {
             static_cast<QLineEdit*>(field)->setText(input);
         }
-        QCOMPARE(group ? group->description() : static_cast<QLineEdit*>(field)->text(), kept);
+        QTEST(group ? group->description() : static_cast<QLineEdit*>(field)->text(), "kept");
     }
 
     // The name stops at 40 characters; an empty one is the caller's business.
@@ -206,8 +205,6 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, button);
-        QFETCH(int, result);
-        QFETCH(QStringList, emitted);
 
         dlgGroupDesc dialog(QStringLiteral("Descrição antiga"));
         QStringList received;
@@ -224,8 +221,8 @@ private slots:
                 QTest::mouseClick(child<QPushButton>(d, qPrintable(button)), Qt::LeftButton);
         });
         QCOMPARE(selected, QStringLiteral("Descrição antiga"));
-        QCOMPARE(answer, result);
-        QCOMPARE(received, emitted);
+        QTEST(answer, "result");
+        QTEST(received, "emitted");
     }
 
     void aboutShowsVersion()
@@ -291,8 +288,6 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(int, type);
-        QFETCH(QString, message);
-        QFETCH(QString, focus);
         QFETCH(QString, corrected);
 
         const QStringList texts = typed.split('|');
@@ -307,12 +302,12 @@ private slots:
             QVERIFY(QMetaObject::invokeMethod(&dialog, qPrintable(texts.at(4))));
         else
             click(&dialog, "btnInsert");
-        QCOMPARE(seen.text, message);
+        QTEST(seen.text, "message");
         QCOMPARE(seen.title, QStringLiteral("Erro!"));
         QCOMPARE(seen.icon, QMessageBox::Warning);
         QCOMPARE(edit(&dialog, "edtName")->text() + '|' + edit(&dialog, "edtSigla")->text(),
                  corrected.isEmpty() ? texts.at(1) + '|' + texts.at(3) : corrected);
-        QCOMPARE(dialog.focusWidget()->objectName(), focus);
+        QTEST(dialog.focusWidget()->objectName(), "focus");
         QCOMPARE(check.count(), 0);
         QVERIFY(dialog.isVisible());
     }
@@ -415,31 +410,25 @@ private slots:
         QCOMPARE(dialog.macroType(), 5);
         QVERIFY(dialog.isInfo());
     }
-    // No help button; the description dialog can't be resized.
-    void windowFrames()
-    {
-        for (const char* name : DialogNames) {
-            const std::unique_ptr<QDialog> window = makeDialog(QLatin1String(name));
-            QVERIFY2(!(window->windowFlags() & Qt::WindowContextHelpButtonHint), name);
-        }
-        dlgGroupDesc description{QString()};
-        QCOMPARE(description.minimumSize(), description.size());
-        QCOMPARE(description.maximumSize(), description.size());
-    }
 
-    // Runs last: the log session stays on for the rest of the process.
-    void constructionIsLogged()
+    // Each logs its construction and has no help button; the description
+    // dialog can't be resized. Runs last: the log session stays on for the
+    // rest of the process.
+    void constructionAndFrame()
     {
         DebugLogger* logger = DebugLogger::instance();
         logger->configure(QStringLiteral("logs"), QStringLiteral("debug.log"));
         QVERIFY(logger->startSession());
-        QStringList lines;
-        logger->setLineSink([&lines](const QString& line) { lines << line.section(" - ", 1); });
-        for (const char* name : DialogNames)
-            makeDialog(QLatin1String(name));
-        logger->setLineSink(nullptr);
-        QCOMPARE(lines, (QStringList{"dlgGroup - Constructor", "dlgGroupDesc - Constructor",
-                                     "dlgAbout - Constructor", "dlgNovaMacro - Constructor"}));
+        for (const char* name : DialogNames) {
+            QStringList lines;
+            logger->setLineSink([&lines](const QString& line) { lines << line.section(" - ", 1); });
+            const std::unique_ptr<QDialog> window = makeDialog(QLatin1String(name));
+            logger->setLineSink(nullptr);
+            QCOMPARE(lines, QStringList{QLatin1String(name) + " - Constructor"});
+            QVERIFY2(!(window->windowFlags() & Qt::WindowContextHelpButtonHint), name);
+            if (QLatin1String(name) == QLatin1String("dlgGroupDesc"))
+                QCOMPARE(window->minimumSize(), window->maximumSize());
+        }
     }
 };
 
