@@ -120,6 +120,14 @@ void clickCheckBox(QTreeWidget* tree, QTreeWidgetItem* item)
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, box.center());
 }
 
+// Presses key on the tree, at the item's column.
+void pressOn(QTreeWidget* tree, QTreeWidgetItem* item, Qt::Key key, int column = 0)
+{
+    tree->setFocus();
+    tree->setCurrentItem(item, column);
+    QTest::keyClick(tree, key);
+}
+
 void click(const QWidget* dialog, const char* button)
 {
     QTest::mouseClick(child<QAbstractButton>(dialog, button), Qt::LeftButton);
@@ -863,11 +871,9 @@ private slots:
         item(violations, anchorId())->setCheckState(0, Qt::Checked);
         QVERIFY(!edit(dialog.get(), "edtShortcut")->isEnabled());
         const auto check = [&](int id) {
-            if (!bySpace)
-                return clickCheckBox(violations, item(violations, id));
-            violations->setFocus();
-            violations->setCurrentItem(item(violations, id));
-            QTest::keyClick(violations, Qt::Key_Space);
+            if (bySpace)
+                return pressOn(violations, item(violations, id), Qt::Key_Space);
+            clickCheckBox(violations, item(violations, id));
         };
         UnexpectedBoxes none;
         check(20);
@@ -893,29 +899,22 @@ private slots:
         watch(macro, {quint8(timed)});
         auto dialog = shown(macro);
         QTreeWidget* violations = tree(dialog.get(), "treeViolation");
-        violations->setFocus();
         QTreeWidgetItem* row = item(violations, timed);
-        violations->setCurrentItem(row);
-        QTest::keyClick(violations, Qt::Key_Space);
+        pressOn(violations, row, Qt::Key_Space);
         QCOMPARE(row->checkState(0), Qt::Unchecked);
         QVERIFY(!field(violations, timed, 1)->isEnabled());
-        QTest::keyClick(violations, Qt::Key_Space);
+        pressOn(violations, row, Qt::Key_Space);
         QCOMPARE(row->checkState(0), Qt::Checked);
         row->setExpanded(true);
-        violations->setCurrentItem(row->child(1));
-        QTest::keyClick(violations, Qt::Key_Space);
+        pressOn(violations, row->child(1), Qt::Key_Space);
         QCOMPARE(row->child(1)->checkState(0), Qt::Checked);
 
-        violations->setCurrentItem(row, 0);
-        QTest::keyClick(violations, Qt::Key_Return);
+        pressOn(violations, row, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), field(violations, timed, 1));
-        violations->setFocus();
-        violations->setCurrentItem(row, 1);
-        QTest::keyClick(violations, Qt::Key_Return);
+        pressOn(violations, row, Qt::Key_Return, 1);
         QCOMPARE(violations->currentColumn(), 0);
         QCOMPARE(QApplication::focusWidget(), violations);
-        violations->setCurrentItem(item(violations, untimed), 0);
-        QTest::keyClick(violations, Qt::Key_Return);
+        pressOn(violations, item(violations, untimed), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), violations);
         QVERIFY(dialog->isVisible());
     }
