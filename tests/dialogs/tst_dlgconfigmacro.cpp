@@ -848,34 +848,44 @@ private slots:
                  (QList<quint8>{0xff, quint8(allowedReactions(lists, bitrem))}));
     }
 
-    void maximumOfTwenty_data()
+    void anchorAndMaximumOfTwenty_data()
     {
         QTest::addColumn<bool>("bySpace");
         QTest::newRow("mouse") << false;
         QTest::newRow("space") << true;
     }
 
-    // The 21st check: a warning, then every row from the 21st on is
-    // unchecked, those checked before included.
-    void maximumOfTwenty()
+    // The anchor row takes the shortcut away, since a macro with anchor
+    // analysis has none, and enables its radius. The 21st check: a warning,
+    // then every row from the 21st on is unchecked, those checked before
+    // included.
+    void anchorAndMaximumOfTwenty()
     {
         QFETCH(bool, bySpace);
 
-        auto dialog = shown(add("10", "AB", "0"));
+        Macro* macro = add("10", "AB", "5");
+        auto dialog = shown(macro);
         QTreeWidget* violations = tree(dialog.get(), "treeViolation");
-        QList<int> kept;
-        for (int id = 1; id <= 18; ++id) {
-            item(violations, id)->setCheckState(0, Qt::Checked);
-            kept << id;
-        }
-        item(violations, anchorId())->setCheckState(0, Qt::Checked);
-        QVERIFY(!edit(dialog.get(), "edtShortcut")->isEnabled());
+        QLineEdit* shortcut = edit(dialog.get(), "edtShortcut");
+        QLineEdit* radius = field(violations, anchorId(), 2);
+        const auto enabled = [&] {
+            return QString(shortcut->isEnabled() ? "s" : "-") + (radius->isEnabled() ? "r" : "-");
+        };
         const auto check = [&](int id) {
             if (bySpace)
                 return pressOn(violations, item(violations, id), Qt::Key_Space);
             clickCheckBox(violations, item(violations, id));
         };
         UnexpectedBoxes none;
+        check(1);
+        QCOMPARE(enabled(), QStringLiteral("s-"));
+        check(anchorId());
+        QCOMPARE(enabled(), QStringLiteral("-r"));
+        QList<int> kept{1};
+        for (int id = 2; id <= 18; ++id) {
+            item(violations, id)->setCheckState(0, Qt::Checked);
+            kept << id;
+        }
         check(20);
         QCOMPARE(none.texts, QStringList());
         QCOMPARE(rowIds(violations).size(), 20);
@@ -886,7 +896,10 @@ private slots:
         QCOMPARE(seen.text, QStringLiteral("Apenas 20 violações são permitidas!"));
         QCOMPARE(seen.icon, QMessageBox::Warning);
         QCOMPARE(rowIds(violations), kept << 20);
-        QVERIFY(edit(dialog.get(), "edtShortcut")->isEnabled());
+        QCOMPARE(enabled(), QStringLiteral("s-"));
+
+        watch(macro, {quint8(anchorId())});
+        QVERIFY(!edit(hidden(macro).get(), "edtShortcut")->isEnabled());
     }
 
     // Space checks the current row or reaction; Return goes from a name to
@@ -945,30 +958,6 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(toolTipOver(longest), longest->text(0));
         QCOMPARE(toolTipOver(longest->child(0)), longest->child(0)->text(0));
-    }
-
-    // A macro with anchor analysis has no shortcut: the anchor row takes
-    // the shortcut field away and enables its radius.
-    void anchorRowTakesTheShortcut()
-    {
-        Macro* macro = add("10", "AB", "5");
-        auto dialog = shown(macro);
-        QTreeWidget* violations = tree(dialog.get(), "treeViolation");
-        QLineEdit* shortcut = edit(dialog.get(), "edtShortcut");
-        QLineEdit* radius = field(violations, anchorId(), 2);
-        const auto enabled = [&] {
-            return QString(shortcut->isEnabled() ? "s" : "-") + (radius->isEnabled() ? "r" : "-");
-        };
-        QCOMPARE(enabled(), QStringLiteral("s-"));
-        clickCheckBox(violations, item(violations, anchorId()));
-        QCOMPARE(enabled(), QStringLiteral("-r"));
-        clickCheckBox(violations, item(violations, anchorId()));
-        QCOMPARE(enabled(), QStringLiteral("s-"));
-        clickCheckBox(violations, item(violations, 1));
-        QCOMPARE(enabled(), QStringLiteral("s-"));
-
-        watch(macro, {quint8(anchorId())});
-        QVERIFY(!edit(hidden(macro).get(), "edtShortcut")->isEnabled());
     }
 
     // Entries of a damaged file whose slot is missing or taken go to the
