@@ -397,9 +397,9 @@ private slots:
         const QList<QAction*> actions = editor.contextMenu()->actions();
         for (const QAction* action : actions)
             texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        QCOMPARE(texts.size(), 7);
-        QCOMPARE(texts.mid(0, 2), (QStringList{"Data", "Login"}));
-        QCOMPARE(texts.mid(3), (QStringList{"Texto", "-", "Obrigatório", "Opcional"}));
+        // The Latin-1 name's label is whatever decoding makes of its bytes.
+        QCOMPARE(texts, (QStringList{"Data", "Login", texts.value(2), "Texto", "-", "Obrigatório",
+                                     "Opcional"}));
         editor.setCurrentCell(1, 1);
         menuAction(editor, "Login")->trigger();
         editor.setCurrentCell(2, 2);
