@@ -577,27 +577,6 @@ private slots:
         QCOMPARE(visible(hidden(macro).get()), QStringLiteral("-vvv"));
     }
 
-    // The labels under the grids follow their cursors; "[" opens the form's
-    // commands at the cursor, counted from the dialog's corner.
-    void cursorLabels()
-    {
-        auto dialog = shown(add("10", "AB"));
-        auto* form = child<TabledEditor>(dialog.get(), "tedForm");
-        auto* formInfo = child<QLabel>(dialog.get(), "lblFormInfo");
-        form->setCurrentCell(3, 4);
-        QCOMPARE(formInfo->text(), QStringLiteral("L: 3, C: 4"));
-        QTest::keyClick(form, Qt::Key_Down);
-        QCOMPARE(formInfo->text(), QStringLiteral("L: 4, C: 4"));
-        QTest::keyClick(form, Qt::Key_BracketLeft);
-        QCOMPARE(form->contextMenu()->pos(), dialog->pos() + QPoint(4 * 16, 4 * 16));
-        form->contextMenu()->hide();
-
-        child<TabledEditor>(dialog.get(), "tedConfText")->setCurrentCell(19, 39);
-        QCOMPARE(child<QLabel>(dialog.get(), "lblTextInfo")->text(),
-                 QStringLiteral("L: 19, C: 39"));
-        QCOMPARE(formInfo->text(), QStringLiteral("L: 4, C: 4"));
-    }
-
     void formCommands_data()
     {
         QTest::addColumn<QString>("label");
@@ -616,7 +595,9 @@ private slots:
         QTest::newRow("Decimal") << "Decimal" << 10 << QByteArray("[ffffffff]");
     }
 
-    // The form's commands, each with its marker; the confirmation has none.
+    // The form's commands, each with its marker, which "[" opens at the cursor
+    // counted from the dialog's corner; the confirmation has none. The labels
+    // under the grids follow their cursors.
     void formCommands()
     {
         QFETCH(QString, label);
@@ -624,8 +605,17 @@ private slots:
         QFETCH(QByteArray, marker);
 
         auto dialog = shown(add("10", "AB"));
-        QVERIFY(child<TabledEditor>(dialog.get(), "tedConfText")->contextMenu()->isEmpty());
         auto* form = child<TabledEditor>(dialog.get(), "tedForm");
+        auto* confirmation = child<TabledEditor>(dialog.get(), "tedConfText");
+        QVERIFY(confirmation->contextMenu()->isEmpty());
+        form->setCurrentCell(4, 2);
+        QTest::keyClick(form, Qt::Key_BracketLeft);
+        QCOMPARE(form->contextMenu()->pos(), dialog->pos() + QPoint(2 * 16, 4 * 16));
+        form->contextMenu()->hide();
+        confirmation->setCurrentCell(19, 39);
+        QCOMPARE(child<QLabel>(dialog.get(), "lblFormInfo")->text() + " / " +
+                     child<QLabel>(dialog.get(), "lblTextInfo")->text(),
+                 QStringLiteral("L: 4, C: 2 / L: 19, C: 39"));
         int asked = 0;
         if (offered > 0) {
             answerNextModal([&asked](QWidget* modal) {
@@ -634,7 +624,6 @@ private slots:
                 input->accept();
             });
         }
-        form->setCurrentCell(4, 2);
         menuAction(*form, label)->trigger();
         QCOMPARE(asked, offered);
         QCOMPARE(readAll(*form).mid(4 * 40 + 2, marker.size() + 1), marker + ' ');
