@@ -748,27 +748,6 @@ private slots:
         QCOMPARE(int(macro->validationInt()), bits);
     }
 
-    // Violations go back in the order of their rows; identifiers and bits
-    // beyond the lists are dropped, as is the radius without its row.
-    void storedInRowOrder()
-    {
-        Macro* macro = add("10", "AB");
-        macro->setViolation({12, 1, quint8(lists.violations.size() + 1)});
-        macro->setViolationTimers({90, 75, 5});
-        macro->setViolationReactions({0x21, 0x05, 0x01});
-        macro->setRaio(300);
-        macro->setAutomation({2, quint8(lists.automations.size() + 1)});
-        macro->setValidationInt(1 << lists.validations.size());
-        auto dialog = shown(macro);
-        QVERIFY(pressOk(dialog.get()));
-        QCOMPARE(macro->violation(), (QList<quint8>{1, 12}));
-        QCOMPARE(macro->violationTimers(), (QList<quint16>{75, 90}));
-        QCOMPARE(macro->violationReactions(), (QList<quint8>{0x05, 0x21}));
-        QCOMPARE(macro->raio(), quint16(0));
-        QCOMPARE(macro->automation(), QList<quint8>{2});
-        QCOMPARE(macro->validationInt(), quint16(0));
-    }
-
     void timeNormaliser_data()
     {
         QTest::addColumn<QString>("typed");
@@ -934,14 +913,22 @@ private slots:
         QCOMPARE(toolTipOver(longest->child(0)), longest->child(0)->text(0));
     }
 
-    // Entries of a damaged file whose slot is missing or taken go to the
-    // first free slot rather than being lost on the next OK.
-    void nextMacrosDamagedSlots()
+    // What a damaged file may hold is put right by OK. Violations go back in
+    // the order of their rows; identifiers and bits beyond the lists are
+    // dropped, as is the radius without its row. Next macros whose slot is
+    // missing or taken go to the first free slot rather than being lost.
+    void damagedEntries()
     {
         add("21", "AB");
         add("22", "CD");
         add("23", "EF");
         Macro* macro = add("10", "XY");
+        macro->setViolation({12, 1, quint8(lists.violations.size() + 1)});
+        macro->setViolationTimers({90, 75, 5});
+        macro->setViolationReactions({0x21, 0x05, 0x01});
+        macro->setRaio(300);
+        macro->setAutomation({2, quint8(lists.automations.size() + 1)});
+        macro->setValidationInt(1 << lists.validations.size());
         macro->setFlow({"AB", "CD", "EF"});
         macro->setFlowNum({21, 22, 23});
         macro->setFlowPos({2, 2});
@@ -951,6 +938,12 @@ private slots:
             inSlots << edit(dialog.get(), ("edtF" + QByteArray::number(slot)).constData())->text();
         QCOMPARE(inSlots, (QStringList{"CD", "EF", "AB", ""}));
         QVERIFY(pressOk(dialog.get()));
+        QCOMPARE(macro->violation(), (QList<quint8>{1, 12}));
+        QCOMPARE(macro->violationTimers(), (QList<quint16>{75, 90}));
+        QCOMPARE(macro->violationReactions(), (QList<quint8>{0x05, 0x21}));
+        QCOMPARE(macro->raio(), quint16(0));
+        QCOMPARE(macro->automation(), QList<quint8>{2});
+        QCOMPARE(macro->validationInt(), quint16(0));
         QCOMPARE(macro->flow(), (QStringList{"CD", "EF", "AB"}));
         QCOMPARE(macro->flowPos(), (QList<quint16>{0, 1, 2}));
     }
