@@ -152,8 +152,8 @@ private slots:
         QTest::addColumn<int>("start");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<int>("end");
-        // What the bytes of the form change to, from the first cell the cursor
-        // was on; a run of NUL bytes is a removed field.
+        // What the bytes of the form change to, from the earlier of the cursor's
+        // first and last cells; a run of NUL bytes is a removed field.
         QTest::addColumn<QByteArray>("bytes");
 
         const QByteArray blank;
