@@ -33,44 +33,6 @@ using namespace ZorTest;
 
 namespace {
 
-// A group for the configure dialog, with the Portuguese reference lists of
-// the working folder's "zor.ini".
-class ConfigFixture
-{
-public:
-    ConfigFixture()
-    {
-        if (!ReferenceData::load(QStringLiteral("zor.ini"), &lists))
-            qWarning("the reference data was not found in the working folder");
-    }
-
-    Macro* add(const QString& num, const QString& sigla, const QString& shortcut = "0")
-    {
-        auto* macro = new Macro(num, "MACRO " + sigla, shortcut, sigla, 2, false);
-        group.addMacro(macro);
-        return macro;
-    }
-
-    std::unique_ptr<dlgConfigMacro> dialog(Macro* macro)
-    {
-        return std::make_unique<dlgConfigMacro>(&group, macro, lists);
-    }
-
-    // Shown and active, so that focus and keys behave as on screen.
-    std::unique_ptr<dlgConfigMacro> shown(Macro* macro)
-    {
-        auto opened = dialog(macro);
-        opened->show();
-        opened->activateWindow();
-        if (!QTest::qWaitForWindowActive(opened.get()))
-            qWarning("the dialog did not become active");
-        return opened;
-    }
-
-    ReferenceLists lists;
-    Group group{QStringLiteral("Frota"), QString()};
-};
-
 template <class T> T* child(const QWidget* parent, const char* name)
 {
     T* found = parent->findChild<T*>(QLatin1String(name));
@@ -84,11 +46,6 @@ QLineEdit* edit(const QWidget* dialog, const char* name)
     return child<QLineEdit>(dialog, name);
 }
 
-QTreeWidget* tree(const QWidget* dialog, const char* name)
-{
-    return child<QTreeWidget>(dialog, name);
-}
-
 // Brings the tab holding the named widget to the front.
 void showTab(QWidget* dialog, const char* name)
 {
@@ -99,20 +56,23 @@ void showTab(QWidget* dialog, const char* name)
     }
 }
 
+// The named tree, its tab brought to the front.
+QTreeWidget* tree(QWidget* dialog, const char* name)
+{
+    showTab(dialog, name);
+    return child<QTreeWidget>(dialog, name);
+}
+
 // The identifiers of the reference lists count their entries from 1.
 QTreeWidgetItem* item(const QTreeWidget* tree, int id)
 {
     return tree->topLevelItem(id - 1);
 }
 
+// The identifier of the first entry holding part; 0 when none does.
 int idOf(const QStringList& list, const QString& part)
 {
-    for (int i = 0; i < list.size(); ++i) {
-        if (list.at(i).contains(part))
-            return i + 1;
-    }
-    qWarning("no entry holds %s", qPrintable(part));
-    return 0;
+    return list.indexOf(QRegularExpression(".*" + QRegularExpression::escape(part) + ".*")) + 1;
 }
 
 int anchorId()
@@ -158,6 +118,14 @@ void clickCheckBox(QTreeWidget* tree, QTreeWidgetItem* item)
     const QRect box =
         tree->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, tree);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, box.center());
+}
+
+// Presses key on the tree, at the item's column.
+void pressOn(QTreeWidget* tree, QTreeWidgetItem* item, Qt::Key key, int column = 0)
+{
+    tree->setFocus();
+    tree->setCurrentItem(item, column);
+    QTest::keyClick(tree, key);
 }
 
 void click(const QWidget* dialog, const char* button)
@@ -241,24 +209,6 @@ void drawViolations(QRandomGenerator& random, const ReferenceLists& lists, Macro
     macro->setRaio(violations.contains(anchorId()) ? anchor.minRadius() + random.bounded(span) : 0);
 }
 
-void drawNextMacros(QRandomGenerator& random, Macro* macro)
-{
-    QStringList flow;
-    QList<quint16> numbers;
-    QList<quint16> positions;
-    for (int slot = 0; slot < 10; ++slot) {
-        if (random.bounded(3))
-            continue;
-        const auto& next = Others[random.bounded(4)];
-        flow << next[1];
-        numbers << QByteArray(next[0]).toUShort();
-        positions << slot;
-    }
-    macro->setFlow(flow);
-    macro->setFlowNum(numbers);
-    macro->setFlowPos(positions);
-}
-
 // Fills a macro with values that the dialog shows and stores back as they
 // are: every field, any identifier of the lists, the limits.
 void drawMacro(QRandomGenerator& random, const ReferenceLists& lists, Macro* macro)
@@ -287,19 +237,22 @@ void drawMacro(QRandomGenerator& random, const ReferenceLists& lists, Macro* mac
     // A macro with anchor analysis has no shortcut.
     const QString shortcuts[] = {"", "0", "249", QString::number(1 + below(248))};
     macro->setShortcut(macro->violation().contains(anchorId()) ? QString() : shortcuts[below(4)]);
-    drawNextMacros(random, macro);
+    QStringList flow;
+    QList<quint16> numbers;
+    QList<quint16> positions;
+    for (int slot = 0; slot < 10; ++slot) {
+        if (below(3))
+            continue;
+        const auto& next = Others[below(4)];
+        flow << next[1];
+        numbers << QByteArray(next[0]).toUShort();
+        positions << slot;
+    }
+    macro->setFlow(flow);
+    macro->setFlowNum(numbers);
+    macro->setFlowPos(positions);
     macro->setSecureSensors({quint8(below(6)), 5});
     macro->setSecureActuators({quint8(below(5))});
-}
-
-// Unused cells of a form saved from the grid are NUL bytes.
-QByteArray withNuls(QByteArray text, QRandomGenerator& random)
-{
-    for (char& byte : text) {
-        if (byte == ' ' && random.bounded(2))
-            byte = '\0';
-    }
-    return text;
 }
 
 } // namespace
@@ -308,13 +261,41 @@ class TestDlgConfigMacro : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestEnvironment> env;
+    // The Portuguese reference lists of the working folder's "zor.ini".
+    ReferenceLists lists;
+    std::unique_ptr<Group> group;
+
+    Macro* add(const QString& num, const QString& sigla, const QString& shortcut = "0")
+    {
+        auto* macro = new Macro(num, "MACRO " + sigla, shortcut, sigla, 2, false);
+        group->addMacro(macro);
+        return macro;
+    }
+
+    std::unique_ptr<dlgConfigMacro> hidden(Macro* macro)
+    {
+        return std::make_unique<dlgConfigMacro>(group.get(), macro, lists);
+    }
+
+    // Shown and active, so that focus and keys behave as on screen.
+    std::unique_ptr<dlgConfigMacro> shown(Macro* macro)
+    {
+        auto opened = hidden(macro);
+        opened->show();
+        opened->activateWindow();
+        if (!QTest::qWaitForWindowActive(opened.get()))
+            qWarning("the dialog did not become active");
+        return opened;
+    }
 
 private slots:
     void initTestCase()
     {
         env = std::make_unique<TestEnvironment>();
-        QVERIFY(env->isValid());
+        QVERIFY(ReferenceData::load(QStringLiteral("zor.ini"), &lists));
     }
+
+    void init() { group = std::make_unique<Group>(QStringLiteral("Frota"), QString()); }
 
     void cleanup()
     {
@@ -334,15 +315,18 @@ private slots:
     void roundTrip()
     {
         QFETCH(int, seed);
-        ConfigFixture fixture;
         for (const auto& other : Others)
-            fixture.add(other[0], other[1]);
-        Macro* macro = fixture.add("1", "X");
+            add(other[0], other[1]);
+        Macro* macro = add("1", "X");
         QRandomGenerator random{quint32(seed)};
-        drawMacro(random, fixture.lists, macro);
+        drawMacro(random, lists, macro);
         const Macro expected = *macro;
-        macro->setForm(withNuls(macro->form(), random));
-        auto dialog = fixture.shown(macro);
+        // Unused cells of a form saved from the grid are NUL bytes.
+        QByteArray form = macro->form();
+        for (char& byte : form)
+            byte = byte == ' ' && random.bounded(2) ? '\0' : byte;
+        macro->setForm(form);
+        auto dialog = shown(macro);
         QVERIFY(pressOk(dialog.get()));
         QVERIFY(macro->hasSameValues(expected));
         QCOMPARE(dialog->number() + dialog->name() + dialog->sigla(),
@@ -361,8 +345,8 @@ private slots:
         // The box as title, text and buttons; "messenger" for a message
         // passed to the messenger instead.
         QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("focus"); // after a refusal
-        QTest::addColumn<QString>("shown"); // fields corrected by a refusal
+        QTest::addColumn<QString>("focus");     // after a refusal
+        QTest::addColumn<QString>("corrected"); // fields corrected by a refusal
 
         const auto row = [](const char* tag, const char* edits, const QString& answer,
                             const QString& box, const char* focus = "", const char* shown = "") {
@@ -428,18 +412,17 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(QString, box);
         QFETCH(QString, focus);
-        QFETCH(QString, shown);
+        QFETCH(QString, corrected);
 
         const MessageRecorder recorder;
-        ConfigFixture fixture;
-        fixture.add("11", "XY");
-        watch(fixture.add("21", "AN"), {quint8(anchorId())});
-        fixture.add("22", "PL");
-        Macro* macro = fixture.add("10", "AB", "5");
+        add("11", "XY");
+        watch(add("21", "AN"), {quint8(anchorId())});
+        add("22", "PL");
+        Macro* macro = add("10", "AB", "5");
         if (edits.contains("brokenForm"))
             macro->setForm(screen({{2, 4, "[abc"}}));
         const Macro before = *macro;
-        auto dialog = fixture.shown(macro);
+        auto dialog = shown(macro);
         QTreeWidget* violations = tree(dialog.get(), "treeViolation");
         QMap<QString, QString> typed{{"edtShortcut", "5"}};
         for (const QString& change : edits.split(';', Qt::SkipEmptyParts)) {
@@ -462,11 +445,8 @@ private slots:
         UnexpectedBoxes unexpected;
         click(dialog.get(), typed.contains("validate") ? "btnValidate" : "btnInsert");
         QCOMPARE(unexpected.texts, QStringList());
-        const QStringList seenBox{seen.title, seen.text, seen.buttons.join('/')};
-        QCOMPARE(seen.shown                    ? seenBox.join('|')
-                 : recorder.messages.isEmpty() ? ""
-                                               : "messenger",
-                 box);
+        const QString seenBox = seen.title + '|' + seen.text + '|' + seen.buttons.join('/');
+        QCOMPARE(seen.shown ? seenBox : recorder.messages.isEmpty() ? "" : "messenger", box);
         const bool accepted = box.isEmpty() || answer == QLatin1String("Sim");
         QCOMPARE(dialog->result(), accepted ? int(QDialog::Accepted) : 0);
         if (accepted) {
@@ -484,7 +464,7 @@ private slots:
         if (!focus.isEmpty())
             QCOMPARE(dialog->focusWidget()->objectName(), focus);
         QCOMPARE(tabs->currentIndex(), typed.contains("brokenForm") ? 0 : 4);
-        for (const QString& field : shown.split(';', Qt::SkipEmptyParts))
+        for (const QString& field : corrected.split(';', Qt::SkipEmptyParts))
             QCOMPARE(edit(dialog.get(), qPrintable(field.section('=', 0, 0)))->text(),
                      field.section('=', 1));
     }
@@ -493,8 +473,7 @@ private slots:
     // numbers take digits in their range; next macros three letters.
     void typing()
     {
-        ConfigFixture fixture;
-        auto dialog = fixture.shown(fixture.add("10", "AB"));
+        auto dialog = shown(add("10", "AB"));
         const char* const typing[][3] = {
             {"edtName", "parada", "PARADA"}, {"edtSigla", "p1x", "P1X"},
             {"edtNumber", "1a2", "12"},      {"edtNumber", "-5", "5"},
@@ -537,24 +516,23 @@ private slots:
         QFETCH(QString, field);
         QFETCH(int, key);
 
-        ConfigFixture fixture;
         for (const auto& other : Others)
-            fixture.add(other[0], other[1]);
-        Macro* macro = fixture.add("10", "XY", "5");
+            add(other[0], other[1]);
+        Macro* macro = add("10", "XY", "5");
         QRandomGenerator random(7);
-        drawMacro(random, fixture.lists, macro);
+        drawMacro(random, lists, macro);
         const Macro before = *macro;
-        auto dialog = fixture.shown(macro);
-        edit(dialog.get(), "edtNumber")->setText("20");
-        edit(dialog.get(), "edtShortcut")->setText("9");
-        edit(dialog.get(), "edtSigla")->setText("OU");
+        auto dialog = shown(macro);
+        const char* const texts[][2] = {
+            {"edtNumber", "20"}, {"edtShortcut", "9"}, {"edtSigla", "OU"}, {"edtF5", "AB"}};
+        for (const auto& text : texts)
+            edit(dialog.get(), text[0])->setText(text[1]);
         child<QComboBox>(dialog.get(), "cbxType")->setCurrentIndex(5);
         child<QRadioButton>(dialog.get(), "rbInfo")->click();
         child<TabledEditor>(dialog.get(), "tedForm")->setCurrentCell(0, 0);
         QTest::keyClicks(child<TabledEditor>(dialog.get(), "tedForm"), QStringLiteral("ABC"));
         for (const char* name : {"treeValidation", "treeAutomation", "treeViolation"})
             item(tree(dialog.get(), name), 2)->setCheckState(0, Qt::Checked);
-        edit(dialog.get(), "edtF5")->setText("AB");
         showTab(dialog.get(), qPrintable(field));
         QLineEdit* target = edit(dialog.get(), qPrintable(field));
         target->setFocus();
@@ -575,51 +553,28 @@ private slots:
     // stay.
     void kindVisibility()
     {
-        ConfigFixture fixture;
-        Macro* macro = fixture.add("10", "AB");
-        auto dialog = fixture.shown(macro);
-        const auto shown = [](const QWidget* dialog) {
+        Macro* macro = add("10", "AB");
+        auto dialog = shown(macro);
+        const auto visible = [](const QWidget* dialog) {
             QString state;
             for (const char* name : {"treeValidation", "lblInfo", "tedForm", "groupFlow"})
                 state += child<QWidget>(dialog, name)->isHidden() ? '-' : 'v';
             return state;
         };
-        QCOMPARE(shown(dialog.get()), QStringLiteral("v-vv"));
-        item(tree(dialog.get(), "treeValidation"), 3)->setCheckState(0, Qt::Checked);
-        QTest::mouseClick(child<QRadioButton>(dialog.get(), "rbInfo"), Qt::LeftButton);
-        QCOMPARE(shown(dialog.get()), QStringLiteral("-vvv"));
-        QCOMPARE(rowIds(tree(dialog.get(), "treeValidation")), QList<int>{3});
-        QTest::mouseClick(child<QRadioButton>(dialog.get(), "rbSecurity"), Qt::LeftButton);
-        QCOMPARE(shown(dialog.get()), QStringLiteral("v-vv"));
-
-        macro->setSecurity(false);
-        QCOMPARE(shown(fixture.dialog(macro).get()), QStringLiteral("-vvv"));
+        QCOMPARE(visible(dialog.get()), QStringLiteral("v-vv"));
         // The form's tab first; no secure mode; no help button.
         QCOMPARE(child<QTabWidget>(dialog.get(), "tabWidget")->currentIndex(), 0);
         QCOMPARE(child<QTabWidget>(dialog.get(), "tabAutomationIn")->count(), 1);
         QVERIFY(!(dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
-    }
+        item(tree(dialog.get(), "treeValidation"), 3)->setCheckState(0, Qt::Checked);
+        QTest::mouseClick(child<QRadioButton>(dialog.get(), "rbInfo"), Qt::LeftButton);
+        QCOMPARE(visible(dialog.get()), QStringLiteral("-vvv"));
+        QCOMPARE(rowIds(tree(dialog.get(), "treeValidation")), QList<int>{3});
+        QTest::mouseClick(child<QRadioButton>(dialog.get(), "rbSecurity"), Qt::LeftButton);
+        QCOMPARE(visible(dialog.get()), QStringLiteral("v-vv"));
 
-    // The labels under the grids follow their cursors; "[" opens the form's
-    // commands at the cursor, counted from the dialog's corner.
-    void cursorLabels()
-    {
-        ConfigFixture fixture;
-        auto dialog = fixture.shown(fixture.add("10", "AB"));
-        auto* form = child<TabledEditor>(dialog.get(), "tedForm");
-        auto* formInfo = child<QLabel>(dialog.get(), "lblFormInfo");
-        form->setCurrentCell(3, 4);
-        QCOMPARE(formInfo->text(), QStringLiteral("L: 3, C: 4"));
-        QTest::keyClick(form, Qt::Key_Down);
-        QCOMPARE(formInfo->text(), QStringLiteral("L: 4, C: 4"));
-        QTest::keyClick(form, Qt::Key_BracketLeft);
-        QCOMPARE(form->contextMenu()->pos(), dialog->pos() + QPoint(4 * 16, 4 * 16));
-        form->contextMenu()->hide();
-
-        child<TabledEditor>(dialog.get(), "tedConfText")->setCurrentCell(19, 39);
-        QCOMPARE(child<QLabel>(dialog.get(), "lblTextInfo")->text(),
-                 QStringLiteral("L: 19, C: 39"));
-        QCOMPARE(formInfo->text(), QStringLiteral("L: 4, C: 4"));
+        macro->setSecurity(false);
+        QCOMPARE(visible(hidden(macro).get()), QStringLiteral("-vvv"));
     }
 
     void formCommands_data()
@@ -640,17 +595,27 @@ private slots:
         QTest::newRow("Decimal") << "Decimal" << 10 << QByteArray("[ffffffff]");
     }
 
-    // The form's commands, each with its marker; the confirmation has none.
+    // The form's commands, each with its marker, which "[" opens at the cursor
+    // counted from the dialog's corner; the confirmation has none. The labels
+    // under the grids follow their cursors.
     void formCommands()
     {
         QFETCH(QString, label);
         QFETCH(int, offered);
         QFETCH(QByteArray, marker);
 
-        ConfigFixture fixture;
-        auto dialog = fixture.shown(fixture.add("10", "AB"));
-        QVERIFY(child<TabledEditor>(dialog.get(), "tedConfText")->contextMenu()->isEmpty());
+        auto dialog = shown(add("10", "AB"));
         auto* form = child<TabledEditor>(dialog.get(), "tedForm");
+        auto* confirmation = child<TabledEditor>(dialog.get(), "tedConfText");
+        QVERIFY(confirmation->contextMenu()->isEmpty());
+        form->setCurrentCell(4, 2);
+        QTest::keyClick(form, Qt::Key_BracketLeft);
+        QCOMPARE(form->contextMenu()->pos(), dialog->pos() + QPoint(2 * 16, 4 * 16));
+        form->contextMenu()->hide();
+        confirmation->setCurrentCell(19, 39);
+        QCOMPARE(child<QLabel>(dialog.get(), "lblFormInfo")->text() + " / " +
+                     child<QLabel>(dialog.get(), "lblTextInfo")->text(),
+                 QStringLiteral("L: 4, C: 2 / L: 19, C: 39"));
         int asked = 0;
         if (offered > 0) {
             answerNextModal([&asked](QWidget* modal) {
@@ -659,7 +624,6 @@ private slots:
                 input->accept();
             });
         }
-        form->setCurrentCell(4, 2);
         menuAction(*form, label)->trigger();
         QCOMPARE(asked, offered);
         QCOMPARE(readAll(*form).mid(4 * 40 + 2, marker.size() + 1), marker + ' ');
@@ -672,14 +636,15 @@ private slots:
             QTest::newRow(code) << QString::fromLatin1(code);
     }
 
-    // The first time, the tab bar and both grids are shown whole.
+    // The first time, the tab bar and both grids are shown whole; the size
+    // the user gives is kept for the next time.
     void firstSizeShowsAWholeScreen()
     {
         QFETCH(QString, language);
         const SessionLanguage translation(language);
         QVERIFY(language == QLatin1String("pt") || translation.isTranslated());
-        ConfigFixture fixture;
-        auto dialog = fixture.shown(fixture.add("10", "AB"));
+        Macro* macro = add("10", "AB");
+        auto dialog = shown(macro);
         const QTabBar* bar = child<QTabWidget>(dialog.get(), "tabWidget")->tabBar();
         QCOMPARE(qMax(bar->width(), bar->sizeHint().width()), bar->width());
         for (const char* name : {"tedForm", "tedConfText"}) {
@@ -689,20 +654,11 @@ private slots:
             QVERIFY2(!grid->horizontalScrollBar()->isVisible(), name);
             QVERIFY2(!grid->verticalScrollBar()->isVisible(), name);
         }
-    }
-
-    void sizeIsRemembered()
-    {
-        ConfigFixture fixture;
-        Macro* macro = fixture.add("10", "AB");
-        QSize first;
-        {
-            auto dialog = fixture.shown(macro);
-            first = dialog->size();
-            dialog->resize(first + QSize(120, 80));
-            QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        }
-        QCOMPARE(fixture.dialog(macro)->size(), first + QSize(120, 80));
+        const QSize larger = dialog->size() + QSize(120, 80);
+        dialog->resize(larger);
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        dialog.reset();
+        QCOMPARE(hidden(macro)->size(), larger);
     }
 
     // A row per entry of the lists, the reserved ones hidden; each violation
@@ -710,11 +666,9 @@ private slots:
     // when it has one, enabled while it is watched.
     void rowsOfTheLists()
     {
-        ConfigFixture fixture;
-        Macro* macro = fixture.add("10", "AB");
+        Macro* macro = add("10", "AB");
         watch(macro, {1, quint8(anchorId())});
-        auto dialog = fixture.dialog(macro);
-        const ReferenceLists& lists = fixture.lists;
+        auto dialog = hidden(macro);
         const QPair<const char*, const QStringList*> trees[] = {
             {"treeValidation", &lists.validations},
             {"treeAutomation", &lists.automations},
@@ -744,14 +698,12 @@ private slots:
     // others until it is taken back. A stored set of several comes up whole.
     void validationChoice()
     {
-        ConfigFixture fixture;
-        Macro* macro = fixture.add("10", "AB");
+        Macro* macro = add("10", "AB");
         macro->setValidationInt((1 << 1) | (1 << 4));
-        auto dialog = fixture.shown(macro);
-        showTab(dialog.get(), "treeValidation");
+        auto dialog = shown(macro);
         QTreeWidget* validations = tree(dialog.get(), "treeValidation");
         const QList<int> all = rowIds(validations, true);
-        QCOMPARE(all.size(), fixture.lists.validations.size());
+        QCOMPARE(all.size(), lists.validations.size());
         QCOMPARE(rowIds(validations), (QList<int>{2, 5}));
         clickCheckBox(validations, item(validations, 3));
         QCOMPARE(rowIds(validations), QList<int>{3});
@@ -782,58 +734,28 @@ private slots:
         QFETCH(QByteArray, form);
         QFETCH(QStringList, stored);
 
-        ConfigFixture fixture;
-        Macro* macro = fixture.add("10", "AB");
+        Macro* macro = add("10", "AB");
         macro->setForm(form);
-        auto dialog = fixture.shown(macro);
+        auto dialog = shown(macro);
         if (!checked.isEmpty()) {
-            const int id = idOf(fixture.lists.validations, checked);
+            const int id = idOf(lists.validations, checked);
             item(tree(dialog.get(), "treeValidation"), id)->setCheckState(0, Qt::Checked);
         }
         QVERIFY(pressOk(dialog.get()));
         int bits = 0;
         for (const QString& validation : stored)
-            bits |= 1 << (idOf(fixture.lists.validations, validation) - 1);
+            bits |= 1 << (idOf(lists.validations, validation) - 1);
         QCOMPARE(int(macro->validationInt()), bits);
-    }
-
-    // Violations go back in the order of their rows; identifiers and bits
-    // beyond the lists are dropped, as is the radius without its row.
-    void storedInRowOrder()
-    {
-        ConfigFixture fixture;
-        const ReferenceLists& lists = fixture.lists;
-        Macro* macro = fixture.add("10", "AB");
-        macro->setViolation({12, 1, quint8(lists.violations.size() + 1)});
-        macro->setViolationTimers({90, 75, 5});
-        macro->setViolationReactions({0x21, 0x05, 0x01});
-        macro->setRaio(300);
-        macro->setAutomation({2, quint8(lists.automations.size() + 1)});
-        macro->setValidationInt(1 << lists.validations.size());
-        auto dialog = fixture.shown(macro);
-        QVERIFY(pressOk(dialog.get()));
-        QCOMPARE(macro->violation(), (QList<quint8>{1, 12}));
-        QCOMPARE(macro->violationTimers(), (QList<quint16>{75, 90}));
-        QCOMPARE(macro->violationReactions(), (QList<quint8>{0x05, 0x21}));
-        QCOMPARE(macro->raio(), quint16(0));
-        QCOMPARE(macro->automation(), QList<quint8>{2});
-        QCOMPARE(macro->validationInt(), quint16(0));
     }
 
     void timeNormaliser_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        const auto row = [](const char* typed, const char* shown) {
-            QTest::newRow(typed) << QString::fromLatin1(typed) << QString::fromLatin1(shown);
-        };
-        row("059", "0:59");
-        row("400", "4:00");
-        row("401", "4:00");
-        row("500", "4:00");
-        row("999", "4:00");
-        row("375", "3:59");
-        row("260", "2:59");
+        for (const QString& row : QString("059=0:59 400=4:00 401=4:00 500=4:00 999=4:00 375=3:59 "
+                                          "260=2:59")
+                                      .split(' '))
+            QTest::newRow(qPrintable(row)) << row.section('=', 0, 0) << row.section('=', 1);
     }
 
     // Seconds above 59 become 59, then times above 4:00 become 4:00.
@@ -841,11 +763,9 @@ private slots:
     {
         QFETCH(QString, typed);
 
-        ConfigFixture fixture;
-        Macro* macro = fixture.add("10", "AB");
+        Macro* macro = add("10", "AB");
         watch(macro, {2});
-        auto dialog = fixture.shown(macro);
-        showTab(dialog.get(), "treeViolation");
+        auto dialog = shown(macro);
         QLineEdit* time = field(tree(dialog.get(), "treeViolation"), 2, 1);
         time->setFocus();
         time->selectAll();
@@ -857,14 +777,12 @@ private slots:
     // and cleared; only eight reactions fit in a set.
     void reactionsOfCombinationVehicles()
     {
-        ConfigFixture fixture;
-        const ReferenceLists& lists = fixture.lists;
         const int bitrem = idOf(lists.violations, "Bitrem");
         const int semiTrailer = idOf(lists.violations, "Semi-trailer");
-        Macro* macro = fixture.add("10", "AB");
+        Macro* macro = add("10", "AB");
         watch(macro, {quint8(bitrem), 1});
         macro->setViolationReactions({0xff, 0xff});
-        auto dialog = fixture.shown(macro);
+        auto dialog = shown(macro);
         QTreeWidget* violations = tree(dialog.get(), "treeViolation");
         for (const int id : {1, bitrem, semiTrailer}) {
             QString states;
@@ -883,38 +801,44 @@ private slots:
                  (QList<quint8>{0xff, quint8(allowedReactions(lists, bitrem))}));
     }
 
-    void maximumOfTwenty_data()
+    void anchorAndMaximumOfTwenty_data()
     {
         QTest::addColumn<bool>("bySpace");
         QTest::newRow("mouse") << false;
         QTest::newRow("space") << true;
     }
 
-    // The 21st check: a warning, then every row from the 21st on is
-    // unchecked, those checked before included.
-    void maximumOfTwenty()
+    // The anchor row takes the shortcut away, since a macro with anchor
+    // analysis has none, and enables its radius. The 21st check: a warning,
+    // then every row from the 21st on is unchecked, those checked before
+    // included.
+    void anchorAndMaximumOfTwenty()
     {
         QFETCH(bool, bySpace);
 
-        ConfigFixture fixture;
-        auto dialog = fixture.shown(fixture.add("10", "AB", "0"));
-        showTab(dialog.get(), "treeViolation");
+        Macro* macro = add("10", "AB", "5");
+        auto dialog = shown(macro);
         QTreeWidget* violations = tree(dialog.get(), "treeViolation");
-        QList<int> kept;
-        for (int id = 1; id <= 18; ++id) {
+        QLineEdit* shortcut = edit(dialog.get(), "edtShortcut");
+        QLineEdit* radius = field(violations, anchorId(), 2);
+        const auto enabled = [&] {
+            return QString(shortcut->isEnabled() ? "s" : "-") + (radius->isEnabled() ? "r" : "-");
+        };
+        const auto check = [&](int id) {
+            if (bySpace)
+                return pressOn(violations, item(violations, id), Qt::Key_Space);
+            clickCheckBox(violations, item(violations, id));
+        };
+        UnexpectedBoxes none;
+        check(1);
+        QCOMPARE(enabled(), QStringLiteral("s-"));
+        check(anchorId());
+        QCOMPARE(enabled(), QStringLiteral("-r"));
+        QList<int> kept{1};
+        for (int id = 2; id <= 18; ++id) {
             item(violations, id)->setCheckState(0, Qt::Checked);
             kept << id;
         }
-        item(violations, anchorId())->setCheckState(0, Qt::Checked);
-        QVERIFY(!edit(dialog.get(), "edtShortcut")->isEnabled());
-        const auto check = [&](int id) {
-            if (!bySpace)
-                return clickCheckBox(violations, item(violations, id));
-            violations->setFocus();
-            violations->setCurrentItem(item(violations, id));
-            QTest::keyClick(violations, Qt::Key_Space);
-        };
-        UnexpectedBoxes none;
         check(20);
         QCOMPARE(none.texts, QStringList());
         QCOMPARE(rowIds(violations).size(), 20);
@@ -925,53 +849,45 @@ private slots:
         QCOMPARE(seen.text, QStringLiteral("Apenas 20 violações são permitidas!"));
         QCOMPARE(seen.icon, QMessageBox::Warning);
         QCOMPARE(rowIds(violations), kept << 20);
-        QVERIFY(edit(dialog.get(), "edtShortcut")->isEnabled());
+        QCOMPARE(enabled(), QStringLiteral("s-"));
+
+        watch(macro, {quint8(anchorId())});
+        QVERIFY(!edit(hidden(macro).get(), "edtShortcut")->isEnabled());
     }
 
     // Space checks the current row or reaction; Return goes from a name to
     // its time field and back, never to OK.
     void keysInTheViolationTree()
     {
-        ConfigFixture fixture;
-        const int timed = fixture.lists.violationTimerFlags.indexOf("1") + 1;
-        const int untimed = fixture.lists.violationTimerFlags.indexOf("0") + 1;
-        Macro* macro = fixture.add("10", "AB");
+        const int timed = lists.violationTimerFlags.indexOf("1") + 1;
+        const int untimed = lists.violationTimerFlags.indexOf("0") + 1;
+        Macro* macro = add("10", "AB");
         watch(macro, {quint8(timed)});
-        auto dialog = fixture.shown(macro);
-        showTab(dialog.get(), "treeViolation");
+        auto dialog = shown(macro);
         QTreeWidget* violations = tree(dialog.get(), "treeViolation");
-        violations->setFocus();
         QTreeWidgetItem* row = item(violations, timed);
-        violations->setCurrentItem(row);
-        QTest::keyClick(violations, Qt::Key_Space);
+        pressOn(violations, row, Qt::Key_Space);
         QCOMPARE(row->checkState(0), Qt::Unchecked);
         QVERIFY(!field(violations, timed, 1)->isEnabled());
-        QTest::keyClick(violations, Qt::Key_Space);
+        pressOn(violations, row, Qt::Key_Space);
         QCOMPARE(row->checkState(0), Qt::Checked);
         row->setExpanded(true);
-        violations->setCurrentItem(row->child(1));
-        QTest::keyClick(violations, Qt::Key_Space);
+        pressOn(violations, row->child(1), Qt::Key_Space);
         QCOMPARE(row->child(1)->checkState(0), Qt::Checked);
 
-        violations->setCurrentItem(row, 0);
-        QTest::keyClick(violations, Qt::Key_Return);
+        pressOn(violations, row, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), field(violations, timed, 1));
-        violations->setFocus();
-        violations->setCurrentItem(row, 1);
-        QTest::keyClick(violations, Qt::Key_Return);
+        pressOn(violations, row, Qt::Key_Return, 1);
         QCOMPARE(violations->currentColumn(), 0);
         QCOMPARE(QApplication::focusWidget(), violations);
-        violations->setCurrentItem(item(violations, untimed), 0);
-        QTest::keyClick(violations, Qt::Key_Return);
+        pressOn(violations, item(violations, untimed), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), violations);
         QVERIFY(dialog->isVisible());
     }
 
     void cutNamesShowInToolTips()
     {
-        ConfigFixture fixture;
-        auto dialog = fixture.shown(fixture.add("10", "AB"));
-        showTab(dialog.get(), "treeViolation");
+        auto dialog = shown(add("10", "AB"));
         QTreeWidget* violations = tree(dialog.get(), "treeViolation");
         QTreeWidgetItem* longest = violations->topLevelItem(0);
         for (int i = 1; i < violations->topLevelItemCount(); ++i) {
@@ -997,50 +913,37 @@ private slots:
         QCOMPARE(toolTipOver(longest->child(0)), longest->child(0)->text(0));
     }
 
-    // A macro with anchor analysis has no shortcut: the anchor row takes
-    // the shortcut field away and enables its radius.
-    void anchorRowTakesTheShortcut()
+    // What a damaged file may hold is put right by OK. Violations go back in
+    // the order of their rows; identifiers and bits beyond the lists are
+    // dropped, as is the radius without its row. Next macros whose slot is
+    // missing or taken go to the first free slot rather than being lost.
+    void damagedEntries()
     {
-        ConfigFixture fixture;
-        Macro* macro = fixture.add("10", "AB", "5");
-        auto dialog = fixture.shown(macro);
-        showTab(dialog.get(), "treeViolation");
-        QTreeWidget* violations = tree(dialog.get(), "treeViolation");
-        QLineEdit* shortcut = edit(dialog.get(), "edtShortcut");
-        QLineEdit* radius = field(violations, anchorId(), 2);
-        const auto enabled = [&] {
-            return QString(shortcut->isEnabled() ? "s" : "-") + (radius->isEnabled() ? "r" : "-");
-        };
-        QCOMPARE(enabled(), QStringLiteral("s-"));
-        clickCheckBox(violations, item(violations, anchorId()));
-        QCOMPARE(enabled(), QStringLiteral("-r"));
-        clickCheckBox(violations, item(violations, anchorId()));
-        QCOMPARE(enabled(), QStringLiteral("s-"));
-        clickCheckBox(violations, item(violations, 1));
-        QCOMPARE(enabled(), QStringLiteral("s-"));
-
-        watch(macro, {quint8(anchorId())});
-        QVERIFY(!edit(fixture.dialog(macro).get(), "edtShortcut")->isEnabled());
-    }
-
-    // Entries of a damaged file whose slot is missing or taken go to the
-    // first free slot rather than being lost on the next OK.
-    void nextMacrosDamagedSlots()
-    {
-        ConfigFixture fixture;
-        fixture.add("21", "AB");
-        fixture.add("22", "CD");
-        fixture.add("23", "EF");
-        Macro* macro = fixture.add("10", "XY");
+        add("21", "AB");
+        add("22", "CD");
+        add("23", "EF");
+        Macro* macro = add("10", "XY");
+        macro->setViolation({12, 1, quint8(lists.violations.size() + 1)});
+        macro->setViolationTimers({90, 75, 5});
+        macro->setViolationReactions({0x21, 0x05, 0x01});
+        macro->setRaio(300);
+        macro->setAutomation({2, quint8(lists.automations.size() + 1)});
+        macro->setValidationInt(1 << lists.validations.size());
         macro->setFlow({"AB", "CD", "EF"});
         macro->setFlowNum({21, 22, 23});
         macro->setFlowPos({2, 2});
-        auto dialog = fixture.shown(macro);
-        QStringList shown;
+        auto dialog = shown(macro);
+        QStringList inSlots;
         for (int slot = 0; slot < 4; ++slot)
-            shown << edit(dialog.get(), ("edtF" + QByteArray::number(slot)).constData())->text();
-        QCOMPARE(shown, (QStringList{"CD", "EF", "AB", ""}));
+            inSlots << edit(dialog.get(), ("edtF" + QByteArray::number(slot)).constData())->text();
+        QCOMPARE(inSlots, (QStringList{"CD", "EF", "AB", ""}));
         QVERIFY(pressOk(dialog.get()));
+        QCOMPARE(macro->violation(), (QList<quint8>{1, 12}));
+        QCOMPARE(macro->violationTimers(), (QList<quint16>{75, 90}));
+        QCOMPARE(macro->violationReactions(), (QList<quint8>{0x05, 0x21}));
+        QCOMPARE(macro->raio(), quint16(0));
+        QCOMPARE(macro->automation(), QList<quint8>{2});
+        QCOMPARE(macro->validationInt(), quint16(0));
         QCOMPARE(macro->flow(), (QStringList{"CD", "EF", "AB"}));
         QCOMPARE(macro->flowPos(), (QList<quint16>{0, 1, 2}));
     }

@@ -49,10 +49,8 @@ private slots:
 
     void zoomIconsDiffer()
     {
-        const QImage zoomIn(QStringLiteral(":/png/zoomin.png"));
-        const QImage zoomOut(QStringLiteral(":/png/zoomout.png"));
-        QVERIFY(!zoomIn.isNull());
-        QVERIFY(zoomIn != zoomOut);
+        QVERIFY(QImage(QStringLiteral(":/png/zoomin.png")) !=
+                QImage(QStringLiteral(":/png/zoomout.png")));
     }
 };
 
