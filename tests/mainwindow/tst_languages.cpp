@@ -48,80 +48,59 @@ void choose(const MainWindow& window, const QString& actionName)
     QCoreApplication::processEvents();
 }
 
-QString fileMenuTitle(const MainWindow& window)
-{
-    return window.findChild<QMenu*>(QStringLiteral("menuZor_Quorvane_2_0"))->title();
-}
-
-QString firstViolation(const MainWindow& window)
+// What shows the language: the form's file menu, the Save of the code's
+// unsaved-changes prompt, the reference data's first violation.
+QStringList shownTexts(const MainWindow& window)
 {
     const QStringList& violations = window.referenceLists().violations;
-    return violations.isEmpty() ? QString() : violations.first();
-}
-
-// The Save button of the window's unsaved-changes prompt.
-QString promptSave()
-{
-    return QCoreApplication::translate("MainWindow", "Salvar");
+    return {window.findChild<QMenu*>(QStringLiteral("menuZor_Quorvane_2_0"))->title(),
+            QCoreApplication::translate("MainWindow", "Salvar"), violations.value(0)};
 }
 
 // Counts the language changes that reach a widget.
-class LanguageChangeCounter : public QObject
+struct LanguageChangeCounter : QObject
 {
-public:
     explicit LanguageChangeCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::LanguageChange)
-            ++count;
-        return QObject::eventFilter(watched, event);
+        count += event->type() == QEvent::LanguageChange;
+        return false;
     }
+    int count = 0;
 };
 
-// The mnemonic letters of texts; the ones used twice are returned.
+// The texts whose mnemonics the keyboard reaches from one place: a menu's
+// entries, a dialog's buttons, tabs and labels of a field.
+QStringList mnemonicTexts(const QWidget& widget)
+{
+    QStringList texts;
+    for (const QAction* entry : widget.actions())
+        texts.append(entry->text());
+    for (const QLabel* label : widget.findChildren<QLabel*>()) {
+        if (label->buddy())
+            texts.append(label->text());
+    }
+    for (const QAbstractButton* button : widget.findChildren<QAbstractButton*>())
+        texts.append(button->text());
+    for (const QTabWidget* tab : widget.findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tab->count(); ++i)
+            texts.append(tab->tabText(i));
+    }
+    return texts;
+}
+
+// The mnemonic letters used twice.
 QStringList repeatedMnemonics(const QStringList& texts)
 {
     QStringList seen;
     QStringList repeated;
     for (QString text : texts) {
-        text.remove(QStringLiteral("&&"));
-        const int at = text.indexOf(QLatin1Char('&'));
-        if (at < 0 || at + 1 >= text.size())
-            continue;
-        const QString letter = text.mid(at + 1, 1).toLower();
-        if (seen.contains(letter))
+        const QString letter = text.remove(QStringLiteral("&&")).section('&', 1).left(1).toLower();
+        if (!letter.isEmpty() && seen.contains(letter))
             repeated.append(letter + QStringLiteral(" in ") + text);
         seen.append(letter);
     }
     return repeated;
-}
-
-QStringList actionTexts(const QWidget& menu)
-{
-    QStringList texts;
-    for (const QAction* entry : menu.actions())
-        texts.append(entry->text());
-    return texts;
-}
-
-// Every text of a dialog whose mnemonic the keyboard can reach.
-QStringList dialogTexts(const QWidget& dialog)
-{
-    QStringList texts;
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-        if (label->buddy())
-            texts.append(label->text());
-    }
-    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-        texts.append(button->text());
-    for (const QTabWidget* tab : dialog.findChildren<QTabWidget*>()) {
-        for (int i = 0; i < tab->count(); ++i)
-            texts.append(tab->tabText(i));
-    }
-    return texts;
 }
 
 } // namespace
@@ -189,7 +168,6 @@ void TestLanguages::menuSwitchesLanguage()
     QFETCH(QString, start);
     QFETCH(QString, actionName);
     QFETCH(QString, code);
-    QFETCH(QStringList, texts);
 
     const std::unique_ptr<MainWindow> window = startIn(start);
     window->setWindowTitle(window->windowTitle() + VersionTail);
@@ -209,8 +187,7 @@ void TestLanguages::menuSwitchesLanguage()
     choose(*window, actionName);
     QCOMPARE(ticked(), QStringList{actionName});
     QCOMPARE(window->language(), code);
-    // The texts of the form and of the code, and the reference data.
-    QCOMPARE((QStringList{fileMenuTitle(*window), promptSave(), firstViolation(*window)}), texts);
+    QTEST(shownTexts(*window), "texts");
     QCOMPARE(window->windowTitle(), QStringLiteral("Zor - Quorvane") + VersionTail);
     QCOMPARE(QLocale().name().left(2), code);
     QVERIFY(recorder->messages.isEmpty());
@@ -223,54 +200,40 @@ void TestLanguages::menuSwitchesLanguage()
     QCOMPARE(storedLanguage(), code);
 }
 
+// The system reports its (German) locale as changed; Qt hands the event to
+// every top-level window. The lists stay those the window started with.
 void TestLanguages::localeChangeSwitchesWithoutReload()
 {
     const std::unique_ptr<MainWindow> window = startIn(QStringLiteral("en"));
-    QCOMPARE(fileMenuTitle(*window), QStringLiteral("&File"));
-
-    // The system reports its (German) locale as changed; Qt hands the event
-    // to every top-level window.
-    LanguageChangeCounter counter(window.get());
     QEvent change(QEvent::LocaleChange);
     QCoreApplication::sendEvent(qApp, &change);
     QCoreApplication::processEvents();
 
     QCOMPARE(window->language(), QStringLiteral("de"));
-    QVERIFY(counter.count > 0);
-    QCOMPARE(fileMenuTitle(*window), QStringLiteral("&Datei"));
+    QCOMPARE(shownTexts(*window), (QStringList{"&Datei", "Speichern", "Speeding"}));
     QCOMPARE(window->findChild<QListWidget*>(QStringLiteral("lstMacroInfos"))->item(0)->text(),
              QStringLiteral("Makrogruppe: keine Gruppe"));
     QCOMPARE(QLocale().language(), QLocale::German);
-    // The lists stay those of the language the window started with.
-    QCOMPARE(firstViolation(*window), QStringLiteral("Speeding"));
     QVERIFY(recorder->messages.isEmpty());
-
     QVERIFY(window->close());
     QCOMPARE(storedLanguage(), QStringLiteral("de"));
 }
 
+// Without the compiled-in translations, French can't load: no German may
+// stay behind. With them back, the next choice finds its language again.
 void TestLanguages::missingTranslationBringsBuiltInTexts()
 {
     const std::unique_ptr<MainWindow> window = startIn(QStringLiteral("de"));
-    QCOMPARE(fileMenuTitle(*window), QStringLiteral("&Datei"));
-
-    // Without the compiled-in translations, French can't load: no German
-    // may stay behind.
     Q_CLEANUP_RESOURCE(zortranslations);
     choose(*window, QStringLiteral("actionFrence"));
-    const QString menu = fileMenuTitle(*window);
-    const QString save = promptSave();
-    const QString title = QCoreApplication::translate("dlgGroup", "Novo grupo de macros");
+    const QStringList texts = shownTexts(*window)
+                              << QCoreApplication::translate("dlgGroup", "Novo grupo de macros");
     Q_INIT_RESOURCE(zortranslations);
 
     QCOMPARE(window->language(), QStringLiteral("fr"));
-    QCOMPARE((QStringList{menu, save, title}),
-             (QStringList{"&Arquivo", "Salvar", "Novo grupo de macros"}));
-    QCOMPARE(firstViolation(*window), QStringLiteral("Excès de vitesse"));
-
-    // With the translations back, the next choice finds its language again.
+    QCOMPARE(texts, (QStringList{"&Arquivo", "Salvar", "Excès de vitesse", "Novo grupo de macros"}));
     choose(*window, QStringLiteral("actionEnglish_2"));
-    QCOMPARE(fileMenuTitle(*window), QStringLiteral("&File"));
+    QCOMPARE(shownTexts(*window).first(), QStringLiteral("&File"));
 }
 
 void TestLanguages::commandLineLanguageIsNotRemembered_data()
@@ -290,9 +253,7 @@ void TestLanguages::commandLineLanguageIsNotRemembered()
     SessionLanguage::setCommandLineCode(QStringLiteral("fr"));
     const std::unique_ptr<MainWindow> window = startIn(QStringLiteral("de"));
     QCOMPARE(window->language(), QStringLiteral("fr"));
-    QCOMPARE(fileMenuTitle(*window), QStringLiteral("&Fichier"));
-    QCOMPARE(firstViolation(*window), QStringLiteral("Excès de vitesse"));
-
+    QCOMPARE(shownTexts(*window), (QStringList{"&Fichier", "Enregistrer", "Excès de vitesse"}));
     if (!menuAction.isEmpty())
         choose(*window, menuAction);
     QVERIFY(window->close());
@@ -314,23 +275,20 @@ void TestLanguages::mnemonicsAreUnique()
 
     const std::unique_ptr<MainWindow> window = startIn(code);
     QCOMPARE(window->language(), code);
-    QStringList repeated = repeatedMnemonics(actionTexts(*window->menuBar()));
+    QList<const QWidget*> places{window->menuBar()};
     for (const QMenu* menu : window->findChildren<QMenu*>())
-        repeated += repeatedMnemonics(actionTexts(*menu));
-
-    dlgNovaMacro newMacro;
-    repeated += repeatedMnemonics(dialogTexts(newMacro));
-    dlgGroup groupDialog;
-    repeated += repeatedMnemonics(dialogTexts(groupDialog));
+        places.append(menu);
+    const dlgNovaMacro newMacro;
+    const dlgGroup groupDialog;
     Group group(QStringLiteral("Frota"), QString());
-    auto* macro = new Macro(QStringLiteral("10"), QStringLiteral("ENTREGA"), QStringLiteral("0"),
-                            QStringLiteral("ENT"), 2, false);
+    auto* macro = new Macro("10", "ENTREGA", "0", "ENT", 2, false);
     group.addMacro(macro);
-    ReferenceLists lists;
-    dlgConfigMacro configure(&group, macro, lists);
-    const QStringList configureTexts = dialogTexts(configure);
-    QVERIFY(configureTexts.size() > 10);
-    repeated += repeatedMnemonics(configureTexts);
+    const ReferenceLists lists;
+    const dlgConfigMacro configure(&group, macro, lists);
+    QVERIFY(mnemonicTexts(configure).size() > 10);
+    QStringList repeated;
+    for (const QWidget* place : places << &newMacro << &groupDialog << &configure)
+        repeated += repeatedMnemonics(mnemonicTexts(*place));
     QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(QStringLiteral(", "))));
 }
 
