@@ -3,12 +3,9 @@
 #include "dialogs/dlgconfigmacro.h"
 #include "dialogs/dlggroup.h"
 #include "dialogs/dlgnovamacro.h"
-#include "mainwindow/mainwindow.h"
 #include "model/group.h"
 #include "model/macro.h"
-#include "support/messagerecorder.h"
-#include "support/modalanswer.h"
-#include "support/testenvironment.h"
+#include "windowfixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -24,18 +21,6 @@
 namespace {
 
 const QString VersionTail = QStringLiteral(" - 4.2.3 ");
-
-// A window shown with that language stored as the user's choice.
-std::unique_ptr<MainWindow> startIn(const QString& code)
-{
-    QSettings settings;
-    settings.clear();
-    settings.setValue(QStringLiteral("MainWindow/locale"), code);
-    auto window = std::make_unique<MainWindow>();
-    window->show();
-    QCoreApplication::processEvents();
-    return window;
-}
 
 QString storedLanguage()
 {
@@ -113,7 +98,6 @@ class TestLanguages : public QObject
 
 private slots:
     void initTestCase();
-    void init() { recorder = std::make_unique<MessageRecorder>(); }
     void cleanup();
     void menuSwitchesLanguage_data();
     void menuSwitchesLanguage();
@@ -125,23 +109,29 @@ private slots:
     void mnemonicsAreUnique();
 
 private:
-    std::unique_ptr<ZorTest::TestEnvironment> env;
-    std::unique_ptr<MessageRecorder> recorder;
+    // A window shown with that language stored as the user's choice.
+    MainWindow& startIn(const QString& code);
+
+    ZorTest::WindowFixture f;
 };
 
 void TestLanguages::initTestCase()
 {
-    env = std::make_unique<ZorTest::TestEnvironment>();
-    QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
-    QCoreApplication::setApplicationName(QStringLiteral("Zor"));
+    f.setUpOnce();
     QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
 }
 
 void TestLanguages::cleanup()
 {
-    ZorTest::closeAllModals();
     SessionLanguage::setCommandLineCode(QString());
-    recorder.reset();
+    f.finish();
+}
+
+MainWindow& TestLanguages::startIn(const QString& code)
+{
+    f.settings.insert(QStringLiteral("MainWindow/locale"), code);
+    f.start();
+    return *f.window;
 }
 
 void TestLanguages::menuSwitchesLanguage_data()
@@ -169,13 +159,13 @@ void TestLanguages::menuSwitchesLanguage()
     QFETCH(QString, actionName);
     QFETCH(QString, code);
 
-    const std::unique_ptr<MainWindow> window = startIn(start);
-    window->setWindowTitle(window->windowTitle() + VersionTail);
-    QCOMPARE(window->language(), start);
+    MainWindow& window = startIn(start);
+    window.setWindowTitle(window.windowTitle() + VersionTail);
+    QCOMPARE(window.language(), start);
     // The language menu ticks the language shown, and only it.
     const auto ticked = [&window] {
         QStringList names;
-        for (const QAction* entry : window->findChild<QMenu*>("menuIdioma")->actions()) {
+        for (const QAction* entry : window.findChild<QMenu*>("menuIdioma")->actions()) {
             if (entry->isChecked())
                 names.append(entry->objectName());
         }
@@ -184,19 +174,19 @@ void TestLanguages::menuSwitchesLanguage()
     QCOMPARE(ticked().size(), 1);
     QVERIFY(ticked() != QStringList{actionName});
 
-    choose(*window, actionName);
+    choose(window, actionName);
     QCOMPARE(ticked(), QStringList{actionName});
-    QCOMPARE(window->language(), code);
-    QTEST(shownTexts(*window), "texts");
-    QCOMPARE(window->windowTitle(), QStringLiteral("Zor - Quorvane") + VersionTail);
+    QCOMPARE(window.language(), code);
+    QTEST(shownTexts(window), "texts");
+    QCOMPARE(window.windowTitle(), QStringLiteral("Zor - Quorvane") + VersionTail);
     QCOMPARE(QLocale().name().left(2), code);
-    QVERIFY(recorder->messages.isEmpty());
+    QVERIFY(f.recorder->messages.isEmpty());
     // Chosen again, the language is not loaded again.
-    LanguageChangeCounter counter(window.get());
-    choose(*window, actionName);
+    LanguageChangeCounter counter(&window);
+    choose(window, actionName);
     QCOMPARE(counter.count, 0);
 
-    QVERIFY(window->close());
+    QVERIFY(window.close());
     QCOMPARE(storedLanguage(), code);
 }
 
@@ -204,18 +194,18 @@ void TestLanguages::menuSwitchesLanguage()
 // every top-level window. The lists stay those the window started with.
 void TestLanguages::localeChangeSwitchesWithoutReload()
 {
-    const std::unique_ptr<MainWindow> window = startIn(QStringLiteral("en"));
+    MainWindow& window = startIn(QStringLiteral("en"));
     QEvent change(QEvent::LocaleChange);
     QCoreApplication::sendEvent(qApp, &change);
     QCoreApplication::processEvents();
 
-    QCOMPARE(window->language(), QStringLiteral("de"));
-    QCOMPARE(shownTexts(*window), (QStringList{"&Datei", "Speichern", "Speeding"}));
-    QCOMPARE(window->findChild<QListWidget*>(QStringLiteral("lstMacroInfos"))->item(0)->text(),
+    QCOMPARE(window.language(), QStringLiteral("de"));
+    QCOMPARE(shownTexts(window), (QStringList{"&Datei", "Speichern", "Speeding"}));
+    QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("lstMacroInfos"))->item(0)->text(),
              QStringLiteral("Makrogruppe: keine Gruppe"));
     QCOMPARE(QLocale().language(), QLocale::German);
-    QVERIFY(recorder->messages.isEmpty());
-    QVERIFY(window->close());
+    QVERIFY(f.recorder->messages.isEmpty());
+    QVERIFY(window.close());
     QCOMPARE(storedLanguage(), QStringLiteral("de"));
 }
 
@@ -223,17 +213,17 @@ void TestLanguages::localeChangeSwitchesWithoutReload()
 // stay behind. With them back, the next choice finds its language again.
 void TestLanguages::missingTranslationBringsBuiltInTexts()
 {
-    const std::unique_ptr<MainWindow> window = startIn(QStringLiteral("de"));
+    MainWindow& window = startIn(QStringLiteral("de"));
     Q_CLEANUP_RESOURCE(zortranslations);
-    choose(*window, QStringLiteral("actionFrence"));
-    const QStringList texts = shownTexts(*window)
+    choose(window, QStringLiteral("actionFrence"));
+    const QStringList texts = shownTexts(window)
                               << QCoreApplication::translate("dlgGroup", "Novo grupo de macros");
     Q_INIT_RESOURCE(zortranslations);
 
-    QCOMPARE(window->language(), QStringLiteral("fr"));
+    QCOMPARE(window.language(), QStringLiteral("fr"));
     QCOMPARE(texts, (QStringList{"&Arquivo", "Salvar", "Excès de vitesse", "Novo grupo de macros"}));
-    choose(*window, QStringLiteral("actionEnglish_2"));
-    QCOMPARE(shownTexts(*window).first(), QStringLiteral("&File"));
+    choose(window, QStringLiteral("actionEnglish_2"));
+    QCOMPARE(shownTexts(window).first(), QStringLiteral("&File"));
 }
 
 void TestLanguages::commandLineLanguageIsNotRemembered_data()
@@ -251,12 +241,12 @@ void TestLanguages::commandLineLanguageIsNotRemembered()
     QFETCH(QString, menuAction);
 
     SessionLanguage::setCommandLineCode(QStringLiteral("fr"));
-    const std::unique_ptr<MainWindow> window = startIn(QStringLiteral("de"));
-    QCOMPARE(window->language(), QStringLiteral("fr"));
-    QCOMPARE(shownTexts(*window), (QStringList{"&Fichier", "Enregistrer", "Excès de vitesse"}));
+    MainWindow& window = startIn(QStringLiteral("de"));
+    QCOMPARE(window.language(), QStringLiteral("fr"));
+    QCOMPARE(shownTexts(window), (QStringList{"&Fichier", "Enregistrer", "Excès de vitesse"}));
     if (!menuAction.isEmpty())
-        choose(*window, menuAction);
-    QVERIFY(window->close());
+        choose(window, menuAction);
+    QVERIFY(window.close());
     QTEST(storedLanguage(), "remembered");
 }
 
@@ -273,10 +263,10 @@ void TestLanguages::mnemonicsAreUnique()
 {
     QFETCH(QString, code);
 
-    const std::unique_ptr<MainWindow> window = startIn(code);
-    QCOMPARE(window->language(), code);
-    QList<const QWidget*> places{window->menuBar()};
-    for (const QMenu* menu : window->findChildren<QMenu*>())
+    MainWindow& window = startIn(code);
+    QCOMPARE(window.language(), code);
+    QList<const QWidget*> places{window.menuBar()};
+    for (const QMenu* menu : window.findChildren<QMenu*>())
         places.append(menu);
     const dlgNovaMacro newMacro;
     const dlgGroup groupDialog;
