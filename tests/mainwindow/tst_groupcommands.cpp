@@ -16,10 +16,7 @@
 #include <QSettings>
 #include <QtTest>
 
-using ZorTest::answerBox;
-using ZorTest::answerGroupDialog;
-using ZorTest::contentsOf;
-using ZorTest::SeenBox;
+using namespace ZorTest;
 
 namespace {
 
@@ -50,9 +47,7 @@ private slots:
     void cleanup() { f.finish(); }
     void openChoosesReaderBySuffix_data();
     void openChoosesReaderBySuffix();
-    void openRemembersFolderAndAsksWithItsFilter();
-    void failedOpenIsNotOverwritten();
-    void openedGroupShownFromTopLeft();
+    void openRemembersFolderAndShowsTopLeft();
     void fileFromCommandLineOpensAtFirstShow();
     void saveOfUnnamedGroupGoesThroughGroupDialog();
     void saveOfLegacyFileShowsNoticeThenSaveAs();
@@ -63,10 +58,9 @@ private slots:
     void promptAnswers_data();
     void promptAnswers();
     void promptSaveOfNeverSavedGroupRunsSaveAs();
-    void newGroupAndCloseGroup();
 
 private:
-    ZorTest::WindowFixture f;
+    WindowFixture f;
 };
 
 void TestGroupCommands::openChoosesReaderBySuffix_data()
@@ -90,6 +84,7 @@ void TestGroupCommands::openChoosesReaderBySuffix()
     QFETCH(bool, opens);
 
     const QString path = example.isEmpty() ? f.env->filePath(name) : f.copyExample(example, name);
+    const QByteArray before = contentsOf(path);
     SeenBox failure;
     if (!opens)
         answerBox(QStringLiteral("OK"), &failure);
@@ -105,12 +100,17 @@ void TestGroupCommands::openChoosesReaderBySuffix()
         QCOMPARE(failure.text, CannotOpen + path);
         QCOMPARE(group->macroCount(), 0);
         QVERIFY(group->name().isEmpty());
-        QVERIFY2(group->filePath().isEmpty(), "a later Save must not write over the failed file");
         QVERIFY(f.action("actionSaveGroupAs")->isEnabled());
+        // A later Save does not write over the file: it asks for a name, here cancelled.
+        group->setModified(true);
+        answerGroupDialog(QString());
+        f.action("actionSaveGroup")->trigger();
+        QVERIFY(group->filePath().isEmpty());
+        QCOMPARE(contentsOf(path), before);
     }
 }
 
-void TestGroupCommands::openRemembersFolderAndAsksWithItsFilter()
+void TestGroupCommands::openRemembersFolderAndShowsTopLeft()
 {
     const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("sub/g.mcx"));
     f.open(path);
@@ -125,34 +125,14 @@ void TestGroupCommands::openRemembersFolderAndAsksWithItsFilter()
     QCOMPARE(f.window->currentGroup()->filePath(), path);
 
     // Another window, in another process, stores its own folder meanwhile;
-    // opening from the same folder as before stores it again.
-    ZorTest::writeFile(tempIni(), "[General]\nlastdir=" +
-                                      QFile::encodeName(f.env->filePath("elsewhere")) + "\n");
-    f.open(path);
-    QCOMPARE(lastDir(), QFileInfo(path).absolutePath());
-}
-
-// A file that exists but can't be read as a group is not overwritten by the
-// next Save.
-void TestGroupCommands::failedOpenIsNotOverwritten()
-{
-    const QString broken = f.env->filePath(QStringLiteral("broken.mcx"));
-    ZorTest::writeFile(broken, "{ not json");
-    answerBox(QStringLiteral("OK"));
-    f.open(broken);
-    f.window->currentGroup()->setModified(true);
-    answerGroupDialog(QString()); // Save of an unnamed group asks for a name: cancel
-    f.action("actionSaveGroup")->trigger();
-    QCOMPARE(contentsOf(broken), QByteArray("{ not json"));
-}
-
-void TestGroupCommands::openedGroupShownFromTopLeft()
-{
-    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("d.mcx"));
-    f.open(path);
+    // opening from the same folder as before stores it again. The group shows
+    // from its top left corner, wherever the last one was scrolled to.
+    writeFile(tempIni(), "[General]\nlastdir=" + QFile::encodeName(f.env->filePath("elsewhere")) +
+                             "\n");
     GraphWidget* canvas = f.window->canvas();
     canvas->centerOn(2900, 2900);
     f.open(path);
+    QCOMPARE(lastDir(), QFileInfo(path).absolutePath());
     QCOMPARE(canvas->horizontalScrollBar()->value(), canvas->horizontalScrollBar()->minimum());
     QCOMPARE(canvas->verticalScrollBar()->value(), canvas->verticalScrollBar()->minimum());
 }
@@ -178,7 +158,7 @@ void TestGroupCommands::saveOfUnnamedGroupGoesThroughGroupDialog()
     temp.setValue(QStringLiteral("lastdir"), f.env->path());
     temp.sync();
     // A new macro with no group open makes an unnamed group, its box first.
-    ZorTest::answerNewMacro("7", "parada", "", "par", 2);
+    answerNewMacro("7", "parada", "", "par", 2);
     f.action("actionNewMacro")->trigger();
     QCOMPARE(f.window->currentGroup()->macroCount(), 1);
     QCOMPARE(f.window->currentGroup()->findBySigla("PAR")->position(), QPoint(180, 40));
@@ -282,7 +262,7 @@ void TestGroupCommands::saveThatWritesNothingChangesNothing()
     } else {
         // The folder is replaced by a plain file: the save can't write there.
         QVERIFY(QDir(folder).removeRecursively());
-        ZorTest::writeFile(folder, QByteArray());
+        writeFile(folder, QByteArray());
         failed();
     }
     f.action(qPrintable(action))->trigger();
@@ -320,36 +300,47 @@ void TestGroupCommands::saveRefusesAnchorSequence()
 
 void TestGroupCommands::promptAnswers_data()
 {
+    QTest::addColumn<QString>("action"); // empty: the window is closed
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("closes");
     QTest::addColumn<bool>("written");
 
-    QTest::newRow("Salvar") << "Salvar" << true << true;
-    QTest::newRow("Descartar") << "Descartar" << true << false;
-    QTest::newRow("Cancelar") << "Cancelar" << false << false;
+    QTest::newRow("Salvar") << "" << "Salvar" << true << true;
+    QTest::newRow("Descartar") << "" << "Descartar" << true << false;
+    QTest::newRow("Cancelar") << "" << "Cancelar" << false << false;
+    QTest::newRow("close group, Descartar") << "actionCloseGroup" << "Descartar" << true << false;
+    QTest::newRow("close group, Cancelar") << "actionCloseGroup" << "Cancelar" << false << false;
+    QTest::newRow("new group, Cancelar") << "actionNewGroup" << "Cancelar" << false << false;
 }
 
 void TestGroupCommands::promptAnswers()
 {
+    QFETCH(QString, action);
     QFETCH(QString, answer);
     QFETCH(bool, closes);
     QFETCH(bool, written);
 
     const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("p.mcx"));
     f.open(path);
-    f.window->currentGroup()->setModified(true);
+    Group* group = f.window->currentGroup();
+    group->setModified(true);
     const QByteArray before = contentsOf(path);
     SeenBox prompt;
     answerBox(answer, &prompt);
-    QCOMPARE(f.window->close(), closes);
+    if (action.isEmpty()) {
+        QCOMPARE(f.window->close(), closes);
+        QCOMPARE(f.window->isVisible(), !closes);
+        // The window's place and size are stored by a close that happens only.
+        QCOMPARE(QSettings().contains(QStringLiteral("MainWindow/size")), closes);
+    } else {
+        f.action(qPrintable(action))->trigger();
+        QCOMPARE(f.window->currentGroup() == group, !closes);
+    }
     QCOMPARE(prompt.icon, QMessageBox::Warning);
     QVERIFY(prompt.text.startsWith(QStringLiteral("Ocorreram mudanças nas macros")));
     QCOMPARE(contentsOf(path) != before, written);
-    QCOMPARE(f.window->isVisible(), !closes);
-    // The window's place and size are stored by a close that happens only.
-    QCOMPARE(QSettings().contains(QStringLiteral("MainWindow/size")), closes);
     if (!closes)
-        QVERIFY(f.window->currentGroup()->isModified());
+        QVERIFY(group->isModified());
 }
 
 void TestGroupCommands::promptSaveOfNeverSavedGroupRunsSaveAs()
@@ -370,25 +361,6 @@ void TestGroupCommands::promptSaveOfNeverSavedGroupRunsSaveAs()
     answerBox(QStringLiteral("Salvar"));
     QVERIFY(f.window->close());
     QVERIFY(QFile::exists(target));
-}
-
-void TestGroupCommands::newGroupAndCloseGroup()
-{
-    f.newGroup(QStringLiteral("Frota"));
-    Group* first = f.window->currentGroup();
-    // A modified group asks first; Cancel keeps it.
-    first->setModified(true);
-    answerBox(QStringLiteral("Cancelar"));
-    f.action("actionNewGroup")->trigger();
-    QCOMPARE(f.window->currentGroup(), first);
-    answerBox(QStringLiteral("Cancelar"));
-    f.action("actionCloseGroup")->trigger();
-    QCOMPARE(f.window->currentGroup(), first);
-
-    answerBox(QStringLiteral("Descartar"));
-    f.action("actionCloseGroup")->trigger();
-    QVERIFY(!f.window->currentGroup());
-    QVERIFY(!f.action("actionCloseGroup")->isEnabled());
 }
 
 QTEST_MAIN(TestGroupCommands)
