@@ -1,23 +1,16 @@
-#include "commands/groupdocument.h"
 #include "commands/moveboxescommand.h"
 #include "diagram/edge.h"
-#include "diagram/graphwidget.h"
-#include "diagram/node.h"
 #include "io/samplegroups.h"
 #include "layout/flowcrossings.h"
 #include "layout/grouparrangement.h"
 #include "mainwindow/boxarranger.h"
-#include "model/group.h"
-#include "model/macro.h"
 #include "support/canvascheck.h"
 #include "support/flowgroup.h"
 #include "windowfixture.h"
 
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QSemaphore>
 #include <QStatusBar>
-#include <QtTest>
 
 namespace {
 

@@ -1,11 +1,5 @@
 #include "app/anchorsettings.h"
-#include "commands/groupdocument.h"
 #include "commands/groupheadercommand.h"
-#include "diagram/graphwidget.h"
-#include "model/group.h"
-#include "model/macro.h"
-#include "support/testfiles.h"
-#include "support/windowedits.h"
 #include "windowfixture.h"
 
 #include <QDir>
@@ -13,8 +7,6 @@
 #include <QJsonDocument>
 #include <QMessageBox>
 #include <QScrollBar>
-#include <QSettings>
-#include <QtTest>
 
 using namespace ZorTest;
 
@@ -127,8 +119,8 @@ void TestGroupCommands::openRemembersFolderAndShowsTopLeft()
     // Another window, in another process, stores its own folder meanwhile;
     // opening from the same folder as before stores it again. The group shows
     // from its top left corner, wherever the last one was scrolled to.
-    writeFile(tempIni(), "[General]\nlastdir=" + QFile::encodeName(f.env->filePath("elsewhere")) +
-                             "\n");
+    writeFile(tempIni(),
+              "[General]\nlastdir=" + QFile::encodeName(f.env->filePath("elsewhere")) + "\n");
     GraphWidget* canvas = f.window->canvas();
     canvas->centerOn(2900, 2900);
     f.open(path);

@@ -3,20 +3,15 @@
 #include "dialogs/dlgconfigmacro.h"
 #include "dialogs/dlggroup.h"
 #include "dialogs/dlgnovamacro.h"
-#include "model/group.h"
-#include "model/macro.h"
 #include "windowfixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 #include <QTabWidget>
-#include <QtTest>
 
 namespace {
 
@@ -221,7 +216,8 @@ void TestLanguages::missingTranslationBringsBuiltInTexts()
     Q_INIT_RESOURCE(zortranslations);
 
     QCOMPARE(window.language(), QStringLiteral("fr"));
-    QCOMPARE(texts, (QStringList{"&Arquivo", "Salvar", "Excès de vitesse", "Novo grupo de macros"}));
+    QCOMPARE(texts,
+             (QStringList{"&Arquivo", "Salvar", "Excès de vitesse", "Novo grupo de macros"}));
     choose(window, QStringLiteral("actionEnglish_2"));
     QCOMPARE(shownTexts(window).first(), QStringLiteral("&File"));
 }

@@ -1,21 +1,10 @@
-#include "commands/groupdocument.h"
-#include "diagram/graphwidget.h"
-#include "diagram/node.h"
-#include "model/group.h"
-#include "model/macro.h"
 #include "support/canvascheck.h"
 #include "support/canvasdriver.h"
-#include "support/windowedits.h"
 #include "windowfixture.h"
 
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
 
-using ZorTest::answerNewMacro;
-using ZorTest::answerNextModal;
-using ZorTest::UnexpectedBoxes;
+using namespace ZorTest;
 
 namespace {
 
@@ -48,7 +37,7 @@ private slots:
     void correctionUndoesToTheFile();
 
 private:
-    ZorTest::WindowFixture f;
+    WindowFixture f;
 };
 
 void TestMacroCommands::newMacroUniqueness_data()
@@ -77,7 +66,7 @@ void TestMacroCommands::newMacroUniqueness()
     f.newGroup(QStringLiteral("Frota"));
     f.addMacro("10", "AB", {}, "7");
     f.addMacro("11", "CD");
-    ZorTest::SeenBox seen;
+    SeenBox seen;
     answerNewMacro(number, QStringLiteral("nova"), shortcut, sigla, 2,
                    report.isEmpty() ? nullptr : &seen);
     f.action("actionNewMacro")->trigger();
@@ -95,7 +84,7 @@ void TestMacroCommands::newMacroUniqueness()
     QCOMPARE(macro->type(), 1);
     QVERIFY(macro->isSecurity());
     QCOMPARE(macro->raio(), quint16(100));
-    QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), *group), QString());
+    QCOMPARE(canvasDifference(*f.window->canvas(), *group), QString());
     QCOMPARE(f.window->currentDocument()->undoStack()->undoText(), "Nova macro " + sigla);
 }
 
@@ -109,7 +98,7 @@ void TestMacroCommands::configureRedrawsBoxAndArrows()
     f.addMacro("11", "B");
     f.addMacro("12", "C", {"M"});
     Macro* macro = f.addMacro("20", "M", {"A", "B"});
-    ZorTest::markSaved(*f.window);
+    markSaved(*f.window);
 
     answerNextModal([](QWidget* modal) {
         edit(modal, "edtF0")->clear();
@@ -138,7 +127,7 @@ void TestMacroCommands::configureRedrawsBoxAndArrows()
     QCOMPARE(macro->name(), QStringLiteral("MEIO"));
     QCOMPARE(macro->type(), 5);
     // The box's texts, colour and arrows, the arrow from C included.
-    QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), *f.window->currentGroup()), QString());
+    QCOMPARE(canvasDifference(*f.window->canvas(), *f.window->currentGroup()), QString());
     QVERIFY(f.action("actionSaveGroup")->isEnabled());
     QCOMPARE(f.window->currentDocument()->undoStack()->undoText(),
              QStringLiteral("Configurar macro M"));
@@ -167,7 +156,7 @@ void TestMacroCommands::everyStepUndoesToItsSave()
     f.doubleClickBox("PT");
     steps.append(f.savedCopy());
 
-    ZorTest::CanvasDriver driver(f.window->canvas());
+    CanvasDriver driver(f.window->canvas());
     const QPointF centre = f.window->canvas()->findNode("EN")->sceneBoundingRect().center();
     driver.drag(centre, centre + QPointF(40, 130));
     steps.append(f.savedCopy());
@@ -192,7 +181,7 @@ void TestMacroCommands::everyStepUndoesToItsSave()
             f.window->currentDocument()->undoStack()->redoText()));
         f.action("actionRedo")->trigger();
         QCOMPARE(f.savedCopy(), steps.at(i));
-        QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), *f.window->currentGroup()),
+        QCOMPARE(canvasDifference(*f.window->canvas(), *f.window->currentGroup()),
                  QString());
     }
     QVERIFY(!f.action("actionRedo")->isEnabled());
@@ -209,7 +198,7 @@ void TestMacroCommands::correctionUndoesToTheFile()
     const QString path = f.env->filePath(QStringLiteral("corrigir.mcx"));
     QVERIFY(group.saveAs(path));
 
-    ZorTest::answerBox(QStringLiteral("Sim"), nullptr, [] { ZorTest::answerBox("OK"); });
+    answerBox(QStringLiteral("Sim"), nullptr, [] { answerBox("OK"); });
     f.open(path);
     QVERIFY(f.savedCopy().contains("PESO E KG"));
     QVERIFY(f.action("actionSaveGroup")->isEnabled());

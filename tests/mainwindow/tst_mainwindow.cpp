@@ -1,28 +1,15 @@
 #include "app/debuglogger.h"
 #include "commands/configuremacrocommand.h"
-#include "commands/groupdocument.h"
-#include "diagram/graphwidget.h"
-#include "diagram/node.h"
 #include "io/samplegroups.h"
 #include "mainwindow/differencesdock.h"
-#include "model/group.h"
-#include "model/macro.h"
-#include "support/windowedits.h"
 #include "windowfixture.h"
 
 #include <QDockWidget>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QSettings>
 #include <QTreeWidget>
-#include <QtTest>
 
-using ZorTest::answerBox;
-using ZorTest::answerNextModal;
-using ZorTest::SeenBox;
+using namespace ZorTest;
 
 namespace {
 
@@ -57,7 +44,7 @@ private slots:
     void differencesListedAndTheirBoxesMarked();
 
 private:
-    ZorTest::WindowFixture f;
+    WindowFixture f;
 };
 
 void TestMainWindow::firstStartUsesDefaults()
@@ -87,12 +74,12 @@ void TestMainWindow::actionStates()
     // Save as and close only; the rest needs macros, Save a change.
     f.newGroup(QStringLiteral("Frota"));
     QCOMPARE(enabled(), QStringLiteral("001100011"));
-    ZorTest::answerNewMacro("10", "entrega", "", "ent", 3);
+    answerNewMacro("10", "entrega", "", "ent", 3);
     f.action("actionNewMacro")->trigger();
     QCOMPARE(enabled(), QStringLiteral("111111111"));
     QVERIFY(f.action("actionSelecao")->isChecked());
 
-    ZorTest::markSaved(*f.window);
+    markSaved(*f.window);
     QCOMPARE(enabled(), QStringLiteral("101111111"));
     f.action("actionCloseGroup")->trigger(); // not modified: no prompt
     QVERIFY(!f.window->currentGroup());
@@ -149,7 +136,7 @@ void TestMainWindow::statusLabelsAndDeleteFollowTheCanvas()
     QCOMPARE(labels.at(5)->text(), QStringLiteral("100%"));
     f.addMacro("10", "ENT");
     f.addMacro("11", "COL");
-    ZorTest::markSaved(*f.window);
+    markSaved(*f.window);
 
     GraphWidget* canvas = f.window->canvas();
     QWidget* viewport = canvas->viewport();
@@ -285,7 +272,7 @@ void TestMainWindow::refusedCharactersQuestion()
     coleta->setForm(screen("A@B"));
     entrega->setForm(screen("1 & 2 @ 3"));
     f.addMacro("3", "LIM")->setForm(screen("NOTA [nnnnnn] PESO 10,5 KG"));
-    ZorTest::markSaved(*f.window);
+    markSaved(*f.window);
     SeenBox question;
     SeenBox done;
     const auto success = [&done] { answerBox(QStringLiteral("OK"), &done); };

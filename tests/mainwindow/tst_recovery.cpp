@@ -1,17 +1,10 @@
 #include "io/mcxwriter.h"
-#include "model/group.h"
-#include "model/macro.h"
 #include "recovery/recoverycopy.h"
-#include "support/testfiles.h"
-#include "support/windowedits.h"
 #include "windowfixture.h"
 
 #include <QProcess>
-#include <QtTest>
 
-using ZorTest::answerBox;
-using ZorTest::contentsOf;
-using ZorTest::SeenBox;
+using namespace ZorTest;
 
 namespace {
 
@@ -47,7 +40,7 @@ private slots:
 private:
     void startEditor(QProcess& editor, const QStringList& arguments);
 
-    ZorTest::WindowFixture f;
+    WindowFixture f;
 };
 
 void TestRecovery::initTestCase()
@@ -189,7 +182,7 @@ void TestRecovery::saveAsksBeforeOverwritingChangeOnDisk()
     f.addMacro("88", "NVA");
     {
         // The rewrite after the load and each save are the window's own.
-        ZorTest::UnexpectedBoxes boxes;
+        UnexpectedBoxes boxes;
         for (const char* action :
              {"actionSaveGroup", "actionUndo", "actionSaveGroup", "actionRedo"})
             f.action(action)->trigger();

@@ -1,29 +1,19 @@
-#include "commands/groupdocument.h"
-#include "diagram/graphwidget.h"
-#include "diagram/node.h"
 #include "io/samplegroups.h"
 #include "mainwindow/findfield.h"
 #include "mainwindow/recentfilesmenu.h"
 #include "mainwindow/verificationdock.h"
-#include "model/group.h"
-#include "model/macro.h"
 #include "windowfixture.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTreeView>
-#include <QtTest>
 
-using ZorTest::TestEnvironment;
+using namespace ZorTest;
 
 // The verification dock, the search, the recent groups and the flow's
 // picture and printout, in the window over the sample group.
@@ -54,7 +44,7 @@ private:
     // The acronym of the one selected box, when it is in the view.
     QString shown() const;
 
-    ZorTest::WindowFixture f;
+    WindowFixture f;
 };
 
 void TestWindowTools::initTestCase()
@@ -80,7 +70,7 @@ void TestWindowTools::initTestCase()
 void TestWindowTools::open(const QString& name)
 {
     if (name == QLatin1String("faults.mcx"))
-        ZorTest::answerBox(QStringLiteral("Não"));
+        answerBox(QStringLiteral("Não"));
     f.open(f.env->filePath(name));
 }
 
@@ -146,7 +136,7 @@ void TestWindowTools::dockFollowsEdits()
     };
     QCOMPARE(count("duplicate-shortcut"), 1);
 
-    ZorTest::answerNextModal([](QWidget* modal) {
+    answerNextModal([](QWidget* modal) {
         auto* shortcut = modal->findChild<QLineEdit*>("edtShortcut");
         shortcut->clear();
         QTest::keyClicks(shortcut, "150");
@@ -185,7 +175,7 @@ void TestWindowTools::activatingAFinding()
     // answer must not close a later one.
     auto opened = std::make_shared<QString>();
     auto waiting = std::make_shared<bool>(true);
-    ZorTest::answerNextModal([opened, waiting](QWidget* modal) {
+    answerNextModal([opened, waiting](QWidget* modal) {
         if (*waiting) {
             *opened = modal->objectName();
             modal->close();
@@ -252,7 +242,7 @@ void TestWindowTools::recentGroupsNewestFirstAcrossARestart()
     }
     // A save as puts its file first.
     f.dialogs->answers = QStringList{paths.at(9)};
-    ZorTest::answerGroupDialog(QStringLiteral("Frota"));
+    answerGroupDialog(QStringLiteral("Frota"));
     f.action("actionSaveGroupAs")->trigger();
     const auto choose = [this](const QString& path) {
         for (QAction* action : f.child<RecentFilesMenu>("menuRecentFiles")->actions()) {
@@ -272,8 +262,8 @@ void TestWindowTools::recentGroupsNewestFirstAcrossARestart()
     QCOMPARE(menu->actions().first()->text(), QString("&1 g5.mcx"));
 
     QVERIFY(QFile::remove(paths.at(9)));
-    ZorTest::SeenBox seen;
-    ZorTest::answerBox("OK", &seen);
+    SeenBox seen;
+    answerBox("OK", &seen);
     choose(paths.at(9));
     QCOMPARE(seen.text,
              QString("O arquivo %1 não existe mais e foi retirado da lista.").arg(paths.at(9)));
@@ -308,7 +298,7 @@ void TestWindowTools::printPreviewIsLandscape()
 {
     open("sample.mcx");
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
-    ZorTest::answerNextModal([&orientation](QWidget* modal) {
+    answerNextModal([&orientation](QWidget* modal) {
         auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
         QVERIFY(preview);
         orientation = preview->printer()->pageLayout().orientation();

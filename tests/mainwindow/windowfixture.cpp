@@ -1,22 +1,11 @@
 #include "windowfixture.h"
 
-#include "diagram/graphwidget.h"
-#include "diagram/node.h"
-#include "model/group.h"
-#include "model/macro.h"
-#include "support/windowedits.h"
-
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSettings>
 #include <QStatusBar>
-#include <QtTest>
 
 namespace ZorTest {
 
@@ -124,10 +113,7 @@ QList<QLabel*> WindowFixture::statusLabels() const
 QByteArray WindowFixture::savedCopy() const
 {
     const QString path = env->filePath(QStringLiteral("copia.mcx"));
-    if (!window->currentGroup()->saveAs(path))
-        return QByteArray();
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return window->currentGroup()->saveAs(path) ? contentsOf(path) : QByteArray();
 }
 
 void answerGroupDialog(const QString& name, QString* offered, std::function<void()> next,

@@ -1,20 +1,30 @@
 #pragma once
 
+// What nearly every test of the window needs besides the fixture.
+#include "commands/groupdocument.h"
+#include "diagram/graphwidget.h"
+#include "diagram/node.h"
 #include "mainwindow/mainwindow.h"
+#include "model/group.h"
+#include "model/macro.h"
 #include "support/fakefiledialogs.h"
 #include "support/messagerecorder.h"
 #include "support/modalanswer.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
+#include "support/windowedits.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
 #include <QStringList>
 #include <QVariantMap>
+#include <QtTest>
 
 #include <functional>
 #include <memory>
-
-class QLabel;
-class Macro;
 
 namespace ZorTest {
 
