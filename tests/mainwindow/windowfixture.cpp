@@ -1,5 +1,7 @@
 #include "windowfixture.h"
 
+#include "support/canvasdriver.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -88,12 +90,9 @@ QString WindowFixture::copyExample(const QString& example, const QString& name) 
 
 void WindowFixture::doubleClickBox(const QString& sigla)
 {
-    GraphWidget* canvas = window->canvas();
-    canvas->centerOn(canvas->findNode(sigla));
-    const QPoint onBox =
-        canvas->mapFromScene(canvas->findNode(sigla)->sceneBoundingRect().center());
-    QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, onBox);
-    QTest::mouseDClick(canvas->viewport(), Qt::LeftButton, {}, onBox);
+    window->canvas()->centerOn(window->canvas()->findNode(sigla));
+    CanvasDriver(window->canvas()).doubleClick(
+        window->canvas()->findNode(sigla)->sceneBoundingRect().center());
 }
 
 QStringList WindowFixture::infoLines() const
@@ -142,22 +141,16 @@ void answerNewMacro(const QString& number, const QString& name, const QString& s
                     const QString& sigla, int typeIndex, SeenBox* report)
 {
     answerNextModal([=](QWidget* modal) {
-        const auto edit = [modal](const char* field) {
-            return modal->findChild<QLineEdit*>(QLatin1String(field));
-        };
-        QTest::keyClicks(edit("edtNumber"), number);
-        QTest::keyClicks(edit("edtName"), name);
-        QTest::keyClicks(edit("edtShortcut"), shortcut);
-        QTest::keyClicks(edit("edtSigla"), sigla);
+        const QStringList fields{"edtNumber", "edtName", "edtShortcut", "edtSigla"};
+        const QStringList texts{number, name, shortcut, sigla};
+        for (int i = 0; i < fields.size(); ++i)
+            QTest::keyClicks(modal->findChild<QLineEdit*>(fields.at(i)), texts.at(i));
         modal->findChild<QComboBox*>(QStringLiteral("cbxType"))->setCurrentIndex(typeIndex);
         if (report)
             answerBox(QStringLiteral("OK"), report);
-        const auto button = [modal](const char* name) {
-            return modal->findChild<QPushButton*>(QLatin1String(name));
-        };
-        QTest::mouseClick(button("btnInsert"), Qt::LeftButton);
+        QTest::mouseClick(modal->findChild<QPushButton*>("btnInsert"), Qt::LeftButton);
         if (modal->isVisible())
-            QTest::mouseClick(button("btnCancelar"), Qt::LeftButton);
+            QTest::mouseClick(modal->findChild<QPushButton*>("btnCancelar"), Qt::LeftButton);
     });
 }
 
