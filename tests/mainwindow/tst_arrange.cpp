@@ -40,156 +40,149 @@ class TestArrange : public QObject
 
 private slots:
     void initTestCase() { f.setUpOnce(); }
-    void init();
+
+    void init()
+    {
+        f.start();
+        arranger = f.window->findChild<BoxArranger*>();
+        QVERIFY(arranger);
+    }
+
     void cleanup() { f.finish(); }
-    void oneUndoableCommand_data();
-    void oneUndoableCommand();
-    void selectedBoxesOnly();
-    void progressOffersCancel();
-    void groupChangedMeanwhile();
+
+    void oneUndoableCommand_data()
+    {
+        QTest::addColumn<int>("macros");
+        QTest::addColumn<int>("next");
+
+        // 0 macros: the sample group.
+        QTest::newRow("sample") << 0 << 0;
+        QTest::newRow("999 macros") << 999 << 10;
+    }
+
+    void oneUndoableCommand()
+    {
+        QFETCH(int, macros);
+        QFETCH(int, next);
+
+        open(macros == 0 ? SampleGroups::sample() : ZorTest::flowGroup(macros, next));
+        const Group& group = *f.window->currentGroup();
+        QUndoStack* stack = f.window->currentDocument()->undoStack();
+        const int commands = stack->count();
+        const QVector<QRect> before = boxesOf(group);
+
+        QVERIFY(arrange());
+        QCOMPARE(stack->count(), commands + 1);
+        QCOMPARE(stack->undoText(), QString("Organizar caixas"));
+        const QVector<QRect> after = boxesOf(group);
+        QVERIFY(after != before);
+        QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), group), QString());
+        // The canvas tells the arrows that pass under a box as the group does.
+        QCOMPARE(passingOnCanvas(*f.window->canvas()), FlowCrossings::countPassingArrows(group));
+
+        stack->undo();
+        QCOMPARE(boxesOf(group), before);
+        QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), group), QString());
+        QCOMPARE(passingOnCanvas(*f.window->canvas()), FlowCrossings::countPassingArrows(group));
+    }
+
+    void selectedBoxesOnly()
+    {
+        open(SampleGroups::sample());
+        const Group& group = *f.window->currentGroup();
+        QList<Macro*> chosen;
+        for (const char* sigla : {"ENT", "COL", "AGD", "FIM"}) {
+            chosen.append(group.findBySigla(sigla));
+            f.window->canvas()->nodeFor(chosen.last())->setMarked(true);
+        }
+        const QVector<QRect> before = boxesOf(group);
+        QVERIFY(arrange());
+
+        const QVector<QRect> after = boxesOf(group);
+        const QList<Macro*> macros = group.macros();
+        for (int i = 0; i < macros.size(); ++i)
+            QCOMPARE(after.at(i) == before.at(i), !chosen.contains(macros.at(i)));
+    }
+
+    void progressOffersCancel()
+    {
+        open(SampleGroups::sample());
+        const QVector<QRect> before = boxesOf(*f.window->currentGroup());
+        arranger->setCompute([](GroupArrangement&, const std::atomic_bool& cancel) {
+            while (!cancel)
+                QThread::msleep(5);
+            return false;
+        });
+        QSignalSpy finished(arranger, &BoxArranger::finished);
+        f.action("actionArrange")->trigger();
+        QVERIFY(arranger->isRunning());
+        // Not at once: a short arrangement shows no dialog at all.
+        QVERIFY(!QApplication::activeModalWidget());
+
+        QProgressDialog* progress = nullptr;
+        QTRY_VERIFY((progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())));
+        auto* cancel = progress->findChild<QPushButton*>();
+        QVERIFY(cancel);
+        cancel->click();
+
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.first().first().toBool(), false);
+        QVERIFY(!arranger->isRunning());
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(f.window->currentDocument()->undoStack()->count(), 0);
+        QCOMPARE(boxesOf(*f.window->currentGroup()), before);
+    }
+
+    void groupChangedMeanwhile()
+    {
+        open(SampleGroups::sample());
+        GroupDocument& document = *f.window->currentDocument();
+        QSemaphore go;
+        arranger->setCompute([&go](GroupArrangement& arrangement, const std::atomic_bool& cancel) {
+            go.acquire();
+            return arrangement.compute(&cancel);
+        });
+        QSignalSpy finished(arranger, &BoxArranger::finished);
+        f.action("actionArrange")->trigger();
+
+        // A box moved by the keyboard before the layout is done.
+        Macro* ini = document.group().findBySigla("INI");
+        const BoxPlacement from{ini, ini->position(), ini->dimensions()};
+        const BoxPlacement to{ini, ini->position() + QPoint(10, 0), ini->dimensions()};
+        document.push(
+            new MoveBoxesCommand(document, {from}, {to}, MoveBoxesCommand::Source::Keyboard));
+        const QVector<QRect> moved = boxesOf(document.group());
+        go.release();
+
+        QVERIFY(finished.wait());
+        QCOMPARE(finished.first().first().toBool(), false);
+        QCOMPARE(document.undoStack()->count(), 1);
+        QCOMPARE(boxesOf(document.group()), moved);
+        QVERIFY(f.window->statusBar()->currentMessage().contains("descartada"));
+    }
 
 private:
-    void open(const std::unique_ptr<Group>& group);
+    void open(const std::unique_ptr<Group>& group)
+    {
+        const QString path = f.env->filePath(QStringLiteral("open.mcx"));
+        QVERIFY(group->saveAs(path));
+        f.open(path);
+        QCOMPARE(f.window->currentGroup()->macroCount(), group->macroCount());
+    }
+
     // "Organizar caixas", then the event loop until the arrangement ends.
-    bool arrange();
+    bool arrange()
+    {
+        QSignalSpy finished(arranger, &BoxArranger::finished);
+        f.action("actionArrange")->trigger();
+        if (finished.isEmpty() && !finished.wait(20000))
+            return false;
+        return finished.first().first().toBool();
+    }
 
     ZorTest::WindowFixture f;
     BoxArranger* arranger = nullptr;
 };
-
-void TestArrange::init()
-{
-    f.start();
-    arranger = f.window->findChild<BoxArranger*>();
-    QVERIFY(arranger);
-}
-
-void TestArrange::open(const std::unique_ptr<Group>& group)
-{
-    const QString path = f.env->filePath(QStringLiteral("open.mcx"));
-    QVERIFY(group->saveAs(path));
-    f.open(path);
-    QCOMPARE(f.window->currentGroup()->macroCount(), group->macroCount());
-}
-
-bool TestArrange::arrange()
-{
-    QSignalSpy finished(arranger, &BoxArranger::finished);
-    f.action("actionArrange")->trigger();
-    if (finished.isEmpty() && !finished.wait(20000))
-        return false;
-    return finished.first().first().toBool();
-}
-
-void TestArrange::oneUndoableCommand_data()
-{
-    QTest::addColumn<int>("macros");
-    QTest::addColumn<int>("next");
-
-    // 0 macros: the sample group.
-    QTest::newRow("sample") << 0 << 0;
-    QTest::newRow("999 macros") << 999 << 10;
-}
-
-void TestArrange::oneUndoableCommand()
-{
-    QFETCH(int, macros);
-    QFETCH(int, next);
-
-    open(macros == 0 ? SampleGroups::sample() : ZorTest::flowGroup(macros, next));
-    const Group& group = *f.window->currentGroup();
-    QUndoStack* stack = f.window->currentDocument()->undoStack();
-    const int commands = stack->count();
-    const QVector<QRect> before = boxesOf(group);
-
-    QVERIFY(arrange());
-    QCOMPARE(stack->count(), commands + 1);
-    QCOMPARE(stack->undoText(), QString("Organizar caixas"));
-    const QVector<QRect> after = boxesOf(group);
-    QVERIFY(after != before);
-    QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), group), QString());
-    // The canvas tells the arrows that pass under a box as the group does.
-    QCOMPARE(passingOnCanvas(*f.window->canvas()), FlowCrossings::countPassingArrows(group));
-
-    stack->undo();
-    QCOMPARE(boxesOf(group), before);
-    QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), group), QString());
-    QCOMPARE(passingOnCanvas(*f.window->canvas()), FlowCrossings::countPassingArrows(group));
-}
-
-void TestArrange::selectedBoxesOnly()
-{
-    open(SampleGroups::sample());
-    const Group& group = *f.window->currentGroup();
-    QList<Macro*> chosen;
-    for (const char* sigla : {"ENT", "COL", "AGD", "FIM"}) {
-        chosen.append(group.findBySigla(sigla));
-        f.window->canvas()->nodeFor(chosen.last())->setMarked(true);
-    }
-    const QVector<QRect> before = boxesOf(group);
-    QVERIFY(arrange());
-
-    const QVector<QRect> after = boxesOf(group);
-    const QList<Macro*> macros = group.macros();
-    for (int i = 0; i < macros.size(); ++i)
-        QCOMPARE(after.at(i) == before.at(i), !chosen.contains(macros.at(i)));
-}
-
-void TestArrange::progressOffersCancel()
-{
-    open(SampleGroups::sample());
-    const QVector<QRect> before = boxesOf(*f.window->currentGroup());
-    arranger->setCompute([](GroupArrangement&, const std::atomic_bool& cancel) {
-        while (!cancel)
-            QThread::msleep(5);
-        return false;
-    });
-    QSignalSpy finished(arranger, &BoxArranger::finished);
-    f.action("actionArrange")->trigger();
-    QVERIFY(arranger->isRunning());
-    // Not at once: a short arrangement shows no dialog at all.
-    QVERIFY(!QApplication::activeModalWidget());
-
-    QProgressDialog* progress = nullptr;
-    QTRY_VERIFY((progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())));
-    auto* cancel = progress->findChild<QPushButton*>();
-    QVERIFY(cancel);
-    cancel->click();
-
-    QCOMPARE(finished.count(), 1);
-    QCOMPARE(finished.first().first().toBool(), false);
-    QVERIFY(!arranger->isRunning());
-    QTRY_VERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(f.window->currentDocument()->undoStack()->count(), 0);
-    QCOMPARE(boxesOf(*f.window->currentGroup()), before);
-}
-
-void TestArrange::groupChangedMeanwhile()
-{
-    open(SampleGroups::sample());
-    GroupDocument& document = *f.window->currentDocument();
-    QSemaphore go;
-    arranger->setCompute([&go](GroupArrangement& arrangement, const std::atomic_bool& cancel) {
-        go.acquire();
-        return arrangement.compute(&cancel);
-    });
-    QSignalSpy finished(arranger, &BoxArranger::finished);
-    f.action("actionArrange")->trigger();
-
-    // A box moved by the keyboard before the layout is done.
-    Macro* ini = document.group().findBySigla("INI");
-    const BoxPlacement from{ini, ini->position(), ini->dimensions()};
-    const BoxPlacement to{ini, ini->position() + QPoint(10, 0), ini->dimensions()};
-    document.push(new MoveBoxesCommand(document, {from}, {to}, MoveBoxesCommand::Source::Keyboard));
-    const QVector<QRect> moved = boxesOf(document.group());
-    go.release();
-
-    QVERIFY(finished.wait());
-    QCOMPARE(finished.first().first().toBool(), false);
-    QCOMPARE(document.undoStack()->count(), 1);
-    QCOMPARE(boxesOf(document.group()), moved);
-    QVERIFY(f.window->statusBar()->currentMessage().contains("descartada"));
-}
 
 QTEST_MAIN(TestArrange)
 #include "tst_arrange.moc"

@@ -31,320 +31,310 @@ const QString CannotSave = QStringLiteral("Não foi possível salvar o arquivo "
 class TestGroupCommands : public QObject
 {
     Q_OBJECT
+    WindowFixture f;
 
 private slots:
     void initTestCase() { f.setUpOnce(); }
     void init() { f.start(); }
     void cleanup() { f.finish(); }
-    void openChoosesReaderBySuffix_data();
-    void openChoosesReaderBySuffix();
-    void openRemembersFolderAndShowsTopLeft();
-    void fileFromCommandLineOpensAtFirstShow();
-    void saveOfUnnamedGroupGoesThroughGroupDialog();
-    void saveOfLegacyFileShowsNoticeThenSaveAs();
-    void saveInPlaceKeepsJsonNamedMcr();
-    void saveThatWritesNothingChangesNothing_data();
-    void saveThatWritesNothingChangesNothing();
-    void saveRefusesAnchorSequence();
-    void promptAnswers_data();
-    void promptAnswers();
-    void promptSaveOfNeverSavedGroupRunsSaveAs();
 
-private:
-    WindowFixture f;
-};
+    void openChoosesReaderBySuffix_data()
+    {
+        QTest::addColumn<QString>("example"); // empty: no such file
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("opens");
 
-void TestGroupCommands::openChoosesReaderBySuffix_data()
-{
-    QTest::addColumn<QString>("example"); // empty: no such file
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("opens");
-
-    QTest::newRow("mcx") << "sample.mcx" << "a.mcx" << true;
-    QTest::newRow("json is JSON") << "sample.mcx" << "c.json" << true;
-    QTest::newRow("MCR is JSON too") << "sample.mcx" << "d.MCR" << true;
-    QTest::newRow("mcr is legacy") << "legacy.mcr" << "e.mcr" << true;
-    QTest::newRow("legacy bytes as JSON") << "legacy.mcr" << "f.MCR" << false;
-    QTest::newRow("no such file") << "" << "missing.mcx" << false;
-}
-
-void TestGroupCommands::openChoosesReaderBySuffix()
-{
-    QFETCH(QString, example);
-    QFETCH(QString, name);
-    QFETCH(bool, opens);
-
-    const QString path = example.isEmpty() ? f.env->filePath(name) : f.copyExample(example, name);
-    const QByteArray before = contentsOf(path);
-    SeenBox failure;
-    if (!opens)
-        answerBox(QStringLiteral("OK"), &failure);
-    f.open(path);
-    Group* group = f.window->currentGroup();
-    QVERIFY(group);
-    if (opens) {
-        QVERIFY(group->macroCount() > 0);
-        QCOMPARE(group->filePath(), path);
-        QVERIFY(f.recorder->messages.isEmpty() || name.endsWith(QLatin1String(".mcr")));
-    } else {
-        QCOMPARE(failure.icon, QMessageBox::Critical);
-        QCOMPARE(failure.text, CannotOpen + path);
-        QCOMPARE(group->macroCount(), 0);
-        QVERIFY(group->name().isEmpty());
-        QVERIFY(f.action("actionSaveGroupAs")->isEnabled());
-        // A later Save does not write over the file: it asks for a name, here cancelled.
-        group->setModified(true);
-        answerGroupDialog(QString());
-        f.action("actionSaveGroup")->trigger();
-        QVERIFY(group->filePath().isEmpty());
-        QCOMPARE(contentsOf(path), before);
+        QTest::newRow("mcx") << "sample.mcx" << "a.mcx" << true;
+        QTest::newRow("json is JSON") << "sample.mcx" << "c.json" << true;
+        QTest::newRow("MCR is JSON too") << "sample.mcx" << "d.MCR" << true;
+        QTest::newRow("mcr is legacy") << "legacy.mcr" << "e.mcr" << true;
+        QTest::newRow("legacy bytes as JSON") << "legacy.mcr" << "f.MCR" << false;
+        QTest::newRow("no such file") << "" << "missing.mcx" << false;
     }
-}
 
-void TestGroupCommands::openRemembersFolderAndShowsTopLeft()
-{
-    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("sub/g.mcx"));
-    f.open(path);
-    QCOMPARE(f.dialogs->requests.size(), 1);
-    QCOMPARE(f.dialogs->requests.first().kind, QStringLiteral("open"));
-    QVERIFY(f.dialogs->requests.first().filter.contains(QStringLiteral("(*.mcx *.mcr)")));
-    QCOMPARE(lastDir(), QFileInfo(path).absolutePath());
+    void openChoosesReaderBySuffix()
+    {
+        QFETCH(QString, example);
+        QFETCH(QString, name);
+        QFETCH(bool, opens);
 
-    // The next dialog starts there; a cancelled dialog changes nothing.
-    f.action("actionLoadGroup")->trigger();
-    QCOMPARE(f.dialogs->requests.last().directory, QFileInfo(path).absolutePath());
-    QCOMPARE(f.window->currentGroup()->filePath(), path);
-
-    // Another window, in another process, stores its own folder meanwhile;
-    // opening from the same folder as before stores it again. The group shows
-    // from its top left corner, wherever the last one was scrolled to.
-    writeFile(tempIni(),
-              "[General]\nlastdir=" + QFile::encodeName(f.env->filePath("elsewhere")) + "\n");
-    GraphWidget* canvas = f.window->canvas();
-    canvas->centerOn(2900, 2900);
-    f.open(path);
-    QCOMPARE(lastDir(), QFileInfo(path).absolutePath());
-    QCOMPARE(canvas->horizontalScrollBar()->value(), canvas->horizontalScrollBar()->minimum());
-    QCOMPARE(canvas->verticalScrollBar()->value(), canvas->verticalScrollBar()->minimum());
-}
-
-void TestGroupCommands::fileFromCommandLineOpensAtFirstShow()
-{
-    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("cli.mcx"));
-    MainWindow other;
-    other.setFileToOpen(path);
-    QVERIFY(!other.currentGroup());
-    other.show();
-    QCOMPARE(other.currentGroup()->filePath(), path);
-    const Group* opened = other.currentGroup();
-    other.hide();
-    other.show(); // only once
-    QCOMPARE(other.currentGroup(), opened);
-    QVERIFY(f.dialogs->requests.isEmpty());
-}
-
-void TestGroupCommands::saveOfUnnamedGroupGoesThroughGroupDialog()
-{
-    QSettings temp(tempIni(), QSettings::IniFormat);
-    temp.setValue(QStringLiteral("lastdir"), f.env->path());
-    temp.sync();
-    // A new macro with no group open makes an unnamed group, its box first.
-    answerNewMacro("7", "parada", "", "par", 2);
-    f.action("actionNewMacro")->trigger();
-    QCOMPARE(f.window->currentGroup()->findBySigla("PAR")->position(), QPoint(180, 40));
-
-    const QString target = f.env->filePath(QStringLiteral("Frota.mcx"));
-    f.dialogs->answers << target;
-    QString offeredName = QStringLiteral("unset");
-    answerGroupDialog(QStringLiteral("Frota"), &offeredName);
-    f.action("actionSaveGroup")->trigger();
-    QVERIFY(offeredName.isEmpty());
-    QCOMPARE(f.dialogs->requests.size(), 1);
-    QCOMPARE(f.dialogs->requests.first().kind, QStringLiteral("save"));
-    QCOMPARE(f.dialogs->requests.first().directory, f.env->path() + QStringLiteral("/Frota.mcx"));
-    QCOMPARE(f.window->currentGroup()->filePath(), target);
-    QVERIFY(!f.window->currentGroup()->isModified());
-    QVERIFY(contentsOf(target).contains("\"Frota\""));
-}
-
-void TestGroupCommands::saveOfLegacyFileShowsNoticeThenSaveAs()
-{
-    const QString legacy = f.copyExample(QStringLiteral("legacy.mcr"), QStringLiteral("a.mcr"));
-    const QByteArray original = contentsOf(legacy);
-    f.open(legacy);
-    f.window->currentGroup()->setModified(true);
-    const QString legacyName = f.window->currentGroup()->name();
-
-    const QString target = f.env->filePath(QStringLiteral("a-novo.mcx"));
-    f.dialogs->answers << target;
-    SeenBox notice;
-    QString offeredName;
-    answerBox(QStringLiteral("OK"), &notice,
-              [&offeredName] { answerGroupDialog(QStringLiteral("Legado"), &offeredName); });
-    f.action("actionSaveGroup")->trigger();
-    QCOMPARE(notice.icon, QMessageBox::Warning);
-    QVERIFY(notice.text.contains(QStringLiteral("formato MCX")));
-    QCOMPARE(offeredName, legacyName.trimmed());
-    QCOMPARE(f.window->currentGroup()->name(), QStringLiteral("Legado"));
-    QCOMPARE(contentsOf(legacy), original);
-    QCOMPARE(f.window->currentGroup()->filePath(), target);
-    QVERIFY(QJsonDocument::fromJson(contentsOf(target)).isObject());
-}
-
-// The suffix test is case-sensitive: JSON named .MCR is written in place,
-// as JSON, without a file dialog.
-void TestGroupCommands::saveInPlaceKeepsJsonNamedMcr()
-{
-    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("G.MCR"));
-    f.open(path);
-    f.addMacro("88", "NVA");
-    f.action("actionSaveGroup")->trigger();
-    QVERIFY(!f.window->currentGroup()->isModified());
-    QCOMPARE(f.dialogs->requests.size(), 1); // only the open dialog
-    QVERIFY(QJsonDocument::fromJson(contentsOf(path)).isObject());
-    QVERIFY(contentsOf(path).contains("\"NVA\""));
-}
-
-void TestGroupCommands::saveThatWritesNothingChangesNothing_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<bool>("writes"); // false: the file dialog is cancelled
-    QTest::newRow("save, write failed") << "actionSaveGroup" << true;
-    QTest::newRow("save as, dialog cancelled") << "actionSaveGroupAs" << false;
-    QTest::newRow("save as, write failed") << "actionSaveGroupAs" << true;
-}
-
-// The edits stay; name, description and creation date change only with the
-// file written, so that the next Save writes the old ones into the original.
-void TestGroupCommands::saveThatWritesNothingChangesNothing()
-{
-    QFETCH(QString, action);
-    QFETCH(bool, writes);
-    const bool saveAs = action == QLatin1String("actionSaveGroupAs");
-    const QString row = QString::fromLatin1(QTest::currentDataTag());
-    const QString path = f.copyExample(QStringLiteral("sample.mcx"), row + "/g.mcx");
-    const QString folder = f.env->filePath(row);
-    f.open(path);
-    Group* group = f.window->currentGroup();
-    f.addMacro("88", "NVA"); // the edit a save would keep
-    const auto header = [group] {
-        return QStringList{group->filePath(), group->name(), group->creationDate()};
-    };
-    const QStringList before = header();
-    QString target = path;
-    SeenBox failure;
-    const auto failed = [&failure, writes] {
-        if (writes)
+        const QString path =
+            example.isEmpty() ? f.env->filePath(name) : f.copyExample(example, name);
+        const QByteArray before = contentsOf(path);
+        SeenBox failure;
+        if (!opens)
             answerBox(QStringLiteral("OK"), &failure);
-    };
-    if (saveAs) {
-        target = f.env->filePath(QStringLiteral("zor.ini/inside.mcx"));
-        f.dialogs->answers << (writes ? target : QString());
-        answerGroupDialog(QStringLiteral("Outro nome"), nullptr, failed);
-        QTest::qWait(1100); // a new creation date would differ by now
-    } else {
-        // The folder is replaced by a plain file: the save can't write there.
-        QVERIFY(QDir(folder).removeRecursively());
-        writeFile(folder, QByteArray());
-        failed();
+        f.open(path);
+        Group* group = f.window->currentGroup();
+        QVERIFY(group);
+        if (opens) {
+            QVERIFY(group->macroCount() > 0);
+            QCOMPARE(group->filePath(), path);
+            QVERIFY(f.recorder->messages.isEmpty() || name.endsWith(QLatin1String(".mcr")));
+        } else {
+            QCOMPARE(failure.icon, QMessageBox::Critical);
+            QCOMPARE(failure.text, CannotOpen + path);
+            QCOMPARE(group->macroCount(), 0);
+            QVERIFY(group->name().isEmpty());
+            QVERIFY(f.action("actionSaveGroupAs")->isEnabled());
+            // A later Save does not write over the file: it asks for a name, here cancelled.
+            group->setModified(true);
+            answerGroupDialog(QString());
+            f.action("actionSaveGroup")->trigger();
+            QVERIFY(group->filePath().isEmpty());
+            QCOMPARE(contentsOf(path), before);
+        }
     }
-    f.action(qPrintable(action))->trigger();
-    // The system's reason on a second line.
-    QCOMPARE(failure.text, writes ? CannotSave + target + "\nNot a directory" : QString());
-    QCOMPARE(failure.icon, writes ? QMessageBox::Critical : QMessageBox::NoIcon);
-    QCOMPARE(header(), before);
-    QVERIFY(group->isModified());
-    QVERIFY(f.action("actionSaveGroup")->isEnabled());
-    QCOMPARE(f.window->currentDocument()->undoStack()->count(), 1);
-}
 
-void TestGroupCommands::saveRefusesAnchorSequence()
-{
-    f.newGroup(QStringLiteral("Frota"));
-    const quint8 anchor = quint8(ZorObject::anchorSettings().anchorViolationId());
-    for (const char* sigla : {"A", "B"}) {
-        Macro* macro = f.addMacro(sigla == QLatin1String("A") ? "1" : "2", sigla,
-                                  sigla == QLatin1String("A") ? QStringList{"B"} : QStringList{});
-        macro->setViolation({anchor});
-        macro->setViolationReactions({0});
-        macro->setViolationTimers({0});
+    void openRemembersFolderAndShowsTopLeft()
+    {
+        const QString path =
+            f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("sub/g.mcx"));
+        f.open(path);
+        QCOMPARE(f.dialogs->requests.size(), 1);
+        QCOMPARE(f.dialogs->requests.first().kind, QStringLiteral("open"));
+        QVERIFY(f.dialogs->requests.first().filter.contains(QStringLiteral("(*.mcx *.mcr)")));
+        QCOMPARE(lastDir(), QFileInfo(path).absolutePath());
+
+        // The next dialog starts there; a cancelled dialog changes nothing.
+        f.action("actionLoadGroup")->trigger();
+        QCOMPARE(f.dialogs->requests.last().directory, QFileInfo(path).absolutePath());
+        QCOMPARE(f.window->currentGroup()->filePath(), path);
+
+        // Another window, in another process, stores its own folder meanwhile;
+        // opening from the same folder as before stores it again. The group shows
+        // from its top left corner, wherever the last one was scrolled to.
+        writeFile(tempIni(),
+                  "[General]\nlastdir=" + QFile::encodeName(f.env->filePath("elsewhere")) + "\n");
+        GraphWidget* canvas = f.window->canvas();
+        canvas->centerOn(2900, 2900);
+        f.open(path);
+        QCOMPARE(lastDir(), QFileInfo(path).absolutePath());
+        QCOMPARE(canvas->horizontalScrollBar()->value(), canvas->horizontalScrollBar()->minimum());
+        QCOMPARE(canvas->verticalScrollBar()->value(), canvas->verticalScrollBar()->minimum());
     }
-    f.action("actionSaveGroup")->trigger();
-    QVERIFY(f.recorder->texts().last().endsWith(QStringLiteral(" (Macro A->B)")));
-    f.action("actionSaveGroupAs")->trigger();
-    QCOMPARE(f.recorder->messages.size(), 2);
-    // The close prompt's Salvar runs the same checks: refused, nothing closes.
-    answerBox(QStringLiteral("Salvar"));
-    QVERIFY(!f.window->close());
-    QCOMPARE(f.recorder->messages.size(), 3);
-    QVERIFY(f.dialogs->requests.isEmpty());
-    QVERIFY(f.window->currentGroup());
-}
 
-void TestGroupCommands::promptAnswers_data()
-{
-    QTest::addColumn<QString>("action"); // empty: the window is closed
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<bool>("closes");
-    QTest::addColumn<bool>("written");
+    void fileFromCommandLineOpensAtFirstShow()
+    {
+        const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("cli.mcx"));
+        MainWindow other;
+        other.setFileToOpen(path);
+        QVERIFY(!other.currentGroup());
+        other.show();
+        QCOMPARE(other.currentGroup()->filePath(), path);
+        const Group* opened = other.currentGroup();
+        other.hide();
+        other.show(); // only once
+        QCOMPARE(other.currentGroup(), opened);
+        QVERIFY(f.dialogs->requests.isEmpty());
+    }
 
-    QTest::newRow("Salvar") << "" << "Salvar" << true << true;
-    QTest::newRow("Descartar") << "" << "Descartar" << true << false;
-    QTest::newRow("Cancelar") << "" << "Cancelar" << false << false;
-    QTest::newRow("close group, Descartar") << "actionCloseGroup" << "Descartar" << true << false;
-    QTest::newRow("close group, Cancelar") << "actionCloseGroup" << "Cancelar" << false << false;
-    QTest::newRow("new group, Cancelar") << "actionNewGroup" << "Cancelar" << false << false;
-}
+    void saveOfUnnamedGroupGoesThroughGroupDialog()
+    {
+        QSettings temp(tempIni(), QSettings::IniFormat);
+        temp.setValue(QStringLiteral("lastdir"), f.env->path());
+        temp.sync();
+        // A new macro with no group open makes an unnamed group, its box first.
+        answerNewMacro("7", "parada", "", "par", 2);
+        f.action("actionNewMacro")->trigger();
+        QCOMPARE(f.window->currentGroup()->findBySigla("PAR")->position(), QPoint(180, 40));
 
-void TestGroupCommands::promptAnswers()
-{
-    QFETCH(QString, action);
-    QFETCH(QString, answer);
-    QFETCH(bool, closes);
-    QFETCH(bool, written);
+        const QString target = f.env->filePath(QStringLiteral("Frota.mcx"));
+        f.dialogs->answers << target;
+        QString offeredName = QStringLiteral("unset");
+        answerGroupDialog(QStringLiteral("Frota"), &offeredName);
+        f.action("actionSaveGroup")->trigger();
+        QVERIFY(offeredName.isEmpty());
+        QCOMPARE(f.dialogs->requests.size(), 1);
+        QCOMPARE(f.dialogs->requests.first().kind, QStringLiteral("save"));
+        QCOMPARE(f.dialogs->requests.first().directory,
+                 f.env->path() + QStringLiteral("/Frota.mcx"));
+        QCOMPARE(f.window->currentGroup()->filePath(), target);
+        QVERIFY(!f.window->currentGroup()->isModified());
+        QVERIFY(contentsOf(target).contains("\"Frota\""));
+    }
 
-    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("p.mcx"));
-    f.open(path);
-    Group* group = f.window->currentGroup();
-    group->setModified(true);
-    const QByteArray before = contentsOf(path);
-    SeenBox prompt;
-    answerBox(answer, &prompt);
-    if (action.isEmpty()) {
-        QCOMPARE(f.window->close(), closes);
-        QCOMPARE(f.window->isVisible(), !closes);
-        // The window's place and size are stored by a close that happens only.
-        QCOMPARE(QSettings().contains(QStringLiteral("MainWindow/size")), closes);
-    } else {
+    void saveOfLegacyFileShowsNoticeThenSaveAs()
+    {
+        const QString legacy = f.copyExample(QStringLiteral("legacy.mcr"), QStringLiteral("a.mcr"));
+        const QByteArray original = contentsOf(legacy);
+        f.open(legacy);
+        f.window->currentGroup()->setModified(true);
+        const QString legacyName = f.window->currentGroup()->name();
+
+        const QString target = f.env->filePath(QStringLiteral("a-novo.mcx"));
+        f.dialogs->answers << target;
+        SeenBox notice;
+        QString offeredName;
+        answerBox(QStringLiteral("OK"), &notice,
+                  [&offeredName] { answerGroupDialog(QStringLiteral("Legado"), &offeredName); });
+        f.action("actionSaveGroup")->trigger();
+        QCOMPARE(notice.icon, QMessageBox::Warning);
+        QVERIFY(notice.text.contains(QStringLiteral("formato MCX")));
+        QCOMPARE(offeredName, legacyName.trimmed());
+        QCOMPARE(f.window->currentGroup()->name(), QStringLiteral("Legado"));
+        QCOMPARE(contentsOf(legacy), original);
+        QCOMPARE(f.window->currentGroup()->filePath(), target);
+        QVERIFY(QJsonDocument::fromJson(contentsOf(target)).isObject());
+    }
+
+    // The suffix test is case-sensitive: JSON named .MCR is written in place,
+    // as JSON, without a file dialog.
+    void saveInPlaceKeepsJsonNamedMcr()
+    {
+        const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("G.MCR"));
+        f.open(path);
+        f.addMacro("88", "NVA");
+        f.action("actionSaveGroup")->trigger();
+        QVERIFY(!f.window->currentGroup()->isModified());
+        QCOMPARE(f.dialogs->requests.size(), 1); // only the open dialog
+        QVERIFY(QJsonDocument::fromJson(contentsOf(path)).isObject());
+        QVERIFY(contentsOf(path).contains("\"NVA\""));
+    }
+
+    void saveThatWritesNothingChangesNothing_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("writes"); // false: the file dialog is cancelled
+        QTest::newRow("save, write failed") << "actionSaveGroup" << true;
+        QTest::newRow("save as, dialog cancelled") << "actionSaveGroupAs" << false;
+        QTest::newRow("save as, write failed") << "actionSaveGroupAs" << true;
+    }
+
+    // The edits stay; name, description and creation date change only with the
+    // file written, so that the next Save writes the old ones into the original.
+    void saveThatWritesNothingChangesNothing()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, writes);
+        const bool saveAs = action == QLatin1String("actionSaveGroupAs");
+        const QString row = QString::fromLatin1(QTest::currentDataTag());
+        const QString path = f.copyExample(QStringLiteral("sample.mcx"), row + "/g.mcx");
+        const QString folder = f.env->filePath(row);
+        f.open(path);
+        Group* group = f.window->currentGroup();
+        f.addMacro("88", "NVA"); // the edit a save would keep
+        const auto header = [group] {
+            return QStringList{group->filePath(), group->name(), group->creationDate()};
+        };
+        const QStringList before = header();
+        QString target = path;
+        SeenBox failure;
+        const auto failed = [&failure, writes] {
+            if (writes)
+                answerBox(QStringLiteral("OK"), &failure);
+        };
+        if (saveAs) {
+            target = f.env->filePath(QStringLiteral("zor.ini/inside.mcx"));
+            f.dialogs->answers << (writes ? target : QString());
+            answerGroupDialog(QStringLiteral("Outro nome"), nullptr, failed);
+            QTest::qWait(1100); // a new creation date would differ by now
+        } else {
+            // The folder is replaced by a plain file: the save can't write there.
+            QVERIFY(QDir(folder).removeRecursively());
+            writeFile(folder, QByteArray());
+            failed();
+        }
         f.action(qPrintable(action))->trigger();
-        QCOMPARE(f.window->currentGroup() == group, !closes);
-    }
-    QCOMPARE(prompt.icon, QMessageBox::Warning);
-    QVERIFY(prompt.text.startsWith(QStringLiteral("Ocorreram mudanças nas macros")));
-    QCOMPARE(contentsOf(path) != before, written);
-    if (!closes)
+        // The system's reason on a second line.
+        QCOMPARE(failure.text, writes ? CannotSave + target + "\nNot a directory" : QString());
+        QCOMPARE(failure.icon, writes ? QMessageBox::Critical : QMessageBox::NoIcon);
+        QCOMPARE(header(), before);
         QVERIFY(group->isModified());
-}
+        QVERIFY(f.action("actionSaveGroup")->isEnabled());
+        QCOMPARE(f.window->currentDocument()->undoStack()->count(), 1);
+    }
 
-void TestGroupCommands::promptSaveOfNeverSavedGroupRunsSaveAs()
-{
-    f.newGroup(QStringLiteral("Frota"));
-    f.window->currentGroup()->setModified(true);
-    // Salvar, then the file dialog is cancelled: nothing closes, nothing lost.
-    // A named group goes straight to the file dialog.
-    f.dialogs->answers << QString();
-    answerBox(QStringLiteral("Salvar"));
-    QVERIFY(!f.window->close());
-    QCOMPARE(f.dialogs->requests.size(), 1);
-    QVERIFY(f.window->currentGroup()->isModified());
+    void saveRefusesAnchorSequence()
+    {
+        f.newGroup(QStringLiteral("Frota"));
+        const quint8 anchor = quint8(ZorObject::anchorSettings().anchorViolationId());
+        for (const char* sigla : {"A", "B"}) {
+            Macro* macro =
+                f.addMacro(sigla == QLatin1String("A") ? "1" : "2", sigla,
+                           sigla == QLatin1String("A") ? QStringList{"B"} : QStringList{});
+            macro->setViolation({anchor});
+            macro->setViolationReactions({0});
+            macro->setViolationTimers({0});
+        }
+        f.action("actionSaveGroup")->trigger();
+        QVERIFY(f.recorder->texts().last().endsWith(QStringLiteral(" (Macro A->B)")));
+        f.action("actionSaveGroupAs")->trigger();
+        QCOMPARE(f.recorder->messages.size(), 2);
+        // The close prompt's Salvar runs the same checks: refused, nothing closes.
+        answerBox(QStringLiteral("Salvar"));
+        QVERIFY(!f.window->close());
+        QCOMPARE(f.recorder->messages.size(), 3);
+        QVERIFY(f.dialogs->requests.isEmpty());
+        QVERIFY(f.window->currentGroup());
+    }
 
-    // Salvar, then a file: the group is written and the window closes.
-    const QString target = f.env->filePath(QStringLiteral("prompt.mcx"));
-    f.dialogs->answers << target;
-    answerBox(QStringLiteral("Salvar"));
-    QVERIFY(f.window->close());
-    QVERIFY(QFile::exists(target));
-}
+    void promptAnswers_data()
+    {
+        QTest::addColumn<QString>("action"); // empty: the window is closed
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("written");
+
+        QTest::newRow("Salvar") << "" << "Salvar" << true << true;
+        QTest::newRow("Descartar") << "" << "Descartar" << true << false;
+        QTest::newRow("Cancelar") << "" << "Cancelar" << false << false;
+        QTest::newRow("close group, Descartar") << "actionCloseGroup" << "Descartar" << true << false;
+        QTest::newRow("close group, Cancelar") << "actionCloseGroup" << "Cancelar" << false << false;
+        QTest::newRow("new group, Cancelar") << "actionNewGroup" << "Cancelar" << false << false;
+    }
+
+    void promptAnswers()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, answer);
+        QFETCH(bool, closes);
+        QFETCH(bool, written);
+
+        const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("p.mcx"));
+        f.open(path);
+        Group* group = f.window->currentGroup();
+        group->setModified(true);
+        const QByteArray before = contentsOf(path);
+        SeenBox prompt;
+        answerBox(answer, &prompt);
+        if (action.isEmpty()) {
+            QCOMPARE(f.window->close(), closes);
+            QCOMPARE(f.window->isVisible(), !closes);
+            // The window's place and size are stored by a close that happens only.
+            QCOMPARE(QSettings().contains(QStringLiteral("MainWindow/size")), closes);
+        } else {
+            f.action(qPrintable(action))->trigger();
+            QCOMPARE(f.window->currentGroup() == group, !closes);
+        }
+        QCOMPARE(prompt.icon, QMessageBox::Warning);
+        QVERIFY(prompt.text.startsWith(QStringLiteral("Ocorreram mudanças nas macros")));
+        QCOMPARE(contentsOf(path) != before, written);
+        if (!closes)
+            QVERIFY(group->isModified());
+    }
+
+    void promptSaveOfNeverSavedGroupRunsSaveAs()
+    {
+        f.newGroup(QStringLiteral("Frota"));
+        f.window->currentGroup()->setModified(true);
+        // Salvar, then the file dialog is cancelled: nothing closes, nothing lost.
+        // A named group goes straight to the file dialog.
+        f.dialogs->answers << QString();
+        answerBox(QStringLiteral("Salvar"));
+        QVERIFY(!f.window->close());
+        QCOMPARE(f.dialogs->requests.size(), 1);
+        QVERIFY(f.window->currentGroup()->isModified());
+
+        // Salvar, then a file: the group is written and the window closes.
+        const QString target = f.env->filePath(QStringLiteral("prompt.mcx"));
+        f.dialogs->answers << target;
+        answerBox(QStringLiteral("Salvar"));
+        QVERIFY(f.window->close());
+        QVERIFY(QFile::exists(target));
+    }
+
+};
 
 QTEST_MAIN(TestGroupCommands)
 #include "tst_groupcommands.moc"

@@ -92,191 +92,181 @@ class TestLanguages : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
-    void menuSwitchesLanguage_data();
-    void menuSwitchesLanguage();
-    void localeChangeSwitchesWithoutReload();
-    void missingTranslationBringsBuiltInTexts();
-    void commandLineLanguageIsNotRemembered_data();
-    void commandLineLanguageIsNotRemembered();
-    void mnemonicsAreUnique_data();
-    void mnemonicsAreUnique();
+    void initTestCase()
+    {
+        f.setUpOnce();
+        QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
+    }
+
+    void cleanup()
+    {
+        SessionLanguage::setCommandLineCode(QString());
+        f.finish();
+    }
+
+    void menuSwitchesLanguage_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("actionName");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("texts"); // file menu, Save, first violation
+
+        QTest::newRow("English") << "pt" << "actionEnglish_2" << "en"
+                                 << QStringList{"&File", "Save", "Speeding"};
+        QTest::newRow("Spanish") << "pt" << "actionEspanhol_2" << "es"
+                                 << QStringList{"&Archivo", "Guardar", "Exceso de velocidad"};
+        QTest::newRow("French") << "pt" << "actionFrence" << "fr"
+                                << QStringList{"&Fichier", "Enregistrer", "Excès de vitesse"};
+        QTest::newRow("German") << "pt"
+                                << "actionDeutsche"
+                                << "de"
+                                << QStringList{"&Datei", "Speichern",
+                                               "Geschwindigkeitsüberschreitung"};
+        QTest::newRow("Portuguese") << "de" << "actionPortugues" << "pt"
+                                    << QStringList{"&Arquivo", "Salvar", "Excesso de velocidade"};
+    }
+
+    void menuSwitchesLanguage()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, actionName);
+        QFETCH(QString, code);
+
+        MainWindow& window = startIn(start);
+        window.setWindowTitle(window.windowTitle() + VersionTail);
+        QCOMPARE(window.language(), start);
+        // The language menu ticks the language shown, and only it.
+        const auto ticked = [&window] {
+            QStringList names;
+            for (const QAction* entry : window.findChild<QMenu*>("menuIdioma")->actions()) {
+                if (entry->isChecked())
+                    names.append(entry->objectName());
+            }
+            return names;
+        };
+        QCOMPARE(ticked().size(), 1);
+        QVERIFY(ticked() != QStringList{actionName});
+
+        choose(window, actionName);
+        QCOMPARE(ticked(), QStringList{actionName});
+        QCOMPARE(window.language(), code);
+        QTEST(shownTexts(window), "texts");
+        QCOMPARE(window.windowTitle(), QStringLiteral("Zor - Quorvane") + VersionTail);
+        QCOMPARE(QLocale().name().left(2), code);
+        QVERIFY(f.recorder->messages.isEmpty());
+        // Chosen again, the language is not loaded again.
+        LanguageChangeCounter counter(&window);
+        choose(window, actionName);
+        QCOMPARE(counter.count, 0);
+
+        QVERIFY(window.close());
+        QCOMPARE(storedLanguage(), code);
+    }
+
+    // The system reports its (German) locale as changed; Qt hands the event to
+    // every top-level window. The lists stay those the window started with.
+    void localeChangeSwitchesWithoutReload()
+    {
+        MainWindow& window = startIn(QStringLiteral("en"));
+        QEvent change(QEvent::LocaleChange);
+        QCoreApplication::sendEvent(qApp, &change);
+        QCoreApplication::processEvents();
+
+        QCOMPARE(window.language(), QStringLiteral("de"));
+        QCOMPARE(shownTexts(window), (QStringList{"&Datei", "Speichern", "Speeding"}));
+        QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("lstMacroInfos"))->item(0)->text(),
+                 QStringLiteral("Makrogruppe: keine Gruppe"));
+        QCOMPARE(QLocale().language(), QLocale::German);
+        QVERIFY(f.recorder->messages.isEmpty());
+        QVERIFY(window.close());
+        QCOMPARE(storedLanguage(), QStringLiteral("de"));
+    }
+
+    // Without the compiled-in translations, French can't load: no German may
+    // stay behind. With them back, the next choice finds its language again.
+    void missingTranslationBringsBuiltInTexts()
+    {
+        MainWindow& window = startIn(QStringLiteral("de"));
+        Q_CLEANUP_RESOURCE(zortranslations);
+        choose(window, QStringLiteral("actionFrence"));
+        const QStringList texts =
+            shownTexts(window) << QCoreApplication::translate("dlgGroup", "Novo grupo de macros");
+        Q_INIT_RESOURCE(zortranslations);
+
+        QCOMPARE(window.language(), QStringLiteral("fr"));
+        QCOMPARE(texts,
+                 (QStringList{"&Arquivo", "Salvar", "Excès de vitesse", "Novo grupo de macros"}));
+        choose(window, QStringLiteral("actionEnglish_2"));
+        QCOMPARE(shownTexts(window).first(), QStringLiteral("&File"));
+    }
+
+    void commandLineLanguageIsNotRemembered_data()
+    {
+        QTest::addColumn<QString>("menuAction");
+        QTest::addColumn<QString>("remembered");
+
+        QTest::newRow("no choice in the menu") << "" << "de";
+        QTest::newRow("another language chosen") << "actionEnglish_2" << "en";
+        QTest::newRow("the same language chosen") << "actionFrence" << "fr";
+    }
+
+    void commandLineLanguageIsNotRemembered()
+    {
+        QFETCH(QString, menuAction);
+
+        SessionLanguage::setCommandLineCode(QStringLiteral("fr"));
+        MainWindow& window = startIn(QStringLiteral("de"));
+        QCOMPARE(window.language(), QStringLiteral("fr"));
+        QCOMPARE(shownTexts(window), (QStringList{"&Fichier", "Enregistrer", "Excès de vitesse"}));
+        if (!menuAction.isEmpty())
+            choose(window, menuAction);
+        QVERIFY(window.close());
+        QTEST(storedLanguage(), "remembered");
+    }
+
+    void mnemonicsAreUnique_data()
+    {
+        QTest::addColumn<QString>("code");
+        // Portuguese shows the program's own texts as they are, "&Arquivo" and
+        // "&Ajuda" included; the translations must not add clashes of their own.
+        for (const char* code : {"en", "es", "fr", "de"})
+            QTest::newRow(code) << code;
+    }
+
+    void mnemonicsAreUnique()
+    {
+        QFETCH(QString, code);
+
+        MainWindow& window = startIn(code);
+        QCOMPARE(window.language(), code);
+        QList<const QWidget*> places{window.menuBar()};
+        for (const QMenu* menu : window.findChildren<QMenu*>())
+            places.append(menu);
+        const dlgNovaMacro newMacro;
+        const dlgGroup groupDialog;
+        Group group(QStringLiteral("Frota"), QString());
+        auto* macro = new Macro("10", "ENTREGA", "0", "ENT", 2, false);
+        group.addMacro(macro);
+        const ReferenceLists lists;
+        const dlgConfigMacro configure(&group, macro, lists);
+        QVERIFY(mnemonicTexts(configure).size() > 10);
+        QStringList repeated;
+        for (const QWidget* place : places << &newMacro << &groupDialog << &configure)
+            repeated += repeatedMnemonics(mnemonicTexts(*place));
+        QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(QStringLiteral(", "))));
+    }
 
 private:
     // A window shown with that language stored as the user's choice.
-    MainWindow& startIn(const QString& code);
+    MainWindow& startIn(const QString& code)
+    {
+        f.settings.insert(QStringLiteral("MainWindow/locale"), code);
+        f.start();
+        return *f.window;
+    }
 
     ZorTest::WindowFixture f;
 };
-
-void TestLanguages::initTestCase()
-{
-    f.setUpOnce();
-    QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
-}
-
-void TestLanguages::cleanup()
-{
-    SessionLanguage::setCommandLineCode(QString());
-    f.finish();
-}
-
-MainWindow& TestLanguages::startIn(const QString& code)
-{
-    f.settings.insert(QStringLiteral("MainWindow/locale"), code);
-    f.start();
-    return *f.window;
-}
-
-void TestLanguages::menuSwitchesLanguage_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("actionName");
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QStringList>("texts"); // file menu, Save, first violation
-
-    QTest::newRow("English") << "pt" << "actionEnglish_2" << "en"
-                             << QStringList{"&File", "Save", "Speeding"};
-    QTest::newRow("Spanish") << "pt" << "actionEspanhol_2" << "es"
-                             << QStringList{"&Archivo", "Guardar", "Exceso de velocidad"};
-    QTest::newRow("French") << "pt" << "actionFrence" << "fr"
-                            << QStringList{"&Fichier", "Enregistrer", "Excès de vitesse"};
-    QTest::newRow("German") << "pt" << "actionDeutsche" << "de"
-                            << QStringList{"&Datei", "Speichern", "Geschwindigkeitsüberschreitung"};
-    QTest::newRow("Portuguese") << "de" << "actionPortugues" << "pt"
-                                << QStringList{"&Arquivo", "Salvar", "Excesso de velocidade"};
-}
-
-void TestLanguages::menuSwitchesLanguage()
-{
-    QFETCH(QString, start);
-    QFETCH(QString, actionName);
-    QFETCH(QString, code);
-
-    MainWindow& window = startIn(start);
-    window.setWindowTitle(window.windowTitle() + VersionTail);
-    QCOMPARE(window.language(), start);
-    // The language menu ticks the language shown, and only it.
-    const auto ticked = [&window] {
-        QStringList names;
-        for (const QAction* entry : window.findChild<QMenu*>("menuIdioma")->actions()) {
-            if (entry->isChecked())
-                names.append(entry->objectName());
-        }
-        return names;
-    };
-    QCOMPARE(ticked().size(), 1);
-    QVERIFY(ticked() != QStringList{actionName});
-
-    choose(window, actionName);
-    QCOMPARE(ticked(), QStringList{actionName});
-    QCOMPARE(window.language(), code);
-    QTEST(shownTexts(window), "texts");
-    QCOMPARE(window.windowTitle(), QStringLiteral("Zor - Quorvane") + VersionTail);
-    QCOMPARE(QLocale().name().left(2), code);
-    QVERIFY(f.recorder->messages.isEmpty());
-    // Chosen again, the language is not loaded again.
-    LanguageChangeCounter counter(&window);
-    choose(window, actionName);
-    QCOMPARE(counter.count, 0);
-
-    QVERIFY(window.close());
-    QCOMPARE(storedLanguage(), code);
-}
-
-// The system reports its (German) locale as changed; Qt hands the event to
-// every top-level window. The lists stay those the window started with.
-void TestLanguages::localeChangeSwitchesWithoutReload()
-{
-    MainWindow& window = startIn(QStringLiteral("en"));
-    QEvent change(QEvent::LocaleChange);
-    QCoreApplication::sendEvent(qApp, &change);
-    QCoreApplication::processEvents();
-
-    QCOMPARE(window.language(), QStringLiteral("de"));
-    QCOMPARE(shownTexts(window), (QStringList{"&Datei", "Speichern", "Speeding"}));
-    QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("lstMacroInfos"))->item(0)->text(),
-             QStringLiteral("Makrogruppe: keine Gruppe"));
-    QCOMPARE(QLocale().language(), QLocale::German);
-    QVERIFY(f.recorder->messages.isEmpty());
-    QVERIFY(window.close());
-    QCOMPARE(storedLanguage(), QStringLiteral("de"));
-}
-
-// Without the compiled-in translations, French can't load: no German may
-// stay behind. With them back, the next choice finds its language again.
-void TestLanguages::missingTranslationBringsBuiltInTexts()
-{
-    MainWindow& window = startIn(QStringLiteral("de"));
-    Q_CLEANUP_RESOURCE(zortranslations);
-    choose(window, QStringLiteral("actionFrence"));
-    const QStringList texts = shownTexts(window)
-                              << QCoreApplication::translate("dlgGroup", "Novo grupo de macros");
-    Q_INIT_RESOURCE(zortranslations);
-
-    QCOMPARE(window.language(), QStringLiteral("fr"));
-    QCOMPARE(texts,
-             (QStringList{"&Arquivo", "Salvar", "Excès de vitesse", "Novo grupo de macros"}));
-    choose(window, QStringLiteral("actionEnglish_2"));
-    QCOMPARE(shownTexts(window).first(), QStringLiteral("&File"));
-}
-
-void TestLanguages::commandLineLanguageIsNotRemembered_data()
-{
-    QTest::addColumn<QString>("menuAction");
-    QTest::addColumn<QString>("remembered");
-
-    QTest::newRow("no choice in the menu") << "" << "de";
-    QTest::newRow("another language chosen") << "actionEnglish_2" << "en";
-    QTest::newRow("the same language chosen") << "actionFrence" << "fr";
-}
-
-void TestLanguages::commandLineLanguageIsNotRemembered()
-{
-    QFETCH(QString, menuAction);
-
-    SessionLanguage::setCommandLineCode(QStringLiteral("fr"));
-    MainWindow& window = startIn(QStringLiteral("de"));
-    QCOMPARE(window.language(), QStringLiteral("fr"));
-    QCOMPARE(shownTexts(window), (QStringList{"&Fichier", "Enregistrer", "Excès de vitesse"}));
-    if (!menuAction.isEmpty())
-        choose(window, menuAction);
-    QVERIFY(window.close());
-    QTEST(storedLanguage(), "remembered");
-}
-
-void TestLanguages::mnemonicsAreUnique_data()
-{
-    QTest::addColumn<QString>("code");
-    // Portuguese shows the program's own texts as they are, "&Arquivo" and
-    // "&Ajuda" included; the translations must not add clashes of their own.
-    for (const char* code : {"en", "es", "fr", "de"})
-        QTest::newRow(code) << code;
-}
-
-void TestLanguages::mnemonicsAreUnique()
-{
-    QFETCH(QString, code);
-
-    MainWindow& window = startIn(code);
-    QCOMPARE(window.language(), code);
-    QList<const QWidget*> places{window.menuBar()};
-    for (const QMenu* menu : window.findChildren<QMenu*>())
-        places.append(menu);
-    const dlgNovaMacro newMacro;
-    const dlgGroup groupDialog;
-    Group group(QStringLiteral("Frota"), QString());
-    auto* macro = new Macro("10", "ENTREGA", "0", "ENT", 2, false);
-    group.addMacro(macro);
-    const ReferenceLists lists;
-    const dlgConfigMacro configure(&group, macro, lists);
-    QVERIFY(mnemonicTexts(configure).size() > 10);
-    QStringList repeated;
-    for (const QWidget* place : places << &newMacro << &groupDialog << &configure)
-        repeated += repeatedMnemonics(mnemonicTexts(*place));
-    QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(QStringLiteral(", "))));
-}
 
 int main(int argc, char* argv[])
 {
