@@ -24,6 +24,7 @@ QStringList copies()
 class TestRecovery : public QObject
 {
     Q_OBJECT
+    WindowFixture f;
 
 private slots:
     void initTestCase()
@@ -43,9 +44,8 @@ private slots:
     void killedEditorsWorkIsOffered_data()
     {
         QTest::addColumn<QString>("answer");
-        QTest::newRow("Recuperar") << "Recuperar";
-        QTest::newRow("Descartar") << "Descartar";
-        QTest::newRow("Depois") << "Depois";
+        for (const char* answer : {"Recuperar", "Descartar", "Depois"})
+            QTest::newRow(answer) << answer;
     }
 
     void killedEditorsWorkIsOffered()
@@ -55,7 +55,14 @@ private slots:
             f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("killed.mcx"));
         const QString held = f.env->filePath(QStringLiteral("held.mcx"));
         QProcess editor;
-        startEditor(editor, {path, held});
+        editor.setWorkingDirectory(f.env->path());
+        editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        editor.start(QStringLiteral(ZOR_RECOVERY_CHILD), {path, held});
+        QVERIFY(editor.waitForStarted(Patience));
+        QByteArray said;
+        while (!said.contains("ready") && editor.waitForReadyRead(120000))
+            said += editor.readAllStandardOutput();
+        QVERIFY2(said.contains("ready"), said.constData());
         QVERIFY2(RecoveryCopy::takeOrphans().empty(), "the copy of a running editor is its own");
         SeenBox warning;
         answerBox(QStringLiteral("Cancelar"), &warning);
@@ -70,7 +77,6 @@ private slots:
         SeenBox offer;
         answerBox(answer, &offer);
         next.show();
-        QVERIFY(offer.shown);
         QVERIFY(offer.text.contains(QStringLiteral("Antes da queda")));
         QVERIFY(offer.informative.contains(path));
         QCOMPARE(copies().size(), answer == QStringLiteral("Descartar") ? 0 : 1);
@@ -178,21 +184,6 @@ private slots:
         QCOMPARE(contentsOf(path) != theirs, written);
         QCOMPARE(f.window->currentGroup()->isModified(), !written);
     }
-
-private:
-    void startEditor(QProcess& editor, const QStringList& arguments)
-    {
-        editor.setWorkingDirectory(f.env->path());
-        editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        editor.start(QStringLiteral(ZOR_RECOVERY_CHILD), arguments);
-        QVERIFY(editor.waitForStarted(Patience));
-        QByteArray said;
-        while (!said.contains("ready") && editor.waitForReadyRead(120000))
-            said += editor.readAllStandardOutput();
-        QVERIFY2(said.contains("ready"), said.constData());
-    }
-
-    WindowFixture f;
 };
 
 QTEST_MAIN(TestRecovery)
