@@ -56,7 +56,7 @@ private slots:
         QFETCH(bool, opens);
 
         const QString path =
-            example.isEmpty() ? f.env->filePath(name) : f.copyExample(example, name);
+            example.isEmpty() ? f.env->filePath(name) : f.copyExample(name, example);
         const QByteArray before = contentsOf(path);
         SeenBox failure;
         if (!opens)
@@ -84,9 +84,7 @@ private slots:
 
     void openRemembersFolderAndShowsTopLeft()
     {
-        const QString path =
-            f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("sub/g.mcx"));
-        f.open(path);
+        const QString path = f.openCopy("sub/g.mcx");
         QCOMPARE(f.dialogs->requests.size(), 1);
         QCOMPARE(f.dialogs->requests.first().kind, QStringLiteral("open"));
         QVERIFY(f.dialogs->requests.first().filter.contains(QStringLiteral("(*.mcx *.mcr)")));
@@ -112,7 +110,7 @@ private slots:
 
     void fileFromCommandLineOpensAtFirstShow()
     {
-        const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("cli.mcx"));
+        const QString path = f.copyExample("cli.mcx");
         MainWindow other;
         other.setFileToOpen(path);
         QVERIFY(!other.currentGroup());
@@ -152,7 +150,7 @@ private slots:
 
     void saveOfLegacyFileShowsNoticeThenSaveAs()
     {
-        const QString legacy = f.copyExample(QStringLiteral("legacy.mcr"), QStringLiteral("a.mcr"));
+        const QString legacy = f.copyExample("a.mcr", "legacy.mcr");
         const QByteArray original = contentsOf(legacy);
         f.open(legacy);
         f.window->currentGroup()->setModified(true);
@@ -178,8 +176,7 @@ private slots:
     // as JSON, without a file dialog.
     void saveInPlaceKeepsJsonNamedMcr()
     {
-        const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("G.MCR"));
-        f.open(path);
+        const QString path = f.openCopy("G.MCR");
         f.addMacro("88", "NVA");
         f.action("actionSaveGroup")->trigger();
         QVERIFY(!f.window->currentGroup()->isModified());
@@ -205,9 +202,8 @@ private slots:
         QFETCH(bool, writes);
         const bool saveAs = action == QLatin1String("actionSaveGroupAs");
         const QString row = QString::fromLatin1(QTest::currentDataTag());
-        const QString path = f.copyExample(QStringLiteral("sample.mcx"), row + "/g.mcx");
+        const QString path = f.openCopy(row + "/g.mcx");
         const QString folder = f.env->filePath(row);
-        f.open(path);
         Group* group = f.window->currentGroup();
         f.addMacro("88", "NVA"); // the edit a save would keep
         const auto header = [group] {
@@ -288,8 +284,7 @@ private slots:
         QFETCH(bool, closes);
         QFETCH(bool, written);
 
-        const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("p.mcx"));
-        f.open(path);
+        const QString path = f.openCopy("p.mcx");
         Group* group = f.window->currentGroup();
         group->setModified(true);
         const QByteArray before = contentsOf(path);

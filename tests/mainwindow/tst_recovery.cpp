@@ -51,8 +51,7 @@ private slots:
     void killedEditorsWorkIsOffered()
     {
         QFETCH(QString, answer);
-        const QString path =
-            f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("killed.mcx"));
+        const QString path = f.copyExample("killed.mcx");
         const QString held = f.env->filePath(QStringLiteral("held.mcx"));
         QProcess editor;
         editor.setWorkingDirectory(f.env->path());
@@ -113,9 +112,7 @@ private slots:
     {
         QFETCH(QString, end);
         QFETCH(bool, asks);
-        const QString path =
-            f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("own/g.mcx"));
-        f.open(path);
+        const QString path = f.openCopy("own/g.mcx");
         f.addMacro("88", "NVA");
         QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, Patience);
         QCOMPARE(QDir(f.env->filePath(QStringLiteral("own"))).entryList(QDir::Files),
@@ -132,9 +129,7 @@ private slots:
 
     void changeOnDiskOffersReload()
     {
-        const QString path =
-            f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("reload.mcx"));
-        f.open(path);
+        const QString path = f.openCopy("reload.mcx");
         // Watched still after the window's own save replaced the file.
         f.addMacro("88", "NVA");
         f.action("actionSaveGroup")->trigger();
@@ -161,9 +156,7 @@ private slots:
     {
         QFETCH(QString, answer);
         QFETCH(bool, written);
-        const QString path =
-            f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("over.mcx"));
-        f.open(path);
+        const QString path = f.openCopy("over.mcx");
         f.addMacro("88", "NVA");
         {
             // The rewrite after the load and each save are the window's own.

@@ -77,7 +77,14 @@ void WindowFixture::open(const QString& path)
     action("actionLoadGroup")->trigger();
 }
 
-QString WindowFixture::copyExample(const QString& example, const QString& name) const
+QString WindowFixture::openCopy(const QString& name)
+{
+    const QString path = copyExample(name);
+    open(path);
+    return path;
+}
+
+QString WindowFixture::copyExample(const QString& name, const QString& example) const
 {
     const QString target = env->filePath(name);
     QDir().mkpath(QFileInfo(target).absolutePath());

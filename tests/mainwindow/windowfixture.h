@@ -58,7 +58,10 @@ public:
     // "Carregar grupo" answering path.
     void open(const QString& path);
     // A copy of a file of examples/ in the working folder, writable.
-    QString copyExample(const QString& example, const QString& name) const;
+    QString copyExample(const QString& name,
+                        const QString& example = QStringLiteral("sample.mcx")) const;
+    // A copy of the sample group, opened.
+    QString openCopy(const QString& name);
     // Press, release, double click, release on the box.
     void doubleClickBox(const QString& sigla);
     // The texts of the information list and of the status bar's labels.
