@@ -34,21 +34,17 @@ int passingOnCanvas(const GraphWidget& canvas)
 
 } // namespace
 
-class TestArrange : public QObject
+class TestArrange : public ZorTest::WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { f.setUpOnce(); }
-
     void init()
     {
         f.start();
         arranger = f.window->findChild<BoxArranger*>();
         QVERIFY(arranger);
     }
-
-    void cleanup() { f.finish(); }
 
     void oneUndoableCommand_data()
     {
@@ -180,7 +176,6 @@ private:
         return finished.first().first().toBool();
     }
 
-    ZorTest::WindowFixture f;
     BoxArranger* arranger = nullptr;
 };
 

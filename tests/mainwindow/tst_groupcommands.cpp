@@ -25,16 +25,11 @@ QString lastDir()
 } // namespace
 
 // New, open, save, save as, close and the unsaved-changes prompt.
-class TestGroupCommands : public QObject
+class TestGroupCommands : public ZorTest::WindowTest
 {
     Q_OBJECT
-    WindowFixture f;
 
 private slots:
-    void initTestCase() { f.setUpOnce(); }
-    void init() { f.start(); }
-    void cleanup() { f.finish(); }
-
     void openChoosesReaderBySuffix_data()
     {
         QTest::addColumn<QString>("example"); // empty: no such file
@@ -325,7 +320,6 @@ private slots:
         QVERIFY(f.window->close());
         QVERIFY(QFile::exists(target));
     }
-
 };
 
 QTEST_MAIN(TestGroupCommands)

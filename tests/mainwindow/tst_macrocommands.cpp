@@ -22,16 +22,11 @@ void clickOk(QWidget* dialog)
 
 // New macro and configure macro in the window, and a session of edits
 // undone and redone step by step against its saved copies.
-class TestMacroCommands : public QObject
+class TestMacroCommands : public ZorTest::WindowTest
 {
     Q_OBJECT
-    WindowFixture f;
 
 private slots:
-    void initTestCase() { f.setUpOnce(); }
-    void init() { f.start(); }
-    void cleanup() { f.finish(); }
-
     void newMacroUniqueness_data()
     {
         QTest::addColumn<QString>("number");
@@ -199,7 +194,6 @@ private slots:
         QVERIFY(!f.window->currentGroup()->isModified());
         QVERIFY(f.savedCopy().contains("PESO & KG"));
     }
-
 };
 
 QTEST_MAIN(TestMacroCommands)

@@ -22,16 +22,11 @@ QByteArray screen(const QByteArray& start, char fill = ' ')
 
 // The window itself: its settings, actions, docks and status bar, the checks
 // it runs before a save, and the differences dock.
-class TestMainWindow : public QObject
+class TestMainWindow : public ZorTest::WindowTest
 {
     Q_OBJECT
-    WindowFixture f;
 
 private slots:
-    void initTestCase() { f.setUpOnce(); }
-    void init() { f.start(); }
-    void cleanup() { f.finish(); }
-
     void firstStartUsesDefaults()
     {
         QSettings().clear();
@@ -329,7 +324,6 @@ private slots:
         f.action("actionCloseGroup")->trigger();
         QCOMPARE(tree->topLevelItemCount(), 0);
     }
-
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -21,10 +21,9 @@ QStringList copies()
 // Work that survives a killed editor, a second editor of the same file and
 // another program writing the file. The editor killed is a process of its
 // own, which holds the file while it runs.
-class TestRecovery : public QObject
+class TestRecovery : public ZorTest::WindowTest
 {
     Q_OBJECT
-    WindowFixture f;
 
 private slots:
     void initTestCase()
@@ -38,8 +37,6 @@ private slots:
         QDir(RecoveryCopy::folder()).removeRecursively();
         f.start();
     }
-
-    void cleanup() { f.finish(); }
 
     void killedEditorsWorkIsOffered_data()
     {

@@ -17,7 +17,7 @@ using namespace ZorTest;
 
 // The verification dock, the search, the recent groups and the flow's
 // picture and printout, in the window over the sample group.
-class TestWindowTools : public QObject
+class TestWindowTools : public ZorTest::WindowTest
 {
     Q_OBJECT
 
@@ -41,9 +41,6 @@ private slots:
         col->setFlowPos(col->flowPos() << 9);
         QVERIFY(group->saveAs(f.env->filePath("faults.mcx")));
     }
-
-    void init() { f.start(); }
-    void cleanup() { f.finish(); }
 
     void dockRowsAreTheCommandLineFindings()
     {
@@ -291,8 +288,6 @@ private:
             return QStringLiteral("out of view");
         return selected.constFirst()->sigla();
     }
-
-    WindowFixture f;
 };
 
 QTEST_MAIN(TestWindowTools)

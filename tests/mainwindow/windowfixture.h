@@ -15,6 +15,7 @@
 #include "support/windowedits.h"
 
 #include <QAction>
+#include <QObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,6 +76,22 @@ public:
     std::unique_ptr<MessageRecorder> recorder;
     std::unique_ptr<FakeFileDialogs> dialogs;
     std::unique_ptr<MainWindow> window;
+};
+
+// The base of the window's test classes: the fixture set up once, started
+// before each test and finished after it. A test class may replace a slot,
+// and then calls the fixture itself.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+protected slots:
+    void initTestCase() { f.setUpOnce(); }
+    void init() { f.start(); }
+    void cleanup() { f.finish(); }
+
+protected:
+    WindowFixture f;
 };
 
 // Answers the group dialog: accepts it with that name (and description), or
