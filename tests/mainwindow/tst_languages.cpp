@@ -117,11 +117,9 @@ private slots:
                                  << QStringList{"&Archivo", "Guardar", "Exceso de velocidad"};
         QTest::newRow("French") << "pt" << "actionFrence" << "fr"
                                 << QStringList{"&Fichier", "Enregistrer", "Excès de vitesse"};
-        QTest::newRow("German") << "pt"
-                                << "actionDeutsche"
-                                << "de"
-                                << QStringList{"&Datei", "Speichern",
-                                               "Geschwindigkeitsüberschreitung"};
+        QTest::newRow("German")
+            << "pt" << "actionDeutsche" << "de"
+            << QStringList{"&Datei", "Speichern", "Geschwindigkeitsüberschreitung"};
         QTest::newRow("Portuguese") << "de" << "actionPortugues" << "pt"
                                     << QStringList{"&Arquivo", "Salvar", "Excesso de velocidade"};
     }

@@ -139,17 +139,6 @@ private slots:
         QVERIFY(!f.window->currentGroup()->isModified());
     }
 
-    void dockSwitchedFromTheOptionsMenu()
-    {
-        QVERIFY(dock()->isVisible());
-        f.action("actionVerification")->trigger();
-        // Remembered by the close.
-        f.restart();
-        QVERIFY(!dock()->isVisible() && !f.action("actionVerification")->isChecked());
-        f.action("actionVerification")->trigger();
-        QVERIFY(dock()->isVisible());
-    }
-
     void findCyclesThroughTheMatches()
     {
         open("sample.mcx");
