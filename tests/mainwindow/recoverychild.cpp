@@ -19,13 +19,6 @@
 
 #include <cstdio>
 
-static void edit(MainWindow& window)
-{
-    ZorTest::addMacro(window, std::make_unique<Macro>("77", "QUEDA", "0", "QDA", 1, false));
-    GroupDocument& document = *window.currentDocument();
-    document.push(new GroupHeaderCommand(document, {"Antes da queda", "", "2024/05/06 07:08:09"}));
-}
-
 static bool copyHolds(const QByteArray& group)
 {
     const QDir folder(RecoveryCopy::folder());
@@ -45,7 +38,9 @@ int main(int argc, char* argv[])
     window.show();
     if (!window.currentGroup())
         return 1;
-    edit(window);
+    ZorTest::addMacro(window, std::make_unique<Macro>("77", "QUEDA", "0", "QDA", 1, false));
+    GroupDocument& document = *window.currentDocument();
+    document.push(new GroupHeaderCommand(document, {"Antes da queda", "", "2024/05/06 07:08:09"}));
     const QByteArray held = McxWriter::snapshot(*window.currentGroup());
     if (!QTest::qWaitFor([&] { return copyHolds(held); }, 120000) ||
         !window.currentGroup()->saveAs(arguments.value(2)))

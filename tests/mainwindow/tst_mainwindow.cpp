@@ -226,8 +226,8 @@ private slots:
     void refusedCharactersQuestion_data()
     {
         QTest::addColumn<QString>("answer");
-        QTest::newRow("Sim") << "Sim";
-        QTest::newRow("Não") << "Não";
+        for (const char* answer : {"Sim", "Não"})
+            QTest::newRow(answer) << answer;
     }
 
     // One question for the refused characters of every macro; Sim corrects them
@@ -278,9 +278,8 @@ private slots:
         answerBox(QStringLiteral("OK"), &error);
         QVERIFY(!f.window->isMacroFormValid());
         QCOMPARE(error.title, QStringLiteral("Erro!"));
-        QCOMPARE(
-            error.text,
-            QStringLiteral("Arquivo inválido, necessário ajuste da tag na linha\n3 - MACRO ULT"));
+        QCOMPARE(error.text,
+                 QString("Arquivo inválido, necessário ajuste da tag na linha\n3 - MACRO ULT"));
     }
 
     // The open group against another version of it: one row per macro that

@@ -29,11 +29,6 @@ QLineEdit* edit(QWidget* dialog, const char* name)
     return dialog->findChild<QLineEdit*>(QLatin1String(name));
 }
 
-void clickOk(QWidget* dialog)
-{
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnInsert")), Qt::LeftButton);
-}
-
 } // namespace
 
 // The window's commands: new, open, save, save as, close and the
@@ -399,7 +394,7 @@ private slots:
             edit(modal, "edtName")->setText(QStringLiteral("MEIO"));
             edit(modal, "edtNumber")->setText(QStringLiteral("21"));
             modal->findChild<QComboBox*>(QStringLiteral("cbxType"))->setCurrentIndex(5);
-            clickOk(modal);
+            QTest::mouseClick(modal->findChild<QPushButton*>("btnInsert"), Qt::LeftButton);
         });
         UnexpectedBoxes unexpected;
         f.doubleClickBox("M");

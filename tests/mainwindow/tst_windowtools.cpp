@@ -368,10 +368,11 @@ private slots:
         open("sample.mcx");
         GroupDocument& document = *f.window->currentDocument();
         QSemaphore go;
-        arranger()->setCompute([&go](GroupArrangement& arrangement, const std::atomic_bool& cancel) {
-            go.acquire();
-            return arrangement.compute(&cancel);
-        });
+        arranger()->setCompute(
+            [&go](GroupArrangement& arrangement, const std::atomic_bool& cancel) {
+                go.acquire();
+                return arrangement.compute(&cancel);
+            });
         QSignalSpy finished(arranger(), &BoxArranger::finished);
         f.action("actionArrange")->trigger();
 
