@@ -17,11 +17,6 @@ namespace {
 
 const QString VersionTail = QStringLiteral(" - 4.2.3 ");
 
-QString storedLanguage()
-{
-    return QSettings().value(QStringLiteral("MainWindow/locale")).toString();
-}
-
 void choose(const MainWindow& window, const QString& actionName)
 {
     window.findChild<QAction*>(actionName)->trigger();
@@ -158,7 +153,7 @@ private slots:
         QCOMPARE(counter.count, 0);
 
         QVERIFY(window.close());
-        QCOMPARE(storedLanguage(), code);
+        QCOMPARE(QSettings().value("MainWindow/locale").toString(), code);
     }
 
     // The system reports its (German) locale as changed; Qt hands the event to
@@ -177,7 +172,7 @@ private slots:
         QCOMPARE(QLocale().language(), QLocale::German);
         QVERIFY(f.recorder->messages.isEmpty());
         QVERIFY(window.close());
-        QCOMPARE(storedLanguage(), QStringLiteral("de"));
+        QCOMPARE(QSettings().value("MainWindow/locale").toString(), QStringLiteral("de"));
     }
 
     // Without the compiled-in translations, French can't load: no German may
@@ -219,7 +214,7 @@ private slots:
         if (!menuAction.isEmpty())
             choose(window, menuAction);
         QVERIFY(window.close());
-        QTEST(storedLanguage(), "remembered");
+        QTEST(QSettings().value("MainWindow/locale").toString(), "remembered");
     }
 
     void mnemonicsAreUnique_data()

@@ -11,14 +11,11 @@
 
 using namespace ZorTest;
 
-namespace {
-
-QByteArray screen(const QByteArray& start, char fill = ' ')
+// A macro's screen that starts with these characters.
+static QByteArray screen(const QByteArray& start)
 {
-    return start + QByteArray(Macro::ScreenSize - start.size(), fill);
+    return start.leftJustified(Macro::ScreenSize, ' ');
 }
-
-} // namespace
 
 // The window itself: its settings, actions, docks and status bar, the checks
 // it runs before a save, and the differences dock.

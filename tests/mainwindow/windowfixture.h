@@ -15,7 +15,6 @@
 #include "support/windowedits.h"
 
 #include <QAction>
-#include <QObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -78,9 +77,8 @@ public:
     std::unique_ptr<MainWindow> window;
 };
 
-// The base of the window's test classes: the fixture set up once, started
-// before each test and finished after it. A test class may replace a slot,
-// and then calls the fixture itself.
+// The base of the window's test classes: the fixture around each test. A
+// test class may replace a slot, and then calls the fixture itself.
 class WindowTest : public QObject
 {
     Q_OBJECT
