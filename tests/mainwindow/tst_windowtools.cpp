@@ -84,15 +84,14 @@ private slots:
         QVERIFY(check.waitForFinished(30000));
         const QJsonDocument output = QJsonDocument::fromJson(check.readAllStandardOutput());
         QStringList expected;
+        QSet<QString> rules;
         for (const QJsonValue finding : output["files"][0]["findings"].toArray()) {
             QStringList row;
             for (const char* key : {"rule", "sigla", "num", "message"})
                 row.append(finding[key].toString());
+            rules.insert(row.first());
             expected.append(row.join('|'));
         }
-        QSet<QString> rules;
-        for (const QString& row : expected)
-            rules.insert(row.section('|', 0, 0));
         QVERIFY2(rules.size() >= 5, qPrintable(expected.join('\n')));
 
         open("faults.mcx");
