@@ -68,8 +68,8 @@ private slots:
     // changes nothing, and without a group no dialog opens.
     void informationDockAndDescription()
     {
-        QCOMPARE(f.infoLines(), (QStringList{"Grupo de Macros: sem grupo", "Data de Criação: ",
-                                             "Descrição: (sem descrição)"}));
+        QCOMPARE(f.infoLines(), (QStringList{"Grupo de Macros: sem grupo",
+                                             "Data de Criação: ", "Descrição: (sem descrição)"}));
         auto* list = f.child<QListWidget>("lstMacroInfos");
         const auto click = [&](int row) {
             QMetaObject::invokeMethod(f.window.get(), "on_lstMacroInfos_clicked",

@@ -98,8 +98,8 @@ QString WindowFixture::copyExample(const QString& name, const QString& example) 
 void WindowFixture::doubleClickBox(const QString& sigla)
 {
     window->canvas()->centerOn(window->canvas()->findNode(sigla));
-    CanvasDriver(window->canvas()).doubleClick(
-        window->canvas()->findNode(sigla)->sceneBoundingRect().center());
+    CanvasDriver(window->canvas())
+        .doubleClick(window->canvas()->findNode(sigla)->sceneBoundingRect().center());
 }
 
 QStringList WindowFixture::infoLines() const
