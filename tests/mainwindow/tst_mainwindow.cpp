@@ -178,6 +178,7 @@ private slots:
         MainWindow again;
         QCOMPARE(again.size(), QSize(900, 700));
         QVERIFY(again.findChild<QDockWidget*>(QStringLiteral("dockVerification"))->isHidden());
+        QVERIFY(!again.findChild<QAction*>(QStringLiteral("actionVerification"))->isChecked());
         QCOMPARE(again.referenceLists().violations.first(),
                  QStringLiteral("Excesso de velocidade"));
     }

@@ -73,6 +73,7 @@ private slots:
             QCOMPARE(failure.text, "Não foi possível abrir o arquivo " + path);
             QCOMPARE(group->macroCount(), 0);
             QVERIFY(group->name().isEmpty());
+            QVERIFY(f.action("actionSaveGroupAs")->isEnabled());
             // A later Save does not write over the file: it asks for a name, here cancelled.
             group->setModified(true);
             answerGroupDialog(QString());
@@ -421,7 +422,6 @@ private slots:
         f.action("actionDelete")->trigger();
         steps.append(f.savedCopy());
         QCOMPARE(unexpected.texts, QStringList());
-        QCOMPARE(f.window->currentGroup()->macroCount(), 2);
         for (int i = 1; i < steps.size(); ++i)
             QVERIFY2(!steps.at(i).isEmpty() && steps.at(i) != steps.at(i - 1),
                      qPrintable(QString::number(i)));
