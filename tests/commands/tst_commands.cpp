@@ -57,21 +57,293 @@ class TestCommands : public QObject
 
 private slots:
     void initTestCase() { env = std::make_unique<ZorTest::TestEnvironment>(); }
-    void init();
-    void cleanup();
 
-    void undoAndRedo_data();
-    void undoAndRedo();
-    void dragIsOneCommand_data();
-    void dragIsOneCommand();
-    void keyboardMovesMerge();
-    void modifiedFollowsTheStack();
-    void sharedAcronymKeepsItsEntries();
+    // A flows to B and C, B to A, C to A and to itself; D stands alone.
+    void init()
+    {
+        driver = std::make_unique<ZorTest::CanvasDriver>();
+        QVERIFY(driver->show());
+        document = std::make_unique<GroupDocument>(std::make_unique<Group>("GRUPO", ""));
+        add("A", {"B", "C"}, QPoint(100, 100));
+        add("B", {"A"}, QPoint(400, 100));
+        add("C", {"A", "C"}, QPoint(100, 400));
+        add("D", {}, QPoint(400, 400));
+        document->group().updateFlowNumbers();
+        document->group().setModified(false);
+        document->group().setGraph(driver->canvas());
+        driver->canvas()->setDocument(document.get());
+        GroupDiagram::build(*driver->canvas(), document->group());
+        QCOMPARE(canvasDifference(), QString());
+    }
+
+    void cleanup()
+    {
+        driver->canvas()->setDocument(nullptr);
+        driver->canvas()->clearAll();
+        document.reset();
+        driver.reset();
+    }
+
+    void undoAndRedo_data()
+    {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<int>("macros");
+        QTest::addColumn<QString>("check");
+
+        QTest::newRow("new macro") << Edit::Add << 5 << "E>A";
+        QTest::newRow("delete a macro named by others") << Edit::DeleteNamed << 3 << "A:C";
+        QTest::newRow("delete two") << Edit::DeleteTwo << 2 << "B:";
+        QTest::newRow("delete all") << Edit::DeleteAll << 0 << "";
+        QTest::newRow("configure, renamed") << Edit::ConfigureRename << 4 << "X:A,X";
+        QTest::newRow("configure, flow") << Edit::ConfigureFlow << 4 << "A:D";
+        QTest::newRow("move and resize") << Edit::Move << 4 << "";
+        QTest::newRow("group header") << Edit::Header << 4 << "";
+        QTest::newRow("character correction") << Edit::Correct << 4 << "";
+    }
+
+    void undoAndRedo()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(int, macros);
+        QFETCH(QString, check);
+
+        if (edit == Edit::Correct) // a refused character, as a file brings it
+            macro("A")->setForm(macro("A")->form().replace(0, 3, "A&B"));
+        const State before(document->group());
+        apply(edit);
+        const State after(document->group());
+        QCOMPARE(document->group().macroCount(), macros);
+        QCOMPARE(canvasDifference(), QString());
+        QCOMPARE(document->undoStack()->count(), 1);
+
+        // The specific effect: an arrow shown, or a macro's remaining flow.
+        if (check.contains('>')) {
+            QVERIFY(driver->canvas()->findNode("E")->edgeTo("A"));
+        } else if (check.contains(':')) {
+            const Macro* changed = macro(check.section(':', 0, 0));
+            QCOMPARE(changed->flow().join(','), check.section(':', 1));
+            QCOMPARE(changed->flowNum().size(), changed->flow().size());
+            QCOMPARE(changed->flowPos().size(), changed->flow().size());
+        }
+
+        for (int round = 0; round < 2; ++round) {
+            document->undoStack()->undo();
+            QVERIFY(State(document->group()) == before);
+            QVERIFY(!(State(document->group()) == after));
+            QCOMPARE(canvasDifference(), QString());
+            document->undoStack()->redo();
+            QVERIFY(State(document->group()) == after);
+            QCOMPARE(canvasDifference(), QString());
+        }
+    }
+
+    void dragIsOneCommand_data()
+    {
+        QTest::addColumn<int>("handle"); // -1: the box itself
+        QTest::addColumn<QPointF>("offset");
+        QTest::addColumn<QPoint>("position");
+        QTest::addColumn<QRect>("dimensions");
+
+        // The grid is on during the drag: the box, or the edge dragged, snaps.
+        QTest::newRow("box") << -1 << QPointF(33, 17) << QPoint(130, 120) << QRect(0, 0, 121, 81);
+        QTest::newRow("bottom right") << 4 << QPointF(37, 23) << QPoint(97, 103)
+                                      << QRect(0, 0, 150, 100);
+        QTest::newRow("top left") << 0 << QPointF(20, 10) << QPoint(117, 113) << QRect(0, 0, 101, 71);
+        QTest::newRow("nothing moved") << -1 << QPointF() << QPoint(97, 103) << QRect(0, 0, 121, 81);
+    }
+
+    // A drag stores the box's place and size in its macro through one command,
+    // as its corner and its size; undo puts the box back exactly, off the grid
+    // as it was.
+    void dragIsOneCommand()
+    {
+        QFETCH(int, handle);
+        QFETCH(QPointF, offset);
+        QFETCH(QPoint, position);
+        QFETCH(QRect, dimensions);
+
+        GraphWidget* canvas = driver->canvas();
+        canvas->showGrid(false);
+        Macro* a = macro("A");
+        a->setPosition(QPoint(97, 103)); // off the grid, as files may hold it
+        canvas->nodeFor(a)->syncWithMacro();
+        Node* node = canvas->nodeFor(a);
+        const QPointF from = handle < 0 ? node->sceneBoundingRect().center()
+                                        : node->grip()->handleItems().at(handle)->scenePos();
+        canvas->showGrid(true);
+        driver->drag(from, from + offset);
+        canvas->showGrid(false);
+
+        QCOMPARE(document->undoStack()->count(), offset.isNull() ? 0 : 1);
+        QCOMPARE(document->isModified(), !offset.isNull());
+        QCOMPARE(a->position(), position);
+        QCOMPARE(a->dimensions(), dimensions);
+        QCOMPARE(canvasDifference(), QString());
+        if (offset.isNull())
+            return;
+
+        document->undoStack()->undo();
+        QCOMPARE(a->position(), QPoint(97, 103));
+        QCOMPARE(node->pos(), QPointF(97, 103));
+        QCOMPARE(canvasDifference(), QString());
+        QVERIFY(!document->isModified());
+    }
+
+    // Arrow keys move the selected boxes a grid step (one unit with Shift); a
+    // run of them on the same boxes is one command, and a run that ends where it
+    // began leaves none.
+    void keyboardMovesMerge()
+    {
+        GraphWidget* canvas = driver->canvas();
+        driver->click(canvas->nodeFor(macro("A"))->sceneBoundingRect().center());
+        driver->click(canvas->nodeFor(macro("B"))->sceneBoundingRect().center(),
+                      Qt::ControlModifier);
+        QTest::keyClick(canvas, Qt::Key_Right);
+        QTest::keyClick(canvas, Qt::Key_Right);
+        QTest::keyClick(canvas, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(document->undoStack()->count(), 1);
+        QCOMPARE(document->undoStack()->undoText(), QString("Mover 2 caixas"));
+        QCOMPARE(macro("A")->position(), QPoint(120, 101));
+        QCOMPARE(macro("B")->position(), QPoint(420, 101));
+        QCOMPARE(canvasDifference(), QString());
+
+        QTest::keyClick(canvas, Qt::Key_Left);
+        QTest::keyClick(canvas, Qt::Key_Left);
+        QTest::keyClick(canvas, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(document->undoStack()->count(), 0);
+        QCOMPARE(macro("A")->position(), QPoint(100, 100));
+
+        // Other boxes: a command of their own.
+        QTest::keyClick(canvas, Qt::Key_Up);
+        driver->click(canvas->nodeFor(macro("D"))->sceneBoundingRect().center());
+        QTest::keyClick(canvas, Qt::Key_Up);
+        QCOMPARE(document->undoStack()->count(), 2);
+        QCOMPARE(document->undoStack()->undoText(), QString("Mover caixa D"));
+    }
+
+    void modifiedFollowsTheStack()
+    {
+        QSignalSpy changes(document.get(), &GroupDocument::modifiedChanged);
+        apply(Edit::Header);
+        QVERIFY(document->isModified());
+        document->undoStack()->undo();
+        QVERIFY(!document->isModified());
+        QVERIFY(!document->group().isModified());
+        document->undoStack()->redo();
+        document->markSaved();
+        QVERIFY(!document->group().isModified());
+        document->undoStack()->undo();
+        QVERIFY(document->group().isModified());
+        document->undoStack()->redo();
+        QVERIFY(!document->group().isModified());
+        QCOMPARE(changes.count(), 6);
+
+        // An edit made after undoing past the save: the saved state is gone.
+        document->undoStack()->undo();
+        apply(Edit::Move);
+        document->undoStack()->undo();
+        QVERIFY(document->group().isModified());
+
+        // A group recovered after a crash differs from its file with nothing on
+        // the stack: undoing back to where it started does not make it saved.
+        document->markSaved();
+        changes.clear();
+        document->markUnsaved();
+        apply(Edit::Header);
+        document->undoStack()->undo();
+        QVERIFY(document->isModified());
+        document->markSaved();
+        QVERIFY(!document->isModified());
+        QCOMPARE(changes.count(), 2);
+    }
+
+    // Deleting one of two macros that share an acronym: the flows that name it
+    // still find the other, so they keep their entries and their arrows.
+    void sharedAcronymKeepsItsEntries()
+    {
+        auto added = std::make_unique<Macro>("5", "GEMEA", "0", "B", 2, false);
+        Macro* twin = added.get();
+        document->push(new AddMacroCommand(*document, std::move(added)));
+
+        document->push(new DeleteMacrosCommand(*document, {document->group().macros().at(1)}));
+        QCOMPARE(macro("A")->flow(), (QStringList{"B", "C"}));
+        QCOMPARE(macro("B"), twin);
+        QVERIFY(driver->canvas()->nodeFor(macro("A"))->edgeTo("B"));
+        QCOMPARE(canvasDifference(), QString());
+    }
 
 private:
-    Macro* add(const QString& sigla, const QStringList& flow, const QPoint& position);
+    Macro* add(const QString& sigla, const QStringList& flow, const QPoint& position)
+    {
+        Group& group = document->group();
+        auto* macro = new Macro(QString::number(group.macroCount() + 1), "MACRO " + sigla, "0",
+                                sigla, group.macroCount(), false);
+        QList<quint16> slots_;
+        for (int i = 0; i < flow.size(); ++i)
+            slots_.append(quint16(i));
+        macro->setFlow(flow);
+        macro->setFlowNum(slots_); // renumbered once the group is built
+        macro->setFlowPos(slots_);
+        macro->setPosition(position);
+        macro->setDimensions(GraphWidget::newBoxRect());
+        group.addMacro(macro);
+        return macro;
+    }
+
     Macro* macro(const QString& sigla) const { return document->group().findBySigla(sigla); }
-    void apply(Edit edit);
+
+    void apply(Edit edit)
+    {
+        GroupDocument& doc = *document;
+        switch (edit) {
+        case Edit::Add: {
+            auto added = std::make_unique<Macro>("9", "NOVA", "0", "E", 3, false);
+            added->setFlow({"A"});
+            added->setPosition(GraphWidget::newBoxPosition(doc.group()));
+            doc.push(new AddMacroCommand(doc, std::move(added)));
+            break;
+        }
+        case Edit::DeleteNamed:
+            doc.push(new DeleteMacrosCommand(doc, {macro("B")}));
+            break;
+        case Edit::DeleteTwo:
+            doc.push(new DeleteMacrosCommand(doc, {macro("C"), macro("A")}));
+            break;
+        case Edit::DeleteAll:
+            doc.push(new DeleteMacrosCommand(doc, doc.group().macros()));
+            break;
+        case Edit::ConfigureRename: {
+            Macro after(*macro("C"));
+            after.setSigla("X");
+            after.setName("RENOMEADA");
+            after.setType(6);
+            after.setFlow({"A", "X"});
+            doc.push(new ConfigureMacroCommand(doc, macro("C"), *macro("C"), after));
+            break;
+        }
+        case Edit::ConfigureFlow: {
+            Macro after(*macro("A"));
+            after.setFlow({"D"});
+            after.setFlowNum({4});
+            after.setFlowPos({5});
+            doc.push(new ConfigureMacroCommand(doc, macro("A"), *macro("A"), after));
+            break;
+        }
+        case Edit::Move:
+            doc.push(new MoveBoxesCommand(doc,
+                                          {{macro("A"), QPoint(100, 100), QRect(0, 0, 121, 81)}},
+                                          {{macro("A"), QPoint(133, 91), QRect(0, 0, 150, 90)}},
+                                          MoveBoxesCommand::Source::Drag));
+            break;
+        case Edit::Header:
+            doc.push(new GroupHeaderCommand(doc, {"OUTRO", "descrição", "2020/01/01 00:00:00"}));
+            break;
+        case Edit::Correct:
+            doc.push(new CorrectCharactersCommand(doc));
+            break;
+        }
+    }
+
     QString canvasDifference() const
     {
         return ZorTest::canvasDifference(*driver->canvas(), document->group());
@@ -81,287 +353,6 @@ private:
     std::unique_ptr<ZorTest::CanvasDriver> driver;
     std::unique_ptr<GroupDocument> document;
 };
-
-// A flows to B and C, B to A, C to A and to itself; D stands alone.
-void TestCommands::init()
-{
-    driver = std::make_unique<ZorTest::CanvasDriver>();
-    QVERIFY(driver->show());
-    document = std::make_unique<GroupDocument>(std::make_unique<Group>("GRUPO", ""));
-    add("A", {"B", "C"}, QPoint(100, 100));
-    add("B", {"A"}, QPoint(400, 100));
-    add("C", {"A", "C"}, QPoint(100, 400));
-    add("D", {}, QPoint(400, 400));
-    document->group().updateFlowNumbers();
-    document->group().setModified(false);
-    document->group().setGraph(driver->canvas());
-    driver->canvas()->setDocument(document.get());
-    GroupDiagram::build(*driver->canvas(), document->group());
-    QCOMPARE(canvasDifference(), QString());
-}
-
-void TestCommands::cleanup()
-{
-    driver->canvas()->setDocument(nullptr);
-    driver->canvas()->clearAll();
-    document.reset();
-    driver.reset();
-}
-
-Macro* TestCommands::add(const QString& sigla, const QStringList& flow, const QPoint& position)
-{
-    Group& group = document->group();
-    auto* macro = new Macro(QString::number(group.macroCount() + 1), "MACRO " + sigla, "0", sigla,
-                            group.macroCount(), false);
-    QList<quint16> slots_;
-    for (int i = 0; i < flow.size(); ++i)
-        slots_.append(quint16(i));
-    macro->setFlow(flow);
-    macro->setFlowNum(slots_); // renumbered once the group is built
-    macro->setFlowPos(slots_);
-    macro->setPosition(position);
-    macro->setDimensions(GraphWidget::newBoxRect());
-    group.addMacro(macro);
-    return macro;
-}
-
-void TestCommands::apply(Edit edit)
-{
-    GroupDocument& doc = *document;
-    switch (edit) {
-    case Edit::Add: {
-        auto added = std::make_unique<Macro>("9", "NOVA", "0", "E", 3, false);
-        added->setFlow({"A"});
-        added->setPosition(GraphWidget::newBoxPosition(doc.group()));
-        doc.push(new AddMacroCommand(doc, std::move(added)));
-        break;
-    }
-    case Edit::DeleteNamed:
-        doc.push(new DeleteMacrosCommand(doc, {macro("B")}));
-        break;
-    case Edit::DeleteTwo:
-        doc.push(new DeleteMacrosCommand(doc, {macro("C"), macro("A")}));
-        break;
-    case Edit::DeleteAll:
-        doc.push(new DeleteMacrosCommand(doc, doc.group().macros()));
-        break;
-    case Edit::ConfigureRename: {
-        Macro after(*macro("C"));
-        after.setSigla("X");
-        after.setName("RENOMEADA");
-        after.setType(6);
-        after.setFlow({"A", "X"});
-        doc.push(new ConfigureMacroCommand(doc, macro("C"), *macro("C"), after));
-        break;
-    }
-    case Edit::ConfigureFlow: {
-        Macro after(*macro("A"));
-        after.setFlow({"D"});
-        after.setFlowNum({4});
-        after.setFlowPos({5});
-        doc.push(new ConfigureMacroCommand(doc, macro("A"), *macro("A"), after));
-        break;
-    }
-    case Edit::Move:
-        doc.push(new MoveBoxesCommand(doc, {{macro("A"), QPoint(100, 100), QRect(0, 0, 121, 81)}},
-                                      {{macro("A"), QPoint(133, 91), QRect(0, 0, 150, 90)}},
-                                      MoveBoxesCommand::Source::Drag));
-        break;
-    case Edit::Header:
-        doc.push(new GroupHeaderCommand(doc, {"OUTRO", "descrição", "2020/01/01 00:00:00"}));
-        break;
-    case Edit::Correct:
-        doc.push(new CorrectCharactersCommand(doc));
-        break;
-    }
-}
-
-void TestCommands::undoAndRedo_data()
-{
-    QTest::addColumn<Edit>("edit");
-    QTest::addColumn<int>("macros");
-    QTest::addColumn<QString>("check");
-
-    QTest::newRow("new macro") << Edit::Add << 5 << "E>A";
-    QTest::newRow("delete a macro named by others") << Edit::DeleteNamed << 3 << "A:C";
-    QTest::newRow("delete two") << Edit::DeleteTwo << 2 << "B:";
-    QTest::newRow("delete all") << Edit::DeleteAll << 0 << "";
-    QTest::newRow("configure, renamed") << Edit::ConfigureRename << 4 << "X:A,X";
-    QTest::newRow("configure, flow") << Edit::ConfigureFlow << 4 << "A:D";
-    QTest::newRow("move and resize") << Edit::Move << 4 << "";
-    QTest::newRow("group header") << Edit::Header << 4 << "";
-    QTest::newRow("character correction") << Edit::Correct << 4 << "";
-}
-
-void TestCommands::undoAndRedo()
-{
-    QFETCH(Edit, edit);
-    QFETCH(int, macros);
-    QFETCH(QString, check);
-
-    if (edit == Edit::Correct) // a refused character, as a file brings it
-        macro("A")->setForm(macro("A")->form().replace(0, 3, "A&B"));
-    const State before(document->group());
-    apply(edit);
-    const State after(document->group());
-    QCOMPARE(document->group().macroCount(), macros);
-    QCOMPARE(canvasDifference(), QString());
-    QCOMPARE(document->undoStack()->count(), 1);
-
-    // The specific effect: an arrow shown, or a macro's remaining flow.
-    if (check.contains('>')) {
-        QVERIFY(driver->canvas()->findNode("E")->edgeTo("A"));
-    } else if (check.contains(':')) {
-        const Macro* changed = macro(check.section(':', 0, 0));
-        QCOMPARE(changed->flow().join(','), check.section(':', 1));
-        QCOMPARE(changed->flowNum().size(), changed->flow().size());
-        QCOMPARE(changed->flowPos().size(), changed->flow().size());
-    }
-
-    for (int round = 0; round < 2; ++round) {
-        document->undoStack()->undo();
-        QVERIFY(State(document->group()) == before);
-        QVERIFY(!(State(document->group()) == after));
-        QCOMPARE(canvasDifference(), QString());
-        document->undoStack()->redo();
-        QVERIFY(State(document->group()) == after);
-        QCOMPARE(canvasDifference(), QString());
-    }
-}
-
-void TestCommands::dragIsOneCommand_data()
-{
-    QTest::addColumn<int>("handle"); // -1: the box itself
-    QTest::addColumn<QPointF>("offset");
-    QTest::addColumn<QPoint>("position");
-    QTest::addColumn<QRect>("dimensions");
-
-    // The grid is on during the drag: the box, or the edge dragged, snaps.
-    QTest::newRow("box") << -1 << QPointF(33, 17) << QPoint(130, 120) << QRect(0, 0, 121, 81);
-    QTest::newRow("bottom right") << 4 << QPointF(37, 23) << QPoint(97, 103)
-                                  << QRect(0, 0, 150, 100);
-    QTest::newRow("top left") << 0 << QPointF(20, 10) << QPoint(117, 113) << QRect(0, 0, 101, 71);
-    QTest::newRow("nothing moved") << -1 << QPointF() << QPoint(97, 103) << QRect(0, 0, 121, 81);
-}
-
-// A drag stores the box's place and size in its macro through one command,
-// as its corner and its size; undo puts the box back exactly, off the grid
-// as it was.
-void TestCommands::dragIsOneCommand()
-{
-    QFETCH(int, handle);
-    QFETCH(QPointF, offset);
-    QFETCH(QPoint, position);
-    QFETCH(QRect, dimensions);
-
-    GraphWidget* canvas = driver->canvas();
-    canvas->showGrid(false);
-    Macro* a = macro("A");
-    a->setPosition(QPoint(97, 103)); // off the grid, as files may hold it
-    canvas->nodeFor(a)->syncWithMacro();
-    Node* node = canvas->nodeFor(a);
-    const QPointF from = handle < 0 ? node->sceneBoundingRect().center()
-                                    : node->grip()->handleItems().at(handle)->scenePos();
-    canvas->showGrid(true);
-    driver->drag(from, from + offset);
-    canvas->showGrid(false);
-
-    QCOMPARE(document->undoStack()->count(), offset.isNull() ? 0 : 1);
-    QCOMPARE(document->isModified(), !offset.isNull());
-    QCOMPARE(a->position(), position);
-    QCOMPARE(a->dimensions(), dimensions);
-    QCOMPARE(canvasDifference(), QString());
-    if (offset.isNull())
-        return;
-
-    document->undoStack()->undo();
-    QCOMPARE(a->position(), QPoint(97, 103));
-    QCOMPARE(node->pos(), QPointF(97, 103));
-    QCOMPARE(canvasDifference(), QString());
-    QVERIFY(!document->isModified());
-}
-
-// Arrow keys move the selected boxes a grid step (one unit with Shift); a
-// run of them on the same boxes is one command, and a run that ends where it
-// began leaves none.
-void TestCommands::keyboardMovesMerge()
-{
-    GraphWidget* canvas = driver->canvas();
-    driver->click(canvas->nodeFor(macro("A"))->sceneBoundingRect().center());
-    driver->click(canvas->nodeFor(macro("B"))->sceneBoundingRect().center(), Qt::ControlModifier);
-    QTest::keyClick(canvas, Qt::Key_Right);
-    QTest::keyClick(canvas, Qt::Key_Right);
-    QTest::keyClick(canvas, Qt::Key_Down, Qt::ShiftModifier);
-    QCOMPARE(document->undoStack()->count(), 1);
-    QCOMPARE(document->undoStack()->undoText(), QString("Mover 2 caixas"));
-    QCOMPARE(macro("A")->position(), QPoint(120, 101));
-    QCOMPARE(macro("B")->position(), QPoint(420, 101));
-    QCOMPARE(canvasDifference(), QString());
-
-    QTest::keyClick(canvas, Qt::Key_Left);
-    QTest::keyClick(canvas, Qt::Key_Left);
-    QTest::keyClick(canvas, Qt::Key_Up, Qt::ShiftModifier);
-    QCOMPARE(document->undoStack()->count(), 0);
-    QCOMPARE(macro("A")->position(), QPoint(100, 100));
-
-    // Other boxes: a command of their own.
-    QTest::keyClick(canvas, Qt::Key_Up);
-    driver->click(canvas->nodeFor(macro("D"))->sceneBoundingRect().center());
-    QTest::keyClick(canvas, Qt::Key_Up);
-    QCOMPARE(document->undoStack()->count(), 2);
-    QCOMPARE(document->undoStack()->undoText(), QString("Mover caixa D"));
-}
-
-void TestCommands::modifiedFollowsTheStack()
-{
-    QSignalSpy changes(document.get(), &GroupDocument::modifiedChanged);
-    apply(Edit::Header);
-    QVERIFY(document->isModified());
-    document->undoStack()->undo();
-    QVERIFY(!document->isModified());
-    QVERIFY(!document->group().isModified());
-    document->undoStack()->redo();
-    document->markSaved();
-    QVERIFY(!document->group().isModified());
-    document->undoStack()->undo();
-    QVERIFY(document->group().isModified());
-    document->undoStack()->redo();
-    QVERIFY(!document->group().isModified());
-    QCOMPARE(changes.count(), 6);
-
-    // An edit made after undoing past the save: the saved state is gone.
-    document->undoStack()->undo();
-    apply(Edit::Move);
-    document->undoStack()->undo();
-    QVERIFY(document->group().isModified());
-
-    // A group recovered after a crash differs from its file with nothing on
-    // the stack: undoing back to where it started does not make it saved.
-    document->markSaved();
-    changes.clear();
-    document->markUnsaved();
-    apply(Edit::Header);
-    document->undoStack()->undo();
-    QVERIFY(document->isModified());
-    document->markSaved();
-    QVERIFY(!document->isModified());
-    QCOMPARE(changes.count(), 2);
-}
-
-// Deleting one of two macros that share an acronym: the flows that name it
-// still find the other, so they keep their entries and their arrows.
-void TestCommands::sharedAcronymKeepsItsEntries()
-{
-    auto added = std::make_unique<Macro>("5", "GEMEA", "0", "B", 2, false);
-    Macro* twin = added.get();
-    document->push(new AddMacroCommand(*document, std::move(added)));
-
-    document->push(new DeleteMacrosCommand(*document, {document->group().macros().at(1)}));
-    QCOMPARE(macro("A")->flow(), (QStringList{"B", "C"}));
-    QCOMPARE(macro("B"), twin);
-    QVERIFY(driver->canvas()->nodeFor(macro("A"))->edgeTo("B"));
-    QCOMPARE(canvasDifference(), QString());
-}
 
 QTEST_MAIN(TestCommands)
 #include "tst_commands.moc"

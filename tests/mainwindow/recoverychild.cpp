@@ -19,20 +19,6 @@
 
 #include <cstdio>
 
-static void edit(MainWindow& window)
-{
-    ZorTest::addMacro(window, std::make_unique<Macro>("77", "QUEDA", "0", "QDA", 1, false));
-    GroupDocument& document = *window.currentDocument();
-    document.push(new GroupHeaderCommand(document, {"Antes da queda", "", "2024/05/06 07:08:09"}));
-}
-
-static bool copyHolds(const QByteArray& group)
-{
-    const QDir folder(RecoveryCopy::folder());
-    const QStringList copies = folder.entryList({QStringLiteral("*.mcx")}, QDir::Files);
-    return copies.size() == 1 && ZorTest::contentsOf(folder.filePath(copies.first())) == group;
-}
-
 int main(int argc, char* argv[])
 {
     QStandardPaths::setTestModeEnabled(true);
@@ -45,9 +31,16 @@ int main(int argc, char* argv[])
     window.show();
     if (!window.currentGroup())
         return 1;
-    edit(window);
+    ZorTest::addMacro(window, std::make_unique<Macro>("77", "QUEDA", "0", "QDA", 1, false));
+    GroupDocument& document = *window.currentDocument();
+    document.push(new GroupHeaderCommand(document, {"Antes da queda", "", "2024/05/06 07:08:09"}));
     const QByteArray held = McxWriter::snapshot(*window.currentGroup());
-    if (!QTest::qWaitFor([&] { return copyHolds(held); }, 120000) ||
+    const QDir folder(RecoveryCopy::folder());
+    const auto copyHolds = [&] {
+        const QStringList copies = folder.entryList({QStringLiteral("*.mcx")}, QDir::Files);
+        return copies.size() == 1 && ZorTest::contentsOf(folder.filePath(copies.first())) == held;
+    };
+    if (!QTest::qWaitFor(copyHolds, 120000) ||
         !window.currentGroup()->saveAs(arguments.value(2)))
         return 2;
     std::puts("ready");

@@ -1,17 +1,10 @@
 #include "io/mcxwriter.h"
-#include "model/group.h"
-#include "model/macro.h"
 #include "recovery/recoverycopy.h"
-#include "support/testfiles.h"
-#include "support/windowedits.h"
 #include "windowfixture.h"
 
 #include <QProcess>
-#include <QtTest>
 
-using ZorTest::answerBox;
-using ZorTest::contentsOf;
-using ZorTest::SeenBox;
+using namespace ZorTest;
 
 namespace {
 
@@ -28,184 +21,160 @@ QStringList copies()
 // Work that survives a killed editor, a second editor of the same file and
 // another program writing the file. The editor killed is a process of its
 // own, which holds the file while it runs.
-class TestRecovery : public QObject
+class TestRecovery : public ZorTest::WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup() { f.finish(); }
-    void killedEditorsWorkIsOffered_data();
-    void killedEditorsWorkIsOffered();
-    void copyOnlyWhileUnsaved_data();
-    void copyOnlyWhileUnsaved();
-    void changeOnDiskOffersReload();
-    void saveAsksBeforeOverwritingChangeOnDisk_data();
-    void saveAsksBeforeOverwritingChangeOnDisk();
-
-private:
-    void startEditor(QProcess& editor, const QStringList& arguments);
-
-    ZorTest::WindowFixture f;
-};
-
-void TestRecovery::initTestCase()
-{
-    f.setUpOnce();
-    f.settings.insert(QStringLiteral("recovery/interval"), 1);
-}
-
-void TestRecovery::init()
-{
-    QDir(RecoveryCopy::folder()).removeRecursively();
-    f.start();
-}
-
-void TestRecovery::startEditor(QProcess& editor, const QStringList& arguments)
-{
-    editor.setWorkingDirectory(f.env->path());
-    editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    editor.start(QStringLiteral(ZOR_RECOVERY_CHILD), arguments);
-    QVERIFY(editor.waitForStarted(Patience));
-    QByteArray said;
-    while (!said.contains("ready") && editor.waitForReadyRead(120000))
-        said += editor.readAllStandardOutput();
-    QVERIFY2(said.contains("ready"), said.constData());
-}
-
-void TestRecovery::killedEditorsWorkIsOffered_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::newRow("Recuperar") << "Recuperar";
-    QTest::newRow("Descartar") << "Descartar";
-    QTest::newRow("Depois") << "Depois";
-}
-
-void TestRecovery::killedEditorsWorkIsOffered()
-{
-    QFETCH(QString, answer);
-    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("killed.mcx"));
-    const QString held = f.env->filePath(QStringLiteral("held.mcx"));
-    QProcess editor;
-    startEditor(editor, {path, held});
-    QVERIFY2(RecoveryCopy::takeOrphans().empty(), "the copy of a running editor is its own");
-    SeenBox warning;
-    answerBox(QStringLiteral("Cancelar"), &warning);
-    f.open(path);
-    QVERIFY(warning.text.contains(QStringLiteral("já está aberto em outro Zor")));
-    QVERIFY(!f.window->currentGroup());
-    editor.kill();
-    QVERIFY(editor.waitForFinished(Patience));
-    const QByteArray onDisk = contentsOf(path);
-
-    MainWindow next;
-    SeenBox offer;
-    answerBox(answer, &offer);
-    next.show();
-    QVERIFY(offer.shown);
-    QVERIFY(offer.text.contains(QStringLiteral("Antes da queda")));
-    QVERIFY(offer.informative.contains(path));
-    QCOMPARE(copies().size(), answer == QStringLiteral("Descartar") ? 0 : 1);
-    MainWindow* recovered = &next;
-    if (answer == QStringLiteral("Depois")) {
-        // Kept, and offered again when another window opens the file.
-        QVERIFY(!next.currentGroup());
-        answerBox(QStringLiteral("Recuperar"));
-        f.open(path);
-        recovered = f.window.get();
-    } else if (answer == QStringLiteral("Descartar")) {
-        QVERIFY(!next.currentGroup());
-        return;
-    }
-    QVERIFY(recovered->currentGroup()->isModified());
-    QCOMPARE(recovered->currentGroup()->filePath(), path);
-    QCOMPARE(contentsOf(path), onDisk);
-    recovered->findChild<QAction*>("actionSaveGroup")->trigger();
-    QCOMPARE(contentsOf(path), contentsOf(held));
-    QVERIFY(copies().isEmpty());
-}
-
-void TestRecovery::copyOnlyWhileUnsaved_data()
-{
-    QTest::addColumn<QString>("end");
-    QTest::addColumn<bool>("asks");
-    QTest::newRow("saved") << "actionSaveGroup" << false;
-    QTest::newRow("undone") << "actionUndo" << false;
-    QTest::newRow("group closed without saving") << "actionCloseGroup" << true;
-    QTest::newRow("window closed without saving") << "actionExit" << true;
-}
-
-void TestRecovery::copyOnlyWhileUnsaved()
-{
-    QFETCH(QString, end);
-    QFETCH(bool, asks);
-    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("own/g.mcx"));
-    f.open(path);
-    f.addMacro("88", "NVA");
-    QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, Patience);
-    QCOMPARE(QDir(f.env->filePath(QStringLiteral("own"))).entryList(QDir::Files),
-             QStringList{QStringLiteral("g.mcx")});
-
-    if (asks)
-        answerBox(QStringLiteral("Descartar"));
-    f.action(qPrintable(end))->trigger();
-    QVERIFY(copies().isEmpty());
-    // Two intervals with nothing unsaved: nothing written.
-    QTest::qWait(2500);
-    QVERIFY(copies().isEmpty());
-}
-
-void TestRecovery::changeOnDiskOffersReload()
-{
-    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("reload.mcx"));
-    f.open(path);
-    // Watched still after the window's own save replaced the file.
-    f.addMacro("88", "NVA");
-    f.action("actionSaveGroup")->trigger();
-    SeenBox offer;
-    answerBox(QStringLiteral("Recarregar"), &offer, {}, Patience);
-    Group other(QStringLiteral("Outro"), QString());
-    QVERIFY(McxWriter::write(other, path));
-    QTRY_VERIFY_WITH_TIMEOUT(offer.shown, Patience);
-    QCOMPARE(offer.text, QStringLiteral("O arquivo %1 foi alterado por outro programa.").arg(path));
-    QTRY_COMPARE_WITH_TIMEOUT(f.window->currentGroup()->name(), QStringLiteral("Outro"), Patience);
-}
-
-void TestRecovery::saveAsksBeforeOverwritingChangeOnDisk_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<bool>("written");
-    QTest::newRow("Sobrescrever") << "Sobrescrever" << true;
-    QTest::newRow("Cancelar") << "Cancelar" << false;
-}
-
-void TestRecovery::saveAsksBeforeOverwritingChangeOnDisk()
-{
-    QFETCH(QString, answer);
-    QFETCH(bool, written);
-    const QString path = f.copyExample(QStringLiteral("sample.mcx"), QStringLiteral("over.mcx"));
-    f.open(path);
-    f.addMacro("88", "NVA");
+    void initTestCase()
     {
-        // The rewrite after the load and each save are the window's own.
-        ZorTest::UnexpectedBoxes boxes;
-        for (const char* action :
-             {"actionSaveGroup", "actionUndo", "actionSaveGroup", "actionRedo"})
-            f.action(action)->trigger();
-        QVERIFY(boxes.texts.isEmpty());
+        f.setUpOnce();
+        f.settings.insert(QStringLiteral("recovery/interval"), 1);
     }
-    Group other(QStringLiteral("Outro"), QString());
-    QVERIFY(McxWriter::write(other, path));
-    const QByteArray theirs = contentsOf(path);
 
-    SeenBox question;
-    answerBox(answer, &question);
-    f.action("actionSaveGroup")->trigger();
-    QVERIFY(question.text.contains(QStringLiteral("foi alterado por outro programa depois")));
-    QCOMPARE(contentsOf(path) != theirs, written);
-    QCOMPARE(f.window->currentGroup()->isModified(), !written);
-}
+    void init()
+    {
+        QDir(RecoveryCopy::folder()).removeRecursively();
+        f.start();
+    }
+
+    void killedEditorsWorkIsOffered_data()
+    {
+        QTest::addColumn<QString>("answer");
+        for (const char* answer : {"Recuperar", "Descartar", "Depois"})
+            QTest::newRow(answer) << answer;
+    }
+
+    void killedEditorsWorkIsOffered()
+    {
+        QFETCH(QString, answer);
+        const QString path = f.copyExample("killed.mcx");
+        const QString held = f.env->filePath(QStringLiteral("held.mcx"));
+        QProcess editor;
+        editor.setWorkingDirectory(f.env->path());
+        editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        editor.start(QStringLiteral(ZOR_RECOVERY_CHILD), {path, held});
+        QVERIFY(editor.waitForStarted(Patience));
+        QByteArray said;
+        while (!said.contains("ready") && editor.waitForReadyRead(120000))
+            said += editor.readAllStandardOutput();
+        QVERIFY2(said.contains("ready"), said.constData());
+        QVERIFY2(RecoveryCopy::takeOrphans().empty(), "the copy of a running editor is its own");
+        SeenBox warning;
+        answerBox(QStringLiteral("Cancelar"), &warning);
+        f.open(path);
+        QVERIFY(warning.text.contains(QStringLiteral("já está aberto em outro Zor")));
+        QVERIFY(!f.window->currentGroup());
+        editor.kill();
+        QVERIFY(editor.waitForFinished(Patience));
+        const QByteArray onDisk = contentsOf(path);
+
+        MainWindow next;
+        SeenBox offer;
+        answerBox(answer, &offer);
+        next.show();
+        QVERIFY(offer.text.contains(QStringLiteral("Antes da queda")));
+        QVERIFY(offer.informative.contains(path));
+        QCOMPARE(copies().size(), answer == QStringLiteral("Descartar") ? 0 : 1);
+        MainWindow* recovered = &next;
+        if (answer == QStringLiteral("Depois")) {
+            // Kept, and offered again when another window opens the file.
+            QVERIFY(!next.currentGroup());
+            answerBox(QStringLiteral("Recuperar"));
+            f.open(path);
+            recovered = f.window.get();
+        } else if (answer == QStringLiteral("Descartar")) {
+            QVERIFY(!next.currentGroup());
+            return;
+        }
+        QVERIFY(recovered->currentGroup()->isModified());
+        QCOMPARE(recovered->currentGroup()->filePath(), path);
+        QCOMPARE(contentsOf(path), onDisk);
+        recovered->findChild<QAction*>("actionSaveGroup")->trigger();
+        QCOMPARE(contentsOf(path), contentsOf(held));
+        QVERIFY(copies().isEmpty());
+    }
+
+    void copyOnlyWhileUnsaved_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("saved") << "actionSaveGroup" << false;
+        QTest::newRow("undone") << "actionUndo" << false;
+        QTest::newRow("group closed without saving") << "actionCloseGroup" << true;
+        QTest::newRow("window closed without saving") << "actionExit" << true;
+    }
+
+    void copyOnlyWhileUnsaved()
+    {
+        QFETCH(QString, end);
+        QFETCH(bool, asks);
+        const QString path = f.openCopy("own/g.mcx");
+        f.addMacro("88", "NVA");
+        QTRY_COMPARE_WITH_TIMEOUT(copies().size(), 1, Patience);
+        QCOMPARE(QDir(f.env->filePath(QStringLiteral("own"))).entryList(QDir::Files),
+                 QStringList{QStringLiteral("g.mcx")});
+
+        if (asks)
+            answerBox(QStringLiteral("Descartar"));
+        f.action(qPrintable(end))->trigger();
+        QVERIFY(copies().isEmpty());
+        // Two intervals with nothing unsaved: nothing written.
+        QTest::qWait(2500);
+        QVERIFY(copies().isEmpty());
+    }
+
+    void changeOnDiskOffersReload()
+    {
+        const QString path = f.openCopy("reload.mcx");
+        // Watched still after the window's own save replaced the file.
+        f.addMacro("88", "NVA");
+        f.action("actionSaveGroup")->trigger();
+        SeenBox offer;
+        answerBox(QStringLiteral("Recarregar"), &offer, {}, Patience);
+        Group other(QStringLiteral("Outro"), QString());
+        QVERIFY(McxWriter::write(other, path));
+        QTRY_VERIFY_WITH_TIMEOUT(offer.shown, Patience);
+        QCOMPARE(offer.text,
+                 QStringLiteral("O arquivo %1 foi alterado por outro programa.").arg(path));
+        QTRY_COMPARE_WITH_TIMEOUT(f.window->currentGroup()->name(), QStringLiteral("Outro"),
+                                  Patience);
+    }
+
+    void saveAsksBeforeOverwritingChangeOnDisk_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("Sobrescrever") << "Sobrescrever" << true;
+        QTest::newRow("Cancelar") << "Cancelar" << false;
+    }
+
+    void saveAsksBeforeOverwritingChangeOnDisk()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, written);
+        const QString path = f.openCopy("over.mcx");
+        f.addMacro("88", "NVA");
+        {
+            // The rewrite after the load and each save are the window's own.
+            UnexpectedBoxes boxes;
+            for (const char* action :
+                 {"actionSaveGroup", "actionUndo", "actionSaveGroup", "actionRedo"})
+                f.action(action)->trigger();
+            QVERIFY(boxes.texts.isEmpty());
+        }
+        Group other(QStringLiteral("Outro"), QString());
+        QVERIFY(McxWriter::write(other, path));
+        const QByteArray theirs = contentsOf(path);
+
+        SeenBox question;
+        answerBox(answer, &question);
+        f.action("actionSaveGroup")->trigger();
+        QVERIFY(question.text.contains(QStringLiteral("foi alterado por outro programa depois")));
+        QCOMPARE(contentsOf(path) != theirs, written);
+        QCOMPARE(f.window->currentGroup()->isModified(), !written);
+    }
+};
 
 QTEST_MAIN(TestRecovery)
 #include "tst_recovery.moc"

@@ -1,22 +1,13 @@
 #include "windowfixture.h"
 
-#include "diagram/graphwidget.h"
-#include "diagram/node.h"
-#include "model/group.h"
-#include "model/macro.h"
-#include "support/windowedits.h"
+#include "support/canvasdriver.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSettings>
 #include <QStatusBar>
-#include <QtTest>
 
 namespace ZorTest {
 
@@ -86,7 +77,14 @@ void WindowFixture::open(const QString& path)
     action("actionLoadGroup")->trigger();
 }
 
-QString WindowFixture::copyExample(const QString& example, const QString& name) const
+QString WindowFixture::openCopy(const QString& name)
+{
+    const QString path = copyExample(name);
+    open(path);
+    return path;
+}
+
+QString WindowFixture::copyExample(const QString& name, const QString& example) const
 {
     const QString target = env->filePath(name);
     QDir().mkpath(QFileInfo(target).absolutePath());
@@ -99,12 +97,9 @@ QString WindowFixture::copyExample(const QString& example, const QString& name) 
 
 void WindowFixture::doubleClickBox(const QString& sigla)
 {
-    GraphWidget* canvas = window->canvas();
-    canvas->centerOn(canvas->findNode(sigla));
-    const QPoint onBox =
-        canvas->mapFromScene(canvas->findNode(sigla)->sceneBoundingRect().center());
-    QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, onBox);
-    QTest::mouseDClick(canvas->viewport(), Qt::LeftButton, {}, onBox);
+    window->canvas()->centerOn(window->canvas()->findNode(sigla));
+    CanvasDriver(window->canvas())
+        .doubleClick(window->canvas()->findNode(sigla)->sceneBoundingRect().center());
 }
 
 QStringList WindowFixture::infoLines() const
@@ -124,10 +119,7 @@ QList<QLabel*> WindowFixture::statusLabels() const
 QByteArray WindowFixture::savedCopy() const
 {
     const QString path = env->filePath(QStringLiteral("copia.mcx"));
-    if (!window->currentGroup()->saveAs(path))
-        return QByteArray();
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return window->currentGroup()->saveAs(path) ? contentsOf(path) : QByteArray();
 }
 
 void answerGroupDialog(const QString& name, QString* offered, std::function<void()> next,
@@ -156,22 +148,16 @@ void answerNewMacro(const QString& number, const QString& name, const QString& s
                     const QString& sigla, int typeIndex, SeenBox* report)
 {
     answerNextModal([=](QWidget* modal) {
-        const auto edit = [modal](const char* field) {
-            return modal->findChild<QLineEdit*>(QLatin1String(field));
-        };
-        QTest::keyClicks(edit("edtNumber"), number);
-        QTest::keyClicks(edit("edtName"), name);
-        QTest::keyClicks(edit("edtShortcut"), shortcut);
-        QTest::keyClicks(edit("edtSigla"), sigla);
+        const QStringList fields{"edtNumber", "edtName", "edtShortcut", "edtSigla"};
+        const QStringList texts{number, name, shortcut, sigla};
+        for (int i = 0; i < fields.size(); ++i)
+            QTest::keyClicks(modal->findChild<QLineEdit*>(fields.at(i)), texts.at(i));
         modal->findChild<QComboBox*>(QStringLiteral("cbxType"))->setCurrentIndex(typeIndex);
         if (report)
             answerBox(QStringLiteral("OK"), report);
-        const auto button = [modal](const char* name) {
-            return modal->findChild<QPushButton*>(QLatin1String(name));
-        };
-        QTest::mouseClick(button("btnInsert"), Qt::LeftButton);
+        QTest::mouseClick(modal->findChild<QPushButton*>("btnInsert"), Qt::LeftButton);
         if (modal->isVisible())
-            QTest::mouseClick(button("btnCancelar"), Qt::LeftButton);
+            QTest::mouseClick(modal->findChild<QPushButton*>("btnCancelar"), Qt::LeftButton);
     });
 }
 

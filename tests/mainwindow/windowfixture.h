@@ -1,20 +1,30 @@
 #pragma once
 
+// What nearly every test of the window needs besides the fixture.
+#include "commands/groupdocument.h"
+#include "diagram/graphwidget.h"
+#include "diagram/node.h"
 #include "mainwindow/mainwindow.h"
+#include "model/group.h"
+#include "model/macro.h"
 #include "support/fakefiledialogs.h"
 #include "support/messagerecorder.h"
 #include "support/modalanswer.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
+#include "support/windowedits.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
 #include <QStringList>
 #include <QVariantMap>
+#include <QtTest>
 
 #include <functional>
 #include <memory>
-
-class QLabel;
-class Macro;
 
 namespace ZorTest {
 
@@ -48,7 +58,10 @@ public:
     // "Carregar grupo" answering path.
     void open(const QString& path);
     // A copy of a file of examples/ in the working folder, writable.
-    QString copyExample(const QString& example, const QString& name) const;
+    QString copyExample(const QString& name,
+                        const QString& example = QStringLiteral("sample.mcx")) const;
+    // A copy of the sample group, opened.
+    QString openCopy(const QString& name);
     // Press, release, double click, release on the box.
     void doubleClickBox(const QString& sigla);
     // The texts of the information list and of the status bar's labels.
@@ -62,6 +75,21 @@ public:
     std::unique_ptr<MessageRecorder> recorder;
     std::unique_ptr<FakeFileDialogs> dialogs;
     std::unique_ptr<MainWindow> window;
+};
+
+// The base of the window's test classes: the fixture around each test. A
+// test class may replace a slot, and then calls the fixture itself.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+protected slots:
+    void initTestCase() { f.setUpOnce(); }
+    void init() { f.start(); }
+    void cleanup() { f.finish(); }
+
+protected:
+    WindowFixture f;
 };
 
 // Answers the group dialog: accepts it with that name (and description), or
