@@ -327,9 +327,11 @@ void TestJsonFormat::reindent()
 
     for (int i = 0; i < 20; ++i) {
         const QByteArray json = edited(own, random, places);
-        QJsonParseError error;
-        const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+        // Only what it accepts goes to the toolkit, whose parser loses
+        // memory on some of the texts it refuses.
         if (JsonReindenter::reindent(json, &out)) {
+            QJsonParseError error;
+            const QJsonDocument document = QJsonDocument::fromJson(json, &error);
             QCOMPARE(error.error, QJsonParseError::NoError);
             QVERIFY(document.isObject());
             QCOMPARE(out, document.toJson(QJsonDocument::Indented));
