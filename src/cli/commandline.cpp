@@ -16,7 +16,6 @@
 #include <iterator>
 
 namespace {
-
 struct Options
 {
     QCommandLineOption debug{QStringList{QStringLiteral("d")},
@@ -102,6 +101,42 @@ bool hasArgument(int argc, char* argv[], const char* const* options, size_t coun
     return false;
 }
 
+void setUpParser(QCommandLineParser& parser, const Options& options)
+{
+    parser.setApplicationDescription(QCoreApplication::translate("main", "Zor"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QCoreApplication::translate("main", "File to open"));
+    parser.addOption(options.debug);
+    parser.addOption(options.language);
+    for (const QCommandLineOption* option :
+         {&options.convert, &options.check, &options.jobs, &options.diff, &options.layout,
+          &options.format, &options.exportImage, &options.scale, &options.arrange,
+          &options.simulate, &options.script})
+        parser.addOption(*option);
+}
+
+// The commands without a window print only their own output: their
+// messages and reports. The toolkit's notes about the session (a missing
+// runtime folder, the platform) and the program's diagnostics are not for a
+// script's standard error; only what ends the process still shows.
+void headlessMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtCriticalMsg && type != QtFatalMsg)
+        return;
+    const QByteArray line = qFormatLogMessage(type, context, text).toLocal8Bit();
+    std::fprintf(stderr, "%s\n", line.constData());
+}
+
+int usageError(const QString& usage, int status = 1)
+{
+    const QByteArray text =
+        QCoreApplication::translate("main", "Usage: %1").arg(usage).toLocal8Bit();
+    std::fprintf(stderr, "%s\n", text.constData());
+    return status;
+}
+
 } // namespace
 
 bool CommandLine::answersWithoutWindow(int argc, char* argv[])
@@ -143,26 +178,6 @@ void CommandLine::setApplicationNames()
     QGuiApplication::setDesktopFileName(QStringLiteral("com.orvenda.zor"));
 }
 
-namespace {
-
-void setUpParser(QCommandLineParser& parser, const Options& options)
-{
-    parser.setApplicationDescription(QCoreApplication::translate("main", "Zor"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QCoreApplication::translate("main", "File to open"));
-    parser.addOption(options.debug);
-    parser.addOption(options.language);
-    for (const QCommandLineOption* option :
-         {&options.convert, &options.check, &options.jobs, &options.diff, &options.layout,
-          &options.format, &options.exportImage, &options.scale, &options.arrange,
-          &options.simulate, &options.script})
-        parser.addOption(*option);
-}
-
-} // namespace
-
 QString CommandLine::languageOption(const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -171,30 +186,6 @@ QString CommandLine::languageOption(const QStringList& arguments)
     parser.parse(arguments);
     return parser.value(options.language);
 }
-
-namespace {
-
-// The commands without a window print only their own output: their
-// messages and reports. The toolkit's notes about the session (a missing
-// runtime folder, the platform) and the program's diagnostics are not for a
-// script's standard error; only what ends the process still shows.
-void headlessMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (type != QtCriticalMsg && type != QtFatalMsg)
-        return;
-    const QByteArray line = qFormatLogMessage(type, context, text).toLocal8Bit();
-    std::fprintf(stderr, "%s\n", line.constData());
-}
-
-int usageError(const QString& usage, int status = 1)
-{
-    const QByteArray text =
-        QCoreApplication::translate("main", "Usage: %1").arg(usage).toLocal8Bit();
-    std::fprintf(stderr, "%s\n", text.constData());
-    return status;
-}
-
-} // namespace
 
 CommandLine::WindowOptions CommandLine::windowOptions(const QCoreApplication& app)
 {
