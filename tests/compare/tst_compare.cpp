@@ -150,6 +150,12 @@ void TestCompare::eachChange_data()
     row("next macro",
         "INI (1): próxima macro F3: ENT -> (nenhuma)\nINI (1): próxima macro F5: (nenhuma) -> ENT",
         set("INI", &Macro::setFlowPos, {1, 2, 5, 4, 9}));
+    row("next macros swapped",
+        "INI (1): próxima macro F3: ENT -> COL\nINI (1): próxima macro F4: COL -> ENT",
+        on("INI", [](Macro& m) {
+            m.setFlow({"REF", "ABS", "COL", "ENT", "SOS"});
+            m.setFlowNum({10, 12, 21, 20, 50});
+        }));
     row("form row",
         "MAN (30): formulário, linha 3: \"DEFEITO: [cccccccc]\" -> \"DEFEITO: [rrrrrrrr]\"",
         on("MAN", [](Macro& m) { m.setForm(withRow(m.form(), 2, "DEFEITO: [rrrrrrrr]")); }));

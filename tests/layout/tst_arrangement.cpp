@@ -177,6 +177,8 @@ void TestArrangement::flowRunsDownwards()
     for (const QPointF& centre : qAsConst(centres))
         boxes.append(QRectF(centre - QPointF(60.5, 40.5), QSizeF(121, 81)));
     QVERIFY(!FlowLayout::anyOverlap(boxes));
+    // Boxes side by side touch without overlapping.
+    QVERIFY(!FlowLayout::anyOverlap({QRectF(0, 0, 121, 81), QRectF(121, 0, 121, 81)}));
 }
 
 void TestArrangement::cancelStopsTheLayout()

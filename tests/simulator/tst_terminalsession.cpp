@@ -159,6 +159,7 @@ private slots:
         };
         row("empty optional", "[lllll]", -1, "", "");
         row("obligatory date", "[DD/MM/AA][HH:MM]", -1, "", "campo 1 (Data/Hora)");
+        row("date before a text", "[DD/MM/AA][cc]", -1, "", "campo 1 (Data)");
         row("unfinished optional date", "[dd/mm/aa]", 0, "13/05", "campo 1 (Data): \"13/05\"");
         row("unfinished decimal", "[ff]", 0, "1,", "campo 1 (Decimal)");
         row("obligatory check clear", "[E]", -1, "", "campo 1 (Checagem): obrigatório");
