@@ -68,8 +68,9 @@ private slots:
     // changes nothing, and without a group no dialog opens.
     void informationDockAndDescription()
     {
-        QCOMPARE(f.infoLines(), (QStringList{"Grupo de Macros: sem grupo",
-                                             "Data de Criação: ", "Descrição: (sem descrição)"}));
+        const QStringList noGroup{"Grupo de Macros: sem grupo",
+                                  "Data de Criação: ", "Descrição: (sem descrição)"};
+        QCOMPARE(f.infoLines(), noGroup);
         auto* list = f.child<QListWidget>("lstMacroInfos");
         const auto click = [&](int row) {
             QMetaObject::invokeMethod(f.window.get(), "on_lstMacroInfos_clicked",
@@ -101,6 +102,8 @@ private slots:
         click(0);
         QCOMPARE(group->description(), QStringLiteral("antes"));
         QVERIFY(!group->isModified());
+        f.action("actionCloseGroup")->trigger();
+        QCOMPARE(f.infoLines(), noGroup);
     }
 
     void statusLabelsAndDeleteFollowTheCanvas()
