@@ -29,8 +29,8 @@ void CommandOutput::warn(const QString& text)
     Messenger::current().show(message);
 }
 
-void CommandOutput::warnWithoutAnchorSettings(const QString& consequence)
+void CommandOutput::warnWithoutAnchorSettings(const QString& message)
 {
     if (Group::anchorSettings().anchorViolationId() == 0)
-        warn(consequence);
+        warn(message);
 }

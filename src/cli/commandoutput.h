@@ -17,6 +17,6 @@ public:
     static int fail(int exitCode, const QString& text, const QString& reason = QString());
     static void warn(const QString& text);
     // The anchor violation comes only from the reference data; without it a
-    // command warns once of what it can't do (the consequence).
-    static void warnWithoutAnchorSettings(const QString& consequence);
+    // command warns, once, with its message of what it can't do.
+    static void warnWithoutAnchorSettings(const QString& message);
 };
