@@ -134,6 +134,7 @@ private slots:
         OneScreen one("[e] [r] [r] [r] [cc]", 0);
         TerminalSession& session = *one.session;
         QCOMPARE(session.fill(0, QStringLiteral("1")).left(9), QStringLiteral("campo 1 ("));
+        QVERIFY(!session.type(5, QStringLiteral("x")).isEmpty()); // one past the last field
         for (const auto& [field, set] : steps)
             session.mark(field, set);
         QCOMPARE(session.form().values(), values);
