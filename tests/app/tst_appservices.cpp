@@ -203,6 +203,10 @@ private slots:
         const QString besideExecutable = executableDir.filePath(QStringLiteral("data/") + name);
         writeFile(besideExecutable, "[violacao]\n1=x\n");
         QCOMPARE(DataFiles::locate(name), besideExecutable);
+        // A folder of that name in the working directory is no data file.
+        QVERIFY(QDir(env->path()).mkdir(name));
+        QCOMPARE(DataFiles::locate(name), besideExecutable);
+        QVERIFY(QDir(env->path()).rmdir(name));
         writeFile(env->filePath(name), "[violacao]\n1=y\n");
         QCOMPARE(QFileInfo(DataFiles::locate(name)).absoluteFilePath(),
                  QFileInfo(env->filePath(name)).absoluteFilePath());

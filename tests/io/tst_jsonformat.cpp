@@ -288,6 +288,7 @@ private slots:
     void initTestCase();
     void reindent_data();
     void reindent();
+    void reindentEscapes();
     void readerAgreesWithDocument_data();
     void readerAgreesWithDocument();
     void keptFiles_data();
@@ -337,6 +338,17 @@ void TestJsonFormat::reindent()
             QCOMPARE(out, document.toJson(QJsonDocument::Indented));
         }
     }
+}
+
+// The escapes the toolkit writes itself are kept; one it would write as the
+// character is declined.
+void TestJsonFormat::reindentEscapes()
+{
+    const QByteArray control = R"({"a": "\u001f"})";
+    QByteArray out;
+    QVERIFY(JsonReindenter::reindent(control, &out));
+    QCOMPARE(out, QJsonDocument::fromJson(control).toJson(QJsonDocument::Indented));
+    QVERIFY(!JsonReindenter::reindent(R"({"a": "\u101f"})", &out));
 }
 
 void TestJsonFormat::readerAgreesWithDocument_data()

@@ -306,6 +306,7 @@ private slots:
         auto* tree = dock->findChild<QTreeWidget*>("treeDifferences");
         QCOMPARE(tree->topLevelItemCount(), 2);
         QTreeWidgetItem* man = tree->topLevelItem(0);
+        QVERIFY(man->isExpanded());
         QCOMPARE(man->text(0), QString("MAN (30) SOLICITACAO DE MANUTENCAO"));
         // The rows under a macro are the comparison's own texts.
         QVERIFY(man->child(0)->text(0).startsWith(QStringLiteral("nome: ")));
