@@ -196,11 +196,13 @@ private slots:
     void locateLooksInWorkingDirectoryFirst()
     {
         const QString name = QStringLiteral("zor-beside-test.ini");
-        QVERIFY(DataFiles::locate(name).isEmpty());
-        // Beside the executable: a "data" folder next to the test program.
+        // Beside the executable: a "data" folder next to the test program,
+        // cleared of what a failed run may have left.
         QDir executableDir(QCoreApplication::applicationDirPath());
         QVERIFY(executableDir.mkpath(QStringLiteral("data")));
         const QString besideExecutable = executableDir.filePath(QStringLiteral("data/") + name);
+        QFile::remove(besideExecutable);
+        QVERIFY(DataFiles::locate(name).isEmpty());
         writeFile(besideExecutable, "[violacao]\n1=x\n");
         QCOMPARE(DataFiles::locate(name), besideExecutable);
         // A folder of that name in the working directory is no data file.
