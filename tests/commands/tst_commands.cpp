@@ -29,9 +29,10 @@ struct State
 {
     QList<Macro*> macros;
     QList<Macro> values;
-    QString name;
+    QStringList header;
 
-    explicit State(const Group& group) : macros(group.macros()), name(group.name())
+    explicit State(const Group& group)
+        : macros(group.macros()), header{group.name(), group.description(), group.creationDate()}
     {
         for (const Macro* macro : qAsConst(macros))
             values.append(*macro);
@@ -40,7 +41,7 @@ struct State
     bool operator==(const State& other) const
     {
         const auto same = [](const Macro& a, const Macro& b) { return a.hasSameValues(b); };
-        return macros == other.macros && name == other.name &&
+        return macros == other.macros && header == other.header &&
                std::equal(values.cbegin(), values.cend(), other.values.cbegin(), same);
     }
 };
@@ -97,7 +98,7 @@ private slots:
         QTest::newRow("configure, renamed") << Edit::ConfigureRename << 4 << "X:A,X";
         QTest::newRow("configure, flow") << Edit::ConfigureFlow << 4 << "A:D";
         QTest::newRow("move and resize") << Edit::Move << 4 << "";
-        QTest::newRow("group header") << Edit::Header << 4 << "";
+        QTest::newRow("group header") << Edit::Header << 4 << "2020/01/01 00:00:00";
         QTest::newRow("character correction") << Edit::Correct << 4 << "";
     }
 
@@ -116,8 +117,11 @@ private slots:
         QCOMPARE(canvasDifference(), QString());
         QCOMPARE(document->undoStack()->count(), 1);
 
-        // The specific effect: an arrow shown, or a macro's remaining flow.
-        if (check.contains('>')) {
+        // The specific effect: an arrow shown, a macro's remaining flow, or
+        // the creation date.
+        if (edit == Edit::Header) {
+            QCOMPARE(document->group().creationDate(), check);
+        } else if (check.contains('>')) {
             QVERIFY(driver->canvas()->findNode("E")->edgeTo("A"));
         } else if (check.contains(':')) {
             const Macro* changed = macro(check.section(':', 0, 0));
@@ -146,10 +150,12 @@ private slots:
 
         // The grid is on during the drag: the box, or the edge dragged, snaps.
         QTest::newRow("box") << -1 << QPointF(33, 17) << QPoint(130, 120) << QRect(0, 0, 121, 81);
-        QTest::newRow("bottom right") << 4 << QPointF(37, 23) << QPoint(97, 103)
-                                      << QRect(0, 0, 150, 100);
-        QTest::newRow("top left") << 0 << QPointF(20, 10) << QPoint(117, 113) << QRect(0, 0, 101, 71);
-        QTest::newRow("nothing moved") << -1 << QPointF() << QPoint(97, 103) << QRect(0, 0, 121, 81);
+        QTest::newRow("bottom right")
+            << 4 << QPointF(37, 23) << QPoint(97, 103) << QRect(0, 0, 150, 100);
+        QTest::newRow("top left") << 0 << QPointF(20, 10) << QPoint(117, 113)
+                                  << QRect(0, 0, 101, 71);
+        QTest::newRow("nothing moved")
+            << -1 << QPointF() << QPoint(97, 103) << QRect(0, 0, 121, 81);
     }
 
     // A drag stores the box's place and size in its macro through one command,
