@@ -147,7 +147,9 @@ private slots:
         f.action("actionNewMacro")->trigger();
         QCOMPARE(f.window->currentGroup()->findBySigla("PAR")->position(), QPoint(180, 40));
 
-        const QString target = f.env->filePath(QStringLiteral("Frota.mcx"));
+        // Saved in another folder, which the next dialog starts from.
+        QVERIFY(QDir(f.env->path()).mkpath(QStringLiteral("saved")));
+        const QString target = f.env->filePath(QStringLiteral("saved/Frota.mcx"));
         f.dialogs->answers << target;
         QString offeredName = QStringLiteral("unset");
         answerGroupDialog(QStringLiteral("Frota"), &offeredName);
@@ -157,6 +159,7 @@ private slots:
         QCOMPARE(f.dialogs->requests.first().directory,
                  f.env->path() + QStringLiteral("/Frota.mcx"));
         QCOMPARE(f.window->currentGroup()->filePath(), target);
+        QCOMPARE(lastDir(), QFileInfo(target).absolutePath());
         QVERIFY(!f.window->currentGroup()->isModified());
         QVERIFY(contentsOf(target).contains("\"Frota\""));
     }
