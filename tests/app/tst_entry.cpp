@@ -1,4 +1,5 @@
 #include "app/sessionlanguage.h"
+#include "support/headlessrun.h"
 #include "support/testenvironment.h"
 #include "support/testfiles.h"
 
@@ -142,15 +143,18 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, absent);
 
-        QProcess zor;
-        start(zor, arguments, stored, env->path());
-        QVERIFY(zor.waitForFinished(60000));
-        QCOMPARE(zor.exitStatus(), QProcess::NormalExit);
-        const QString errors = QString::fromUtf8(zor.readAllStandardError());
-        const QString output = QString::fromUtf8(zor.readAllStandardOutput()) + errors;
-        QTEST(zor.exitCode(), "status");
+        // zor itself does not keep its settings where the test mode puts them.
+        const QString config = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Orvenda";
+        QVERIFY(QDir().mkpath(config));
+        ZorTest::writeFile(config + "/Zor.conf", stored == QLatin1String(NotStored)
+                                                      ? QByteArray()
+                                                      : "[MainWindow]\nlocale=" + stored.toUtf8());
+        const ZorTest::HeadlessRun zor(arguments, env->path());
+        QVERIFY(zor.finished);
+        const QString output = QString::fromUtf8(zor.output) + zor.errors;
+        QTEST(zor.exitCode, "status");
         // What succeeds says nothing on standard error.
-        QVERIFY2(zor.exitCode() != 0 || errors.isEmpty(), qPrintable(errors));
+        QVERIFY2(zor.exitCode != 0 || zor.says(""), qPrintable(zor.errors));
         QFETCH(QStringList, expected);
         for (const QString& text : qAsConst(expected))
             QVERIFY2(output.contains(text), qPrintable(output));
@@ -180,7 +184,8 @@ private slots:
         QStringList arguments{QStringLiteral("-platform"), QStringLiteral("offscreen")};
         if (debug)
             arguments << QStringLiteral("-d");
-        start(zor, arguments, NotStored, folder);
+        zor.setWorkingDirectory(folder);
+        zor.start(TestEnvironment::executable(), arguments);
         QVERIFY(zor.waitForStarted());
         // Without the option, time to build and show the window.
         const bool logged = QTest::qWaitFor(
@@ -200,27 +205,6 @@ private slots:
     }
 
 private:
-    // Starts zor in folder with a home of its own, which remembers the
-    // language stored, and without any display variable.
-    void start(QProcess& zor, const QStringList& arguments, const QString& stored,
-               const QString& folder) const
-    {
-        const QString home = env->filePath(QStringLiteral("home-") + stored);
-        QDir().mkpath(home + QStringLiteral("/config/Orvenda"));
-        ZorTest::writeFile(home + QStringLiteral("/config/Orvenda/Zor.conf"),
-                           stored == QLatin1String(NotStored)
-                               ? QByteArray()
-                               : "[MainWindow]\nlocale=" + stored.toUtf8() + "\n");
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QString::fromLatin1(name));
-        environment.insert(QStringLiteral("HOME"), home);
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-        zor.setProcessEnvironment(environment);
-        zor.setWorkingDirectory(folder);
-        zor.start(TestEnvironment::executable(), arguments);
-    }
-
     std::unique_ptr<TestEnvironment> env;
 };
 
