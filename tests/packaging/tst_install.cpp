@@ -1,3 +1,4 @@
+#include "support/headlessrun.h"
 #include "support/testenvironment.h"
 
 #include <QDir>
@@ -186,19 +187,11 @@ void TestInstall::installedCheckFindsData()
     QTemporaryDir empty;
     QVERIFY(empty.isValid());
     QVERIFY(!QFileInfo::exists(installed("bin/data")));
-    QProcess zor;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
-    zor.setProcessEnvironment(environment);
-    zor.setWorkingDirectory(empty.path());
-    zor.start(installed("bin/zor"),
-              {QStringLiteral("--check"),
-               TestEnvironment::sourceDir() + QStringLiteral("/examples/sample.mcx")});
-    QVERIFY(zor.waitForFinished(60000));
-    const QByteArray errors = zor.readAllStandardError();
-    QVERIFY2(zor.exitCode() == 0, errors.constData());
-    QVERIFY2(!errors.contains("zor.ini"), errors.constData());
+    const ZorTest::HeadlessRun zor(
+        {QStringLiteral("--check"), TestEnvironment::sourceDir() + "/examples/sample.mcx"},
+        empty.path(), installed("bin/zor"));
+    QVERIFY2(zor.finished && zor.exitCode == 0, qPrintable(zor.errors));
+    QVERIFY2(!zor.errors.contains("zor.ini"), qPrintable(zor.errors));
 }
 
 QTEST_GUILESS_MAIN(TestInstall)
