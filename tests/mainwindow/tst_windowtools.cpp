@@ -9,6 +9,7 @@
 #include "mainwindow/verificationdock.h"
 #include "support/canvascheck.h"
 #include "support/flowgroup.h"
+#include "support/headlessrun.h"
 #include "windowfixture.h"
 
 #include <QJsonArray>
@@ -16,7 +17,6 @@
 #include <QJsonObject>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QProgressDialog>
 #include <QSemaphore>
 #include <QStatusBar>
@@ -77,12 +77,9 @@ private slots:
 
     void dockRowsAreTheCommandLineFindings()
     {
-        QProcess check;
-        check.setWorkingDirectory(f.env->path());
-        check.start(TestEnvironment::executable(),
-                    {"--check", "--format", "json", f.env->filePath("faults.mcx")});
-        QVERIFY(check.waitForFinished(30000));
-        const QJsonDocument output = QJsonDocument::fromJson(check.readAllStandardOutput());
+        const HeadlessRun check({"--check", "--format", "json", f.env->filePath("faults.mcx")},
+                                f.env->path());
+        const QJsonDocument output = QJsonDocument::fromJson(check.output);
         QStringList expected;
         QSet<QString> rules;
         for (const QJsonValue finding : output["files"][0]["findings"].toArray()) {
@@ -253,13 +250,10 @@ private slots:
         const QImage fromWindow(f.env->filePath("window.png"));
         QVERIFY(!fromWindow.isNull());
 
-        QProcess command;
-        command.setWorkingDirectory(f.env->path());
-        command.start(
-            TestEnvironment::executable(),
-            {"--export-image", f.env->filePath("sample.mcx"), f.env->filePath("command.png")});
-        QVERIFY(command.waitForFinished(30000));
-        QCOMPARE(command.exitCode(), 0);
+        const HeadlessRun command(
+            {"--export-image", f.env->filePath("sample.mcx"), f.env->filePath("command.png")},
+            f.env->path());
+        QCOMPARE(command.exitCode, 0);
         QCOMPARE(fromWindow, QImage(f.env->filePath("command.png")));
     }
 
