@@ -7,6 +7,7 @@
 
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QTest>
 
 #include <climits>
 
@@ -166,6 +167,13 @@ std::unique_ptr<Group> random(quint32 seed)
         group->addMacro(draw.macro());
     group->setModified(false);
     return group;
+}
+
+void addSeedRows(quint32 count)
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed = 1; seed <= count; ++seed)
+        QTest::addRow("seed %u", seed) << seed;
 }
 
 QStringList timerFlags()
