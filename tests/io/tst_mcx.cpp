@@ -316,38 +316,29 @@ void TestMcx::structure_data()
     row("header array", document("root", "header", Change::Array), "header");
     row("no macros", document("root", "macros", Change::Remove), "macros");
     row("macros text", document("root", "macros", Change::Text), "macros");
-    // Each key missing and, where a type is required, mistyped.
-    const struct
-    {
-        const char* where;
-        const char* key;
-        const char* name;
-        Change wrongType; // Remove: any type will do
-    } keys[] = {{"header", "version", "version", Change::Remove},
-                {"header", "name", "name", Change::Number},
-                {"header", "description", "description", Change::Array},
-                {"header", "creationDate", "creation date", Change::Number},
-                {"header", "nMacros", "nMacros", Change::Remove},
-                {"macro", "atalho", "atalho", Change::Remove},
-                {"macro", "automacao", "automacao", Change::Number},
-                {"macro", "confirmacao", "confirmacao", Change::Number},
-                {"macro", "dimensions", "dimensions", Change::Array},
-                {"macro", "fluxoMacros", "fluxoMacros", Change::Text},
-                {"macro", "formulario", "formulario", Change::Array},
-                {"macro", "idMacro", "idMacro", Change::Remove},
-                {"macro", "informacao", "informacao", Change::Remove},
-                {"macro", "nome", "nome", Change::Number},
-                {"macro", "num", "num", Change::Remove},
-                {"macro", "position", "position", Change::Number},
-                {"macro", "sigla", "sigla", Change::Number},
-                {"macro", "validacoes", "validacoes", Change::Remove},
-                {"macro", "violacoes", "violacoes", Change::Text}};
-    for (const auto& k : keys) {
-        const QByteArray key(k.key);
-        row("no " + key, document(k.where, key, Change::Remove), k.name);
-        const bool typed = k.wrongType != Change::Remove;
-        row(key + " mistyped", document(k.where, key, typed ? k.wrongType : Change::Array),
-            typed ? k.name : "");
+    // Each key missing and, where a type is required, mistyped (Remove: any
+    // type will do).
+    using Keys = QList<std::pair<QByteArray, Change>>;
+    const Keys headerKeys{{"version", Change::Remove},
+                          {"name", Change::Number},
+                          {"description", Change::Array},
+                          {"creationDate", Change::Number},
+                          {"nMacros", Change::Remove}};
+    const Keys macroKeys{{"atalho", Change::Remove},      {"automacao", Change::Number},
+                         {"confirmacao", Change::Number}, {"dimensions", Change::Array},
+                         {"fluxoMacros", Change::Text},   {"formulario", Change::Array},
+                         {"idMacro", Change::Remove},     {"informacao", Change::Remove},
+                         {"nome", Change::Number},        {"num", Change::Remove},
+                         {"position", Change::Number},    {"sigla", Change::Number},
+                         {"validacoes", Change::Remove},  {"violacoes", Change::Text}};
+    for (const QString where : {"header", "macro"}) {
+        for (const auto& [key, wrongType] : where == "header" ? headerKeys : macroKeys) {
+            const QString name = key == "creationDate" ? "creation date" : QString(key);
+            row("no " + key, document(where, key, Change::Remove), name);
+            const bool typed = wrongType != Change::Remove;
+            row(key + " mistyped", document(where, key, typed ? wrongType : Change::Array),
+                typed ? name : "");
+        }
     }
     // Older files have other keys: only 2100 and later are checked.
     row("version 2000", document("macro", "sigla", Change::Remove, 2000), "");
@@ -431,8 +422,9 @@ void TestMcx::saveOverFolder()
     const auto group = SampleGroups::sample();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(folder)));
     QVERIFY(!group->saveAs(folder));
-    QCOMPARE(group->errorString(), QStringLiteral("Não é um arquivo comum (é uma pasta, um "
-                                                  "dispositivo ou um pipe) e não será substituído."));
+    QCOMPARE(group->errorString(),
+             QStringLiteral("Não é um arquivo comum (é uma pasta, um "
+                            "dispositivo ou um pipe) e não será substituído."));
     QVERIFY(QFileInfo(folder).isDir());
     verifyNothingLeftBeside(folder);
 }
