@@ -285,7 +285,7 @@ class TestJsonFormat : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { env = std::make_unique<ZorTest::TestEnvironment>(); }
     void reindent_data() { SampleGroups::addSeedRows(300); }
     void reindent();
     void readerAgreesWithDocument_data() { SampleGroups::addSeedRows(80); }
@@ -297,11 +297,6 @@ private slots:
 private:
     std::unique_ptr<ZorTest::TestEnvironment> env;
 };
-
-void TestJsonFormat::initTestCase()
-{
-    env = std::make_unique<ZorTest::TestEnvironment>();
-}
 
 // A text the toolkit wrote, however spaced, is laid out as it lays it out;
 // changed by hand, it is declined or still laid out as the toolkit does.

@@ -50,12 +50,6 @@ QByteArray record(const Fields& fields)
     return bytes;
 }
 
-// Number 5, acronym "A".
-QByteArray plainRecord()
-{
-    return record({{0, "\5"}, {46, "\1A"}});
-}
-
 // The editor opens a damaged legacy file all the same and tells what was
 // wrong with it, in one message.
 void verifyDamageTold(const Group& group, const MessageRecorder& recorder, const QStringList& notes)
@@ -80,7 +74,7 @@ class TestMcr : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { env = std::make_unique<TestEnvironment>(); }
     void legacyLayout();
     void legacyTexts_data();
     void legacyTexts();
@@ -97,11 +91,6 @@ private:
     QString path(const QString& name) const { return env->filePath(name); }
     std::unique_ptr<TestEnvironment> env;
 };
-
-void TestMcr::initTestCase()
-{
-    env = std::make_unique<TestEnvironment>();
-}
 
 // Every field of the record layout, and the bytes the reader skips.
 void TestMcr::legacyLayout()
@@ -228,7 +217,7 @@ void TestMcr::shortFiles_data()
     QTest::addColumn<QStringList>("notes");
 
     const QByteArray start = header(2100, "2015/03/07 08:09:10", "NOME DO GRUPO", "Descricao");
-    const QByteArray one = plainRecord();
+    const QByteArray one = record({{0, "\5"}, {46, "\1A"}}); // number 5, acronym "A"
 
     const QString shorter = "O arquivo tem %1 bytes, menos que os 369 do cabeçalho: o grupo "
                             "fica vazio.";

@@ -53,7 +53,7 @@ class TestMcx : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { env = std::make_unique<TestEnvironment>(); }
     void roundTrip_data() { SampleGroups::addSeedRows(40); }
     void roundTrip();
     void versions_data();
@@ -71,11 +71,6 @@ private:
     QString path(const QString& name) const { return env->filePath(name); }
     std::unique_ptr<TestEnvironment> env;
 };
-
-void TestMcx::initTestCase()
-{
-    env = std::make_unique<TestEnvironment>();
-}
 
 void TestMcx::roundTrip()
 {
