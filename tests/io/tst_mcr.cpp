@@ -50,12 +50,6 @@ QByteArray record(const Fields& fields)
     return bytes;
 }
 
-// Number 5, acronym "A".
-QByteArray plainRecord()
-{
-    return record({{0, "\5"}, {46, "\1A"}});
-}
-
 // The editor opens a damaged legacy file all the same and tells what was
 // wrong with it, in one message.
 void verifyDamageTold(const Group& group, const MessageRecorder& recorder, const QStringList& notes)
@@ -80,16 +74,14 @@ class TestMcr : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { env = std::make_unique<TestEnvironment>(); }
     void legacyLayout();
     void legacyTexts_data();
     void legacyTexts();
     void shortFiles_data();
     void shortFiles();
-    void zeroDateStaysLegacy();
-    void roundTrip_data();
+    void roundTrip_data() { SampleGroups::addSeedRows(40); }
     void roundTrip();
-    void dataStreamDamaged_data();
     void dataStreamDamaged();
     void saveChoosesWriterBySuffix();
     void keptFiles_data();
@@ -99,11 +91,6 @@ private:
     QString path(const QString& name) const { return env->filePath(name); }
     std::unique_ptr<TestEnvironment> env;
 };
-
-void TestMcr::initTestCase()
-{
-    env = std::make_unique<TestEnvironment>();
-}
 
 // Every field of the record layout, and the bytes the reader skips.
 void TestMcr::legacyLayout()
@@ -230,7 +217,7 @@ void TestMcr::shortFiles_data()
     QTest::addColumn<QStringList>("notes");
 
     const QByteArray start = header(2100, "2015/03/07 08:09:10", "NOME DO GRUPO", "Descricao");
-    const QByteArray one = plainRecord();
+    const QByteArray one = record({{0, "\5"}, {46, "\1A"}}); // number 5, acronym "A"
 
     const QString shorter = "O arquivo tem %1 bytes, menos que os 369 do cabeçalho: o grupo "
                             "fica vazio.";
@@ -243,6 +230,9 @@ void TestMcr::shortFiles_data()
     QTest::newRow("header less one byte")
         << start.left(368) << 0 << 2100 << "NOME DO GRUPO" << QStringList{shorter.arg(368)};
     QTest::newRow("header only") << start << 0 << 2100 << "NOME DO GRUPO" << QStringList();
+    // Zero bytes after the version could pass for empty stream strings.
+    QTest::newRow("zero header") << QByteArray(McrReader::HeaderSize, '\0') + one + one << 2 << 0
+                                 << "" << QStringList();
     QTest::newRow("one record less one byte")
         << start + one.left(2035) << 0 << 2100 << "NOME DO GRUPO" << QStringList{left.arg(2035)};
     QTest::newRow("one record and a half") << start + one + one.left(1000) << 1 << 2100
@@ -290,26 +280,6 @@ void TestMcr::shortFiles()
     }
 }
 
-void TestMcr::zeroDateStaysLegacy()
-{
-    // Zero bytes after the version could pass for empty stream strings.
-    const QByteArray bytes = QByteArray(McrReader::HeaderSize, '\0') + plainRecord().repeated(2);
-    MessageRecorder recorder;
-    Group group{QString(), QString()};
-    McrReader reader;
-    QVERIFY(reader.read(bytes, group));
-    QCOMPARE(reader.layout(), McrReader::Layout::Legacy);
-    QCOMPARE(group.macroCount(), 2);
-    QCOMPARE(group.creationDate(), QString());
-}
-
-void TestMcr::roundTrip_data()
-{
-    QTest::addColumn<quint32>("seed");
-    for (quint32 seed = 1; seed <= 40; ++seed)
-        QTest::addRow("seed %u", seed) << seed;
-}
-
 void TestMcr::roundTrip()
 {
     QFETCH(quint32, seed);
@@ -334,36 +304,25 @@ void TestMcr::roundTrip()
     QCOMPARE(McrWriter::toBytes(read), McrWriter::toBytes(*expected));
 }
 
-void TestMcr::dataStreamDamaged_data()
-{
-    QTest::addColumn<int>("cut");
-    QTest::addColumn<bool>("loads");
-
-    // Past the header and into the macros: the file is refused. A header
-    // that no longer holds its count reads as (empty) legacy file.
-    const auto group = SampleGroups::sample();
-    const int size = McrWriter::toBytes(*group).size();
-    const int headerSize = McrWriter::toBytes(Group{group->name(), group->description()}).size();
-    QTest::newRow("last byte missing") << size - 1 << false;
-    QTest::newRow("first macro cut") << headerSize + 10 << false;
-    QTest::newRow("into the header") << 20 << true;
-}
-
+// Cut past the header and into the macros, the file is refused. A header
+// that no longer holds its count reads as (empty) legacy file.
 void TestMcr::dataStreamDamaged()
 {
-    QFETCH(int, cut);
-    QFETCH(bool, loads);
-
+    const auto sample = SampleGroups::sample();
+    const QByteArray bytes = McrWriter::toBytes(*sample);
+    const int headerSize = McrWriter::toBytes(Group{sample->name(), sample->description()}).size();
     const QString file = path("damaged.mcr");
-    writeFile(file, McrWriter::toBytes(*SampleGroups::sample()).left(cut));
-    MessageRecorder recorder;
-    Group loaded{"Antes", QString()};
-    if (!loads)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("damaged.mcr .* at offset \\d+"));
-    QCOMPARE(loaded.loadMcr(file), loads);
-    QCOMPARE(loaded.macroCount(), 0);
-    if (!loads)
-        QCOMPARE(loaded.name(), QStringLiteral("Antes"));
+    for (const int cut : {int(bytes.size()) - 1, headerSize + 10, 20}) {
+        const bool loads = cut == 20;
+        writeFile(file, bytes.left(cut));
+        MessageRecorder recorder;
+        Group loaded{"Antes", QString()};
+        if (!loads)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("damaged.mcr .* at offset \\d+"));
+        QCOMPARE(loaded.loadMcr(file), loads);
+        QCOMPARE(loaded.macroCount(), 0);
+        QCOMPARE(loaded.name(), QString(loads ? "" : "Antes"));
+    }
 }
 
 // Only a suffix of exactly "mcr" takes the data stream; save() takes the
