@@ -284,10 +284,6 @@ private slots:
         QTest::newRow("accepted") << all << "btnInsert" << true << "PARADA_1 (KM-2/B.)";
         QTest::newRow("refused by the window")
             << QStringList{"999", "fim", "249", "FIM"} << "btnInsert" << false << "FIM";
-        QTest::newRow("shortcut 0")
-            << QStringList{"1", "a", "0", "A"} << "btnInsert" << true << "A";
-        QTest::newRow("no shortcut")
-            << QStringList{"1", "a", "", "A"} << "btnInsert" << true << "A";
         QTest::newRow("cancelled") << all << "btnCancelar" << true << all.at(1);
     }
 
