@@ -686,6 +686,7 @@ private slots:
         QList<quint8> stored;
         for (int id = 1; id <= lists.violations.size(); ++id) {
             const bool isWatched = watched.contains(id);
+            QCOMPARE(item(violations, id)->childCount(), lists.reactions.size());
             const bool combination = allowedReactions(lists, id) != 0xff;
             QString states;
             QString expected;
