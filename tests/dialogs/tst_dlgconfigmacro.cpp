@@ -832,10 +832,11 @@ private slots:
     {
         auto dialog = shown(add("10", "AB"));
         QTreeWidget* violations = tree(dialog.get(), "treeViolation");
-        const auto longestName = std::max_element(
-            lists.violations.cbegin(), lists.violations.cend(),
-            [](const QString& a, const QString& b) { return a.size() < b.size(); });
-        QTreeWidgetItem* longest = item(violations, int(longestName - lists.violations.cbegin()) + 1);
+        QTreeWidgetItem* longest = violations->topLevelItem(0);
+        for (int i = 1; i < violations->topLevelItemCount(); ++i) {
+            if (violations->topLevelItem(i)->text(0).size() > longest->text(0).size())
+                longest = violations->topLevelItem(i);
+        }
         longest->setExpanded(true);
         const auto toolTipOver = [&](const QTreeWidgetItem* item) {
             QToolTip::hideText();

@@ -98,8 +98,8 @@ private slots:
             row("281", false, x279 + "yz", x279 + 'y');
             row("line breaks count", false, x279 + "\nz", x279 + '\n');
             // A character outside the basic plane is two code units, never halved.
-            row("surrogate pair at the cut", false,
-                x279 + QString::fromUtf8("\xF0\x9F\x9A\x9A"), x279);
+            row("surrogate pair at the cut", false, x279 + QString::fromUtf8("\xF0\x9F\x9A\x9A"),
+                x279);
         }
     }
 
