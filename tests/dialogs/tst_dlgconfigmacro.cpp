@@ -557,8 +557,7 @@ private slots:
             return state;
         };
         QCOMPARE(visible(dialog.get()), QStringLiteral("v-vv"));
-        // The form's tab first; no secure mode; no help button.
-        QCOMPARE(child<QTabWidget>(dialog.get(), "tabWidget")->currentIndex(), 0);
+        // No secure mode; no help button.
         QCOMPARE(child<QTabWidget>(dialog.get(), "tabAutomationIn")->count(), 1);
         QVERIFY(!(dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
         item(tree(dialog.get(), "treeValidation"), 3)->setCheckState(0, Qt::Checked);
