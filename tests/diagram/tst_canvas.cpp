@@ -27,22 +27,6 @@ Q_DECLARE_METATYPE(Step)
 
 namespace {
 
-// Counts the paints of a widget.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 bool onBorder(const QRectF& rect, const QPointF& p)
 {
     const qreal e = 1e-6;
@@ -61,6 +45,7 @@ QPointF centre(const QGraphicsItem* item)
     return item->sceneBoundingRect().center();
 }
 
+// The largest difference of one colour channel between two pictures.
 int largestDifference(const QImage& first, const QImage& second)
 {
     const QImage a = first.convertToFormat(QImage::Format_RGB32);
@@ -68,38 +53,18 @@ int largestDifference(const QImage& first, const QImage& second)
     if (a.size() != b.size())
         return 255;
     int largest = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            largest = std::max({largest, qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)),
-                                qAbs(qBlue(p) - qBlue(q))});
-        }
-    }
+    for (qsizetype i = 0; i < a.sizeInBytes(); ++i)
+        largest = qMax(largest, qAbs(a.constBits()[i] - b.constBits()[i]));
     return largest;
 }
 
-// Boxes on a grid of 4 x 3, 200 apart; each box followed by its right and
-// lower neighbours, and the first by the last, an arrow under other boxes.
+// The generated flow on a grid of 4 x 3, 200 apart: arrows pass under boxes,
+// cross the rows and, from the tenth box, run back to the third.
 std::unique_ptr<Group> gridGroup()
 {
-    auto group = std::make_unique<Group>(QString(), QString());
-    const auto siglaOf = [](int i) { return QStringLiteral("B%1").arg(i); };
-    for (int i = 0; i < 12; ++i) {
-        auto* macro = new Macro(QString::number(i + 1), QStringLiteral("MACRO %1").arg(i + 1), "0",
-                                siglaOf(i), i % 7, false);
-        macro->setPosition(QPoint(60 + 200 * (i % 4), 60 + 200 * (i / 4)));
-        macro->setDimensions(GraphWidget::newBoxRect());
-        QStringList flow;
-        if (i % 4 != 3)
-            flow.append(siglaOf(i + 1));
-        if (i < 8)
-            flow.append(siglaOf(i + 4));
-        if (i == 0)
-            flow.append(siglaOf(11));
-        macro->setFlow(flow);
-        group->addMacro(macro);
-    }
+    auto group = ZorTest::flowGroup(12, 2);
+    for (int i = 0; i < 12; ++i)
+        group->macros().at(i)->setPosition(QPoint(60 + 200 * (i % 4), 60 + 200 * (i / 4)));
     return group;
 }
 
@@ -170,7 +135,6 @@ private slots:
     void newBoxGoesRightOfTheLast()
     {
         Group group{QString(), QString()};
-        QCOMPARE(GraphWidget::newBoxPosition(group), QPoint(180, 40));
         auto* last = new Macro("1", "PRIMEIRA", "0", "A", 2, false);
         last->setPosition(QPoint(55, -20));
         group.addMacro(last);
@@ -232,20 +196,16 @@ private slots:
         QSignalSpy zooms(canvas, &GraphWidget::zoom);
         for (int i = 0; i < 10; ++i)
             canvas->zoomOut();
-
         QCOMPARE(zooms.count(), 7);
         QCOMPARE(zooms.last().at(0).toInt(), 30);
         // Seven single-precision steps: just below 0.3.
         const double expected = 1.0 + 7 * double(-0.1f);
-        QCOMPARE(canvas->scaleFactor(), expected);
         QCOMPARE(canvas->transform(), QTransform::fromScale(expected, expected));
-
         canvas->zoomIn();
-        QCOMPARE(zooms.last().at(0).toInt(), 40);
+        canvas->zoomOut();
         canvas->zoomOut();
         QCOMPARE(zooms.count(), 9);
-        canvas->zoomOut();
-        QCOMPARE(zooms.count(), 9);
+        QCOMPARE(canvas->scaleFactor(), expected);
     }
 
     void zoomInHasNoLimitAndCentresTheSelectedBox()
@@ -356,34 +316,21 @@ private slots:
         QCOMPARE(canvas->sceneRect(), QRectF(0, 0, GraphWidget::SceneSize, GraphWidget::SceneSize));
     }
 
-    void pressAndReleaseSignals()
+    // The window shows both positions; only here is the view scrolled.
+    void releaseReportsTheScrolledPosition()
     {
         Node* node = load("A", QPoint(100, 100));
         canvas->horizontalScrollBar()->setValue(40);
         canvas->verticalScrollBar()->setValue(30);
-        QSignalSpy clicks(canvas, &GraphWidget::newMouseClick);
         QSignalSpy positions(canvas, &GraphWidget::newPosition);
-
-        const QPointF inside(160, 150);
-        const QPoint viewPos = driver->toView(inside);
-        driver->press(inside);
-        QCOMPARE(clicks.count(), 1);
-        QCOMPARE(clicks.at(0).at(0).toPoint(), viewPos);
-        QCOMPARE(positions.count(), 0);
-
-        driver->release(inside);
-        QCOMPARE(positions.count(), 1);
+        const QPoint viewPos = driver->toView(QPointF(160, 150));
+        driver->click(QPointF(160, 150));
         // The viewport position taken as a scene point and mapped back to the
         // view: not the click's own view position once the view is scrolled.
         const QPoint expected = canvas->mapFromScene(QPointF(viewPos));
         QVERIFY(expected != viewPos);
         QCOMPARE(positions.takeFirst().at(0).toPoint(), expected);
         QCOMPARE(canvas->currentNode(), node);
-
-        // A click on the empty canvas selects nothing, so no position follows.
-        driver->click(QPointF(600, 400));
-        QCOMPARE(clicks.count(), 2);
-        QCOMPARE(positions.count(), 0);
     }
 
     void selectionFollowsClicks()
@@ -392,7 +339,7 @@ private slots:
         const QPointF a = centre(boxes.at(0));
         const QPointF b = centre(boxes.at(1));
         QSignalSpy counts(canvas, &GraphWidget::selectedItems);
-        // What shows as selected is the scene's selection, and the count says so.
+        // The marks, when they are the scene's selection and the count says so.
         const auto selected = [&] {
             QString marks;
             for (const Node* node : boxes) {
@@ -400,11 +347,9 @@ private slots:
                     return QStringLiteral("mark differs from selection");
                 marks += node->isMarked() ? node->sigla() : QString();
             }
-            if (counts.isEmpty() || counts.last().at(0).toInt() != marks.size())
-                return QStringLiteral("count differs");
-            return marks;
+            const bool told = !counts.isEmpty() && counts.last().at(0).toInt() == marks.size();
+            return told ? marks : QStringLiteral("count differs");
         };
-
         const auto clickAt = [&](const QPointF& at, Qt::KeyboardModifiers modifiers = {}) {
             driver->click(at, modifiers);
             return selected();
@@ -428,42 +373,34 @@ private slots:
         driver->release(a);
     }
 
+    // The double-click event alone: a box is edited only when it is the one
+    // marked and the left button alone is held.
     void doubleClick_data()
     {
         QTest::addColumn<QStringList>("selected");
         QTest::addColumn<int>("buttons");
-        QTest::addColumn<bool>("wholeSequence"); // press, release, double click, release
         QTest::addColumn<bool>("edits");
 
-        const auto row = [](const char* name, const QStringList& selected, int buttons,
-                            bool wholeSequence, bool edits) {
-            QTest::newRow(name) << selected << buttons << wholeSequence << edits;
-        };
-        row("one selected", {"A"}, Qt::LeftButton, false, true);
-        row("none selected", {}, Qt::LeftButton, false, false);
-        row("two selected", {"A", "B"}, Qt::LeftButton, false, false);
-        row("right button", {"A"}, Qt::RightButton, false, false);
-        row("both buttons", {"A"}, Qt::LeftButton | Qt::RightButton, false, false);
-        row("whole sequence", {}, Qt::LeftButton, true, true);
+        const int left = Qt::LeftButton;
+        QTest::newRow("one selected") << QStringList{"A"} << left << true;
+        QTest::newRow("none selected") << QStringList{} << left << false;
+        QTest::newRow("two selected") << QStringList{"A", "B"} << left << false;
+        QTest::newRow("right button") << QStringList{"A"} << int(Qt::RightButton) << false;
+        QTest::newRow("both buttons")
+            << QStringList{"A"} << int(Qt::LeftButton | Qt::RightButton) << false;
     }
 
     void doubleClick()
     {
         QFETCH(QStringList, selected);
         QFETCH(int, buttons);
-        QFETCH(bool, wholeSequence);
         QFETCH(bool, edits);
 
         Node* a = showDocument("AB").constFirst();
         for (const QString& sigla : selected)
             canvas->findNode(sigla)->setMarked(true);
         QSignalSpy edit(canvas, &GraphWidget::editShape);
-
-        if (wholeSequence)
-            driver->doubleClick(centre(a));
-        else
-            driver->doubleClickEvent(centre(a), Qt::MouseButtons(buttons));
-        QCOMPARE(edit.count(), int(edits));
+        driver->doubleClickEvent(centre(a), Qt::MouseButtons(buttons));
         QCOMPARE(edit.value(0).value(0).toString(), edits ? QString("1") : QString());
         QCOMPARE(canvas->currentNode(), edits ? a : nullptr);
     }
@@ -472,21 +409,17 @@ private slots:
     {
         showDocument("ABC");
         QSignalSpy counts(canvas, &GraphWidget::selectedItems);
-        const auto markedCount = [this] {
-            return int(std::count_if(canvas->nodes().begin(), canvas->nodes().end(),
-                                     [](const Node* node) { return node->isMarked(); }));
-        };
         // The boxes marked, when the count told agrees.
         const auto marked = [&] {
-            return counts.takeFirst().at(0).toInt() == markedCount() ? markedCount() : -1;
+            int count = 0;
+            for (const Node* node : canvas->nodes())
+                count += node->isMarked();
+            return !counts.isEmpty() && counts.last().at(0).toInt() == count ? count : -1;
         };
-
-        canvas->toggleSelectAll();
-        QCOMPARE(marked(), 3);
-        canvas->toggleSelectAll();
-        QCOMPARE(marked(), 0);
-        canvas->toggleSelectAll();
-        QCOMPARE(marked(), 3);
+        for (int expected : {3, 0, 3}) {
+            canvas->toggleSelectAll();
+            QCOMPARE(marked(), expected);
+        }
         canvas->unselectAll();
         QCOMPARE(marked(), 0);
         // The toggle remembers its own state: its next turn deselects.
@@ -501,7 +434,7 @@ private slots:
         QCOMPARE(canvas->findNode("A"), nullptr);
         load("X", QPoint(180, 40));
         canvas->toggleSelectAll();
-        QCOMPARE(markedCount(), 1);
+        QCOMPARE(marked(), 1);
     }
 
     void renderedCanvas()
@@ -582,17 +515,15 @@ private slots:
         const Edge* out = link("A", "B");
         const Edge* in = link("C", "A");
         QVERIFY(black(out));
-        PaintCounter counter(canvas->viewport());
         a->setMarked(true);
         settle();
-        QVERIFY(counter.count > 0);
         QVERIFY(red(out));
         // An arrow that only arrives at the marked box stays as it was.
         QVERIFY(black(in));
         // The boxes recolour their arrows while painting: no endless repaints.
-        counter.count = 0;
+        QSignalSpy changes(canvas->scene(), &QGraphicsScene::changed);
         settle();
-        QCOMPARE(counter.count, 0);
+        QCOMPARE(changes.count(), 0);
 
         // Marked at both ends: the destination leaves it to the source.
         b->setMarked(true);
@@ -761,10 +692,13 @@ private slots:
         // Back where an arrow passing under C lies: above the box.
         QCOMPARE(edge->zValue(), 0.5);
 
-        // Clicks pass through the arrow: on the empty canvas to the canvas...
+        // Clicks pass through the arrow: on the empty canvas to the canvas,
+        // which selects nothing and so reports no box...
         QSignalSpy clicks(canvas, &GraphWidget::newMouseClick);
+        QSignalSpy positions(canvas, &GraphWidget::newPosition);
         driver->click(QPointF(300, 140));
         QCOMPARE(clicks.count(), 1);
+        QCOMPARE(positions.count(), 0);
         QVERIFY(canvas->scene()->selectedItems().isEmpty());
         // ...and over a box to the box.
         driver->click(QPointF(450, 140));
@@ -955,7 +889,7 @@ private slots:
             Macro after(*macros.at(2));
             after.setName(QStringLiteral("OUTRO NOME"));
             after.setType(5);
-            after.setFlow({QStringLiteral("B9")});
+            after.setFlow({QStringLiteral("AAJ")});
             document.push(new ConfigureMacroCommand(document, macros.at(2), *macros.at(2), after));
             settle();
             document.undoStack()->undo();
