@@ -437,24 +437,9 @@ private slots:
         QCOMPARE(marked(), 1);
     }
 
-    void renderedCanvas()
+    // A dot of the grid, in an empty area, shows and goes at once.
+    void gridShowsAndGoes()
     {
-        Node* a = load("A", QPoint(100, 100));
-        load("B", QPoint(400, 100));
-        canvas->addEdge("A", "B");
-        a->setMarked(true);
-        // The first paint colours the arrows; the second shows them.
-        driver->paint();
-        driver->paint();
-        const QImage image = canvas->viewport()->grab().toImage();
-        // A marked box keeps the colour of its type; its arrow is red, halfway
-        // between the boxes.
-        QCOMPARE(QColor(image.pixel(driver->toView(a->pos() + QPointF(10, 10)))),
-                 QColor(255, 255, 0));
-        const QColor arrow = image.pixel(driver->toView(QPointF(300, 140)));
-        QVERIFY2(arrow.red() > 150 && arrow.green() < 100, qPrintable(arrow.name()));
-
-        // A dot of the grid, in an empty area, shows and goes at once.
         const auto gridShown = [this] {
             const QImage shown = driver->shown();
             const QPoint at = driver->toView(QPointF(600, 400));
@@ -518,6 +503,11 @@ private slots:
         a->setMarked(true);
         settle();
         QVERIFY(red(out));
+        // Painted so: the marked box keeps the colour of its type.
+        const QImage image = canvas->viewport()->grab().toImage();
+        QCOMPARE(image.pixelColor(driver->toView(QPointF(110, 110))), QColor(255, 255, 0));
+        const QColor arrow = image.pixelColor(driver->toView(QPointF(300, 140)));
+        QVERIFY2(arrow.red() > 150 && arrow.green() < 100, qPrintable(arrow.name()));
         // An arrow that only arrives at the marked box stays as it was.
         QVERIFY(black(in));
         // The boxes recolour their arrows while painting: no endless repaints.
@@ -647,34 +637,19 @@ private slots:
         QVERIFY(!edge->isPassing());
     }
 
-    void arrowFollowsItsBoxesAndIsDashedOverOthers()
+    // An arrow passing under a box is dashed over the boxes, under the arrows
+    // of a marked box; hovered, it stands out above all.
+    void arrowOverOtherBoxes()
     {
-        const Node* a = load("A", QPoint(100, 100));
-        load("C", QPoint(400, 100));
-        Node* b = load("B", QPoint(700, 100));
-        const Edge* over = link("A", "B");
-        const Edge* beside = link("A", "C");
-        QVERIFY(over->isPassing());
-        QVERIFY(!beside->isPassing());
-        // Over the boxes, under the arrows of a marked box.
-        QVERIFY(over->zValue() > 0 && over->zValue() < 1);
-        QCOMPARE(beside->zValue(), -1.0);
-
-        // B moved down: the arrow runs clear of C and back behind the boxes.
-        driver->drag(centre(b), centre(b) + QPointF(0, 300));
-        QCOMPARE(b->pos(), QPointF(700, 400));
-        QVERIFY(onBorder(b->sceneBoundingRect(), over->destPoint()));
-        QVERIFY(onBorder(a->sceneBoundingRect(), over->sourcePoint()));
-        QVERIFY(!over->isPassing());
-        QCOMPARE(over->zValue(), -1.0);
-    }
-
-    void arrowUnderTheMouse()
-    {
-        load("ENT", QPoint(100, 100));
+        const Node* ent = load("ENT", QPoint(100, 100));
         Node* middle = load("C", QPoint(400, 100));
-        load("AGD", QPoint(700, 100));
+        Node* agd = load("AGD", QPoint(700, 100));
         const Edge* edge = link("ENT", "AGD");
+        const Edge* beside = link("ENT", "C");
+        QVERIFY(edge->isPassing());
+        QCOMPARE(edge->zValue(), 0.5);
+        QVERIFY(!beside->isPassing());
+        QCOMPARE(beside->zValue(), -1.0);
         const auto moveTo = [this](const QPointF& scenePos) {
             // The scene finds what lies under the mouse from the global position.
             const QPoint at = driver->toView(scenePos);
@@ -682,14 +657,13 @@ private slots:
                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(canvas->viewport(), &move);
         };
-        // Between the boxes, a little off the line, the arrow stands out.
+        // Between the boxes, a little off the line.
         moveTo(QPointF(310, 143));
         QVERIFY(edge->isHovered());
         QCOMPARE(edge->toolTip(), QString("ENT \u2192 AGD"));
         QCOMPARE(edge->zValue(), 2.0);
         moveTo(QPointF(310, 160));
         QVERIFY(!edge->isHovered());
-        // Back where an arrow passing under C lies: above the box.
         QCOMPARE(edge->zValue(), 0.5);
 
         // Clicks pass through the arrow: on the empty canvas to the canvas,
@@ -703,6 +677,14 @@ private slots:
         // ...and over a box to the box.
         driver->click(QPointF(450, 140));
         QCOMPARE(canvas->scene()->selectedItems(), QList<QGraphicsItem*>{middle});
+
+        // AGD moved down: the arrow runs clear of C and back behind the boxes.
+        driver->drag(centre(agd), centre(agd) + QPointF(0, 300));
+        QCOMPARE(agd->pos(), QPointF(700, 400));
+        QVERIFY(onBorder(agd->sceneBoundingRect(), edge->destPoint()));
+        QVERIFY(onBorder(ent->sceneBoundingRect(), edge->sourcePoint()));
+        QVERIFY(!edge->isPassing());
+        QCOMPARE(edge->zValue(), -1.0);
     }
 
     void handleMoves_data()
