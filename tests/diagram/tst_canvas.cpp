@@ -18,7 +18,6 @@
 #include <QWheelEvent>
 #include <QtTest>
 
-#include <algorithm>
 #include <functional>
 
 using Handle = SizeGripItem::HandleItem;
@@ -125,11 +124,8 @@ private slots:
 
     void cleanup()
     {
-        canvas->setDocument(nullptr);
-        canvas->clearAll();
-        document.reset();
         driver.reset();
-        canvas = nullptr;
+        document.reset();
     }
 
     void newBoxGoesRightOfTheLast()
