@@ -181,36 +181,33 @@ private slots:
         QCOMPARE(a->edgeTo("A"), nullptr);
     }
 
-    void zoomOutStopsAfterSevenSteps()
+    // Out it stops after seven steps, in it has no limit; the selected box
+    // stays in the middle of the view.
+    void zoomSteps()
     {
+        Node* node = load("A", QPoint(1500, 1500));
+        node->setMarked(true);
         QSignalSpy zooms(canvas, &GraphWidget::zoom);
         for (int i = 0; i < 10; ++i)
             canvas->zoomOut();
         QCOMPARE(zooms.count(), 7);
         QCOMPARE(zooms.last().at(0).toInt(), 30);
         // Seven single-precision steps: just below 0.3.
-        const double expected = 1.0 + 7 * double(-0.1f);
-        QCOMPARE(canvas->transform(), QTransform::fromScale(expected, expected));
+        const double smallest = 1.0 + 7 * double(-0.1f);
+        QCOMPARE(canvas->transform(), QTransform::fromScale(smallest, smallest));
         canvas->zoomIn();
         canvas->zoomOut();
         canvas->zoomOut();
         QCOMPARE(zooms.count(), 9);
-        QCOMPARE(canvas->scaleFactor(), expected);
-    }
+        QCOMPARE(canvas->scaleFactor(), smallest);
 
-    void zoomInHasNoLimitAndCentresTheSelectedBox()
-    {
-        Node* node = load("A", QPoint(1500, 1500));
-        node->setMarked(true);
-        QSignalSpy zooms(canvas, &GraphWidget::zoom);
-        for (int i = 1; i <= 40; ++i) {
+        for (int i = 0; i < 47; ++i) {
             canvas->zoomIn();
             // Within the pixel that whole scroll steps allow.
             const QPointF offset = QPointF(canvas->mapFromScene(centre(node))) -
                                    QRectF(canvas->viewport()->rect()).center();
             QVERIFY(qAbs(offset.x()) <= 1.5 && qAbs(offset.y()) <= 1.5);
         }
-        QCOMPARE(zooms.count(), 40);
         QCOMPARE(zooms.last().at(0).toInt(), 500);
     }
 
