@@ -525,12 +525,12 @@ private slots:
                             QSize sourceSize = {121, 81}) {
             QTest::newRow(name) << destPos << destSize << sourceSize;
         };
-        row("side by side", {1180, 1000});
-        row("left", {700, 1000});
-        row("below", {1000, 1300});
-        row("above", {1000, 700});
-        row("down right", {1250, 1200});
-        row("up left", {800, 850});
+        // Every way round, some near, some farther.
+        for (int degrees = 0; degrees < 360; degrees += 30) {
+            const QPointF way = QLineF::fromPolar(degrees % 60 ? 300 : 180, degrees).p2();
+            QTest::addRow("%d degrees", degrees)
+                << QPoint(1000, 1000) + way.toPoint() << QSize(121, 81) << QSize(121, 81);
+        }
         row("steep, tall box", {1030, 1400}, {60, 300});
         row("wide box above", {600, 500}, {900, 50});
         // Boxes small enough to stand apart at these distances: centres up to
