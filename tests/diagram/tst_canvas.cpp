@@ -564,9 +564,6 @@ private slots:
         QVERIFY(onBorder(dest->sceneBoundingRect(), edge->destPoint()));
         QVERIFY(distanceFromLine(from, to, edge->sourcePoint()) < 1e-6);
         QVERIFY(distanceFromLine(from, to, edge->destPoint()) < 1e-6);
-        // The arrow runs from the source toward the destination.
-        QVERIFY(QLineF(from, edge->sourcePoint()).length() <
-                QLineF(from, edge->destPoint()).length());
 
         // The bounding rectangle holds the line and the head.
         const QRectF bounds = edge->boundingRect();
@@ -694,7 +691,6 @@ private slots:
         const Edge* edge = link("A", "B");
         handle(node, flags)->setPos(target);
         QCOMPARE(node->rect(), rect);
-        QCOMPARE(node->grip()->rect(), rect);
         QCOMPARE(node->pos(), QPointF(500, 500));
         QCOMPARE(handle(node, Handle::TopLeft)->pos(), rect.topLeft());
         QCOMPARE(handle(node, Handle::BottomRight)->pos(), rect.bottomRight());
