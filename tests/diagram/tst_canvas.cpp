@@ -378,6 +378,7 @@ private slots:
             canvas->findNode(sigla)->setMarked(true);
         QSignalSpy edit(canvas, &GraphWidget::editShape);
         driver->doubleClickEvent(centre(a), Qt::MouseButtons(buttons));
+        QCOMPARE(edit.count(), int(edits));
         QCOMPARE(edit.value(0).value(0).toString(), edits ? QString("1") : QString());
         QCOMPARE(canvas->currentNode(), edits ? a : nullptr);
     }
