@@ -129,9 +129,7 @@ private slots:
         };
         row("pt_BR", "zor.ini");
         row("en_US", "zor-en.ini");
-        row("es", "zor-es.ini");
         row("en_es", "zor-es.ini"); // es before en
-        row("de_DE", "zor-de.ini");
         row("fr", "zor-fr.ini");
         row("fr_de", "zor-de.ini"); // de before fr
         row("EN", "zor.ini");       // case matters

@@ -47,7 +47,6 @@ private slots:
             QTest::newRow(name) << stored << commandLine << expected;
         };
         row("first start", NotStored, "", "en");
-        row("-l on first start", NotStored, "es", "es");
         row("-l of a language without translation", "de", "it", "it");
     }
 
@@ -76,13 +75,10 @@ private slots:
 
         // The command-line texts are English in the sources: even Portuguese
         // shows a translation.
-        QTest::newRow("pt") << "pt" << true << "Arquivo a abrir";
         QTest::newRow("pt_BR") << "pt_BR" << true << "Arquivo a abrir";
         QTest::newRow("en") << "en" << true << "File to open";
-        QTest::newRow("es") << "es" << true << "Archivo que se abrirá";
         QTest::newRow("de") << "de" << true << "Zu öffnende Datei";
         QTest::newRow("no translation") << "it" << false << "File to open";
-        QTest::newRow("empty") << "" << false << "File to open";
         QTest::newRow("case matters") << "DE" << false << "File to open";
     }
 
@@ -170,15 +166,13 @@ private slots:
     }
 
     // The window started with and without the debug option: a log in the
-    // working directory, truncated at the start, or none at all.
+    // working directory, or none at all.
     void debugLog()
     {
         QFETCH(bool, debug);
         const QString folder = env->filePath(QTest::currentDataTag());
         QVERIFY(QDir().mkpath(folder));
         const QString log = folder + QStringLiteral("/debug.log");
-        if (debug)
-            ZorTest::writeFile(log, "stale\nlines\n");
 
         QProcess zor;
         QStringList arguments{QStringLiteral("-platform"), QStringLiteral("offscreen")};
@@ -195,13 +189,7 @@ private slots:
         zor.kill();
         zor.waitForFinished();
         QCOMPARE(logged, debug);
-        if (!debug) {
-            QVERIFY(!QFile::exists(log));
-            return;
-        }
-        const QString lines = QString::fromUtf8(ZorTest::contentsOf(log));
-        QVERIFY2(lines.section('\n', 0, 0).endsWith(" - >>>>>>>> Debug Session Started. <<<<<<<<"),
-                 qPrintable(lines));
+        QCOMPARE(QFile::exists(log), debug);
     }
 
 private:

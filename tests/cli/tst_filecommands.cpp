@@ -96,14 +96,12 @@ void TestFileCommands::initTestCase()
         QVERIFY(QFile::copy(file, input(QFileInfo(file).fileName())));
     const auto sample = SampleGroups::sample();
     QVERIFY(sample->saveAs(input("stream.mcr")));
-    // A data stream cut in its first macro, legacy files cut in their
-    // header and with bytes after the last record.
+    // A data stream cut in its first macro, a legacy file with bytes after
+    // the last record.
     writeFile(input("truncated.mcr"),
               McrWriter::toBytes(*sample).left(
                   McrWriter::toBytes(Group{sample->name(), sample->description()}).size() + 100));
-    const QByteArray legacy = SampleGroups::legacySample();
-    writeFile(input("short.mcr"), legacy.left(3));
-    writeFile(input("leftover.mcr"), legacy + QByteArray(100, 'x'));
+    writeFile(input("leftover.mcr"), SampleGroups::legacySample() + QByteArray(100, 'x'));
     // A radius that its 16 bits can't hold; a number used twice.
     QByteArray unfit = contentsOf(input("sample.mcx"));
     unfit.replace("\"raio\": 300", "\"raio\": 70000");
@@ -138,7 +136,6 @@ void TestFileCommands::convert_data()
     row("missing input", "absent.mcx", "x.mcx", notOpened);
     row("structure error", "no-creation-date.mcx", "x.mcx", notOpened);
     row("truncated stream", "truncated.mcr", "x.mcx", notOpened);
-    row("legacy shorter than its header", "short.mcr", "x.mcx", notOpened);
     row("output folder missing", "sample.mcx", "missing/x.mcx", CannotSave + "%out");
 }
 
@@ -244,8 +241,8 @@ void setViolations(Macro& macro, int count)
 }
 
 // Changes the sample by "SIG field value" lines: field is num, name, shortcut,
-// sigla, raio, confirmation, form (a row, then its text), flow (acronyms,
-// "-" for an empty slot) or violations (a count, then an unused slot).
+// sigla, raio, form (a row, then its text), flow (acronyms, "-" for an empty
+// slot) or violations (a count, then an unused slot).
 void change(Group& group, const QString& changes)
 {
     for (const QString& line : changes.split('\n')) {
@@ -263,8 +260,6 @@ void change(Group& group, const QString& changes)
             m.setSigla(value);
         else if (field == "raio")
             m.setRaio(value.toUShort());
-        else if (field == "confirmation")
-            m.setConfirmationText(value.toLatin1());
         else if (field == "form")
             m.setForm(m.form().replace(value.section(' ', 0, 0).toInt() * Macro::ScreenColumns,
                                        text.size(), text));
@@ -291,8 +286,6 @@ void TestFileCommands::rules_data()
         "Caracteres não aceitos pelo terminal no formulário ou no texto de confirmação: ";
     row("characters in a form", "INI form 12 TOTAL: R$ 10,00 & 5% #&",
         {{"characters", "INI", "1", refused + "&, #"}});
-    row("characters in a confirmation text", "MAN confirmation PEDIDO @ OFICINA",
-        {{"characters", "MAN", "30", refused + "@"}});
     row("marker left open", "ROT form 14 OBS: [cccccccc",
         {{"field-markers", "ROT", "31", "Marcador de campo malformado no formulário, linha 15."}});
     row("accented name", "MAN name MANUTENÇÃO Ç",
@@ -363,8 +356,6 @@ void TestFileCommands::reports_data()
         << QStringList{"broken.mcx", "sample.mcx", "leftover.mcr", "unfit.mcx"}
         << QList<int>{1, 0, 1, 1} << 1;
     QTest::newRow("missing") << QStringList{"absent.mcx"} << QList<int>{-1} << 2;
-    QTest::newRow("legacy shorter than its header")
-        << QStringList{"short.mcr"} << QList<int>{-1} << 2;
     // A file that can't be read wins over findings.
     QTest::newRow("broken and not JSON")
         << QStringList{"broken.mcx", "not-json.mcx"} << QList<int>{1, -1} << 2;
@@ -462,8 +453,6 @@ void TestFileCommands::executable_data()
     row("no jobs", "--check --jobs 0 %in/sample.mcx", 2, "", checkUsage);
     row("unknown format", "--check --format xml %in/sample.mcx", 2, "", checkUsage);
     row("convert and arrange", "%in/sample.mcx %out/a.mcx --convert --arrange", 0, "", "");
-    row("convert, options after", "%in/legacy.mcr %out/l.mcr --convert", 0, "",
-        versionMessage(2000));
     row("a device", "--convert /dev/zero %out/x.mcx", 1, "", notRegular);
     row("far too large", "--convert %in/huge.mcr %out/x.mcx", 1, "",
         "O arquivo tem 67108865 bytes; um grupo de macros não passa de 67108864 bytes.");

@@ -32,8 +32,7 @@ private slots:
         row("field text", "field 3   A B  ", "1 3 A B");
         row("field emptied", "field 2", "1 2 ");
         row("lower-case key", "next f3", "3 3 ");
-        row("open", "  open 40", "0 40 ");
-        row("comment", "# open x", "");
+        row("comment", "  # open x", "");
         row("field 0", "field 0 X", "linha 1: \"field\" pede");
         row("key F10", "next F10", "linha 1: \"next\" pede");
         row("open without number", "open", "linha 1: \"open\" pede");

@@ -150,8 +150,6 @@ private slots:
 
         // The grid is on during the drag: the box, or the edge dragged, snaps.
         QTest::newRow("box") << -1 << QPointF(33, 17) << QPoint(130, 120) << QRect(0, 0, 121, 81);
-        QTest::newRow("bottom right")
-            << 4 << QPointF(37, 23) << QPoint(97, 103) << QRect(0, 0, 150, 100);
         QTest::newRow("top left") << 0 << QPointF(20, 10) << QPoint(117, 113)
                                   << QRect(0, 0, 101, 71);
         QTest::newRow("nothing moved")

@@ -320,7 +320,6 @@ void TestGroup::messages_data()
     QTest::newRow("current version") << 2100 << ""
                                      << "" << false;
     QTest::newRow("older version") << 2099 << older << "" << false;
-    QTest::newRow("version 0") << 1 << older << "" << false;
     QTest::newRow("newer version")
         << 2101
         << "O arquivo foi gerado em uma versão mais nova do Zor  e pode conter funcionalidades "

@@ -137,8 +137,6 @@ void TestTexts::correctCharacters_data()
     QTest::newRow("NUL bytes stay")
         << QByteArray("ab\0\0#\0", 6) << 6 << QByteArray("ab\0\0-\0", 6);
     QTest::newRow("only the given length") << QByteArray("&&&&") << 2 << QByteArray("EE&&");
-    QTest::newRow("zero length") << QByteArray("&") << 0 << QByteArray("&");
-    QTest::newRow("negative length") << QByteArray("&") << -1 << QByteArray("&");
     QTest::newRow("length above 800") << QByteArray(800, '#') << 100000 << QByteArray(800, '-');
 }
 

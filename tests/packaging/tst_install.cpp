@@ -1,7 +1,6 @@
 #include "support/headlessrun.h"
 #include "support/testenvironment.h"
 
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMimeDatabase>
