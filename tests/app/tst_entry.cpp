@@ -114,9 +114,8 @@ private slots:
             "Usage:|Options:|File to open|Enable debug logs|-l, --locale <language>|"
             "Set application language to <language>.|-v, --version|-h, --help",
             "Zu öffnende Datei");
-        row("-l fr", "-l fr -h", NotStored, 0,
+        row("-l after -h", "-h --locale fr", NotStored, 0,
             "Fichier à ouvrir|Utilisation|Active les journaux de débogage", "File to open");
-        row("-l after -h", "-h --locale fr", NotStored, 0, "Fichier à ouvrir", "File to open");
         row("--locale=de over stored fr", "--locale=de -h", "fr", 0,
             german + "|Aufruf:", "Fichier à ouvrir");
         row("stored de", "-h", "de", 0, german + "|Optionen:", "File to open");

@@ -1,5 +1,6 @@
 #include "support/headlessrun.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QImage>
@@ -141,9 +142,8 @@ void TestInstall::fileTypes_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("type");
 
-    QFile sample(TestEnvironment::sourceDir() + QStringLiteral("/examples/sample.mcx"));
-    QVERIFY(sample.open(QIODevice::ReadOnly));
-    const QByteArray indented = sample.readAll();
+    const QByteArray indented =
+        ZorTest::contentsOf(TestEnvironment::sourceDir() + "/examples/sample.mcx");
     const QByteArray compact = R"({"header":{"creationDate":"2024/05/13 08:30:00","description":)"
                                R"("","nMacros":0,"name":"G","version":2100},"macros":[]})";
     const QString mcx = QStringLiteral("application/x-zor-mcx");
