@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QSettings>
 #include <QtTest>
 
 using ZorTest::TestEnvironment;
@@ -31,40 +30,7 @@ private slots:
     void initTestCase()
     {
         env = std::make_unique<TestEnvironment>();
-        QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
-        QCoreApplication::setApplicationName(QStringLiteral("Zor"));
         QVERIFY(QFile::exists(TestEnvironment::executable()));
-    }
-
-    void startCode_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QString>("expected");
-
-        const auto row = [](const char* name, const char* stored, const char* commandLine,
-                            const char* expected) {
-            QTest::newRow(name) << stored << commandLine << expected;
-        };
-        row("first start", NotStored, "", "en");
-        row("-l of a language without translation", "de", "it", "it");
-    }
-
-    void startCode()
-    {
-        QFETCH(QString, stored);
-        QFETCH(QString, commandLine);
-
-        QSettings settings;
-        settings.clear();
-        if (stored != QLatin1String(NotStored))
-            settings.setValue(QStringLiteral("MainWindow/locale"), stored);
-        SessionLanguage::setCommandLineCode(commandLine);
-        QTEST(SessionLanguage::startCode(), "expected");
-        QCOMPARE(SessionLanguage::commandLineCode(), commandLine);
-        // The command line changes nothing that is remembered.
-        QCOMPARE(SessionLanguage::storedCode(),
-                 stored == QLatin1String(NotStored) ? QStringLiteral("en") : stored);
     }
 
     void startTranslator_data()
@@ -142,8 +108,8 @@ private slots:
         const QString config = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Orvenda";
         QVERIFY(QDir().mkpath(config));
         ZorTest::writeFile(config + "/Zor.conf", stored == QLatin1String(NotStored)
-                                                      ? QByteArray()
-                                                      : "[MainWindow]\nlocale=" + stored.toUtf8());
+                                                     ? QByteArray()
+                                                     : "[MainWindow]\nlocale=" + stored.toUtf8());
         const ZorTest::HeadlessRun zor(arguments, env->path());
         QVERIFY(zor.finished);
         const QString output = QString::fromUtf8(zor.output) + zor.errors;
