@@ -76,7 +76,6 @@ private slots:
             {0, 0, 50, 0}, "padrao=65536:65535|1=256:255|max=70000:65535");
         row("at their limits", "[ancora]\n1=255\npadrao=65535\nmin=0\nmax=65535\n",
             {255, 65535, 0, 65535}, "");
-        row("empty file", "", {0, 0, 0, 0}, "");
         row("missing file", nullptr, {0, 0, 0, 0}, "");
     }
 

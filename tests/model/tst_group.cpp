@@ -317,8 +317,7 @@ void TestGroup::messages_data()
     QTest::newRow("anchor sequence") << 0 << sequence << "Atenção!" << false;
     QTest::newRow("anchor sequence, named") << -1 << sequence + " (Macro A->B)"
                                             << "Atenção!" << false;
-    QTest::newRow("current version") << 2100 << ""
-                                     << "" << false;
+    QTest::newRow("current version") << 2100 << QString() << QString() << false;
     QTest::newRow("older version") << 2099 << older << "" << false;
     QTest::newRow("newer version")
         << 2101
