@@ -423,8 +423,6 @@ void TestFileCommands::executable_data()
     row("options after the files", "%in/sample.mcx %in/broken.mcx --check --format text", 1, line,
         "");
     row("json", "--check --format json %in/broken.mcx", 1, "json", "");
-    row("version warning", "--check %in/legacy.mcr", 0, "",
-        "%in/legacy.mcr: " + versionMessage(2000));
     row("a FIFO to check", "--check %in/fifo.mcx", 2, "", notRegular);
     row("two at once", "--check --jobs 2 %in/broken.mcx %in/nothing.mcx", 2, line,
         "%in/nothing.mcx: " + CannotOpen + ".\nNo such file or directory");
