@@ -42,7 +42,6 @@ private slots:
         // The command-line texts are English in the sources: even Portuguese
         // shows a translation.
         QTest::newRow("pt_BR") << "pt_BR" << true << "Arquivo a abrir";
-        QTest::newRow("en") << "en" << true << "File to open";
         QTest::newRow("de") << "de" << true << "Zu öffnende Datei";
         QTest::newRow("no translation") << "it" << false << "File to open";
         QTest::newRow("case matters") << "DE" << false << "File to open";

@@ -334,7 +334,6 @@ void TestFileCommands::reports_data()
     QTest::newRow("finding, clean and read notes")
         << QStringList{"broken.mcx", "sample.mcx", "leftover.mcr", "unfit.mcx"}
         << QList<int>{1, 0, 1, 1} << 1;
-    QTest::newRow("missing") << QStringList{"absent.mcx"} << QList<int>{-1} << 2;
     // A file that can't be read wins over findings.
     QTest::newRow("broken and not JSON")
         << QStringList{"broken.mcx", "not-json.mcx"} << QList<int>{1, -1} << 2;

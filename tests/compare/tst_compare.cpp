@@ -137,8 +137,6 @@ void TestCompare::eachChange_data()
         on("DES", [](Macro& m) { setViolations(m, {13}, {0x02}, {240}); }));
     row("reaction", "INI (1): violação Freada brusca: reação adicionada: Foto da cabine",
         set("INI", &Macro::setViolationReactions, {3, 3, 0x81, 6, 0x85}));
-    row("time", "INI (1): violação Excesso de velocidade: tempo de análise: 0:30 -> 0:45",
-        set("INI", &Macro::setViolationTimers, {45, 20, 0, 240, 120}));
     row("one second of a violation with time",
         "INI (1): violação Excesso de velocidade na chuva: tempo de análise: 0:20 -> 0:01",
         set("INI", &Macro::setViolationTimers, {30, 1, 0, 240, 120}));

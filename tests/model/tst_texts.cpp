@@ -78,7 +78,6 @@ void TestTexts::checkFields_data()
     QTest::addColumn<int>("length");
     QTest::addColumn<int>("row");
 
-    QTest::newRow("blank") << screen({}) << 800 << 0;
     QTest::newRow("all NUL") << screen({}, '\0') << 800 << 0;
     QTest::newRow("well formed") << screen({{0, 0, "NOME [LLLLL] SENHA [SSSSS]"},
                                             {5, 30, "[dd/mm/aa]"},
