@@ -35,7 +35,6 @@ bool isWhite(QRgb pixel)
     return (pixel & 0xffffff) == 0xffffff;
 }
 
-// The number of pixels of the rectangle that pass the test.
 int count(const QImage& image, const QRect& rect, bool (*test)(QRgb))
 {
     int found = 0;
@@ -105,7 +104,6 @@ private slots:
                             input("sample.mcx")));
         sample = std::make_unique<Group>(QString(), QString());
         QVERIFY(sample->readFile(input("sample.mcx")));
-        QCOMPARE(sample->macroCount(), 12);
         QVERIFY(QFile::link(input("sample.mcx"), input("link.png")));
         // Only the margin; a name that XML must escape in the SVG title.
         QVERIFY(Group(QStringLiteral("VAZIO & <NOVO>"), QString()).saveAs(input("empty.mcx")));

@@ -34,7 +34,6 @@ QByteArray withRow(QByteArray screen, int row, const QByteArray& text)
                           text.leftJustified(Macro::ScreenColumns, ' '));
 }
 
-// A mutation that sets one field of one macro.
 template <typename Value>
 Mutation set(const char* sigla, void (Macro::*setter)(Value), std::decay_t<Value> value)
 {

@@ -196,7 +196,6 @@ void TestTexts::identity_data()
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("corrected");
 
-    QTest::newRow("empty") << "" << true << "";
     QTest::newRow("every accepted sign") << "parada_1 (km-2/b.)" << true << "PARADA_1 (KM-2/B.)";
     QTest::newRow("tab and line break") << "a\tb\nc" << true << "A\tB\nC";
     QTest::newRow("accents") << "ação Café ÇÃÕÉ naïve" << false << "ACAO CAFE CAOE NAIVE";
