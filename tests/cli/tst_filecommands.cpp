@@ -125,19 +125,15 @@ void TestFileCommands::convert_data()
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("failure"); // "%in" and "%out" stand for the paths
 
+    const auto row = [](const char* tag, const char* in, const char* out, const QString& failure) {
+        QTest::newRow(tag) << in << out << failure;
+    };
     const QString notOpened = CannotOpen + " %in";
-    QTest::newRow("mcx to mcr") << "sample.mcx"
-                                << "copy.mcr"
-                                << "";
-    QTest::newRow("legacy with bytes left over") << "leftover.mcr"
-                                                 << "leftover.mcr"
-                                                 << "";
-    QTest::newRow("missing input") << "absent.mcx"
-                                   << "x.mcx" << notOpened;
-    QTest::newRow("truncated stream") << "truncated.mcr"
-                                      << "x.mcx" << notOpened;
-    QTest::newRow("output folder missing") << "sample.mcx"
-                                           << "missing/x.mcx" << CannotSave + "%out";
+    row("mcx to mcr", "sample.mcx", "copy.mcr", "");
+    row("legacy with bytes left over", "leftover.mcr", "leftover.mcr", "");
+    row("missing input", "absent.mcx", "x.mcx", notOpened);
+    row("truncated stream", "truncated.mcr", "x.mcx", notOpened);
+    row("output folder missing", "sample.mcx", "missing/x.mcx", CannotSave + "%out");
 }
 
 // The command says what the reading said, then why it failed, if it did:
