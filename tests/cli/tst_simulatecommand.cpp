@@ -100,7 +100,6 @@ private slots:
             ZorTest::writeFile(env->filePath("steps"), script);
             arguments << "--script" << env->filePath("steps");
         }
-        // With no display, in the test's folder.
         const ZorTest::HeadlessRun zor(arguments, env->path());
         QVERIFY2(zor.finished && zor.exitCode == status, qPrintable(zor.errors));
         QVERIFY2(zor.says(errors), qPrintable(zor.errors));

@@ -214,8 +214,8 @@ private slots:
         canvas->showGrid(false);
         Macro* a = macro("A");
         a->setPosition(QPoint(97, 103)); // off the grid, as files may hold it
-        canvas->nodeFor(a)->syncWithMacro();
         Node* node = canvas->nodeFor(a);
+        node->syncWithMacro();
         const QPointF from = handle < 0 ? node->sceneBoundingRect().center()
                                         : node->grip()->handleItems().at(handle)->scenePos();
         canvas->showGrid(true);
