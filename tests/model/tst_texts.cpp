@@ -100,7 +100,6 @@ void TestTexts::checkFields_data()
     QTest::newRow("unbalanced row wins over an earlier blank")
         << screen({{1, 0, "[a b]"}, {10, 0, "[["}}) << 800 << 11;
     const QByteArray tail = screen({{2, 20, "[ccccc]"}});
-    QTest::newRow("marker beyond the length") << tail << 100 << 0;
     QTest::newRow("length cuts a marker") << tail << 103 << 3;
     QTest::newRow("length just after the marker") << tail << 107 << 0;
     QTest::newRow("negative length") << screen({{0, 0, "["}}) << -5 << 0;
