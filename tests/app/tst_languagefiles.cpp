@@ -1,6 +1,5 @@
 #include "support/testenvironment.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>

@@ -35,7 +35,6 @@ bool isWhite(QRgb pixel)
     return (pixel & 0xffffff) == 0xffffff;
 }
 
-// The number of pixels of the rectangle that pass the test.
 int count(const QImage& image, const QRect& rect, bool (*test)(QRgb))
 {
     int found = 0;
@@ -105,7 +104,6 @@ private slots:
                             input("sample.mcx")));
         sample = std::make_unique<Group>(QString(), QString());
         QVERIFY(sample->readFile(input("sample.mcx")));
-        QCOMPARE(sample->macroCount(), 12);
         QVERIFY(QFile::link(input("sample.mcx"), input("link.png")));
         // Only the margin; a name that XML must escape in the SVG title.
         QVERIFY(Group(QStringLiteral("VAZIO & <NOVO>"), QString()).saveAs(input("empty.mcx")));
@@ -134,7 +132,6 @@ private slots:
         const char* const sample = "sample.mcx";
         const char* const png = "sample.png";
         row("one pixel per unit", sample, png, "", SampleSize);
-        row("scale 2", sample, png, "2", QSize(2083, 1003));
         row("scale 0.5", sample, png, "0.5", QSize(521, 251));
         row("svg", sample, "sample.svg", "", SampleSize);
         row("empty group, svg", "empty.mcx", "empty.svg", "", QSize(20, 20));
@@ -148,18 +145,14 @@ private slots:
         const QString itself = "O arquivo de saída não pode ser o próprio arquivo de entrada: %out";
         const QString badScale = "Escala inválida (use um número maior que zero): ";
         row("jpeg", sample, "sample.jpg", "", QSize(), badFormat);
-        row("no suffix", sample, "sample", "", QSize(), badFormat);
         row("missing group", "absent.mcx", png, "", QSize(),
             "Não foi possível abrir o arquivo %in" + noSuchFile);
         row("missing folder", sample, "missing/sample.png", "", QSize(), unsaved + noSuchFile);
-        row("missing folder, svg", sample, "missing/sample.svg", "", QSize(), unsaved + noSuchFile);
-        row("the group itself", sample, "../in/sample.mcx", "", QSize(), itself);
         row("a link to the group", sample, "../in/link.png", "", QSize(), itself);
         row("a FIFO", sample, "fifo.png", "", QSize(),
             unsaved + "\nNão é um arquivo comum (é uma pasta, um dispositivo ou um pipe) e não "
                       "será substituído.");
         row("scale 0", sample, png, "0", QSize(), badScale + "0");
-        row("negative scale", sample, png, "-1", QSize(), badScale + "-1");
         row("scale not a number", sample, png, "big", QSize(), badScale + "big");
         row("infinite scale", sample, png, "inf", QSize(), badScale + "inf");
         row("too large", sample, png, "40", QSize(),

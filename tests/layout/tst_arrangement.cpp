@@ -94,7 +94,6 @@ void TestArrangement::selectionKeepsClearOfTheRest()
     const QVector<QRectF> before = boxesOf(*group);
 
     GroupArrangement arrangement(*group, chosen, 10);
-    QCOMPARE(arrangement.macros().size(), 4);
     QVERIFY(arrangement.compute());
     arrangement.apply();
 

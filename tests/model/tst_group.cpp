@@ -91,13 +91,10 @@ void TestGroup::macroDefaults()
 void TestGroup::macroQueries()
 {
     Macro macro("1", "A", "0", "A", 1, false);
-    QCOMPARE(macro.violationIndex(7), -1);
-    QCOMPARE(macro.violationTimer(0), quint16(0));
-    QVERIFY(!macro.hasReaction(0, 0));
-
     macro.setViolation({4, 7, 23, 7});
     macro.setViolationTimers({10, 75, 240});
     macro.setViolationReactions({0x05, 0x80});
+    QCOMPARE(macro.violationIndex(9), -1);
     QCOMPARE(macro.violationIndex(7), 1);
     QCOMPARE(macro.violationIndex(23), 2);
     QCOMPARE(macro.violationTimer(2), quint16(240));
@@ -274,19 +271,19 @@ void TestGroup::wouldCreateAnchorSequence_data()
     QTest::addColumn<bool>("tFollowsIntoS");
     QTest::addColumn<bool>("expected");
 
-    // S is the edited macro, T has anchor, U has none.
-    QTest::newRow("new flow replaces the stored one")
-        << QStringList{"U"} << true << QStringList{"T"} << false << true;
-    QTest::newRow("stored flow left behind")
-        << QStringList{"T"} << true << QStringList{"U"} << false << false;
-    QTest::newRow("edited macro without anchor")
-        << QStringList{} << false << QStringList{"T"} << false << false;
-    QTest::newRow("flow to itself") << QStringList{} << true << QStringList{"S"} << false << true;
-    QTest::newRow("unknown acronym")
-        << QStringList{} << true << QStringList{"ZZ", ""} << false << false;
-    QTest::newRow("T follows into S") << QStringList{} << true << QStringList{} << true << true;
-    QTest::newRow("into S, which loses its anchor")
-        << QStringList{} << false << QStringList{} << true << false;
+    // S is the edited macro, T has anchor, U has none; flows separated by ",".
+    const auto row = [](const char* name, const char* stored, bool anchor, const char* flow,
+                        bool tFollowsIntoS, bool expected) {
+        QTest::newRow(name) << QString(stored).split(',', Qt::SkipEmptyParts) << anchor
+                            << QString(flow).split(',') << tFollowsIntoS << expected;
+    };
+    row("new flow replaces the stored one", "U", true, "T", false, true);
+    row("stored flow left behind", "T", true, "U", false, false);
+    row("edited macro without anchor", "", false, "T", false, false);
+    row("flow to itself", "", true, "S", false, true);
+    row("unknown acronym and an empty slot", "", true, "ZZ,", false, false);
+    row("T follows into S", "", true, "", true, true);
+    row("into S, which loses its anchor", "", false, "", true, false);
 }
 
 void TestGroup::wouldCreateAnchorSequence()
@@ -317,10 +314,8 @@ void TestGroup::messages_data()
     QTest::newRow("anchor sequence") << 0 << sequence << "Atenção!" << false;
     QTest::newRow("anchor sequence, named") << -1 << sequence + " (Macro A->B)"
                                             << "Atenção!" << false;
-    QTest::newRow("current version") << 2100 << ""
-                                     << "" << false;
+    QTest::newRow("current version") << 2100 << QString() << QString() << false;
     QTest::newRow("older version") << 2099 << older << "" << false;
-    QTest::newRow("version 0") << 1 << older << "" << false;
     QTest::newRow("newer version")
         << 2101
         << "O arquivo foi gerado em uma versão mais nova do Zor  e pode conter funcionalidades "

@@ -1,7 +1,7 @@
 #include "support/headlessrun.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMimeDatabase>
@@ -96,28 +96,25 @@ void TestInstall::installedFiles()
 void TestInstall::validators_data()
 {
     QTest::addColumn<QString>("program");
-    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("silent"); // the tool prints hints on standard output
 
-    QTest::newRow("desktop entry")
-        << QStringLiteral("desktop-file-validate")
-        << QStringList{installed("share/applications/com.orvenda.zor.desktop")} << true;
-    QTest::newRow("AppStream") << QStringLiteral("appstreamcli")
-                               << QStringList{"validate", "--no-net", "--no-color",
-                                              installed(
-                                                  "share/metainfo/com.orvenda.zor.metainfo.xml")}
-                               << false;
-    QTest::newRow("manual page") << QStringLiteral("man")
-                                 << QStringList{"--warnings", "-E", "UTF-8", "-l",
-                                                installed("share/man/man1/zor.1.gz")}
-                                 << false;
+    QTest::newRow("desktop entry") << "desktop-file-validate" << QStringList()
+                                   << "share/applications/com.orvenda.zor.desktop" << true;
+    QTest::newRow("AppStream") << "appstreamcli"
+                               << QStringList{"validate", "--no-net", "--no-color"}
+                               << "share/metainfo/com.orvenda.zor.metainfo.xml" << false;
+    QTest::newRow("manual page") << "man" << QStringList{"--warnings", "-E", "UTF-8", "-l"}
+                                 << "share/man/man1/zor.1.gz" << false;
 }
 
 // Each tool accepts its file: exit status 0 and no complaint.
 void TestInstall::validators()
 {
     QFETCH(QString, program);
-    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, options);
+    QFETCH(QString, file);
     QFETCH(bool, silent);
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -126,7 +123,7 @@ void TestInstall::validators()
     const QString path = tool(program);
     if (path.isEmpty())
         QSKIP(qPrintable(program + QStringLiteral(" is not installed (see scripts/packages.txt)")));
-    process.start(path, arguments);
+    process.start(path, options << installed(file));
     QVERIFY(process.waitForFinished(120000));
     const QByteArray output = process.readAllStandardOutput();
     const QByteArray errors = process.readAllStandardError();
@@ -142,9 +139,8 @@ void TestInstall::fileTypes_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("type");
 
-    QFile sample(TestEnvironment::sourceDir() + QStringLiteral("/examples/sample.mcx"));
-    QVERIFY(sample.open(QIODevice::ReadOnly));
-    const QByteArray indented = sample.readAll();
+    const QByteArray indented =
+        ZorTest::contentsOf(TestEnvironment::sourceDir() + "/examples/sample.mcx");
     const QByteArray compact = R"({"header":{"creationDate":"2024/05/13 08:30:00","description":)"
                                R"("","nMacros":0,"name":"G","version":2100},"macros":[]})";
     const QString mcx = QStringLiteral("application/x-zor-mcx");
