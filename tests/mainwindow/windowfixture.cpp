@@ -1,10 +1,6 @@
 #include "windowfixture.h"
 
-#include "support/canvasdriver.h"
-
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -93,13 +89,6 @@ QString WindowFixture::copyExample(const QString& name, const QString& example) 
         return QString();
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     return target;
-}
-
-void WindowFixture::doubleClickBox(const QString& sigla)
-{
-    window->canvas()->centerOn(window->canvas()->findNode(sigla));
-    CanvasDriver(window->canvas())
-        .doubleClick(window->canvas()->findNode(sigla)->sceneBoundingRect().center());
 }
 
 QStringList WindowFixture::infoLines() const

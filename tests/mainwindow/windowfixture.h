@@ -18,9 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QStringList>
-#include <QVariantMap>
 #include <QtTest>
 
 #include <functional>
@@ -35,15 +32,12 @@ namespace ZorTest {
 class WindowFixture
 {
 public:
-    // Once per test program, from initTestCase.
-    void setUpOnce();
-    // Before each test, from init: a fresh recorder, dialogs and window, the
-    // settings given below stored for it.
+    void setUpOnce(); // from initTestCase
+    // From init: a fresh recorder, dialogs and window, over the settings below.
     void start();
     // The window closed, its settings written, and a new one shown.
     void restart();
-    // After each test, from cleanup: the window goes without asking.
-    void finish();
+    void finish(); // from cleanup: the window goes without asking
 
     template <class T> T* child(const char* name) const
     {
@@ -62,10 +56,7 @@ public:
                         const QString& example = QStringLiteral("sample.mcx")) const;
     // A copy of the sample group, opened.
     QString openCopy(const QString& name);
-    // Press, release, double click, release on the box.
-    void doubleClickBox(const QString& sigla);
-    // The texts of the information list and of the status bar's labels.
-    QStringList infoLines() const;
+    QStringList infoLines() const; // the information list's texts
     QList<QLabel*> statusLabels() const;
     // A copy of the open group as the writer saves it.
     QByteArray savedCopy() const;
