@@ -235,7 +235,8 @@ private slots:
         QVERIFY(QSettings().value("MainWindow/recentFiles").toStringList().isEmpty());
     }
 
-    void exportDrawsWhatTheCommandLineDraws()
+    // The picture is what the command line draws; the printout is landscape.
+    void exportAndPrint()
     {
         open("sample.mcx");
         // Without a suffix: a PNG picture.
@@ -245,17 +246,12 @@ private slots:
                  QString("Imagem PNG (*.png);;Imagem SVG (*.svg)"));
         const QImage fromWindow(f.env->filePath("window.png"));
         QVERIFY(!fromWindow.isNull());
-
         const HeadlessRun command(
             {"--export-image", f.env->filePath("sample.mcx"), f.env->filePath("command.png")},
             f.env->path());
         QCOMPARE(command.exitCode, 0);
         QCOMPARE(fromWindow, QImage(f.env->filePath("command.png")));
-    }
 
-    void printPreviewIsLandscape()
-    {
-        open("sample.mcx");
         QPageLayout::Orientation orientation = QPageLayout::Portrait;
         answerNextModal([&orientation](QWidget* modal) {
             auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
