@@ -17,7 +17,6 @@ void WindowFixture::setUpOnce()
 void WindowFixture::start()
 {
     QSettings().clear();
-    QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
     for (auto setting = settings.cbegin(); setting != settings.cend(); ++setting)
         QSettings().setValue(setting.key(), setting.value());
     QFile::remove(QDir::tempPath() + QStringLiteral("/zortmp.ini"));

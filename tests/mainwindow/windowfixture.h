@@ -1,6 +1,5 @@
 #pragma once
 
-// What nearly every test of the window needs besides the fixture.
 #include "commands/groupdocument.h"
 #include "diagram/graphwidget.h"
 #include "diagram/node.h"
@@ -25,10 +24,9 @@
 
 namespace ZorTest {
 
-// What the tests of the window share: a private working folder with the
-// reference data, the window's settings in Portuguese (the program's own
-// texts), the message boxes of the layers below recorded, the file dialogs
-// answered from a queue, and a shown window.
+// A private working folder with the reference data, the window's settings in
+// Portuguese (the program's own texts), the message boxes of the layers below
+// recorded, the file dialogs answered from a queue, and a shown window.
 class WindowFixture
 {
 public:
@@ -61,7 +59,7 @@ public:
     // A copy of the open group as the writer saves it.
     QByteArray savedCopy() const;
 
-    QVariantMap settings;
+    QVariantMap settings{{QStringLiteral("MainWindow/locale"), QStringLiteral("pt")}};
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<MessageRecorder> recorder;
     std::unique_ptr<FakeFileDialogs> dialogs;
