@@ -13,8 +13,6 @@
 #include "support/windowedits.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QStandardPaths>
 #include <QtTest>
 
 #include <cstdio>

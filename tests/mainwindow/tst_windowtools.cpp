@@ -12,13 +12,9 @@
 #include "support/headlessrun.h"
 #include "windowfixture.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <QSemaphore>
 #include <QStatusBar>
 #include <QTreeView>
 
@@ -239,7 +235,8 @@ private slots:
         QVERIFY(QSettings().value("MainWindow/recentFiles").toStringList().isEmpty());
     }
 
-    void exportDrawsWhatTheCommandLineDraws()
+    // The picture is what the command line draws; the printout is landscape.
+    void exportAndPrint()
     {
         open("sample.mcx");
         // Without a suffix: a PNG picture.
@@ -249,17 +246,12 @@ private slots:
                  QString("Imagem PNG (*.png);;Imagem SVG (*.svg)"));
         const QImage fromWindow(f.env->filePath("window.png"));
         QVERIFY(!fromWindow.isNull());
-
         const HeadlessRun command(
             {"--export-image", f.env->filePath("sample.mcx"), f.env->filePath("command.png")},
             f.env->path());
         QCOMPARE(command.exitCode, 0);
         QCOMPARE(fromWindow, QImage(f.env->filePath("command.png")));
-    }
 
-    void printPreviewIsLandscape()
-    {
-        open("sample.mcx");
         QPageLayout::Orientation orientation = QPageLayout::Portrait;
         answerNextModal([&orientation](QWidget* modal) {
             auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
@@ -274,15 +266,21 @@ private slots:
     void arrangeIsOneUndoableCommand_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::newRow("sample") << "sample.mcx";
-        QTest::newRow("999 macros") << "flow.mcx";
+        QTest::addColumn<QStringList>("marked"); // none: all boxes
+        QTest::newRow("sample") << "sample.mcx" << QStringList();
+        QTest::newRow("marked boxes only")
+            << "sample.mcx" << QStringList{"ENT", "COL", "AGD", "FIM"};
+        QTest::newRow("999 macros") << "flow.mcx" << QStringList();
     }
 
     void arrangeIsOneUndoableCommand()
     {
         QFETCH(QString, file);
+        QFETCH(QStringList, marked);
         open(file);
         const Group& group = *f.window->currentGroup();
+        for (const QString& sigla : marked)
+            f.window->canvas()->findNode(sigla)->setMarked(true);
         QUndoStack* stack = f.window->currentDocument()->undoStack();
         const int commands = stack->count();
         const QVector<QRect> before = boxesOf(group);
@@ -292,32 +290,19 @@ private slots:
         QCOMPARE(stack->undoText(), QString("Organizar caixas"));
         const QVector<QRect> after = boxesOf(group);
         QVERIFY(after != before);
+        for (int i = 0; i < after.size() && !marked.isEmpty(); ++i)
+            QCOMPARE(after.at(i) == before.at(i), !marked.contains(group.macros().at(i)->sigla()));
         QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), group), QString());
-        // The canvas tells the arrows that pass under a box as the group does.
-        QCOMPARE(passingOnCanvas(*f.window->canvas()), FlowCrossings::countPassingArrows(group));
+        // The canvas tells the arrows that pass under a box as the group does
+        // (after a partial arrangement it does not: reported, left open).
+        const int passing = FlowCrossings::countPassingArrows(group);
+        if (marked.isEmpty())
+            QCOMPARE(passingOnCanvas(*f.window->canvas()), passing);
 
         stack->undo();
         QCOMPARE(boxesOf(group), before);
         QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), group), QString());
         QCOMPARE(passingOnCanvas(*f.window->canvas()), FlowCrossings::countPassingArrows(group));
-    }
-
-    void arrangeSelectedBoxesOnly()
-    {
-        open("sample.mcx");
-        const Group& group = *f.window->currentGroup();
-        QList<Macro*> chosen;
-        for (const char* sigla : {"ENT", "COL", "AGD", "FIM"}) {
-            chosen.append(group.findBySigla(sigla));
-            f.window->canvas()->nodeFor(chosen.last())->setMarked(true);
-        }
-        const QVector<QRect> before = boxesOf(group);
-        QVERIFY(arrange());
-
-        const QVector<QRect> after = boxesOf(group);
-        const QList<Macro*> macros = group.macros();
-        for (int i = 0; i < macros.size(); ++i)
-            QCOMPARE(after.at(i) == before.at(i), !chosen.contains(macros.at(i)));
     }
 
     void arrangeProgressOffersCancel()

@@ -1,10 +1,6 @@
 #include "windowfixture.h"
 
-#include "support/canvasdriver.h"
-
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -21,7 +17,6 @@ void WindowFixture::setUpOnce()
 void WindowFixture::start()
 {
     QSettings().clear();
-    QSettings().setValue(QStringLiteral("MainWindow/locale"), QStringLiteral("pt"));
     for (auto setting = settings.cbegin(); setting != settings.cend(); ++setting)
         QSettings().setValue(setting.key(), setting.value());
     QFile::remove(QDir::tempPath() + QStringLiteral("/zortmp.ini"));
@@ -93,13 +88,6 @@ QString WindowFixture::copyExample(const QString& name, const QString& example) 
         return QString();
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     return target;
-}
-
-void WindowFixture::doubleClickBox(const QString& sigla)
-{
-    window->canvas()->centerOn(window->canvas()->findNode(sigla));
-    CanvasDriver(window->canvas())
-        .doubleClick(window->canvas()->findNode(sigla)->sceneBoundingRect().center());
 }
 
 QStringList WindowFixture::infoLines() const

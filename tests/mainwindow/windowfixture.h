@@ -1,6 +1,5 @@
 #pragma once
 
-// What nearly every test of the window needs besides the fixture.
 #include "commands/groupdocument.h"
 #include "diagram/graphwidget.h"
 #include "diagram/node.h"
@@ -18,9 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QStringList>
-#include <QVariantMap>
 #include <QtTest>
 
 #include <functional>
@@ -28,22 +24,18 @@
 
 namespace ZorTest {
 
-// What the tests of the window share: a private working folder with the
-// reference data, the window's settings in Portuguese (the program's own
-// texts), the message boxes of the layers below recorded, the file dialogs
-// answered from a queue, and a shown window.
+// A private working folder with the reference data, the window's settings in
+// Portuguese (the program's own texts), the message boxes of the layers below
+// recorded, the file dialogs answered from a queue, and a shown window.
 class WindowFixture
 {
 public:
-    // Once per test program, from initTestCase.
-    void setUpOnce();
-    // Before each test, from init: a fresh recorder, dialogs and window, the
-    // settings given below stored for it.
+    void setUpOnce(); // from initTestCase
+    // From init: a fresh recorder, dialogs and window, over the settings below.
     void start();
     // The window closed, its settings written, and a new one shown.
     void restart();
-    // After each test, from cleanup: the window goes without asking.
-    void finish();
+    void finish(); // from cleanup: the window goes without asking
 
     template <class T> T* child(const char* name) const
     {
@@ -62,15 +54,12 @@ public:
                         const QString& example = QStringLiteral("sample.mcx")) const;
     // A copy of the sample group, opened.
     QString openCopy(const QString& name);
-    // Press, release, double click, release on the box.
-    void doubleClickBox(const QString& sigla);
-    // The texts of the information list and of the status bar's labels.
-    QStringList infoLines() const;
+    QStringList infoLines() const; // the information list's texts
     QList<QLabel*> statusLabels() const;
     // A copy of the open group as the writer saves it.
     QByteArray savedCopy() const;
 
-    QVariantMap settings;
+    QVariantMap settings{{QStringLiteral("MainWindow/locale"), QStringLiteral("pt")}};
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<MessageRecorder> recorder;
     std::unique_ptr<FakeFileDialogs> dialogs;
