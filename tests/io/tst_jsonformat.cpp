@@ -287,117 +287,111 @@ class TestJsonFormat : public QObject
 private slots:
     void initTestCase() { env = std::make_unique<ZorTest::TestEnvironment>(); }
     void reindent_data() { SampleGroups::addSeedRows(300); }
-    void reindent();
+    // A text the toolkit wrote, however spaced, is laid out as it lays it out;
+    // changed by hand, it is declined or still laid out as the toolkit does.
+    void reindent()
+    {
+        QFETCH(quint32, seed);
+        QRandomGenerator random(seed);
+        const QJsonDocument root(anyJson(random, 0, AnObject).toObject());
+        Places places;
+        const QByteArray own = spaced(
+            root.toJson(random.bounded(2) ? QJsonDocument::Compact : QJsonDocument::Indented),
+            random, places);
+        QByteArray out;
+        QVERIFY(JsonReindenter::reindent(own, &out));
+        QCOMPARE(out, root.toJson(QJsonDocument::Indented));
+
+        for (int i = 0; i < 20; ++i) {
+            const QByteArray json = edited(own, random, places);
+            // Only what it accepts goes to the toolkit, whose parser loses
+            // memory on some of the texts it refuses.
+            if (JsonReindenter::reindent(json, &out)) {
+                QJsonParseError error;
+                const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+                QCOMPARE(error.error, QJsonParseError::NoError);
+                QVERIFY(document.isObject());
+                QCOMPARE(out, document.toJson(QJsonDocument::Indented));
+            }
+        }
+    }
+
     void readerAgreesWithDocument_data() { SampleGroups::addSeedRows(80); }
-    void readerAgreesWithDocument();
-    void keptFiles_data();
-    void keptFiles();
-    void latin1Strings();
+    // Documents as the program writes them, indented as its load leaves them,
+    // and changed: the reader takes the first two in one pass (but for lone
+    // surrogates, which it leaves to the toolkit), and reads them all alike.
+    void readerAgreesWithDocument()
+    {
+        QFETCH(quint32, seed);
+        const auto group = SampleGroups::random(seed);
+        const QByteArray saved = McxWriter::toJson(*group);
+        const QByteArray indented = QJsonDocument::fromJson(saved).toJson(QJsonDocument::Indented);
+        for (const QByteArray& json : {saved, indented}) {
+            const bool onePass = readsAsTheDocument(json);
+            QVERIFY(onePass || saved.contains("\\ud"));
+        }
+        QRandomGenerator random(seed);
+        for (int i = 0; i < 4; ++i) {
+            const QJsonValue changed = perturbed(QJsonDocument::fromJson(saved).object(), random);
+            readsAsTheDocument(QJsonDocument(changed.toObject()).toJson(QJsonDocument::Compact));
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+
+    void keptFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const QString& file : ZorTest::keptMcxFiles())
+            QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
+    }
+
+    // The example, the test files and the inputs the fuzzer kept: read alike
+    // either way; what the reader accepts, the writer writes so that it reads
+    // back, the same from the second save on (the first may drop what the format
+    // does not keep).
+    void keptFiles()
+    {
+        QFETCH(QString, file);
+        const QByteArray json = ZorTest::contentsOf(file);
+        QByteArray out;
+        const bool laidOut = JsonReindenter::reindent(json, &out);
+        if (laidOut)
+            QCOMPARE(out, QJsonDocument::fromJson(json).toJson(QJsonDocument::Indented));
+        const bool onePass = readsAsTheDocument(json);
+        MessageRecorder recorder;
+        Group group{QString(), QString()};
+        if (McxReader().read(json, group) != McxReader::Result::Ok)
+            return;
+        const QByteArray first = McxWriter::toJson(group);
+        // The program's own file, as the editor leaves it, goes the fast way.
+        if (file.endsWith("/examples/sample.mcx")) {
+            QVERIFY(laidOut && onePass);
+            QCOMPARE(QJsonDocument::fromJson(first).toJson(QJsonDocument::Indented), json);
+        }
+        Group reread{QString(), QString()};
+        QCOMPARE(McxReader().read(first, reread), McxReader::Result::Ok);
+        const QByteArray second = McxWriter::toJson(reread);
+        Group again{QString(), QString()};
+        QCOMPARE(McxReader().read(second, again), McxReader::Result::Ok);
+        QCOMPARE(McxWriter::toJson(again), second);
+    }
+
+    void latin1Strings()
+    {
+        QByteArray bytes;
+        for (int byte = 0; byte < 256; ++byte)
+            bytes += char(byte);
+        QByteArray out;
+        JsonText::appendString(out, QLatin1String(bytes));
+        const QString text = QString::fromLatin1(bytes);
+        const QByteArray wrapped = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+        QCOMPARE(out, wrapped.mid(1, wrapped.size() - 2));
+    }
 
 private:
     std::unique_ptr<ZorTest::TestEnvironment> env;
 };
-
-// A text the toolkit wrote, however spaced, is laid out as it lays it out;
-// changed by hand, it is declined or still laid out as the toolkit does.
-void TestJsonFormat::reindent()
-{
-    QFETCH(quint32, seed);
-    QRandomGenerator random(seed);
-    const QJsonDocument root(anyJson(random, 0, AnObject).toObject());
-    Places places;
-    const QByteArray own =
-        spaced(root.toJson(random.bounded(2) ? QJsonDocument::Compact : QJsonDocument::Indented),
-               random, places);
-    QByteArray out;
-    QVERIFY(JsonReindenter::reindent(own, &out));
-    QCOMPARE(out, root.toJson(QJsonDocument::Indented));
-
-    for (int i = 0; i < 20; ++i) {
-        const QByteArray json = edited(own, random, places);
-        // Only what it accepts goes to the toolkit, whose parser loses
-        // memory on some of the texts it refuses.
-        if (JsonReindenter::reindent(json, &out)) {
-            QJsonParseError error;
-            const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-            QCOMPARE(error.error, QJsonParseError::NoError);
-            QVERIFY(document.isObject());
-            QCOMPARE(out, document.toJson(QJsonDocument::Indented));
-        }
-    }
-}
-
-// Documents as the program writes them, indented as its load leaves them,
-// and changed: the reader takes the first two in one pass (but for lone
-// surrogates, which it leaves to the toolkit), and reads them all alike.
-void TestJsonFormat::readerAgreesWithDocument()
-{
-    QFETCH(quint32, seed);
-    const auto group = SampleGroups::random(seed);
-    const QByteArray saved = McxWriter::toJson(*group);
-    const QByteArray indented = QJsonDocument::fromJson(saved).toJson(QJsonDocument::Indented);
-    for (const QByteArray& json : {saved, indented}) {
-        const bool onePass = readsAsTheDocument(json);
-        QVERIFY(onePass || saved.contains("\\ud"));
-    }
-    QRandomGenerator random(seed);
-    for (int i = 0; i < 4; ++i) {
-        const QJsonValue changed = perturbed(QJsonDocument::fromJson(saved).object(), random);
-        readsAsTheDocument(QJsonDocument(changed.toObject()).toJson(QJsonDocument::Compact));
-        if (QTest::currentTestFailed())
-            return;
-    }
-}
-
-void TestJsonFormat::keptFiles_data()
-{
-    QTest::addColumn<QString>("file");
-    for (const QString& file : ZorTest::keptMcxFiles())
-        QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
-}
-
-// The example, the test files and the inputs the fuzzer kept: read alike
-// either way; what the reader accepts, the writer writes so that it reads
-// back, the same from the second save on (the first may drop what the format
-// does not keep).
-void TestJsonFormat::keptFiles()
-{
-    QFETCH(QString, file);
-    const QByteArray json = ZorTest::contentsOf(file);
-    QByteArray out;
-    const bool laidOut = JsonReindenter::reindent(json, &out);
-    if (laidOut)
-        QCOMPARE(out, QJsonDocument::fromJson(json).toJson(QJsonDocument::Indented));
-    const bool onePass = readsAsTheDocument(json);
-    MessageRecorder recorder;
-    Group group{QString(), QString()};
-    if (McxReader().read(json, group) != McxReader::Result::Ok)
-        return;
-    const QByteArray first = McxWriter::toJson(group);
-    // The program's own file, as the editor leaves it, goes the fast way.
-    if (file.endsWith("/examples/sample.mcx")) {
-        QVERIFY(laidOut && onePass);
-        QCOMPARE(QJsonDocument::fromJson(first).toJson(QJsonDocument::Indented), json);
-    }
-    Group reread{QString(), QString()};
-    QCOMPARE(McxReader().read(first, reread), McxReader::Result::Ok);
-    const QByteArray second = McxWriter::toJson(reread);
-    Group again{QString(), QString()};
-    QCOMPARE(McxReader().read(second, again), McxReader::Result::Ok);
-    QCOMPARE(McxWriter::toJson(again), second);
-}
-
-void TestJsonFormat::latin1Strings()
-{
-    QByteArray bytes;
-    for (int byte = 0; byte < 256; ++byte)
-        bytes += char(byte);
-    QByteArray out;
-    JsonText::appendString(out, QLatin1String(bytes));
-    const QString text = QString::fromLatin1(bytes);
-    const QByteArray wrapped = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    QCOMPARE(out, wrapped.mid(1, wrapped.size() - 2));
-}
 
 QTEST_GUILESS_MAIN(TestJsonFormat)
 #include "tst_jsonformat.moc"
