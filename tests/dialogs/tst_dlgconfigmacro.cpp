@@ -34,10 +34,7 @@ namespace {
 
 template <class T> T* child(const QWidget* parent, const char* name)
 {
-    T* found = parent->findChild<T*>(QLatin1String(name));
-    if (!found)
-        qWarning("no %s named %s", T::staticMetaObject.className(), name);
-    return found;
+    return parent->findChild<T*>(QLatin1String(name));
 }
 
 QLineEdit* edit(const QWidget* dialog, const char* name)
@@ -389,7 +386,6 @@ private slots:
             question);
         row("anchor: no question for 0", "edtShortcut=0;anchor;radius=300", "", "");
         row("radius 49", "edtShortcut=0;anchor;radius=49", "OK", error.arg(below));
-        row("no radius", "edtShortcut=0;anchor;radius=", "OK", error.arg(below));
         row("radius 50", "edtShortcut=0;anchor;radius=50", "", "");
         row("radius 5000", "edtShortcut=0;anchor;radius=5000", "", "");
         row("radius 5001", "edtShortcut=0;anchor;radius=5001", "OK", error.arg(above));
@@ -510,7 +506,6 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::newRow("Return in the number") << "edtNumber" << int(Qt::Key_Return);
         QTest::newRow("Enter in the name") << "edtName" << int(Qt::Key_Enter);
-        QTest::newRow("Return in the acronym") << "edtSigla" << int(Qt::Key_Return);
         QTest::newRow("Return in a next macro") << "edtF0" << int(Qt::Key_Return);
         QTest::newRow("Escape") << "edtName" << int(Qt::Key_Escape);
     }
