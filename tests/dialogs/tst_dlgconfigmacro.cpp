@@ -505,7 +505,6 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::newRow("Return in the number") << "edtNumber" << int(Qt::Key_Return);
         QTest::newRow("Enter in the name") << "edtName" << int(Qt::Key_Enter);
-        QTest::newRow("Return in a next macro") << "edtF0" << int(Qt::Key_Return);
         QTest::newRow("Escape") << "edtName" << int(Qt::Key_Escape);
     }
 

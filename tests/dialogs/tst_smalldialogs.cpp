@@ -48,11 +48,6 @@ void fill(const QWidget* dialog, const QStringList& texts, int type)
     dialog->findChild<QComboBox*>()->setCurrentIndex(type);
 }
 
-void click(const QWidget* dialog, const char* name)
-{
-    QTest::mouseClick(child<QPushButton>(dialog, name), Qt::LeftButton);
-}
-
 } // namespace
 
 // The group, description, about and new-macro dialogs.
@@ -186,7 +181,7 @@ private slots:
         if (texts.size() > 4)
             QVERIFY(QMetaObject::invokeMethod(&dialog, qPrintable(texts.at(4))));
         else
-            click(&dialog, "btnInsert");
+            QTest::mouseClick(child<QPushButton>(&dialog, "btnInsert"), Qt::LeftButton);
         QTEST(seen.text, "message");
         QCOMPARE(seen.title, QStringLiteral("Erro!"));
         QCOMPARE(seen.icon, QMessageBox::Warning);
@@ -251,7 +246,7 @@ private slots:
         answerNextModal([&](QWidget* modal) {
             fill(modal, {"12", "Parada_1 (km-2/b.)", "7", "P1"}, 6);
             const UnexpectedBoxes unexpected;
-            click(modal, qPrintable(pressed));
+            QTest::mouseClick(child<QPushButton>(modal, qPrintable(pressed)), Qt::LeftButton);
             boxes = unexpected.texts;
         });
         const bool inserted = pressed == QLatin1String("btnInsert");
