@@ -195,11 +195,6 @@ private slots:
         // Seven single-precision steps: just below 0.3.
         const double smallest = 1.0 + 7 * double(-0.1f);
         QCOMPARE(canvas->transform(), QTransform::fromScale(smallest, smallest));
-        canvas->zoomIn();
-        canvas->zoomOut();
-        canvas->zoomOut();
-        QCOMPARE(zooms.count(), 9);
-        QCOMPARE(canvas->scaleFactor(), smallest);
 
         for (int i = 0; i < 47; ++i) {
             canvas->zoomIn();
@@ -516,7 +511,6 @@ private slots:
                 << QPoint(1000, 1000) + way.toPoint() << QSize(121, 81) << QSize(121, 81);
         }
         row("steep, tall box", {1030, 1400}, {60, 300});
-        row("wide box above", {600, 500}, {900, 50});
         // Boxes small enough to stand apart at these distances: centres up to
         // 20 apart draw nothing.
         const QSize small(9, 9);
@@ -570,7 +564,6 @@ private slots:
     {
         Node* node = load("A", QPoint(300, 300));
         const Edge* edge = link("A", "A");
-        QVERIFY(edge->isLoop());
         // From the top side to the right side, near the top right corner.
         const QRectF box = node->sceneBoundingRect();
         QCOMPARE(edge->sourcePoint(), QPointF(box.right() - 24, box.top()));
