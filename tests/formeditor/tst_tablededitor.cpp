@@ -193,8 +193,6 @@ private slots:
         row("PageDown onto a field", fieldForm, cell(1, 9), "PageDown", cell(19, 11));
         row("Shift, Caps Lock on a field", fieldForm, cell(2, 12), "Shift CapsLock", cell(2, 12));
         row("Backspace after a field", fieldForm, cell(2, 17), "Backspace", cell(2, 10), nuls(7));
-        row("Backspace after a field at a row start", fieldForm, cell(3, 6), "Backspace",
-            cell(3, 0), nuls(6));
         row("Backspace at a row start after a field", fieldForm, cell(5, 0), "Backspace",
             cell(4, 34), nuls(6));
         row("Delete in a field", fieldForm, cell(2, 13), "Delete", cell(2, 10), nuls(7));
@@ -264,7 +262,6 @@ private slots:
         row("whole row", "Texto", cell(8, 0), 40, "[" + QByteArray(38, 'c') + "]", "", cell(9, 0));
         row("length dialog cancelled", "Texto", cell(6, 2), 0, "", "", cell(6, 2));
         // Row 2 holds "[LLLLL]" in columns 10 to 16.
-        row("17 cells at column 24", "Data/Hora", cell(2, 24), -1, "", endOfRow, cell(2, 24));
         row("10 cells at column 31", "Texto", cell(2, 31), 10, "", endOfRow, cell(2, 31));
         row("10 cells at column 30", "Texto", cell(2, 30), 10, "[cccccccc]", "", cell(3, 0));
         row("end of row before overlap", "Login", cell(2, 38), -1, "", endOfRow, cell(2, 38));
@@ -272,8 +269,6 @@ private slots:
         row("touching the start", "Login", cell(2, 3), -1, "[LLLLL]", "", cell(2, 17));
         row("touching the end", "Login", cell(2, 17), -1, "[LLLLL]", "", cell(2, 24));
         row("on the closing bracket", "Checagem", cell(2, 16), -1, "", overlap, cell(2, 16));
-        row("sized, overlapping", numeric, cell(2, 8), 3, "", overlap, cell(2, 8));
-        row("sized, touching", numeric, cell(2, 7), 3, "[n]", "", cell(2, 17));
     }
 
     void insertField()
