@@ -180,8 +180,6 @@ private slots:
         row("Left at a row start", blank, cell(8, 0), "Left", cell(7, 39));
         row("Backspace at the first cell", blank, cell(0, 0), "Backspace", cell(19, 39));
         row("Right at the last cell", blank, cell(19, 39), "Right", cell(0, 0));
-        row("Up on the first row", blank, cell(0, 4), "Up", cell(19, 4));
-        row("Down on the last row", blank, cell(19, 4), "Down", cell(0, 4));
         row("Right past a field", fieldForm, cell(2, 9), "Right", cell(2, 17));
         row("typing past a field", fieldForm, cell(2, 9), "x", cell(2, 17), "x");
         row("Left over a field", fieldForm, cell(2, 17), "Left", cell(2, 9));

@@ -272,7 +272,6 @@ private slots:
         keepWhatStreamHolds(*expected);
         const QString file = path("roundtrip.mcr");
         QVERIFY(original->saveAs(file));
-        QCOMPARE(original->version(), expected->version());
 
         MessageRecorder recorder;
         Group read{QString(), QString()};
