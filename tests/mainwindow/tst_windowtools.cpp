@@ -291,11 +291,9 @@ private slots:
         for (int i = 0; i < after.size() && !marked.isEmpty(); ++i)
             QCOMPARE(after.at(i) == before.at(i), !marked.contains(group.macros().at(i)->sigla()));
         QCOMPARE(ZorTest::canvasDifference(*f.window->canvas(), group), QString());
-        // The canvas tells the arrows that pass under a box as the group does
-        // (after a partial arrangement it does not: reported, left open).
-        const int passing = FlowCrossings::countPassingArrows(group);
-        if (marked.isEmpty())
-            QCOMPARE(passingOnCanvas(*f.window->canvas()), passing);
+        // The canvas tells the arrows that pass under a box as the group does.
+        QEXPECT_FAIL("marked boxes only", "one arrow more shows as passing", Continue);
+        QCOMPARE(passingOnCanvas(*f.window->canvas()), FlowCrossings::countPassingArrows(group));
 
         stack->undo();
         QCOMPARE(boxesOf(group), before);
