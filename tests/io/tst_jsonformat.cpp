@@ -124,9 +124,9 @@ QByteArray edited(QByteArray json, QRandomGenerator& random, const Places& place
     // Each list separated by blanks.
     static const QByteArrayList inString =
         QByteArray("\\/ \\u0020 \\u0022 \\u005c \\u0008 \\u0009 \\u000a \\u000c \\u000d \\u001F "
-                   "\\u0041 \\ud83d\\ude9a \\udc00 \\x \x01 \x1f \t \xc0\xaf \xc1\xbf \xe0\x9f\xbf "
-                   "\xed\xa0\x80 \xe2\x82 \xe2\x28\xa1 \xf0\x8f\xbf\xbf \xf4\x90\x80\x80 "
-                   "\xf5\x80\x80\x80 \xc3")
+                   "\\u0041 \\u101f \\ud83d\\ude9a \\udc00 \\x \x01 \x1f \t \xc0\xaf \xc1\xbf "
+                   "\xe0\x9f\xbf \xed\xa0\x80 \xe2\x82 \xe2\x28\xa1 \xf0\x8f\xbf\xbf "
+                   "\xf4\x90\x80\x80 \xf5\x80\x80\x80 \xc3")
             .split(' ');
     static const QByteArrayList keys =
         QByteArray("\"~\":0, \"\\n\":0, \"\xc3\xa9\":0, \"\":0,").split(' ');
