@@ -257,6 +257,8 @@ private slots:
         QTest::newRow("new group, Cancelar") << "actionNewGroup" << "Cancelar" << false << true;
         QTest::newRow("new, Salvar, no file chosen") << "" << "Salvar" << false << false;
         QTest::newRow("new, Salvar, a file chosen") << "" << "Salvar" << true << false;
+        // Salvar asks for the name as well, then for the file.
+        QTest::newRow("unnamed, Salvar, no file chosen") << "" << "Salvar" << false << false;
     }
 
     void promptAnswers()
@@ -265,19 +267,21 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(bool, closes);
         QFETCH(bool, saved);
+        const bool unnamed = QByteArray(QTest::currentDataTag()).startsWith("unnamed");
 
         QString path = f.env->filePath(QStringLiteral("prompt.mcx"));
         if (saved) {
             path = f.openCopy("p.mcx");
         } else {
-            f.newGroup(QStringLiteral("Frota")); // named: Salvar asks for the file only
+            f.newGroup(unnamed ? QStringLiteral("Sem nome") : QStringLiteral("Frota"));
             f.dialogs->answers << (closes ? path : QString());
         }
         Group* group = f.window->currentGroup();
         group->setModified(true);
         const QByteArray before = contentsOf(path);
         SeenBox prompt;
-        answerBox(answer, &prompt);
+        const auto nameGroup = [] { answerGroupDialog(QStringLiteral("Frota")); };
+        answerBox(answer, &prompt, unnamed ? std::function<void()>(nameGroup) : nullptr);
         if (action.isEmpty()) {
             QCOMPARE(f.window->close(), closes);
             // The window's place and size are stored by a close that happens only.
