@@ -58,6 +58,8 @@ private slots:
         QTest::keyClicks(screen, "C");
         QVERIFY(child<QLabel>(dialog, "lblMessage")->text().isEmpty());
         QTest::keyClick(screen, Qt::Key_Down);
+        QTest::keyClicks(screen, "9");
+        QTest::keyClick(screen, Qt::Key_Delete); // the whole field
         QTest::keyClicks(screen, "12");
         QTest::keyClick(screen, Qt::Key_Return);
         QTest::keyClick(screen, Qt::Key_Space);
