@@ -172,6 +172,8 @@ private slots:
         QCOMPARE(ticked(), QStringList{actionName});
         QCOMPARE(window.language(), code);
         QTEST(shownTexts(window), "texts");
+        QCOMPARE(f.child<QLineEdit>("edtFind")->placeholderText(),
+                 QCoreApplication::translate("FindField", "Procurar macro"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Zor - Quorvane") + VersionTail);
         QCOMPARE(QLocale().name().left(2), code);
         QVERIFY(f.recorder->messages.isEmpty());
